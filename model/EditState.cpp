@@ -1,0 +1,4 @@
+#include "model/EditState.h"
+
+int editMode = AddPoint;
+int shapeKind = Polygon;

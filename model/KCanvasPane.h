@@ -1,0 +1,112 @@
+#pragma once
+
+#include "model/EditState.h"
+#include "model/KStatusSink.h"
+#include "model/Point2.h"
+#include "toolkit/vCanvasPane.h"
+
+constexpr int MaxPoints = 500;
+constexpr int MaxSets = 99;
+constexpr int SetEndEntries = MaxSets + 1;
+constexpr int RemarkSize = 90;
+
+// The drawing canvas and the drawing model it holds: points grouped into sets, two control
+// arrays, prism values and remarks. Its member functions live in the folder of their concern:
+// model/ (model, transforms, shapes, mouse editing), render/ (drawing) and scenefile/ (files).
+class KCanvasPane : public vCanvasPane {
+public:
+    explicit KCanvasPane(KStatusSink* owner);
+    KCanvasPane(const KCanvasPane&) = delete;
+    KCanvasPane& operator=(const KCanvasPane&) = delete;
+    ~KCanvasPane() override;
+
+    void OnMouseDown(int x, int y, int button) override;
+    void OnMouseUp(int x, int y, int button) override;
+    void OnMouseMove(int x, int y, int button) override;
+    void OnMouseMotion(int x, int y) override;
+    void OnRedraw(int x, int y, int width, int height) override;
+    void OnResize(int width, int height) override;
+
+    virtual void ClearCanvas(int keepPoints);
+
+    // Model.
+    void SetRemarks(const char* text1, const char* text2, const char* text3);
+    void SetPrismValues(double start, double end, int spline, int sweep, int sturm, int open);
+    int FindNearestPoint(int px, int py) const;
+    int FindSetOf(int index) const;
+    int FindCoincidentPoint(int index) const;
+    void RemovePoints(int start, int count);
+    void FindSetCentre();
+    void InitBezierHandles();
+    bool HasOpenSet() const { return setEnds[setCount] != pointCount; }
+
+    // Coordinates: pixels, model units and file units.
+    double ModelX(int px) const { return (px - originX) / scaleX; }
+    double ModelY(int py) const { return (py - originY) / scaleY; }
+    int PixelX(double mx) const { return static_cast<int>(mx * scaleX + originX); }
+    int PixelY(double my) const { return static_cast<int>(my * scaleY + originY); }
+    static double FileX(double mx);
+    static double FileY(double my);
+    void StatusPosition(int px, int py, double& x, double& y) const;
+    void ReportStatus(double x, double y);
+
+    // Transforms.
+    static double AngleOf(double a, double b);
+    static void RotateAboutOrigin(double& x, double& y, double angle);
+    void RotateRange(int start, int end, double degrees, double cx, double cy);
+    void ScaleRange(int start, int end, float factor, int aboutAnchor);
+    void FlipSetVertical();
+    void FlipAllVertical();
+    void CentreAll();
+
+    // Shapes.
+    void GenerateShape(int pointsWanted, double size, int rotate, double function, int style);
+
+    // Mouse editing.
+    void InsertPointAt(int nearest, int set, int x, int y);
+    int PickControlHandle(int x, int y);
+
+    // Rendering.
+    void DrawSetCurve(int set, int curveOnly);
+    void DrawAllCurves();
+    void DrawCurveSegment(Point2 p0, Point2 p3, Point2 p1, Point2 p2);
+
+    // Scene files.
+    bool WriteSceneFile(char* fileName, int kindChoice);
+    int ReadSceneFile(const char* fileName);
+    void FillDefaultHandles();
+
+    int pointCount;
+    int setCount;
+    double originX;
+    double originY;
+    Point2* points;
+    Point2* control1;
+    Point2* control2;
+    int* setEnds;
+    char* remark1;
+    char* remark2;
+    char* remark3;
+    int pickIndex;
+    int pickAux;
+    int pickSet;
+    int controlState;
+    int controlWrap;
+    double anchorX;
+    double anchorY;
+    double scaleX;
+    double scaleY;
+    double prismStart;
+    double prismEnd;
+    int splineType;
+    int sweepType;
+    int useSturm;
+    int isOpen;
+    int changed;
+    int buttonHeld;
+    int bandFromX;
+    int bandFromY;
+    int bandToX;
+    int bandToY;
+    KStatusSink* ownerWindow;
+};

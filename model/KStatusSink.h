@@ -1,0 +1,9 @@
+#pragma once
+
+// The window side of a canvas: where it reports the cursor position (in file units) after
+// mouse events, shape generation and file reads, so the window can show it with the counts.
+class KStatusSink {
+public:
+    virtual ~KStatusSink() = default;
+    virtual void UpdateStatus(double x, double y) = 0;
+};

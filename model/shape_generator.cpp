@@ -1,0 +1,3 @@
+#include "model/KCanvasPane.h"
+
+void KCanvasPane::GenerateShape(int, double, int, double, int) {}

@@ -1,0 +1,3 @@
+#include "model/KCanvasPane.h"
+
+bool KCanvasPane::WriteSceneFile(char*, int) { return false; }
