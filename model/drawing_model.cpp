@@ -1,16 +1,196 @@
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
 #include "model/KCanvasPane.h"
 
-void KCanvasPane::OnResize(int, int) {}
-void KCanvasPane::ClearCanvas(int) {}
-void KCanvasPane::SetRemarks(const char*, const char*, const char*) {}
-void KCanvasPane::SetPrismValues(double, double, int, int, int, int) {}
-int KCanvasPane::FindNearestPoint(int, int) const { return -1; }
-int KCanvasPane::FindSetOf(int) const { return -1; }
-int KCanvasPane::FindCoincidentPoint(int) const { return -1; }
-void KCanvasPane::RemovePoints(int, int) {}
-void KCanvasPane::FindSetCentre() {}
-void KCanvasPane::InitBezierHandles() {}
-double KCanvasPane::FileX(double mx) { return mx / 75; }
-double KCanvasPane::FileY(double my) { return -my / 75; }
-void KCanvasPane::StatusPosition(int, int, double& x, double& y) const { x = y = 0; }
-void KCanvasPane::ReportStatus(double, double) {}
+namespace {
+
+constexpr int RemarkTextLimit = RemarkSize - 1;
+constexpr float NearestThreshold = 1000.0f;
+const vPen GridPen(220, 220, 230, 1, StyleSolid);
+const vPen BlackPen(0, 0, 0, 1, StyleSolid);
+
+// Copies at most RemarkTextLimit characters; the source may be the buffer itself.
+void CopyRemark(char* buffer, const char* text) {
+    if (!text) {
+        return;
+    }
+    size_t length = strnlen(text, RemarkTextLimit);
+    std::memmove(buffer, text, length);
+    buffer[length] = '\0';
+}
+
+}  // namespace
+
+void KCanvasPane::OnResize(int width, int height) {
+    originX = width / 2;
+    originY = height / 2;
+    scaleX = originX / 150;
+    scaleY = originY / 150;
+}
+
+void KCanvasPane::ClearCanvas(int keepPoints) {
+    if (keepPoints == 0) {
+        pointCount = 0;
+        setCount = 0;
+        setEnds[0] = 0;
+        setEnds[1] = 0;
+        ReportStatus(0, 0);
+        changed = 0;
+    }
+    if (_cpDC) {
+        _cpDC->EraseCanvas();
+    }
+    UsePen(GridPen);
+    int bottom = static_cast<int>(2 * originY);
+    for (double fraction : {1.0, 0.5, 1.5}) {
+        int x = static_cast<int>(fraction * originX);
+        PaintLine(x, 0, x, bottom);
+    }
+    int right = static_cast<int>(2 * originX);
+    for (double fraction : {1.0, 0.5, 1.5}) {
+        int y = static_cast<int>(fraction * originY);
+        PaintLine(0, y, right, y);
+    }
+    PaintText(static_cast<int>(originX - 20), static_cast<int>(originY + 16), "(0,0)");
+    UsePen(BlackPen);
+}
+
+void KCanvasPane::SetRemarks(const char* text1, const char* text2, const char* text3) {
+    CopyRemark(remark1, text1);
+    CopyRemark(remark2, text2);
+    CopyRemark(remark3, text3);
+}
+
+void KCanvasPane::SetPrismValues(double start, double end, int spline, int sweep, int sturm,
+                                 int open) {
+    prismStart = start;
+    prismEnd = end;
+    splineType = spline;
+    sweepType = sweep;
+    useSturm = sturm;
+    isOpen = open;
+}
+
+int KCanvasPane::FindNearestPoint(int px, int py) const {
+    double modelX = ModelX(px);
+    double modelY = ModelY(py);
+    // A cursor that maps beyond the integer range (a canvas squeezed to nothing) finds no point.
+    if (!(std::fabs(modelX) < 2e9 && std::fabs(modelY) < 2e9)) {
+        return -1;
+    }
+    int mx = static_cast<int>(modelX);
+    int my = static_cast<int>(modelY);
+    float best = NearestThreshold;
+    int result = -1;
+    for (int i = 0; i < pointCount; ++i) {
+        double dx = mx - points[i].x;
+        double dy = my - points[i].y;
+        float d = static_cast<float>(std::sqrt(dx * dx + dy * dy));
+        if (d < best) {
+            best = d;
+            result = i;
+        }
+    }
+    return result;
+}
+
+int KCanvasPane::FindSetOf(int index) const {
+    // A missing point (-1 from FindNearestPoint) belongs to no set.
+    if (index < 0 || index >= pointCount) {
+        return -1;
+    }
+    for (int k = 1; k <= setCount; ++k) {
+        if (index < setEnds[k]) {
+            return k;
+        }
+    }
+    return -1;
+}
+
+int KCanvasPane::FindCoincidentPoint(int index) const {
+    if (index < 0 || index >= pointCount) {
+        return -1;
+    }
+    for (int j = 0; j < pointCount; ++j) {
+        if (j != index && points[j].x == points[index].x && points[j].y == points[index].y) {
+            return j;
+        }
+    }
+    return -1;
+}
+
+void KCanvasPane::RemovePoints(int start, int count) {
+    if (start < 0 || count < 1 || start > pointCount - count) {
+        return;
+    }
+    Point2 handle = control2[start];
+    for (int i = start; i < pointCount - count; ++i) {
+        points[i] = points[i + count];
+        control1[i] = control1[i + count];
+        control2[i] = control2[i + count];
+    }
+    if (start > 0) {
+        control2[start - 1] = handle;
+    }
+    // A set end inside the removed range ends where the gap closed, never before it.
+    for (int k = 1; k <= setCount; ++k) {
+        if (setEnds[k] > start) {
+            setEnds[k] = std::max(start, setEnds[k] - count);
+        }
+    }
+    pointCount -= count;
+}
+
+void KCanvasPane::FindSetCentre() {
+    int k = FindSetOf(pickSet);
+    pickAux = k;
+    if (k < 1) {
+        return;
+    }
+    pickIndex = setEnds[k - 1];
+    pickAux = setEnds[k];
+    // The closing point repeats the first; a set too short to have one is centred on its start.
+    int last = std::max(pickIndex, pickAux - 2);
+    double sumX = 0;
+    double sumY = 0;
+    for (int i = pickIndex; i <= last; ++i) {
+        sumX += points[i].x;
+        sumY += points[i].y;
+    }
+    anchorX = sumX / (last - pickIndex + 1);
+    anchorY = sumY / (last - pickIndex + 1);
+}
+
+void KCanvasPane::InitBezierHandles() {
+    // The closing point is read at points[pointCount], which must lie inside the arrays.
+    if (pointCount >= MaxPoints) {
+        return;
+    }
+    for (int i = setEnds[setCount]; i < pointCount; ++i) {
+        control1[i].x = (3 * points[i].x + points[i + 1].x) * 0.25;
+        control1[i].y = (3 * points[i].y + points[i + 1].y) * 0.25;
+        control2[i].x = (control1[i].x + points[i + 1].x) * 0.5;
+        control2[i].y = (control1[i].y + points[i + 1].y) * 0.5;
+    }
+}
+
+double KCanvasPane::FileX(double mx) {
+    return static_cast<double>(mx * (1.0L / 75));
+}
+
+double KCanvasPane::FileY(double my) {
+    return static_cast<double>(-my * (1.0L / 75));
+}
+
+void KCanvasPane::StatusPosition(int px, int py, double& x, double& y) const {
+    x = originX != 0 ? (px - originX) * 2 / originX : 0;
+    y = originY != 0 ? (originY - py) * 2 / originY : 0;
+}
+
+void KCanvasPane::ReportStatus(double x, double y) {
+    if (ownerWindow) {
+        ownerWindow->UpdateStatus(x, y);
+    }
+}
