@@ -109,4 +109,30 @@ public:
     int bandToX;
     int bandToY;
     KStatusSink* ownerWindow;
+
+private:
+    // Mouse editing, one group per concern (model/mouse_*.cpp, model/control_set_editing.cpp).
+    void ReportStatusAt(int x, int y);
+    void RepaintAll() { OnRedraw(1, 1, 1, 1); }
+    void PressInMode(int x, int y);
+    void DragInMode(int x, int y);
+    void ReleaseInMode(int x, int y);
+    void RightRelease(int x, int y);
+    void PressAddPoint(int x, int y);
+    void DragRubberBand(int x, int y);
+    void ReleaseAddPoint(int x, int y);
+    bool CloseOpenSet();
+    void PressDeletePoint(int x, int y);
+    void PressDeleteSet(int x, int y);
+    void PressWithAnchor(int x, int y);
+    void DragMove(int x, int y);
+    void DragRotate(int x, int y);
+    void DragScale(int x, int y);
+    void DrawGuide(int x, int y, double radius);
+    void PressCopy(int x, int y);
+    bool CopyPicked(int x, int y);
+    void PressFlipSet(int x, int y);
+    void PressControlSet(int x, int y);
+    void DragControlItem(int x, int y);
+    void ShiftEntries(int start, int end, double dx, double dy);
 };

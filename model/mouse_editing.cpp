@@ -1,8 +1,231 @@
 #include "model/KCanvasPane.h"
+#include "model/Truncation.h"
 
-void KCanvasPane::OnMouseDown(int, int, int) {}
-void KCanvasPane::OnMouseUp(int, int, int) {}
-void KCanvasPane::OnMouseMove(int, int, int) {}
-void KCanvasPane::OnMouseMotion(int, int) {}
-void KCanvasPane::InsertPointAt(int, int, int, int) {}
-int KCanvasPane::PickControlHandle(int, int) { return -1; }
+// The four mouse hooks and the dispatch by edit mode, with Add Point and its rubber band.
+
+enum MouseButton { LeftButton = 1, MiddleButton = 2, RightButton = 3 };
+
+void KCanvasPane::OnMouseDown(int x, int y, int button) {
+    if (button != LeftButton) {
+        return;
+    }
+    changed = 1;
+    buttonHeld = 1;
+    PressInMode(x, y);
+}
+
+void KCanvasPane::OnMouseMove(int x, int y, int button) {
+    ReportStatusAt(x, y);
+    if (button != LeftButton) {
+        return;
+    }
+    // A chosen control item stays grabbed even when the polygon command has turned CONTROL Set
+    // into the curve view without resetting it.
+    if (editMode == ControlSet || controlState == 1) {
+        DragControlItem(x, y);
+        return;
+    }
+    DragInMode(x, y);
+}
+
+void KCanvasPane::OnMouseUp(int x, int y, int button) {
+    if (button == LeftButton) {
+        buttonHeld = 0;
+        ReleaseInMode(x, y);
+    } else if (button == RightButton) {
+        RightRelease(x, y);
+    }
+}
+
+void KCanvasPane::OnMouseMotion(int x, int y) {
+    ReportStatusAt(x, y);
+}
+
+void KCanvasPane::ReportStatusAt(int x, int y) {
+    double statusX = 0;
+    double statusY = 0;
+    StatusPosition(x, y, statusX, statusY);
+    ReportStatus(statusX, statusY);
+}
+
+void KCanvasPane::PressInMode(int x, int y) {
+    switch (editMode) {
+        case AddPoint:
+            PressAddPoint(x, y);
+            break;
+        case InsertPoint: {
+            int nearest = FindNearestPoint(x, y);
+            int set = nearest >= 0 ? FindSetOf(nearest) : -1;
+            if (set >= 1 && pointCount <= MaxPoints - 2) {
+                InsertPointAt(nearest, set, x, y);
+            }
+            break;
+        }
+        case MovePoint:
+        case MoveSet:
+        case MoveAll:
+            PressWithAnchor(x, y);
+            break;
+        case DeletePoint:
+            PressDeletePoint(x, y);
+            break;
+        case DeleteSet:
+            PressDeleteSet(x, y);
+            break;
+        case RotateSet:
+        case ScaleSet:
+            pickSet = FindNearestPoint(x, y);
+            if (pickSet >= 0) {
+                FindSetCentre();
+            }
+            break;
+        case RotateAll:
+            pickSet = FindNearestPoint(x, y);
+            break;
+        case ScaleAll:
+            pickIndex = FindNearestPoint(x, y);
+            break;
+        case CopySet:
+        case CopyAll:
+            PressCopy(x, y);
+            break;
+        case FlipSet:
+            PressFlipSet(x, y);
+            break;
+        case ControlSet:
+            PressControlSet(x, y);
+            break;
+        case ControlView:
+            DrawAllCurves();
+            break;
+        default:
+            break;
+    }
+}
+
+void KCanvasPane::DragInMode(int x, int y) {
+    switch (editMode) {
+        case AddPoint:
+            DragRubberBand(x, y);
+            break;
+        case MovePoint:
+        case MoveSet:
+        case MoveAll:
+            DragMove(x, y);
+            break;
+        case RotateSet:
+        case RotateAll:
+            DragRotate(x, y);
+            break;
+        case ScaleAll:
+        case ScaleSet:
+            DragScale(x, y);
+            break;
+        default:
+            break;
+    }
+}
+
+void KCanvasPane::ReleaseInMode(int x, int y) {
+    switch (editMode) {
+        case AddPoint:
+            ReleaseAddPoint(x, y);
+            break;
+        case ControlSet:
+            // Only a chosen set can be confirmed: a press that chose nothing (a linear drawing,
+            // an open set) leaves no set whose curve the canvas could show.
+            if (controlState != 0) {
+                controlState = 1;
+            }
+            break;
+        default:
+            if (editMode > AddPoint && editMode <= ControlView) {
+                RepaintAll();
+            }
+            break;
+    }
+}
+
+void KCanvasPane::RightRelease(int x, int y) {
+    switch (editMode) {
+        case AddPoint:
+        case CopySet:
+        case CopyAll: {
+            bool added = editMode == AddPoint ? CloseOpenSet() : CopyPicked(x, y);
+            if (added) {
+                RepaintAll();
+                ReportStatusAt(x, y);
+            }
+            break;
+        }
+        case ControlSet:
+            controlState = 0;
+            RepaintAll();
+            ReportStatusAt(x, y);
+            break;
+        case FlipSet:
+        case ControlView:
+            buttonHeld = 0;
+            break;
+        default:
+            break;
+    }
+}
+
+void KCanvasPane::PressAddPoint(int x, int y) {
+    bandToX = x;
+    bandToY = y;
+    if (HasOpenSet()) {
+        const Point2& last = points[pointCount - 1];
+        bandFromX = TruncateToPixel(last.x * scaleX + originX);
+        bandFromY = TruncateToPixel(last.y * scaleY + originY);
+        return;
+    }
+    if (pointCount < MaxPoints) {
+        points[pointCount] = Point2{ModelX(x), ModelY(y)};
+        ++pointCount;
+    }
+    bandFromX = x;
+    bandFromY = y;
+}
+
+void KCanvasPane::DragRubberBand(int x, int y) {
+    if (bandFromX != bandToX || bandFromY != bandToY) {
+        RepaintAll();
+    }
+    if (x != bandFromX || y != bandFromY) {
+        XorLine(x, y, bandFromX, bandFromY);
+    }
+    bandToX = x;
+    bandToY = y;
+}
+
+void KCanvasPane::ReleaseAddPoint(int x, int y) {
+    if (x == bandFromX && y == bandFromY) {
+        return;
+    }
+    if (pointCount < MaxPoints) {
+        points[pointCount] = Point2{ModelX(x), ModelY(y)};
+        ++pointCount;
+    }
+    RepaintAll();
+    bandToX = -1;
+    bandToY = -1;
+    ReportStatusAt(x, y);
+}
+
+bool KCanvasPane::CloseOpenSet() {
+    int first = setEnds[setCount];
+    if (pointCount - first < 3 || pointCount >= MaxPoints) {
+        return false;
+    }
+    points[pointCount] = points[first];
+    InitBezierHandles();
+    ++pointCount;
+    // The set-end table is full at MaxSets: the newest outline then joins the last set.
+    if (setCount < MaxSets) {
+        ++setCount;
+    }
+    setEnds[setCount] = pointCount;
+    return true;
+}

@@ -1,0 +1,104 @@
+#include <cmath>
+#include <cstdlib>
+
+#include "model/KCanvasPane.h"
+
+// Presses that insert or delete points and sets.
+
+namespace {
+
+Point2 Difference(const Point2& a, const Point2& b) {
+    return Point2{a.x - b.x, a.y - b.y};
+}
+
+Point2 Midpoint(const Point2& a, const Point2& b) {
+    return Point2{(a.x + b.x) * 0.5, (a.y + b.y) * 0.5};
+}
+
+// Angle difference in whole hundredths of a radian, cut toward zero and not wrapped.
+int AngleGap(double a, double b) {
+    return std::abs(static_cast<int>((a - b) * 100));
+}
+
+}  // namespace
+
+void KCanvasPane::InsertPointAt(int nearest, int set, int x, int y) {
+    if (set < 1 || set > setCount || pointCount >= MaxPoints) {
+        return;
+    }
+    int start = setEnds[set - 1];
+    int end = setEnds[set];
+    if (end - start < 2 || nearest < start || nearest >= end) {
+        return;
+    }
+    // The closing point repeats the first, so the neighbours wrap around it.
+    int prev = nearest - 1 < start ? end - 2 : nearest - 1;
+    int next = nearest + 1 == end ? start + 1 : nearest + 1;
+    const Point2& at = points[nearest];
+    Point2 cursor{std::trunc(ModelX(x)), std::trunc(ModelY(y))};
+    Point2 toPrev = Difference(points[prev], at);
+    Point2 toNext = Difference(points[next], at);
+    Point2 toCursor = Difference(cursor, at);
+    double towardsCursor = AngleOf(toCursor.x, toCursor.y);
+    int gapPrev = AngleGap(towardsCursor, AngleOf(toPrev.x, toPrev.y));
+    int gapNext = AngleGap(towardsCursor, AngleOf(toNext.x, toNext.y));
+    bool beforeNearest = gapNext > gapPrev;
+    int other = beforeNearest ? prev : next;
+    int index = beforeNearest ? prev + 1 : next;
+    Point2 added = Midpoint(at, points[other]);
+
+    for (int i = pointCount; i > index; --i) {
+        points[i] = points[i - 1];
+        control1[i] = control1[i - 1];
+        control2[i] = control2[i - 1];
+    }
+    points[index] = added;
+    control1[index] = Midpoint(added, points[index + 1]);
+    control2[index] = Midpoint(control1[index], points[index + 1]);
+    control1[index - 1] = Midpoint(points[index - 1], added);
+    control2[index - 1] = Midpoint(control1[index - 1], added);
+    for (int k = set; k <= setCount; ++k) {
+        ++setEnds[k];
+    }
+    ++pointCount;
+}
+
+void KCanvasPane::PressDeletePoint(int x, int y) {
+    pickIndex = FindNearestPoint(x, y);
+    if (pickIndex < 0) {
+        pickAux = -1;
+        return;
+    }
+    // A point lying on another (a set's first point and its closing point) is never deleted.
+    pickAux = FindCoincidentPoint(pickIndex);
+    if (pickAux >= 0) {
+        return;
+    }
+    int set = FindSetOf(pickIndex);
+    if (set >= 1 && setEnds[set] - setEnds[set - 1] < 5) {
+        return;
+    }
+    bool secondOfOpenSet = set < 1 && pickIndex == setEnds[setCount] + 1;
+    RemovePoints(pickIndex, 1);
+    if (secondOfOpenSet) {
+        --pointCount;
+    }
+    RepaintAll();
+    ReportStatusAt(x, y);
+}
+
+void KCanvasPane::PressDeleteSet(int x, int y) {
+    pickIndex = FindNearestPoint(x, y);
+    pickAux = pickIndex >= 0 ? FindSetOf(pickIndex) : -1;
+    int set = pickAux;
+    if (set < 1 || set > setCount) {
+        return;
+    }
+    RemovePoints(setEnds[set - 1], setEnds[set] - setEnds[set - 1]);
+    for (int k = set - 1; k < setCount; ++k) {
+        setEnds[k] = setEnds[k + 1];
+    }
+    --setCount;
+    RepaintAll();
+    ReportStatusAt(x, y);
+}

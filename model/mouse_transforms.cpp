@@ -1,0 +1,181 @@
+#include <cfloat>
+#include <cmath>
+#include <initializer_list>
+#include <limits>
+
+#include "model/KCanvasPane.h"
+#include "model/Truncation.h"
+
+// Drags that move, turn and scale points, sets or the whole drawing, the guides drawn after
+// them, and the Flip Set press.
+
+namespace {
+
+constexpr double Pi = 3.141592653589793;
+constexpr int GuideCross = 7;
+
+struct GuideColour {
+    unsigned int red;
+    unsigned int green;
+    unsigned int blue;
+};
+constexpr GuideColour RotateSetGuide{122, 220, 123};
+constexpr GuideColour RotateAllGuide{123, 122, 220};
+constexpr GuideColour ScaleGuide{220, 122, 123};
+
+double Length(double x, double y) {
+    return std::sqrt(x * x + y * y);
+}
+
+double Degrees(double radians) {
+    return radians * 180 * (1 / Pi);
+}
+
+// The scale factor is single precision. A zero radius, or a ratio too large for a float, gives
+// infinity, which ScaleRange refuses like any other factor that is not finite.
+float ScaleFactor(double toCursor, double toPicked) {
+    if (toPicked == 0) {
+        return std::numeric_limits<float>::infinity();
+    }
+    double factor = toCursor / toPicked;
+    if (std::fabs(factor) > FLT_MAX) {
+        return std::numeric_limits<float>::infinity();
+    }
+    return static_cast<float>(factor);
+}
+
+}  // namespace
+
+void KCanvasPane::PressWithAnchor(int x, int y) {
+    pickIndex = FindNearestPoint(x, y);
+    if (pickIndex < 0) {
+        pickAux = -1;
+        return;
+    }
+    if (editMode == MovePoint) {
+        pickAux = FindCoincidentPoint(pickIndex);
+    } else if (editMode == MoveSet) {
+        pickAux = FindSetOf(pickIndex);
+    }
+    // The anchor mixes pixels and model units on purpose; the drags undo it the same way.
+    anchorX = x - points[pickIndex].x;
+    anchorY = y - points[pickIndex].y;
+}
+
+void KCanvasPane::ShiftEntries(int start, int end, double dx, double dy) {
+    if (!std::isfinite(dx) || !std::isfinite(dy)) {
+        return;
+    }
+    for (int i = start; i < end; ++i) {
+        for (Point2* array : {points, control1, control2}) {
+            array[i].x += dx;
+            array[i].y += dy;
+        }
+    }
+}
+
+void KCanvasPane::DragMove(int x, int y) {
+    if (pickIndex < 0 || pickIndex >= pointCount) {
+        return;
+    }
+    Point2 picked = points[pickIndex];
+    if (editMode == MovePoint) {
+        Point2 moved{std::trunc(x - anchorX), std::trunc(y - anchorY)};
+        points[pickIndex] = moved;
+        if (pickAux >= 0 && pickAux < pointCount) {
+            points[pickAux] = moved;
+        }
+    } else if (editMode == MoveSet) {
+        if (pickAux < 1 || pickAux > setCount) {
+            return;
+        }
+        // Unlike the other moves, the set follows the cursor position taken over the scale.
+        double toX = std::trunc((x - anchorX) / scaleX);
+        double toY = std::trunc((y - anchorY) / scaleY);
+        ShiftEntries(setEnds[pickAux - 1], setEnds[pickAux], -std::trunc(picked.x - toX),
+                     -std::trunc(picked.y - toY));
+    } else {
+        double toX = std::trunc(x - anchorX);
+        double toY = std::trunc(y - anchorY);
+        ShiftEntries(0, pointCount, -std::trunc(picked.x - toX), -std::trunc(picked.y - toY));
+    }
+    RepaintAll();
+}
+
+void KCanvasPane::DragRotate(int x, int y) {
+    if (pickSet < 0 || pickSet >= pointCount) {
+        return;
+    }
+    const Point2& picked = points[pickSet];
+    if (editMode == RotateSet) {
+        // Without a finished set pickAux is -1, and the range then means the whole drawing.
+        double toCursor = AngleOf(x - anchorX - originX, y - anchorY - originY);
+        double toPicked = AngleOf(picked.x - anchorX, picked.y - anchorY);
+        RotateRange(pickIndex, pickAux, Degrees(toCursor - toPicked), anchorX, anchorY);
+    } else {
+        double toCursor = AngleOf(ModelX(x), ModelY(y));
+        double toPicked = AngleOf(picked.x, picked.y);
+        RotateRange(0, pointCount, Degrees(toCursor - toPicked), 0, 0);
+    }
+    RepaintAll();
+    DrawGuide(x, y, -1);
+}
+
+void KCanvasPane::DragScale(int x, int y) {
+    double cursorX = ModelX(x);
+    double cursorY = ModelY(y);
+    double radius = 0;
+    if (editMode == ScaleAll) {
+        if (pickIndex < 0 || pickIndex >= pointCount) {
+            return;
+        }
+        pickSet = TruncateToInt(Length(points[pickIndex].x, points[pickIndex].y));
+        radius = Length(cursorX, cursorY);
+        ScaleRange(0, pointCount, ScaleFactor(radius, pickSet), 0);
+    } else {
+        if (pickSet < 0 || pickSet >= pointCount) {
+            return;
+        }
+        double toPicked = Length(points[pickSet].x - anchorX, points[pickSet].y - anchorY);
+        radius = Length(cursorX - anchorX, cursorY - anchorY);
+        if (pickAux >= 1) {
+            ScaleRange(pickIndex, pickAux, ScaleFactor(radius, toPicked), 1);
+        }
+    }
+    RepaintAll();
+    DrawGuide(x, y, radius);
+}
+
+void KCanvasPane::DrawGuide(int x, int y, double radius) {
+    bool aboutOrigin = editMode == RotateAll || editMode == ScaleAll;
+    bool scaling = editMode == ScaleAll || editMode == ScaleSet;
+    int cx = TruncateToPixel(aboutOrigin ? originX : anchorX * scaleX + originX);
+    int cy = TruncateToPixel(aboutOrigin ? originY : anchorY * scaleY + originY);
+    GuideColour colour = scaling ? ScaleGuide : (aboutOrigin ? RotateAllGuide : RotateSetGuide);
+    UsePen(vPen(colour.red, colour.green, colour.blue, 1, StyleDot));
+    if (scaling) {
+        UseBrush(vBrush(0, 0, 0, StyleTransparent));
+    }
+    PaintLine(cx, cy, x, y);
+    PaintLine(cx - GuideCross, cy, cx + GuideCross, cy);
+    PaintLine(cx, cy + GuideCross, cx, cy - GuideCross);
+    if (scaling) {
+        PaintEllipse(TruncateToPixel(cx - radius), TruncateToPixel(cy - radius),
+                     TruncateToPixel(2 * radius), TruncateToPixel(2 * radius));
+        UseBrush(vBrush(0, 0, 0, StyleSolid));
+    }
+}
+
+void KCanvasPane::PressFlipSet(int x, int y) {
+    if (setCount < 1) {
+        return;
+    }
+    pickSet = FindNearestPoint(x, y);
+    if (pickSet < 0) {
+        return;
+    }
+    FindSetCentre();
+    if (pickAux >= 1) {
+        FlipSetVertical();
+    }
+}
