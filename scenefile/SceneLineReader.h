@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdio>
+
+// Reads a scene file line by line into a 100-character buffer the way the reader has always
+// seen its input: a line ends at a line feed, a carriage return just before it is dropped, and
+// a line of more than 99 characters yields its first 99 and puts the source into a failed state
+// in which every later line is empty. The end is reported only after a read has met it, so a
+// file that ends with a line break yields one more, empty, line.
+class SceneLineReader {
+public:
+    static constexpr int LineSize = 100;
+
+    explicit SceneLineReader(const char* fileName);
+    SceneLineReader(const SceneLineReader&) = delete;
+    SceneLineReader& operator=(const SceneLineReader&) = delete;
+    ~SceneLineReader();
+
+    bool IsOpen() const { return _file != nullptr; }
+    // True once a read has reached the end of the file.
+    bool AtEnd() const { return _atEnd; }
+    // Reads the next line; the text stays valid until the next call.
+    const char* Next();
+
+private:
+    int Peek();
+    void Take() { _peeked = NoChar; }
+
+    static constexpr int NoChar = -2;
+
+    FILE* _file;
+    int _peeked = NoChar;
+    bool _atEnd = false;
+    bool _failed = false;
+    char _line[LineSize] = {};
+};

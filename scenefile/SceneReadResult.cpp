@@ -1,0 +1,14 @@
+#include "scenefile/SceneReadResult.h"
+
+const char* SceneReadNotice(int result) {
+    static const char* const notices[] = {
+        nullptr,        "Unable to open file.",  "{ NOT found",
+        "Prm Data BAD", "Error in body of data", "Spline/Sweep Not right",
+    };
+    constexpr int count = static_cast<int>(sizeof notices / sizeof notices[0]);
+    static_assert(count == ReadBadFirstControl + 1, "one notice per read result");
+    if (result < 0 || result >= count) {
+        return nullptr;
+    }
+    return notices[result];
+}
