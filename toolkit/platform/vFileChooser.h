@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "toolkit/vHandle.h"
+
+// One entry of a chooser's filter list: what it is called and its patterns separated by ';'.
+struct vFileFilter {
+    std::string description;
+    std::string patterns;
+};
+
+// What a file chooser is asked.
+struct vFileRequest {
+    vHandle owner = nullptr;
+    const char* title = "";
+    std::vector<vFileFilter> filters;
+    // 0-based entry of `filters` selected at the start.
+    int filterIndex = 0;
+    std::string initialName;
+    std::string initialDirectory;
+    bool save = false;
+    bool directoryOnly = false;
+};
+
+// The platform's open and save file choosers.
+class vFileChooser {
+public:
+    virtual ~vFileChooser() = default;
+    // Runs the chooser; on success the full path and the 0-based filter chosen, else false.
+    virtual bool ChooseFile(const vFileRequest& request, std::string& path, int& filterIndex) = 0;
+
+    static vFileChooser* Current() { return _current; }
+    static void Install(vFileChooser* chooser) { _current = chooser; }
+
+private:
+    static inline vFileChooser* _current = nullptr;
+};

@@ -1,0 +1,47 @@
+#include "toolkit/vBoxedLabelCmd.h"
+
+#include <cstring>
+
+#include "toolkit/CharWidthTable.h"
+#include "toolkit/SunkenEdge.h"
+#include "toolkit/platform/vControlHost.h"
+#include "toolkit/platform/vItemPainter.h"
+#include "toolkit/vCmdParent.h"
+
+namespace {
+constexpr const char* kTooLong = "????????";
+}
+
+vBoxedLabelCmd::vBoxedLabelCmd(vCmdParent* parent, ControlSpec* spec) : vCmd(parent, spec) {
+    SetCaption(spec->label);
+}
+
+void vBoxedLabelCmd::SetCaption(const char* text) {
+    const char* shown = text != nullptr ? text : "";
+    if (std::strlen(shown) >= kBufferSize) {
+        shown = kTooLong;
+    }
+    _text = shown;
+}
+
+void vBoxedLabelCmd::BuildControl() {
+    const int w = _spec->width >= 1 ? _spec->width : CharWidthTable::TextWidth(_text.c_str()) + 4;
+    const unsigned shown =
+        (Attributes() & AttrHidden) != 0 ? StyleGroup : StyleVisible | StyleTabStop;
+    PlaceAndAdd(ItemButton, StyleOwnerDraw | shown, w, 11, 11, 0);
+}
+
+void vBoxedLabelCmd::ChangeText(const char* text) {
+    SetCaption(text);
+    _parent->Host().SetItemText(_item, _text.c_str());
+    _parent->Host().RepaintItem(_item);
+}
+
+void vBoxedLabelCmd::InitText() {
+    _parent->Host().SetItemText(_item, _text.c_str());
+}
+
+void vBoxedLabelCmd::DrawControl(vItemPainter& painter) {
+    PaintFaceAndEdge(painter, (Attributes() & AttrWide) != 0);
+    painter.CentredText(0, 0, painter.Width(), painter.Height(), _text.c_str());
+}

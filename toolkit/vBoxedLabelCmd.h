@@ -1,0 +1,23 @@
+#pragma once
+
+#include "toolkit/vCmd.h"
+
+// An owner-drawn label in a sunken box: the fields of a status bar.
+class vBoxedLabelCmd : public vCmd {
+public:
+    // The caption buffer holds 79 characters; a longer caption is shown as "????????".
+    static constexpr int kBufferSize = 80;
+
+    vBoxedLabelCmd(vCmdParent* parent, ControlSpec* spec);
+
+    void BuildControl() override;
+    int ControlValue(int id) const override {
+        (void)id;
+        return 0;
+    }
+    void ChangeControl(int value, int aspect) override { ChangeShownState(value, aspect); }
+    void ChangeText(const char* text) override;
+    void SetCaption(const char* text) override;
+    void DrawControl(vItemPainter& painter) override;
+    void InitText() override;
+};

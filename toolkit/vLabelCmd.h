@@ -1,0 +1,29 @@
+#pragma once
+
+#include "toolkit/vCmd.h"
+
+// Static text, a blank spacer, or an icon shown as a label.
+class vLabelCmd : public vCmd {
+public:
+    vLabelCmd(vCmdParent* parent, ControlSpec* spec) : vCmd(parent, spec) {}
+    // Builds the entry as a label of another kind (a stand-in for an unbuildable entry).
+    vLabelCmd(vCmdParent* parent, ControlSpec* spec, int kind) : vCmd(parent, spec) {
+        _kind = kind;
+    }
+
+    void BuildControl() override;
+    int ControlValue(int id) const override {
+        (void)id;
+        return 0;
+    }
+    void ChangeControl(int value, int aspect) override { ChangeShownState(value, aspect); }
+    void DrawControl(vItemPainter& painter) override;
+    void InitText() override;
+    bool TakesNoInput(bool inDialog) const override {
+        (void)inDialog;
+        return _kind == CtlIconLabel;
+    }
+
+private:
+    void BuildIcon();
+};

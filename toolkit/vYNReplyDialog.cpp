@@ -1,0 +1,49 @@
+#include "toolkit/vYNReplyDialog.h"
+
+#include "toolkit/CommandIds.h"
+#include "toolkit/StandardIcons.h"
+#include "toolkit/vNoticeDialog.h"
+
+namespace {
+
+enum QuestionIds { QuestionIcon = 10, QuestionFrame = 30, QuestionText = 91 };
+
+// Shared by every question: the question entry keeps the last question asked.
+ControlSpec questionTable[] = {
+    {CtlFrame, QuestionFrame, 0, "", nullptr, AttrNoBorder | AttrTight, 1, 0, 0, 0, 0, nullptr},
+    {CtlIconLabel, QuestionIcon, 0, "Pick?", nullptr, 0, 1, QuestionFrame, 0, 0, 0, nullptr},
+    {CtlText, QuestionText, 0, "", nullptr, AttrMessage | AttrNoBorder, 1, QuestionFrame,
+     QuestionIcon, 0, 0, nullptr},
+    {CtlButton, IdYes, IdYes, " Yes ", nullptr, AttrDefault, 1, 0, 0, QuestionFrame, 0, nullptr},
+    {CtlButton, IdNo, IdNo, " No ", nullptr, 0, 1, 0, IdYes, QuestionFrame, 0, nullptr},
+    {CtlButton, IdCancel, IdCancel, " Cancel ", nullptr, 0, 1, 0, IdNo, QuestionFrame, 0, nullptr},
+    {CtlEnd, 0, 0, nullptr, nullptr, 0, 0, 0, 0, 0, 0, nullptr},
+};
+
+}  // namespace
+
+int vYNReplyDialog::AskYesNo(const char* question) {
+    questionTable[2].label = question;
+    if (!_added) {
+        questionTable[1].extra = &StandardIcons::Question();
+        AddControls(questionTable);
+        _added = true;
+    }
+    int value = 0;
+    const int id = ShowModal(question, value);
+    if (id == IdYes) {
+        return 1;
+    }
+    return id == IdNo ? 0 : -1;
+}
+
+void vYNReplyDialog::OnDialogCommand(int id, int value, int kind) {
+    vModalDialog::OnDialogCommand(id, value, kind);
+    if (id == IdYes || id == IdNo) {
+        CloseDialog();
+    }
+}
+
+void vYNReplyDialog::OnDialogShown() {
+    CentreOnFrame(*this);
+}
