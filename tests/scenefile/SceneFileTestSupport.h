@@ -1,0 +1,89 @@
+#pragma once
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <iterator>
+#include <string>
+
+#include "model/KCanvasPane.h"
+
+// A folder of its own for each test, removed with everything in it afterwards.
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "vexlin-XXXXXX").string();
+        _path = mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(_path, ignored);
+    }
+    std::string File(const std::string& name) const { return _path + "/" + name; }
+    const std::string& Path() const { return _path; }
+
+private:
+    std::string _path;
+};
+
+inline std::string FileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void PutFile(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+// The lines joined as the writer ends them, with CR LF.
+inline std::string CrLf(std::initializer_list<const char*> lines) {
+    std::string text;
+    for (const char* line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+// The same lines ended with LF alone.
+inline std::string Lf(std::initializer_list<const char*> lines) {
+    std::string text;
+    for (const char* line : lines) {
+        text += line;
+        text += "\n";
+    }
+    return text;
+}
+
+// Two finished triangles: file points 1,1 2,1 1,2 and -1,-1 -2,-1 -1,-2, each set's control
+// point a quarter of the way along its first side but for set 1's (1.5,0.5).
+inline void FillTwoTriangles(KCanvasPane& canvas) {
+    const Point2 points[] = {{75, -75}, {150, -75}, {75, -150}, {75, -75},
+                             {-75, 75}, {-150, 75}, {-75, 150}, {-75, 75}};
+    for (int i = 0; i < 8; ++i) {
+        canvas.points[i] = points[i];
+    }
+    canvas.pointCount = 8;
+    canvas.setCount = 2;
+    canvas.setEnds[0] = 0;
+    canvas.setEnds[1] = 4;
+    canvas.setEnds[2] = 8;
+    canvas.control1[0] = {112.5, -37.5};
+    canvas.control1[4] = {-112.5, 37.5};
+}
+
+// A drawing of one or more finished sets made of the given file-unit vertices, each closed.
+inline void AddSet(KCanvasPane& canvas, std::initializer_list<Point2> fileVertices) {
+    int first = canvas.pointCount;
+    for (const Point2& v : fileVertices) {
+        canvas.points[canvas.pointCount++] = {v.x * 75, v.y * -75};
+    }
+    canvas.points[canvas.pointCount] = canvas.points[first];
+    canvas.InitBezierHandles();
+    ++canvas.pointCount;
+    canvas.setEnds[++canvas.setCount] = canvas.pointCount;
+}

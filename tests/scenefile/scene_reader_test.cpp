@@ -1,0 +1,463 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "model/EditState.h"
+#include "model/KCanvasPane.h"
+#include "scenefile/SceneReadResult.h"
+#include "tests/scenefile/SceneFileTestSupport.h"
+
+namespace {
+
+class SceneReaderTest : public ::testing::Test {
+protected:
+    int Read(const std::string& name, const std::string& text) {
+        PutFile(dir.File(name), text);
+        return canvas.ReadSceneFile(dir.File(name).c_str());
+    }
+
+    void ExpectPoint(int i, double x, double y) {
+        EXPECT_DOUBLE_EQ(canvas.points[i].x, x) << "point " << i;
+        EXPECT_DOUBLE_EQ(canvas.points[i].y, y) << "point " << i;
+    }
+
+    void ExpectSets(std::initializer_list<int> ends) {
+        ASSERT_EQ(canvas.setCount, static_cast<int>(ends.size()));
+        int k = 1;
+        for (int end : ends) {
+            EXPECT_EQ(canvas.setEnds[k++], end);
+        }
+    }
+
+    TempDir dir;
+    KCanvasPane canvas{nullptr};
+};
+
+const char* const TwoTrianglesQuadratic[] = {"// first",
+                                             "// second",
+                                             "// third",
+                                             "#declare Thing=prism{",
+                                             "quadratic_spline",
+                                             "conic_sweep",
+                                             "0.25,0.75,10",
+                                             "<1.5,0.5> //___control___ ",
+                                             "<1,1>",
+                                             "<2,1>",
+                                             "<1,2>",
+                                             "<1,1>",
+                                             "//_______SubSet^2 _________",
+                                             "<-1.5,-0.5> //___control___",
+                                             "<-1,-1>",
+                                             "<-2,-1>",
+                                             "<-1,-2>",
+                                             "<-1,-1>",
+                                             "open",
+                                             "}"};
+
+std::string Joined(const char* const* lines, int count, const char* ending) {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        text += lines[i];
+        text += ending;
+    }
+    return text;
+}
+
+TEST_F(SceneReaderTest, ReadsTheQuadraticExampleWithCrLfAndLfAlike) {
+    for (const char* ending : {"\r\n", "\n"}) {
+        canvas.isOpen = 0;
+        ASSERT_EQ(Read("two.prm", Joined(TwoTrianglesQuadratic, 20, ending)), ReadOk);
+        EXPECT_EQ(shapeKind, Prism);
+        EXPECT_STREQ(canvas.remark1, "// first");
+        EXPECT_STREQ(canvas.remark3, "// third");
+        EXPECT_EQ(canvas.splineType, QuadraticSpline);
+        EXPECT_EQ(canvas.sweepType, ConicSweep);
+        EXPECT_EQ(canvas.prismStart, 0.25);
+        EXPECT_EQ(canvas.prismEnd, 0.75);
+        EXPECT_EQ(canvas.isOpen, 1);
+        EXPECT_EQ(canvas.pointCount, 8);
+        ExpectSets({4, 8});
+        ExpectPoint(0, 75, -75);
+        ExpectPoint(5, -150, 75);
+        EXPECT_DOUBLE_EQ(canvas.control1[0].x, 112.5);
+        EXPECT_DOUBLE_EQ(canvas.control1[4].y, 37.5);
+    }
+}
+
+TEST_F(SceneReaderTest, ReadsTheBezierExample) {
+    ASSERT_EQ(Read("b.prm", CrLf({"//",
+                                  "//",
+                                  "//",
+                                  "#declare Thing=prism{",
+                                  "bezier_spline",
+                                  "0,0.5,12",
+                                  "<1,1>",
+                                  "<1.5,0.5> //___control___",
+                                  "<2,0.5> //___control___",
+                                  "<2,1>",
+                                  "<2,1>",
+                                  "<2,1.5> //___control___",
+                                  "<1.5,2> //___control___",
+                                  "<1,2>",
+                                  "<1,2>",
+                                  "<0.5,2> //___control___",
+                                  "<0.5,1.5> //___control___",
+                                  "<1,1>",
+                                  "sturm",
+                                  "}"})),
+              ReadOk);
+    EXPECT_EQ(canvas.splineType, BezierSpline);
+    EXPECT_EQ(canvas.useSturm, 1);
+    EXPECT_EQ(canvas.pointCount, 4);
+    ExpectSets({4});
+    ExpectPoint(3, 75, -75);
+    EXPECT_DOUBLE_EQ(canvas.control1[1].x, 150);
+    EXPECT_DOUBLE_EQ(canvas.control1[1].y, -112.5);
+    EXPECT_DOUBLE_EQ(canvas.control2[2].x, 37.5);
+    EXPECT_DOUBLE_EQ(canvas.control2[2].y, -112.5);
+}
+
+TEST_F(SceneReaderTest, CubicReadDropsTrailingControlsAndWriteMakesThemAgain) {
+    const char* lines[] = {"//",
+                           "//",
+                           "//",
+                           "#declare Thing=prism{",
+                           "cubic_spline",
+                           "0,0.5,12",
+                           "<1.5,0.5> //___control___ ",
+                           "<1,1>",
+                           "<2,1>",
+                           "<1,2>",
+                           "<1,1>",
+                           "<-0.5,0.5> //___2control___",
+                           "//_______SubSet^2 _________",
+                           "<-1.5,-0.5> //___control___",
+                           "<-1,-1>",
+                           "<-2,-1>",
+                           "<-1,-2>",
+                           "<-1,-1>",
+                           "<0.5,-0.5> //___2control___",
+                           "}"};
+    std::string text = Joined(lines, 20, "\r\n");
+    ASSERT_EQ(Read("c.prm", text), ReadOk);
+    EXPECT_EQ(canvas.pointCount, 8);
+    ExpectSets({4, 8});
+    ExpectPoint(4, -75, 75);
+    char name[100];
+    std::snprintf(name, sizeof name, "%s", dir.File("again.prm").c_str());
+    ASSERT_TRUE(canvas.WriteSceneFile(name, 2));
+    EXPECT_EQ(FileText(name), text);
+}
+
+TEST_F(SceneReaderTest, WriteReadWriteIsByteIdenticalForEverySpline) {
+    KCanvasPane source(nullptr);
+    AddSet(source, {{0.1, 0.2}, {1.7, 0.3}, {0.9, 1.9}, {0.05, 1.1}});
+    AddSet(source, {{-1, -1}, {-1.25, -1.5}, {-0.5, -1.75}});
+    AddSet(source, {{1, -1}, {1.5, -1}, {1.5, -1.5}});
+    source.control1[4] = {-7.5, 15};
+    source.setCount = 3;
+    for (int kind : {Polygon, Prism}) {
+        for (int spline = LinearSpline; spline <= BezierSpline; ++spline) {
+            source.splineType = spline;
+            source.sweepType = spline % 2;
+            source.isOpen = spline / 2;
+            source.useSturm = 1;
+            char first[100];
+            std::snprintf(first, sizeof first, "%s", dir.File("first").c_str());
+            ASSERT_TRUE(source.WriteSceneFile(first, kind));
+            KCanvasPane copy(nullptr);
+            ASSERT_EQ(copy.ReadSceneFile(first), ReadOk) << first;
+            char second[100];
+            std::snprintf(second, sizeof second, "%s", dir.File("second").c_str());
+            ASSERT_TRUE(copy.WriteSceneFile(second, kind));
+            EXPECT_EQ(FileText(second), FileText(first)) << "kind " << kind << " spline " << spline;
+            EXPECT_EQ(copy.pointCount, source.pointCount);
+            EXPECT_EQ(copy.setCount, 3);
+        }
+    }
+}
+
+TEST_F(SceneReaderTest, SixDigitsReadBackRounded) {
+    ASSERT_EQ(Read("r.pol", Lf({"#declare Thing=polygon{", "1", "<1.33333,-1.33333>", "}"})),
+              ReadOk);
+    ExpectPoint(0, 99.99975, 99.99975);
+}
+
+TEST_F(SceneReaderTest, KindComesFromTheExactExtension) {
+    const std::string polygon = Lf({"#declare Thing=polygon{", "0", "}"});
+    struct Case {
+        const char* name;
+        int kind;
+    } cases[] = {{"a.prm", Prism},
+                 {"a.PRM", Polygon},
+                 {"a.pol", Polygon},
+                 {"a.prm.bak", Polygon},
+                 {"noext", Polygon}};
+    for (const Case& c : cases) {
+        shapeKind = 1 - c.kind;
+        Read(c.name, polygon);
+        EXPECT_EQ(shapeKind, c.kind) << c.name;
+    }
+    shapeKind = Polygon;
+    EXPECT_EQ(canvas.ReadSceneFile(dir.File("absent.prm").c_str()), ReadCannotOpen);
+    EXPECT_EQ(shapeKind, Prism);
+    EXPECT_EQ(canvas.ReadSceneFile(dir.Path().c_str()), ReadCannotOpen);
+}
+
+TEST_F(SceneReaderTest, Remarks) {
+    canvas.SetRemarks("// a", "// b", "// c");
+    ASSERT_EQ(Read("none.pol", Lf({"#declare Thing=polygon{", "0", "}"})), ReadOk);
+    EXPECT_STREQ(canvas.remark1, "// a");
+
+    // A line without "//" ends the remark block; the search for "{" passes over the rest.
+    ASSERT_EQ(Read("one.pol",
+                   Lf({"// new", "no comment", "// later", "#declare Thing=polygon{", "0", "}"})),
+              ReadOk);
+    EXPECT_STREQ(canvas.remark1, "// new");
+    EXPECT_STREQ(canvas.remark2, "// b");
+
+    // Remarks beyond three are dropped; a long one is cut to the 89 characters its buffer holds.
+    std::string longRemark = "//" + std::string(97, 'r');
+    ASSERT_EQ(Read("many.pol", Lf({"// 1", "// 2", longRemark.c_str(), "// 4",
+                                   "#declare Thing=polygon{", "0", "}"})),
+              ReadOk);
+    EXPECT_STREQ(canvas.remark2, "// 2");
+    EXPECT_EQ(std::string(canvas.remark3), longRemark.substr(0, 89));
+}
+
+TEST_F(SceneReaderTest, BraceMustComeWithinTenLines) {
+    EXPECT_EQ(Read("nine.pol", Lf({"// x", "1", "2", "3", "4", "5", "6", "7", "8", "9",
+                                   "#declare Thing=polygon{", "0", "}"})),
+              ReadOk);
+    canvas.SetRemarks("//", "//", "//");
+    EXPECT_EQ(Read("ten.pol", Lf({"// y", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10",
+                                  "#declare Thing=polygon{", "0", "}"})),
+              ReadNoBrace);
+    EXPECT_STREQ(canvas.remark1, "// y");
+    EXPECT_EQ(Read("empty.pol", ""), ReadNoBrace);
+}
+
+TEST_F(SceneReaderTest, PrismHeaderKeywordsAndCount) {
+    ASSERT_EQ(Read("k.prm", Lf({"#declare Thing=prism{", "quadratic_spline", "quadratic_spline",
+                                "cubic_spline", "linear_sweep", "0,0.5,010", "<0,0>", "}"})),
+              ReadOk);
+    EXPECT_EQ(canvas.splineType, CubicSpline);
+    EXPECT_EQ(canvas.sweepType, LinearSweep);
+    // Octal 010 is 8, less the leading control line.
+    EXPECT_EQ(canvas.pointCount, 7);
+
+    ASSERT_EQ(Read("h.prm", Lf({"#declare Thing=prism{", "1.5 ; 2.5 ; 0x3", "<0,0>", "<1,0>",
+                                "<0,1>", "}"})),
+              ReadOk);
+    EXPECT_EQ(canvas.prismStart, 1.5);
+    EXPECT_EQ(canvas.prismEnd, 2.5);
+    EXPECT_EQ(canvas.pointCount, 3);
+}
+
+TEST_F(SceneReaderTest, BadHeaderLeavesConvertedValues) {
+    struct Case {
+        const char* header;
+        int pointCount;
+        double start;
+        double end;
+    } cases[] = {
+        {"", 0, 9, 9},
+        {"0.25", 1, 0.25, 9},
+        {"0.25,0.75", 2, 0.25, 0.75},
+        {"quadratic_splin", 0, 9, 9},
+        {"nan,1,3", 0, 9, 9},
+        {"1,inf,3", 1, 1, 9},
+        // A count outside the capacity gives no points at all.
+        {"0,1,-1", 0, 0, 1},
+        {"0,1,501", 0, 0, 1},
+        {"0,1,99999999999999999999", 0, 0, 1},
+    };
+    for (const Case& c : cases) {
+        canvas.prismStart = 9;
+        canvas.prismEnd = 9;
+        canvas.splineType = CubicSpline;
+        EXPECT_EQ(Read("bad.prm", Lf({"#declare Thing=prism{", c.header, "<0,0>", "}"})),
+                  ReadBadHeader)
+            << c.header;
+        EXPECT_EQ(canvas.pointCount, c.pointCount) << c.header;
+        EXPECT_EQ(canvas.prismStart, c.start) << c.header;
+        EXPECT_EQ(canvas.prismEnd, c.end) << c.header;
+        EXPECT_EQ(canvas.splineType, LinearSpline) << c.header;
+    }
+    for (const char* count : {"-1", "501"}) {
+        EXPECT_EQ(Read("bad.pol", Lf({"#declare Thing=polygon{", count, "}"})), ReadBadHeader);
+    }
+}
+
+TEST_F(SceneReaderTest, BadFirstControlKeepsHeaderCount) {
+    EXPECT_EQ(Read("f.prm",
+                   Lf({"#declare Thing=prism{", "cubic_spline", "0,0.5,12", "<1>", "<1,1>", "}"})),
+              ReadBadFirstControl);
+    EXPECT_EQ(canvas.pointCount, 12);
+}
+
+TEST_F(SceneReaderTest, PolygonCountLine) {
+    // Text that is not a number counts as 0; the list still reads.
+    ASSERT_EQ(Read("p.pol", Lf({"#declare Thing=polygon{", "abc", "<0,0>", "}"})), ReadOk);
+    EXPECT_EQ(canvas.pointCount, 0);
+    ASSERT_EQ(Read("p.pol", Lf({"#declare Thing=polygon{", "  +2", "<0,0>", "<1,1>", "}"})),
+              ReadOk);
+    EXPECT_EQ(canvas.pointCount, 2);
+}
+
+TEST_F(SceneReaderTest, SetsAreFoundFromRepeatedFirstPoints) {
+    ASSERT_EQ(Read("s.pol", Lf({"#declare Thing=polygon{", "7", "<0,0>", "<1,0>", "<0,0>", "<0,1>",
+                                "<1,1>", "<2,2>", "<0,1>", "}"})),
+              ReadOk);
+    ExpectSets({3, 7});
+}
+
+TEST_F(SceneReaderTest, LinearHandlesAreRecomputed) {
+    canvas.control1[0] = {7, 7};
+    canvas.control2[0] = {7, 7};
+    ASSERT_EQ(Read("l.pol", Lf({"#declare Thing=polygon{", "2", "<0,0>", "<8,0>", "}"})), ReadOk);
+    EXPECT_DOUBLE_EQ(canvas.control1[0].x, 2 * 75);
+    EXPECT_DOUBLE_EQ(canvas.control1[0].y, 0);
+    EXPECT_DOUBLE_EQ(canvas.control2[0].x, 5 * 75);
+}
+
+TEST_F(SceneReaderTest, QuadraticControlOfZeroGetsTheDefault) {
+    ASSERT_EQ(Read("q.prm", Lf({"#declare Thing=prism{", "quadratic_spline", "0,0.5,5", "<0,0>",
+                                "<0,0>", "<4,0>", "<4,4>", "<0,0>", "}"})),
+              ReadOk);
+    EXPECT_DOUBLE_EQ(canvas.control1[0].x, 75);
+    EXPECT_DOUBLE_EQ(canvas.control2[0].x, 75 * 2.5);
+}
+
+TEST_F(SceneReaderTest, BadBodyCases) {
+    struct Case {
+        const char* name;
+        const char* file;
+        std::string text;
+        int pointCount;
+    } cases[] = {
+        {"point line", "bad.pol", Lf({"#declare Thing=polygon{", "4", "<0,0>", "<1,x>", "}"}), 1},
+        {"two comments", "bad.pol",
+         Lf({"#declare Thing=polygon{", "4", "<0,0>", "// a", "// b", "}"}), 1},
+        {"open after comment", "bad.pol",
+         Lf({"#declare Thing=polygon{", "4", "<0,0>", "// a", "open", "}"}), 1},
+        {"no closing brace", "bad.pol", Lf({"#declare Thing=polygon{", "4", "<0,0>", "<1,0>"}), 2},
+        {"not a number", "bad.pol", Lf({"#declare Thing=polygon{", "4", "<nan,0>", "}"}), 0},
+        {"control line", "bad.prm",
+         Lf({"#declare Thing=prism{", "quadratic_spline", "0,1,9", "<0,0>", "<0,0>", "<1,0>",
+             "<0,1>", "<0,0>", "<?>", "}"}),
+         8},
+        {"bezier handle", "bad.prm",
+         Lf({"#declare Thing=prism{", "bezier_spline", "0,1,4", "<0,0>", "<1,0>", "bad", "}"}), 1},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Read(c.file, c.text), ReadBadBody) << c.name;
+        EXPECT_EQ(canvas.pointCount, c.pointCount) << c.name;
+    }
+    // The points read so far stay, in file units.
+    ExpectPoint(0, 0, 0);
+    EXPECT_EQ(canvas.points[0].x, 0);
+}
+
+TEST_F(SceneReaderTest, EndWithoutBraceOrLineBreakIsAccepted) {
+    EXPECT_EQ(Read("e.pol", "#declare Thing=polygon{\n2\n<0,0>\n<1,0>"), ReadOk);
+    EXPECT_EQ(canvas.pointCount, 2);
+}
+
+TEST_F(SceneReaderTest, LongLines) {
+    std::string exact = "<1," + std::string(94, '0') + "2>";  // 99 characters
+    ASSERT_EQ(exact.size(), 99u);
+    ASSERT_EQ(Read("x.pol", Lf({"#declare Thing=polygon{", "2", exact.c_str(), "<0,0>", "}"})),
+              ReadOk);
+    ExpectPoint(0, 75, -150);
+
+    // One character more: the first 99 are the line, every later line reads as empty.
+    std::string longer = exact + "5";
+    EXPECT_EQ(Read("y.pol", Lf({"#declare Thing=polygon{", "2", longer.c_str(), "<0,0>", "}"})),
+              ReadBadBody);
+    EXPECT_EQ(canvas.pointCount, 1);
+    ExpectPoint(0, 1, 2);
+    std::string longRemark = "//" + std::string(120, 'r');
+    EXPECT_EQ(Read("z.pol", Lf({longRemark.c_str(), "#declare Thing=polygon{", "0", "}"})),
+              ReadNoBrace);
+}
+
+std::string ManyPoints(int count) {
+    std::string text = "#declare Thing=polygon{\n" + std::to_string(count) + "\n";
+    for (int i = 0; i < count; ++i) {
+        text += "<" + std::to_string(i % 7) + "," + std::to_string(i / 7) + ">\n";
+    }
+    return text + "}\n";
+}
+
+TEST_F(SceneReaderTest, CapacityLimits) {
+    ASSERT_EQ(Read("full.pol", ManyPoints(MaxPoints)), ReadOk);
+    EXPECT_EQ(canvas.pointCount, MaxPoints);
+    // The last point's handles have no successor to lean on and stay on the point.
+    EXPECT_DOUBLE_EQ(canvas.control1[MaxPoints - 1].x, canvas.points[MaxPoints - 1].x);
+
+    std::string tooMany = ManyPoints(MaxPoints);
+    tooMany.insert(tooMany.size() - 2, "<9,9>\n");
+    EXPECT_EQ(Read("over.pol", tooMany), ReadBadBody);
+    EXPECT_EQ(canvas.pointCount, MaxPoints);
+
+    // 100 triangles: the 100th set does not fit.
+    std::string sets = "#declare Thing=polygon{\n400\n";
+    for (int k = 0; k < 100; ++k) {
+        std::string first = "<" + std::to_string(k) + ",0>\n";
+        sets += first + "<" + std::to_string(k) + ",1>\n<" + std::to_string(k) + ",2>\n" + first;
+    }
+    EXPECT_EQ(Read("sets.pol", sets + "}\n"), ReadBadBody);
+    EXPECT_EQ(canvas.setCount, MaxSets);
+    EXPECT_EQ(canvas.pointCount, 4 * MaxSets + 3);
+}
+
+TEST_F(SceneReaderTest, NothingOfAnEarlierDrawingRemains) {
+    FillTwoTriangles(canvas);
+    canvas.control2[6] = {5, 5};
+    // The count promises more points than the list gives.
+    ASSERT_EQ(Read("short.pol", Lf({"#declare Thing=polygon{", "8", "<1,1>", "<2,2>", "}"})),
+              ReadOk);
+    EXPECT_EQ(canvas.pointCount, 8);
+    EXPECT_EQ(canvas.setCount, 0);
+    for (int i = 2; i < MaxPoints; ++i) {
+        ASSERT_EQ(canvas.points[i].x, 0) << i;
+        ASSERT_EQ(canvas.points[i].y, 0) << i;
+    }
+    EXPECT_EQ(canvas.setEnds[1], 0);
+    EXPECT_EQ(canvas.control2[MaxPoints - 1].x, 0);
+
+    FillTwoTriangles(canvas);
+    EXPECT_EQ(Read("bad.prm", Lf({"#declare Thing=prism{", "0,1"})), ReadBadHeader);
+    EXPECT_EQ(canvas.setCount, 0);
+    EXPECT_EQ(canvas.points[0].x, 0);
+}
+
+TEST_F(SceneReaderTest, SetsBeyondASmallCountAreNotKept) {
+    ASSERT_EQ(Read("c.pol", Lf({"#declare Thing=polygon{", "5", "<0,0>", "<1,0>", "<0,1>", "<0,0>",
+                                "<5,5>", "<6,5>", "<5,6>", "<5,5>", "}"})),
+              ReadOk);
+    EXPECT_EQ(canvas.pointCount, 5);
+    ExpectSets({4});
+}
+
+TEST_F(SceneReaderTest, EmptyQuadraticPrismReadsAsEmpty) {
+    ASSERT_EQ(Read("e.prm", Lf({"#declare Thing=prism{", "quadratic_spline", "0,0.5,0",
+                                "<0,0> //___control___ ", "}"})),
+              ReadOk);
+    EXPECT_EQ(canvas.pointCount, 0);
+}
+
+TEST(SceneReadNoticeTest, TextsForEveryResult) {
+    EXPECT_EQ(SceneReadNotice(ReadOk), nullptr);
+    EXPECT_STREQ(SceneReadNotice(ReadCannotOpen), "Unable to open file.");
+    EXPECT_STREQ(SceneReadNotice(ReadNoBrace), "{ NOT found");
+    EXPECT_STREQ(SceneReadNotice(ReadBadHeader), "Prm Data BAD");
+    EXPECT_STREQ(SceneReadNotice(ReadBadBody), "Error in body of data");
+    EXPECT_STREQ(SceneReadNotice(ReadBadFirstControl), "Spline/Sweep Not right");
+    EXPECT_EQ(SceneReadNotice(6), nullptr);
+    EXPECT_EQ(SceneReadNotice(-1), nullptr);
+}
+
+}  // namespace

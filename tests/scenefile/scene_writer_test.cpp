@@ -1,0 +1,301 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <cstring>
+#include <string>
+
+#include "model/EditState.h"
+#include "model/KCanvasPane.h"
+#include "tests/scenefile/SceneFileTestSupport.h"
+
+namespace {
+
+class SceneWriterTest : public ::testing::Test {
+protected:
+    void SetUp() override { shapeKind = Polygon; }
+
+    // Writes the canvas under the name and returns the file's bytes ("" when nothing was written).
+    std::string Write(const char* name, int kindChoice) {
+        std::snprintf(fileName, sizeof fileName, "%s", dir.File(name).c_str());
+        written = canvas.WriteSceneFile(fileName, kindChoice);
+        return FileText(fileName);
+    }
+
+    TempDir dir;
+    KCanvasPane canvas{nullptr};
+    char fileName[100] = {};
+    bool written = false;
+};
+
+TEST_F(SceneWriterTest, TwoTrianglesAsPolygon) {
+    FillTwoTriangles(canvas);
+    EXPECT_EQ(
+        Write("shape.pol", 0),
+        CrLf({"//", "//", "//", "#declare Thing=polygon{", "8", "<1,1>", "<2,1>", "<1,2>", "<1,1>",
+              "//_______SubSet^1 _________", "<-1,-1>", "<-2,-1>", "<-1,-2>", "<-1,-1>", "}"}));
+    EXPECT_TRUE(written);
+}
+
+TEST_F(SceneWriterTest, TwoTrianglesAsQuadraticConicPrism) {
+    FillTwoTriangles(canvas);
+    canvas.splineType = QuadraticSpline;
+    canvas.sweepType = ConicSweep;
+    EXPECT_EQ(Write("shape.prm", 1),
+              CrLf({"//", "//", "//", "#declare Thing=prism{", "quadratic_spline", "conic_sweep",
+                    "0,0.5,10", "<1.5,0.5> //___control___ ", "<1,1>", "<2,1>", "<1,2>", "<1,1>",
+                    "//_______SubSet^2 _________", "<-1.5,-0.5> //___control___", "<-1,-1>",
+                    "<-2,-1>", "<-1,-2>", "<-1,-1>", "}"}));
+}
+
+TEST_F(SceneWriterTest, TwoTrianglesAsCubicSturmPrism) {
+    FillTwoTriangles(canvas);
+    canvas.splineType = CubicSpline;
+    canvas.useSturm = 1;
+    EXPECT_EQ(Write("shape.prm", 1), CrLf({"//",
+                                           "//",
+                                           "//",
+                                           "#declare Thing=prism{",
+                                           "cubic_spline",
+                                           "0,0.5,12",
+                                           "<1.5,0.5> //___control___ ",
+                                           "<1,1>",
+                                           "<2,1>",
+                                           "<1,2>",
+                                           "<1,1>",
+                                           "<-0.5,0.5> //___2control___",
+                                           "//_______SubSet^2 _________",
+                                           "<-1.5,-0.5> //___control___",
+                                           "<-1,-1>",
+                                           "<-2,-1>",
+                                           "<-1,-2>",
+                                           "<-1,-1>",
+                                           "<0.5,-0.5> //___2control___",
+                                           "sturm",
+                                           "}"}));
+}
+
+TEST_F(SceneWriterTest, OneTriangleAsBezierPrism) {
+    FillTwoTriangles(canvas);
+    canvas.pointCount = 4;
+    canvas.setCount = 1;
+    const Point2 handles[][2] = {
+        {{1.5, 0.5}, {2, 0.5}}, {{2, 1.5}, {1.5, 2}}, {{0.5, 2}, {0.5, 1.5}}};
+    for (int j = 0; j < 3; ++j) {
+        canvas.control1[j] = {handles[j][0].x * 75, handles[j][0].y * -75};
+        canvas.control2[j] = {handles[j][1].x * 75, handles[j][1].y * -75};
+    }
+    canvas.splineType = BezierSpline;
+    EXPECT_EQ(Write("shape.prm", 1),
+              CrLf({"//", "//", "//", "#declare Thing=prism{", "bezier_spline", "0,0.5,12", "<1,1>",
+                    "<1.5,0.5> //___control___", "<2,0.5> //___control___", "<2,1>", "<2,1>",
+                    "<2,1.5> //___control___", "<1.5,2> //___control___", "<1,2>", "<1,2>",
+                    "<0.5,2> //___control___", "<0.5,1.5> //___control___", "<1,1>", "}"}));
+}
+
+TEST_F(SceneWriterTest, BezierOpenSetRepeatsItsLastPoint) {
+    canvas.points[0] = {75, -75};
+    canvas.points[1] = {150, -75};
+    canvas.pointCount = 2;
+    canvas.splineType = BezierSpline;
+    std::string text = Write("open.prm", 1);
+    EXPECT_NE(text.find("0,0.5,8\r\n<1,1>\r\n<0,-0> //___control___\r\n<0,-0> //___control___\r\n"
+                        "<2,1>\r\n<2,1>\r\n}\r\n"),
+              std::string::npos)
+        << text;
+}
+
+TEST_F(SceneWriterTest, EmptyDrawings) {
+    EXPECT_EQ(Write("empty.pol", 0), CrLf({"//", "//", "//", "#declare Thing=polygon{", "0", "}"}));
+    for (int spline : {QuadraticSpline, CubicSpline}) {
+        canvas.splineType = spline;
+        std::string text = Write("empty.prm", 1);
+        EXPECT_NE(text.find("0,0.5,0\r\n<0,-0> //___control___ \r\n}\r\n"), std::string::npos)
+            << text;
+    }
+}
+
+TEST_F(SceneWriterTest, OpenOnlyForPrismsAndSturmOnlyAboveQuadratic) {
+    AddSet(canvas, {{0, 0}, {1, 0}, {0, 1}});
+    canvas.isOpen = 1;
+    canvas.useSturm = 1;
+    struct Case {
+        int kind;
+        int spline;
+        bool open;
+        bool sturm;
+    } cases[] = {
+        {Polygon, CubicSpline, false, false},  {Prism, LinearSpline, true, false},
+        {Prism, QuadraticSpline, true, false}, {Prism, CubicSpline, true, true},
+        {Prism, BezierSpline, true, true},
+    };
+    for (const Case& c : cases) {
+        canvas.splineType = c.spline;
+        std::string text = Write(c.kind == Prism ? "k.prm" : "k.pol", c.kind);
+        EXPECT_EQ(text.find("\r\nopen\r\n") != std::string::npos, c.open) << text;
+        EXPECT_EQ(text.find("\r\nsturm\r\n") != std::string::npos, c.sturm) << text;
+    }
+}
+
+TEST_F(SceneWriterTest, LinearWritesOnlyTheFirstSetMarker) {
+    AddSet(canvas, {{0, 0}, {1, 0}, {0, 1}});
+    AddSet(canvas, {{2, 0}, {3, 0}, {2, 1}});
+    AddSet(canvas, {{4, 0}, {5, 0}, {4, 1}});
+    std::string text = Write("three.pol", 0);
+    EXPECT_NE(text.find("<0,0>\r\n//_______SubSet^1 _________\r\n<2,0>"), std::string::npos);
+    EXPECT_EQ(text.find("SubSet^2"), std::string::npos);
+    EXPECT_EQ(text.find("SubSet^3"), std::string::npos);
+}
+
+TEST_F(SceneWriterTest, NumbersHaveSixSignificantDigits) {
+    canvas.points[0] = {100, -100};
+    canvas.points[1] = {0.00075, 75e6};
+    canvas.pointCount = 2;
+    canvas.prismStart = 0.1234567;
+    canvas.prismEnd = -2;
+    std::string text = Write("digits.prm", 1);
+    EXPECT_NE(text.find("0.123457,-2,2\r\n<1.33333,1.33333>\r\n<1e-05,-1e+06>\r\n"),
+              std::string::npos)
+        << text;
+}
+
+TEST_F(SceneWriterTest, ExtensionAndKind) {
+    struct Case {
+        const char* name;
+        int choice;
+        int kindBefore;
+        const char* written;
+        int kindAfter;
+    } cases[] = {
+        {"shape", 1, Polygon, "shape.prm", Prism},
+        {"shape", 0, Prism, "shape.pol", Polygon},
+        {"shape", 2, Prism, "shape.prm", Prism},
+        {"shape", 3, Polygon, "shape.pol", Polygon},
+        // The extension a name already carries decides, so the file opens again.
+        {"shape.prm", 0, Polygon, "shape.prm", Prism},
+        {"shape.pol", 1, Prism, "shape.pol", Polygon},
+        // Any other "." keeps the name as it is.
+        {"shape.txt", 1, Polygon, "shape.txt", Prism},
+        {"shape.PRM", 0, Prism, "shape.PRM", Polygon},
+    };
+    for (const Case& c : cases) {
+        shapeKind = c.kindBefore;
+        std::string text = Write(c.name, c.choice);
+        EXPECT_TRUE(written) << c.name;
+        EXPECT_EQ(std::string(fileName), dir.File(c.written)) << c.name;
+        EXPECT_EQ(shapeKind, c.kindAfter) << c.name;
+        const char* declaration =
+            c.kindAfter == Prism ? "#declare Thing=prism{" : "#declare Thing=polygon{";
+        EXPECT_NE(text.find(declaration), std::string::npos) << c.name;
+    }
+}
+
+TEST_F(SceneWriterTest, DotInFolderNameMeansNoExtension) {
+    std::string folder = dir.File("my.drawings");
+    ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
+    std::snprintf(fileName, sizeof fileName, "%s/shape", folder.c_str());
+    EXPECT_TRUE(canvas.WriteSceneFile(fileName, 1));
+    EXPECT_EQ(std::string(fileName), folder + "/shape");
+}
+
+TEST_F(SceneWriterTest, PolygonSaveOfPrismKeepsSplineAndClearsChanged) {
+    FillTwoTriangles(canvas);
+    shapeKind = Prism;
+    canvas.splineType = CubicSpline;
+    canvas.changed = 1;
+    std::string text = Write("shape", 0);
+    EXPECT_TRUE(written);
+    EXPECT_EQ(shapeKind, Polygon);
+    EXPECT_EQ(canvas.splineType, CubicSpline);
+    EXPECT_EQ(canvas.changed, 0);
+    EXPECT_EQ(text.find("control"), std::string::npos);
+}
+
+TEST_F(SceneWriterTest, NameWithoutRoomForExtensionIsRefused) {
+    std::string base = dir.Path() + "/";
+    base += std::string(99 - base.size() - 3, 'n');  // 96 characters: no room for ".pol"
+    std::snprintf(fileName, sizeof fileName, "%s", base.c_str());
+    canvas.changed = 1;
+    shapeKind = Prism;
+    EXPECT_FALSE(canvas.WriteSceneFile(fileName, 0));
+    EXPECT_EQ(std::string(fileName), base);
+    EXPECT_EQ(canvas.changed, 1);
+    EXPECT_EQ(shapeKind, Prism);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
+
+    base.pop_back();  // 95 characters take the extension exactly
+    std::snprintf(fileName, sizeof fileName, "%s", base.c_str());
+    EXPECT_TRUE(canvas.WriteSceneFile(fileName, 0));
+    EXPECT_EQ(std::strlen(fileName), 99u);
+}
+
+TEST_F(SceneWriterTest, FileThatCannotBeCreatedFails) {
+    canvas.changed = 1;
+    std::string text = Write("missing/shape", 1);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(std::string(fileName), dir.File("missing/shape.prm"));
+    EXPECT_EQ(shapeKind, Prism);
+    EXPECT_EQ(canvas.changed, 1);
+}
+
+// A file-size limit makes the writes fail part way, as a full disk would.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        _oldHandler = signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &_old);
+        rlimit limit = _old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &_old);
+        signal(SIGXFSZ, _oldHandler);
+    }
+
+private:
+    rlimit _old;
+    sighandler_t _oldHandler;
+};
+
+TEST_F(SceneWriterTest, FailedWriteReportsFailureAndKeepsThePreviousFile) {
+    AddSet(canvas, {{0, 0}, {1, 0}, {0, 1}});
+    std::string before = Write("keep.pol", 0);
+    ASSERT_TRUE(written);
+    for (int i = 0; i < 30; ++i) {
+        AddSet(canvas, {{0, 0}, {1.5, 0}, {0, 1.5}});
+    }
+    canvas.changed = 1;
+    {
+        FileSizeLimit limit(before.size() + 10);
+        written = canvas.WriteSceneFile(fileName, 0);
+    }
+    EXPECT_FALSE(written);
+    EXPECT_EQ(canvas.changed, 1);
+    EXPECT_EQ(FileText(fileName), before);
+    // No temporary file is left beside it.
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
+        (void)entry;
+        ++files;
+    }
+    EXPECT_EQ(files, 1);
+}
+
+TEST_F(SceneWriterTest, ReplacingKeepsPermissionsAndLinks) {
+    std::string target = dir.File("real.pol");
+    PutFile(target, "old");
+    ASSERT_EQ(chmod(target.c_str(), 0640), 0);
+    std::string link = dir.File("link.pol");
+    ASSERT_EQ(symlink(target.c_str(), link.c_str()), 0);
+    std::snprintf(fileName, sizeof fileName, "%s", link.c_str());
+    EXPECT_TRUE(canvas.WriteSceneFile(fileName, 0));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(FileText(target).rfind("//\r\n", 0), 0u);
+    struct stat info;
+    ASSERT_EQ(stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+}  // namespace
