@@ -1,0 +1,33 @@
+#pragma once
+
+#include "model/KCanvasPane.h"
+#include "tools/ToolArguments.h"
+
+// The options that set drawing values before a drawing is written: kind, spline, sweep,
+// heights, "open", "sturm" and the three remarks. Values not given leave the drawing as it is.
+class DrawingOptions {
+public:
+    // False when the name is not one of these options.
+    static bool Knows(const char* name);
+    // Takes the option's value; false when it is missing or not acceptable.
+    bool Take(const char* name, ToolArguments& args);
+    void ApplyTo(KCanvasPane& canvas) const;
+    // The writer's kind choice: 0 polygon, 1 prism, 2 the kind the drawing already has.
+    int KindChoice() const { return _kindChoice; }
+
+private:
+    static constexpr int Unset = -1;
+
+    bool TakeValue(const char* name, const char* value);
+
+    int _kindChoice = 2;
+    int _spline = Unset;
+    int _sweep = Unset;
+    int _open = Unset;
+    int _sturm = Unset;
+    bool _hasStart = false;
+    bool _hasEnd = false;
+    double _start = 0;
+    double _end = 0;
+    const char* _remarks[3] = {nullptr, nullptr, nullptr};
+};

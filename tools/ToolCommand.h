@@ -1,0 +1,21 @@
+#pragma once
+
+// One subcommand of vexlin-tool: its name, what it does with the arguments after the name, and
+// its synopsis line for the usage text. A new subcommand lives in a file of its own and adds one
+// entry to the table in tool_commands.cpp.
+struct ToolCommand {
+    const char* name;
+    int (*run)(int argc, char** argv);
+    const char* synopsis;
+};
+
+// The table, ended by an entry whose name is nullptr.
+extern const ToolCommand ToolCommands[];
+
+const ToolCommand* FindToolCommand(const char* name);
+
+int RunInfo(int argc, char** argv);
+int RunConvert(int argc, char** argv);
+int RunShape(int argc, char** argv);
+int RunTransform(int argc, char** argv);
+int RunScene(int argc, char** argv);

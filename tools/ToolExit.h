@@ -1,0 +1,10 @@
+#pragma once
+
+// Exit codes of vexlin-tool. A failed read exits with the reader's result code, 1 to 5.
+enum ToolExit {
+    ExitOk = 0,
+    ExitWriteFailed = 6,
+    ExitUsage = 64,
+    // The shape generator refused the shape: an unfinished set, or no room left.
+    ExitShapeRefused = 65,
+};

@@ -1,0 +1,144 @@
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "model/EditState.h"
+#include "model/KCanvasPane.h"
+#include "scenefile/FileReplace.h"
+#include "tools/ToolArguments.h"
+#include "tools/ToolCommand.h"
+#include "tools/ToolExit.h"
+#include "tools/ToolFiles.h"
+#include "tools/ToolHelp.h"
+
+namespace {
+
+// The part of the x-y plane, in file units, that the object covers when seen face on.
+struct Frame {
+    double left = -2;
+    double right = 2;
+    double bottom = -2;
+    double top = 2;
+};
+
+Frame FrameOf(const KCanvasPane& canvas) {
+    Frame frame;
+    if (canvas.pointCount <= 0) {
+        return frame;
+    }
+    frame = {HUGE_VAL, -HUGE_VAL, HUGE_VAL, -HUGE_VAL};
+    for (int i = 0; i < canvas.pointCount; ++i) {
+        double x = KCanvasPane::FileX(canvas.points[i].x);
+        double y = KCanvasPane::FileY(canvas.points[i].y);
+        frame = {std::min(frame.left, x), std::max(frame.right, x), std::min(frame.bottom, y),
+                 std::max(frame.top, y)};
+    }
+    // A conic prism grows from the origin with the height: its widest outline is at the
+    // height farthest from zero.
+    if (shapeKind == Prism && canvas.sweepType == ConicSweep) {
+        double scale = std::max(std::fabs(canvas.prismStart), std::fabs(canvas.prismEnd));
+        frame = {std::min(frame.left * scale, 0.0), std::max(frame.right * scale, 0.0),
+                 std::min(frame.bottom * scale, 0.0), std::max(frame.top * scale, 0.0)};
+    }
+    return frame;
+}
+
+// The scene names the drawing by its bare name when both files share a folder, so the pair
+// can be moved together; otherwise by its absolute path.
+std::string IncludeName(const char* drawing, const char* scene) {
+    namespace fs = std::filesystem;
+    if (scene == nullptr) {
+        return drawing;
+    }
+    std::error_code error;
+    fs::path drawingPath = fs::weakly_canonical(fs::absolute(drawing, error), error);
+    fs::path scenePath = fs::weakly_canonical(fs::absolute(scene, error), error);
+    if (error) {
+        return drawing;
+    }
+    if (drawingPath.parent_path() == scenePath.parent_path()) {
+        return drawingPath.filename().string();
+    }
+    return drawingPath.string();
+}
+
+std::string QuotedForScene(const std::string& text) {
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+        }
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+std::string SceneText(const KCanvasPane& canvas, const std::string& includeName) {
+    Frame frame = FrameOf(canvas);
+    double centreX = (frame.left + frame.right) / 2;
+    double centreY = (frame.bottom + frame.top) / 2;
+    double width = std::max(frame.right - frame.left, 1e-3);
+    double height = std::max(frame.top - frame.bottom, 1e-3);
+    bool prism = shapeKind == Prism;
+    double distance =
+        10 + (prism ? std::max(std::fabs(canvas.prismStart), std::fabs(canvas.prismEnd)) : 0);
+    char text[2048];
+    std::snprintf(text, sizeof text,
+                  "// Shows Thing from %s face on: povray +W400 +H300 +I<this file>\n"
+                  "#version 3.7;\n"
+                  "global_settings { assumed_gamma 1.0 }\n"
+                  "#include %s\n"
+                  "#declare Span = 1.2 * max(%.9g, %.9g * image_height / image_width);\n"
+                  "camera {\n"
+                  "  orthographic\n"
+                  "  location <%.9g, %.9g, %.9g>\n"
+                  "  look_at <%.9g, %.9g, 0>\n"
+                  "  right x * Span * image_width / image_height\n"
+                  "  up y * Span\n"
+                  "}\n"
+                  "background { color rgb 1 }\n"
+                  "light_source { <%.9g, %.9g, %.9g> color rgb 1 }\n"
+                  "object {\n"
+                  "  Thing\n"
+                  "%s"
+                  "  pigment { color rgb <0.15, 0.35, 0.75> }\n"
+                  "  finish { ambient 0.3 diffuse 0.7 }\n"
+                  "}\n",
+                  includeName.c_str(), QuotedForScene(includeName).c_str(), height, width, centreX,
+                  centreY, -distance, centreX, centreY, centreX - width, centreY + height,
+                  -distance * 2,
+                  // A prism stands on the x-z plane; turned about x its outline faces the camera.
+                  prism ? "  rotate -90 * x\n" : "");
+    return text;
+}
+
+}  // namespace
+
+int RunScene(int argc, char** argv) {
+    std::vector<const char*> files;
+    bool ok = ParseToolArguments(argc, argv, 1, 2, files,
+                                 [](const char*, ToolArguments&) { return false; });
+    if (!ok) {
+        return UsageError();
+    }
+    KCanvasPane canvas(nullptr);
+    int result = ReadDrawing(canvas, files[0]);
+    if (result != 0) {
+        return result;
+    }
+    const char* out = files.size() > 1 ? files[1] : nullptr;
+    std::string text = SceneText(canvas, IncludeName(files[0], out));
+    if (out == nullptr) {
+        std::fputs(text.c_str(), stdout);
+        return ExitOk;
+    }
+    if (!ReplaceFileContents(out, text)) {
+        std::fprintf(stderr, "Unable to save file\n");
+        return ExitWriteFailed;
+    }
+    std::printf("%s\n", out);
+    return ExitOk;
+}

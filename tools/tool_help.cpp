@@ -1,0 +1,84 @@
+#include <cstdio>
+
+#include "tools/ToolCommand.h"
+#include "tools/ToolExit.h"
+#include "tools/ToolHelp.h"
+
+namespace {
+
+void PrintSynopsis(FILE* out) {
+    for (const ToolCommand* command = ToolCommands; command->name != nullptr; ++command) {
+        std::fprintf(out, "  vexlin-tool %s\n", command->synopsis);
+    }
+    std::fprintf(out, "  vexlin-tool --help\n");
+}
+
+const char* const ManualBody = R"(
+DESCRIPTION
+  Reads, writes and changes Vexlin drawings (.pol polygons, .prm prisms) without a window,
+  with the editor's own reader, writer, transforms and shape generator. A file is read as the
+  editor opens it: ".prm" at the end of the name means a prism, anything else a polygon.
+
+COMMANDS
+  info FILE [--points]
+      Prints the drawing's values, one "name: value" line each: kind, spline, sweep, start,
+      end, open, sturm, points, sets, set-ends, remark1, remark2, remark3. With --points, then
+      one line per point "I X Y C1X C1Y C2X C2Y" in model units (75 to a file unit, y down).
+
+  convert IN OUT [drawing options]
+      Reads IN, applies the drawing options and writes OUT.
+
+  shape OUT [--into IN] --style polygon|ranpoly|random|star [--points N] [--size S]
+        [--rotate DEG] [--function F] [--seed N] [--canvas WxH] [drawing options]
+      Adds one generated shape, as the editor's "add Shape" does, to an empty drawing or to
+      the drawing read from IN, and writes OUT. Values are clamped as the shape dialog does:
+      points 3..100 (default 3), size 0.0001..2, else 1.0 (default 1.0), rotate 0..360
+      (default 0), function 0..1 (default 0.0). --canvas sets the canvas size in pixels
+      (default 300x300), which sets the shape's radius. --seed N makes random shapes
+      repeatable; without it the random source is seeded with the time.
+
+  transform IN OUT [--center] [--flip] [--rotate DEG] [--scale F] [drawing options]
+      Reads IN, applies the transforms in the order given and writes OUT: --center moves the
+      drawing's mean point to the origin, --flip mirrors it top to bottom, --rotate turns it
+      DEG degrees about the origin, --scale scales it by F about the origin.
+
+  scene IN [OUT.pov]
+      Writes (to OUT.pov, or to standard output) a small POV-Ray scene that includes IN and
+      shows its object Thing facing the camera, lit and framed: povray +IOUT.pov.
+
+DRAWING OPTIONS
+  Applied to the drawing before it is written; values not given are kept.
+  --kind polygon|prism     the kind to write (default: the kind read, or polygon)
+  --spline linear|quadratic|cubic|bezier
+  --sweep linear|conic
+  --start H, --end H       prism heights
+  --open 0|1, --sturm 0|1
+  --remark1 T, --remark2 T, --remark3 T
+                           the three lines at the head of the file, at most 89 characters;
+                           begin them with "//" to keep the file valid scene text
+  The writer's rules apply: a name without any "." gets ".pol" or ".prm"; a name ending in
+  ".pol" or ".prm" is written as that kind. The name written is printed.
+
+EXIT STATUS
+  0      success
+  1..5   the file could not be read: 1 "Unable to open file.", 2 "{ NOT found",
+         3 "Prm Data BAD", 4 "Error in body of data", 5 "Spline/Sweep Not right"
+         (the text is printed to standard error)
+  6      "Unable to save file"
+  64     bad arguments (the usage is printed)
+  65     the shape was not added: the drawing has an unfinished set or no room for it
+)";
+
+}  // namespace
+
+int UsageError() {
+    std::fprintf(stderr, "usage:\n");
+    PrintSynopsis(stderr);
+    return ExitUsage;
+}
+
+void PrintManual() {
+    std::printf("NAME\n  vexlin-tool - batch tool for Vexlin drawings\n\nSYNOPSIS\n");
+    PrintSynopsis(stdout);
+    std::fputs(ManualBody, stdout);
+}

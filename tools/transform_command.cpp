@@ -1,0 +1,84 @@
+#include <cfloat>
+#include <cmath>
+#include <string_view>
+#include <vector>
+
+#include "model/KCanvasPane.h"
+#include "tools/DrawingOptions.h"
+#include "tools/ToolArguments.h"
+#include "tools/ToolCommand.h"
+#include "tools/ToolFiles.h"
+#include "tools/ToolHelp.h"
+
+namespace {
+
+enum TransformKind { Centre, Flip, Rotate, Scale };
+
+struct Transform {
+    TransformKind kind;
+    double value;
+};
+
+bool TakeTransform(const char* name, ToolArguments& args, std::vector<Transform>& transforms) {
+    std::string_view option(name);
+    if (option == "center" || option == "flip") {
+        transforms.push_back({option == "center" ? Centre : Flip, 0});
+        return true;
+    }
+    const char* text = nullptr;
+    double value = 0;
+    if ((option != "rotate" && option != "scale") || !args.Value(text) || !ParseReal(text, value)) {
+        return false;
+    }
+    // The scale factor travels in single precision.
+    if (option == "scale" && std::fabs(value) > FLT_MAX) {
+        return false;
+    }
+    transforms.push_back({option == "rotate" ? Rotate : Scale, value});
+    return true;
+}
+
+void Apply(KCanvasPane& canvas, const Transform& transform) {
+    switch (transform.kind) {
+        case Centre:
+            canvas.CentreAll();
+            break;
+        case Flip:
+            canvas.FlipAllVertical();
+            break;
+        case Rotate:
+            canvas.RotateRange(0, -1, transform.value, 0, 0);
+            break;
+        case Scale:
+            canvas.ScaleRange(0, canvas.pointCount, static_cast<float>(transform.value), 0);
+            break;
+    }
+}
+
+}  // namespace
+
+int RunTransform(int argc, char** argv) {
+    std::vector<Transform> transforms;
+    DrawingOptions options;
+    std::vector<const char*> files;
+    bool ok =
+        ParseToolArguments(argc, argv, 2, 2, files, [&](const char* name, ToolArguments& args) {
+            if (DrawingOptions::Knows(name)) {
+                return options.Take(name, args);
+            }
+            return TakeTransform(name, args, transforms);
+        });
+    if (!ok) {
+        return UsageError();
+    }
+    KCanvasPane canvas(nullptr);
+    int result = ReadDrawing(canvas, files[0]);
+    if (result != 0) {
+        return result;
+    }
+    for (const Transform& transform : transforms) {
+        Apply(canvas, transform);
+    }
+    options.ApplyTo(canvas);
+    return WriteDrawing(canvas, files[1], options.KindChoice());
+}
