@@ -43,8 +43,11 @@ public:
     // Coordinates: pixels, model units and file units.
     double ModelX(int px) const { return (px - originX) / scaleX; }
     double ModelY(int py) const { return (py - originY) / scaleY; }
-    int PixelX(double mx) const { return static_cast<int>(mx * scaleX + originX); }
-    int PixelY(double my) const { return static_cast<int>(my * scaleY + originY); }
+    int PixelX(double mx) const { return TruncatePixel(mx * scaleX + originX); }
+    int PixelY(double my) const { return TruncatePixel(my * scaleY + originY); }
+    // Truncates toward zero; a drawing scaled far beyond the canvas (or a value that is not a
+    // number) lands on a pixel far outside it instead of overflowing the integer.
+    static int TruncatePixel(double value);
     static double FileX(double mx);
     static double FileY(double my);
     void StatusPosition(int px, int py, double& x, double& y) const;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <cmath>
 
 #include <string>
 #include <vector>
@@ -71,6 +72,14 @@ TEST(DrawingModel, PixelsModelUnitsFileUnitsAndStatusPositionAgree) {
     EXPECT_EQ(KCanvasPane::FileX(-150), -2.0);
     EXPECT_EQ(KCanvasPane::FileY(75), -1.0);
     EXPECT_EQ(KCanvasPane::FileY(-150), 2.0);
+}
+
+TEST(DrawingModel, PixelsOfPointsFarBeyondTheCanvasStayIntegers) {
+    KCanvasPane canvas(nullptr);
+    EXPECT_EQ(canvas.PixelX(-0.5), 149) << "truncation is toward zero";
+    EXPECT_EQ(canvas.PixelX(1e300), 1 << 28);
+    EXPECT_EQ(canvas.PixelY(-1e300), -(1 << 28));
+    EXPECT_EQ(canvas.PixelX(std::nan("")), 0);
 }
 
 TEST(DrawingModel, StatusPositionOfACanvasSqueezedToNothingIsTheOrigin) {
