@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "model/EditState.h"
+#include "model/KCanvasPane.h"
+#include "model/SeedSource.h"
+#include "tests/scenefile/SceneFileTestSupport.h"
+
+// Every file the writer can produce must be accepted by POV-Ray 3.7 as scene text: each kind,
+// spline, sweep, "open" and "sturm" with one set, several sets and generated shapes is included
+// in a tiny scene and rendered, with no error and no warning.
+namespace {
+
+enum Drawing { OneSet, SeveralSets, GeneratedShapes };
+
+void MakeDrawing(KCanvasPane& canvas, Drawing drawing) {
+    switch (drawing) {
+        case OneSet:
+            AddSet(canvas, {{-1, -1}, {1, -1}, {1.2, 0.8}, {-0.5, 1}});
+            break;
+        case SeveralSets:
+            AddSet(canvas, {{-1.8, -1.8}, {-0.2, -1.8}, {-1, -0.2}});
+            AddSet(canvas, {{0.2, 0.2}, {1.8, 0.2}, {1.8, 1.8}, {0.2, 1.8}});
+            AddSet(canvas, {{-1.5, 0.5}, {-0.5, 0.5}, {-0.7, 1.5}, {-1.2, 1.7}, {-1.6, 1}});
+            break;
+        case GeneratedShapes:
+            SeedSource::UseSeed(1234);
+            canvas.GenerateShape(5, 1.0, 0, 0.5, ShapeStar);
+            canvas.GenerateShape(6, 0.5, 30, 0.0, ShapePolygon);
+            canvas.GenerateShape(8, 1.5, 10, 0.3, ShapeRanPoly);
+            canvas.GenerateShape(5, 1.0, 0, 0.0, ShapeRandom);
+            SeedSource::UseClock();
+            break;
+    }
+}
+
+struct RenderCase {
+    std::string description;
+    std::string sceneFile;
+    std::string drawingText;
+    std::string log;
+    int status = -1;
+};
+
+std::string SceneFor(const std::string& include) {
+    return "#version 3.7;\n"
+           "global_settings { assumed_gamma 1.0 }\n"
+           "#include \"" +
+           include +
+           "\"\n"
+           "camera { orthographic location <0, 0, -10> look_at <0, 0, 0> right x * 5 up y * 5 }\n"
+           "light_source { <-5, 5, -20> color rgb 1 }\n"
+           "object { Thing rotate -90 * x pigment { color rgb <1, 0.5, 0> } }\n";
+}
+
+// Writes every combination and keeps one case for each distinct file text.
+std::vector<RenderCase> WriteCases(const TempDir& dir) {
+    std::vector<RenderCase> cases;
+    std::map<std::string, bool> seen;
+    const char* const drawings[] = {"one set", "several sets", "generated shapes"};
+    for (int drawing = OneSet; drawing <= GeneratedShapes; ++drawing) {
+        KCanvasPane canvas(nullptr);
+        MakeDrawing(canvas, static_cast<Drawing>(drawing));
+        for (int combination = 0; combination < 2 * 4 * 2 * 2 * 2; ++combination) {
+            int kind = combination & 1;
+            canvas.splineType = (combination >> 1) & 3;
+            canvas.sweepType = (combination >> 3) & 1;
+            canvas.isOpen = (combination >> 4) & 1;
+            canvas.useSturm = (combination >> 5) & 1;
+            std::string base = "case" + std::to_string(cases.size());
+            char name[100];
+            std::snprintf(name, sizeof name, "%s", dir.File(base).c_str());
+            if (!canvas.WriteSceneFile(name, kind)) {
+                ADD_FAILURE() << "cannot write " << name;
+                continue;
+            }
+            std::string text = FileText(name);
+            if (seen[text]) {
+                continue;
+            }
+            seen[text] = true;
+            RenderCase c;
+            c.description = std::string(drawings[drawing]) + (kind ? ", prism" : ", polygon") +
+                            ", spline " + std::to_string(canvas.splineType) + ", sweep " +
+                            std::to_string(canvas.sweepType) + ", open " +
+                            std::to_string(canvas.isOpen) + ", sturm " +
+                            std::to_string(canvas.useSturm);
+            c.sceneFile = dir.File(base + ".pov");
+            c.drawingText = text;
+            std::string include = std::string(name).substr(dir.Path().size() + 1);
+            PutFile(c.sceneFile, SceneFor(include));
+            cases.push_back(c);
+        }
+    }
+    return cases;
+}
+
+void Render(const TempDir& dir, RenderCase& c) {
+    std::string logFile = c.sceneFile + ".log";
+    std::string command = "cd '" + dir.Path() + "' && povray -D -F +W32 +H32 '+I" + c.sceneFile +
+                          "' > '" + logFile + "' 2>&1";
+    c.status = std::system(command.c_str());
+    c.log = FileText(logFile);
+}
+
+bool Accepted(const RenderCase& c) {
+    return c.status == 0 && c.log.find("POV-Ray finished") != std::string::npos &&
+           c.log.find("Warning:") == std::string::npos && c.log.find("Error") == std::string::npos;
+}
+
+TEST(PovRayAcceptanceTest, EveryWrittenFileParsesAndRendersCleanly) {
+    ASSERT_EQ(std::system("command -v povray > /dev/null"), 0) << "povray is not installed";
+    TempDir dir;
+    int savedKind = shapeKind;
+    std::vector<RenderCase> cases = WriteCases(dir);
+    shapeKind = savedKind;
+    ASSERT_GE(cases.size(), 60u);
+
+    // Two renders at a time: POV-Ray spends most of each run starting up.
+    std::atomic<size_t> next{0};
+    auto worker = [&] {
+        for (size_t i = next++; i < cases.size(); i = next++) {
+            Render(dir, cases[i]);
+        }
+    };
+    std::thread first(worker);
+    std::thread second(worker);
+    first.join();
+    second.join();
+
+    for (const RenderCase& c : cases) {
+        EXPECT_TRUE(Accepted(c)) << c.description << " (exit status " << c.status << ")\n"
+                                 << "--- file ---\n"
+                                 << c.drawingText << "--- POV-Ray ---\n"
+                                 << c.log;
+    }
+}
+
+}  // namespace
