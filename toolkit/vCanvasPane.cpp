@@ -1,19 +1,38 @@
 #include "toolkit/vCanvasPane.h"
 
-vCanvasPane::~vCanvasPane() { delete _cpDC; }
+#include "toolkit/platform/vWindowPlatform.h"
+#include "toolkit/vCanvasPaneDC.h"
+#include "toolkit/vWindow.h"
+
+vCanvasPane::~vCanvasPane() {
+    delete _cpDC;
+    if (_window && _window->Canvas() == this) {
+        _window->SetCanvas(nullptr);
+    }
+}
 
 void vCanvasPane::InitPane(vWindow* window, vHandle handle) {
     _hScroll = ScrollState();
     _vScroll = ScrollState();
     _window = window;
+    if (window) {
+        window->SetCanvas(this);
+        _width = window->RequestedWidth();
+        _height = window->RequestedHeight();
+    }
     _handle = handle;
     CreateCanvasDC();
+    if (window) {
+        window->SetRequestedSize(_width, _height);
+    }
     SetHScroll(100, 0);
     SetVScroll(100, 0);
     GotFocus();
 }
 
-void vCanvasPane::ShowPane(int on) { (void)on; }
+void vCanvasPane::ShowPane(int on) {
+    vWindowPlatform::Current().ShowChild(_handle, on != 0);
+}
 
 bool vCanvasPane::SetScroll(ScrollState& state, int shown, int position) {
     if (shown < 0 || shown > 100 || position < 0 || position > 100) {
@@ -24,8 +43,54 @@ bool vCanvasPane::SetScroll(ScrollState& state, int shown, int position) {
     return true;
 }
 
-void vCanvasPane::SetHScroll(int shown, int position) { SetScroll(_hScroll, shown, position); }
-void vCanvasPane::SetVScroll(int shown, int position) { SetScroll(_vScroll, shown, position); }
+void vCanvasPane::ShowScroll(bool horizontal) const {
+    const ScrollState& state = horizontal ? _hScroll : _vScroll;
+    vWindowPlatform::Current().SetChildScrollBar(_handle, horizontal, state.visible, state.shown,
+                                                 state.position);
+}
+
+void vCanvasPane::SetHScroll(int shown, int position) {
+    if (SetScroll(_hScroll, shown, position)) {
+        ShowScroll(true);
+    }
+}
+
+void vCanvasPane::SetVScroll(int shown, int position) {
+    if (SetScroll(_vScroll, shown, position)) {
+        ShowScroll(false);
+    }
+}
+
+void vCanvasPane::HandleScroll(bool horizontal, vWindowEvents::ScrollCode code, int position) {
+    const ScrollState& state = horizontal ? _hScroll : _vScroll;
+    int target = state.position;
+    switch (code) {
+        case vWindowEvents::ScrollLineBack:
+        case vWindowEvents::ScrollLineForward: {
+            int direction = code == vWindowEvents::ScrollLineBack ? -1 : 1;
+            horizontal ? OnHScrollStep(direction) : OnVScrollStep(direction);
+            return;
+        }
+        case vWindowEvents::ScrollPageBack:
+            target = state.position > 9 ? state.position - 10 : 0;
+            break;
+        case vWindowEvents::ScrollPageForward:
+            target = state.position <= 90 ? state.position + 10 : 100;
+            break;
+        case vWindowEvents::ScrollThumbReleased:
+            target = position;
+            break;
+        case vWindowEvents::ScrollToStart:
+            target = 0;
+            break;
+        case vWindowEvents::ScrollToEnd:
+            target = 100;
+            break;
+        default:
+            return;
+    }
+    horizontal ? OnHScroll(state.shown, target) : OnVScroll(state.shown, target);
+}
 
 static int StepWithin(int position, int direction) {
     int next = position + direction;
@@ -52,8 +117,15 @@ int vCanvasPane::GetHScroll(int& shown, int& position) const {
     return _hScroll.visible;
 }
 
-void vCanvasPane::ShowHScroll(int on) { _hScroll.visible = on != 0; }
-void vCanvasPane::ShowVScroll(int on) { _vScroll.visible = on != 0; }
+void vCanvasPane::ShowHScroll(int on) {
+    _hScroll.visible = on != 0;
+    ShowScroll(true);
+}
+
+void vCanvasPane::ShowVScroll(int on) {
+    _vScroll.visible = on != 0;
+    ShowScroll(false);
+}
 
 void vCanvasPane::OnMouseDown(int, int, int) {}
 void vCanvasPane::OnMouseUp(int, int, int) {}
@@ -65,7 +137,24 @@ void vCanvasPane::OnResize(int, int) {}
 void vCanvasPane::SizeChanged(int width, int height) {
     _width = width;
     _height = height;
+    if (_window) {
+        _window->SetRequestedSize(width, height);
+    }
     OnResize(width, height);
+}
+
+void vCanvasPane::RepaintArea(int x, int y, int width, int height) {
+    if (!_cpDC) {
+        return;
+    }
+    _cpDC->BeginPaintCycle();
+    if (width > 0 && height > 0) {
+        EraseRect(x, y, width, height);
+        OnRedraw(x, y, width, height);
+    } else {
+        OnRedraw(0, 0, 0, 0);
+    }
+    _cpDC->EndPaintCycle();
 }
 
 void vCanvasPane::EraseRect(int x, int y, int width, int height) {
@@ -183,7 +272,9 @@ void vCanvasPane::XorRectangle(int x, int y, int width, int height) {
     }
 }
 
-vBrush vCanvasPane::CurrentBrush() const { return _cpDC ? _cpDC->CurrentBrush() : vBrush(); }
+vBrush vCanvasPane::CurrentBrush() const {
+    return _cpDC ? _cpDC->CurrentBrush() : vBrush();
+}
 
 void vCanvasPane::UseBrush(const vBrush& brush) {
     if (_cpDC) {
@@ -191,7 +282,9 @@ void vCanvasPane::UseBrush(const vBrush& brush) {
     }
 }
 
-vFont vCanvasPane::CurrentFont() const { return _cpDC ? _cpDC->CurrentFont() : vFont(); }
+vFont vCanvasPane::CurrentFont() const {
+    return _cpDC ? _cpDC->CurrentFont() : vFont();
+}
 
 void vCanvasPane::UseFont(const vFont& font) {
     if (_cpDC) {
@@ -200,7 +293,9 @@ void vCanvasPane::UseFont(const vFont& font) {
     OnFontChanged(font);
 }
 
-int vCanvasPane::TextWidth(const char* text) { return _cpDC ? _cpDC->TextWidth(text) : 0; }
+int vCanvasPane::TextWidth(const char* text) {
+    return _cpDC ? _cpDC->TextWidth(text) : 0;
+}
 
 int vCanvasPane::TextHeight(int& ascent, int& descent) {
     if (_cpDC) {
@@ -249,9 +344,13 @@ void vCanvasPane::LostFocus() {
     }
 }
 
-// The window's surface supplies the context; without a window the pane draws only through a
+// The context draws into the window's surface; a pane without a window draws only through a
 // context handed to it with AdoptDC.
-void vCanvasPane::CreateCanvasDC() {}
+void vCanvasPane::CreateCanvasDC() {
+    if (!_cpDC && _window) {
+        _cpDC = new vCanvasPaneDC(this, &_window->Surface(), _handle);
+    }
+}
 
 void vCanvasPane::AdoptDC(vDC* context) {
     if (context != _cpDC) {

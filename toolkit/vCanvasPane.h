@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/platform/vWindowEvents.h"
 #include "toolkit/vDC.h"
 #include "toolkit/vHandle.h"
 #include "toolkit/vPane.h"
@@ -81,6 +82,11 @@ public:
 
     // Called by the window when its client area changes size.
     void SizeChanged(int width, int height);
+    // The paint path: erases the area and asks for it to be drawn anew (an empty area asks for
+    // OnRedraw (0, 0, 0, 0)).
+    void RepaintArea(int x, int y, int width, int height);
+    // A scroll bar's action, turned into the scroll hooks.
+    void HandleScroll(bool horizontal, vWindowEvents::ScrollCode code, int position);
 
 protected:
     vDC* _cpDC = nullptr;
@@ -92,6 +98,7 @@ private:
         bool visible = false;
     };
     static bool SetScroll(ScrollState& state, int shown, int position);
+    void ShowScroll(bool horizontal) const;
 
     vWindow* _window = nullptr;
     vHandle _handle = nullptr;

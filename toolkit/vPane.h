@@ -46,6 +46,13 @@ public:
     }
     virtual void ShowPane(int on) { (void)on; }
     virtual int PaneKind() const { return _paneKind; }
+    // The enabled menu command whose accelerator is this key with exactly these modifiers;
+    // 0 when the pane has none.
+    virtual int PaneAccelerator(int key, int modifiers) const {
+        (void)key;
+        (void)modifiers;
+        return 0;
+    }
 
 private:
     int _paneKind;

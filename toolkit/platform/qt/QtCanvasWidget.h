@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QWidget>
+
+#include "toolkit/PixelSurface.h"
+#include "toolkit/platform/vWindowEvents.h"
+
+class QScrollBar;
+
+// The client area of a child window: shows the window's pixel surface and reports size, paint,
+// mouse, key, focus and scroll events to the toolkit.
+class QtCanvasWidget : public QWidget {
+    Q_OBJECT
+public:
+    QtCanvasWidget(PixelSurface* surface, vWindowEvents* events, int width, int height);
+
+    void Detach() { _events = nullptr; }
+    vWindowEvents* Events() const { return _events; }
+    QSize sizeHint() const override { return _requested; }
+    void SetScrollBar(bool horizontal, bool visible, int shown, int position);
+
+    // A Qt key as the toolkit's key code (characters, 0xFFxx keys), or -1 when it is dropped.
+    static int ToolkitKey(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text);
+    static int ToolkitModifiers(Qt::KeyboardModifiers modifiers);
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void Mouse(vWindowEvents::MouseAction action, QMouseEvent* event);
+    void Scrolled(bool horizontal, int action);
+    QRect SurfaceRect() const;
+
+    PixelSurface* _surface;
+    vWindowEvents* _events;
+    QSize _requested;
+    QScrollBar* _bars[2];
+};

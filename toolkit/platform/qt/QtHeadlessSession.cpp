@@ -1,0 +1,43 @@
+#include <QGuiApplication>
+#include <QImage>
+#include <cstdlib>
+#include <memory>
+
+#include "toolkit/platform/qt/QtTextPlatform.h"
+#include "toolkit/platform/vHeadlessSession.h"
+
+struct vHeadlessSession::State {
+    int argc = 1;
+    char name[8] = "vexlin";
+    char* argv[2] = {name, nullptr};
+    std::unique_ptr<QGuiApplication> application;
+    QtTextPlatform text;
+    vTextPlatform* previous = nullptr;
+};
+
+vHeadlessSession::vHeadlessSession() : _state(new State) {
+    if (!QGuiApplication::instance()) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        _state->application = std::make_unique<QGuiApplication>(_state->argc, _state->argv);
+    }
+    _state->previous = vTextPlatform::Current();
+    vTextPlatform::Install(&_state->text);
+}
+
+vHeadlessSession::~vHeadlessSession() {
+    vTextPlatform::Install(_state->previous);
+    delete _state;
+}
+
+bool vHeadlessSession::Ready() const {
+    return QGuiApplication::instance() != nullptr;
+}
+
+bool vHeadlessSession::SavePng(const PixelSurface& surface, const char* path) {
+    if (!path || surface.Width() == 0 || surface.Height() == 0) {
+        return false;
+    }
+    QImage image(reinterpret_cast<const uchar*>(surface.Data()), surface.Width(), surface.Height(),
+                 surface.Width() * 4, QImage::Format_RGB32);
+    return image.save(QString::fromLocal8Bit(path), "PNG");
+}

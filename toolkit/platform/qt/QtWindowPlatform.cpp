@@ -1,0 +1,262 @@
+#include "toolkit/platform/qt/QtWindowPlatform.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+#include "toolkit/platform/qt/QtCanvasWidget.h"
+#include "toolkit/platform/qt/QtFrame.h"
+#include "toolkit/platform/qt/QtSubWindow.h"
+
+namespace {
+
+QtSubWindow* ChildOf(vHandle handle) {
+    return static_cast<QtSubWindow*>(handle);
+}
+
+QString Text(const char* text) {
+    return QString::fromLocal8Bit(text ? text : "");
+}
+
+uint32_t Packed(const QColor& colour) {
+    return colour.rgb() & 0xffffffu;
+}
+
+}  // namespace
+
+QtWindowPlatform::QtWindowPlatform() = default;
+
+QtWindowPlatform::~QtWindowPlatform() {
+    for (auto& timer : _timers) {
+        delete timer.second;
+    }
+    DestroyFrame();
+    for (QMenu* menu : _menus) {
+        delete menu;
+    }
+}
+
+bool QtWindowPlatform::CreateFrame(const char* caption, int width, int height,
+                                   vFrameEvents* events) {
+    DestroyFrame();
+    _frame = new QtFrame(caption, events);
+    if (width > 0 && height > 0) {
+        _frame->resize(width, height);
+    } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        _frame->resize(screen->availableGeometry().size());
+    }
+    return true;
+}
+
+void QtWindowPlatform::FrameSize(int& width, int& height) {
+    width = _frame ? _frame->width() : 0;
+    height = _frame ? _frame->height() : 0;
+}
+
+void QtWindowPlatform::ShowFrame() {
+    if (_frame) {
+        _frame->showMaximized();
+    }
+}
+
+void QtWindowPlatform::DestroyFrame() {
+    delete _frame;
+    _frame = nullptr;
+}
+
+void QtWindowPlatform::ArrangeChildren(Arrangement how) {
+    if (!_frame) {
+        return;
+    }
+    if (how == ArrangeTile) {
+        _frame->MdiArea()->tileSubWindows();
+    } else if (how == ArrangeCascade) {
+        _frame->MdiArea()->cascadeSubWindows();
+    }
+}
+
+vHandle QtWindowPlatform::CreateMenu() {
+    QMenu* menu = new QMenu();
+    _menus.insert(menu);
+    return menu;
+}
+
+QMenu* QtWindowPlatform::MenuOf(vHandle handle) const {
+    auto* menu = static_cast<QMenu*>(handle);
+    return _menus.count(menu) ? menu : nullptr;
+}
+
+void QtWindowPlatform::AppendMenuItem(vHandle menu, int id, const char* label) {
+    if (QMenu* target = MenuOf(menu)) {
+        QAction* item = target->addAction(Text(label));
+        item->setData(id);
+        connect(item, &QAction::triggered, this, [id]() {
+            if (QtFrame* frame = QtFrame::Instance()) {
+                frame->MenuCommand(id);
+            }
+        });
+    }
+}
+
+void QtWindowPlatform::AppendMenuSeparator(vHandle menu) {
+    if (QMenu* target = MenuOf(menu)) {
+        target->addSeparator();
+    }
+}
+
+void QtWindowPlatform::AppendSubmenu(vHandle menu, vHandle submenu, const char* label) {
+    QMenu* target = MenuOf(menu);
+    QMenu* dropDown = MenuOf(submenu);
+    if (target && dropDown) {
+        dropDown->setTitle(Text(label));
+        target->addMenu(dropDown);
+    }
+}
+
+void QtWindowPlatform::DestroyMenu(vHandle menu) {
+    if (QMenu* target = MenuOf(menu)) {
+        _menus.erase(target);
+        delete target;
+    }
+}
+
+void QtWindowPlatform::SetFrameMenu(vHandle menuBar, int windowListIndex) {
+    if (_frame) {
+        _frame->InstallMenuBar(MenuOf(menuBar), windowListIndex);
+    }
+}
+
+vHandle QtWindowPlatform::CreateChild(const char* title, int clientWidth, int clientHeight,
+                                      PixelSurface* surface, vWindowEvents* events) {
+    if (!_frame) {
+        return nullptr;
+    }
+    auto* canvas = new QtCanvasWidget(surface, events, clientWidth, clientHeight);
+    auto* child = new QtSubWindow(canvas, events);
+    child->setWindowTitle(Text(title));
+    _frame->MdiArea()->addSubWindow(child);
+    child->adjustSize();
+    child->show();
+    canvas->setFocus();
+    return child;
+}
+
+// Children may be destroyed from their own close event, so the object goes later; it stops
+// reporting at once.
+void QtWindowPlatform::DestroyChild(vHandle child) {
+    QtSubWindow* window = ChildOf(child);
+    if (!window) {
+        return;
+    }
+    window->Detach();
+    if (_frame) {
+        _frame->ForgetChild(window);
+        _frame->MdiArea()->removeSubWindow(window);
+    }
+    window->hide();
+    window->deleteLater();
+}
+
+void QtWindowPlatform::SetChildTitle(vHandle child, const char* title) {
+    if (QtSubWindow* window = ChildOf(child)) {
+        window->setWindowTitle(Text(title));
+    }
+}
+
+void QtWindowPlatform::RaiseChild(vHandle child) {
+    QtSubWindow* window = ChildOf(child);
+    if (window && _frame) {
+        _frame->MdiArea()->setActiveSubWindow(window);
+        window->raise();
+    }
+}
+
+void QtWindowPlatform::ShowChild(vHandle child, bool restore) {
+    if (QtSubWindow* window = ChildOf(child)) {
+        restore ? window->showNormal() : window->showMinimized();
+    }
+}
+
+void QtWindowPlatform::ChildPlacement(vHandle child, int& left, int& top, int& width, int& height) {
+    QRect area = ChildOf(child) ? ChildOf(child)->geometry() : QRect();
+    left = area.x();
+    top = area.y();
+    width = area.width();
+    height = area.height();
+}
+
+void QtWindowPlatform::MoveChild(vHandle child, int left, int top) {
+    if (QtSubWindow* window = ChildOf(child)) {
+        window->move(left, top);
+    }
+}
+
+void QtWindowPlatform::UpdateChild(vHandle child) {
+    if (QtSubWindow* window = ChildOf(child)) {
+        window->Canvas()->update();
+    }
+}
+
+void QtWindowPlatform::SetChildScrollBar(vHandle child, bool horizontal, bool visible, int shown,
+                                         int position) {
+    if (QtSubWindow* window = ChildOf(child)) {
+        window->Canvas()->SetScrollBar(horizontal, visible, shown, position);
+    }
+}
+
+// An exit asked for before the loop runs ends it as soon as it starts, as a posted quit would.
+int QtWindowPlatform::RunEventLoop() {
+    if (_exitRequested) {
+        _exitRequested = false;
+        return _exitCode;
+    }
+    int code = QApplication::exec();
+    _exitRequested = false;
+    return code;
+}
+
+void QtWindowPlatform::ExitEventLoop(int code) {
+    _exitRequested = true;
+    _exitCode = code;
+    QCoreApplication::exit(code);
+}
+
+int QtWindowPlatform::StartTimer(int milliseconds, TimerCallback callback) {
+    if (milliseconds < 0 || !callback) {
+        return 0;
+    }
+    int id = ++_lastTimerId;
+    auto* timer = new QTimer();
+    connect(timer, &QTimer::timeout, this, [callback, id]() { callback(id); });
+    timer->start(milliseconds);
+    _timers[id] = timer;
+    return id;
+}
+
+void QtWindowPlatform::StopTimer(int id) {
+    auto found = _timers.find(id);
+    if (found != _timers.end()) {
+        delete found->second;
+        _timers.erase(found);
+    }
+}
+
+void QtWindowPlatform::WarningBox(const char* caption, const char* text) {
+    QMessageBox box(QMessageBox::Warning, Text(caption), Text(text), QMessageBox::Ok, _frame);
+    box.exec();
+}
+
+uint32_t QtWindowPlatform::SystemColor(SystemColour which) {
+    QPalette palette = QApplication::palette();
+    switch (which) {
+        case ColourButtonShadow:
+            return Packed(palette.color(QPalette::Dark));
+        case ColourButtonHighlight:
+            return Packed(palette.color(QPalette::Light));
+        default:
+            return Packed(palette.color(QPalette::Button));
+    }
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QObject>
+#include <map>
+#include <set>
+
+#include "toolkit/platform/vWindowPlatform.h"
+
+class QMenu;
+class QTimer;
+class QtFrame;
+
+// The window platform on Qt Widgets: the frame is a QMainWindow with a QMdiArea, children are
+// QMdiSubWindows, menus are QMenus (a menu bar is a QMenu whose items are its drop-downs), timers
+// are QTimers. Needs a QApplication.
+class QtWindowPlatform : public QObject, public vWindowPlatform {
+    Q_OBJECT
+public:
+    QtWindowPlatform();
+    ~QtWindowPlatform() override;
+
+    bool CreateFrame(const char* caption, int width, int height, vFrameEvents* events) override;
+    void FrameSize(int& width, int& height) override;
+    void ShowFrame() override;
+    void DestroyFrame() override;
+    void ArrangeChildren(Arrangement how) override;
+
+    vHandle CreateMenu() override;
+    void AppendMenuItem(vHandle menu, int id, const char* label) override;
+    void AppendMenuSeparator(vHandle menu) override;
+    void AppendSubmenu(vHandle menu, vHandle submenu, const char* label) override;
+    void DestroyMenu(vHandle menu) override;
+    void SetFrameMenu(vHandle menuBar, int windowListIndex) override;
+
+    vHandle CreateChild(const char* title, int clientWidth, int clientHeight, PixelSurface* surface,
+                        vWindowEvents* events) override;
+    void DestroyChild(vHandle child) override;
+    void SetChildTitle(vHandle child, const char* title) override;
+    void RaiseChild(vHandle child) override;
+    void ShowChild(vHandle child, bool restore) override;
+    void ChildPlacement(vHandle child, int& left, int& top, int& width, int& height) override;
+    void MoveChild(vHandle child, int left, int top) override;
+    void UpdateChild(vHandle child) override;
+    void SetChildScrollBar(vHandle child, bool horizontal, bool visible, int shown,
+                           int position) override;
+
+    int RunEventLoop() override;
+    void ExitEventLoop(int code) override;
+    int StartTimer(int milliseconds, TimerCallback callback) override;
+    void StopTimer(int id) override;
+    void WarningBox(const char* caption, const char* text) override;
+    uint32_t SystemColor(SystemColour which) override;
+
+    QtFrame* Frame() const { return _frame; }
+    // The menu a handle stands for, if this platform made it and it still exists.
+    QMenu* MenuOf(vHandle handle) const;
+
+private:
+    QtFrame* _frame = nullptr;
+    std::set<QMenu*> _menus;
+    std::map<int, QTimer*> _timers;
+    int _lastTimerId = 0;
+    bool _exitRequested = false;
+    int _exitCode = 0;
+};

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+
+#include "toolkit/PixelSurface.h"
+#include "toolkit/vHandle.h"
+
+class vFrameEvents;
+class vWindowEvents;
+
+// What the toolkit needs from the windowing system for its frame, child windows, menus, event
+// loop and timers. Every call of the base does nothing, so the toolkit's own logic runs without a
+// display; a real platform (or a test's fake) is installed over it.
+class vWindowPlatform {
+public:
+    enum Arrangement { ArrangeCascade, ArrangeTile, ArrangeIcons };
+    enum SystemColour { ColourButtonFace, ColourButtonShadow, ColourButtonHighlight };
+    using TimerCallback = void (*)(int id);
+
+    virtual ~vWindowPlatform() = default;
+
+    // The frame: a top-level window with a menu bar over an area holding the child windows.
+    // A width or height of 0 lets the platform choose. False when the frame cannot be made.
+    virtual bool CreateFrame(const char* caption, int width, int height, vFrameEvents* events);
+    virtual void FrameSize(int& width, int& height);
+    virtual void ShowFrame() {}
+    virtual void DestroyFrame() {}
+    virtual void ArrangeChildren(Arrangement how) { (void)how; }
+
+    // Menus. A menu bar and its drop-downs are all menus; the frame shows one menu bar at a time,
+    // and the drop-down at windowListIndex (-1 none) also lists the child windows.
+    virtual vHandle CreateMenu() { return nullptr; }
+    virtual void AppendMenuItem(vHandle menu, int id, const char* label);
+    virtual void AppendMenuSeparator(vHandle menu) { (void)menu; }
+    virtual void AppendSubmenu(vHandle menu, vHandle submenu, const char* label);
+    virtual void DestroyMenu(vHandle menu) { (void)menu; }
+    virtual void SetFrameMenu(vHandle menuBar, int windowListIndex);
+
+    // Child windows. Each shows the pixel surface given at creation, which the toolkit owns and
+    // draws into; the events reach the toolkit until the child is destroyed.
+    virtual vHandle CreateChild(const char* title, int clientWidth, int clientHeight,
+                                PixelSurface* surface, vWindowEvents* events);
+    virtual void DestroyChild(vHandle child) { (void)child; }
+    virtual void SetChildTitle(vHandle child, const char* title);
+    virtual void RaiseChild(vHandle child) { (void)child; }
+    // Restores (true) or minimises (false) the child.
+    virtual void ShowChild(vHandle child, bool restore);
+    // Position relative to the client area and outer size.
+    virtual void ChildPlacement(vHandle child, int& left, int& top, int& width, int& height);
+    virtual void MoveChild(vHandle child, int left, int top);
+    // The surface changed outside a paint: show it again soon.
+    virtual void UpdateChild(vHandle child) { (void)child; }
+    virtual void SetChildScrollBar(vHandle child, bool horizontal, bool visible, int shown,
+                                   int position);
+
+    // Event loop, timers and messages.
+    virtual int RunEventLoop() { return 0; }
+    virtual void ExitEventLoop(int code) { (void)code; }
+    // Returns a nonzero timer id, or 0 when no timer can be made.
+    virtual int StartTimer(int milliseconds, TimerCallback callback);
+    virtual void StopTimer(int id) { (void)id; }
+    virtual void WarningBox(const char* caption, const char* text);
+    // Packed 0xRRGGBB colours of the desktop theme.
+    virtual uint32_t SystemColor(SystemColour which);
+
+    static vWindowPlatform& Current() { return *_current; }
+    // Null puts the do-nothing platform back.
+    static void Install(vWindowPlatform* platform);
+
+private:
+    static vWindowPlatform _none;
+    static vWindowPlatform* _current;
+};
