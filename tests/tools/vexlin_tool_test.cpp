@@ -1,0 +1,312 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+// vexlin-tool is run as a user runs it: the real executable, its output and its exit code.
+namespace {
+
+std::string FileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string Quoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class VexlinToolTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "vexlin-tool-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    std::string File(const std::string& name) const { return dir + "/" + name; }
+
+    void Put(const std::string& name, const std::string& text) {
+        std::ofstream(File(name), std::ios::binary) << text;
+    }
+
+    ToolRun Run(const std::vector<std::string>& args) {
+        std::string command = "cd " + Quoted(dir) + " && " VEXLIN_BINARY_DIR "/tools/vexlin-tool";
+        for (const std::string& arg : args) {
+            command += " " + Quoted(arg);
+        }
+        command += " > tool.out 2> tool.err";
+        int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, FileText(File("tool.out")),
+                FileText(File("tool.err"))};
+    }
+
+    std::string dir;
+};
+
+const char* const QuadraticExample =
+    "// one\r\n// two\r\n// three\r\n#declare Thing=prism{\r\nquadratic_spline\r\n"
+    "conic_sweep\r\n0,0.5,10\r\n<1.5,0.5> //___control___ \r\n<1,1>\r\n<2,1>\r\n<1,2>\r\n"
+    "<1,1>\r\n//_______SubSet^2 _________\r\n<-1.5,-0.5> //___control___\r\n<-1,-1>\r\n"
+    "<-2,-1>\r\n<-1,-2>\r\n<-1,-1>\r\nopen\r\n}\r\n";
+
+const char* const Square = "#declare Thing=polygon{\n5\n<1,1>\n<-1,1>\n<-1,-1>\n<1,-1>\n<1,1>\n}\n";
+
+TEST_F(VexlinToolTest, UsageAndHelp) {
+    struct Case {
+        std::vector<std::string> args;
+    } cases[] = {
+        {{}},
+        {{"frobnicate"}},
+        {{"info"}},
+        {{"info", "a.pol", "b.pol"}},
+        {{"info", "a.pol", "--bogus"}},
+        {{"convert", "a.pol", "b.pol", "--kind", "cube"}},
+        {{"convert", "a.pol", "b.pol", "--start"}},
+        {{"convert", "a.pol", "b.pol", "--open", "2"}},
+        {{"shape", "out.pol"}},
+        {{"shape", "out.pol", "--style", "hexagon"}},
+        {{"shape", "out.pol", "--style", "star", "--points", "many"}},
+        {{"shape", "out.pol", "--style", "star", "--canvas", "300"}},
+        {{"shape", "out.pol", "--style", "star", "--seed", "-1"}},
+        {{"transform", "a.pol", "b.pol", "--scale", "1e300"}},
+        {{"scene"}},
+    };
+    for (const Case& c : cases) {
+        ToolRun run = Run(c.args);
+        std::string joined;
+        for (const std::string& arg : c.args) {
+            joined += arg + " ";
+        }
+        EXPECT_EQ(run.status, 64) << joined;
+        EXPECT_NE(run.err.find("vexlin-tool transform IN OUT"), std::string::npos) << joined;
+    }
+    ToolRun help = Run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* text : {"SYNOPSIS", "info FILE [--points]", "EXIT STATUS", "--remark3"}) {
+        EXPECT_NE(help.out.find(text), std::string::npos) << text;
+    }
+}
+
+TEST_F(VexlinToolTest, InfoPrintsTheDrawing) {
+    Put("two.prm", QuadraticExample);
+    ToolRun run = Run({"info", "two.prm"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "kind: prism\nspline: quadratic\nsweep: conic\nstart: 0\nend: 0.5\nopen: 1\n"
+              "sturm: 0\npoints: 8\nsets: 2\nset-ends: 4 8\nremark1: // one\nremark2: // two\n"
+              "remark3: // three\n");
+
+    run = Run({"info", "--points", "two.prm"});
+    EXPECT_NE(run.out.find("remark3: // three\n0 75 -75 112.5 -37.5 "), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("\n7 -75 75 "), std::string::npos) << run.out;
+}
+
+TEST_F(VexlinToolTest, ReadFailuresExitWithTheResultAndItsNotice) {
+    struct Case {
+        const char* name;
+        const char* text;
+        int status;
+        const char* notice;
+    } cases[] = {
+        {"missing.pol", nullptr, 1, "Unable to open file.\n"},
+        {"nobrace.pol", "//\nno\n", 2, "{ NOT found\n"},
+        {"header.prm", "#declare Thing=prism{\n0,1\n}\n", 3, "Prm Data BAD\n"},
+        {"body.pol", "#declare Thing=polygon{\n1\n<x>\n}\n", 4, "Error in body of data\n"},
+        {"control.prm", "#declare Thing=prism{\ncubic_spline\n0,1,4\n<>\n}\n", 5,
+         "Spline/Sweep Not right\n"},
+    };
+    for (const Case& c : cases) {
+        if (c.text != nullptr) {
+            Put(c.name, c.text);
+        }
+        for (const char* command : {"info", "convert", "transform", "scene"}) {
+            std::vector<std::string> args = {command, c.name};
+            if (std::string(command) == "convert" || std::string(command) == "transform") {
+                args.push_back("out.pol");
+            }
+            ToolRun run = Run(args);
+            EXPECT_EQ(run.status, c.status) << command << " " << c.name;
+            EXPECT_EQ(run.err, c.notice) << command << " " << c.name;
+            EXPECT_EQ(run.out, "") << command << " " << c.name;
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(File("out.pol")));
+}
+
+TEST_F(VexlinToolTest, ConvertAppliesDrawingOptionsAndTheWritersRules) {
+    Put("square.pol", Square);
+    ToolRun run = Run({"convert",
+                       "square.pol",
+                       "out",
+                       "--kind",
+                       "prism",
+                       "--spline",
+                       "bezier",
+                       "--sweep",
+                       "conic",
+                       "--start",
+                       "-0.25",
+                       "--end",
+                       "2",
+                       "--open",
+                       "1",
+                       "--sturm",
+                       "1",
+                       "--remark1",
+                       "// made by a script",
+                       "--remark3",
+                       "// end"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "out.prm\n");
+    ToolRun info = Run({"info", "out.prm"});
+    EXPECT_EQ(info.out,
+              "kind: prism\nspline: bezier\nsweep: conic\nstart: -0.25\nend: 2\nopen: 1\n"
+              "sturm: 1\npoints: 5\nsets: 1\nset-ends: 5\nremark1: // made by a script\n"
+              "remark2: //\nremark3: // end\n");
+
+    // The name's own extension decides the kind; without --kind the kind read is kept.
+    run = Run({"convert", "out.prm", "back.pol", "--kind", "prism"});
+    EXPECT_EQ(run.out, "back.pol\n");
+    EXPECT_NE(FileText(File("back.pol")).find("#declare Thing=polygon{"), std::string::npos);
+    run = Run({"convert", "out.prm", "same"});
+    EXPECT_EQ(run.out, "same.prm\n");
+
+    run = Run({"convert", "square.pol", "missing/out.pol"});
+    EXPECT_EQ(run.status, 6);
+    EXPECT_EQ(run.err, "Unable to save file\n");
+    EXPECT_EQ(run.out, "");
+}
+
+TEST_F(VexlinToolTest, ShapeMakesTheEditorsShapes) {
+    ToolRun run = Run({"shape", "square", "--style", "polygon", "--points", "4"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "square.pol\n");
+    std::string text = FileText(File("square.pol"));
+    EXPECT_NE(text.find("\r\n5\r\n<0,1>\r\n<-1,"), std::string::npos) << text;
+
+    // A larger canvas gives a larger radius; --into appends to a drawing.
+    run = Run({"shape", "two.pol", "--into", "square.pol", "--style", "star", "--points", "5",
+               "--function", "0.5", "--canvas", "600x400"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    ToolRun info = Run({"info", "two.pol", "--points"});
+    EXPECT_NE(info.out.find("points: 16\nsets: 2\nset-ends: 5 16\n"), std::string::npos)
+        << info.out;
+    EXPECT_NE(info.out.find("\n5 0 -99.9997"), std::string::npos) << info.out;
+}
+
+TEST_F(VexlinToolTest, ShapeValuesAreClampedAsTheDialogDoes) {
+    struct Case {
+        std::vector<std::string> given;
+        std::vector<std::string> same;
+    } cases[] = {
+        {{"--points", "2"}, {"--points", "3"}},
+        {{"--points", "150"}, {"--points", "100"}},
+        {{"--size", "0"}, {}},
+        {{"--size", "-1"}, {"--size", "1.0"}},
+        {{"--size", "2.5"}, {"--size", "2"}},
+        {{"--rotate", "-5"}, {"--rotate", "0"}},
+        {{"--rotate", "400"}, {"--rotate", "360"}},
+        {{"--function", "-1", "--style", "star"}, {"--function", "0", "--style", "star"}},
+        {{"--function", "1.5", "--style", "star"}, {"--function", "1", "--style", "star"}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> given = {"shape", "given.pol", "--style", "polygon"};
+        std::vector<std::string> same = {"shape", "same.pol", "--style", "polygon"};
+        given.insert(given.end(), c.given.begin(), c.given.end());
+        same.insert(same.end(), c.same.begin(), c.same.end());
+        ASSERT_EQ(Run(given).status, 0) << c.given[0] << " " << c.given[1];
+        ASSERT_EQ(Run(same).status, 0);
+        EXPECT_EQ(FileText(File("given.pol")), FileText(File("same.pol")))
+            << c.given[0] << " " << c.given[1];
+    }
+}
+
+TEST_F(VexlinToolTest, SeedMakesRandomShapesRepeatable) {
+    for (const char* name : {"a.pol", "b.pol"}) {
+        ASSERT_EQ(
+            Run({"shape", name, "--style", "random", "--points", "20", "--seed", "42"}).status, 0);
+    }
+    ASSERT_EQ(Run({"shape", "c.pol", "--style", "random", "--points", "20", "--seed", "43"}).status,
+              0);
+    EXPECT_EQ(FileText(File("a.pol")), FileText(File("b.pol")));
+    EXPECT_NE(FileText(File("a.pol")), FileText(File("c.pol")));
+}
+
+TEST_F(VexlinToolTest, ShapeRefusedIsAFailure) {
+    Put("open.pol", "#declare Thing=polygon{\n2\n<0,0>\n<1,0>\n}\n");
+    ToolRun run = Run({"shape", "out.pol", "--into", "open.pol", "--style", "polygon"});
+    EXPECT_EQ(run.status, 65);
+    EXPECT_NE(run.err.find("Shape not added"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(File("out.pol")));
+}
+
+TEST_F(VexlinToolTest, TransformAppliesInTheOrderGiven) {
+    Put("square.pol", Square);
+    Put("corner.pol", "#declare Thing=polygon{\n4\n<1,1>\n<2,1>\n<1,2>\n<1,1>\n}\n");
+    struct Case {
+        const char* input;
+        std::vector<std::string> transforms;
+        const char* firstPoints;
+    } cases[] = {
+        {"square.pol", {"--scale", "2"}, "<2,2>\r\n<-2,2>\r\n"},
+        {"square.pol", {"--rotate", "90"}, "<-1,1>\r\n<-1,-1>\r\n"},
+        {"corner.pol", {"--flip"}, "<1,-1>\r\n<2,-1>\r\n"},
+        {"corner.pol", {"--center", "--scale", "3"}, "<-1,-1>\r\n<2,-1>\r\n"},
+        {"corner.pol", {"--scale", "3", "--center"}, "<-1,-1>\r\n<2,-1>\r\n"},
+        {"corner.pol", {"--rotate", "90", "--flip"}, "<-1,-1>\r\n<-1,-2>\r\n"},
+        {"corner.pol", {"--flip", "--rotate", "90"}, "<1,1>\r\n<1,2>\r\n"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"transform", c.input, "out.pol"};
+        args.insert(args.end(), c.transforms.begin(), c.transforms.end());
+        ToolRun run = Run(args);
+        EXPECT_EQ(run.status, 0) << run.err;
+        std::string text = FileText(File("out.pol"));
+        EXPECT_NE(text.find(c.firstPoints), std::string::npos) << c.transforms[0] << "\n" << text;
+    }
+}
+
+TEST_F(VexlinToolTest, SceneRendersTheDrawing) {
+    Put("two.prm", QuadraticExample);
+    ToolRun printed = Run({"scene", "two.prm"});
+    EXPECT_EQ(printed.status, 0) << printed.err;
+    EXPECT_NE(printed.out.find("#include \"two.prm\""), std::string::npos) << printed.out;
+    EXPECT_NE(printed.out.find("rotate -90 * x"), std::string::npos);
+
+    std::filesystem::create_directory(File("scenes"));
+    ToolRun written = Run({"scene", "two.prm", "scenes/view.pov"});
+    EXPECT_EQ(written.status, 0) << written.err;
+    EXPECT_EQ(written.out, "scenes/view.pov\n");
+    std::string scene = FileText(File("scenes/view.pov"));
+    EXPECT_NE(scene.find("#include \"" + std::filesystem::canonical(dir).string() + "/two.prm\""),
+              std::string::npos)
+        << scene;
+
+    std::string command =
+        "cd " + Quoted(File("scenes")) + " && povray -D -F +W32 +H32 +Iview.pov > povray.log 2>&1";
+    int status = std::system(command.c_str());
+    std::string log = FileText(File("scenes/povray.log"));
+    EXPECT_EQ(status, 0) << log;
+    EXPECT_EQ(log.find("Warning:"), std::string::npos) << log;
+    EXPECT_NE(log.find("Prism "), std::string::npos) << log;
+}
+
+}  // namespace
