@@ -2,6 +2,9 @@
 // application object's start-up, event loop and teardown.
 #include <QApplication>
 
+#include "toolkit/platform/qt/QtControlPlatform.h"
+#include "toolkit/platform/qt/QtFileChooser.h"
+#include "toolkit/platform/qt/QtMenuPlatform.h"
 #include "toolkit/platform/qt/QtTextPlatform.h"
 #include "toolkit/platform/qt/QtWindowPlatform.h"
 #include "toolkit/vApp.h"
@@ -13,7 +16,16 @@ int main(int argc, char** argv) {
     QtTextPlatform text;
     vWindowPlatform::Install(&windows);
     vTextPlatform::Install(&text);
+    QtControlPlatform controls;
+    QtMenuPlatform menus(&windows);
+    QtFileChooser files;
+    vControlPlatform::Install(&controls);
+    vMenuPlatform::Install(&menus);
+    vFileChooser::Install(&files);
     int code = theApp ? theApp->Run(argc, argv, OnAppStart) : 1;
+    vFileChooser::Install(nullptr);
+    vMenuPlatform::Install(nullptr);
+    vControlPlatform::Install(nullptr);
     vTextPlatform::Install(nullptr);
     vWindowPlatform::Install(nullptr);
     return code;

@@ -1,0 +1,401 @@
+#include "toolkit/platform/qt/QtControlHost.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <cstring>
+
+#include "toolkit/DialogUnits.h"
+#include "toolkit/platform/qt/QtDialogWindow.h"
+#include "toolkit/platform/qt/QtFrame.h"
+#include "toolkit/platform/qt/QtOwnedCheck.h"
+#include "toolkit/platform/qt/QtOwnerDrawnItem.h"
+#include "toolkit/platform/qt/QtPaneWidget.h"
+#include "toolkit/platform/qt/QtSubWindow.h"
+#include "toolkit/platform/qt/QtTextEntry.h"
+#include "toolkit/platform/vControlSink.h"
+
+namespace {
+
+QString Text(const char* text) {
+    return QString::fromLocal8Bit(text != nullptr ? text : "");
+}
+
+// Read-only text carries CR LF line ends; Qt wants LF alone.
+QString PlainText(const char* text) {
+    QString converted = Text(text);
+    converted.remove(QLatin1Char('\r'));
+    return converted;
+}
+
+QRect ItemRect(int x, int y, int cx, int cy) {
+    const PixelRect r = DialogRectToPixels(x, y, cx, cy);
+    return QRect(r.x, r.y, r.width, r.height);
+}
+
+// A drop-down's description leaves room below it for the open list; Qt opens its own.
+constexpr int kComboHeight = 14;
+
+}  // namespace
+
+QFont QtControlHost::DialogFont() {
+    // 8-point dialog metrics: about 6 pixels a character and 13 a line.
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    return font;
+}
+
+QtControlHost::QtControlHost(const DialogTemplate& description, vControlSink* sink, bool pane)
+    : _sink(sink) {
+    QtFrame* frame = QtFrame::Instance();
+    if (pane) {
+        _window = new QtPaneWidget(frame != nullptr ? frame->ClientArea() : nullptr, sink);
+    } else {
+        auto* dialog = new QtDialogWindow(frame, sink);
+        dialog->setModal((description.Style() & DialogModalFrame) != 0);
+        dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+        _window = dialog;
+    }
+    _window->setFont(DialogFont());
+    const QRect size = ItemRect(0, 0, description.Width(), description.Height());
+    _window->setFixedSize(size.width(), size.height());
+    _items.assign(description.ItemCount() + 1, nullptr);
+    for (int number = 1; number <= description.ItemCount(); ++number) {
+        _items[number] = MakeControl(*description.Item(number), number);
+    }
+    if (!pane) {
+        MoveTo(DialogUnitsToPixelsX(description.X()), DialogUnitsToPixelsY(description.Y()));
+    }
+}
+
+QtControlHost::~QtControlHost() {
+    for (QWidget* widget : _items) {
+        if (auto* owned = dynamic_cast<QtOwnerDrawnItem*>(widget)) {
+            owned->Detach();
+        }
+        if (widget != nullptr) {
+            widget->disconnect();
+        }
+        if (auto* entry = dynamic_cast<QtTextEntry*>(widget)) {
+            entry->focusLost = nullptr;
+        }
+    }
+    if (auto* dialog = dynamic_cast<QtDialogWindow*>(_window.data())) {
+        dialog->Detach();
+    }
+    if (auto* pane = dynamic_cast<QtPaneWidget*>(_window.data())) {
+        pane->Detach();
+    }
+    if (_window) {
+        _window->hide();
+        _window->deleteLater();
+    }
+}
+
+void QtControlHost::Notify(int number, int code) {
+    if (_sink != nullptr) {
+        _sink->OnItemNotify(number, code);
+    }
+}
+
+QWidget* QtControlHost::MakeControl(const DialogItem& item, int number) {
+    QWidget* widget = nullptr;
+    const unsigned style = item.style;
+    switch (item.itemClass) {
+        case ItemStatic: {
+            auto* label = new QLabel(Text(item.text.c_str()), _window);
+            label->setWordWrap(false);
+            widget = label;
+            break;
+        }
+        case ItemButton:
+            if (style & StyleOwnerDraw) {
+                auto* owned = new QtOwnerDrawnItem(_window, _sink, number);
+                owned->clicked = [this, number] { Notify(number, NotifyClicked); };
+                widget = owned;
+            } else if (style & (StyleCheckBox | StyleRadioButton)) {
+                QAbstractButton* button =
+                    (style & StyleCheckBox)
+                        ? static_cast<QAbstractButton*>(new QtOwnedCheck<QCheckBox>(_window))
+                        : new QtOwnedCheck<QRadioButton>(_window);
+                button->setAutoExclusive(false);
+                QObject::connect(button, &QAbstractButton::clicked,
+                                 [this, number] { Notify(number, NotifyClicked); });
+                widget = button;
+            } else {
+                auto* button = new QPushButton(_window);
+                button->setDefault((style & StyleDefPushButton) != 0);
+                button->setAutoDefault(false);
+                QObject::connect(button, &QPushButton::clicked,
+                                 [this, number] { Notify(number, NotifyClicked); });
+                widget = button;
+            }
+            break;
+        case ItemEdit:
+            if (style & StyleReadOnly) {
+                if (style & StyleMultiLine) {
+                    auto* text = new QPlainTextEdit(_window);
+                    text->setReadOnly(true);
+                    text->setFrameShape((style & StyleBorder) ? QFrame::StyledPanel
+                                                              : QFrame::NoFrame);
+                    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+                    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+                    text->setBackgroundVisible(false);
+                    text->viewport()->setAutoFillBackground(false);
+                    text->document()->setDocumentMargin(0);
+                    widget = text;
+                } else {
+                    auto* line = new QLineEdit(_window);
+                    line->setReadOnly(true);
+                    line->setFrame((style & StyleBorder) != 0);
+                    widget = line;
+                }
+            } else {
+                auto* entry = new QtTextEntry(_window);
+                entry->setFrame((style & StyleBorder) != 0);
+                if (style & StylePassword) {
+                    entry->setEchoMode(QLineEdit::Password);
+                }
+                QObject::connect(entry, &QLineEdit::textChanged,
+                                 [this, number] { Notify(number, NotifyTextChanged); });
+                entry->focusLost = [this, number] { Notify(number, NotifyFocusLost); };
+                widget = entry;
+            }
+            break;
+        case ItemComboBox: {
+            auto* combo = new QComboBox(_window);
+            QObject::connect(combo, QOverload<int>::of(&QComboBox::activated),
+                             [this, number] { Notify(number, NotifySelectionChanged); });
+            widget = combo;
+            break;
+        }
+        case ItemListBox: {
+            auto* list = new QListWidget(_window);
+            list->setSortingEnabled((style & StyleSorted) != 0);
+            QObject::connect(list, &QListWidget::currentRowChanged,
+                             [this, number] { Notify(number, NotifySelectionChanged); });
+            QObject::connect(list, &QListWidget::itemDoubleClicked,
+                             [this, number] { Notify(number, NotifyDoubleClicked); });
+            widget = list;
+            break;
+        }
+        case ItemScrollBar: {
+            auto* bar = new QScrollBar(Qt::Horizontal, _window);
+            QObject::connect(bar, &QScrollBar::valueChanged,
+                             [this, number] { Notify(number, NotifyClicked); });
+            widget = bar;
+            break;
+        }
+    }
+    const int height = item.itemClass == ItemComboBox ? kComboHeight : item.cy;
+    widget->setGeometry(ItemRect(item.x, item.y, item.cx, height));
+    widget->setFocusPolicy((style & StyleTabStop) ? Qt::StrongFocus : Qt::ClickFocus);
+    if (item.itemClass == ItemStatic || (style & StyleOwnerDraw)) {
+        widget->setFocusPolicy(Qt::NoFocus);
+    }
+    widget->setVisible((style & StyleVisible) != 0);
+    SetItemText(number, item.text.c_str());
+    return widget;
+}
+
+QWidget* QtControlHost::ItemWidget(int item) const {
+    return item > 0 && item < static_cast<int>(_items.size()) ? _items[item] : nullptr;
+}
+
+void QtControlHost::SetItemText(int item, const char* text) {
+    QWidget* widget = ItemWidget(item);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(Text(text));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(Text(text));
+    } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        if (line->text() != Text(text)) {
+            line->setText(Text(text));
+        }
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
+        plain->setPlainText(PlainText(text));
+    } else if (widget != nullptr) {
+        widget->update();
+    }
+}
+
+int QtControlHost::ReadItemText(int item, char* buffer, int length) {
+    if (buffer == nullptr || length <= 0) {
+        return 0;
+    }
+    QByteArray text;
+    if (auto* line = qobject_cast<QLineEdit*>(ItemWidget(item))) {
+        text = line->text().toLocal8Bit();
+    }
+    const int count = std::min(static_cast<int>(text.size()), length - 1);
+    std::memcpy(buffer, text.constData(), static_cast<size_t>(count));
+    buffer[count] = '\0';
+    return count;
+}
+
+void QtControlHost::SetItemChecked(int item, bool on) {
+    if (auto* button = qobject_cast<QAbstractButton*>(ItemWidget(item))) {
+        button->setCheckable(true);
+        button->setChecked(on);
+    }
+}
+
+void QtControlHost::SetItemEnabled(int item, bool on) {
+    if (QWidget* widget = ItemWidget(item)) {
+        widget->setEnabled(on);
+    }
+}
+
+void QtControlHost::SetItemVisible(int item, bool on) {
+    if (QWidget* widget = ItemWidget(item)) {
+        widget->setVisible(on);
+    }
+}
+
+void QtControlHost::FocusItem(int item) {
+    if (QWidget* widget = ItemWidget(item)) {
+        widget->setFocus();
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            button->setDefault(true);
+        }
+    }
+}
+
+void QtControlHost::RepaintItem(int item) {
+    if (QWidget* widget = ItemWidget(item)) {
+        widget->update();
+    }
+}
+
+void QtControlHost::SetItemList(int item, const char* const* entries, int selection) {
+    QStringList texts;
+    for (const char* const* entry = entries; entry != nullptr && *entry != nullptr; ++entry) {
+        texts << Text(*entry);
+    }
+    QWidget* widget = ItemWidget(item);
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        combo->clear();
+        combo->addItems(texts);
+        combo->setCurrentIndex(selection);
+    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        const QSignalBlocker quiet(list);
+        list->clear();
+        list->addItems(texts);
+        list->setCurrentRow(selection);
+    }
+}
+
+int QtControlHost::ItemSelection(int item) const {
+    QWidget* widget = ItemWidget(item);
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        return combo->currentIndex();
+    }
+    if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        return list->currentRow();
+    }
+    if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
+        return bar->value();
+    }
+    return -1;
+}
+
+void QtControlHost::SetItemPosition(int item, int position) {
+    if (auto* bar = qobject_cast<QScrollBar*>(ItemWidget(item))) {
+        const QSignalBlocker quiet(bar);
+        bar->setValue(position);
+    }
+}
+
+void QtControlHost::AddTooltip(int item, const char* text) {
+    if (QWidget* widget = ItemWidget(item)) {
+        widget->setToolTip(Text(text));
+    }
+}
+
+void QtControlHost::ResizeItem(int item, int cx, int cy) {
+    if (QWidget* widget = ItemWidget(item)) {
+        const QRect r = ItemRect(0, 0, cx, cy);
+        widget->resize(r.width(), r.height());
+    }
+}
+
+void QtControlHost::SetCaption(const char* text) {
+    if (_window) {
+        _window->setWindowTitle(Text(text));
+    }
+}
+
+void QtControlHost::ShowWindow() {
+    if (_window) {
+        _window->show();
+        _window->raise();
+        _window->activateWindow();
+    }
+}
+
+int QtControlHost::RunModal() {
+    auto* dialog = qobject_cast<QDialog*>(_window.data());
+    return dialog != nullptr ? dialog->exec() : 0;
+}
+
+void QtControlHost::EndModal(int result) {
+    if (auto* dialog = qobject_cast<QDialog*>(_window.data())) {
+        dialog->done(result);
+    }
+}
+
+void QtControlHost::MoveTo(int x, int y) {
+    QtFrame* frame = QtFrame::Instance();
+    if (!_window || frame == nullptr) {
+        return;
+    }
+    _window->move(frame->MdiArea()->mapToGlobal(QPoint(x, y)));
+}
+
+void QtControlHost::ScreenRect(int& x, int& y, int& width, int& height) const {
+    const QRect r = _window ? _window->frameGeometry() : QRect();
+    x = r.x();
+    y = r.y();
+    width = r.width();
+    height = r.height();
+}
+
+int QtControlHost::ClientHeight() const {
+    return _window ? _window->height() : 0;
+}
+
+void QtControlHost::SetPaneVisible(bool on) {
+    if (_window) {
+        _window->setVisible(on);
+    }
+}
+
+bool QtControlHost::PaneVisible() const {
+    return _window && !_window->isHidden();
+}
+
+void QtControlHost::PlacePane(int x, int y, int width, int height) {
+    if (_window) {
+        _window->setFixedSize(width, height);
+        _window->move(x, y);
+    }
+}
+
+void QtControlHost::ReturnFocus() {
+    QtFrame* frame = QtFrame::Instance();
+    if (frame == nullptr) {
+        return;
+    }
+    if (QMdiSubWindow* child = frame->MdiArea()->activeSubWindow()) {
+        if (child->widget() != nullptr) {
+            child->widget()->setFocus();
+        }
+    }
+}
