@@ -1,6 +1,220 @@
 #include "model/KCanvasPane.h"
 
-void KCanvasPane::OnRedraw(int, int, int, int) {}
-void KCanvasPane::DrawSetCurve(int, int) {}
-void KCanvasPane::DrawAllCurves() {}
-void KCanvasPane::DrawCurveSegment(Point2, Point2, Point2, Point2) {}
+// Painting the canvas from the model: the outline with its markers, and the spline previews
+// that show what each spline type makes of the sets.
+
+namespace {
+
+constexpr unsigned int CurveRed = 250;
+constexpr unsigned int CurveGreen = 100;
+constexpr unsigned int CurveBlue = 35;
+
+Point2 operator+(Point2 a, Point2 b) {
+    return Point2{a.x + b.x, a.y + b.y};
+}
+Point2 operator-(Point2 a, Point2 b) {
+    return Point2{a.x - b.x, a.y - b.y};
+}
+Point2 operator/(Point2 a, double d) {
+    return Point2{a.x / d, a.y / d};
+}
+Point2 Twice(Point2 a) {
+    return Point2{2 * a.x, 2 * a.y};
+}
+
+void EllipseMarker(KCanvasPane& canvas, Point2 p) {
+    canvas.PaintEllipse(canvas.PixelX(p.x) - 2, canvas.PixelY(p.y) - 2, 5, 5);
+}
+
+void RectangleMarker(KCanvasPane& canvas, Point2 p) {
+    canvas.PaintRectangle(canvas.PixelX(p.x) - 2, canvas.PixelY(p.y) - 2, 4, 4);
+}
+
+void Join(KCanvasPane& canvas, Point2 from, Point2 to) {
+    canvas.PaintLine(canvas.PixelX(from.x), canvas.PixelY(from.y), canvas.PixelX(to.x),
+                     canvas.PixelY(to.y));
+}
+
+// Handle lines join the top-left corners of the handles' markers.
+void HandleLine(KCanvasPane& canvas, Point2 from, Point2 to) {
+    canvas.PaintLine(canvas.PixelX(from.x) - 2, canvas.PixelY(from.y) - 2, canvas.PixelX(to.x) - 2,
+                     canvas.PixelY(to.y) - 2);
+}
+
+vPen CurvePen() {
+    return vPen(CurveRed, CurveGreen, CurveBlue, 1, StyleSolid);
+}
+vBrush CurveBrush() {
+    return vBrush(CurveRed, CurveGreen, CurveBlue, StyleSolid, FillAlternate);
+}
+
+}  // namespace
+
+void KCanvasPane::OnRedraw(int x, int y, int, int) {
+    ClearCanvas(1);
+    if (editMode == ControlSet && controlState != 0) {
+        x = -1;
+        y = pickSet;
+    }
+    if (x < 0) {
+        DrawSetCurve(y, 0);
+        return;
+    }
+    const int sets = setCount < 0 ? 0 : (setCount > MaxSets ? MaxSets : setCount);
+    int n = pointCount < 0 ? 0 : (pointCount > MaxPoints ? MaxPoints : pointCount);
+    // An open set of one point is not drawn until it has a second.
+    if (setEnds[sets] == n - 1) {
+        --n;
+    }
+    int starts = 0;
+    for (int i = 0; i < n; ++i) {
+        if (i == 0 || (starts <= sets && i == setEnds[starts])) {
+            if (y >= 0) {
+                RectangleMarker(*this, points[i]);
+            }
+            ++starts;
+            continue;
+        }
+        Join(*this, points[i], points[i - 1]);
+        if (y >= 0) {
+            EllipseMarker(*this, points[i]);
+        }
+    }
+}
+
+void KCanvasPane::DrawCurveSegment(Point2 p0, Point2 p3, Point2 p1, Point2 p2) {
+    Point2 u{0, 0};
+    Point2 v{0, 0};
+    Point2 w{0, 0};
+    if (splineType == QuadraticSpline) {
+        v = Point2{2 * (p1.x - p0.x), 2 * (p1.y - p0.y)};
+        w = Point2{p3.x - p0.x - v.x, p3.y - p0.y - v.y};
+    } else {
+        u = Point2{3 * (p1.x - p0.x), 3 * (p1.y - p0.y)};
+        v = Point2{3 * (p2.x - p1.x) - u.x, 3 * (p2.y - p1.y) - u.y};
+        w = Point2{p3.x - p0.x - u.x - v.x, p3.y - p0.y - u.y - v.y};
+    }
+    // The sum of 200 steps of 0.005 lies just above 1: 200 dots, the end point left to the
+    // next segment.
+    for (double t = 0; t <= 1; t += 0.005) {
+        double x = splineType == QuadraticSpline ? w.x * t * t + v.x * t + p0.x
+                                                 : w.x * t * t * t + v.x * t * t + u.x * t + p0.x;
+        double y = splineType == QuadraticSpline ? w.y * t * t + v.y * t + p0.y
+                                                 : w.y * t * t * t + v.y * t * t + u.y * t + p0.y;
+        PaintPoint(PixelX(x), PixelY(y));
+    }
+}
+
+void KCanvasPane::DrawSetCurve(int set, int curveOnly) {
+    if (splineType < QuadraticSpline || splineType > BezierSpline || set < 1 || set > setCount ||
+        set > MaxSets) {
+        return;
+    }
+    const int s = setEnds[set - 1];
+    const int end = setEnds[set];
+    // A set needs its point and the closing repeat; anything less is not a set to draw.
+    if (s < 0 || end > pointCount || end > MaxPoints || end - s < 2) {
+        return;
+    }
+    const Point2* p = points + s;
+    const int m = end - s - 1;
+    const bool withMarks = curveOnly == 0;
+    const Point2 r = control1[s];
+    vBrush brush = CurveBrush();
+
+    if (splineType == BezierSpline) {
+        const Point2* h1 = control1 + s;
+        const Point2* h2 = control2 + s;
+        if (withMarks) {
+            for (int j = 0; j < m; ++j) {
+                EllipseMarker(*this, h1[j]);
+                EllipseMarker(*this, h2[j]);
+            }
+        }
+        UsePen(vPen(0, 0, 0, 1, StyleSolid));
+        if (withMarks) {
+            for (int j = 0; j < m; ++j) {
+                HandleLine(*this, h1[j], h2[j]);
+                if (j < m - 1) {
+                    HandleLine(*this, h2[j], h1[j + 1]);
+                }
+            }
+            HandleLine(*this, h2[m - 1], h1[0]);
+            UsePen(CurvePen());
+            UseBrush(brush);
+        }
+        for (int j = 0; j < m; ++j) {
+            DrawCurveSegment(p[j], p[j + 1], h1[j], h2[j]);
+            if (withMarks) {
+                EllipseMarker(*this, p[j]);
+            }
+        }
+        if (withMarks) {
+            brush.SetColor(0, 0, 0);
+            UseBrush(brush);
+        }
+        return;
+    }
+
+    if (withMarks) {
+        EllipseMarker(*this, r);
+        UsePen(CurvePen());
+    }
+    if (withMarks || splineType == CubicSpline) {
+        UseBrush(brush);
+    }
+    if (withMarks) {
+        EllipseMarker(*this, p[0]);
+    }
+
+    if (splineType == QuadraticSpline) {
+        DrawCurveSegment(p[0], p[1], r, r);
+        if (withMarks) {
+            Join(*this, p[0], r);
+        }
+        for (int j = 2; j <= m; ++j) {
+            Point2 control = p[j - 1] + (p[j] - p[j - 2]) / 3;
+            DrawCurveSegment(p[j - 1], p[j], control, control);
+            if (withMarks) {
+                EllipseMarker(*this, p[j - 1]);
+            }
+        }
+    } else if (m == 1) {
+        // A cubic set of a single point and its closing repeat has no neighbour to shape a
+        // curve from (the construction would read past the set): it shows as the point with
+        // its control point and handle line, and no curve.
+        if (withMarks) {
+            Join(*this, p[0], r);
+        }
+    } else {
+        Point2 q = p[1] + (p[1] - p[2]) / 3;
+        DrawCurveSegment(p[0], p[1], r, q);
+        if (withMarks) {
+            Join(*this, p[0], r);
+            EllipseMarker(*this, p[1]);
+            EllipseMarker(*this, p[2]);
+        }
+        for (int j = 2; j <= m - 1; ++j) {
+            Point2 first = Twice(p[j - 1]) - q;
+            q = p[j] + (p[j - 1] - p[j]) / 3;
+            DrawCurveSegment(p[j - 1], p[j], first, q);
+            if (withMarks) {
+                EllipseMarker(*this, p[j + 1]);
+            }
+        }
+        DrawCurveSegment(p[m - 1], p[0], Twice(p[m - 1]) - q, p[0] - r);
+    }
+    brush.SetColor(0, 0, 0);
+    UseBrush(brush);
+}
+
+void KCanvasPane::DrawAllCurves() {
+    if (splineType == LinearSpline) {
+        OnRedraw(1, -1, 1, 1);
+        return;
+    }
+    ClearCanvas(1);
+    for (int set = 1; set <= setCount; ++set) {
+        DrawSetCurve(set, 1);
+    }
+}

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include "model/KCanvasPane.h"
+#include "toolkit/vMemoryDC.h"
+
+// Whole pictures drawn by the real canvas into real pixels.
+
+namespace {
+
+constexpr uint32_t White = 0xffffffffu;
+constexpr uint32_t Black = 0xff000000u;
+constexpr uint32_t Orange = 0xfffa6423u;  // 250, 100, 35
+constexpr uint32_t Grid = 0xffdcdce6u;    // 220, 220, 230
+
+class PixelCanvas : public ::testing::Test {
+protected:
+    explicit PixelCanvas(int size = 300) : dc(new vMemoryDC(size, size)) {
+        editMode = AddPoint;
+        canvas.AdoptDC(dc);
+        canvas.SizeChanged(size, size);
+        // A triangle with handles on its sides, and a lone open point.
+        const Point2 p[] = {{0, 0}, {40, 0}, {40, 40}, {0, 0}};
+        for (int i = 0; i < 4; ++i) {
+            canvas.points[i] = p[i];
+        }
+        const Point2 h1[] = {{10, 0}, {40, 10}, {30, 30}};
+        const Point2 h2[] = {{30, 0}, {40, 30}, {10, 10}};
+        for (int i = 0; i < 3; ++i) {
+            canvas.control1[i] = h1[i];
+            canvas.control2[i] = h2[i];
+        }
+        canvas.points[4] = {-40, -40};
+        canvas.pointCount = 5;
+        canvas.setCount = 1;
+        canvas.setEnds[1] = 4;
+    }
+
+    int CountColour(uint32_t colour) const {
+        int count = 0;
+        for (int y = 0; y < dc->SurfaceHeight(); ++y) {
+            for (int x = 0; x < dc->SurfaceWidth(); ++x) {
+                count += dc->PixelAt(x, y) == colour;
+            }
+        }
+        return count;
+    }
+
+    KCanvasPane canvas{nullptr};
+    vMemoryDC* dc;
+};
+
+TEST_F(PixelCanvas, NormalPictureShowsOutlineAndMarkers) {
+    canvas.OnRedraw(1, 1, 1, 1);
+    EXPECT_EQ(dc->PixelAt(148, 148), Black) << "rectangle marker at the set's first point";
+    EXPECT_EQ(dc->PixelAt(152, 152), Black);
+    EXPECT_EQ(dc->PixelAt(170, 150), Black) << "outline";
+    EXPECT_EQ(dc->PixelAt(190, 170), Black);
+    EXPECT_EQ(dc->PixelAt(190, 190), Black) << "ellipse marker";
+    EXPECT_EQ(dc->PixelAt(192, 188), White) << "an ellipse marker leaves its corners";
+    EXPECT_EQ(dc->PixelAt(110, 110), White) << "a lone open point is not drawn";
+    EXPECT_EQ(dc->PixelAt(75, 10), Grid);
+    EXPECT_EQ(CountColour(Orange), 0);
+}
+
+TEST_F(PixelCanvas, SetPictureIsOrangeWithBlackHandleLines) {
+    canvas.splineType = BezierSpline;
+    canvas.OnRedraw(-1, 1, 1, 1);
+    EXPECT_EQ(dc->PixelAt(170, 150), Orange) << "curve dots on the straight first side";
+    EXPECT_EQ(dc->PixelAt(190, 150), Orange) << "point marker";
+    EXPECT_EQ(dc->PixelAt(191, 151), Orange);
+    EXPECT_EQ(dc->PixelAt(188, 165), Black) << "handle line two pixels left of the handles";
+    EXPECT_EQ(dc->PixelAt(110, 110), White);
+    EXPECT_EQ(canvas.CurrentBrush().Color(), vColor(0, 0, 0)) << "a black brush is left";
+}
+
+TEST_F(PixelCanvas, CurvesPictureIsBlackWithoutMarkers) {
+    canvas.splineType = BezierSpline;
+    canvas.DrawAllCurves();
+    EXPECT_EQ(dc->PixelAt(170, 150), Black);
+    EXPECT_EQ(dc->PixelAt(190, 170), Black);
+    EXPECT_EQ(dc->PixelAt(191, 151), White) << "no marker";
+    EXPECT_EQ(CountColour(Orange), 0);
+}
+
+class LargePixelCanvas : public PixelCanvas {
+protected:
+    LargePixelCanvas() : PixelCanvas(600) {}
+};
+
+TEST_F(LargePixelCanvas, EverythingGrowsWithTheWindowButTheGrid) {
+    canvas.OnRedraw(1, 1, 1, 1);
+    EXPECT_EQ(dc->PixelAt(300, 300), Black);
+    EXPECT_EQ(dc->PixelAt(340, 300), Black) << "the outline doubles";
+    EXPECT_EQ(dc->PixelAt(380, 380), Black);
+    EXPECT_EQ(dc->PixelAt(382, 378), White) << "markers keep their size";
+    EXPECT_EQ(dc->PixelAt(150, 10), Grid) << "quarter line";
+    EXPECT_EQ(dc->PixelAt(75, 10), White);
+}
+
+}  // namespace
