@@ -1,5 +1,4 @@
 #include "model/KCanvasPane.h"
-#include "model/Truncation.h"
 
 // The four mouse hooks and the dispatch by edit mode, with Add Point and its rubber band.
 
@@ -177,8 +176,8 @@ void KCanvasPane::PressAddPoint(int x, int y) {
     bandToY = y;
     if (HasOpenSet()) {
         const Point2& last = points[pointCount - 1];
-        bandFromX = TruncateToPixel(last.x * scaleX + originX);
-        bandFromY = TruncateToPixel(last.y * scaleY + originY);
+        bandFromX = PixelX(last.x);
+        bandFromY = PixelY(last.y);
         return;
     }
     if (pointCount < MaxPoints) {

@@ -1,10 +1,10 @@
 #include <cfloat>
+#include <climits>
 #include <cmath>
 #include <initializer_list>
 #include <limits>
 
 #include "model/KCanvasPane.h"
-#include "model/Truncation.h"
 
 // Drags that move, turn and scale points, sets or the whole drawing, the guides drawn after
 // them, and the Flip Set press.
@@ -22,6 +22,11 @@ struct GuideColour {
 constexpr GuideColour RotateSetGuide{122, 220, 123};
 constexpr GuideColour RotateAllGuide{123, 122, 220};
 constexpr GuideColour ScaleGuide{220, 122, 123};
+
+// Truncates toward zero; a radius beyond the int range saturates instead of being undefined.
+int TruncateToInt(double value) {
+    return value < static_cast<double>(INT_MAX) ? static_cast<int>(value) : INT_MAX;
+}
 
 double Length(double x, double y) {
     return std::sqrt(x * x + y * y);
@@ -149,8 +154,8 @@ void KCanvasPane::DragScale(int x, int y) {
 void KCanvasPane::DrawGuide(int x, int y, double radius) {
     bool aboutOrigin = editMode == RotateAll || editMode == ScaleAll;
     bool scaling = editMode == ScaleAll || editMode == ScaleSet;
-    int cx = TruncateToPixel(aboutOrigin ? originX : anchorX * scaleX + originX);
-    int cy = TruncateToPixel(aboutOrigin ? originY : anchorY * scaleY + originY);
+    int cx = aboutOrigin ? TruncatePixel(originX) : PixelX(anchorX);
+    int cy = aboutOrigin ? TruncatePixel(originY) : PixelY(anchorY);
     GuideColour colour = scaling ? ScaleGuide : (aboutOrigin ? RotateAllGuide : RotateSetGuide);
     UsePen(vPen(colour.red, colour.green, colour.blue, 1, StyleDot));
     if (scaling) {
@@ -160,8 +165,8 @@ void KCanvasPane::DrawGuide(int x, int y, double radius) {
     PaintLine(cx - GuideCross, cy, cx + GuideCross, cy);
     PaintLine(cx, cy + GuideCross, cx, cy - GuideCross);
     if (scaling) {
-        PaintEllipse(TruncateToPixel(cx - radius), TruncateToPixel(cy - radius),
-                     TruncateToPixel(2 * radius), TruncateToPixel(2 * radius));
+        PaintEllipse(TruncatePixel(cx - radius), TruncatePixel(cy - radius),
+                     TruncatePixel(2 * radius), TruncatePixel(2 * radius));
         UseBrush(vBrush(0, 0, 0, StyleSolid));
     }
 }

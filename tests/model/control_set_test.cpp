@@ -65,10 +65,11 @@ TEST_F(ControlSetTest, BezierHandlesAreGrabbedAndDragged) {
     EXPECT_EQ(canvas.pickIndex, 5);
     EXPECT_EQ(canvas.pickAux, 2);
     EXPECT_EQ(canvas.controlState, 1);
+    dc->Clear();
     Drag(Px(-30), Px(-50));
     EXPECT_POINT(canvas.control2[5], -30, -50);
     EXPECT_POINT(canvas.points[5], -40, -80);
-    EXPECT_EQ(LastCall(), "Redraw(-1,2)");
+    EXPECT_EQ(dc->Matching("Redraw("), std::vector<std::string>{"Redraw(-1,2)"});
     Release(Px(-30), Px(-50));
     EXPECT_EQ(canvas.controlState, 1);
 }
@@ -120,7 +121,7 @@ TEST_F(ControlSetTest, RightReleaseReturnsToChoosingASet) {
     ChooseSetTwo();
     Release(Px(10), Px(10), 3);
     EXPECT_EQ(canvas.controlState, 0);
-    EXPECT_EQ(dc->calls, std::vector<std::string>{"Redraw(1,1)"});
+    EXPECT_EQ(dc->Matching("Redraw("), std::vector<std::string>{"Redraw(1,1)"});
     EXPECT_EQ(status.updates.size(), 1u);
     Click(Px(0), Px(1));
     EXPECT_EQ(canvas.pickSet, 1);
