@@ -133,11 +133,14 @@ void QtFrame::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void QtFrame::dropEvent(QDropEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
+    FilesDropped(event->mimeData()->urls());
+    event->acceptProposedAction();
+}
+
+void QtFrame::FilesDropped(const QList<QUrl>& urls) {
     for (const QUrl& url : urls) {
         if (url.isLocalFile() && _events) {
             _events->FrameFileDropped(url.toLocalFile().toLocal8Bit().constData());
         }
     }
-    event->acceptProposedAction();
 }

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
+#include <QUrl>
 
 #include "toolkit/platform/vFrameEvents.h"
 
@@ -34,6 +35,8 @@ public:
     QtSubWindow* ActiveChild() const { return _active; }
     // Forgets a child that is going away, without reporting its deactivation.
     void ForgetChild(QtSubWindow* child);
+    // Reports each local file of a drop to the toolkit.
+    void FilesDropped(const QList<QUrl>& urls);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,275 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QUrl>
+#include <string>
+#include <vector>
+
+#include "QtAppFixture.h"
+#include "toolkit/CommandIds.h"
+#include "toolkit/platform/qt/QtCanvasWidget.h"
+#include "toolkit/platform/qt/QtFrame.h"
+#include "toolkit/platform/qt/QtSubWindow.h"
+#include "toolkit/vCanvasPane.h"
+#include "toolkit/vCmdWindow.h"
+#include "toolkit/vTimer.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// Paints a blue square at (10, 10) and records the presses that reach it.
+class SquareCanvas : public vCanvasPane {
+public:
+    void OnRedraw(int, int, int, int) override {
+        ++redraws;
+        UseBrush(vBrush(0, 0, 255, StyleSolid, FillAlternate));
+        UsePen(vPen(0, 0, 255, 1, StyleSolid));
+        PaintRectangle(10, 10, 9, 9);
+    }
+    void OnMouseDown(int x, int y, int button) override {
+        presses.push_back(std::to_string(x) + "," + std::to_string(y) + "," +
+                          std::to_string(button));
+    }
+    int redraws = 0;
+    Strings presses;
+};
+
+class CanvasWindow : public vCmdWindow {
+public:
+    CanvasWindow(const char* title, int width, int height) : vCmdWindow(title, width, height) {
+        AttachPane(&canvas);
+    }
+    SquareCanvas canvas;
+};
+
+class RecordingApp : public vApp {
+public:
+    RecordingApp() : vApp("Quorvane", 0, 0, 0) {}
+    CanvasWindow* Open(const char* title, int width = 300, int height = 300) {
+        auto* window = new CanvasWindow(title, width, height);
+        NewAppWindow(window, title, width, height, nullptr);
+        return window;
+    }
+    void OnAppCommand(vWindow* window, int id, int value, int kind) override {
+        commands.push_back(std::string(window ? window->Name() : "NULL") + " " +
+                           std::to_string(id));
+        vApp::OnAppCommand(window, id, value, kind);
+    }
+    void OnFileDropped(const char* path) override { dropped.push_back(path); }
+    void OnLastWindowClosed(vWindow*) override {}
+    Strings commands;
+    Strings dropped;
+};
+
+QtSubWindow* Child(vWindow* window) {
+    return static_cast<QtSubWindow*>(window->Handle());
+}
+
+QtCanvasWidget* CanvasOf(vWindow* window) {
+    return Child(window)->Canvas();
+}
+
+void Press(QWidget* widget, int x, int y, Qt::MouseButton button = Qt::LeftButton) {
+    QPointF at(x, y);
+    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), button, button,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), button,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &release);
+}
+
+Strings MenuTexts(const QList<QAction*>& actions) {
+    Strings texts;
+    for (QAction* action : actions) {
+        texts.push_back(action->isSeparator() ? "-" : action->text().toStdString());
+    }
+    return texts;
+}
+
+class QtWindows : public QtAppFixture {};
+
+}  // namespace
+
+TEST_F(QtWindows, FrameWithItsMenuAndAChildShowingTheCanvas) {
+    RecordingApp app;
+    int code = RunWithSteps(app, [&app] {
+        QtFrame* frame = QtFrame::Instance();
+        ASSERT_NE(frame, nullptr);
+        EXPECT_EQ(frame->windowTitle(), "Quorvane");
+        EXPECT_EQ(MenuTexts(frame->menuBar()->actions()), Strings{"&File"});
+        QMenu* file = frame->menuBar()->actions().at(0)->menu();
+        ASSERT_NE(file, nullptr);
+        EXPECT_EQ(MenuTexts(file->actions()), (Strings{"&New", "&Open", "-", "E&xit"}));
+
+        CanvasWindow* window = app.Open("star.pol", 300, 200);
+        Settle();
+        EXPECT_EQ(CanvasOf(window)->size(), QSize(300, 200)) << "client area as requested";
+        EXPECT_EQ(Child(window)->windowTitle(), "star.pol");
+        EXPECT_EQ(window->canvas.CanvasWidth(), 300);
+        QImage shown = CanvasOf(window)->grab().toImage();
+        EXPECT_EQ(window->canvas.redraws, 1);
+        EXPECT_EQ(shown.pixelColor(10, 10), QColor(0, 0, 255));
+        EXPECT_EQ(shown.pixelColor(19, 19), QColor(0, 0, 255));
+        EXPECT_EQ(shown.pixelColor(20, 20), QColor(255, 255, 255));
+        CanvasOf(window)->grab();
+        EXPECT_EQ(window->canvas.redraws, 1) << "a repaint only shows the surface";
+
+        Child(window)->resize(Child(window)->size() + QSize(20, 10));
+        Settle();
+        EXPECT_EQ(window->canvas.CanvasWidth(), 320);
+        CanvasOf(window)->grab();
+        EXPECT_EQ(window->canvas.redraws, 2) << "a new size draws anew";
+
+        window->SetWindowTitle("renamed");
+        EXPECT_EQ(Child(window)->windowTitle(), "renamed");
+        window->MoveWindowTo(30, 40);
+        int left, top, width, height;
+        window->GetWindowPlacement(left, top, width, height);
+        EXPECT_EQ(left, 30);
+        EXPECT_EQ(top, 40);
+        EXPECT_GT(width, 320) << "the outer size includes the frame";
+
+        file->actions().at(3)->trigger();
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(app.commands, Strings{"NULL 32108"});
+    EXPECT_EQ(QtFrame::Instance(), nullptr) << "the frame goes after the loop";
+}
+
+TEST_F(QtWindows, FirstPressAfterSwitchingChildrenIsSwallowed) {
+    RecordingApp app;
+    RunWithSteps(app, [&app] {
+        CanvasWindow* a = app.Open("a");
+        Settle();
+        Press(CanvasOf(a), 5, 6);
+        Press(CanvasOf(a), 7, 8);
+        EXPECT_EQ(a->canvas.presses, (Strings{"5,6,1", "7,8,1"})) << "one child: every press";
+
+        CanvasWindow* b = app.Open("b");
+        Settle();
+        EXPECT_EQ(vWindow::ActiveWindow(), b);
+        Press(CanvasOf(b), 1, 1);
+        Press(CanvasOf(b), 2, 2);
+        EXPECT_EQ(b->canvas.presses, Strings{"2,2,1"});
+
+        QtFrame::Instance()->MdiArea()->setActiveSubWindow(Child(a));
+        Settle();
+        EXPECT_EQ(vWindow::ActiveWindow(), a);
+        Press(CanvasOf(a), 9, 9, Qt::RightButton);
+        Press(CanvasOf(a), 3, 3);
+        Press(CanvasOf(a), 4, 4);
+        EXPECT_EQ(a->canvas.presses, (Strings{"5,6,1", "7,8,1", "9,9,3", "4,4,1"}));
+
+        // Closing through the close box; the other child becomes active without a switch.
+        Child(a)->close();
+        Settle();
+        EXPECT_FALSE(a->IsOpen());
+        EXPECT_EQ(vWindow::ActiveWindow(), b);
+        Press(CanvasOf(b), 6, 6);
+        EXPECT_EQ(b->canvas.presses, (Strings{"2,2,1", "6,6,1"}));
+        QtFrame::Instance()->close();
+    });
+    EXPECT_EQ(app.WindowCount(), 0) << "the frame's close box closed every window";
+}
+
+TEST_F(QtWindows, WarningBoxIsCaptionedZel) {
+    RecordingApp app;
+    static QString caption;
+    static QString message;
+    static QMessageBox::Icon icon;
+    RunWithSteps(app, [&app] {
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            caption = box->windowTitle();
+            message = box->text();
+            icon = box->icon();
+            box->accept();
+        });
+        vApp::Warning("Failed to create timer");
+        app.QuitApp();
+    });
+    EXPECT_EQ(caption, "Zel");
+    EXPECT_EQ(message, "Failed to create timer");
+    EXPECT_EQ(icon, QMessageBox::Warning);
+}
+
+TEST_F(QtWindows, TimersTickFromTheEventLoop) {
+    struct Counting : vTimer {
+        void OnTimerTick() override {
+            if (++ticks == 3) {
+                StopTimer();
+                theApp->QuitApp();
+            }
+        }
+        int ticks = 0;
+    };
+    static Counting timer;
+    RecordingApp app;
+    RunWithSteps(app, [] { EXPECT_EQ(timer.StartTimer(5), 1); });
+    EXPECT_EQ(timer.ticks, 3);
+    EXPECT_FALSE(timer.Running());
+}
+
+TEST_F(QtWindows, DroppedFilesReachTheApplication) {
+    RecordingApp app;
+    RunWithSteps(app, [&app] {
+        QtFrame::Instance()->FilesDropped({QUrl::fromLocalFile("/tmp/one.pol"),
+                                           QUrl("http://example.invalid/x.pol"),
+                                           QUrl::fromLocalFile("/tmp/two.prm")});
+        app.QuitApp();
+    });
+    EXPECT_EQ(app.dropped, (Strings{"/tmp/one.pol", "/tmp/two.prm"}));
+}
+
+TEST_F(QtWindows, WindowMenuCommandsArrangeTheChildren) {
+    RecordingApp app;
+    RunWithSteps(app, [&app] {
+        CanvasWindow* a = app.Open("a", 100, 100);
+        CanvasWindow* b = app.Open("b", 100, 100);
+        QtFrame* frame = QtFrame::Instance();
+        frame->resize(800, 600);
+        Settle();
+        a->MoveWindowTo(0, 0);
+        b->MoveWindowTo(0, 0);
+        frame->MenuCommand(IdTile);
+        Settle();
+        EXPECT_NE(Child(a)->geometry().topLeft(), Child(b)->geometry().topLeft());
+        EXPECT_TRUE(Child(a)->geometry().intersected(Child(b)->geometry()).isEmpty())
+            << "tiled children do not overlap";
+        frame->MenuCommand(IdCascade);
+        Settle();
+        EXPECT_FALSE(Child(a)->geometry().intersected(Child(b)->geometry()).isEmpty());
+        app.QuitApp();
+    });
+}
+
+TEST(QtKeys, TranslatesKeysToToolkitCodes) {
+    struct Case {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        QString text;
+        int code;
+    };
+    const Case cases[] = {
+        {Qt::Key_F1, Qt::NoModifier, "", 0xFFC1},     {Qt::Key_F16, Qt::NoModifier, "", 0xFFD0},
+        {Qt::Key_Home, Qt::NoModifier, "", 0xFF50},   {Qt::Key_Insert, Qt::NoModifier, "", 0xFF58},
+        {Qt::Key_Delete, Qt::NoModifier, "", 0x7F},   {Qt::Key_A, Qt::ControlModifier, "", 1},
+        {Qt::Key_A, Qt::NoModifier, "a", 'a'},        {Qt::Key_A, Qt::ShiftModifier, "A", 'A'},
+        {Qt::Key_Escape, Qt::NoModifier, "\x1b", 27}, {Qt::Key_Backspace, Qt::NoModifier, "\b", 8},
+        {Qt::Key_Return, Qt::NoModifier, "\r", 13},   {Qt::Key_Backtab, Qt::ShiftModifier, "", 9},
+        {Qt::Key_Shift, Qt::ShiftModifier, "", -1},   {Qt::Key_F20, Qt::NoModifier, "", -1},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(QtCanvasWidget::ToolkitKey(c.key, c.modifiers, c.text), c.code)
+            << "key " << std::hex << c.key;
+    }
+    EXPECT_EQ(QtCanvasWidget::ToolkitModifiers(Qt::ShiftModifier | Qt::ControlModifier), 5);
+}
