@@ -19,3 +19,4 @@ int RunConvert(int argc, char** argv);
 int RunShape(int argc, char** argv);
 int RunTransform(int argc, char** argv);
 int RunScene(int argc, char** argv);
+int RunRender(int argc, char** argv);

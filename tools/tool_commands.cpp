@@ -11,6 +11,7 @@ const ToolCommand ToolCommands[] = {
     {"transform", RunTransform,
      "transform IN OUT [--center] [--flip] [--rotate DEG] [--scale F] [drawing options]"},
     {"scene", RunScene, "scene IN [OUT.pov]"},
+    {"render", RunRender, "render IN OUT.png [--size WxH] [--picture normal|curves|set:K]"},
     {nullptr, nullptr, nullptr},
 };
 

@@ -46,6 +46,12 @@ COMMANDS
       Writes (to OUT.pov, or to standard output) a small POV-Ray scene that includes IN and
       shows its object Thing facing the camera, lit and framed: povray +IOUT.pov.
 
+  render IN OUT.png [--size WxH] [--picture normal|curves|set:K]
+      Draws IN as the editor's canvas of that size shows it (default 300x300, at most
+      8192 a side) and saves the picture as a PNG, with no display: normal is the grid and
+      the outline with its markers, curves every finished set as its spline curve, set:K
+      the curve of set K with its markers and handle lines.
+
 DRAWING OPTIONS
   Applied to the drawing before it is written; values not given are kept.
   --kind polygon|prism     the kind to write (default: the kind read, or polygon)

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <QImage>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "model/EditState.h"
+#include "model/KCanvasPane.h"
+#include "toolkit/platform/vHeadlessSession.h"
+#include "toolkit/vMemoryDC.h"
+
+// vexlin-tool render must save exactly what a canvas of the same size shows.
+namespace {
+
+class RenderCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = ::testing::TempDir() + "vexlin-render-" + std::to_string(getpid());
+        std::system(("mkdir -p '" + dir + "'").c_str());
+        input = dir + "/drawing.prm";
+        // A star with bezier handles, made by the tool's own shape and convert commands.
+        std::string tool = VEXLIN_BINARY_DIR "/tools/vexlin-tool";
+        std::string made = tool + " shape '" + dir + "/star.pol' --style star --points 5 && " +
+                           tool + " convert '" + dir + "/star.pol' '" + input +
+                           "' --kind prism --spline bezier";
+        ASSERT_EQ(std::system((made + " > /dev/null").c_str()), 0);
+    }
+    void TearDown() override { std::system(("rm -rf '" + dir + "'").c_str()); }
+
+    int Tool(const std::string& arguments) {
+        std::string command = VEXLIN_BINARY_DIR "/tools/vexlin-tool render " + arguments + " > '" +
+                              dir + "/out' 2> '" + dir + "/err'";
+        int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    // The same picture drawn here on a canvas of that size.
+    template <typename DrawFunction>
+    QImage Expected(int width, int height, DrawFunction draw) {
+        vHeadlessSession session;
+        KCanvasPane canvas(nullptr);
+        auto* dc = new vMemoryDC(width, height);
+        canvas.AdoptDC(dc);
+        canvas.SizeChanged(width, height);
+        editMode = AddPoint;
+        EXPECT_EQ(canvas.ReadSceneFile(input.c_str()), 0);
+        draw(canvas);
+        const PixelSurface& pixels = dc->Pixels();
+        return QImage(reinterpret_cast<const uchar*>(pixels.Data()), width, height, width * 4,
+                      QImage::Format_RGB32)
+            .copy();
+    }
+
+    static QImage Saved(const std::string& path) {
+        return QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
+    }
+
+    std::string dir;
+    std::string input;
+};
+
+}  // namespace
+
+TEST_F(RenderCommand, SavesWhatTheCanvasShowsForEachPicture) {
+    std::string out = dir + "/normal.png";
+    ASSERT_EQ(Tool("'" + input + "' '" + out + "' --size 240x180"), 0);
+    QImage normal = Saved(out);
+    EXPECT_EQ(normal.size(), QSize(240, 180));
+    EXPECT_EQ(normal, Expected(240, 180, [](KCanvasPane& c) { c.OnRedraw(1, 1, 1, 1); }));
+
+    out = dir + "/curves.png";
+    ASSERT_EQ(Tool("'" + input + "' '" + out + "' --picture curves"), 0);
+    EXPECT_EQ(Saved(out), Expected(300, 300, [](KCanvasPane& c) { c.DrawAllCurves(); }));
+
+    out = dir + "/set.png";
+    ASSERT_EQ(Tool("'" + input + "' '" + out + "' --picture set:1 --size 200x200"), 0);
+    QImage set = Saved(out);
+    EXPECT_EQ(set, Expected(200, 200, [](KCanvasPane& c) { c.OnRedraw(-1, 1, 1, 1); }));
+    EXPECT_NE(set, normal.scaled(200, 200));
+}
+
+TEST_F(RenderCommand, RefusesBadArgumentsAndReportsReadAndWriteFailures) {
+    std::string out = "'" + dir + "/x.png'";
+    const char* const refused[] = {"--size 0x10",    "--size 10",       "--size 9000x10",
+                                   "--picture set:", "--picture fancy", "--colour red"};
+    for (const char* options : refused) {
+        EXPECT_EQ(Tool("'" + input + "' " + out + " " + options), 64) << options;
+    }
+    EXPECT_EQ(Tool("'" + input + "' " + out + " --picture set:2"), 64) << "one set only";
+    EXPECT_EQ(Tool("'" + dir + "/missing.pol' " + out), 1);
+    EXPECT_EQ(Tool("'" + input + "' '" + dir + "/no/such/dir.png'"), 6);
+}
