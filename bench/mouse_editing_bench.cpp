@@ -4,10 +4,10 @@
 
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
-#include "support/RecordingDC.h"
+#include "toolkit/vMemoryDC.h"
 
 // One drag step in each transform mode on a full drawing (500 entries in 50 sets) on a
-// 600 x 600 canvas, with the full repaint and the guide that every step draws.
+// 600 x 600 pixel surface, with the full repaint and the guide that every step draws.
 
 namespace {
 
@@ -39,8 +39,7 @@ int PixelOf(double model) {
 // the drawing stays in place however many steps run.
 void DragSteps(benchmark::State& state, int mode) {
     KCanvasPane canvas(nullptr);
-    RecordingDC* dc = new RecordingDC;
-    canvas.AdoptDC(dc);
+    canvas.AdoptDC(new vMemoryDC(Side, Side));
     FillDrawing(canvas);
     editMode = mode;
     const Point2 picked = canvas.points[canvas.setEnds[24]];
@@ -51,7 +50,6 @@ void DragSteps(benchmark::State& state, int mode) {
     for (auto _ : state) {
         canvas.OnMouseMove(toX[step], toY[step], 1);
         step ^= 1;
-        dc->Clear();
     }
     canvas.OnMouseUp(toX[step], toY[step], 1);
     editMode = AddPoint;
