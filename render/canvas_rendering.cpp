@@ -83,25 +83,36 @@ void KCanvasPane::OnRedraw(int x, int y, int, int) {
 }
 
 void KCanvasPane::DrawCurveSegment(Point2 p0, Point2 p3, Point2 p1, Point2 p2) {
+    // Power form coefficients; a quadratic segment has no cubic term, and adding its zero
+    // changes no bit of the result.
     Point2 u{0, 0};
     Point2 v{0, 0};
     Point2 w{0, 0};
     if (splineType == QuadraticSpline) {
-        v = Point2{2 * (p1.x - p0.x), 2 * (p1.y - p0.y)};
-        w = Point2{p3.x - p0.x - v.x, p3.y - p0.y - v.y};
+        u = Point2{2 * (p1.x - p0.x), 2 * (p1.y - p0.y)};
+        v = Point2{p3.x - p0.x - u.x, p3.y - p0.y - u.y};
     } else {
         u = Point2{3 * (p1.x - p0.x), 3 * (p1.y - p0.y)};
         v = Point2{3 * (p2.x - p1.x) - u.x, 3 * (p2.y - p1.y) - u.y};
         w = Point2{p3.x - p0.x - u.x - v.x, p3.y - p0.y - u.y - v.y};
     }
     // The sum of 200 steps of 0.005 lies just above 1: 200 dots, the end point left to the
-    // next segment.
-    for (double t = 0; t <= 1; t += 0.005) {
-        double x = splineType == QuadraticSpline ? w.x * t * t + v.x * t + p0.x
-                                                 : w.x * t * t * t + v.x * t * t + u.x * t + p0.x;
-        double y = splineType == QuadraticSpline ? w.y * t * t + v.y * t + p0.y
-                                                 : w.y * t * t * t + v.y * t * t + u.y * t + p0.y;
-        PaintPoint(PixelX(x), PixelY(y));
+    // next segment. All positions are worked out before the first is painted, so the
+    // arithmetic of one dot does not wait for the painting of the one before.
+    constexpr int Capacity = 256;
+    int xs[Capacity];
+    int ys[Capacity];
+    int count = 0;
+    for (double t = 0; t <= 1 && count < Capacity; t += 0.005) {
+        xs[count] = PixelX(w.x * t * t * t + v.x * t * t + u.x * t + p0.x);
+        ys[count] = PixelY(w.y * t * t * t + v.y * t * t + u.y * t + p0.y);
+        ++count;
+    }
+    // Straight to the context, as the pane's own PaintPoint would, without a detour per dot.
+    if (_cpDC) {
+        for (int i = 0; i < count; ++i) {
+            _cpDC->PaintPoint(xs[i], ys[i]);
+        }
     }
 }
 

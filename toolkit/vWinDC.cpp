@@ -130,9 +130,8 @@ RasterBox vWinDC::DeviceBox(int x, int y, int width, int height, bool ellipse) c
 void vWinDC::EraseCanvas() {
     DrawScope scope(*this);
     if (_surface) {
-        std::fill(_surface->Data(),
-                  _surface->Data() + size_t(_surface->Width()) * _surface->Height(),
-                  SurfaceColour(_background));
+        Rasterizer(*_surface).FillRect(0, 0, _surface->Width() - 1, _surface->Height() - 1,
+                                       SurfaceColour(_background));
     }
 }
 
@@ -361,23 +360,24 @@ void vWinDC::PaintPixelRow(int x, int y, int count, const uint32_t* colours) {
 }
 
 void vWinDC::DrawPoint(int x, int y, const RasterPen& pen) {
-    const int dx = DeviceX(x);
-    const int dy = DeviceY(y);
-    if (pen.width == 1 && !pen.invert) {
-        if (_surface->Contains(dx, dy)) {
-            _surface->At(dx, dy) = pen.colour;
-        }
-        return;
-    }
-    Rasterizer(*_surface).Dot(dx, dy, pen);
+    Rasterizer(*_surface).Dot(DeviceX(x), DeviceY(y), pen);
 }
 
 // The curve previews make about a hundred thousand of these calls per repaint: one pixel, no
 // allocation, the pen realised once when it was chosen.
 void vWinDC::PaintPoint(int x, int y) {
     DrawScope scope(*this);
-    if (_surface && !_pen.DrawsNothing()) {
+    if (!_surface || _pen.DrawsNothing()) {
+        return;
+    }
+    if (_rasterPen.width > 1) {
         DrawPoint(x, y, _rasterPen);
+        return;
+    }
+    const int dx = DeviceX(x);
+    const int dy = DeviceY(y);
+    if (_surface->Contains(dx, dy)) {
+        _surface->At(dx, dy) = _rasterPen.colour;
     }
 }
 

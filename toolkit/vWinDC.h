@@ -57,8 +57,10 @@ public:
 private:
     class DrawScope;
 
-    int DeviceX(int x) const { return ToDevice(x, _translateX); }
-    int DeviceY(int y) const { return ToDevice(y, _translateY); }
+    // Without scaling the conversion is the translation alone; the curve previews convert
+    // a few hundred thousand coordinates per repaint.
+    int DeviceX(int x) const { return _scaling ? ToDevice(x, _translateX) : x + _translateX; }
+    int DeviceY(int y) const { return _scaling ? ToDevice(y, _translateY) : y + _translateY; }
     void RealisePen();
     RasterFill CurrentFill() const;
     // The pen for outlines, or null when the pen draws nothing.
