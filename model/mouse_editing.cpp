@@ -2,7 +2,12 @@
 
 // The four mouse hooks and the dispatch by edit mode, with Add Point and its rubber band.
 
-enum MouseButton { LeftButton = 1, MiddleButton = 2, RightButton = 3 };
+namespace {
+
+// Middle presses and releases (button 2) are ignored; only the move hook reports them.
+enum MouseButton { LeftButton = 1, RightButton = 3 };
+
+}  // namespace
 
 void KCanvasPane::OnMouseDown(int x, int y, int button) {
     if (button != LeftButton) {
