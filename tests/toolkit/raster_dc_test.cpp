@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -376,6 +377,37 @@ TEST(RasterDC, FarCoordinatesAreClippedNotWalked) {
     big.PaintEllipse(INT_MIN, 0, -100, 10);
     big.XorRectangle(-5, -5, INT_MAX, INT_MAX);
     big.PaintRoundedRect(0, 0, INT_MAX, INT_MAX, INT_MIN);
+}
+
+// Clipping a long line must not move its pixels: what lands on the surface is exactly what
+// the whole line would have painted there, step by step.
+TEST(RasterDC, ClippedLinesKeepTheirPixels) {
+    const vLine lines[] = {{-1000000, -3, 1000000, 50},
+                           {1500000, 37, -2000, 2},
+                           {20, -700000, 33, 900000},
+                           {-99999, 99999, 99999, -99999},
+                           {-1000, -990, 1000, 980}};
+    for (const vLine& l : lines) {
+        SCOPED_TRACE(std::to_string(l.x) + "," + std::to_string(l.y));
+        vMemoryDC dc(60, 40);
+        dc.PaintLine(l.x, l.y, l.x2, l.y2);
+        std::vector<uint32_t> expected(60 * 40, White);
+        const int64_t dx = int64_t(l.x2) - l.x;
+        const int64_t dy = int64_t(l.y2) - l.y;
+        const int64_t major = std::max(std::abs(dx), std::abs(dy));
+        const int64_t minor = std::min(std::abs(dx), std::abs(dy));
+        for (int64_t k = 0; k < major; ++k) {
+            const int64_t offset = (2 * k * minor + major) / (2 * major);
+            const bool xMajor = std::abs(dx) >= std::abs(dy);
+            const int64_t x = l.x + (xMajor ? k : offset) * (dx < 0 ? -1 : 1);
+            const int64_t y = l.y + (xMajor ? offset : k) * (dy < 0 ? -1 : 1);
+            if (x >= 0 && y >= 0 && x < 60 && y < 40) {
+                expected[y * 60 + x] = Black;
+            }
+        }
+        EXPECT_EQ(Snapshot(dc), expected);
+        EXPECT_GT(Painted(dc).count, 0);
+    }
 }
 
 TEST(RasterDC, PixelRowSkipsWhatLiesOffTheSurface) {
