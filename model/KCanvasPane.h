@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 #include "model/EditState.h"
 #include "model/KStatusSink.h"
 #include "model/Point2.h"
@@ -47,7 +49,14 @@ public:
     int PixelY(double my) const { return TruncatePixel(my * scaleY + originY); }
     // Truncates toward zero; a drawing scaled far beyond the canvas (or a value that is not a
     // number) lands on a pixel far outside it instead of overflowing the integer.
-    static int TruncatePixel(double value);
+    // Inline: the curve previews map a few hundred thousand positions per repaint.
+    static int TruncatePixel(double value) {
+        constexpr double Limit = 1 << 28;
+        if (!(value > -Limit)) {
+            return std::isnan(value) ? 0 : -static_cast<int>(Limit);
+        }
+        return value < Limit ? static_cast<int>(value) : static_cast<int>(Limit);
+    }
     static double FileX(double mx);
     static double FileY(double my);
     void StatusPosition(int px, int py, double& x, double& y) const;

@@ -52,11 +52,3 @@ KCanvasPane::~KCanvasPane() {
     delete[] remark2;
     delete[] remark3;
 }
-
-int KCanvasPane::TruncatePixel(double value) {
-    constexpr double Limit = 1 << 28;
-    if (!(value > -Limit)) {
-        return std::isnan(value) ? 0 : -static_cast<int>(Limit);
-    }
-    return value < Limit ? static_cast<int>(value) : static_cast<int>(Limit);
-}
