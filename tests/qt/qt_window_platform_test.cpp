@@ -184,8 +184,11 @@ TEST_F(QtWindows, WarningBoxIsCaptionedZel) {
     static QString caption;
     static QString message;
     static QMessageBox::Icon icon;
+    static vWindow* activeDuringBox;
     RunWithSteps(app, [&app] {
+        app.Open("w");
         QTimer::singleShot(0, [] {
+            activeDuringBox = vWindow::ActiveWindow();
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
             caption = box->windowTitle();
@@ -199,6 +202,7 @@ TEST_F(QtWindows, WarningBoxIsCaptionedZel) {
     EXPECT_EQ(caption, "Zel");
     EXPECT_EQ(message, "Failed to create timer");
     EXPECT_EQ(icon, QMessageBox::Warning);
+    EXPECT_NE(activeDuringBox, nullptr) << "a message box leaves the child active";
 }
 
 TEST_F(QtWindows, TimersTickFromTheEventLoop) {
