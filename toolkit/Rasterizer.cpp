@@ -189,6 +189,10 @@ void Rasterizer::Dot(int x, int y, const RasterPen& pen) {
         }
         return;
     }
+    if (x < -pen.width || y < -pen.width || x - pen.width > _surface.Width() ||
+        y - pen.width > _surface.Height()) {
+        return;
+    }
     RasterBox disc = DiscBox(pen.width);
     disc.x0 += x;
     disc.x1 += x;

@@ -377,6 +377,9 @@ TEST(RasterDC, FarCoordinatesAreClippedNotWalked) {
     big.PaintEllipse(INT_MIN, 0, -100, 10);
     big.XorRectangle(-5, -5, INT_MAX, INT_MAX);
     big.PaintRoundedRect(0, 0, INT_MAX, INT_MAX, INT_MIN);
+    big.UsePen(vPen(0, 0, 0, 9, StyleSolid));
+    big.PaintPoint(INT_MAX, INT_MIN);
+    big.XorPoint(INT_MIN, INT_MAX);
 }
 
 // Clipping a long line must not move its pixels: what lands on the surface is exactly what
