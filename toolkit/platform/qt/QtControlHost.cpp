@@ -48,7 +48,7 @@ constexpr int kComboHeight = 14;
 QFont QtControlHost::DialogFont() {
     // 8-point dialog metrics: about 6 pixels a character and 13 a line.
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(11);
+    font.setPixelSize(10);
     return font;
 }
 
@@ -64,6 +64,8 @@ QtControlHost::QtControlHost(const DialogTemplate& description, vControlSink* si
         _window = dialog;
     }
     _window->setFont(DialogFont());
+    // The dialog-unit widths leave the room of a small box beside the caption.
+    _window->setStyleSheet(QStringLiteral("QCheckBox, QRadioButton { spacing: 2px; }"));
     const QRect size = ItemRect(0, 0, description.Width(), description.Height());
     _window->setFixedSize(size.width(), size.height());
     _items.assign(description.ItemCount() + 1, nullptr);
