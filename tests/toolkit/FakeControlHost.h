@@ -29,6 +29,14 @@ public:
     int placedY = -1;
     int placedHeight = -1;
     int focusReturns = 0;
+    // Where the calls go when the window is destroyed.
+    std::vector<std::string>* log = nullptr;
+
+    ~FakeControlHost() override {
+        if (log != nullptr) {
+            log->insert(log->end(), calls.begin(), calls.end());
+        }
+    }
 
     void SetItemText(int item, const char* text) override { items[item].text = text; }
     int ReadItemText(int item, char* buffer, int length) override {
@@ -97,6 +105,7 @@ public:
     int clientWidth = -1;
     int clientHeight = -1;
     bool clipboardText = false;
+    std::vector<std::string> closedCalls;
 
     FakeControlPlatform() { Install(this); }
     ~FakeControlPlatform() override { Install(nullptr); }
@@ -104,7 +113,9 @@ public:
     vControlHost* CreateDialogHost(const DialogTemplate&, vControlSink* sink, vHandle,
                                    bool) override {
         lastSink = sink;
-        return lastHost = new FakeControlHost;
+        lastHost = new FakeControlHost;
+        lastHost->log = &closedCalls;
+        return lastHost;
     }
     vControlHost* CreatePaneHost(const DialogTemplate&, vControlSink* sink) override {
         lastSink = sink;
