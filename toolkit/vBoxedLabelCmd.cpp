@@ -12,8 +12,8 @@ namespace {
 constexpr const char* kTooLong = "????????";
 }
 
-vBoxedLabelCmd::vBoxedLabelCmd(vCmdParent* parent, ControlSpec* spec) : vCmd(parent, spec) {
-    SetCaption(spec->label);
+vBoxedLabelCmd::vBoxedLabelCmd(vCmdParent* parent, ControlSpec* entry) : vCmd(parent, entry) {
+    SetCaption(entry->label);
 }
 
 void vBoxedLabelCmd::SetCaption(const char* text) {
@@ -25,7 +25,7 @@ void vBoxedLabelCmd::SetCaption(const char* text) {
 }
 
 void vBoxedLabelCmd::BuildControl() {
-    const int w = _spec->width >= 1 ? _spec->width : CharWidthTable::TextWidth(_text.c_str()) + 4;
+    const int w = _entry->width >= 1 ? _entry->width : CharWidthTable::TextWidth(_text.c_str()) + 4;
     const unsigned shown =
         (Attributes() & AttrHidden) != 0 ? StyleGroup : StyleVisible | StyleTabStop;
     PlaceAndAdd(ItemButton, StyleOwnerDraw | shown, w, 11, 11, 0);

@@ -8,7 +8,7 @@ public:
     // The caption buffer holds 79 characters; a longer caption is shown as "????????".
     static constexpr int kBufferSize = 80;
 
-    vBoxedLabelCmd(vCmdParent* parent, ControlSpec* spec);
+    vBoxedLabelCmd(vCmdParent* parent, ControlSpec* entry);
 
     void BuildControl() override;
     int ControlValue(int id) const override {

@@ -20,8 +20,8 @@ void vButtonCmd::BuildControl() {
         return;
     }
     int w = CaptionLength(_text.c_str()) * 4 + 10;
-    if (_spec->width > w) {
-        w = _spec->width;
+    if (_entry->width > w) {
+        w = _entry->width;
     }
     if (IsOwnerDrawn()) {
         style |= StyleOwnerDraw;

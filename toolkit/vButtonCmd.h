@@ -5,7 +5,7 @@
 // A push button, an icon button, or a toggle button that flips its value on each click.
 class vButtonCmd : public vCmd {
 public:
-    vButtonCmd(vCmdParent* parent, ControlSpec* spec) : vCmd(parent, spec) {}
+    vButtonCmd(vCmdParent* parent, ControlSpec* entry) : vCmd(parent, entry) {}
 
     void BuildControl() override;
     void ResetControl() override;

@@ -20,7 +20,7 @@ void vCheckBoxCmd::InitText() {
 
 void vCheckBoxCmd::InitValue() {
     // A window made again shows the table's value, not the state it had when last closed.
-    TakeValue(_spec->value != 0 ? 1 : 0);
+    TakeValue(_entry->value != 0 ? 1 : 0);
 }
 
 void vCheckBoxCmd::TakeValue(int value) {

@@ -5,7 +5,7 @@
 // A check box: each click toggles it and reports the new state.
 class vCheckBoxCmd : public vCmd {
 public:
-    vCheckBoxCmd(vCmdParent* parent, ControlSpec* spec) : vCmd(parent, spec) {}
+    vCheckBoxCmd(vCmdParent* parent, ControlSpec* entry) : vCmd(parent, entry) {}
 
     void BuildControl() override;
     void ResetControl() override;

@@ -14,26 +14,26 @@ int CaptionLength(const char* text) {
     return length;
 }
 
-vCmd::vCmd(vCmdParent* parent, ControlSpec* spec)
+vCmd::vCmd(vCmdParent* parent, ControlSpec* entry)
     : _parent(parent),
-      _spec(spec),
-      _kind(spec->kind),
-      _id(spec->id),
-      _text(spec->label != nullptr ? spec->label : ""),
-      _enabled((spec->enabled & 1) != 0),
-      _value(spec->value),
-      _extra(spec->extra) {}
+      _entry(entry),
+      _kind(entry->kind),
+      _id(entry->id),
+      _text(entry->label != nullptr ? entry->label : ""),
+      _enabled((entry->enabled & 1) != 0),
+      _value(entry->value),
+      _extra(entry->extra) {}
 
 int vCmd::ControlValue(int id) const {
     return id == _id ? _value : -1;
 }
 
 void vCmd::ResetControl() {
-    _spec->value = _remembered;
+    _entry->value = _remembered;
 }
 
 void vCmd::RememberValue() {
-    _remembered = _spec->value;
+    _remembered = _entry->value;
 }
 
 void vCmd::ChangeControl(int value, int aspect) {
@@ -51,7 +51,7 @@ void vCmd::SetCaption(const char* text) {
 
 void vCmd::OnControlNotify(int id, int code) {
     (void)code;
-    _parent->OnControlCommand(id, _spec->value, _kind);
+    _parent->OnControlCommand(id, _entry->value, _kind);
 }
 
 int vCmd::ControlHandle(int id) const {

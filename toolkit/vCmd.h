@@ -13,7 +13,7 @@ class vItemPainter;
 // when it resets.
 class vCmd {
 public:
-    vCmd(vCmdParent* parent, ControlSpec* spec);
+    vCmd(vCmdParent* parent, ControlSpec* entry);
     vCmd(const vCmd&) = delete;
     vCmd& operator=(const vCmd&) = delete;
     virtual ~vCmd() = default;
@@ -62,10 +62,10 @@ public:
     int Remembered() const { return _remembered; }
     bool Enabled() const { return _enabled; }
     const std::string& Text() const { return _text; }
-    ControlSpec* Spec() const { return _spec; }
+    ControlSpec* Entry() const { return _entry; }
     vCmdParent* Parent() const { return _parent; }
-    int Attributes() const { return _spec->attributes; }
-    int InsideFrame() const { return _spec->insideFrame; }
+    int Attributes() const { return _entry->attributes; }
+    int InsideFrame() const { return _entry->insideFrame; }
     // Frames grow to enclose what is placed inside them.
     void SetSize(int width, int height);
 
@@ -82,7 +82,7 @@ protected:
     void SetChecked(bool on);
 
     vCmdParent* _parent;
-    ControlSpec* _spec;
+    ControlSpec* _entry;
     int _kind;
     int _id;
     std::string _text;

@@ -86,17 +86,17 @@ void vCmdParent::OnControlCommand(int id, int value, int kind) {
     (void)kind;
 }
 
-vCmd* vCmdParent::CreateControl(ControlSpec* spec) {
+vCmd* vCmdParent::CreateControl(ControlSpec* entry) {
     vCmd* control = nullptr;
-    switch (spec->kind) {
+    switch (entry->kind) {
         case CtlBlank:
         case CtlLabel:
         case CtlIconLabel:
         case CtlColorLabel:
-            control = new vLabelCmd(this, spec);
+            control = new vLabelCmd(this, entry);
             break;
         case CtlBoxedLabel:
-            control = new vBoxedLabelCmd(this, spec);
+            control = new vBoxedLabelCmd(this, entry);
             break;
         case CtlButton:
         case CtlIconButton:
@@ -104,34 +104,34 @@ vCmd* vCmdParent::CreateControl(ControlSpec* spec) {
         case CtlToggleIconButton:
         case CtlColorButton:
         case CtlProgressBar:
-            control = new vButtonCmd(this, spec);
+            control = new vButtonCmd(this, entry);
             break;
         case CtlCheckBox:
-            control = new vCheckBoxCmd(this, spec);
+            control = new vCheckBoxCmd(this, entry);
             break;
         case CtlRadioButton:
-            control = new vRadioButtonCmd(this, spec);
+            control = new vRadioButtonCmd(this, entry);
             break;
         case CtlFrame:
         case CtlToggleFrame:
-            control = new vFrameCmd(this, spec);
+            control = new vFrameCmd(this, entry);
             break;
         case CtlTextIn:
-            control = new vTextInCmd(this, spec);
+            control = new vTextInCmd(this, entry);
             break;
         case CtlText:
-            control = new vTextCmd(this, spec);
+            control = new vTextCmd(this, entry);
             break;
         case CtlComboBox:
         case CtlListBox:
         case CtlSlider:
         case CtlSpinner:
-            control = new vListCmd(this, spec);
+            control = new vListCmd(this, entry);
             break;
         default:
             // The table still yields a visible control, and says what went wrong.
-            spec->label = kBadKindText;
-            control = new vLabelCmd(this, spec, CtlLabel);
+            entry->label = kBadKindText;
+            control = new vLabelCmd(this, entry, CtlLabel);
             break;
     }
     control->BuildControl();
@@ -146,8 +146,8 @@ bool vCmdParent::StartTemplate(unsigned style, int x, int y, const char* title) 
     return false;
 }
 
-vCmd* vCmdParent::AddControl(ControlSpec* spec) {
-    vCmd* control = CreateControl(spec);
+vCmd* vCmdParent::AddControl(ControlSpec* entry) {
+    vCmd* control = CreateControl(entry);
     AdoptControl(control);
     return control;
 }
@@ -159,8 +159,8 @@ void vCmdParent::AdoptControl(vCmd* control) {
 }
 
 void vCmdParent::AddControlTable(ControlSpec* table) {
-    for (ControlSpec* spec = table; spec != nullptr && spec->kind != CtlEnd; ++spec) {
-        AddControl(spec);
+    for (ControlSpec* entry = table; entry != nullptr && entry->kind != CtlEnd; ++entry) {
+        AddControl(entry);
     }
     FinishTemplate();
 }
@@ -208,18 +208,18 @@ vCmd* vCmdParent::FindFrame(int id) const {
 }
 
 void vCmdParent::PlaceControl(vCmd& control, int w, int h, int& x, int& y) {
-    const ControlSpec& spec = *control.Spec();
+    const ControlSpec& entry = *control.Entry();
     int margin = 2;
     x = 2;
     y = 2;
-    vCmd* frame = spec.insideFrame != 0 ? FindFrame(spec.insideFrame) : nullptr;
+    vCmd* frame = entry.insideFrame != 0 ? FindFrame(entry.insideFrame) : nullptr;
     if (frame != nullptr) {
         if ((frame->Attributes() & AttrTight) != 0) {
             margin = 0;
         }
         const int tightStep = margin == 0 ? 1 : 0;
-        x = spec.rightOf != 0 ? margin : frame->X() + margin + tightStep;
-        y = spec.below != 0 ? margin : frame->Y() + margin + tightStep;
+        x = entry.rightOf != 0 ? margin : frame->X() + margin + tightStep;
+        y = entry.below != 0 ? margin : frame->Y() + margin + tightStep;
     } else if (_role == RoleCommandBar) {
         x = _maxX + margin;
         y = margin;
@@ -228,13 +228,13 @@ void vCmdParent::PlaceControl(vCmd& control, int w, int h, int& x, int& y) {
         y = margin + 1;
     }
     if (_role == RoleDialog || frame != nullptr) {
-        if (spec.rightOf != 0) {
-            if (const vCmd* left = FindControl(spec.rightOf)) {
+        if (entry.rightOf != 0) {
+            if (const vCmd* left = FindControl(entry.rightOf)) {
                 x += left->X() + left->Width();
             }
         }
-        if (spec.below != 0) {
-            if (const vCmd* above = FindControl(spec.below)) {
+        if (entry.below != 0) {
+            if (const vCmd* above = FindControl(entry.below)) {
                 y += above->Y() + above->Height();
             }
         }
@@ -362,7 +362,7 @@ void vCmdParent::InitControl(vCmd& control) {
             Host().FocusItem(control.Item());
         }
     }
-    if ((control.Spec()->enabled & 1) == 0) {
+    if ((control.Entry()->enabled & 1) == 0) {
         control.ChangeControl(0, AspectEnabled);
     }
     if ((control.Attributes() & AttrHidden) != 0) {
@@ -372,7 +372,7 @@ void vCmdParent::InitControl(vCmd& control) {
     if (control.TakesNoInput(InDialog())) {
         Host().SetItemEnabled(control.Item(), false);
     }
-    const char* tooltip = control.Spec()->tooltip;
+    const char* tooltip = control.Entry()->tooltip;
     if (tooltip != nullptr && tooltip[0] != '\0') {
         Host().AddTooltip(control.Item(), tooltip);
     }

@@ -35,14 +35,14 @@ public:
     virtual void SetControlText(int id, const char* text);
     virtual void ShowFrameContents(int frameId, int on);
     // Makes and builds the control of an entry; unbuildable kinds become a label that says so.
-    virtual vCmd* CreateControl(ControlSpec* spec);
+    virtual vCmd* CreateControl(ControlSpec* entry);
 
     // Starts the description; on failure tells the user and asks the program to end.
     bool StartTemplate(unsigned style, int x, int y, const char* title);
     // Adds every entry up to kind 0 and finishes the description.
     void AddControlTable(ControlSpec* table);
     // Adds one entry's control (kept newest first for lookups).
-    vCmd* AddControl(ControlSpec* spec);
+    vCmd* AddControl(ControlSpec* entry);
     // Takes an already built control into the list; the container deletes it.
     void AdoptControl(vCmd* control);
     void FinishTemplate();

@@ -33,12 +33,12 @@ void vDialog::Forget() {
     _open.erase(std::remove(_open.begin(), _open.end(), this), _open.end());
 }
 
-void vDialog::NoteControl(const ControlSpec& spec) {
-    if ((spec.attributes & AttrDefault) != 0) {
-        _defaultId = spec.id;
+void vDialog::NoteControl(const ControlSpec& entry) {
+    if ((entry.attributes & AttrDefault) != 0) {
+        _defaultId = entry.id;
     }
-    if (spec.kind == CtlTextIn && _firstTextInId == 0) {
-        _firstTextInId = spec.id;
+    if (entry.kind == CtlTextIn && _firstTextInId == 0) {
+        _firstTextInId = entry.id;
     }
 }
 
@@ -46,16 +46,16 @@ void vDialog::AddControls(ControlSpec* table) {
     if (!Template().Started()) {
         return;
     }
-    for (ControlSpec* spec = table; spec != nullptr && spec->kind != CtlEnd; ++spec) {
-        AddControl(spec);
-        NoteControl(*spec);
+    for (ControlSpec* entry = table; entry != nullptr && entry->kind != CtlEnd; ++entry) {
+        AddControl(entry);
+        NoteControl(*entry);
     }
     FinishTemplate();
 }
 
-void vDialog::AddControlObject(ControlSpec* spec, vCmd* control) {
+void vDialog::AddControlObject(ControlSpec* entry, vCmd* control) {
     AdoptControl(control);
-    NoteControl(*spec);
+    NoteControl(*entry);
 }
 
 void vDialog::ShowDialog(const char* message) {
@@ -67,7 +67,7 @@ void vDialog::ShowDialog(const char* message) {
         for (vCmd* control : Controls()) {
             if ((control->Attributes() & AttrMessage) != 0) {
                 control->SetCaption(message);
-                control->Spec()->label = message;
+                control->Entry()->label = message;
             }
         }
     }

@@ -20,7 +20,7 @@ public:
     void OpenWindow() override {}
     void PresentWindow() override {}
     virtual void AddControls(ControlSpec* table);
-    virtual void AddControlObject(ControlSpec* spec, vCmd* control);
+    virtual void AddControlObject(ControlSpec* entry, vCmd* control);
     virtual void CancelDialog();
     virtual void CloseDialog();
     virtual void SetDialogTitle(const char* text);
@@ -49,7 +49,7 @@ protected:
     void RunWindow();
 
 private:
-    void NoteControl(const ControlSpec& spec);
+    void NoteControl(const ControlSpec& entry);
     void Forget();
 
     vHandle _owner;

@@ -6,7 +6,7 @@
 // frame's value shows or hides everything inside it.
 class vFrameCmd : public vCmd {
 public:
-    vFrameCmd(vCmdParent* parent, ControlSpec* spec) : vCmd(parent, spec) {}
+    vFrameCmd(vCmdParent* parent, ControlSpec* entry) : vCmd(parent, entry) {}
 
     void BuildControl() override;
     int ControlValue(int id) const override;

@@ -18,8 +18,8 @@ void vLabelCmd::BuildControl() {
         return;
     }
     int w = CharWidthTable::TextWidth(_text.c_str()) + 8;
-    if (_spec->width > 0) {
-        w = _spec->width;
+    if (_entry->width > 0) {
+        w = _entry->width;
     } else if ((Attributes() & AttrMessage) != 0 && CaptionLength(_text.c_str()) < kShortCaption) {
         w = kMessageWidth;
     }

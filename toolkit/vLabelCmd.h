@@ -5,9 +5,9 @@
 // Static text, a blank spacer, or an icon shown as a label.
 class vLabelCmd : public vCmd {
 public:
-    vLabelCmd(vCmdParent* parent, ControlSpec* spec) : vCmd(parent, spec) {}
+    vLabelCmd(vCmdParent* parent, ControlSpec* entry) : vCmd(parent, entry) {}
     // Builds the entry as a label of another kind (a stand-in for an unbuildable entry).
-    vLabelCmd(vCmdParent* parent, ControlSpec* spec, int kind) : vCmd(parent, spec) {
+    vLabelCmd(vCmdParent* parent, ControlSpec* entry, int kind) : vCmd(parent, entry) {
         _kind = kind;
     }
 

@@ -46,7 +46,7 @@ void vListCmd::BuildControl() {
                         w, kListRows * 8 + 4, kListRows * 8 + 4, 0);
             break;
         case CtlSlider:
-            PlaceAndAdd(ItemScrollBar, shown, _spec->width > 0 ? _spec->width : kSliderWidth,
+            PlaceAndAdd(ItemScrollBar, shown, _entry->width > 0 ? _entry->width : kSliderWidth,
                         kSliderHeight, kSliderHeight, 0);
             break;
         default:
@@ -79,7 +79,7 @@ void vListCmd::ChangeControl(int value, int aspect) {
             }
             break;
         case AspectNewList:
-            _extra = _spec->extra;
+            _extra = _entry->extra;
             [[fallthrough]];
         case AspectRebuildList:
             _value = value;

@@ -6,7 +6,7 @@
 // selected entry or the position; lists come from the entry's null-terminated string array.
 class vListCmd : public vCmd {
 public:
-    vListCmd(vCmdParent* parent, ControlSpec* spec) : vCmd(parent, spec) {}
+    vListCmd(vCmdParent* parent, ControlSpec* entry) : vCmd(parent, entry) {}
 
     void BuildControl() override;
     void ChangeControl(int value, int aspect) override;

@@ -3,8 +3,8 @@
 #include "toolkit/CommandIds.h"
 #include "toolkit/platform/vControlSink.h"
 
-vRadioButtonCmd::vRadioButtonCmd(vCmdParent* parent, ControlSpec* spec)
-    : vCheckBoxCmd(parent, spec), _next(_first) {
+vRadioButtonCmd::vRadioButtonCmd(vCmdParent* parent, ControlSpec* entry)
+    : vCheckBoxCmd(parent, entry), _next(_first) {
     _first = this;
 }
 

@@ -6,7 +6,7 @@
 // with the same frame id in the same dialog or pane form a group with at most one set member.
 class vRadioButtonCmd : public vCheckBoxCmd {
 public:
-    vRadioButtonCmd(vCmdParent* parent, ControlSpec* spec);
+    vRadioButtonCmd(vCmdParent* parent, ControlSpec* entry);
     ~vRadioButtonCmd() override;
 
     void BuildControl() override;

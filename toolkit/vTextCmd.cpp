@@ -11,8 +11,8 @@ const char* ShownText(const void* extra, const char* caption) {
 }
 }  // namespace
 
-vTextCmd::vTextCmd(vCmdParent* parent, ControlSpec* spec) : vCmd(parent, spec) {
-    SetCaption(spec->label);
+vTextCmd::vTextCmd(vCmdParent* parent, ControlSpec* entry) : vCmd(parent, entry) {
+    SetCaption(entry->label);
 }
 
 void vTextCmd::SetCaption(const char* text) {
@@ -60,7 +60,7 @@ void vTextCmd::BuildControl() {
     int lines = 0;
     int longest = 0;
     Measure(_text.c_str(), lines, longest);
-    const int w = _spec->width > 0 ? _spec->width : longest * 4 + 3;
+    const int w = _entry->width > 0 ? _entry->width : longest * 4 + 3;
     const int h = lines * 11 + 1;
     unsigned style = StyleReadOnly | VisibleStyle();
     if ((Attributes() & AttrNoBorder) == 0) {

@@ -6,7 +6,7 @@
 // every LF preceded by CR.
 class vTextCmd : public vCmd {
 public:
-    vTextCmd(vCmdParent* parent, ControlSpec* spec);
+    vTextCmd(vCmdParent* parent, ControlSpec* entry);
 
     void BuildControl() override;
     int ControlValue(int id) const override {

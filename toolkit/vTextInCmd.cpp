@@ -11,8 +11,8 @@
 void vTextInCmd::BuildControl() {
     const int attributes = Attributes();
     int chars = 20;
-    if (_spec->width > 0) {
-        chars = _spec->width;
+    if (_entry->width > 0) {
+        chars = _entry->width;
     } else if ((attributes & AttrNarrow) != 0) {
         chars = 10;
     } else if ((attributes & AttrWide) != 0) {

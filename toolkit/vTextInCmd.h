@@ -9,7 +9,7 @@ public:
     // Text read from the window is kept to 129 characters.
     static constexpr int kBufferSize = 130;
 
-    vTextInCmd(vCmdParent* parent, ControlSpec* spec) : vCmd(parent, spec) {}
+    vTextInCmd(vCmdParent* parent, ControlSpec* entry) : vCmd(parent, entry) {}
 
     void BuildControl() override;
     int ControlValue(int id) const override {

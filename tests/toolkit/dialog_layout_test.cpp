@@ -153,7 +153,7 @@ TEST(DialogLayout, CommandBarButtonsRunLeftToRightTwoUnitsApart) {
 
 TEST(DialogLayout, WidthsPerKind) {
     const struct {
-        ControlSpec spec;
+        ControlSpec entry;
         int width;
         int height;
     } cases[] = {
@@ -178,12 +178,12 @@ TEST(DialogLayout, WidthsPerKind) {
         {Entry(CtlFrame, 1, ""), 4, 4},
     };
     for (const auto& c : cases) {
-        ControlSpec table[] = {c.spec, kEnd};
+        ControlSpec table[] = {c.entry, kEnd};
         RecordingContainer dialog;
         dialog.AddControlTable(table);
         const vCmd* control = dialog.FindControl(1);
-        EXPECT_EQ(control->Width(), c.width) << c.spec.kind << " " << c.spec.label;
-        EXPECT_EQ(control->Height(), c.height) << c.spec.kind << " " << c.spec.label;
+        EXPECT_EQ(control->Width(), c.width) << c.entry.kind << " " << c.entry.label;
+        EXPECT_EQ(control->Height(), c.height) << c.entry.kind << " " << c.entry.label;
     }
 }
 
