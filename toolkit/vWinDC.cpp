@@ -239,17 +239,22 @@ int vWinDC::TextWidth(const char* text) {
     return vDC::TextWidth(text);
 }
 
-void vWinDC::DrawEllipse(int x, int y, int width, int height, bool invert) {
-    if (!_surface || width == 0 || height == 0) {
-        return;
-    }
+// Outline with the pen and fill with the brush; an inverted figure is outlined only.
+void vWinDC::DrawBox(const RasterBox& box, bool invert) {
     RasterPen inverted;
     const RasterPen* pen = OutlinePen(invert, inverted);
     RasterFill fill = CurrentFill();
     const RasterFill* inside = invert || _brush.IsHollow() ? nullptr : &fill;
     if (pen || inside) {
-        Rasterizer(*_surface).Box(DeviceBox(x, y, width, height, true), pen, inside);
+        Rasterizer(*_surface).Box(box, pen, inside);
     }
+}
+
+void vWinDC::DrawEllipse(int x, int y, int width, int height, bool invert) {
+    if (!_surface || width == 0 || height == 0) {
+        return;
+    }
+    DrawBox(DeviceBox(x, y, width, height, true), invert);
 }
 
 void vWinDC::PaintEllipse(int x, int y, int width, int height) {
@@ -427,9 +432,7 @@ void vWinDC::PaintRoundedRect(int x, int y, int width, int height, int radius) {
                          ? ScaleValue(radius)
                          : ScaleValue(Saturated(int64_t(width) + height)) / (-2 * int64_t(radius));
     box.cornerW = box.cornerH = static_cast<int>(std::clamp<int64_t>(corner, 0, BoxLimit));
-    RasterFill fill = CurrentFill();
-    RasterPen unused;
-    Rasterizer(*_surface).Box(box, OutlinePen(false, unused), _brush.IsHollow() ? nullptr : &fill);
+    DrawBox(box, false);
 }
 
 // A 1 x 1 rectangle is a single pixel in the brush colour (or inverted); any other covers
@@ -447,13 +450,7 @@ void vWinDC::DrawRectangle(int x, int y, int width, int height, bool invert) {
         }
         return;
     }
-    RasterPen inverted;
-    const RasterPen* pen = OutlinePen(invert, inverted);
-    RasterFill fill = CurrentFill();
-    const RasterFill* inside = invert || _brush.IsHollow() ? nullptr : &fill;
-    if (pen || inside) {
-        Rasterizer(*_surface).Box(DeviceBox(x, y, width, height, false), pen, inside);
-    }
+    DrawBox(DeviceBox(x, y, width, height, false), invert);
 }
 
 void vWinDC::PaintRectangle(int x, int y, int width, int height) {

@@ -69,6 +69,7 @@ private:
     void DrawPoint(int x, int y, const RasterPen& pen);
     void DrawRectangle(int x, int y, int width, int height, bool invert);
     void DrawEllipse(int x, int y, int width, int height, bool invert);
+    void DrawBox(const RasterBox& box, bool invert);
     void DrawTextAt(int x, int y, const char* text, uint32_t colour, uint32_t background,
                     bool opaque);
 

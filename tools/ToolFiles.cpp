@@ -5,6 +5,7 @@
 
 #include "scenefile/SceneReadResult.h"
 #include "tools/ToolExit.h"
+#include "tools/ToolHelp.h"
 
 int ReadDrawing(KCanvasPane& canvas, const char* path) {
     int result = canvas.ReadSceneFile(path);
@@ -26,4 +27,13 @@ int WriteDrawing(KCanvasPane& canvas, const char* path, int kindChoice) {
     }
     std::printf("%s\n", name.data());
     return ExitOk;
+}
+
+int ParseAndReadDrawing(int argc, char** argv, int minPositional, int maxPositional,
+                        std::vector<const char*>& positional, const OptionHandler& option,
+                        KCanvasPane& canvas) {
+    if (!ParseToolArguments(argc, argv, minPositional, maxPositional, positional, option)) {
+        return UsageError();
+    }
+    return ReadDrawing(canvas, positional[0]);
 }

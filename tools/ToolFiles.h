@@ -1,6 +1,9 @@
 #pragma once
 
+#include <vector>
+
 #include "model/KCanvasPane.h"
+#include "tools/ToolArguments.h"
 
 // Reads a drawing as the editor's Open does. On failure prints the editor's notice for the
 // result to stderr; returns the read result, which is the tool's exit code.
@@ -9,3 +12,9 @@ int ReadDrawing(KCanvasPane& canvas, const char* path);
 // Writes the drawing with the editor's writer and prints the name written; on failure prints
 // "Unable to save file" to stderr. Returns the exit code.
 int WriteDrawing(KCanvasPane& canvas, const char* path, int kindChoice);
+
+// Parses the arguments, then reads the drawing named by the first positional one. Returns the
+// exit code of the first failure (bad arguments or an unreadable file), or ExitOk.
+int ParseAndReadDrawing(int argc, char** argv, int minPositional, int maxPositional,
+                        std::vector<const char*>& positional, const OptionHandler& option,
+                        KCanvasPane& canvas);

@@ -4,21 +4,18 @@
 #include "tools/DrawingOptions.h"
 #include "tools/ToolArguments.h"
 #include "tools/ToolCommand.h"
+#include "tools/ToolExit.h"
 #include "tools/ToolFiles.h"
 #include "tools/ToolHelp.h"
 
 int RunConvert(int argc, char** argv) {
     DrawingOptions options;
     std::vector<const char*> files;
-    bool ok = ParseToolArguments(
-        argc, argv, 2, 2, files,
-        [&](const char* name, ToolArguments& args) { return options.Take(name, args); });
-    if (!ok) {
-        return UsageError();
-    }
     KCanvasPane canvas(nullptr);
-    int result = ReadDrawing(canvas, files[0]);
-    if (result != 0) {
+    int result = ParseAndReadDrawing(
+        argc, argv, 2, 2, files,
+        [&](const char* name, ToolArguments& args) { return options.Take(name, args); }, canvas);
+    if (result != ExitOk) {
         return result;
     }
     options.ApplyTo(canvas);

@@ -48,16 +48,15 @@ void PrintPoints(const KCanvasPane& canvas) {
 int RunInfo(int argc, char** argv) {
     bool withPoints = false;
     std::vector<const char*> files;
-    bool ok = ParseToolArguments(argc, argv, 1, 1, files, [&](const char* name, ToolArguments&) {
-        withPoints = std::string_view(name) == "points";
-        return withPoints;
-    });
-    if (!ok) {
-        return UsageError();
-    }
     KCanvasPane canvas(nullptr);
-    int result = ReadDrawing(canvas, files[0]);
-    if (result != 0) {
+    int result = ParseAndReadDrawing(
+        argc, argv, 1, 1, files,
+        [&](const char* name, ToolArguments&) {
+            withPoints = std::string_view(name) == "points";
+            return withPoints;
+        },
+        canvas);
+    if (result != ExitOk) {
         return result;
     }
     PrintValues(canvas);

@@ -119,14 +119,10 @@ std::string SceneText(const KCanvasPane& canvas, const std::string& includeName)
 
 int RunScene(int argc, char** argv) {
     std::vector<const char*> files;
-    bool ok = ParseToolArguments(argc, argv, 1, 2, files,
-                                 [](const char*, ToolArguments&) { return false; });
-    if (!ok) {
-        return UsageError();
-    }
     KCanvasPane canvas(nullptr);
-    int result = ReadDrawing(canvas, files[0]);
-    if (result != 0) {
+    int result = ParseAndReadDrawing(
+        argc, argv, 1, 2, files, [](const char*, ToolArguments&) { return false; }, canvas);
+    if (result != ExitOk) {
         return result;
     }
     const char* out = files.size() > 1 ? files[1] : nullptr;

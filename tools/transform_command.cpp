@@ -7,6 +7,7 @@
 #include "tools/DrawingOptions.h"
 #include "tools/ToolArguments.h"
 #include "tools/ToolCommand.h"
+#include "tools/ToolExit.h"
 #include "tools/ToolFiles.h"
 #include "tools/ToolHelp.h"
 
@@ -61,19 +62,17 @@ int RunTransform(int argc, char** argv) {
     std::vector<Transform> transforms;
     DrawingOptions options;
     std::vector<const char*> files;
-    bool ok =
-        ParseToolArguments(argc, argv, 2, 2, files, [&](const char* name, ToolArguments& args) {
+    KCanvasPane canvas(nullptr);
+    int result = ParseAndReadDrawing(
+        argc, argv, 2, 2, files,
+        [&](const char* name, ToolArguments& args) {
             if (DrawingOptions::Knows(name)) {
                 return options.Take(name, args);
             }
             return TakeTransform(name, args, transforms);
-        });
-    if (!ok) {
-        return UsageError();
-    }
-    KCanvasPane canvas(nullptr);
-    int result = ReadDrawing(canvas, files[0]);
-    if (result != 0) {
+        },
+        canvas);
+    if (result != ExitOk) {
         return result;
     }
     for (const Transform& transform : transforms) {
