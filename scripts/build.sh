@@ -9,6 +9,6 @@ else
     dir=build
     extra=()
 fi
-cmake -S . -B "$dir" -G Ninja "${extra[@]}" >/dev/null
-cmake --build "$dir" -j "$(nproc)"
+cmake -S . -B "$dir" -G Ninja "${extra[@]}" >&2
+cmake --build "$dir" -j "$(nproc)" >&2
 echo "$dir"

@@ -101,7 +101,8 @@ TEST(Showcase, DialogMenuAndStatusBar) {
     if (edit != nullptr && edit->menu() != nullptr) {
         edit->menu()->popup(windows.Frame()->mapToGlobal(QPoint(520, 330)));
     }
-    QTimer::singleShot(std::atoi(seconds) * 1000, qApp, &QApplication::quit);
+    // exit, not quit: quit asks the frame to close, and the frame refers that to the application.
+    QTimer::singleShot(std::atoi(seconds) * 1000, qApp, [] { QCoreApplication::exit(0); });
     QApplication::exec();
     dialog.CloseDialog();
     app.CloseAppWindow(window);
