@@ -1,12 +1,11 @@
 // The editor until its main window exists: the frame with one child window whose canvas shows
 // the drawing named on the command line, in the point-adding mode.
-#include <cstdio>
-
 #include "model/KCanvasPane.h"
 #include "scenefile/SceneReadResult.h"
 #include "toolkit/CommandIds.h"
 #include "toolkit/vApp.h"
 #include "toolkit/vCmdWindow.h"
+#include "toolkit/vNoticeDialog.h"
 
 namespace {
 
@@ -59,7 +58,8 @@ int OnAppStart(int argc, char** argv) {
     if (fileName) {
         int result = window->Drawing().ReadSceneFile(fileName);
         if (result != ReadOk) {
-            std::fprintf(stderr, "%s: %s\n", fileName, SceneReadNotice(result));
+            vNoticeDialog notice(window, "Notice");
+            notice.ShowNotice(SceneReadNotice(result));
         }
     }
     return 0;
