@@ -25,21 +25,10 @@
 
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "test";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = qobject_cast<QApplication*>(QApplication::instance()) != nullptr
-                                   ? qobject_cast<QApplication*>(QApplication::instance())
-                                   : new QApplication(argc, argv);
-    return *app;
-}
-
 // Real dialogs on the offscreen platform; modal ones are answered by timers set before they run.
 class QtDialogs : public ::testing::Test {
 protected:
     void SetUp() override {
-        App();
         vControlPlatform::Install(&controls);
         vFileChooser::Install(&files);
     }

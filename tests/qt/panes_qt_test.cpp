@@ -27,16 +27,6 @@
 
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "test";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = qobject_cast<QApplication*>(QApplication::instance()) != nullptr
-                                   ? qobject_cast<QApplication*>(QApplication::instance())
-                                   : new QApplication(argc, argv);
-    return *app;
-}
-
 // Owns its panes, as the program's windows do; the application deletes it after closing.
 class TestWindow : public vCmdWindow {
 public:
@@ -92,7 +82,6 @@ StatusFieldSpec statusBar[] = {
 class QtPanes : public ::testing::Test {
 protected:
     void SetUp() override {
-        App();
         vWindowPlatform::Install(&windows);
         vControlPlatform::Install(&controls);
         vMenuPlatform::Install(&menus);
