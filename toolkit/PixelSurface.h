@@ -9,7 +9,9 @@
 class PixelSurface {
 public:
     PixelSurface() = default;
-    PixelSurface(int width, int height, uint32_t fill = 0xffffffffu) { Resize(width, height, fill); }
+    PixelSurface(int width, int height, uint32_t fill = 0xffffffffu) {
+        Resize(width, height, fill);
+    }
 
     void Resize(int width, int height, uint32_t fill = 0xffffffffu) {
         _width = width > 0 ? width : 0;

@@ -21,7 +21,9 @@ public:
     void SetFillRule(int fillRule) { _fillRule = fillRule; }
 
     bool IsHollow() const { return _style == StyleTransparent; }
-    bool IsHatched() const { return _style >= StyleHorizontalHatch && _style <= StyleDiagonalCross; }
+    bool IsHatched() const {
+        return _style >= StyleHorizontalHatch && _style <= StyleDiagonalCross;
+    }
 
     bool CacheValid() const { return _cacheValid; }
     void MarkCached() const { _cacheValid = true; }

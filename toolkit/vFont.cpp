@@ -10,7 +10,9 @@ vFont::vFont(int family, int size, int style, int weight, int underline, int ang
       _underline(underline),
       _angle(angle) {}
 
-vFont::vFont(const vFont& other) { *this = other; }
+vFont::vFont(const vFont& other) {
+    *this = other;
+}
 
 vFont& vFont::operator=(const vFont& other) {
     if (this != &other) {

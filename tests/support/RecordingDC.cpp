@@ -27,7 +27,9 @@ void RecordingDC::Record(const char* name, std::initializer_list<int> values, co
     calls.push_back(line + ")");
 }
 
-void RecordingDC::EraseCanvas() { Record("EraseCanvas", {}); }
+void RecordingDC::EraseCanvas() {
+    Record("EraseCanvas", {});
+}
 void RecordingDC::EraseRect(int x, int y, int width, int height) {
     Record("EraseRect", {x, y, width, height});
 }
@@ -46,14 +48,24 @@ void RecordingDC::PaintEllipse(int x, int y, int width, int height) {
 void RecordingDC::PaintIcon(int x, int y, const vIcon& icon) {
     Record("PaintIcon", {x, y, icon.width, icon.height});
 }
-void RecordingDC::PaintLine(int x, int y, int x2, int y2) { Record("PaintLine", {x, y, x2, y2}); }
-void RecordingDC::PaintSegments(const vLine*, int count) { Record("PaintSegments", {count}); }
-void RecordingDC::PaintPolyline(const vPoint*, int count) { Record("PaintPolyline", {count}); }
+void RecordingDC::PaintLine(int x, int y, int x2, int y2) {
+    Record("PaintLine", {x, y, x2, y2});
+}
+void RecordingDC::PaintSegments(const vLine*, int count) {
+    Record("PaintSegments", {count});
+}
+void RecordingDC::PaintPolyline(const vPoint*, int count) {
+    Record("PaintPolyline", {count});
+}
 void RecordingDC::PaintPixelRow(int x, int y, int count, const uint32_t*) {
     Record("PaintPixelRow", {x, y, count});
 }
-void RecordingDC::PaintPoint(int x, int y) { Record("PaintPoint", {x, y}); }
-void RecordingDC::PaintPoints(const vPoint*, int count) { Record("PaintPoints", {count}); }
+void RecordingDC::PaintPoint(int x, int y) {
+    Record("PaintPoint", {x, y});
+}
+void RecordingDC::PaintPoints(const vPoint*, int count) {
+    Record("PaintPoints", {count});
+}
 void RecordingDC::PaintPolygon(int count, const vPoint*, int fillRule) {
     Record("PaintPolygon", {count, fillRule});
 }
@@ -63,12 +75,18 @@ void RecordingDC::PaintRoundedRect(int x, int y, int width, int height, int radi
 void RecordingDC::PaintRectangle(int x, int y, int width, int height) {
     Record("PaintRectangle", {x, y, width, height});
 }
-void RecordingDC::PaintRectangles(const vRect*, int count) { Record("PaintRectangles", {count}); }
-void RecordingDC::XorLine(int x, int y, int x2, int y2) { Record("XorLine", {x, y, x2, y2}); }
+void RecordingDC::PaintRectangles(const vRect*, int count) {
+    Record("PaintRectangles", {count});
+}
+void RecordingDC::XorLine(int x, int y, int x2, int y2) {
+    Record("XorLine", {x, y, x2, y2});
+}
 void RecordingDC::XorEllipse(int x, int y, int width, int height) {
     Record("XorEllipse", {x, y, width, height});
 }
-void RecordingDC::XorPoint(int x, int y) { Record("XorPoint", {x, y}); }
+void RecordingDC::XorPoint(int x, int y) {
+    Record("XorPoint", {x, y});
+}
 void RecordingDC::XorRectangle(int x, int y, int width, int height) {
     Record("XorRectangle", {x, y, width, height});
 }

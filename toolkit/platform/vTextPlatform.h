@@ -13,8 +13,9 @@ public:
 
     // Draws text with the top-left of its cell at (x, top). The background behind the text is
     // filled with `background` when `opaque` is set.
-    virtual void DrawText(PixelSurface& surface, int x, int top, const char* text, const vFont& font,
-                          uint32_t textColour, bool opaque, uint32_t background) = 0;
+    virtual void DrawText(PixelSurface& surface, int x, int top, const char* text,
+                          const vFont& font, uint32_t textColour, bool opaque,
+                          uint32_t background) = 0;
     virtual int TextWidth(const char* text, const vFont& font) = 0;
     // False when the metrics cannot be read.
     virtual bool FontMetrics(const vFont& font, int& ascent, int& descent) = 0;
