@@ -49,3 +49,14 @@ int vModalDialog::ShowModal(const char* message, int& value) {
     value = _lastValue;
     return _lastId;
 }
+
+int vModalDialog::ShowTableWithMessage(ControlSpec* table, int textEntry, bool& added,
+                                       const char* message) {
+    table[textEntry].label = message;
+    if (!added) {
+        AddControls(table);
+        added = true;
+    }
+    int value = 0;
+    return ShowModal(message, value);
+}

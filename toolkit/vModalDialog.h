@@ -17,6 +17,12 @@ public:
     // The modal dialog now open, or null.
     static vModalDialog* Current() { return _current; }
 
+protected:
+    // For dialogs built from one shared table: the message goes into the table's text entry
+    // (which keeps it afterwards), the table is added on the first showing only, and the dialog
+    // runs. Returns the closing command's id.
+    int ShowTableWithMessage(ControlSpec* table, int textEntry, bool& added, const char* message);
+
 private:
     void RestorePrevious();
 

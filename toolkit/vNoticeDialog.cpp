@@ -22,14 +22,8 @@ ControlSpec noticeTable[] = {
 }  // namespace
 
 int vNoticeDialog::ShowNotice(const char* message) {
-    noticeTable[2].label = message;
-    if (!_added) {
-        noticeTable[1].extra = &StandardIcons::Notice();
-        AddControls(noticeTable);
-        _added = true;
-    }
-    int value = 0;
-    return ShowModal(message, value);
+    noticeTable[1].extra = &StandardIcons::Notice();
+    return ShowTableWithMessage(noticeTable, 2, _added, message);
 }
 
 void vNoticeDialog::OnDialogShown() {

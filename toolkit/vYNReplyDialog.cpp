@@ -23,14 +23,8 @@ ControlSpec questionTable[] = {
 }  // namespace
 
 int vYNReplyDialog::AskYesNo(const char* question) {
-    questionTable[2].label = question;
-    if (!_added) {
-        questionTable[1].extra = &StandardIcons::Question();
-        AddControls(questionTable);
-        _added = true;
-    }
-    int value = 0;
-    const int id = ShowModal(question, value);
+    questionTable[1].extra = &StandardIcons::Question();
+    const int id = ShowTableWithMessage(questionTable, 2, _added, question);
     if (id == IdYes) {
         return 1;
     }
