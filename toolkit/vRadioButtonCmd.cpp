@@ -35,6 +35,16 @@ vRadioButtonCmd* vRadioButtonCmd::ClearGroupMember() {
     return nullptr;
 }
 
+// Tables may tick several members of a group; they are applied newest first, so the earliest
+// ticked entry wins, and whatever an earlier showing left set is cleared.
+void vRadioButtonCmd::InitValue() {
+    if (_entry->value != 0) {
+        while (ClearGroupMember() != nullptr) {
+        }
+    }
+    vCheckBoxCmd::InitValue();
+}
+
 void vRadioButtonCmd::ChangeControl(int value, int aspect) {
     if ((aspect == AspectValue || aspect == AspectPosition) && value != 0) {
         ClearGroupMember();

@@ -10,6 +10,7 @@ public:
     ~vRadioButtonCmd() override;
 
     void BuildControl() override;
+    void InitValue() override;
     void ChangeControl(int value, int aspect) override;
     void OnControlNotify(int id, int code) override;
 

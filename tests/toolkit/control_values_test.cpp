@@ -72,6 +72,35 @@ TEST(RadioGroups, SettingByValueClearsSilentlyAndGroupsStayInTheirContainer) {
     EXPECT_EQ(other.container.GetControlValue(1), 1) << "same frame id, other dialog";
 }
 
+// A table may tick several buttons of one group; the earliest ticked entry is the one shown
+// ticked, at the first showing and at every later one.
+TEST(RadioGroups, InitialTicksLeaveOneSetMemberPerGroup) {
+    ControlSpec table[] = {
+        Entry(CtlRadioButton, 1010, 1, "No Time/Date"),
+        Entry(CtlRadioButton, 1007, 0, "A"),
+        Entry(CtlRadioButton, 1008, 0, "B"),
+        Entry(CtlRadioButton, 1009, 1, "C"),
+        Entry(CtlFrame, 322, 0, ""),
+        Entry(CtlRadioButton, 318, 1, "P", 322),
+        Entry(CtlRadioButton, 320, 1, "S", 322),
+        Entry(CtlRadioButton, 319, 0, "R", 322),
+        kEnd,
+    };
+    Shown dialog(table);
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int id : {1010, 318}) {
+            EXPECT_EQ(dialog.container.GetControlValue(id), 1) << id;
+        }
+        for (int id : {1007, 1008, 1009, 320, 319}) {
+            EXPECT_EQ(dialog.container.GetControlValue(id), 0) << id;
+            EXPECT_FALSE(dialog.State(id).checked) << id;
+        }
+        dialog.container.SetControlValue(1008, 1, AspectValue);
+        dialog.container.SetControlValue(319, 1, AspectValue);
+        dialog.container.InitControls();
+    }
+}
+
 TEST(ControlValues, EachKindReportsItsValue) {
     ControlSpec table[] = {
         Entry(CtlButton, 1, 32152, " OK "),
