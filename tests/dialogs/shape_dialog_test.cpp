@@ -24,76 +24,61 @@ protected:
 }  // namespace
 
 TEST_F(ShapeDialog, OkClampsEachValueAndKeepsTheClampedTextForEveryWindow) {
+    enum { PointsAt, SizeAt, RotateAt, FunctionAt };
     const struct {
-        const char* typed[4];  // points, size, rotate, function
-        int radio;
-        int points;
-        double size;
-        int rotation;
-        double function;
-        int style;
-        const char* stored[4];
+        int field;
+        const char* typed;
+        double value;
+        const char* stored;
     } cases[] = {
-        {{"2", "0", "-5", "-1"}, Polygon, 3, 1.0, 0, 0.0, 0, {"3", "1.000000", "0", "0.000000"}},
-        {{"150", "-1", "400", "1.5"},
-         RanPoly,
-         100,
-         1.0,
-         360,
-         1.0,
-         1,
-         {"100", "1.000000", "360", "1.000000"}},
-        {{"abc", "2", "90", "0.5"}, Random, 3, 2.0, 90, 0.5, 2, {"3", "2", "90", "0.5"}},
-        {{"1000", "2.5", "45", "nan"},
-         Star,
-         100,
-         2.0,
-         45,
-         0.0,
-         3,
-         {"100", "2.000000", "45", "0.000000"}},
-        {{"7", "1.25", "360", "1"}, Star, 7, 1.2, 360, 1.0, 3, {"7", "1.2", "360", "1"}},
-        {{"5", "0.00005", "0", "0.25"}, Polygon, 5, 1.0, 0, 0.2, 0, {"5", "1.000000", "0", "0.2"}},
-        {{"5", "nan", "1e3", "inf"},
-         Polygon,
-         5,
-         1.0,
-         1,
-         1.0,
-         0,
-         {"5", "1.000000", "1e3", "1.000000"}},
+        {PointsAt, "2", 3, "3"},
+        {PointsAt, "150", 100, "100"},
+        {PointsAt, "abc", 3, "3"},
+        {PointsAt, "1000", 100, "100"},
+        {PointsAt, "7", 7, "7"},
+        {SizeAt, "0", 1, "1.000000"},
+        {SizeAt, "-1", 1, "1.000000"},
+        {SizeAt, "2", 2, "2"},
+        {SizeAt, "2.5", 2, "2.000000"},
+        {SizeAt, "1.25", 1.2, "1.2"},
+        {SizeAt, "0.00005", 1, "1.000000"},
+        {SizeAt, "nan", 1, "1.000000"},
+        {RotateAt, "-5", 0, "0"},
+        {RotateAt, "400", 360, "360"},
+        {RotateAt, "1e3", 1, "1e3"},
+        {FunctionAt, "-1", 0, "0.000000"},
+        {FunctionAt, "1.5", 1, "1.000000"},
+        {FunctionAt, "0.25", 0.2, "0.2"},
+        {FunctionAt, "inf", 1, "1.000000"},
     };
+    const int fields[] = {Points, Size, Rotate, Function};
+    char* const stores[] = {KScalModalDialog::pointsText, KScalModalDialog::sizeText,
+                            KScalModalDialog::rotateText, KScalModalDialog::functionText};
+    // Listed by style; each case chooses the next style, and the next showing must show it.
+    const int radios[] = {Polygon, RanPoly, Random, Star};
     int style = 0;
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed[0]);
-        const int radios[] = {Polygon, RanPoly, Random, Star};
+        SCOPED_TRACE(c.typed);
+        const int chosen = (style + 1) % 4;
         std::vector<int> tickedAtShowing;
         bool functionAtShowing = false;
         const auto [id, value] = RunModal(dialog, [&] {
             tickedAtShowing = Ticked(dialog, {Polygon, RanPoly, Star, Random});
             functionAtShowing = FunctionEnabled();
-            const int fields[] = {Points, Size, Rotate, Function};
-            for (int i = 0; i < 4; ++i) {
-                Type(dialog, fields[i], c.typed[i]);
-            }
-            Button(dialog, c.radio)->click();
+            Type(dialog, fields[c.field], c.typed);
+            Button(dialog, radios[chosen])->click();
             Button(dialog, Ok)->click();
         });
         EXPECT_EQ(tickedAtShowing, std::vector<int>{radios[style]});
         EXPECT_EQ(functionAtShowing, style == 1 || style == 3);
         EXPECT_EQ(id, IdOk);
         EXPECT_EQ(value, IdOk);
-        EXPECT_EQ(dialog.shapePoints, c.points);
-        EXPECT_DOUBLE_EQ(dialog.shapeSize, c.size);
-        EXPECT_EQ(dialog.shapeRotation, c.rotation);
-        EXPECT_DOUBLE_EQ(dialog.shapeFunction, c.function);
-        EXPECT_EQ(dialog.shapeStyle, c.style);
-        const char* stores[] = {KScalModalDialog::pointsText, KScalModalDialog::sizeText,
-                                KScalModalDialog::rotateText, KScalModalDialog::functionText};
-        for (int i = 0; i < 4; ++i) {
-            EXPECT_STREQ(stores[i], c.stored[i]);
-        }
-        style = c.style;
+        const double values[] = {static_cast<double>(dialog.shapePoints), dialog.shapeSize,
+                                 static_cast<double>(dialog.shapeRotation), dialog.shapeFunction};
+        EXPECT_DOUBLE_EQ(values[c.field], c.value);
+        EXPECT_STREQ(stores[c.field], c.stored);
+        EXPECT_EQ(dialog.shapeStyle, chosen);
+        style = chosen;
     }
     KScalModalDialog otherWindows(nullptr, KScalModalDialog::kTitle);
     std::string shown;
