@@ -55,13 +55,14 @@ void CopyLine(char* line, const char* text) {
     std::snprintf(line, RemsDialog::kRemarkSize, "%s", text != nullptr ? text : "");
 }
 
-// The time stamp of a line; a locale whose names make it too long for any buffer gives "".
-void FormatStamp(const std::tm& local, char (&stamp)[RemsDialog::kTakenLength + 1]) {
+// Makes the line the time stamp, at most 79 characters of it; a locale whose names make the
+// stamp longer than any buffer gives "".
+void StampLine(char* line, const std::tm& local) {
     char full[256];
     if (std::strftime(full, sizeof full, kStampFormat, &local) == 0) {
         full[0] = '\0';
     }
-    std::snprintf(stamp, sizeof stamp, "%s", full);
+    std::snprintf(line, RemsDialog::kRemarkSize, "%.*s", RemsDialog::kTakenLength, full);
 }
 
 }  // namespace
@@ -95,8 +96,6 @@ void RemsDialog::AcceptLines() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    char stamp[kTakenLength + 1];
-    FormatStamp(local, stamp);
     const struct {
         int radio;
         int field;
@@ -104,7 +103,7 @@ void RemsDialog::AcceptLines() {
     } lines[] = {{Stamp1, Field1, remark1}, {Stamp2, Field2, remark2}, {Stamp3, Field3, remark3}};
     for (const auto& l : lines) {
         if (GetControlValue(l.radio) != 0) {
-            CopyLine(l.line, stamp);
+            StampLine(l.line, local);
         } else {
             GetControlText(l.field, l.line, kTakenLength + 1);
         }
