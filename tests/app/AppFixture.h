@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <unistd.h>
+#include <QAbstractButton>
 #include <QAction>
 #include <QMenu>
 #include <cstdlib>
@@ -20,6 +21,7 @@
 #include "qt/ModalAnswers.h"
 #include "qt/QtAppFixture.h"
 #include "toolkit/ScriptedChooser.h"
+#include "toolkit/platform/qt/QtControlHost.h"
 #include "toolkit/platform/qt/QtControlPlatform.h"
 #include "toolkit/platform/qt/QtMenuPlatform.h"
 #include "toolkit/vCmd.h"
@@ -101,6 +103,25 @@ protected:
             }
         }
         return nullptr;
+    }
+
+    // Chooses a command as the user does: its menu item, or its command-bar button; a disabled
+    // one does nothing. Ids that are neither go to the window directly.
+    void Choose(KryCmdWindow& window, int id) {
+        if (QAction* item = MenuItem(window, id)) {
+            item->trigger();
+        } else if (QAbstractButton* button = Button(window, id)) {
+            button->click();
+        } else {
+            window.OnWindowCommand(id, id, CtlMenuItem);
+        }
+    }
+    static QAbstractButton* Button(KryCmdWindow& window, int id) {
+        auto* host = dynamic_cast<QtControlHost*>(&window.commandPane->Host());
+        const vCmd* control = window.commandPane->FindControl(id);
+        return host != nullptr && control != nullptr
+                   ? qobject_cast<QAbstractButton*>(host->ItemWidget(control->Item()))
+                   : nullptr;
     }
 
     static void Write(const std::string& path, const std::string& text) {
