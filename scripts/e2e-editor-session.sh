@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# End-to-end session in the running editor: draws two sets, switches to prism, picks the cubic
+# spline in "Prm Values", saves through the file dialog, quits, starts again, opens the file
+# through the file dialog and checks that it shows the same drawing, also when saved again under
+# another name.
+# Usage: scripts/e2e-editor-session.sh [build-dir]   (screenshots go to <build-dir>/e2e-session/)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+dir=$(cd "${1:-build}" && pwd)
+out="$dir/e2e-session"
+if [ ! -x "$dir/app/Vexlin" ] || [ ! -x "$dir/tools/vexlin-tool" ]; then
+    echo "e2e-editor-session: build the editor and vexlin-tool in $dir first" >&2
+    exit 1
+fi
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$dir"
+fi
+mkdir -p "$out"
+source scripts/e2e-common.sh
+
+# Places in the frame, from its top-left corner, as the toolkit lays them out.
+file_menu=23
+type_menu=380
+prism_item=(403 51)
+prism_values=(307 33)
+# In the prism values dialog, from its top-left corner.
+cubic=(13 119)
+ok=(190 172)
+
+at() {
+    xdotool mousemove "$((fx + $1))" "$((fy + $2))" click 1
+    sleep 0.5
+}
+# Opens a drop-down of the menu bar.
+menu() { at "$1" 8; }
+# Clicks a place in a dialog window, from its top-left corner.
+in_window() {
+    local WINDOW X Y WIDTH HEIGHT SCREEN
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove "$((X + $2))" "$((Y + $3))" click 1
+    sleep 0.3
+}
+# Types a name into a file dialog, whose name field has the focus, over the name it offers, and
+# accepts it.
+file_dialog() {
+    local window
+    window=$(wait_window "$1")
+    xdotool windowfocus --sync "$window"
+    xdotool key ctrl+a
+    xdotool type --delay 20 "$2"
+    xdotool key Return
+    sleep 1
+}
+# Three corners, a click each, and a right click that closes the set.
+draw_set() {
+    click "$1" "$2" 1
+    click "$3" "$4" 1
+    click "$5" "$6" 1
+    click "$5" "$6" 3
+}
+# What a file holds, its coordinates to a thousandth of a model unit.
+drawing() {
+    "$dir/tools/vexlin-tool" info --points "$1" |
+        awk '/^[0-9]/ { for (i = 2; i <= NF; ++i) $i = sprintf("%.3f", $i) } { print }'
+}
+expect_info() {
+    if grep -qx "$2" <<<"$1"; then
+        echo "ok: $2"
+    else
+        echo "FAILED: the file read back has no \"$2\"" >&2
+        status=1
+    fi
+}
+
+left=(-100 -50 -20 -50 -60 30)
+right=(20 -20 100 -20 60 60)
+
+start_editor
+import -window root "$out/start.png"
+find_canvas "$out/start.png"
+draw_set "${left[@]}"
+draw_set "${right[@]}"
+menu "$type_menu"
+at "${prism_item[@]}"
+at "${prism_values[@]}"
+values=$(wait_window 'Prizm Values')
+import -window root "$out/prism-values.png"
+in_window "$values" "${cubic[@]}"
+in_window "$values" "${ok[@]}"
+menu "$file_menu"
+xdotool key s
+file_dialog '^Save As$' session
+import -window root "$out/saved.png"
+if [ ! -f "$work/session.prm" ]; then
+    echo "FAILED: no session.prm was saved" >&2
+    exit 1
+fi
+info=$("$dir/tools/vexlin-tool" info "$work/session.prm")
+for line in "kind: prism" "spline: cubic" "sets: 2" "points: 8"; do
+    expect_info "$info" "$line"
+done
+menu "$file_menu"
+xdotool key x
+wait "$pid" || true
+pid=
+
+start_editor
+menu "$file_menu"
+xdotool key o
+file_dialog 'Open Pol/Prm File' session.prm
+import -window root "$out/reopened.png"
+find_canvas "$out/reopened.png"
+for shot in saved reopened; do
+    for i in 0 2 4; do
+        check "$out/$shot.png" "${left[i]}" "${left[i + 1]}" "0,0,0" "$shot: corner of the left set"
+        check "$out/$shot.png" "${right[i]}" "${right[i + 1]}" "0,0,0" "$shot: corner of the right set"
+    done
+done
+menu "$file_menu"
+xdotool key a
+file_dialog '^Save As$' again
+if [ "$(drawing "$work/session.prm")" = "$(drawing "$work/again.prm")" ]; then
+    echo "ok: saved again, the same drawing"
+else
+    echo "FAILED: the drawing read back saves differently:" >&2
+    diff <(drawing "$work/session.prm") <(drawing "$work/again.prm") >&2 || true
+    status=1
+fi
+exit $status
