@@ -1,0 +1,43 @@
+#include "interchange/ImportSource.h"
+
+#include <cctype>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "interchange/PovImport.h"
+#include "interchange/SvgImport.h"
+
+namespace {
+
+bool IsXml(const std::string& text) {
+    size_t at = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])) != 0) {
+        ++at;
+    }
+    return at < text.size() && text[at] == '<';
+}
+
+}  // namespace
+
+ImportSourceResult ReadOutlineSource(const char* path, const char* name, Outline& outline,
+                                     ImportReport& report) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return SourceCannotOpen;
+    }
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        return SourceCannotOpen;
+    }
+    bool read = false;
+    if (IsXml(text)) {
+        if (name != nullptr) {
+            report.Note("--name picks a POV-Ray object; an SVG document is read whole");
+        }
+        read = ImportSvg(text, outline, report);
+    } else {
+        read = ImportPovScene(text, name, outline, report);
+    }
+    return read ? SourceRead : SourceRefused;
+}
