@@ -133,8 +133,7 @@ bool PrepareOutline(Outline& outline, int spline, bool fit, ImportReport& report
     MatchSpline(outline, spline, report);
     int dropped = SnapAndTidy(outline);
     if (dropped > 0) {
-        report.Note(Printed("%d set%s with too few points to enclose anything left out", dropped,
-                            dropped > 1 ? "s" : ""));
+        report.Note(Printed("Sets with too few points to enclose anything left out: %d", dropped));
     }
     if (outline.sets.empty()) {
         return report.Fail("Nothing to import: no closed outline with at least three points");
@@ -149,10 +148,9 @@ bool PrepareOutline(Outline& outline, int spline, bool fit, ImportReport& report
     int nudged = NudgeFirstPointRepeats(outline);
     if (nudged > 0) {
         report.Note(
-            Printed("%d point%s lay on %s set's first point, where the file would end the "
-                    "set, and %s moved by the smallest step the file shows",
-                    nudged, nudged > 1 ? "s" : "", nudged > 1 ? "their" : "its",
-                    nudged > 1 ? "were" : "was"));
+            Printed("Points on their set's first point, where the file would end the set, "
+                    "moved by the smallest step the file shows: %d",
+                    nudged));
     }
     return true;
 }

@@ -290,16 +290,15 @@ private:
         }
         if (unclosed > 0) {
             _report.Note(
-                Printed("%d set%s did not return to %s first point and %s closed with a "
-                        "straight line",
-                        unclosed, unclosed > 1 ? "s" : "", unclosed > 1 ? "their" : "its",
-                        unclosed > 1 ? "were" : "was"));
+                Printed("Sets that did not return to their first point, closed with a "
+                        "straight line: %d",
+                        unclosed));
         }
         if (trailing > 0) {
             _report.Note(
-                Printed("cubic_spline: the closing control point of %d set%s is not kept; "
-                        "the editor writes the set's first point minus its control point",
-                        trailing, trailing > 1 ? "s" : ""));
+                Printed("cubic_spline: closing control points not kept, since the editor "
+                        "writes each set's first point minus its control point: %d",
+                        trailing));
         }
         return true;
     }

@@ -7,20 +7,13 @@
 #include <pugixml.hpp>
 #include <sstream>
 
+#include "interchange/PointArithmetic.h"
+
 namespace {
 
 // The larger side of the picture a browser shows, in pixels.
 constexpr double PictureSide = 400;
 
-Point2 operator+(Point2 a, Point2 b) {
-    return {a.x + b.x, a.y + b.y};
-}
-Point2 operator-(Point2 a, Point2 b) {
-    return {a.x - b.x, a.y - b.y};
-}
-Point2 operator/(Point2 a, double d) {
-    return {a.x / d, a.y / d};
-}
 Point2 Twice(Point2 a) {
     return {2 * a.x, 2 * a.y};
 }

@@ -105,13 +105,12 @@ public:
         Walk(root, Affine2{});
         for (const auto& [name, count] : _leftOut) {
             _report.Note(
-                Printed("%d <%s> element%s left out: only path, polygon, polyline, rect, "
-                        "circle and ellipse are imported",
-                        count, name.c_str(), count > 1 ? "s" : ""));
+                Printed("<%s> elements left out (only path, polygon, polyline, rect, "
+                        "circle and ellipse are imported): %d",
+                        name.c_str(), count));
         }
         if (_closedByImport > 0) {
-            _report.Note(Printed("%d open subpath%s closed with a straight line", _closedByImport,
-                                 _closedByImport > 1 ? "s were" : " was"));
+            _report.Note(Printed("Open subpaths closed with a straight line: %d", _closedByImport));
         }
         _outline.kind = Prism;
         _outline.spline = _outline.HasCurves() ? BezierSpline : LinearSpline;

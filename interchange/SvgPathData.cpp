@@ -5,24 +5,12 @@
 #include <cstring>
 
 #include "interchange/ImportReport.h"
+#include "interchange/PointArithmetic.h"
 #include "interchange/SvgScanner.h"
 
 namespace {
 
 constexpr double Pi = 3.14159265358979323846;
-
-Point2 operator+(Point2 a, Point2 b) {
-    return {a.x + b.x, a.y + b.y};
-}
-Point2 operator-(Point2 a, Point2 b) {
-    return {a.x - b.x, a.y - b.y};
-}
-Point2 operator*(double k, Point2 a) {
-    return {k * a.x, k * a.y};
-}
-bool operator==(Point2 a, Point2 b) {
-    return a.x == b.x && a.y == b.y;
-}
 
 // The numbers each command takes once; 0 for closepath and for letters that are no command.
 int ArityOf(char command) {
@@ -179,26 +167,30 @@ private:
                 LineTo({_current.x, relative ? _current.y + v[0] : v[0]});
                 break;
             case 'C':
-            case 'S': {
-                Point2 first = command == 'C' ? At(relative, v[0], v[1])
-                               : last == 'C'  ? 2 * _current - _control
-                                              : _current;
-                const double* rest = command == 'C' ? v + 2 : v;
-                CurveTo(first, At(relative, rest[0], rest[1]), At(relative, rest[2], rest[3]));
-                break;
-            }
+            case 'S':
             case 'Q':
-            case 'T': {
-                Point2 control = command == 'Q' ? At(relative, v[0], v[1])
-                                 : last == 'Q'  ? 2 * _current - _control
-                                                : _current;
-                const double* rest = command == 'Q' ? v + 2 : v;
-                QuadraticTo(control, At(relative, rest[0], rest[1]));
+            case 'T':
+                CurveCommand(command, relative, v, last);
                 break;
-            }
             default:
                 ArcTo(v, At(relative, v[5], v[6]));
                 break;
+        }
+    }
+
+    // A smooth curve (S, T) reflects the last control point of a curve of its own kind, or
+    // starts from the current point; the others give their first control point.
+    void CurveCommand(char command, bool relative, const double* v, char last) {
+        bool cubic = command == 'C' || command == 'S';
+        bool smooth = command == 'S' || command == 'T';
+        Point2 first = !smooth                       ? At(relative, v[0], v[1])
+                       : last == (cubic ? 'C' : 'Q') ? 2 * _current - _control
+                                                     : _current;
+        const double* rest = smooth ? v : v + 2;
+        if (cubic) {
+            CurveTo(first, At(relative, rest[0], rest[1]), At(relative, rest[2], rest[3]));
+        } else {
+            QuadraticTo(first, At(relative, rest[0], rest[1]));
         }
     }
 
