@@ -12,7 +12,7 @@ namespace {
 // The canvas shows -150 to 150 model units; a fitted outline keeps a margin inside that.
 constexpr double FittedHalfSize = 142.5;
 // No curve is split into more straight pieces than this, however large it is.
-constexpr int MaxPiecesPerCurve = 1000;
+constexpr int MaxPiecesPerCurve = 256;
 
 // Calls visit with every coordinate that shapes the outline.
 template <typename OutlineType, typename Visit>

@@ -62,8 +62,9 @@ COMMANDS
       SVG: path (every command), polygon, polyline, rect, circle and ellipse elements, with
       the transforms of elements and groups. Every subpath becomes a set; curves become
       bezier handles, so the drawing is a bezier prism, or linear when all is straight.
-      Without --fit, 75 SVG user units make one file unit and y points up; --fit scales and
-      centres the outline into the visible canvas (within 2 file units of the centre).
+      Without --fit, 75 SVG user units make one file unit, y flipped (SVG's points down);
+      --fit scales and centres the outline into the visible canvas (within 2 file units of
+      the centre).
       A drawing holds 500 entries and 99 sets: a larger outline is simplified until it fits
       (Ramer-Douglas-Peucker on the flattened curve, said in a note), more sets are refused.
       Notes on what was changed go to standard error. The kind is the source's, or prism for
