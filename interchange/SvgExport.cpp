@@ -18,8 +18,9 @@ Point2 Twice(Point2 a) {
     return {2 * a.x, 2 * a.y};
 }
 
-// The shortest text that reads back as exactly the same number.
+// The shortest text that reads back as exactly the same number; minus zero is written as 0.
 std::string Number(double value) {
+    value = value == 0 ? 0.0 : value;
     char text[40];
     for (int digits = 6; digits <= 17; ++digits) {
         std::snprintf(text, sizeof text, "%.*g", digits, value);

@@ -139,6 +139,15 @@ TEST(InterchangeFilesTest, ExportedSvgImportsAsTheSameDrawing) {
     }
 }
 
+bool RendersCleanly(const TempDir& dir, const std::string& scene) {
+    std::string command =
+        "cd '" + dir.Path() + "' && povray -D -F +W32 +H32 '+I" + scene + "' > povray.log 2>&1";
+    int status = std::system(command.c_str());
+    std::string log = FileText(dir.File("povray.log"));
+    return status == 0 && log.find("POV-Ray finished") != std::string::npos &&
+           log.find("Warning:") == std::string::npos;
+}
+
 // Every sample, and a prism in each spline, imports into a file that the editor opens with the
 // sets imported and POV-Ray renders with no warning.
 TEST(InterchangeFilesTest, ImportedFilesOpenAndRenderCleanly) {
@@ -146,6 +155,10 @@ TEST(InterchangeFilesTest, ImportedFilesOpenAndRenderCleanly) {
     TempDir dir;
     PutFile(dir.File("quadratic.inc"),
             "#declare Q = prism { quadratic_spline 0, 1, 5, <0,-1>, <0,0>, <1,0>, <0,1>, <0,0> }");
+    // A letter A with its hole, all straight: a linear prism of two sets.
+    PutFile(dir.File("letter.svg"),
+            "<svg xmlns='http://www.w3.org/2000/svg'><path d='M0 100L40 0h20l40 100h-22l-9-25H31"
+            "l-9 25zM37 58h26L50 22z'/></svg>");
     struct Case {
         std::string source;
         const char* name;
@@ -156,6 +169,7 @@ TEST(InterchangeFilesTest, ImportedFilesOpenAndRenderCleanly) {
         {Examples + "hand-written-prism.pov", nullptr, false, 1},
         {Examples + "hand-written-prism.pov", "Tooth", false, 1},
         {dir.File("quadratic.inc"), "Q", false, 1},
+        {dir.File("letter.svg"), nullptr, true, 2},
     };
     for (const Case& c : cases) {
         std::string error;
@@ -168,15 +182,12 @@ TEST(InterchangeFilesTest, ImportedFilesOpenAndRenderCleanly) {
                 "camera { location <0, 5, -5> look_at <0, 0, 0> }\n"
                 "light_source { <-5, 5, -20> color rgb 1 }\n"
                 "object { Thing pigment { color rgb 1 } }\n");
-        std::string command =
-            "cd '" + dir.Path() + "' && povray -D -F +W32 +H32 +Iscene.pov > povray.log 2>&1";
-        int status = std::system(command.c_str());
-        std::string log = FileText(dir.File("povray.log"));
-        EXPECT_TRUE(status == 0 && log.find("POV-Ray finished") != std::string::npos &&
-                    log.find("Warning:") == std::string::npos)
+        EXPECT_TRUE(RendersCleanly(dir, "scene.pov"))
             << c.source << "\n"
-            << FileText(dir.File("thing.prm")) << log;
+            << FileText(dir.File("thing.prm")) << FileText(dir.File("povray.log"));
     }
+    EXPECT_TRUE(RendersCleanly(dir, Examples + "hand-written-prism.pov"))
+        << FileText(dir.File("povray.log"));
 }
 
 }  // namespace
