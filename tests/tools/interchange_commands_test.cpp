@@ -75,6 +75,7 @@ TEST(InterchangeCommandsTest, ImportAndExportFromTheCommandLine) {
         {"import two.pov out.prm --name", 64, "", "usage"},
         {"import two.pov out.prm --bogus", 64, "", "usage"},
         {"import none.svg out.prm", 1, "", "Unable to open file."},
+        {"import . out.prm", 1, "", "Unable to open file."},
         {"import many.svg out.prm", 66, "", "The outline has 100 sets; a drawing holds at most 99"},
         {"import computed.pov out.prm", 66, "", "line 3: 'R' is not supported here"},
         {"import two.pov two", 0, "two.prm", ""},
@@ -88,6 +89,7 @@ TEST(InterchangeCommandsTest, ImportAndExportFromTheCommandLine) {
         {"import ring.svg ring.pol", 0, "ring.pol", "Curves were made into straight segments"},
         {"export-svg ring.prm ring.svg", 0, "ring.svg", ""},
         {"export-svg none.prm ring.svg", 1, "", "Unable to open file."},
+        {"export-svg ring.prm .", 6, "", "Unable to save file"},
         {"export-svg ring.prm", 64, "", "usage"},
         {"--help", 0, "export-svg IN OUT.svg", ""},
     };
