@@ -288,6 +288,11 @@ private:
             }
             _outline.sets.push_back(set);
         }
+        NoteChangedSets(unclosed, trailing);
+        return true;
+    }
+
+    void NoteChangedSets(int unclosed, int trailing) {
         if (unclosed > 0) {
             _report.Note(
                 Printed("Sets that did not return to their first point, closed with a "
@@ -300,7 +305,6 @@ private:
                         "writes each set's first point minus its control point: %d",
                         trailing));
         }
-        return true;
     }
 
     // Points up to the one that repeats the set's first point; true when that repeat was found.

@@ -169,6 +169,11 @@ private:
             ++_leftOut[name];
             return false;
         }
+        return BasicShapeData(node, name, data);
+    }
+
+    // A rect, circle or ellipse as path data; false when it is not drawn.
+    bool BasicShapeData(const pugi::xml_node& node, const std::string& name, std::string& data) {
         double v[6] = {};
         bool rect = name == "rect";
         bool lengths =
