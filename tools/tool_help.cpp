@@ -52,6 +52,29 @@ COMMANDS
       the outline with its markers, curves every finished set as its spline curve, set:K
       the curve of set K with its markers and handle lines.
 
+  import IN OUT [--name NAME] [--fit] [drawing options]
+      Reads the outline of a POV-Ray scene or include file, or of an SVG document (told apart
+      by the content), and writes it as a drawing with the editor's writer.
+      POV-Ray: the first prism or polygon object, or the one declared as NAME, written in the
+      scene language as people write it (comments, any layout, keywords in any order, "open"
+      and "sturm"); values must be number literals, anything computed is refused with its
+      line. Sub-outlines become sets; heights, spline, sweep and control points carry over.
+      SVG: path (every command), polygon, polyline, rect, circle and ellipse elements, with
+      the transforms of elements and groups. Every subpath becomes a set; curves become
+      bezier handles, so the drawing is a bezier prism, or linear when all is straight.
+      Without --fit, 75 SVG user units make one file unit, y flipped (SVG's points down);
+      --fit scales and centres the outline into the visible canvas (within 2 file units of
+      the centre).
+      A drawing holds 500 entries and 99 sets: a larger outline is simplified until it fits
+      (Ramer-Douglas-Peucker on the flattened curve, said in a note), more sets are refused.
+      Notes on what was changed go to standard error. The kind is the source's, or prism for
+      SVG; a polygon, or --spline linear, turns curves into straight segments.
+
+  export-svg IN OUT.svg
+      Writes the drawing as an SVG document for a browser: every set a closed subpath, drawn
+      as the canvas previews the spline (lines, or the quadratic, cubic or bezier curves).
+      75 user units make one file unit, so import gives the same drawing back.
+
 DRAWING OPTIONS
   Applied to the drawing before it is written; values not given are kept.
   --kind polygon|prism     the kind to write (default: the kind read, or polygon)
@@ -73,6 +96,7 @@ EXIT STATUS
   6      "Unable to save file"
   64     bad arguments (the usage is printed)
   65     the shape was not added: the drawing has an unfinished set or no room for it
+  66     import found no outline it could take (the reason is printed)
 )";
 
 }  // namespace
