@@ -4,7 +4,8 @@
 #                       no notice opens and the build's settings stay as they are) in $work;
 #                       sets pid and frame (the frame's window) and its position fx, fy
 #   stop_editor         ends the editor started last, unless it has ended
-#   wait_window PATTERN prints the id of the first visible window whose name matches
+#   wait_window PATTERN [SECONDS]  prints the id of the first visible window whose name
+#                       matches, waiting up to 10 seconds or as long as given
 #   pixel SHOT X Y      red, green and blue of one pixel of a screenshot, as "r,g,b"
 #   find_canvas SHOT    sets canvas_x, canvas_y, canvas_w, canvas_h and the origin ox, oy
 #   click DX DY BUTTON  moves to the origin + (DX, DY) and clicks
@@ -24,7 +25,7 @@ trap 'stop_editor; rm -rf "$home"' EXIT
 
 wait_window() {
     local id
-    for _ in $(seq 50); do
+    for _ in $(seq $((${2:-10} * 5))); do
         id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
         if [ -n "$id" ]; then
             echo "$id"

@@ -2,7 +2,8 @@
 # End-to-end session in the running editor: draws two sets, switches to prism, picks the cubic
 # spline in "Prm Values", saves through the file dialog, quits, starts again, opens the file
 # through the file dialog and checks that it shows the same drawing, also when saved again under
-# another name.
+# another name. When the build directory is the repository's build/, the README's command
+# scripts/run.sh, started in the drawing's folder with its bare name, must show it as well.
 # Usage: scripts/e2e-editor-session.sh [build-dir]   (screenshots go to <build-dir>/e2e-session/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -125,5 +126,22 @@ else
     echo "FAILED: the drawing read back saves differently:" >&2
     diff <(drawing "$work/session.prm") <(drawing "$work/again.prm") >&2 || true
     status=1
+fi
+stop_editor
+
+repo=$(pwd)
+if [ "$dir" = "$repo/build" ]; then
+    (cd "$work" && exec "$repo/scripts/run.sh" session.prm) >"$out/run.log" 2>&1 &
+    pid=$!
+    wait_window '^Quorvane$' 300 >/dev/null
+    # Without a settings file beside the build's editor, a notice comes first.
+    if notice=$(wait_window '^Notice$' 2 2>/dev/null); then
+        xdotool windowfocus --sync "$notice" key Return
+    fi
+    sleep 1
+    import -window root "$out/run-sh.png"
+    find_canvas "$out/run-sh.png"
+    check "$out/run-sh.png" "${left[0]}" "${left[1]}" "0,0,0" "run.sh: corner of the left set"
+    check "$out/run-sh.png" "${right[2]}" "${right[3]}" "0,0,0" "run.sh: corner of the right set"
 fi
 exit $status
