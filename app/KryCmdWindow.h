@@ -9,6 +9,7 @@ class KScalModalDialog;
 class RemsDialog;
 class vCommandPane;
 class vMenuPane;
+class vModalDialog;
 
 // One drawing window: a menu bar, a command bar, the drawing canvas and a status bar, built from
 // static tables, and the three dialogs it owns (prism values, shapes, remarks). It carries the
@@ -70,6 +71,7 @@ private:
     void SwitchToPolygon();
     void SwitchToPrism();
     void Repaint();
+    static bool ClosedWithOk(vModalDialog& dialog);
     void ShowShapeDialog();
     void ShowRemarksDialog();
     void ShowHelp();

@@ -54,24 +54,6 @@ constexpr ModeCommand modeCommands[] = {
     {ControlViewCommand, ControlView, " Cview "},
 };
 
-// The mode texts come from a store of 20 characters.
-constexpr int ModeTextSize = 21;
-constexpr bool FitsModeStore(const char* text) {
-    int length = 0;
-    while (text[length] != '\0') {
-        ++length;
-    }
-    return length < ModeTextSize;
-}
-static_assert([] {
-    for (const ModeCommand& command : modeCommands) {
-        if (!FitsModeStore(command.text)) {
-            return false;
-        }
-    }
-    return true;
-}());
-
 constexpr const char* kAboutText =
     "Vexlin helps you make polygons and prisms for the ray tracer POV:\n"
     "draw their outlines with the mouse and save them as scene files\n"
@@ -152,10 +134,8 @@ bool KryCmdWindow::SelectModeFor(int id) {
 }
 
 void KryCmdWindow::SelectMode(int mode, const char* text) {
-    char shown[ModeTextSize];
-    std::snprintf(shown, sizeof shown, "%s", text);
     editMode = mode;
-    SetControlText(ModeField, shown);
+    SetControlText(ModeField, text);
     if (mode == ControlSet || mode == ControlView) {
         HandPrismValues();
     }
@@ -199,12 +179,14 @@ void KryCmdWindow::Repaint() {
     canvas->OnRedraw(1, 1, 1, 1);
 }
 
-void KryCmdWindow::ShowShapeDialog() {
-    if (shapeDialog->IsDisplayed()) {
-        return;
-    }
+// A dialog already shown is not shown again; true when it was closed with OK.
+bool KryCmdWindow::ClosedWithOk(vModalDialog& dialog) {
     int value = 0;
-    if (shapeDialog->ShowModal("", value) == 0 || value != IdOk) {
+    return !dialog.IsDisplayed() && dialog.ShowModal("", value) != 0 && value == IdOk;
+}
+
+void KryCmdWindow::ShowShapeDialog() {
+    if (!ClosedWithOk(*shapeDialog)) {
         return;
     }
     canvas->GenerateShape(shapeDialog->shapePoints, shapeDialog->shapeSize,
@@ -215,11 +197,7 @@ void KryCmdWindow::ShowShapeDialog() {
 
 // The remarks are saved with the drawing, so new lines are a change to keep or to ask about.
 void KryCmdWindow::ShowRemarksDialog() {
-    if (remarksDialog->IsDisplayed()) {
-        return;
-    }
-    int value = 0;
-    if (remarksDialog->ShowModal("", value) == 0 || value != IdOk) {
+    if (!ClosedWithOk(*remarksDialog)) {
         return;
     }
     const RemsDialog& lines = *remarksDialog;

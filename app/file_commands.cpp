@@ -39,7 +39,8 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
         }
         name = chosen;
     }
-    if (std::strlen(name) >= sizeof fileName) {
+    const size_t length = std::strlen(name);
+    if (length >= sizeof fileName) {
         Notify(kNameTooLong);
         return;
     }
@@ -59,7 +60,7 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
     remarksDialog->SetRemarks(canvas->remark1, canvas->remark2, canvas->remark3);
     SetWindowTitle(caption != nullptr ? caption : name);
     UpdateModeDisplay();
-    std::snprintf(fileName, sizeof fileName, "%s", name);
+    std::memcpy(fileName, name, length + 1);
     canvas->changed = 0;
     prismDialog->SetPrismValues(canvas->prismStart, canvas->prismEnd, canvas->splineType,
                                 canvas->sweepType, canvas->useSturm, canvas->isOpen);

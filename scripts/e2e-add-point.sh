@@ -5,18 +5,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=$(cd "${1:-build}" && pwd)
-exe="$dir/app/Vexlin"
 out="$dir/e2e"
-if [ ! -x "$exe" ]; then
-    echo "e2e-add-point: no editor at $exe" >&2
-    exit 1
-fi
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$dir"
-fi
-mkdir -p "$out"
-
 source scripts/e2e-common.sh
+need_editor
+need_display "$dir"
+mkdir -p "$out"
 start_editor
 import -window root "$out/before.png"
 find_canvas "$out/before.png"

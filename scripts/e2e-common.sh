@@ -1,5 +1,8 @@
 # Shared by the end-to-end scripts that drive the editor under a virtual X display with xdotool.
 # Source it after setting `dir` (the build directory); it defines:
+#   need_editor         ends the script unless the editor is built in $dir
+#   need_display ARGS   with no display, runs the script again, with these arguments, under a
+#                       virtual one
 #   start_editor ARGS   starts a private copy of the editor (its own settings file beside it, so
 #                       no notice opens and the build's settings stay as they are) in $work;
 #                       sets pid and frame (the frame's window) and its position fx, fy
@@ -13,15 +16,33 @@
 
 status=0
 
-# Folder names carry no dot: the writer adds an extension only to a name without one.
-home=$(mktemp -d /tmp/vexlin-e2e-XXXXXX)
-work="$home/work"
-mkdir -p "$home/bin" "$work"
-cp "$dir/app/Vexlin" "$home/bin/"
-cp "$dir/app/Vexlin.hlp" "$home/bin/" 2>/dev/null || true
-printf '%s\npol\n' "$work" >"$home/bin/Vexlin.ini"
 pid=
-trap 'stop_editor; rm -rf "$home"' EXIT
+home=
+
+need_editor() {
+    if [ ! -x "$dir/app/Vexlin" ]; then
+        echo "$(basename "$0"): no editor at $dir/app/Vexlin" >&2
+        exit 1
+    fi
+}
+
+need_display() {
+    if [ -z "${DISPLAY:-}" ]; then
+        exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    fi
+}
+
+# The private copy, made once. Folder names carry no dot: the writer adds an extension only to
+# a name without one.
+make_home() {
+    home=$(mktemp -d /tmp/vexlin-e2e-XXXXXX)
+    work="$home/work"
+    mkdir -p "$home/bin" "$work"
+    cp "$dir/app/Vexlin" "$home/bin/"
+    cp "$dir/app/Vexlin.hlp" "$home/bin/" 2>/dev/null || true
+    printf '%s\npol\n' "$work" >"$home/bin/Vexlin.ini"
+    trap 'stop_editor; rm -rf "$home"' EXIT
+}
 
 wait_window() {
     local id
@@ -38,6 +59,9 @@ wait_window() {
 }
 
 start_editor() {
+    if [ -z "$home" ]; then
+        make_home
+    fi
     (cd "$work" && exec "$home/bin/Vexlin" "$@") &
     pid=$!
     frame=$(wait_window '^Quorvane$')

@@ -9,15 +9,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=$(cd "${1:-build}" && pwd)
 out="$dir/e2e-session"
-if [ ! -x "$dir/app/Vexlin" ] || [ ! -x "$dir/tools/vexlin-tool" ]; then
-    echo "e2e-editor-session: build the editor and vexlin-tool in $dir first" >&2
-    exit 1
-fi
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$dir"
-fi
-mkdir -p "$out"
 source scripts/e2e-common.sh
+need_editor
+need_display "$dir"
+mkdir -p "$out"
 
 # Places in the frame, from its top-left corner, as the toolkit lays them out.
 file_menu=23

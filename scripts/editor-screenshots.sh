@@ -6,15 +6,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=$(cd "${1:-build}" && pwd)
 out=$(realpath -m "${2:-$dir/shots}")
-if [ ! -x "$dir/app/Vexlin" ]; then
-    echo "editor-screenshots: no editor at $dir/app/Vexlin" >&2
-    exit 1
-fi
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$dir" "$out"
-fi
-mkdir -p "$out"
 source scripts/e2e-common.sh
+need_editor
+need_display "$dir" "$out"
+mkdir -p "$out"
 
 at() {
     xdotool mousemove "$((fx + $1))" "$((fy + $2))" click 1

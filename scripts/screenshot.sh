@@ -6,10 +6,9 @@ cd "$(dirname "$0")/.."
 drawing=$(realpath "${1:?drawing file}")
 out=$(realpath -m "${2:?output PNG}")
 dir=$(realpath "${3:-build}")
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$drawing" "$out" "$dir"
-fi
 source scripts/e2e-common.sh
+need_editor
+need_display "$drawing" "$out" "$dir"
 start_editor "$drawing"
 sleep "${SCREENSHOT_WAIT:-1}"
 import -window root "$out"
