@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <cstring>
@@ -238,26 +236,6 @@ TEST_F(SceneWriterTest, FileThatCannotBeCreatedFails) {
     EXPECT_EQ(shapeKind, Prism);
     EXPECT_EQ(canvas.changed, 1);
 }
-
-// A file-size limit makes the writes fail part way, as a full disk would.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        _oldHandler = signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &_old);
-        rlimit limit = _old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &_old);
-        signal(SIGXFSZ, _oldHandler);
-    }
-
-private:
-    rlimit _old;
-    sighandler_t _oldHandler;
-};
 
 TEST_F(SceneWriterTest, FailedWriteReportsFailureAndKeepsThePreviousFile) {
     AddSet(canvas, {{0, 0}, {1, 0}, {0, 1}});
