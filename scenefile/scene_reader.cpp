@@ -44,15 +44,11 @@ bool SamePoint(const Point2& a, const Point2& b) {
     return a.x == b.x && a.y == b.y;
 }
 
-// A remark stays a comment: where the "//" of the line lies beyond the characters the buffer
-// keeps, the line is kept from its "//" on.
+// A remark stays a comment: a line that does not start with "//", or whose "//" lies beyond the
+// characters the buffer keeps, is kept from its "//" on.
 void CopyRemark(char* remark, const char* line) {
-    constexpr size_t Kept = RemarkSize - 1;
-    const char* comment = std::strstr(line, "//");
-    if (comment != nullptr && static_cast<size_t>(comment - line) + 2 > Kept) {
-        line = comment;
-    }
-    size_t length = std::min(std::strlen(line), Kept);
+    line = std::strstr(line, "//");
+    size_t length = std::min(std::strlen(line), static_cast<size_t>(RemarkSize - 1));
     std::memcpy(remark, line, length);
     remark[length] = '\0';
 }

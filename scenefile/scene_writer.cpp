@@ -85,11 +85,10 @@ public:
     }
 
     // A remark is written as it is, but never past its buffer, never over more than one line,
-    // and always as a comment: one that does not start as one gets "// " before it.
+    // and always as a comment: one that does not start with "//" gets "// " before it.
     void Remark(const char* remark) {
         size_t start = _text.size();
-        const char* text = remark + std::strspn(remark, " \t");
-        if (*remark != '\0' && std::strncmp(text, "//", 2) != 0) {
+        if (*remark != '\0' && std::strncmp(remark, "//", 2) != 0) {
             _text += "// ";
         }
         _text.append(remark, strnlen(remark, RemarkSize - 1));

@@ -231,11 +231,11 @@ TEST_F(SceneReaderTest, Remarks) {
     EXPECT_STREQ(canvas.remark1, "// new");
     EXPECT_STREQ(canvas.remark2, "// b");
 
-    // Remarks beyond three are dropped; a long one is cut to the 89 characters its buffer holds,
-    // from its "//" on when that lies beyond them.
+    // Remarks beyond three are dropped; a long one is cut to the 89 characters its buffer holds.
+    // A remark is kept from its "//" on, wherever that lies.
     std::string longRemark = "//" + std::string(97, 'r');
     std::string lateComment = std::string(88, ' ') + "// late";
-    ASSERT_EQ(Read("many.pol", Lf({lateComment.c_str(), "// 2", longRemark.c_str(), "// 4",
+    ASSERT_EQ(Read("many.pol", Lf({lateComment.c_str(), "text // 2", longRemark.c_str(), "// 4",
                                    "#declare Thing=polygon{", "0", "}"})),
               ReadOk);
     EXPECT_STREQ(canvas.remark1, "// late");

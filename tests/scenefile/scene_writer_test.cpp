@@ -277,7 +277,7 @@ TEST_F(SceneWriterTest, ValuesThatAreNotFiniteAreNeverWritten) {
 TEST_F(SceneWriterTest, RemarksAreWrittenAsOneLineCommentsEach) {
     // Empty stays empty; text that does not start as a comment becomes one.
     canvas.SetRemarks("plain {", "", "  // indented");
-    EXPECT_EQ(Write("a.pol", 0).rfind(CrLf({"// plain {", "", "  // indented"}), 0), 0u);
+    EXPECT_EQ(Write("a.pol", 0).rfind(CrLf({"// plain {", "", "//   // indented"}), 0), 0u);
     canvas.SetRemarks("x // y", "two\r\nlines", "//");
     EXPECT_EQ(Write("b.pol", 0).rfind(CrLf({"// x // y", "// two  lines", "//"}), 0), 0u);
 }
