@@ -173,10 +173,12 @@ void vApp::UnregisterPane(vPane* pane) {
     _panes.erase(std::remove(_panes.begin(), _panes.end(), pane), _panes.end());
 }
 
+// Whatever panes appear or vanish, the child windows' area takes the room that is left.
 void vApp::ShowPanesFor(vWindow* active) {
     if (paneActivation) {
         paneActivation(active);
     }
+    LayoutFrame();
 }
 
 void vApp::LayoutFrame() {

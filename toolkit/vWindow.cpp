@@ -248,7 +248,6 @@ void vWindow::ChildActivated(bool active) {
     InstallMenu();
     if (theApp) {
         theApp->ShowPanesFor(this);
-        theApp->LayoutFrame();
     }
 }
 

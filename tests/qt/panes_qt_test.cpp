@@ -187,4 +187,6 @@ TEST_F(QtPanes, OnlyTheActiveWindowsPanesShowAroundTheClientArea) {
     EXPECT_EQ(secondStatus.FindControl(302)->Text(), "x: 1.000 y: 2.000");
     app.CloseAppWindow(&first);
     app.CloseAppWindow(&second);
+    EXPECT_EQ(mdi->geometry(), windows.Frame()->ClientArea()->rect())
+        << "with the last window gone the client area has the whole frame again";
 }
