@@ -14,6 +14,7 @@
 #include "toolkit/CommandIds.h"
 #include "toolkit/platform/qt/QtCanvasWidget.h"
 #include "toolkit/platform/qt/QtFrame.h"
+#include "toolkit/platform/qt/QtLook.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
 #include "toolkit/vCanvasPane.h"
 #include "toolkit/vCmdWindow.h"
@@ -112,6 +113,8 @@ TEST_F(QtWindows, FrameWithItsMenuAndAChildShowingTheCanvas) {
         Settle();
         EXPECT_EQ(CanvasOf(window)->size(), QSize(300, 200)) << "client area as requested";
         EXPECT_EQ(Child(window)->windowTitle(), "star.pol");
+        EXPECT_FALSE(Child(window)->windowIcon().isNull()) << "our own icon, not the vendor's";
+        EXPECT_EQ(frame->menuBar()->font().family(), QtLook::DialogFont().family());
         EXPECT_EQ(window->canvas.CanvasWidth(), 300);
         QImage shown = CanvasOf(window)->grab().toImage();
         EXPECT_EQ(window->canvas.redraws, 1);

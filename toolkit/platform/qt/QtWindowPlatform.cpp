@@ -9,6 +9,7 @@
 
 #include "toolkit/platform/qt/QtCanvasWidget.h"
 #include "toolkit/platform/qt/QtFrame.h"
+#include "toolkit/platform/qt/QtLook.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
 
 namespace {
@@ -27,7 +28,9 @@ uint32_t Packed(const QColor& colour) {
 
 }  // namespace
 
-QtWindowPlatform::QtWindowPlatform() = default;
+QtWindowPlatform::QtWindowPlatform() {
+    QtLook::Apply();
+}
 
 QtWindowPlatform::~QtWindowPlatform() {
     for (auto& timer : _timers) {
