@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# Shows a sample dialog, a drop-down menu, a command bar and a status bar under Xvfb and saves
-# a screenshot of the whole screen: scripts/dialog-screenshot.sh BUILD_DIR OUT.png
+# Pictures the toolkit under Xvfb and saves one PNG per scene into a folder:
+#   toolkit-dialogs.png  a window with its menu, command bar and status bar, a sample dialog with
+#                        every static kind, a notice and a question
+#   help-window.png      the frame with the help window open beside it
+# Usage: scripts/dialog-screenshot.sh BUILD_DIR OUT_DIR
 set -euo pipefail
 build=${1:?build directory}
-out=${2:?output png}
-xvfb-run -a -s "-screen 0 1024x700x24" bash -c "
-    VEXLIN_SHOWCASE_SECONDS=4 QT_QPA_PLATFORM=xcb '$build/tests/test_qt' \
-        --gtest_filter='Showcase.*' >/dev/null &
-    sleep 3
-    import -window root '$out'
-    wait
-"
-echo "$out"
+out=${2:?output folder}
+mkdir -p "$out"
+out=$(cd "$out" && pwd)
+xvfb-run -a -s "-screen 0 1280x800x24" env VEXLIN_SHOWCASE_DIR="$out" QT_QPA_PLATFORM=xcb \
+    "$build/tests/test_qt" --gtest_filter='Showcase.*' >/dev/null
+ls "$out"/*.png
