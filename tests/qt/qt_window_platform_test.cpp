@@ -254,6 +254,23 @@ TEST_F(QtWindows, WindowMenuCommandsArrangeTheChildren) {
         frame->MenuCommand(IdCascade);
         Settle();
         EXPECT_FALSE(Child(a)->geometry().intersected(Child(b)->geometry()).isEmpty());
+
+        // Minimised children left anywhere line up along the bottom; the others stay.
+        CanvasWindow* c = app.Open("c", 100, 100);
+        Settle();
+        const QPoint open = Child(c)->pos();
+        for (CanvasWindow* window : {a, b}) {
+            vWindowPlatform::Current().ShowChild(window->Handle(), false);
+            window->MoveWindowTo(50, 60);
+        }
+        frame->MenuCommand(IdArrange);
+        Settle();
+        const int bottom = frame->MdiArea()->viewport()->height();
+        EXPECT_EQ(Child(a)->geometry().bottom() + 1, bottom);
+        EXPECT_EQ(Child(a)->x(), 0);
+        EXPECT_EQ(Child(b)->geometry().bottom() + 1, bottom);
+        EXPECT_EQ(Child(b)->x(), Child(a)->width());
+        EXPECT_EQ(Child(c)->pos(), open);
         app.QuitApp();
     });
 }

@@ -74,10 +74,16 @@ void QtWindowPlatform::ArrangeChildren(Arrangement how) {
     if (!_frame) {
         return;
     }
-    if (how == ArrangeTile) {
-        _frame->MdiArea()->tileSubWindows();
-    } else if (how == ArrangeCascade) {
-        _frame->MdiArea()->cascadeSubWindows();
+    switch (how) {
+        case ArrangeTile:
+            _frame->MdiArea()->tileSubWindows();
+            break;
+        case ArrangeCascade:
+            _frame->MdiArea()->cascadeSubWindows();
+            break;
+        case ArrangeIcons:
+            _frame->ArrangeMinimised();
+            break;
     }
 }
 
