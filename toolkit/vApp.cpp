@@ -286,6 +286,10 @@ int vApp::Run(int argc, char** argv, vAppStartFunction start) {
     return code;
 }
 
+void vApp::RestoreFrame() {
+    vWindowPlatform::Current().RestoreFrame();
+}
+
 // After the event loop: the windows, the work timer, the frame's menu and the frame.
 void vApp::TearDown() {
     StopWorkTimer();

@@ -41,6 +41,8 @@ public:
 
     // Start-up, event loop and teardown; returns the program's exit code.
     int Run(int argc, char** argv, vAppStartFunction start);
+    // The frame starts maximised; this gives it its normal size and place.
+    void RestoreFrame();
 
     // A warning box captioned "Zel".
     static void Warning(const char* text);

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QUrl>
 #include <string>
 #include <vector>
@@ -144,6 +145,22 @@ TEST_F(QtWindows, FrameWithItsMenuAndAChildShowingTheCanvas) {
     EXPECT_EQ(code, 0);
     EXPECT_EQ(app.commands, Strings{"NULL 32108"});
     EXPECT_EQ(QtFrame::Instance(), nullptr) << "the frame goes after the loop";
+}
+
+TEST_F(QtWindows, FrameStartsMaximisedAndIsRestoredToItsNormalPlace) {
+    RecordingApp app;
+    RunWithSteps(app, [&app] {
+        QtFrame* frame = QtFrame::Instance();
+        Settle();
+        EXPECT_TRUE(frame->isMaximized());
+        app.RestoreFrame();
+        Settle();
+        EXPECT_FALSE(frame->isMaximized());
+        const QRect screen = frame->screen()->availableGeometry();
+        EXPECT_LT(frame->width(), screen.width());
+        EXPECT_TRUE(screen.contains(frame->frameGeometry()));
+        app.QuitApp();
+    });
 }
 
 TEST_F(QtWindows, FirstPressAfterSwitchingChildrenIsSwallowed) {

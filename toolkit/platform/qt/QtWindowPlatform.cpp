@@ -49,7 +49,12 @@ bool QtWindowPlatform::CreateFrame(const char* caption, int width, int height,
     if (width > 0 && height > 0) {
         _frame->resize(width, height);
     } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        _frame->resize(screen->availableGeometry().size());
+        // The normal size and place the frame is restored to: three quarters of the screen,
+        // in its middle.
+        const QRect screenArea = screen->availableGeometry();
+        QRect normal(QPoint(), screenArea.size() * 3 / 4);
+        normal.moveCenter(screenArea.center());
+        _frame->setGeometry(normal);
     }
     return true;
 }
@@ -62,6 +67,12 @@ void QtWindowPlatform::FrameSize(int& width, int& height) {
 void QtWindowPlatform::ShowFrame() {
     if (_frame) {
         _frame->showMaximized();
+    }
+}
+
+void QtWindowPlatform::RestoreFrame() {
+    if (_frame) {
+        _frame->showNormal();
     }
 }
 

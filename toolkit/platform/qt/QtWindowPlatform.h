@@ -22,6 +22,7 @@ public:
     bool CreateFrame(const char* caption, int width, int height, vFrameEvents* events) override;
     void FrameSize(int& width, int& height) override;
     void ShowFrame() override;
+    void RestoreFrame() override;
     void DestroyFrame() override;
     void ArrangeChildren(Arrangement how) override;
 
