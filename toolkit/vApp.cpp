@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/CommandIds.h"
+#include "toolkit/ProgramPaths.h"
 #include "toolkit/platform/vWindowPlatform.h"
 #include "toolkit/vAppWinInfo.h"
 #include "toolkit/vArgumentList.h"
@@ -259,6 +260,8 @@ void vApp::MakeSharedObjects() {
 int vApp::Run(int argc, char** argv, vAppStartFunction start) {
     vArgumentList arguments;
     arguments.SetFromArgv(argc, argv);
+    // The program is named by its full path whatever the shell was given to start it.
+    arguments.SetProgramPath(ProgramPaths::Executable());
     arguments.RemoveDebugOption();
     vWindowPlatform& platform = vWindowPlatform::Current();
     BuildFrameMenu();
