@@ -3,6 +3,7 @@
 #   toolkit-dialogs.png  a window with its menu, command bar and status bar, a sample dialog with
 #                        every static kind, a notice and a question
 #   help-window.png      the frame with the help window open beside it
+#   help-missing.png     the notice naming where a missing help file was looked for
 # Usage: scripts/dialog-screenshot.sh BUILD_DIR OUT_DIR
 set -euo pipefail
 build=${1:?build directory}

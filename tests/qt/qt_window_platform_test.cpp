@@ -6,7 +6,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
+#include <QTextBrowser>
 #include <QUrl>
 #include <string>
 #include <vector>
@@ -15,6 +17,7 @@
 #include "toolkit/CommandIds.h"
 #include "toolkit/platform/qt/QtCanvasWidget.h"
 #include "toolkit/platform/qt/QtFrame.h"
+#include "toolkit/platform/qt/QtHelpWindow.h"
 #include "toolkit/platform/qt/QtLook.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
 #include "toolkit/vCanvasPane.h"
@@ -159,6 +162,47 @@ TEST_F(QtWindows, FrameStartsMaximisedAndIsRestoredToItsNormalPlace) {
         const QRect screen = frame->screen()->availableGeometry();
         EXPECT_LT(frame->width(), screen.width());
         EXPECT_TRUE(screen.contains(frame->frameGeometry()));
+        app.QuitApp();
+    });
+}
+
+// Our own help document in a window of its own, beside the frame and not blocking it: its
+// contents page, links, back and forward.
+TEST_F(QtWindows, HelpWindowShowsTheDocumentWithContentsBackAndForward) {
+    RecordingApp app;
+    RunWithSteps(app, [this, &app] {
+        CanvasWindow* window = app.Open("w");
+        const std::string path = VEXLIN_SOURCE_DIR "/tests/qt/data/sample-help.hlp";
+        EXPECT_FALSE(platform.ShowHelp(window->Handle(), "/no/such/help.hlp"));
+        EXPECT_TRUE(platform.ShowHelp(window->Handle(), path.c_str()));
+        QtHelpWindow* help = platform.HelpWindow();
+        Settle();
+        if (help == nullptr) {
+            app.QuitApp();
+            return;
+        }
+        EXPECT_TRUE(help->isVisible());
+        EXPECT_EQ(help->windowTitle(), "Sample Help");
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        QTextBrowser* browser = help->Browser();
+        EXPECT_TRUE(browser->toPlainText().startsWith("Contents"));
+        auto click = [help](const char* text) {
+            for (QPushButton* button : help->findChildren<QPushButton*>()) {
+                if (button->text() == text && button->isEnabled()) {
+                    button->click();
+                }
+            }
+            Settle();
+        };
+        browser->setSource(browser->source().resolved(QUrl("#sets")));
+        click("&Back");
+        EXPECT_EQ(browser->source().fragment(), "");
+        click("&Forward");
+        EXPECT_EQ(browser->source().fragment(), "sets");
+        click("&Contents");
+        EXPECT_EQ(browser->source().fragment(), "");
+        EXPECT_TRUE(platform.ShowHelp(window->Handle(), path.c_str()));
+        EXPECT_EQ(platform.HelpWindow(), help) << "one help window";
         app.QuitApp();
     });
 }

@@ -22,6 +22,7 @@
 #include "toolkit/vCmdWindow.h"
 #include "toolkit/vCommandPane.h"
 #include "toolkit/vDialog.h"
+#include "toolkit/vHelpViewer.h"
 #include "toolkit/vMenuPane.h"
 #include "toolkit/vNoticeDialog.h"
 #include "toolkit/vYNReplyDialog.h"
@@ -106,6 +107,13 @@ QAbstractButton* ButtonOf(QWidget* window, const char* text) {
     return nullptr;
 }
 
+// As the program's: the frame stays when its last window closes.
+class ShowcaseApp : public vApp {
+public:
+    ShowcaseApp() : vApp("Quorvane") {}
+    void OnLastWindowClosed(vWindow*) override {}
+};
+
 // A frame with one window carrying a menu bar, a command bar and a status bar.
 class Showcase : public ::testing::Test {
 protected:
@@ -143,7 +151,7 @@ protected:
     QtWindowPlatform windows;
     QtControlPlatform controls;
     QtMenuPlatform menus{&windows};
-    vApp app{"Quorvane"};
+    ShowcaseApp app;
     vMenuPane menuPane{menuBar};
     vCommandPane commandPane{commandBar};
     vCommandPane statusPane{statusBar};
@@ -176,4 +184,15 @@ TEST_F(Showcase, DialogsMenuAndPanes) {
     });
     notice.ShowNotice("Unable to open INI FILE\n\n Creating NEW INI FILE");
     sample.CloseDialog();
+}
+
+TEST_F(Showcase, FrameWithTheHelpWindowAndAMissingHelpNotice) {
+    vHelpViewer viewer(window);
+    viewer.ShowContents(VEXLIN_SOURCE_DIR "/tests/qt/data/sample-help.hlp");
+    SaveScreen(Picture("help-window.png"));
+    QTimer::singleShot(0, [this] {
+        SaveScreen(Picture("help-missing.png"));
+        ButtonOf(QApplication::activeModalWidget(), " OK ")->click();
+    });
+    viewer.ShowContents("Vexlin-missing.hlp");
 }

@@ -63,6 +63,9 @@ public:
     virtual int StartTimer(int milliseconds, TimerCallback callback);
     virtual void StopTimer(int id) { (void)id; }
     virtual void WarningBox(const char* caption, const char* text);
+    // Shows a help document at its contents page in a help window that stays open beside the
+    // program; the owner is the window that asked. False when the document cannot be shown.
+    virtual bool ShowHelp(vHandle owner, const char* path);
     // Packed 0xRRGGBB colours of the desktop theme.
     virtual uint32_t SystemColor(SystemColour which);
 

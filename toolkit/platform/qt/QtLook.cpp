@@ -9,6 +9,7 @@ namespace {
 const char* const kFamily = "DejaVu Sans";
 constexpr int kDialogPixels = 10;
 constexpr int kWindowPixels = 11;
+constexpr int kReadingPixels = 13;
 
 QFont FontOfSize(int pixels) {
     QFont font(QString::fromLatin1(kFamily));
@@ -40,6 +41,10 @@ QFont QtLook::DialogFont() {
 
 QFont QtLook::WindowFont() {
     return FontOfSize(kWindowPixels);
+}
+
+QFont QtLook::ReadingFont() {
+    return FontOfSize(kReadingPixels);
 }
 
 QIcon QtLook::ApplicationIcon() {

@@ -11,6 +11,8 @@ public:
     static QFont DialogFont();
     // Menus, captions and the help window: the same family, a size larger for reading.
     static QFont WindowFont();
+    // The help text: the same family again, at a size for reading pages.
+    static QFont ReadingFont();
     // A small window drawn in plain colours; the program carries no icon of its own.
     static QIcon ApplicationIcon();
     // Makes the window font and the icon the application's defaults.

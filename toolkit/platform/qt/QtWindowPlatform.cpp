@@ -37,6 +37,7 @@ QtWindowPlatform::~QtWindowPlatform() {
         delete timer.second;
     }
     DestroyFrame();
+    delete _help;
     for (QMenu* menu : _menus) {
         delete menu;
     }
@@ -267,6 +268,16 @@ void QtWindowPlatform::StopTimer(int id) {
 void QtWindowPlatform::WarningBox(const char* caption, const char* text) {
     QMessageBox box(QMessageBox::Warning, Text(caption), Text(text), QMessageBox::Ok, _frame);
     box.exec();
+}
+
+// One help window for the program, over the frame (it goes with it); asking again brings it
+// back at the contents.
+bool QtWindowPlatform::ShowHelp(vHandle owner, const char* path) {
+    (void)owner;
+    if (!_help) {
+        _help = new QtHelpWindow(_frame);
+    }
+    return _help->OpenContents(Text(path));
 }
 
 uint32_t QtWindowPlatform::SystemColor(SystemColour which) {
