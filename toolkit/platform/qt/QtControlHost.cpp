@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -138,12 +139,25 @@ QWidget* QtControlHost::MakeControl(const DialogItem& item, int number) {
             break;
         case ItemEdit:
             if (style & StyleReadOnly) {
-                // Read-only text is static text on the dialog face that can still be selected.
-                QLabel* text = MakeStaticText(
-                    Qt::AlignLeft | ((style & StyleMultiLine) ? Qt::AlignTop : Qt::AlignVCenter),
-                    (style & StyleBorder) != 0);
-                text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-                widget = text;
+                if (style & StyleMultiLine) {
+                    auto* text = new QPlainTextEdit(_window);
+                    text->setReadOnly(true);
+                    text->setFrameShape((style & StyleBorder) ? QFrame::StyledPanel
+                                                              : QFrame::NoFrame);
+                    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+                    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+                    text->setBackgroundVisible(false);
+                    text->viewport()->setAutoFillBackground(false);
+                    text->document()->setDocumentMargin(0);
+                    widget = text;
+                } else {
+                    // A line edit would show it in an entry's white box: one line of read-only
+                    // text is static text on the dialog face that can still be selected.
+                    QLabel* line = MakeStaticText(Qt::AlignLeft | Qt::AlignVCenter,
+                                                  (style & StyleBorder) != 0);
+                    line->setTextInteractionFlags(Qt::TextSelectableByMouse);
+                    widget = line;
+                }
             } else {
                 auto* entry = new QtTextEntry(_window);
                 entry->setFrame((style & StyleBorder) != 0);
@@ -215,6 +229,8 @@ void QtControlHost::SetItemText(int item, const char* text) {
         if (line->text() != Text(text)) {
             line->setText(Text(text));
         }
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
+        plain->setPlainText(PlainText(text));
     } else if (widget != nullptr) {
         widget->update();
     }
