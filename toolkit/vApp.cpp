@@ -260,7 +260,7 @@ void vApp::MakeSharedObjects() {
 int vApp::Run(int argc, char** argv, vAppStartFunction start) {
     vArgumentList arguments;
     arguments.SetFromArgv(argc, argv);
-    // The program is named by its full path whatever the shell was given to start it.
+    // The program is named by its full path, whatever name it was started by.
     arguments.SetProgramPath(ProgramPaths::Executable());
     arguments.RemoveDebugOption();
     vWindowPlatform& platform = vWindowPlatform::Current();
