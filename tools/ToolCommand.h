@@ -20,3 +20,5 @@ int RunShape(int argc, char** argv);
 int RunTransform(int argc, char** argv);
 int RunScene(int argc, char** argv);
 int RunRender(int argc, char** argv);
+int RunImport(int argc, char** argv);
+int RunExportSvg(int argc, char** argv);

@@ -7,4 +7,6 @@ enum ToolExit {
     ExitUsage = 64,
     // The shape generator refused the shape: an unfinished set, or no room left.
     ExitShapeRefused = 65,
+    // The import found no outline it could take, or one beyond the drawing's capacity.
+    ExitImportRefused = 66,
 };

@@ -12,6 +12,8 @@ const ToolCommand ToolCommands[] = {
      "transform IN OUT [--center] [--flip] [--rotate DEG] [--scale F] [drawing options]"},
     {"scene", RunScene, "scene IN [OUT.pov]"},
     {"render", RunRender, "render IN OUT.png [--size WxH] [--picture normal|curves|set:K]"},
+    {"import", RunImport, "import IN OUT [--name NAME] [--fit] [drawing options]"},
+    {"export-svg", RunExportSvg, "export-svg IN OUT.svg"},
     {nullptr, nullptr, nullptr},
 };
 

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "interchange/ImportReport.h"
+#include "interchange/Outline.h"
+
+enum ImportSourceResult {
+    SourceRead,
+    SourceCannotOpen,
+    SourceRefused,
+};
+
+// Reads the outline of a POV-Ray scene or include file, or of an SVG document, told apart by
+// the content: a document that begins with "<" is XML. name picks a declared POV-Ray object
+// (null: the first prism or polygon); an SVG document has no use for it.
+ImportSourceResult ReadOutlineSource(const char* path, const char* name, Outline& outline,
+                                     ImportReport& report);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <vector>
+
+#include "model/EditState.h"
+#include "model/Point2.h"
+
+// A drawing on its way into or out of the editor: closed sub-outlines in model units, and the
+// prism values its source carried (a source without them keeps the editor's starting values).
+struct Outline {
+    // The way from one point of a set to the next. A curved segment is a cubic bezier with its
+    // two handles; a straight one is given the editor's default handles when it is stored.
+    struct Segment {
+        bool curved = false;
+        Point2 handle1{0, 0};
+        Point2 handle2{0, 0};
+    };
+
+    // One closed sub-outline: its points without the closing repeat, and the segment that
+    // leaves each of them, the last one going back to the first point.
+    struct Set {
+        std::vector<Point2> points;
+        std::vector<Segment> segments;
+        // The one control point of a quadratic or cubic set, when the source gave one.
+        bool hasControl = false;
+        Point2 control{0, 0};
+
+        bool HasCurves() const;
+    };
+
+    std::vector<Set> sets;
+    int kind = Prism;
+    int spline = LinearSpline;
+    int sweep = LinearSweep;
+    double start = 0.0;
+    double end = 0.5;
+    int open = 0;
+    int sturm = 0;
+
+    bool HasCurves() const;
+    // The model entries the sets take: each set's points and its closing repeat.
+    int EntryCount() const;
+};

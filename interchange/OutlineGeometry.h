@@ -1,0 +1,23 @@
+#pragma once
+
+#include "interchange/Outline.h"
+
+// Whole-outline geometry shared by the import steps. Coordinates are model units.
+
+// True when every point, handle of a curve and control point is a finite number.
+bool AllFinite(const Outline& outline);
+
+// The largest distance of any coordinate from the origin along either axis.
+double LargestCoordinate(const Outline& outline);
+
+// Scales the outline about the centre of its bounds and moves that centre to the origin, so
+// that it fills the visible canvas with a small margin, aspect kept.
+void FitIntoCanvas(Outline& outline);
+
+// Replaces every curved segment by straight ones that stay within tolerance of the curve.
+void FlattenCurves(Outline& outline, double tolerance);
+
+// Moves every coordinate to the value the writer's text gives back when read, so that points
+// the file will show as equal are equal here too.
+void SnapToWrittenValues(Outline& outline);
+Point2 AsWritten(const Point2& point);

@@ -1,0 +1,156 @@
+#include "interchange/OutlinePreparation.h"
+
+#include <cmath>
+
+#include "interchange/OutlineGeometry.h"
+#include "interchange/OutlineSimplifier.h"
+#include "model/KCanvasPane.h"
+
+namespace {
+
+// Curves are flattened to within a quarter of a model unit: a quarter pixel at zoom 1.
+constexpr double FlattenTolerance = 0.25;
+// Coordinates beyond this are no drawing anyone could see, and would lose every digit that
+// the file keeps.
+constexpr double LargestUsable = 1e9;
+
+bool Same(const Point2& a, const Point2& b) {
+    return a.x == b.x && a.y == b.y;
+}
+
+// Merges a point into the one before it where the straight segment between them has no
+// length. A curve keeps its points: its handles still shape it.
+void MergeRepeats(Outline::Set& set) {
+    for (size_t j = 0; j < set.points.size() && set.points.size() > 1;) {
+        size_t next = (j + 1) % set.points.size();
+        if (set.segments[j].curved || !Same(set.points[j], set.points[next])) {
+            ++j;
+            continue;
+        }
+        // The set's first point stays first: merge the last point into it instead.
+        size_t gone = next == 0 ? j : next;
+        set.points.erase(set.points.begin() + static_cast<long>(gone));
+        set.segments.erase(set.segments.begin() + static_cast<long>(j));
+    }
+}
+
+// Sets that enclose nothing: fewer than three points, or two joined by a curve.
+int DropEmptySets(Outline& outline) {
+    size_t before = outline.sets.size();
+    for (Outline::Set& set : outline.sets) {
+        MergeRepeats(set);
+    }
+    std::vector<Outline::Set> kept;
+    for (Outline::Set& set : outline.sets) {
+        if (set.points.size() >= (set.HasCurves() ? 2u : 3u)) {
+            kept.push_back(std::move(set));
+        }
+    }
+    outline.sets = std::move(kept);
+    return static_cast<int>(before - outline.sets.size());
+}
+
+// Snaps and tidies: the steps every change of the points is followed by.
+int SnapAndTidy(Outline& outline) {
+    SnapToWrittenValues(outline);
+    return DropEmptySets(outline);
+}
+
+// The smallest move of x that the written file still shows.
+Point2 Nudged(const Point2& p, const Point2& first) {
+    double step = std::max(std::fabs(p.x), 1e-3) * 1e-6;
+    Point2 moved = p;
+    while (Same(moved, first) && step < 1) {
+        moved = AsWritten({p.x + step, p.y});
+        step *= 2;
+    }
+    return moved;
+}
+
+int NudgeFirstPointRepeats(Outline& outline) {
+    int nudged = 0;
+    for (Outline::Set& set : outline.sets) {
+        for (size_t j = 1; j < set.points.size(); ++j) {
+            if (Same(set.points[j], set.points[0])) {
+                set.points[j] = Nudged(set.points[j], set.points[0]);
+                ++nudged;
+            }
+        }
+    }
+    return nudged;
+}
+
+void Simplify(Outline& outline, ImportReport& report) {
+    int needed = outline.EntryCount();
+    bool curved = outline.HasCurves();
+    if (curved) {
+        FlattenCurves(outline, FlattenTolerance);
+        SnapAndTidy(outline);
+        outline.spline = LinearSpline;
+    }
+    double tolerance = SimplifyToCapacity(outline, MaxPoints);
+    DropEmptySets(outline);
+    report.Note(
+        Printed("The outline needs %d entries, more than the %d a drawing holds: "
+                "simplified%s to %d entries, within %.3g file units of the %s outline",
+                needed, MaxPoints, curved ? " into a linear outline" : "", outline.EntryCount(),
+                tolerance / 75, curved ? "flattened" : "original"));
+}
+
+void MatchSpline(Outline& outline, int spline, ImportReport& report) {
+    outline.spline = spline;
+    if (spline == BezierSpline || !outline.HasCurves()) {
+        return;
+    }
+    if (spline == LinearSpline) {
+        FlattenCurves(outline, FlattenTolerance);
+        report.Note("Curves were made into straight segments for a linear spline");
+        return;
+    }
+    for (Outline::Set& set : outline.sets) {
+        for (Outline::Segment& segment : set.segments) {
+            segment.curved = false;
+        }
+    }
+    report.Note("Bezier handles are not kept: a quadratic or cubic spline has none");
+}
+
+}  // namespace
+
+bool PrepareOutline(Outline& outline, int spline, bool fit, ImportReport& report) {
+    if (!AllFinite(outline)) {
+        return report.Fail("The outline has coordinates that are not finite numbers");
+    }
+    if (fit) {
+        FitIntoCanvas(outline);
+    }
+    if (LargestCoordinate(outline) > LargestUsable) {
+        return report.Fail(
+            Printed("The outline reaches beyond %g file units from the centre; "
+                    "--fit scales it into the canvas",
+                    LargestUsable / 75));
+    }
+    MatchSpline(outline, spline, report);
+    int dropped = SnapAndTidy(outline);
+    if (dropped > 0) {
+        report.Note(Printed("Sets with too few points to enclose anything left out: %d", dropped));
+    }
+    if (outline.sets.empty()) {
+        return report.Fail("Nothing to import: no closed outline with at least three points");
+    }
+    if (outline.sets.size() > static_cast<size_t>(MaxSets)) {
+        return report.Fail(Printed("The outline has %zu sets; a drawing holds at most %d",
+                                   outline.sets.size(), MaxSets));
+    }
+    if (outline.EntryCount() > MaxPoints) {
+        Simplify(outline, report);
+    }
+    int nudged = NudgeFirstPointRepeats(outline);
+    if (nudged > 0) {
+        report.Note(
+            Printed("Points on their set's first point, where the file would end the set, "
+                    "moved by the smallest step the file shows: %d",
+                    nudged));
+    }
+    return true;
+}

@@ -1,0 +1,382 @@
+#include "interchange/PovImport.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "interchange/PovTokenizer.h"
+
+namespace {
+
+// The largest point count taken from a file; far beyond what any drawing can hold, it only
+// keeps a wrong count from asking for absurd amounts of memory.
+constexpr double MaxListedPoints = 1e6;
+
+bool Same(const Point2& a, const Point2& b) {
+    return a.x == b.x && a.y == b.y;
+}
+
+int SplineWord(const PovToken& token) {
+    static const char* const words[] = {"linear_spline", "quadratic_spline", "cubic_spline",
+                                        "bezier_spline"};
+    for (int spline = LinearSpline; spline <= BezierSpline; ++spline) {
+        if (token.Is(PovToken::Word, words[spline])) {
+            return spline;
+        }
+    }
+    return -1;
+}
+
+bool IsObjectWord(const PovToken& token) {
+    return token.Is(PovToken::Word, "prism") || token.Is(PovToken::Word, "polygon");
+}
+
+class PovObjectReading {
+public:
+    PovObjectReading(const char* name, Outline& outline, ImportReport& report)
+        : _name(name), _outline(outline), _report(report) {}
+
+    bool Read(const std::string& text) {
+        std::string error;
+        if (!TokenizePovScene(text, _tokens, error)) {
+            return _report.Fail(error);
+        }
+        if (!FindObject()) {
+            return false;
+        }
+        _outline.kind = _tokens[_at].text == "prism" ? Prism : Polygon;
+        _at += 2;
+        std::vector<Point2> listed;
+        std::vector<int> lines;
+        if (!ReadHeader() || !ReadPoints(listed, lines) || !ReadModifiers()) {
+            return false;
+        }
+        if (!MakeSets(listed, lines)) {
+            return false;
+        }
+        ToModelUnits();
+        return true;
+    }
+
+private:
+    const PovToken& Peek() const { return _tokens[_at]; }
+    // The token that many places ahead, or the closing End token past it.
+    const PovToken& Ahead(size_t count) const {
+        return _tokens[std::min(_at + count, _tokens.size() - 1)];
+    }
+    const PovToken& Take() {
+        const PovToken& token = _tokens[_at];
+        _at += token.kind == PovToken::End ? 0 : 1;
+        return token;
+    }
+
+    bool FindObject() {
+        for (_at = 0; Peek().kind != PovToken::End; ++_at) {
+            if (_name == nullptr && IsObjectWord(Peek()) && Ahead(1).IsSymbol('{')) {
+                return true;
+            }
+            if (_name != nullptr && IsDeclarationOfName()) {
+                _at += 3;
+                if (IsObjectWord(Peek()) && Ahead(1).IsSymbol('{')) {
+                    return true;
+                }
+                return _report.Fail(Printed(
+                    "line %d: %s is declared, but not as a prism or polygon", Peek().line, _name));
+            }
+        }
+        return _report.Fail(_name == nullptr
+                                ? std::string("No prism or polygon object found")
+                                : Printed("No prism or polygon is declared as %s", _name));
+    }
+
+    bool IsDeclarationOfName() const {
+        const PovToken& directive = _tokens[_at];
+        return (directive.Is(PovToken::Directive, "#declare") ||
+                directive.Is(PovToken::Directive, "#local")) &&
+               Ahead(1).Is(PovToken::Word, _name) && Ahead(2).IsSymbol('=');
+    }
+
+    // Keywords that may stand before the values, in any order.
+    void ReadKeywords() {
+        for (;; Take()) {
+            const PovToken& token = Peek();
+            if (SplineWord(token) >= 0) {
+                _outline.spline = SplineWord(token);
+            } else if (token.Is(PovToken::Word, "linear_sweep") ||
+                       token.Is(PovToken::Word, "conic_sweep")) {
+                _outline.sweep = token.text == "conic_sweep" ? ConicSweep : LinearSweep;
+            } else if (!TakeFlag(token)) {
+                return;
+            }
+        }
+    }
+
+    bool TakeFlag(const PovToken& token) {
+        if (token.Is(PovToken::Word, "open")) {
+            _outline.open = 1;
+        } else if (token.Is(PovToken::Word, "sturm")) {
+            _outline.sturm = 1;
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    bool ReadHeader() {
+        ReadKeywords();
+        if (_outline.kind == Prism) {
+            if (!Literal(_outline.start) || !Comma() || !Literal(_outline.end) || !Comma()) {
+                return false;
+            }
+        }
+        double count = 0;
+        if (!Literal(count)) {
+            return false;
+        }
+        if (count < 0 || count > MaxListedPoints || count != std::floor(count)) {
+            return _report.Fail(Printed("line %d: the point count %g is not a usable whole number",
+                                        _tokens[_at - 1].line, count));
+        }
+        _count = static_cast<int>(count);
+        return Comma();
+    }
+
+    bool Comma() {
+        if (Peek().IsSymbol(',')) {
+            Take();
+        }
+        return true;
+    }
+
+    bool Unsupported(const PovToken& token) {
+        if (token.kind == PovToken::End) {
+            return _report.Fail(Printed("line %d: the scene ends inside the object", token.line));
+        }
+        return _report.Fail(
+            Printed("line %d: '%s' is not supported here: values must be number "
+                    "literals, not expressions, identifiers or macros",
+                    token.line, token.text.c_str()));
+    }
+
+    bool Expect(char symbol) {
+        return Peek().IsSymbol(symbol) ? (Take(), true) : Unsupported(Peek());
+    }
+
+    // A literal with an optional sign, not followed by anything that would make it part of an
+    // expression.
+    bool Literal(double& value) {
+        double sign = 1;
+        if (Peek().IsSymbol('-') || Peek().IsSymbol('+')) {
+            sign = Take().text == "-" ? -1 : 1;
+        }
+        if (Peek().kind != PovToken::Number) {
+            return Unsupported(Peek());
+        }
+        value = sign * Take().value;
+        if (!std::isfinite(value)) {
+            return _report.Fail(
+                Printed("line %d: the number is out of range", _tokens[_at - 1].line));
+        }
+        return EndsValue();
+    }
+
+    bool EndsValue() {
+        for (char op : {'+', '-', '*', '/', '(', '.'}) {
+            if (Peek().IsSymbol(op)) {
+                return Unsupported(Peek());
+            }
+        }
+        return true;
+    }
+
+    bool Vector(Point2& point, int listed) {
+        const PovToken& token = Peek();
+        if (token.IsSymbol('}') || (token.kind == PovToken::Word && TakesNoValue(token))) {
+            return _report.Fail(Printed("line %d: the count says %d points, but only %d are listed",
+                                        token.line, _count, listed));
+        }
+        if (!Expect('<') || !Literal(point.x) || !Expect(',') || !Literal(point.y)) {
+            return false;
+        }
+        if (Peek().IsSymbol(',')) {
+            int line = Take().line;
+            double z = 0;
+            if (!Literal(z)) {
+                return false;
+            }
+            if (_outline.kind == Prism || z != 0) {
+                return _report.Fail(Printed(
+                    "line %d: only points in the plane z = 0, written <x, y>, can be imported",
+                    line));
+            }
+        }
+        return Expect('>') && EndsValue() && Comma();
+    }
+
+    static bool TakesNoValue(const PovToken& token) {
+        return token.text == "open" || token.text == "sturm";
+    }
+
+    bool ReadPoints(std::vector<Point2>& listed, std::vector<int>& lines) {
+        for (int k = 0; k < _count; ++k) {
+            Point2 point{0, 0};
+            lines.push_back(Peek().line);
+            if (!Vector(point, k)) {
+                return false;
+            }
+            listed.push_back(point);
+        }
+        return true;
+    }
+
+    // What follows the points up to the object's closing brace: "open" and "sturm" are kept,
+    // other modifiers are passed over with a note.
+    bool ReadModifiers() {
+        int depth = 0;
+        const PovToken* other = nullptr;
+        for (;;) {
+            const PovToken& token = Take();
+            if (token.kind == PovToken::End) {
+                return Unsupported(token);
+            }
+            if (token.IsSymbol('}') && depth-- == 0) {
+                break;
+            }
+            depth += token.IsSymbol('{') ? 1 : 0;
+            if (depth == 0 && !TakeFlag(token) && other == nullptr &&
+                token.kind == PovToken::Word) {
+                other = &token;
+            }
+        }
+        if (other != nullptr) {
+            _report.Note(Printed("line %d: the object's modifiers (%s ...) are not imported",
+                                 other->line, other->text.c_str()));
+        }
+        return true;
+    }
+
+    bool MakeSets(const std::vector<Point2>& listed, const std::vector<int>& lines) {
+        int spline = _outline.kind == Prism ? _outline.spline : LinearSpline;
+        _outline.spline = spline;
+        size_t i = 0;
+        int unclosed = 0;
+        int trailing = 0;
+        while (i < listed.size()) {
+            Outline::Set set;
+            if (spline == QuadraticSpline || spline == CubicSpline) {
+                set.hasControl = true;
+                set.control = listed[i++];
+                if (i == listed.size()) {
+                    _report.Note(
+                        Printed("line %d: a control point with no points after it is "
+                                "left out",
+                                lines[i - 1]));
+                    break;
+                }
+            }
+            bool closed = spline == BezierSpline ? BezierSet(listed, lines, i, set)
+                                                 : PointSet(listed, i, set);
+            if (!_report.error.empty()) {
+                return false;
+            }
+            unclosed += closed ? 0 : 1;
+            if (spline == CubicSpline && closed && i < listed.size()) {
+                const Point2& p = set.points.front();
+                Point2 written{p.x - set.control.x, p.y - set.control.y};
+                trailing += Same(listed[i++], written) ? 0 : 1;
+            }
+            _outline.sets.push_back(set);
+        }
+        NoteChangedSets(unclosed, trailing);
+        return true;
+    }
+
+    void NoteChangedSets(int unclosed, int trailing) {
+        if (unclosed > 0) {
+            _report.Note(
+                Printed("Sets that did not return to their first point, closed with a "
+                        "straight line: %d",
+                        unclosed));
+        }
+        if (trailing > 0) {
+            _report.Note(
+                Printed("cubic_spline: closing control points not kept, since the editor "
+                        "writes each set's first point minus its control point: %d",
+                        trailing));
+        }
+    }
+
+    // Points up to the one that repeats the set's first point; true when that repeat was found.
+    static bool PointSet(const std::vector<Point2>& listed, size_t& i, Outline::Set& set) {
+        Point2 first = listed[i++];
+        set.points.push_back(first);
+        while (i < listed.size() && !Same(listed[i], first)) {
+            set.points.push_back(listed[i++]);
+        }
+        set.segments.resize(set.points.size());
+        if (i == listed.size()) {
+            return false;
+        }
+        ++i;
+        return true;
+    }
+
+    // Segments of four points up to the one that ends on the set's first point.
+    bool BezierSet(const std::vector<Point2>& listed, const std::vector<int>& lines, size_t& i,
+                   Outline::Set& set) {
+        Point2 first = listed[i];
+        set.points.push_back(first);
+        while (i + 4 <= listed.size()) {
+            if (!Same(listed[i], set.points.back())) {
+                _report.Fail(
+                    Printed("line %d: a bezier segment begins away from the end of the "
+                            "one before it",
+                            lines[i]));
+                return false;
+            }
+            set.segments.push_back({true, listed[i + 1], listed[i + 2]});
+            const Point2& end = listed[i + 3];
+            i += 4;
+            if (Same(end, first)) {
+                return true;
+            }
+            set.points.push_back(end);
+        }
+        if (i < listed.size()) {
+            _report.Fail(
+                Printed("line %d: a bezier_spline takes four points per segment", lines[i]));
+            return false;
+        }
+        set.segments.push_back(Outline::Segment{});
+        return false;
+    }
+
+    void ToModelUnits() {
+        auto convert = [](Point2& p) { p = {p.x * 75, p.y * -75}; };
+        for (Outline::Set& set : _outline.sets) {
+            for (Point2& p : set.points) {
+                convert(p);
+            }
+            for (Outline::Segment& s : set.segments) {
+                convert(s.handle1);
+                convert(s.handle2);
+            }
+            convert(set.control);
+        }
+    }
+
+    const char* _name;
+    Outline& _outline;
+    ImportReport& _report;
+    std::vector<PovToken> _tokens;
+    size_t _at = 0;
+    int _count = 0;
+};
+
+}  // namespace
+
+bool ImportPovScene(const std::string& text, const char* name, Outline& outline,
+                    ImportReport& report) {
+    return PovObjectReading(name, outline, report).Read(text);
+}

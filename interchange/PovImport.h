@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "interchange/ImportReport.h"
+#include "interchange/Outline.h"
+
+// Reads the first prism or polygon object of POV-Ray scene text, or the one declared (with
+// #declare or #local) as name when name is not null, in the scene language's own syntax:
+// comments, any layout, keywords in any order, "open" and "sturm". Values must be number
+// literals; anything computed is refused with its line. Sub-outlines become sets in model
+// units; the spline's control points become the sets' control point or bezier handles.
+bool ImportPovScene(const std::string& text, const char* name, Outline& outline,
+                    ImportReport& report);

@@ -1,0 +1,199 @@
+#include "interchange/SvgExport.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <pugixml.hpp>
+#include <sstream>
+
+#include "interchange/PointArithmetic.h"
+
+namespace {
+
+// The larger side of the picture a browser shows, in pixels.
+constexpr double PictureSide = 400;
+
+Point2 Twice(Point2 a) {
+    return {2 * a.x, 2 * a.y};
+}
+
+// The shortest text that reads back as exactly the same number; minus zero is written as 0.
+std::string Number(double value) {
+    value = value == 0 ? 0.0 : value;
+    char text[40];
+    for (int digits = 6; digits <= 17; ++digits) {
+        std::snprintf(text, sizeof text, "%.*g", digits, value);
+        if (std::strtod(text, nullptr) == value) {
+            break;
+        }
+    }
+    return text;
+}
+
+// Path data written command by command, keeping the bounds of every coordinate written.
+class PathText {
+public:
+    void Move(Point2 p) { Command('M', {p}); }
+    void Line(Point2 p) { Command('L', {p}); }
+    void Quadratic(Point2 c, Point2 p) { Command('Q', {c, p}); }
+    void Cubic(Point2 c1, Point2 c2, Point2 p) { Command('C', {c1, c2, p}); }
+    void Close() { _text += 'Z'; }
+
+    const std::string& Text() const { return _text; }
+    bool Empty() const { return _text.empty(); }
+    Point2 low{HUGE_VAL, HUGE_VAL};
+    Point2 high{-HUGE_VAL, -HUGE_VAL};
+
+private:
+    void Command(char letter, std::initializer_list<Point2> points) {
+        _text += letter;
+        bool first = true;
+        for (const Point2& p : points) {
+            _text += (first ? "" : " ") + Number(p.x) + "," + Number(p.y);
+            first = false;
+            low = {std::min(low.x, p.x), std::min(low.y, p.y)};
+            high = {std::max(high.x, p.x), std::max(high.y, p.y)};
+        }
+    }
+
+    std::string _text;
+};
+
+// Set k's points p[0..m], p[m] its closing repeat, as the preview of each spline draws them.
+void QuadraticSet(const Point2* p, int m, Point2 control, PathText& path) {
+    path.Quadratic(control, p[1]);
+    for (int j = 2; j <= m; ++j) {
+        path.Quadratic(p[j - 1] + (p[j] - p[j - 2]) / 3, p[j]);
+    }
+}
+
+void CubicSet(const Point2* p, int m, Point2 control, PathText& path) {
+    Point2 q = p[1] + (p[1] - p[2]) / 3;
+    path.Cubic(control, q, p[1]);
+    for (int j = 2; j <= m - 1; ++j) {
+        Point2 first = Twice(p[j - 1]) - q;
+        q = p[j] + (p[j - 1] - p[j]) / 3;
+        path.Cubic(first, q, p[j]);
+    }
+    path.Cubic(Twice(p[m - 1]) - q, p[0] - control, p[0]);
+}
+
+void AddSet(const KCanvasPane& canvas, int first, int end, PathText& path) {
+    const Point2* p = canvas.points + first;
+    int m = end - first - 1;
+    // The previews draw nothing for a set without a second entry, nor a cubic curve for a set
+    // of one point and its repeat.
+    if (m < 1 || (canvas.splineType == CubicSpline && m < 2)) {
+        return;
+    }
+    path.Move(p[0]);
+    switch (canvas.splineType) {
+        case QuadraticSpline:
+            QuadraticSet(p, m, canvas.control1[first], path);
+            break;
+        case CubicSpline:
+            CubicSet(p, m, canvas.control1[first], path);
+            break;
+        case BezierSpline:
+            for (int j = 0; j < m; ++j) {
+                path.Cubic(canvas.control1[first + j], canvas.control2[first + j], p[j + 1]);
+            }
+            break;
+        default:
+            for (int j = 1; j <= m; ++j) {
+                path.Line(p[j]);
+            }
+            break;
+    }
+    path.Close();
+}
+
+// Remarks are free text from a file: only printable ASCII is sure to make valid XML.
+std::string PlainText(const char* text) {
+    std::string plain;
+    for (size_t i = 0; i < RemarkSize - 1 && text[i] != '\0'; ++i) {
+        plain += text[i] >= ' ' && text[i] <= '~' ? text[i] : '?';
+    }
+    return plain;
+}
+
+void AddDescription(const KCanvasPane& canvas, pugi::xml_node& svg) {
+    std::string text;
+    for (const char* remark : {canvas.remark1, canvas.remark2, canvas.remark3}) {
+        std::string plain = PlainText(remark);
+        if (plain != "//" && !plain.empty()) {
+            text += (text.empty() ? "" : "\n") + plain;
+        }
+    }
+    if (!text.empty()) {
+        svg.append_child("desc").text().set(text.c_str());
+    }
+}
+
+void SetFrame(pugi::xml_node& svg, Point2 low, Point2 high) {
+    if (!(low.x <= high.x)) {
+        low = {-150, -150};
+        high = {150, 150};
+    }
+    double margin = std::max(high.x - low.x, high.y - low.y) * 0.05 + 1;
+    low = {low.x - margin, low.y - margin};
+    Point2 size{high.x - low.x + margin, high.y - low.y + margin};
+    double scale = PictureSide / std::max(size.x, size.y);
+    svg.append_attribute("width") = Number(std::round(size.x * scale)).c_str();
+    svg.append_attribute("height") = Number(std::round(size.y * scale)).c_str();
+    std::string box =
+        Number(low.x) + " " + Number(low.y) + " " + Number(size.x) + " " + Number(size.y);
+    svg.append_attribute("viewBox") = box.c_str();
+}
+
+void SetStroke(pugi::xml_node& node) {
+    node.append_attribute("stroke") = "#000000";
+    node.append_attribute("stroke-width") = "1";
+    node.append_attribute("vector-effect") = "non-scaling-stroke";
+}
+
+}  // namespace
+
+std::string SvgDocumentText(const KCanvasPane& canvas) {
+    int points = std::clamp(canvas.pointCount, 0, MaxPoints);
+    int sets = std::clamp(canvas.setCount, 0, MaxSets);
+    PathText path;
+    int first = 0;
+    for (int k = 1; k <= sets; ++k) {
+        int end = std::clamp(canvas.setEnds[k], first, points);
+        AddSet(canvas, first, end, path);
+        first = end;
+    }
+    PathText open;
+    for (int i = first; i < points; ++i) {
+        i == first ? open.Move(canvas.points[i]) : open.Line(canvas.points[i]);
+    }
+
+    pugi::xml_document document;
+    pugi::xml_node declaration = document.append_child(pugi::node_declaration);
+    declaration.append_attribute("version") = "1.0";
+    declaration.append_attribute("encoding") = "UTF-8";
+    pugi::xml_node svg = document.append_child("svg");
+    svg.append_attribute("xmlns") = "http://www.w3.org/2000/svg";
+    SetFrame(svg, {std::min(path.low.x, open.low.x), std::min(path.low.y, open.low.y)},
+             {std::max(path.high.x, open.high.x), std::max(path.high.y, open.high.y)});
+    AddDescription(canvas, svg);
+    if (!path.Empty()) {
+        pugi::xml_node outline = svg.append_child("path");
+        outline.append_attribute("fill") = "#fa6423";
+        outline.append_attribute("fill-rule") = "evenodd";
+        SetStroke(outline);
+        outline.append_attribute("d") = path.Text().c_str();
+    }
+    // An unfinished set has no closing point yet: it is shown as the line drawn so far.
+    if (points - first >= 2) {
+        pugi::xml_node line = svg.append_child("path");
+        line.append_attribute("fill") = "none";
+        SetStroke(line);
+        line.append_attribute("d") = open.Text().c_str();
+    }
+    std::ostringstream out;
+    document.save(out, "  ");
+    return out.str();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+#include "model/KCanvasPane.h"
+
+// The canvas's drawing as an SVG document for a browser. The finished sets are the closed
+// subpaths of one filled path (even-odd, as a prism fills), each segment drawn as the canvas
+// previews draw the spline: straight lines, or the quadratic, cubic or bezier curves of the
+// spline preview. An unfinished set is drawn as a line of its own. User units are model units
+// (75 to a file unit, y down), so importing the document gives the drawing back.
+std::string SvgDocumentText(const KCanvasPane& canvas);

@@ -1,0 +1,257 @@
+#include "interchange/SvgImport.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <pugixml.hpp>
+
+#include "interchange/SvgPathData.h"
+#include "interchange/SvgScanner.h"
+#include "interchange/SvgTransformList.h"
+
+namespace {
+
+const char* LocalName(const pugi::xml_node& node) {
+    const char* colon = std::strchr(node.name(), ':');
+    return colon != nullptr ? colon + 1 : node.name();
+}
+
+bool IsOneOf(const char* name, const char* const* names) {
+    for (; *names != nullptr; ++names) {
+        if (std::strcmp(name, *names) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Elements that draw nothing themselves, or draw only where something else refers to them.
+bool DrawsNothing(const pugi::xml_node& node) {
+    static const char* const names[] = {"defs",   "clipPath",       "mask",           "symbol",
+                                        "marker", "pattern",        "title",          "desc",
+                                        "style",  "linearGradient", "radialGradient", "filter",
+                                        "script", "metadata",       "foreignObject",  nullptr};
+    // Elements of other vocabularies (an editor's own settings, for one) are not drawn.
+    const char* colon = std::strchr(node.name(), ':');
+    bool foreign = colon != nullptr && std::strncmp(node.name(), "svg:", 4) != 0;
+    return foreign || IsOneOf(LocalName(node), names);
+}
+
+bool IsHidden(const pugi::xml_node& node) {
+    std::string style;
+    for (const char* c = node.attribute("style").value(); *c != '\0'; ++c) {
+        if (*c != ' ') {
+            style += *c;
+        }
+    }
+    return std::strcmp(node.attribute("display").value(), "none") == 0 ||
+           style.find("display:none") != std::string::npos;
+}
+
+// A length in user units: a number, optionally followed by "px". Missing means the default.
+bool TakeLength(const pugi::xml_node& node, const char* name, double fallback, double& value) {
+    pugi::xml_attribute attribute = node.attribute(name);
+    if (!attribute) {
+        value = fallback;
+        return true;
+    }
+    SvgScanner in(attribute.value());
+    in.SkipSpace();
+    if (!in.Number(value)) {
+        return false;
+    }
+    if (in.Take('p') && !in.Take('x')) {
+        return false;
+    }
+    in.SkipSpace();
+    return in.AtEnd();
+}
+
+std::string RectPath(double x, double y, double w, double h, double rx, double ry) {
+    if (rx <= 0 || ry <= 0) {
+        return Printed("M%.17g %.17gH%.17gV%.17gH%.17gZ", x, y, x + w, y + h, x);
+    }
+    std::string arc = Printed("A%.17g %.17g 0 0 1 ", rx, ry);
+    return Printed("M%.17g %.17gH%.17g", x + rx, y, x + w - rx) + arc +
+           Printed("%.17g %.17gV%.17g", x + w, y + ry, y + h - ry) + arc +
+           Printed("%.17g %.17gH%.17g", x + w - rx, y + h, x + rx) + arc +
+           Printed("%.17g %.17gV%.17g", x, y + h - ry, y + ry) + arc +
+           Printed("%.17g %.17gZ", x + rx, y);
+}
+
+std::string EllipsePath(double cx, double cy, double rx, double ry) {
+    std::string arc = Printed("A%.17g %.17g 0 0 1 ", rx, ry);
+    return Printed("M%.17g %.17g", cx + rx, cy) + arc + Printed("%.17g %.17g", cx, cy + ry) + arc +
+           Printed("%.17g %.17g", cx - rx, cy) + arc + Printed("%.17g %.17g", cx, cy - ry) + arc +
+           Printed("%.17g %.17gZ", cx + rx, cy);
+}
+
+class SvgReading {
+public:
+    SvgReading(const std::string& text, Outline& outline, ImportReport& report)
+        : _text(text), _outline(outline), _report(report) {}
+
+    bool Read() {
+        pugi::xml_parse_result parsed = _document.load_buffer(_text.data(), _text.size());
+        if (!parsed) {
+            return _report.Fail(Printed("The SVG document cannot be read: %s (line %d)",
+                                        parsed.description(), LineAt(parsed.offset)));
+        }
+        pugi::xml_node root = _document.document_element();
+        if (std::strcmp(LocalName(root), "svg") != 0) {
+            return _report.Fail(
+                Printed("The document is not SVG: its outermost element is <%s>", root.name()));
+        }
+        Walk(root, Affine2{});
+        for (const auto& [name, count] : _leftOut) {
+            _report.Note(
+                Printed("<%s> elements left out (only path, polygon, polyline, rect, "
+                        "circle and ellipse are imported): %d",
+                        name.c_str(), count));
+        }
+        if (_closedByImport > 0) {
+            _report.Note(Printed("Open subpaths closed with a straight line: %d", _closedByImport));
+        }
+        _outline.kind = Prism;
+        _outline.spline = _outline.HasCurves() ? BezierSpline : LinearSpline;
+        return true;
+    }
+
+private:
+    int LineAt(ptrdiff_t offset) const {
+        size_t end = std::min(_text.size(), static_cast<size_t>(std::max<ptrdiff_t>(offset, 0)));
+        return 1 + static_cast<int>(std::count(_text.begin(), _text.begin() + end, '\n'));
+    }
+
+    void NoteAt(const pugi::xml_node& node, const char* what) {
+        _report.Note(Printed("line %d: <%s> %s", LineAt(node.offset_debug()), node.name(), what));
+    }
+
+    void Walk(const pugi::xml_node& parent, const Affine2& outer) {
+        static const char* const groups[] = {"g", "svg", "a", "switch", nullptr};
+        for (pugi::xml_node node : parent.children()) {
+            if (node.type() != pugi::node_element || DrawsNothing(node) || IsHidden(node)) {
+                continue;
+            }
+            Affine2 map = outer;
+            pugi::xml_attribute transform = node.attribute("transform");
+            Affine2 own;
+            if (transform && !ParseSvgTransform(transform.value(), own)) {
+                NoteAt(node, "has a transform that cannot be read and is left out");
+                continue;
+            }
+            map = outer * own;
+            if (IsOneOf(LocalName(node), groups)) {
+                Walk(node, map);
+                continue;
+            }
+            std::string data;
+            if (!PathDataOf(node, data)) {
+                continue;
+            }
+            AddPath(node, data, map);
+        }
+    }
+
+    // The element's outline as path data; false for elements that are not shapes, or not drawn.
+    bool PathDataOf(const pugi::xml_node& node, std::string& data) {
+        std::string name = LocalName(node);
+        if (name == "path") {
+            data = node.attribute("d").value();
+            return true;
+        }
+        if (name == "polygon" || name == "polyline") {
+            std::string points = node.attribute("points").value();
+            data = points.empty() ? "" : "M" + points + (name == "polygon" ? "Z" : "");
+            return true;
+        }
+        if (name != "rect" && name != "circle" && name != "ellipse") {
+            ++_leftOut[name];
+            return false;
+        }
+        return BasicShapeData(node, name, data);
+    }
+
+    // A rect, circle or ellipse as path data; false when it is not drawn.
+    bool BasicShapeData(const pugi::xml_node& node, const std::string& name, std::string& data) {
+        double v[6] = {};
+        bool rect = name == "rect";
+        bool lengths =
+            rect ? TakeLength(node, "x", 0, v[0]) && TakeLength(node, "y", 0, v[1]) &&
+                       TakeLength(node, "width", 0, v[2]) && TakeLength(node, "height", 0, v[3]) &&
+                       TakeLength(node, "rx", -1, v[4]) && TakeLength(node, "ry", -1, v[5])
+                 : TakeLength(node, "cx", 0, v[0]) && TakeLength(node, "cy", 0, v[1]) &&
+                       TakeLength(node, name == "circle" ? "r" : "rx", 0, v[2]) &&
+                       TakeLength(node, name == "circle" ? "r" : "ry", 0, v[3]);
+        if (!lengths) {
+            NoteAt(node, "has a length that is not in user units and is left out");
+            return false;
+        }
+        // A shape with no width or height is not drawn.
+        if (v[2] <= 0 || v[3] <= 0) {
+            return false;
+        }
+        data = rect ? RoundedRect(v) : EllipsePath(v[0], v[1], v[2], v[3]);
+        return true;
+    }
+
+    // A rectangle's corner radii: one given stands for both, each at most half the side.
+    static std::string RoundedRect(double* v) {
+        double rx = v[4] >= 0 ? v[4] : std::max(v[5], 0.0);
+        double ry = v[5] >= 0 ? v[5] : rx;
+        return RectPath(v[0], v[1], v[2], v[3], std::min(rx, v[2] / 2), std::min(ry, v[3] / 2));
+    }
+
+    void AddPath(const pugi::xml_node& node, const std::string& data, const Affine2& map) {
+        std::vector<SvgSubpath> subpaths;
+        std::string error;
+        if (!ParseSvgPathData(data.c_str(), subpaths, error)) {
+            NoteAt(node,
+                   Printed("has bad path data (%s); the rest of it is left out", error.c_str())
+                       .c_str());
+        }
+        for (SvgSubpath& subpath : subpaths) {
+            if (subpath.segments.empty()) {
+                continue;
+            }
+            const Point2& first = subpath.points.front();
+            const Point2& last = subpath.points.back();
+            bool meets = first.x == last.x && first.y == last.y;
+            _closedByImport += subpath.closed || meets ? 0 : 1;
+            _outline.sets.push_back(ClosedSet(subpath, map));
+        }
+    }
+
+    // The subpath as a set: a last point on the first one is the closing repeat, which the set
+    // does not keep; any other end gets a straight segment back to the first point.
+    static Outline::Set ClosedSet(const SvgSubpath& subpath, const Affine2& map) {
+        Outline::Set set;
+        for (const Point2& p : subpath.points) {
+            set.points.push_back(map.Apply(p));
+        }
+        for (const Outline::Segment& s : subpath.segments) {
+            set.segments.push_back({s.curved, map.Apply(s.handle1), map.Apply(s.handle2)});
+        }
+        const Point2& first = subpath.points.front();
+        const Point2& last = subpath.points.back();
+        if (first.x == last.x && first.y == last.y) {
+            set.points.pop_back();
+        } else {
+            set.segments.push_back(Outline::Segment{});
+        }
+        return set;
+    }
+
+    const std::string& _text;
+    Outline& _outline;
+    ImportReport& _report;
+    pugi::xml_document _document;
+    std::map<std::string, int> _leftOut;
+    int _closedByImport = 0;
+};
+
+}  // namespace
+
+bool ImportSvg(const std::string& text, Outline& outline, ImportReport& report) {
+    return SvgReading(text, outline, report).Read();
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "interchange/Outline.h"
+
+// One subpath of SVG path data, in the user units of the data: its points in order and the
+// segment from each point to the next, so one segment fewer than points.
+struct SvgSubpath {
+    std::vector<Point2> points;
+    std::vector<Outline::Segment> segments;
+    bool closed = false;
+};
+
+// Parses SVG path data: every command, absolute and relative, with implicit repeats.
+// Quadratic curves are raised to cubic ones and elliptical arcs are made of cubic curves of at
+// most a quarter turn each. As in a browser, what comes before an error is kept and the rest
+// is ignored; the result is then false and error tells what and where.
+bool ParseSvgPathData(const char* text, std::vector<SvgSubpath>& subpaths, std::string& error);

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "interchange/PovImport.h"
+#include "tests/interchange/OutlineText.h"
+
+// Prisms and polygons as people write them in POV-Ray scenes.
+namespace {
+
+struct Expected {
+    int kind;
+    int spline;
+    int sweep;
+    double start;
+    double end;
+    int open;
+    int sturm;
+    const char* sets;
+    int notes;
+};
+
+TEST(PovImportTest, HandWrittenObjectsInEverySpline) {
+    struct Case {
+        const char* name;
+        const char* text;
+        Expected expected;
+    } cases[] = {
+        {nullptr,
+         "/* a /* nested */ comment */ #declare Ball = sphere { 0, 1 }\n"
+         "object { prism { conic_sweep linear_spline // the sweep first\n"
+         "  -1, 1.5, 8\n"
+         "  <0,0>,<4,0> <4,3>\n"
+         "  <0, 0> < +1 , 1 > <2,1>\n"
+         "     <1,2> <1,1>\n"
+         "  open sturm translate <1,2,3> pigment { rgb 1 } } }\n",
+         {Prism, LinearSpline, ConicSweep, -1, 1.5, 1, 1, "0,0 4,0 4,3 | 1,1 2,1 1,2", 1}},
+        {"Wanted",
+         "#declare Thing = polygon { 4, <0,0>, <1,0>, <0,1>, <0,0> }\n"
+         "#local Wanted = prism { quadratic_spline 0, 1, 5, <0,-1>, <0,0>, <1,0>, <0,1>, <0,0> "
+         "}\n",
+         {Prism, QuadraticSpline, LinearSweep, 0, 1, 0, 0, "[0,-1] 0,0 1,0 0,1", 0}},
+        {nullptr,
+         "prism{cubic_spline 0,1,12 <0,-1> <0,0> <1,0> <0,1> <0,0> <0,1>\n"
+         "<3,-1> <3,0> <4,0> <3,1> <3,0> <-1,0>}",
+         {Prism, CubicSpline, LinearSweep, 0, 1, 0, 0, "[0,-1] 0,0 1,0 0,1 | [3,-1] 3,0 4,0 3,1",
+          1}},
+        {nullptr,
+         "prism { bezier_spline 0, 0.5, 12,\n"
+         "  <0,0>, <1,0>, <2,0>, <2,2>,  <2,2>, <1,3>, <0,2>, <0,1>,  <0,1>, <0,0.5>, <0,0.5>, "
+         "<0,0>\n"
+         "}",
+         {Prism, BezierSpline, LinearSweep, 0, 0.5, 0, 0,
+          "0,0 (1,0 2,0) 2,2 (1,3 0,2) 0,1 (0,0.5 0,0.5)", 0}},
+        {nullptr,
+         "polygon { 4, <0,0,0>, <1,0,0>, <0,1,0>, <0,0,0> }",
+         {Polygon, LinearSpline, LinearSweep, 0, 0.5, 0, 0, "0,0 1,0 0,1", 0}},
+        // A last set that never returns to its first point is closed, with a note.
+        {nullptr,
+         "prism { 0, 1, 3 <0,0> <1,0> <0,1> }",
+         {Prism, LinearSpline, LinearSweep, 0, 1, 0, 0, "0,0 1,0 0,1", 1}},
+    };
+    for (const Case& c : cases) {
+        Outline outline;
+        ImportReport report;
+        ASSERT_TRUE(ImportPovScene(c.text, c.name, outline, report)) << c.text << report.error;
+        const Expected& e = c.expected;
+        EXPECT_EQ(outline.kind, e.kind) << c.text;
+        EXPECT_EQ(outline.spline, e.spline) << c.text;
+        EXPECT_EQ(outline.sweep, e.sweep) << c.text;
+        EXPECT_EQ(outline.start, e.start) << c.text;
+        EXPECT_EQ(outline.end, e.end) << c.text;
+        EXPECT_EQ(outline.open, e.open) << c.text;
+        EXPECT_EQ(outline.sturm, e.sturm) << c.text;
+        EXPECT_EQ(DescribeSets(outline), e.sets) << c.text;
+        EXPECT_EQ(static_cast<int>(report.notes.size()), e.notes) << c.text;
+    }
+}
+
+TEST(PovImportTest, RefusesWhatItCannotTakeWithTheLine) {
+    struct Case {
+        const char* name;
+        const char* text;
+        const char* error;
+    } cases[] = {
+        {nullptr, "#declare H = 2;\nprism {\n  0, H, 4",
+         "line 3: 'H' is not supported here: values must be number literals, not expressions, "
+         "identifiers or macros"},
+        {nullptr, "prism { 0, 1, 4 <0,0> <1+1,0>", "line 1: '+' is not supported here"},
+        {nullptr, "polygon { 3, <0,0>, <1,0>*2, <0,1> }", "line 1: '*' is not supported here"},
+        {nullptr, "prism { 0, 1, 4 <0,0> <1,0> open }",
+         "line 1: the count says 4 points, but only 2 are listed"},
+        {nullptr, "prism { 0, 1, 2.5 <0,0> <1,0> }",
+         "line 1: the point count 2.5 is not a usable whole number"},
+        {nullptr, "sphere { 0, 1 } // prism {", "No prism or polygon object found"},
+        {"Shape", "#declare Other = prism { 0, 1, 0 }", "No prism or polygon is declared as Shape"},
+        {"Shape", "\n#declare Shape = sphere { 0, 1 }",
+         "line 2: Shape is declared, but not as a prism or polygon"},
+        {nullptr, "\n/* never ends", "line 2: the comment that begins here never ends"},
+        {nullptr, "prism { bezier_spline 0,1,8 <0,0><1,0><2,0><2,2>\n<3,3><1,3><0,2><0,0> }",
+         "line 2: a bezier segment begins away from the end of the one before it"},
+        {nullptr, "prism { bezier_spline 0,1,6 <0,0><1,0><2,0><2,2>\n<2,2><1,3> }",
+         "line 2: a bezier_spline takes four points per segment"},
+        {nullptr, "polygon { 3, <0,0,1>, <1,0,1>, <0,1,1> }",
+         "line 1: only points in the plane z = 0, written <x, y>, can be imported"},
+        {nullptr, "prism { 0, 1, 3 <0,0> <1,0> <0,1>", "line 1: the scene ends inside the object"},
+    };
+    for (const Case& c : cases) {
+        Outline outline;
+        ImportReport report;
+        EXPECT_FALSE(ImportPovScene(c.text, c.name, outline, report)) << c.text;
+        EXPECT_EQ(report.error.rfind(c.error, 0), 0u) << c.text << "\n" << report.error;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+#include "tests/scenefile/SceneFileTestSupport.h"
+
+// vexlin-tool import and export-svg as a user runs them: exit codes, notes and files.
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Runs the tool in the folder with arguments that need no quoting.
+Outcome Tool(const TempDir& dir, const std::string& arguments) {
+    std::string command = "cd '" + dir.Path() + "' && " VEXLIN_BINARY_DIR "/tools/vexlin-tool " +
+                          arguments + " > out.txt 2> err.txt";
+    int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, FileText(dir.File("out.txt")),
+            FileText(dir.File("err.txt"))};
+}
+
+std::string Svg(const std::string& body) {
+    return "<svg xmlns='http://www.w3.org/2000/svg'>" + body + "</svg>";
+}
+
+// The largest distance of a point from the centre, in model units, from info --points.
+double Extent(const std::string& info) {
+    std::istringstream lines(info);
+    std::string line;
+    double largest = 0;
+    while (std::getline(lines, line)) {
+        double x = 0;
+        double y = 0;
+        int index = 0;
+        if (std::sscanf(line.c_str(), "%d %lf %lf", &index, &x, &y) == 3) {
+            largest = std::max({largest, std::fabs(x), std::fabs(y)});
+        }
+    }
+    return largest;
+}
+
+TEST(InterchangeCommandsTest, ImportAndExportFromTheCommandLine) {
+    TempDir dir;
+    std::string many;
+    for (int i = 0; i < 100; ++i) {
+        many += "<rect x='" + std::to_string(i * 3) + "' width='2' height='2'/>";
+    }
+    std::string fine = "<polygon points='";
+    for (int i = 0; i < 600; ++i) {
+        double angle = i * 2 * 3.14159265358979 / 600;
+        fine += std::to_string(100 * std::cos(angle)) + "," +
+                std::to_string(100 * std::sin(angle) * (1 + 0.2 * std::sin(9 * angle))) + " ";
+    }
+    PutFile(dir.File("many.svg"), Svg(many));
+    PutFile(dir.File("fine.svg"), Svg(fine + "'/>"));
+    PutFile(dir.File("ring.svg"), Svg("<circle cx='1500' cy='900' r='600'/>"));
+    PutFile(dir.File("computed.pov"), "#declare R = 2;\nprism { 0, 1, 4\n <0,0> <R,0> }");
+    PutFile(dir.File("two.pov"),
+            "prism{0,1,4 <0,0><1,0><0,1><0,0>} polygon{4 <5,5><6,5><5,6><5,5>}");
+    struct Case {
+        const char* arguments;
+        int status;
+        const char* out;
+        const char* err;
+    } cases[] = {
+        {"import", 64, "", "vexlin-tool import IN OUT [--name NAME] [--fit]"},
+        {"import two.pov", 64, "", "usage"},
+        {"import two.pov out.prm --name", 64, "", "usage"},
+        {"import two.pov out.prm --bogus", 64, "", "usage"},
+        {"import none.svg out.prm", 1, "", "Unable to open file."},
+        {"import . out.prm", 1, "", "Unable to open file."},
+        {"import many.svg out.prm", 66, "", "The outline has 100 sets; a drawing holds at most 99"},
+        {"import computed.pov out.prm", 66, "", "line 3: 'R' is not supported here"},
+        {"import two.pov two", 0, "two.prm", ""},
+        {"info two.prm", 0, "kind: prism\nspline: linear", ""},
+        {"import two.pov two --name X", 66, "", "No prism or polygon is declared as X"},
+        {"import fine.svg fine.prm", 0, "fine.prm", "simplified to 500 entries"},
+        {"info fine.prm", 0, "points: 500\nsets: 1", ""},
+        {"import ring.svg ring.prm --sweep conic --end 2", 0, "ring.prm", ""},
+        {"info ring.prm", 0, "spline: bezier\nsweep: conic\nstart: 0\nend: 2", ""},
+        // A polygon has straight sides only: the circle's curves are flattened.
+        {"import ring.svg ring.pol", 0, "ring.pol", "Curves were made into straight segments"},
+        {"export-svg ring.prm ring.svg", 0, "ring.svg", ""},
+        {"export-svg none.prm ring.svg", 1, "", "Unable to open file."},
+        {"export-svg ring.prm .", 6, "", "Unable to save file"},
+        {"export-svg ring.prm", 64, "", "usage"},
+        {"--help", 0, "export-svg IN OUT.svg", ""},
+    };
+    for (const Case& c : cases) {
+        Outcome run = Tool(dir, c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments << "\n" << run.err;
+        EXPECT_NE(run.out.find(c.out), std::string::npos) << c.arguments << "\n" << run.out;
+        EXPECT_NE(run.err.find(c.err), std::string::npos) << c.arguments << "\n" << run.err;
+    }
+    EXPECT_GT(Extent(Tool(dir, "info ring.pol --points").out), 500);
+    EXPECT_NE(FileText(dir.File("ring.svg")).find("<path fill="), std::string::npos);
+    ASSERT_EQ(Tool(dir, "import ring.svg fit.prm --fit").status, 0);
+    EXPECT_DOUBLE_EQ(Extent(Tool(dir, "info fit.prm --points").out), 142.49999999999997);
+}
+
+}  // namespace

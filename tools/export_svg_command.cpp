@@ -1,0 +1,27 @@
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "interchange/SvgExport.h"
+#include "model/KCanvasPane.h"
+#include "scenefile/FileReplace.h"
+#include "tools/ToolArguments.h"
+#include "tools/ToolCommand.h"
+#include "tools/ToolExit.h"
+#include "tools/ToolFiles.h"
+
+int RunExportSvg(int argc, char** argv) {
+    std::vector<const char*> files;
+    KCanvasPane canvas(nullptr);
+    int result = ParseAndReadDrawing(
+        argc, argv, 2, 2, files, [](const char*, ToolArguments&) { return false; }, canvas);
+    if (result != ExitOk) {
+        return result;
+    }
+    if (!ReplaceFileContents(files[1], SvgDocumentText(canvas))) {
+        std::fprintf(stderr, "Unable to save file\n");
+        return ExitWriteFailed;
+    }
+    std::printf("%s\n", files[1]);
+    return ExitOk;
+}

@@ -1,0 +1,94 @@
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "interchange/CanvasOutline.h"
+#include "interchange/ImportSource.h"
+#include "interchange/OutlinePreparation.h"
+#include "model/EditState.h"
+#include "model/KCanvasPane.h"
+#include "scenefile/SceneReadResult.h"
+#include "tools/DrawingOptions.h"
+#include "tools/ToolArguments.h"
+#include "tools/ToolCommand.h"
+#include "tools/ToolExit.h"
+#include "tools/ToolFiles.h"
+#include "tools/ToolHelp.h"
+
+namespace {
+
+struct ImportValues {
+    const char* name = nullptr;
+    bool fit = false;
+};
+
+bool EndsWith(const char* text, const char* ending) {
+    size_t length = std::strlen(text);
+    size_t endingLength = std::strlen(ending);
+    return length >= endingLength && std::strcmp(text + length - endingLength, ending) == 0;
+}
+
+// The kind the writer will give the file, as it decides: the extension first, then the choice,
+// then the kind the source had. Curves have to be flattened before a polygon is written.
+int KindWritten(const char* path, int kindChoice, int sourceKind) {
+    if (EndsWith(path, ".pol") || EndsWith(path, ".prm")) {
+        return EndsWith(path, ".pol") ? Polygon : Prism;
+    }
+    return kindChoice == Polygon || kindChoice == Prism ? kindChoice : sourceKind;
+}
+
+void NameSource(KCanvasPane& canvas, const char* path) {
+    const char* slash = std::strrchr(path, '/');
+    std::snprintf(canvas.remark1, RemarkSize, "// imported from %s",
+                  slash != nullptr ? slash + 1 : path);
+}
+
+}  // namespace
+
+int RunImport(int argc, char** argv) {
+    ImportValues values;
+    DrawingOptions options;
+    std::vector<const char*> files;
+    bool ok =
+        ParseToolArguments(argc, argv, 2, 2, files, [&](const char* name, ToolArguments& args) {
+            if (std::strcmp(name, "fit") == 0) {
+                values.fit = true;
+                return true;
+            }
+            if (std::strcmp(name, "name") == 0) {
+                return args.Value(values.name);
+            }
+            return options.Take(name, args);
+        });
+    if (!ok) {
+        return UsageError();
+    }
+    Outline outline;
+    ImportReport report;
+    ImportSourceResult source = ReadOutlineSource(files[0], values.name, outline, report);
+    if (source == SourceCannotOpen) {
+        std::fprintf(stderr, "%s\n", SceneReadNotice(ReadCannotOpen));
+        return ReadCannotOpen;
+    }
+    KCanvasPane canvas(nullptr);
+    PutPrismValues(outline, canvas);
+    NameSource(canvas, files[0]);
+    options.ApplyTo(canvas);
+    int kind = KindWritten(files[1], options.KindChoice(), outline.kind);
+    bool prepared = source == SourceRead &&
+                    PrepareOutline(outline, kind == Polygon ? LinearSpline : canvas.splineType,
+                                   values.fit, report);
+    for (const std::string& note : report.notes) {
+        std::fprintf(stderr, "note: %s\n", note.c_str());
+    }
+    if (!prepared) {
+        std::fprintf(stderr, "%s\n", report.error.c_str());
+        return ExitImportRefused;
+    }
+    PutOutline(outline, canvas);
+    if (kind == Prism) {
+        canvas.splineType = outline.spline;
+    }
+    shapeKind = outline.kind;
+    return WriteDrawing(canvas, files[1], options.KindChoice());
+}
