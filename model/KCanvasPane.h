@@ -40,6 +40,9 @@ public:
     void RemovePoints(int start, int count);
     void FindSetCentre();
     void InitBezierHandles();
+    // The handles of the segment from point to next: a quarter and five eighths of the way.
+    static void DefaultHandles(const Point2& point, const Point2& next, Point2& first,
+                               Point2& second);
     bool HasOpenSet() const { return setEnds[setCount] != pointCount; }
 
     // Coordinates: pixels, model units and file units.
@@ -125,6 +128,9 @@ public:
 private:
     // Mouse editing, one group per concern (model/mouse_*.cpp, model/control_set_editing.cpp).
     void ReportStatusAt(int x, int y);
+    // A canvas under two pixels wide or high has no model units: a pixel there maps to no
+    // number, so the mouse edits nothing.
+    bool HasArea() const { return scaleX > 0 && scaleY > 0; }
     void RepaintAll() { OnRedraw(1, 1, 1, 1); }
     void PressInMode(int x, int y);
     void DragInMode(int x, int y);
@@ -146,5 +152,7 @@ private:
     void PressFlipSet(int x, int y);
     void PressControlSet(int x, int y);
     void DragControlItem(int x, int y);
-    void ShiftEntries(int start, int end, double dx, double dy);
+    // Moves entries start .. end - 1 of the three arrays; false, changing nothing, when a
+    // result would not be finite.
+    bool ShiftEntries(int start, int end, double dx, double dy);
 };

@@ -169,11 +169,16 @@ void KCanvasPane::InitBezierHandles() {
         return;
     }
     for (int i = setEnds[setCount]; i < pointCount; ++i) {
-        control1[i].x = (3 * points[i].x + points[i + 1].x) * 0.25;
-        control1[i].y = (3 * points[i].y + points[i + 1].y) * 0.25;
-        control2[i].x = (control1[i].x + points[i + 1].x) * 0.5;
-        control2[i].y = (control1[i].y + points[i + 1].y) * 0.5;
+        DefaultHandles(points[i], points[i + 1], control1[i], control2[i]);
     }
+}
+
+// Weighted sums rather than (3 * point + next) / 4: the same values, and no overflow for the
+// largest coordinates a drawing may hold.
+void KCanvasPane::DefaultHandles(const Point2& point, const Point2& next, Point2& first,
+                                 Point2& second) {
+    first = {point.x * 0.75 + next.x * 0.25, point.y * 0.75 + next.y * 0.25};
+    second = {first.x * 0.5 + next.x * 0.5, first.y * 0.5 + next.y * 0.5};
 }
 
 double KCanvasPane::FileX(double mx) {

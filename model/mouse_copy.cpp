@@ -30,10 +30,15 @@ bool KCanvasPane::CopyPicked(int x, int y) {
     double dy = ModelY(y) - points[pickIndex].y;
     int base = pointCount;
     for (int i = first; i < last; ++i) {
-        points[pointCount] = Point2{points[i].x + dx, points[i].y + dy};
-        control1[pointCount] = Point2{control1[i].x + dx, control1[i].y + dy};
-        control2[pointCount] = Point2{control2[i].x + dx, control2[i].y + dy};
+        points[pointCount] = points[i];
+        control1[pointCount] = control1[i];
+        control2[pointCount] = control2[i];
         ++pointCount;
+    }
+    // A copy that would land beyond the largest coordinates is not made.
+    if (!ShiftEntries(base, pointCount, dx, dy)) {
+        pointCount = base;
+        return false;
     }
     if (wholeDrawing) {
         for (int j = 0; j < pickAux; ++j) {

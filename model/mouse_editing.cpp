@@ -15,12 +15,14 @@ void KCanvasPane::OnMouseDown(int x, int y, int button) {
     }
     changed = 1;
     buttonHeld = 1;
-    PressInMode(x, y);
+    if (HasArea()) {
+        PressInMode(x, y);
+    }
 }
 
 void KCanvasPane::OnMouseMove(int x, int y, int button) {
     ReportStatusAt(x, y);
-    if (button != LeftButton) {
+    if (button != LeftButton || !HasArea()) {
         return;
     }
     // A chosen control item stays grabbed even when the polygon command has turned CONTROL Set
@@ -35,6 +37,11 @@ void KCanvasPane::OnMouseMove(int x, int y, int button) {
 void KCanvasPane::OnMouseUp(int x, int y, int button) {
     if (button == LeftButton) {
         buttonHeld = 0;
+    }
+    if (!HasArea()) {
+        return;
+    }
+    if (button == LeftButton) {
         ReleaseInMode(x, y);
     } else if (button == RightButton) {
         RightRelease(x, y);

@@ -11,8 +11,9 @@ Point2 Difference(const Point2& a, const Point2& b) {
     return Point2{a.x - b.x, a.y - b.y};
 }
 
+// Halves first, so that the largest coordinates do not overflow; the value is the same.
 Point2 Midpoint(const Point2& a, const Point2& b) {
-    return Point2{(a.x + b.x) * 0.5, (a.y + b.y) * 0.5};
+    return Point2{a.x * 0.5 + b.x * 0.5, a.y * 0.5 + b.y * 0.5};
 }
 
 // Angle difference in whole hundredths of a radian, cut toward zero and not wrapped.
@@ -40,8 +41,14 @@ void KCanvasPane::InsertPointAt(int nearest, int set, int x, int y) {
     Point2 toNext = Difference(points[next], at);
     Point2 toCursor = Difference(cursor, at);
     double towardsCursor = AngleOf(toCursor.x, toCursor.y);
-    int gapPrev = AngleGap(towardsCursor, AngleOf(toPrev.x, toPrev.y));
-    int gapNext = AngleGap(towardsCursor, AngleOf(toNext.x, toNext.y));
+    double towardsPrev = AngleOf(toPrev.x, toPrev.y);
+    double towardsNext = AngleOf(toNext.x, toNext.y);
+    // Points so far apart that their distance overflows give no direction to compare.
+    if (std::isnan(towardsCursor + towardsPrev + towardsNext)) {
+        return;
+    }
+    int gapPrev = AngleGap(towardsCursor, towardsPrev);
+    int gapNext = AngleGap(towardsCursor, towardsNext);
     bool beforeNearest = gapNext > gapPrev;
     int other = beforeNearest ? prev : next;
     int index = beforeNearest ? prev + 1 : next;

@@ -1,7 +1,6 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
-#include <initializer_list>
 #include <limits>
 
 #include "model/KCanvasPane.h"
@@ -62,47 +61,34 @@ void KCanvasPane::PressWithAnchor(int x, int y) {
     } else if (editMode == MoveSet) {
         pickAux = FindSetOf(pickIndex);
     }
-    // The anchor mixes pixels and model units on purpose; the drags undo it the same way.
-    anchorX = x - points[pickIndex].x;
-    anchorY = y - points[pickIndex].y;
-}
-
-void KCanvasPane::ShiftEntries(int start, int end, double dx, double dy) {
-    if (!std::isfinite(dx) || !std::isfinite(dy)) {
-        return;
-    }
-    for (int i = start; i < end; ++i) {
-        for (Point2* array : {points, control1, control2}) {
-            array[i].x += dx;
-            array[i].y += dy;
-        }
-    }
+    // The offset from the picked point to the cursor, in model units, so that the point stays
+    // under the cursor at every canvas scale.
+    anchorX = ModelX(x) - points[pickIndex].x;
+    anchorY = ModelY(y) - points[pickIndex].y;
 }
 
 void KCanvasPane::DragMove(int x, int y) {
     if (pickIndex < 0 || pickIndex >= pointCount) {
         return;
     }
-    Point2 picked = points[pickIndex];
+    Point2 to{std::trunc(ModelX(x) - anchorX), std::trunc(ModelY(y) - anchorY)};
+    if (!std::isfinite(to.x) || !std::isfinite(to.y)) {
+        return;
+    }
     if (editMode == MovePoint) {
-        Point2 moved{std::trunc(x - anchorX), std::trunc(y - anchorY)};
-        points[pickIndex] = moved;
+        points[pickIndex] = to;
         if (pickAux >= 0 && pickAux < pointCount) {
-            points[pickAux] = moved;
+            points[pickAux] = to;
         }
-    } else if (editMode == MoveSet) {
-        if (pickAux < 1 || pickAux > setCount) {
+    } else {
+        bool wholeDrawing = editMode == MoveAll;
+        if (!wholeDrawing && (pickAux < 1 || pickAux > setCount)) {
             return;
         }
-        // Unlike the other moves, the set follows the cursor position taken over the scale.
-        double toX = std::trunc((x - anchorX) / scaleX);
-        double toY = std::trunc((y - anchorY) / scaleY);
-        ShiftEntries(setEnds[pickAux - 1], setEnds[pickAux], -std::trunc(picked.x - toX),
-                     -std::trunc(picked.y - toY));
-    } else {
-        double toX = std::trunc(x - anchorX);
-        double toY = std::trunc(y - anchorY);
-        ShiftEntries(0, pointCount, -std::trunc(picked.x - toX), -std::trunc(picked.y - toY));
+        const Point2& picked = points[pickIndex];
+        ShiftEntries(wholeDrawing ? 0 : setEnds[pickAux - 1],
+                     wholeDrawing ? pointCount : setEnds[pickAux], -std::trunc(picked.x - to.x),
+                     -std::trunc(picked.y - to.y));
     }
     RepaintAll();
 }
@@ -113,8 +99,11 @@ void KCanvasPane::DragRotate(int x, int y) {
     }
     const Point2& picked = points[pickSet];
     if (editMode == RotateSet) {
-        // Without a finished set pickAux is -1, and the range then means the whole drawing.
-        double toCursor = AngleOf(x - anchorX - originX, y - anchorY - originY);
+        // A press outside every finished set picked nothing to turn.
+        if (pickAux < 1) {
+            return;
+        }
+        double toCursor = AngleOf(ModelX(x) - anchorX, ModelY(y) - anchorY);
         double toPicked = AngleOf(picked.x - anchorX, picked.y - anchorY);
         RotateRange(pickIndex, pickAux, Degrees(toCursor - toPicked), anchorX, anchorY);
     } else {

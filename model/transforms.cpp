@@ -1,4 +1,5 @@
 #include <cmath>
+#include <initializer_list>
 
 #include "model/KCanvasPane.h"
 
@@ -10,14 +11,30 @@ bool RangeInside(int start, int end, int pointCount) {
     return start >= 0 && end <= pointCount;
 }
 
-// Applies the change to the entry in all three arrays, so handles follow their points.
+bool Finite(const Point2& p) {
+    return std::isfinite(p.x) && std::isfinite(p.y);
+}
+
+// Applies the change to the entries in all three arrays, so handles follow their points; but
+// only when every result is finite. A change that would overflow anywhere changes nothing and
+// gives false.
 template <typename Change>
-void ForEachEntry(KCanvasPane& canvas, int start, int end, Change change) {
-    for (int i = start; i < end; ++i) {
-        change(canvas.points[i]);
-        change(canvas.control1[i]);
-        change(canvas.control2[i]);
+bool ChangeEntries(KCanvasPane& canvas, int start, int end, Change change) {
+    for (bool apply : {false, true}) {
+        for (int i = start; i < end; ++i) {
+            for (Point2* array : {canvas.points, canvas.control1, canvas.control2}) {
+                Point2 changed = array[i];
+                change(changed);
+                if (!Finite(changed)) {
+                    return false;
+                }
+                if (apply) {
+                    array[i] = changed;
+                }
+            }
+        }
     }
+    return true;
 }
 
 }  // namespace
@@ -52,7 +69,7 @@ void KCanvasPane::RotateRange(int start, int end, double degrees, double cx, dou
         return;
     }
     double theta = degrees * Pi * (1.0 / 180);
-    ForEachEntry(*this, start, end, [&](Point2& p) {
+    ChangeEntries(*this, start, end, [&](Point2& p) {
         double dx = p.x - cx;
         double dy = p.y - cy;
         RotateAboutOrigin(dx, dy, theta);
@@ -72,7 +89,7 @@ void KCanvasPane::ScaleRange(int start, int end, float factor, int aboutAnchor) 
     }
     double centreX = aboutAnchor * anchorX;
     double centreY = aboutAnchor * anchorY;
-    ForEachEntry(*this, start, end, [&](Point2& p) {
+    ChangeEntries(*this, start, end, [&](Point2& p) {
         p.x = (p.x - centreX) * factor + centreX;
         p.y = (p.y - centreY) * factor + centreY;
     });
@@ -82,12 +99,12 @@ void KCanvasPane::FlipSetVertical() {
     if (pickIndex > pickAux || !RangeInside(pickIndex, pickAux, pointCount)) {
         return;
     }
-    ForEachEntry(*this, pickIndex, pickAux, [&](Point2& p) { p.y = 2 * anchorY - p.y; });
+    ChangeEntries(*this, pickIndex, pickAux, [&](Point2& p) { p.y = 2 * anchorY - p.y; });
 }
 
 void KCanvasPane::FlipAllVertical() {
     changed = 1;
-    ForEachEntry(*this, 0, pointCount, [](Point2& p) { p.y = -p.y; });
+    ChangeEntries(*this, 0, pointCount, [](Point2& p) { p.y = -p.y; });
 }
 
 void KCanvasPane::CentreAll() {
@@ -121,12 +138,17 @@ void KCanvasPane::CentreAll() {
     }
     double meanX = std::trunc(sumX / count);
     double meanY = std::trunc(sumY / count);
-    if (meanX == 0 && meanY == 0) {
-        return;
+    if ((meanX != 0 || meanY != 0) && ShiftEntries(0, pointCount, -meanX, -meanY)) {
+        changed = 1;
     }
-    ForEachEntry(*this, 0, pointCount, [&](Point2& p) {
-        p.x -= meanX;
-        p.y -= meanY;
+}
+
+bool KCanvasPane::ShiftEntries(int start, int end, double dx, double dy) {
+    if (!std::isfinite(dx) || !std::isfinite(dy) || !RangeInside(start, end, pointCount)) {
+        return false;
+    }
+    return ChangeEntries(*this, start, end, [&](Point2& p) {
+        p.x += dx;
+        p.y += dy;
     });
-    changed = 1;
 }

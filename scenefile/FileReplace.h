@@ -2,9 +2,16 @@
 
 #include <string>
 
-// Puts text into the file at path so that the file either keeps its old content or holds the
-// whole new text: the text goes to a temporary file in the same folder, which is renamed over
-// the target only after every write, the flush to disk and the close have succeeded. An existing
-// file keeps its permissions; a symbolic link keeps pointing at the file it names. Returns false,
-// leaving no temporary file behind, when any step fails.
-bool ReplaceFileContents(const char* path, const std::string& text);
+// Puts the bytes into the file at path so that the file either keeps its old content or holds
+// all of the new bytes. Returns true once the file holds them; false leaves an existing file as
+// it was and no temporary file behind.
+//
+// The bytes go to a temporary file with a short name in the target's folder, which is renamed
+// over the target after every write, the flush to disk and the close have succeeded; it gets the
+// old file's permissions, and its owner and group where the process may give them. A target
+// that the rename would cut off from its other names (more than one hard link), or whose folder
+// takes no new file, is rewritten in place instead, with room for the new bytes reserved first
+// and the old bytes put back if writing fails. A symbolic link keeps pointing at the file it
+// names. Refused: an empty name or a folder name, a name taken by something other than a
+// regular file, and a file that is write-protected.
+bool ReplaceFileContents(const char* path, const std::string& bytes);

@@ -1,15 +1,32 @@
 #include "scenefile/SceneLineReader.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
-SceneLineReader::SceneLineReader(const char* fileName) : _file(std::fopen(fileName, "rb")) {
-    // A folder opens like a file here but holds no lines.
-    struct stat info;
-    if (_file != nullptr && (fstat(fileno(_file), &info) != 0 || S_ISDIR(info.st_mode))) {
-        std::fclose(_file);
-        _file = nullptr;
+namespace {
+
+// Only a regular file holds a drawing: a folder holds no lines, a device may never end, and
+// opening a named pipe would wait for a writer, so those are not opened for reading at all.
+FILE* OpenRegularFile(const char* fileName) {
+    int fd = open(fileName, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return nullptr;
     }
+    struct stat info;
+    FILE* file = nullptr;
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        file = fdopen(fd, "rb");
+    }
+    if (file == nullptr) {
+        close(fd);
+    }
+    return file;
 }
+
+}  // namespace
+
+SceneLineReader::SceneLineReader(const char* fileName) : _file(OpenRegularFile(fileName)) {}
 
 SceneLineReader::~SceneLineReader() {
     if (_file != nullptr) {

@@ -1,8 +1,10 @@
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "model/KCanvasPane.h"
 #include "scenefile/SceneLineReader.h"
@@ -13,6 +15,8 @@ namespace {
 constexpr int RemarkLines = 3;
 // The declaration line must appear among the first ten lines after the remarks.
 constexpr int BraceSearchLines = 10;
+// The largest file value that is still finite once turned into model units.
+constexpr double FileValueLimit = DBL_MAX / 75;
 
 bool Is(const char* line, const char* text) {
     return std::strcmp(line, text) == 0;
@@ -29,24 +33,47 @@ int SplineKeyword(const char* line) {
     return -1;
 }
 
-// A point or control line: "<" x "," y ">" and anything after; both numbers must be finite.
+// A point or control line: "<" x "," y ">" and anything after; both numbers must stay finite in
+// model units.
 bool ReadPair(const char* line, Point2& value) {
     return std::sscanf(line, "%*c %lf %*c %lf", &value.x, &value.y) == 2 &&
-           std::isfinite(value.x) && std::isfinite(value.y);
+           std::fabs(value.x) <= FileValueLimit && std::fabs(value.y) <= FileValueLimit;
 }
 
 bool SamePoint(const Point2& a, const Point2& b) {
     return a.x == b.x && a.y == b.y;
 }
 
+// A remark stays a comment: a line that does not start with "//", or whose "//" lies beyond the
+// characters the buffer keeps, is kept from its "//" on.
 void CopyRemark(char* remark, const char* line) {
+    line = std::strstr(line, "//");
     size_t length = std::min(std::strlen(line), static_cast<size_t>(RemarkSize - 1));
     std::memcpy(remark, line, length);
     remark[length] = '\0';
 }
 
+// The declaration names the kind; the file name only implies it.
+void TakeDeclaredKind(const char* line) {
+    if (std::strstr(line, "prism{") != nullptr) {
+        shapeKind = Prism;
+    } else if (std::strstr(line, "polygon{") != nullptr) {
+        shapeKind = Polygon;
+    }
+}
+
+// The largest header count a drawing of MaxPoints entries can have: a bezier prism counts four
+// lines per point, quadratic and cubic prisms fewer; linear ones count the points.
+long long MaxHeaderCount(int spline) {
+    return spline == LinearSpline ? MaxPoints : 4 * MaxPoints;
+}
+
 Point2 ToModel(const Point2& file) {
     return {file.x * 75, file.y * -75};
+}
+
+bool AllZero(const Point2& a, const Point2& b) {
+    return a.x == 0 && a.y == 0 && b.x == 0 && b.y == 0;
 }
 
 // One reading of a scene file into the canvas. Points stay in file units until the whole list
@@ -90,6 +117,7 @@ private:
             }
             line = _in.Next();
         }
+        TakeDeclaredKind(line);
         return true;
     }
 
@@ -108,13 +136,14 @@ private:
         std::fill(_canvas.control2 + _filled, _canvas.control2 + MaxPoints, Point2{0, 0});
     }
 
+    // The header count only has to be one that a drawing could have: the points are counted
+    // as they are read.
     int TakeCount(long long count) {
-        if (count < 0 || count > MaxPoints) {
+        if (count < 0 || count > MaxHeaderCount(_canvas.splineType)) {
             _canvas.pointCount = 0;
             return ReadBadHeader;
         }
-        _count = static_cast<int>(count);
-        _canvas.pointCount = _count;
+        _canvas.pointCount = static_cast<int>(std::min<long long>(count, MaxPoints));
         return ReadOk;
     }
 
@@ -162,36 +191,41 @@ private:
         if (!ReadPair(_in.Next(), control)) {
             return ReadBadFirstControl;
         }
-        Store(_canvas.control1, 0, control);
-        --_count;
+        StoreControl(0, control);
         return ReadOk;
     }
 
     int ReadPointList() {
-        if (_canvas.splineType == BezierSpline) {
-            _count = 0;
-        }
         while (!_in.AtEnd()) {
             const char* line = _in.Next();
-            if (Is(line, "open")) {
-                _canvas.isOpen = 1;
-                line = _in.Next();
-            }
-            if (Is(line, "sturm")) {
-                _canvas.useSturm = 1;
+            if (EndsList(line)) {
                 break;
             }
             if (std::strncmp(line, "//", 2) == 0) {
                 line = _in.Next();
-            }
-            if (Is(line, "}")) {
-                break;
+                if (EndsList(line)) {
+                    break;
+                }
             }
             if (!TakeListLine(line)) {
                 return ReadBadBody;
             }
         }
         return ReadOk;
+    }
+
+    // "open" and "sturm" close the list, so they may follow a set marker line as well as a
+    // point; "open" moves the line on. True when the list ends with this line.
+    bool EndsList(const char*& line) {
+        if (Is(line, "open")) {
+            _canvas.isOpen = 1;
+            line = _in.Next();
+        }
+        if (Is(line, "sturm")) {
+            _canvas.useSturm = 1;
+            return true;
+        }
+        return Is(line, "}");
     }
 
     bool Store(Point2* table, int index, const Point2& value) {
@@ -203,23 +237,31 @@ private:
         return true;
     }
 
-    bool CloseSet(int end) {
-        if (_canvas.setCount >= MaxSets) {
+    // A set's own control point of a quadratic or cubic prism.
+    bool StoreControl(int index, const Point2& value) {
+        if (!Store(_canvas.control1, index, value)) {
             return false;
         }
-        _canvas.setEnds[++_canvas.setCount] = end;
-        _setStart = end;
+        _givenControl[index] = true;
         return true;
     }
 
+    // Outlines beyond the last set the table holds join that set, as the editor merges them.
+    void CloseSet(int end) {
+        if (_canvas.setCount < MaxSets) {
+            ++_canvas.setCount;
+        }
+        _canvas.setEnds[_canvas.setCount] = end;
+        _setStart = end;
+    }
+
     // Handles one line of the current phase and moves on to the next phase. On a failure the
-    // point count tells how far the list got: the points stored for a point line, the running
-    // count for any other line.
+    // point count tells how far the list got: the points stored so far.
     bool TakeListLine(const char* line) {
         bool closed = false;
         bool ok = _phase == 0 ? TakePoint(line, closed) : TakeOtherLine(line);
         if (!ok) {
-            _canvas.pointCount = std::clamp(_phase == 0 ? _index : _count, 0, MaxPoints);
+            _canvas.pointCount = _index;
             return false;
         }
         NextPhase(closed);
@@ -231,15 +273,12 @@ private:
         if (!ReadPair(line, point) || !Store(_canvas.points, _index, point)) {
             return false;
         }
-        if (_canvas.splineType == BezierSpline) {
-            ++_count;
-        } else if (_index != _setStart && SamePoint(point, _canvas.points[_setStart])) {
-            if (!CloseSet(_index + 1)) {
-                return false;
-            }
+        ++_index;
+        if (_canvas.splineType != BezierSpline && _index - 1 != _setStart &&
+            SamePoint(point, _canvas.points[_setStart])) {
+            CloseSet(_index);
             closed = true;
         }
-        ++_index;
         return true;
     }
 
@@ -251,13 +290,12 @@ private:
         if (!ReadPair(line, value)) {
             return false;
         }
-        bool bezier = _canvas.splineType == BezierSpline;
         switch (_phase) {
             case 1:
-                if (!bezier) {
-                    --_count;
+                if (_canvas.splineType == BezierSpline) {
+                    return Store(_canvas.control1, _index - 1, value);
                 }
-                return Store(_canvas.control1, bezier ? _index - 1 : _index, value);
+                return StoreControl(_index, value);
             case 2:
                 return Store(_canvas.control2, _index - 1, value);
             default:
@@ -271,11 +309,11 @@ private:
         if (!SamePoint(value, _canvas.points[_setStart])) {
             return true;
         }
-        if (!Store(_canvas.points, _index, value) || !CloseSet(_index + 1)) {
+        if (!Store(_canvas.points, _index, value)) {
             return false;
         }
         ++_index;
-        ++_count;
+        CloseSet(_index);
         return true;
     }
 
@@ -287,7 +325,6 @@ private:
             case CubicSpline:
                 if (closed) {
                     _phase = 4;
-                    --_count;
                 } else {
                     _phase = _phase == 4 ? 1 : 0;
                 }
@@ -301,30 +338,48 @@ private:
         }
     }
 
-    // A count that disagrees with the list is trusted within the capacity; sets that would end
-    // beyond it are not kept, so every set lies within the points.
+    // The points listed make the drawing, whatever the header counted. Every entry the file
+    // gave turns into model units, the control point of a prism without points included.
     void FinishDrawing() {
-        _canvas.pointCount = std::clamp(_count, 0, MaxPoints);
-        while (_canvas.setCount > 0 && _canvas.setEnds[_canvas.setCount] > _canvas.pointCount) {
-            _canvas.setEnds[_canvas.setCount--] = 0;
-        }
-        for (int j = 0; j < _canvas.pointCount; ++j) {
+        _canvas.pointCount = _index;
+        for (int j = 0; j < _filled; ++j) {
             _canvas.points[j] = ToModel(_canvas.points[j]);
             _canvas.control1[j] = ToModel(_canvas.control1[j]);
             _canvas.control2[j] = ToModel(_canvas.control2[j]);
         }
         if (_canvas.splineType < BezierSpline) {
-            _canvas.FillDefaultHandles();
+            FillMissingHandles();
+        }
+    }
+
+    // The default handles replace what the file did not give: a set's control point that the
+    // file puts at the origin stays there.
+    void FillMissingHandles() {
+        struct Kept {
+            int index;
+            Point2 first;
+            Point2 second;
+        };
+        std::vector<Kept> kept;
+        for (int j = 0; j < _canvas.pointCount; ++j) {
+            if (_givenControl[j] && AllZero(_canvas.control1[j], _canvas.control2[j])) {
+                kept.push_back({j, _canvas.control1[j], _canvas.control2[j]});
+            }
+        }
+        _canvas.FillDefaultHandles();
+        for (const Kept& k : kept) {
+            _canvas.control1[k.index] = k.first;
+            _canvas.control2[k.index] = k.second;
         }
     }
 
     KCanvasPane& _canvas;
     SceneLineReader& _in;
-    int _count = 0;     // the running count that becomes the point count
-    int _index = 0;     // where the next point is stored
+    int _index = 0;     // where the next point is stored: the points read so far
     int _setStart = 0;  // first index of the set being read
     int _phase = 0;
     int _filled = 0;  // entries of the three tables the file has written
+    bool _givenControl[MaxPoints] = {};
 };
 
 bool HasPrismExtension(const char* fileName) {
@@ -352,13 +407,11 @@ void KCanvasPane::FillDefaultHandles() {
     for (int j = 0; j < count; ++j) {
         Point2& first = control1[j];
         Point2& second = control2[j];
-        if (splineType != LinearSpline && first.x + first.y + second.x + second.y != 0) {
+        if (splineType != LinearSpline && !AllZero(first, second)) {
             continue;
         }
         // The last table entry has no successor; its handles then rest on the point itself.
         const Point2& point = points[j];
-        const Point2& next = j + 1 < MaxPoints ? points[j + 1] : point;
-        first = {(3 * point.x + next.x) * 0.25, (3 * point.y + next.y) * 0.25};
-        second = {(first.x + next.x) * 0.5, (first.y + next.y) * 0.5};
+        DefaultHandles(point, j + 1 < MaxPoints ? points[j + 1] : point, first, second);
     }
 }

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -33,6 +34,12 @@ int KindToWrite(const char* fileName, int kindChoice, int currentKind) {
     return kindChoice == Polygon || kindChoice == Prism ? kindChoice : currentKind;
 }
 
+// An empty name, or one that ends in a folder, would become a hidden ".pol" or ".prm".
+bool Named(const char* fileName) {
+    size_t length = std::strlen(fileName);
+    return length > 0 && fileName[length - 1] != '/';
+}
+
 // Appends the kind's extension to a name without any "."; false when the buffer has no room.
 bool AddExtension(char* fileName, int kind) {
     if (std::strchr(fileName, '.') != nullptr) {
@@ -64,29 +71,52 @@ SetLayout LayoutOf(const KCanvasPane& canvas) {
     return layout;
 }
 
+// The text of the file, line by line. A number that is not finite makes the whole text
+// unusable: the file would no longer open, so it is not written at all.
 class SceneText {
 public:
     explicit SceneText(std::string& text) : _text(text) {}
+
+    bool Finite() const { return _finite; }
 
     void Line(const char* line) {
         _text += line;
         _text += "\r\n";
     }
 
-    // A remark is written as it is, but never past its buffer.
+    // A remark is written as it is, but never past its buffer, never over more than one line,
+    // and always as a comment: one that does not start with "//" gets "// " before it.
     void Remark(const char* remark) {
+        size_t start = _text.size();
+        if (*remark != '\0' && std::strncmp(remark, "//", 2) != 0) {
+            _text += "// ";
+        }
         _text.append(remark, strnlen(remark, RemarkSize - 1));
+        std::replace_if(
+            _text.begin() + static_cast<std::ptrdiff_t>(start), _text.end(),
+            [](char c) { return c == '\r' || c == '\n'; }, ' ');
         _text += "\r\n";
     }
 
-    void Point(double modelX, double modelY, const char* comment = "") {
+    void Point(const Point2& model, const char* comment = "") {
+        FilePoint({KCanvasPane::FileX(model.x), KCanvasPane::FileY(model.y)}, comment);
+    }
+
+    void FilePoint(const Point2& file, const char* comment) {
+        Number(file.x);
+        Number(file.y);
         char line[100];
-        std::snprintf(line, sizeof line, "<%g,%g>%s", KCanvasPane::FileX(modelX),
-                      KCanvasPane::FileY(modelY), comment);
+        std::snprintf(line, sizeof line, "<%g,%g>%s", file.x, file.y, comment);
         Line(line);
     }
 
-    void Point(const Point2& point, const char* comment = "") { Point(point.x, point.y, comment); }
+    void Heights(double start, double end, int count) {
+        Number(start);
+        Number(end);
+        char line[100];
+        std::snprintf(line, sizeof line, "%g,%g,%d", start, end, count);
+        Line(line);
+    }
 
     void SetMarker(int set) {
         char line[40];
@@ -95,32 +125,69 @@ public:
     }
 
 private:
+    void Number(double value) { _finite = _finite && std::isfinite(value); }
+
     std::string& _text;
+    bool _finite = true;
 };
 
-int PointCountLine(const SetLayout& layout, int spline) {
+// A point as the reader will see it: its file coordinates after the trip through six digits.
+Point2 AsRead(const Point2& point) {
+    char text[40];
+    Point2 read{0, 0};
+    std::snprintf(text, sizeof text, "%g %g", KCanvasPane::FileX(point.x),
+                  KCanvasPane::FileY(point.y));
+    std::sscanf(text, "%lf %lf", &read.x, &read.y);
+    return read;
+}
+
+// The closed outlines of the point list, found as the reader finds them again: an outline ends
+// at the first point that reads back equal to its own first point. For a drawing whose sets
+// close only at their ends these are its sets; a set holding several outlines, such as the last
+// set into which the editor merges the outlines beyond the table, is written as several, each
+// with its own control points, so that the reader and the ray tracer see every outline.
+struct Outlines {
+    int count = 0;
+    int ends[MaxPoints + 1] = {};  // ends[j]: one past the closing point of outline j (1-based)
+    int openFirst = 0;             // the points from here on form no closed outline
+};
+
+Outlines OutlinesOf(const KCanvasPane& canvas, int pointCount) {
+    Outlines outlines;
+    Point2 first{0, 0};
+    for (int i = 0; i < pointCount; ++i) {
+        Point2 read = AsRead(canvas.points[i]);
+        if (i == outlines.openFirst) {
+            first = read;
+        } else if (read.x == first.x && read.y == first.y) {
+            outlines.ends[++outlines.count] = i + 1;
+            outlines.openFirst = i + 1;
+        }
+    }
+    return outlines;
+}
+
+int PointCountLine(const SetLayout& layout, const Outlines& outlines, int spline) {
     switch (spline) {
         case QuadraticSpline:
-            return layout.points + layout.sets;
+            return layout.points + outlines.count;
         case CubicSpline:
-            return layout.points + 2 * layout.sets;
+            return layout.points + 2 * outlines.count;
         case BezierSpline:
-            return 4 * (layout.points - layout.sets);
+            return 4 * (layout.points - outlines.count);
         default:
             return layout.points;
     }
 }
 
-void WriteHead(const KCanvasPane& canvas, const SetLayout& layout, int kind, int spline,
-               SceneText& out) {
+void WriteHead(const KCanvasPane& canvas, const SetLayout& layout, const Outlines& outlines,
+               int kind, int spline, SceneText& out) {
     out.Remark(canvas.remark1);
     out.Remark(canvas.remark2);
     out.Remark(canvas.remark3);
-    char line[100];
     if (kind == Polygon) {
         out.Line("#declare Thing=polygon{");
-        std::snprintf(line, sizeof line, "%d", layout.points);
-        out.Line(line);
+        out.Line(std::to_string(layout.points).c_str());
         return;
     }
     out.Line("#declare Thing=prism{");
@@ -132,9 +199,7 @@ void WriteHead(const KCanvasPane& canvas, const SetLayout& layout, int kind, int
     if (canvas.sweepType == ConicSweep) {
         out.Line("conic_sweep");
     }
-    std::snprintf(line, sizeof line, "%g,%g,%d", canvas.prismStart, canvas.prismEnd,
-                  PointCountLine(layout, spline));
-    out.Line(line);
+    out.Heights(canvas.prismStart, canvas.prismEnd, PointCountLine(layout, outlines, spline));
 }
 
 void WriteRange(const KCanvasPane& canvas, int from, int to, SceneText& out) {
@@ -153,28 +218,38 @@ void WriteLinear(const KCanvasPane& canvas, const SetLayout& layout, SceneText& 
     WriteRange(canvas, layout.ends[layout.sets], layout.points, out);
 }
 
-// Quadratic and cubic: one control point per set, written before the set's points; cubic
-// closes every set with a second control point mirrored through the set's first point.
-void WriteOneControlPerSet(const KCanvasPane& canvas, const SetLayout& layout, bool cubic,
-                           SceneText& out) {
-    out.Point(canvas.control1[0], LeadingControl);
-    for (int k = 1; k <= layout.sets; ++k) {
-        int first = layout.ends[k - 1];
-        int end = layout.ends[k];
-        WriteRange(canvas, first, end, out);
-        if (cubic && end > first) {
-            const Point2& point = canvas.points[first];
-            const Point2& control = canvas.control1[first];
-            out.Point(point.x - control.x, point.y - control.y, TrailingControl);
-        }
-        if (k < layout.sets) {
+// After an outline that ends set k, the marker of the next set, when there is one.
+void MarkSetEnd(const SetLayout& layout, int end, SceneText& out) {
+    for (int k = 1; k < layout.sets; ++k) {
+        if (layout.ends[k] == end) {
             out.SetMarker(k + 1);
+            return;
         }
+    }
+}
+
+// Quadratic and cubic: one control point per outline, written before its points; cubic closes
+// every outline with a second control point mirrored through the outline's first point.
+void WriteOneControlPerSet(const KCanvasPane& canvas, const SetLayout& layout,
+                           const Outlines& outlines, bool cubic, SceneText& out) {
+    out.Point(canvas.control1[0], LeadingControl);
+    for (int j = 1; j <= outlines.count; ++j) {
+        int first = outlines.ends[j - 1];
+        int end = outlines.ends[j];
+        WriteRange(canvas, first, end, out);
+        if (cubic) {
+            // Taken from the numbers as written, so that the file read back writes it again
+            // to the digit.
+            Point2 point = AsRead(canvas.points[first]);
+            Point2 control = AsRead(canvas.control1[first]);
+            out.FilePoint({point.x - control.x, point.y - control.y}, TrailingControl);
+        }
+        MarkSetEnd(layout, end, out);
         if (end < layout.points) {
             out.Point(canvas.control1[end], PlainControl);
         }
     }
-    WriteRange(canvas, layout.ends[layout.sets], layout.points, out);
+    WriteRange(canvas, outlines.openFirst, layout.points, out);
 }
 
 void WriteBezierSegments(const KCanvasPane& canvas, int first, int last, SceneText& out) {
@@ -186,33 +261,32 @@ void WriteBezierSegments(const KCanvasPane& canvas, int first, int last, SceneTe
     }
 }
 
-void WriteBezier(const KCanvasPane& canvas, const SetLayout& layout, SceneText& out) {
-    for (int k = 1; k <= layout.sets; ++k) {
-        WriteBezierSegments(canvas, layout.ends[k - 1], layout.ends[k] - 1, out);
-        if (k < layout.sets) {
-            out.SetMarker(k + 1);
-        }
+void WriteBezier(const KCanvasPane& canvas, const SetLayout& layout, const Outlines& outlines,
+                 SceneText& out) {
+    for (int j = 1; j <= outlines.count; ++j) {
+        WriteBezierSegments(canvas, outlines.ends[j - 1], outlines.ends[j] - 1, out);
+        MarkSetEnd(layout, outlines.ends[j], out);
     }
-    int openFirst = layout.ends[layout.sets];
-    if (layout.points > openFirst) {
-        WriteBezierSegments(canvas, openFirst, layout.points - 1, out);
+    if (layout.points > outlines.openFirst) {
+        WriteBezierSegments(canvas, outlines.openFirst, layout.points - 1, out);
         out.Point(canvas.points[layout.points - 1]);
     }
 }
 
-std::string SceneFileText(const KCanvasPane& canvas, int kind) {
+// The whole file, or false when a number in it would not be finite.
+bool SceneFileText(const KCanvasPane& canvas, int kind, std::string& text) {
     int spline = kind == Polygon ? LinearSpline : canvas.splineType;
     SetLayout layout = LayoutOf(canvas);
-    std::string text;
+    Outlines outlines = OutlinesOf(canvas, layout.points);
     SceneText out(text);
-    WriteHead(canvas, layout, kind, spline, out);
+    WriteHead(canvas, layout, outlines, kind, spline, out);
     switch (spline) {
         case QuadraticSpline:
         case CubicSpline:
-            WriteOneControlPerSet(canvas, layout, spline == CubicSpline, out);
+            WriteOneControlPerSet(canvas, layout, outlines, spline == CubicSpline, out);
             break;
         case BezierSpline:
-            WriteBezier(canvas, layout, out);
+            WriteBezier(canvas, layout, outlines, out);
             break;
         default:
             WriteLinear(canvas, layout, out);
@@ -226,18 +300,19 @@ std::string SceneFileText(const KCanvasPane& canvas, int kind) {
         out.Line("sturm");
     }
     out.Line("}");
-    return text;
+    return out.Finite();
 }
 
 }  // namespace
 
 bool KCanvasPane::WriteSceneFile(char* fileName, int kindChoice) {
     int kind = KindToWrite(fileName, kindChoice, shapeKind);
-    if (!AddExtension(fileName, kind)) {
+    if (!Named(fileName) || !AddExtension(fileName, kind)) {
         return false;
     }
     shapeKind = kind;
-    if (!ReplaceFileContents(fileName, SceneFileText(*this, kind))) {
+    std::string text;
+    if (!SceneFileText(*this, kind, text) || !ReplaceFileContents(fileName, text)) {
         return false;
     }
     changed = 0;

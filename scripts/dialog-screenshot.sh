@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
-# Shows a sample dialog, a drop-down menu, a command bar and a status bar under Xvfb and saves
-# a screenshot of the whole screen: scripts/dialog-screenshot.sh BUILD_DIR OUT.png
+# Pictures the toolkit under Xvfb: scripts/dialog-screenshot.sh BUILD_DIR OUT.png
+#   OUT.png              a window with its menu bar, command bar and status bar beside a sample
+#                        dialog with every static kind, a notice and a question
+# and beside OUT.png:
+#   help-window.png      the frame with the help window open beside it
+#   help-missing.png     the notice naming where a missing help file was looked for
 set -euo pipefail
-build=${1:?build directory}
-out=${2:?output png}
-xvfb-run -a -s "-screen 0 1024x700x24" bash -c "
-    VEXLIN_SHOWCASE_SECONDS=4 QT_QPA_PLATFORM=xcb '$build/tests/test_qt' \
-        --gtest_filter='Showcase.*' >/dev/null &
-    sleep 3
-    import -window root '$out'
-    wait
-"
-echo "$out"
+build=$(realpath "${1:?build directory}")
+out=$(realpath -m "${2:?output png}")
+folder=$(dirname "$out")
+mkdir -p "$folder"
+shots=$(mktemp -d)
+trap 'rm -rf "$shots"' EXIT
+xvfb-run -a -s "-screen 0 1280x800x24" env VEXLIN_SHOWCASE_DIR="$shots" QT_QPA_PLATFORM=xcb \
+    "$build/tests/test_qt" --gtest_filter='Showcase.*' >/dev/null
+mv "$shots/toolkit-dialogs.png" "$out"
+mv "$shots/help-window.png" "$shots/help-missing.png" "$folder/"
+ls "$out" "$folder/help-window.png" "$folder/help-missing.png"

@@ -2,6 +2,15 @@
 
 class vItemPainter;
 
-// Fills a control with the face colour and, unless flat, draws a sunken edge one pixel inside:
-// shadow on the left and top, highlight on the right and bottom.
-void PaintFaceAndEdge(vItemPainter& painter, bool flat);
+enum EdgeStyle {
+    // The face alone.
+    EdgeFlat,
+    // One pixel inside: shadow on the left and top, highlight on the right and bottom.
+    EdgeSunken,
+    // The sunken edge with a raised one just inside it, so that every side shows a shadow line
+    // even where the highlight hardly differs from the face: how group frames read as frames.
+    EdgeEtched,
+};
+
+// Fills a control with the face colour and draws its edge.
+void PaintFaceAndEdge(vItemPainter& painter, EdgeStyle edge);

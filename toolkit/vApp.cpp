@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/CommandIds.h"
+#include "toolkit/ProgramPaths.h"
 #include "toolkit/platform/vWindowPlatform.h"
 #include "toolkit/vAppWinInfo.h"
 #include "toolkit/vArgumentList.h"
@@ -173,10 +174,12 @@ void vApp::UnregisterPane(vPane* pane) {
     _panes.erase(std::remove(_panes.begin(), _panes.end(), pane), _panes.end());
 }
 
+// Whatever panes appear or vanish, the child windows' area takes the room that is left.
 void vApp::ShowPanesFor(vWindow* active) {
     if (paneActivation) {
         paneActivation(active);
     }
+    LayoutFrame();
 }
 
 void vApp::LayoutFrame() {
@@ -257,6 +260,8 @@ void vApp::MakeSharedObjects() {
 int vApp::Run(int argc, char** argv, vAppStartFunction start) {
     vArgumentList arguments;
     arguments.SetFromArgv(argc, argv);
+    // The program is named by its full path, whatever name it was started by.
+    arguments.SetProgramPath(ProgramPaths::Executable());
     arguments.RemoveDebugOption();
     vWindowPlatform& platform = vWindowPlatform::Current();
     BuildFrameMenu();
@@ -282,6 +287,10 @@ int vApp::Run(int argc, char** argv, vAppStartFunction start) {
     }
     TearDown();
     return code;
+}
+
+void vApp::RestoreFrame() {
+    vWindowPlatform::Current().RestoreFrame();
 }
 
 // After the event loop: the windows, the work timer, the frame's menu and the frame.

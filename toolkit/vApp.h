@@ -41,6 +41,8 @@ public:
 
     // Start-up, event loop and teardown; returns the program's exit code.
     int Run(int argc, char** argv, vAppStartFunction start);
+    // The frame starts maximised; this gives it its normal size and place.
+    void RestoreFrame();
 
     // A warning box captioned "Zel".
     static void Warning(const char* text);
@@ -67,7 +69,7 @@ public:
     const std::vector<vPane*>& Panes() const { return _panes; }
     // Filled by the command panes: show the panes of the active window (none after the last one
     // closed); stack the visible panes in the frame and give the child windows' area the rest.
-    // Without them the child windows' area fills the frame.
+    // Without them the child windows' area fills the frame. Showing lays the frame out again.
     std::function<void(vWindow* active)> paneActivation;
     std::function<void()> paneLayout;
     void LayoutFrame();

@@ -75,6 +75,18 @@ void vArgumentList::RemoveDebugOption() {
     Rebuild();
 }
 
+void vArgumentList::SetProgramPath(const std::string& path) {
+    if (path.empty() || path.size() > static_cast<size_t>(MaxProgramPath)) {
+        return;
+    }
+    if (_strings.empty()) {
+        _strings.push_back(path);
+    } else {
+        _strings[0] = path;
+    }
+    Rebuild();
+}
+
 const char* vArgumentList::Arg(int index) const {
     return index >= 0 && index < Argc() ? _strings[index].c_str() : nullptr;
 }

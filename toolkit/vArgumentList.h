@@ -23,6 +23,9 @@ public:
     void SplitCommandLine(const char* programPath, const char* line);
     // Drops the first "-vDebug" together with the argument after it.
     void RemoveDebugOption();
+    // Entry 0 becomes the program's full path. A path that is empty or longer than
+    // MaxProgramPath leaves the entry as it was: a path cut short would name another file.
+    void SetProgramPath(const std::string& path);
 
     int Argc() const { return static_cast<int>(_strings.size()); }
     char** Argv() { return _argv; }

@@ -42,6 +42,6 @@ void vBoxedLabelCmd::InitText() {
 }
 
 void vBoxedLabelCmd::DrawControl(vItemPainter& painter) {
-    PaintFaceAndEdge(painter, (Attributes() & AttrWide) != 0);
+    PaintFaceAndEdge(painter, (Attributes() & AttrWide) != 0 ? EdgeFlat : EdgeSunken);
     painter.CentredText(0, 0, painter.Width(), painter.Height(), _text.c_str());
 }

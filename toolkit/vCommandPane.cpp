@@ -55,7 +55,6 @@ void vCommandPane::InitPane(vWindow* window, vHandle handle) {
         InstallFrameHooks();
         theApp->RegisterPane(this);
         theApp->ShowPanesFor(window);
-        theApp->LayoutFrame();
     }
 }
 

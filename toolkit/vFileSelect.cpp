@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "toolkit/ProgramPaths.h"
 #include "toolkit/vBaseWindow.h"
 #include "toolkit/vNoticeDialog.h"
 
@@ -32,11 +33,6 @@ std::vector<vFileFilter> vFileSelect::BuildFilters(const char* const* patterns) 
         filters.push_back({*pattern, *pattern});
     }
     return filters;
-}
-
-std::string vFileSelect::FolderOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
 int vFileSelect::PickFile(const char* title, char* buffer, int bufferSize,
@@ -77,7 +73,7 @@ int vFileSelect::Pick(vFileRequest& request, char* buffer, int bufferSize,
     if (!chooser->ChooseFile(request, path, filter)) {
         return 0;
     }
-    const std::string folder = FolderOf(path);
+    const std::string folder = ProgramPaths::FolderOf(path);
     const std::string& result = request.directoryOnly ? folder : path;
     // A path cut to fit the buffer would name a different file: refuse it instead.
     if (result.size() >= static_cast<size_t>(bufferSize)) {

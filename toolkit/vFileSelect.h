@@ -25,8 +25,6 @@ public:
     // patterns, all files. Patterns that would take the filter text to 256 characters or more
     // are left out, with every pattern after them.
     static std::vector<vFileFilter> BuildFilters(const char* const* patterns);
-    // The folder part of a path: everything before the last '/'.
-    static std::string FolderOf(const std::string& path);
 
 private:
     int Pick(vFileRequest& request, char* buffer, int bufferSize, const char* const* patterns,

@@ -27,5 +27,5 @@ void vFrameCmd::ChangeControl(int value, int aspect) {
 }
 
 void vFrameCmd::DrawControl(vItemPainter& painter) {
-    PaintFaceAndEdge(painter, (Attributes() & AttrWide) != 0);
+    PaintFaceAndEdge(painter, (Attributes() & AttrWide) != 0 ? EdgeFlat : EdgeEtched);
 }

@@ -1,6 +1,7 @@
 #include "toolkit/vWindow.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "toolkit/CommandIds.h"
 #include "toolkit/ControlSpec.h"
@@ -122,9 +123,13 @@ int vWindow::GetControlValue(int id) {
 }
 
 int vWindow::GetControlText(int id, char* buffer, int length) {
+    if (buffer == nullptr || length <= 0) {
+        return 0;
+    }
+    buffer[0] = '\0';
     for (vPane* pane : _panes) {
         if (pane->PaneGetText(id, buffer, length)) {
-            return 1;
+            return static_cast<int>(std::strlen(buffer));
         }
     }
     return 0;
@@ -243,7 +248,6 @@ void vWindow::ChildActivated(bool active) {
     InstallMenu();
     if (theApp) {
         theApp->ShowPanesFor(this);
-        theApp->LayoutFrame();
     }
 }
 

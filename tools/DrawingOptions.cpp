@@ -58,8 +58,9 @@ bool DrawingOptions::TakeValue(const char* name, const char* value) {
         case 6:
             return TakeChoice(flags, value, _sturm);
         default:
+            // A remark is one line of the file.
             _remarks[name[6] - '1'] = value;
-            return true;
+            return std::strpbrk(value, "\r\n") == nullptr;
     }
 }
 

@@ -1,9 +1,18 @@
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
+#include "scenefile/FileReplace.h"
 #include "toolkit/platform/vHeadlessSession.h"
 #include "toolkit/vMemoryDC.h"
 #include "tools/ToolArguments.h"
@@ -50,6 +59,45 @@ bool TakePicture(const char* text, RenderValues& values) {
     return std::strncmp(text, "set:", 4) == 0 && ParseWhole(text + 4, values.set);
 }
 
+// True when both names lead to one file, or are one name for a file not there yet.
+bool SameFile(const char* a, const char* b) {
+    struct stat first;
+    struct stat second;
+    if (stat(a, &first) != 0 || stat(b, &second) != 0) {
+        return std::strcmp(a, b) == 0;
+    }
+    return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+// The platform may report success for an image it could not write whole; a complete one ends
+// with the image-end chunk.
+bool CompletePng(const std::string& bytes) {
+    static const char signature[] = "\x89PNG\r\n\x1a\n";
+    static const char end[] = "IEND\xae\x42\x60\x82";
+    return bytes.size() > 20 && bytes.compare(0, 8, signature) == 0 &&
+           bytes.compare(bytes.size() - 8, 8, end) == 0;
+}
+
+// The platform writes the image into a scratch file of its own; the bytes then replace the
+// output as a saved drawing does, so that a failure leaves the old picture whole.
+bool SavePicture(const PixelSurface& pixels, const char* path) {
+    std::string scratch = (std::filesystem::temp_directory_path() / "vexlin-png-XXXXXX").string();
+    int fd = mkstemp(scratch.data());
+    if (fd < 0) {
+        return false;
+    }
+    close(fd);
+    std::string bytes;
+    bool saved = vHeadlessSession::SavePng(pixels, scratch.c_str());
+    if (saved) {
+        std::ifstream in(scratch, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        saved = !in.bad() && CompletePng(bytes);
+    }
+    unlink(scratch.c_str());
+    return saved && ReplaceFileContents(path, bytes);
+}
+
 // The picture the canvas would show, drawn anew over whatever the reader drew.
 void Draw(KCanvasPane& canvas, const RenderValues& values) {
     switch (values.picture) {
@@ -84,6 +132,10 @@ int RunRender(int argc, char** argv) {
     if (!parsed) {
         return UsageError();
     }
+    if (SameFile(files[0], files[1])) {
+        std::fprintf(stderr, "The picture would replace the drawing it shows\n");
+        return ExitUsage;
+    }
     vHeadlessSession session;
     int width = static_cast<int>(values.width);
     int height = static_cast<int>(values.height);
@@ -101,7 +153,7 @@ int RunRender(int argc, char** argv) {
         return ExitUsage;
     }
     Draw(canvas, values);
-    if (!vHeadlessSession::SavePng(dc->Pixels(), files[1])) {
+    if (!SavePicture(dc->Pixels(), files[1])) {
         std::fprintf(stderr, "Unable to save file\n");
         return ExitWriteFailed;
     }

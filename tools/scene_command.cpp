@@ -65,10 +65,16 @@ std::string IncludeName(const char* drawing, const char* scene) {
     return drawingPath.string();
 }
 
+// The name goes into a string of the scene language, where a line break or a double quote
+// would end it and leave the rest of the name as scene text.
+bool SceneCanName(const std::string& name) {
+    return name.find_first_of("\r\n\"") == std::string::npos;
+}
+
 std::string QuotedForScene(const std::string& text) {
     std::string quoted = "\"";
     for (char c : text) {
-        if (c == '"' || c == '\\') {
+        if (c == '\\') {
             quoted += '\\';
         }
         quoted += c;
@@ -76,43 +82,66 @@ std::string QuotedForScene(const std::string& text) {
     return quoted + "\"";
 }
 
+std::string Number(double value) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.9g", value);
+    return text;
+}
+
+std::string Vector(double x, double y, double z) {
+    return "<" + Number(x) + ", " + Number(y) + ", " + Number(z) + ">";
+}
+
+// The scene, or "" when the drawing is too large for any number of it to be finite.
 std::string SceneText(const KCanvasPane& canvas, const std::string& includeName) {
     Frame frame = FrameOf(canvas);
-    double centreX = (frame.left + frame.right) / 2;
-    double centreY = (frame.bottom + frame.top) / 2;
+    double centreX = frame.left / 2 + frame.right / 2;
+    double centreY = frame.bottom / 2 + frame.top / 2;
     double width = std::max(frame.right - frame.left, 1e-3);
     double height = std::max(frame.top - frame.bottom, 1e-3);
     bool prism = shapeKind == Prism;
     double distance =
         10 + (prism ? std::max(std::fabs(canvas.prismStart), std::fabs(canvas.prismEnd)) : 0);
-    char text[2048];
-    std::snprintf(text, sizeof text,
-                  "// Shows Thing from %s face on: povray +W400 +H300 +I<this file>\n"
-                  "#version 3.7;\n"
-                  "global_settings { assumed_gamma 1.0 }\n"
-                  "#include %s\n"
-                  "#declare Span = 1.2 * max(%.9g, %.9g * image_height / image_width);\n"
-                  "camera {\n"
-                  "  orthographic\n"
-                  "  location <%.9g, %.9g, %.9g>\n"
-                  "  look_at <%.9g, %.9g, 0>\n"
-                  "  right x * Span * image_width / image_height\n"
-                  "  up y * Span\n"
-                  "}\n"
-                  "background { color rgb 1 }\n"
-                  "light_source { <%.9g, %.9g, %.9g> color rgb 1 }\n"
-                  "object {\n"
-                  "  Thing\n"
-                  "%s"
-                  "  pigment { color rgb <0.15, 0.35, 0.75> }\n"
-                  "  finish { ambient 0.3 diffuse 0.7 }\n"
-                  "}\n",
-                  includeName.c_str(), QuotedForScene(includeName).c_str(), height, width, centreX,
-                  centreY, -distance, centreX, centreY, centreX - width, centreY + height,
-                  -distance * 2,
-                  // A prism stands on the x-z plane; turned about x its outline faces the camera.
-                  prism ? "  rotate -90 * x\n" : "");
-    return text;
+    double lightX = centreX - width;
+    double lightY = centreY + height;
+    double lightZ = -distance * 2;
+    for (double value : {centreX, centreY, width, height, lightX, lightY, lightZ}) {
+        if (!std::isfinite(value)) {
+            return "";
+        }
+    }
+    return "// Shows Thing from " + includeName +
+           " face on: povray +W400 +H300 +I<this file>\n"
+           "#version 3.7;\n"
+           "global_settings { assumed_gamma 1.0 }\n"
+           "#include " +
+           QuotedForScene(includeName) +
+           "\n"
+           "#declare Span = 1.2 * max(" +
+           Number(height) + ", " + Number(width) +
+           " * image_height / image_width);\n"
+           "camera {\n"
+           "  orthographic\n"
+           "  location " +
+           Vector(centreX, centreY, -distance) +
+           "\n"
+           "  look_at " +
+           Vector(centreX, centreY, 0) +
+           "\n"
+           "  right x * Span * image_width / image_height\n"
+           "  up y * Span\n"
+           "}\n"
+           "background { color rgb 1 }\n"
+           "light_source { " +
+           Vector(lightX, lightY, lightZ) +
+           " color rgb 1 }\n"
+           "object {\n"
+           "  Thing\n" +
+           // A prism stands on the x-z plane; turned about x its outline faces the camera.
+           (prism ? "  rotate -90 * x\n" : "") +
+           "  pigment { color rgb <0.15, 0.35, 0.75> }\n"
+           "  finish { ambient 0.3 diffuse 0.7 }\n"
+           "}\n";
 }
 
 }  // namespace
@@ -126,7 +155,22 @@ int RunScene(int argc, char** argv) {
         return result;
     }
     const char* out = files.size() > 1 ? files[1] : nullptr;
-    std::string text = SceneText(canvas, IncludeName(files[0], out));
+    std::string includeName = IncludeName(files[0], out);
+    if (!SceneCanName(includeName)) {
+        std::fprintf(stderr,
+                     "A scene cannot name a file whose name holds a line break or a "
+                     "double quote\n");
+        return ExitUsage;
+    }
+    // The ray tracer refuses a prism with an unfinished outline and closes a polygon's itself.
+    if (canvas.HasOpenSet()) {
+        std::fprintf(stderr, "Warning: the drawing has an unfinished set\n");
+    }
+    std::string text = SceneText(canvas, includeName);
+    if (text.empty()) {
+        std::fprintf(stderr, "The drawing is too large to show in a scene\n");
+        return ExitWriteFailed;
+    }
     if (out == nullptr) {
         std::fputs(text.c_str(), stdout);
         return ExitOk;

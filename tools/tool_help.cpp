@@ -17,7 +17,8 @@ const char* const ManualBody = R"(
 DESCRIPTION
   Reads, writes and changes Vexlin drawings (.pol polygons, .prm prisms) without a window,
   with the editor's own reader, writer, transforms and shape generator. A file is read as the
-  editor opens it: ".prm" at the end of the name means a prism, anything else a polygon.
+  editor opens it: the declaration ("prism{" or "polygon{") gives the kind; where it names
+  neither, ".prm" at the end of the name means a prism, anything else a polygon.
 
 COMMANDS
   info FILE [--points]
@@ -40,17 +41,22 @@ COMMANDS
   transform IN OUT [--center] [--flip] [--rotate DEG] [--scale F] [drawing options]
       Reads IN, applies the transforms in the order given and writes OUT: --center moves the
       drawing's mean point to the origin, --flip mirrors it top to bottom, --rotate turns it
-      DEG degrees about the origin, --scale scales it by F about the origin.
+      DEG degrees about the origin, --scale scales it by F about the origin. F must not be 0
+      and must fit single precision. A transform whose result would not be finite leaves
+      the drawing as it is.
 
   scene IN [OUT.pov]
       Writes (to OUT.pov, or to standard output) a small POV-Ray scene that includes IN and
-      shows its object Thing facing the camera, lit and framed: povray +IOUT.pov.
+      shows its object Thing facing the camera, lit and framed: povray +IOUT.pov. Warns on
+      standard error when the drawing has an unfinished set, which POV-Ray refuses in a prism
+      and closes itself in a polygon. A name holding a line break or a double quote cannot
+      be named in a scene and is refused.
 
   render IN OUT.png [--size WxH] [--picture normal|curves|set:K]
       Draws IN as the editor's canvas of that size shows it (default 300x300, at most
       8192 a side) and saves the picture as a PNG, with no display: normal is the grid and
       the outline with its markers, curves every finished set as its spline curve, set:K
-      the curve of set K with its markers and handle lines.
+      the curve of set K with its markers and handle lines. OUT.png must not be IN.
 
   import IN OUT [--name NAME] [--fit] [drawing options]
       Reads the outline of a POV-Ray scene or include file, or of an SVG document (told apart
@@ -83,10 +89,17 @@ DRAWING OPTIONS
   --start H, --end H       prism heights
   --open 0|1, --sturm 0|1
   --remark1 T, --remark2 T, --remark3 T
-                           the three lines at the head of the file, at most 89 characters;
-                           begin them with "//" to keep the file valid scene text
+                           the three lines at the head of the file, at most 89 characters
+                           and no line break; one that does not begin with "//" is written
+                           with "// " before it, so that the file stays valid scene text
   The writer's rules apply: a name without any "." gets ".pol" or ".prm"; a name ending in
   ".pol" or ".prm" is written as that kind. The name written is printed.
+
+SAVING
+  Every file written (drawing, scene, picture) keeps its old content or gets all of the new:
+  the new bytes go to a temporary file beside it, renamed over it once complete; a file whose
+  folder takes no new file, or that has other names (hard links), is rewritten in place. A
+  write-protected file is not replaced, and a value that is not finite is never written.
 
 EXIT STATUS
   0      success

@@ -20,6 +20,12 @@ struct Transform {
     double value;
 };
 
+// The factor travels in single precision, where it must neither overflow nor vanish; and a
+// factor of 0 would be taken as 1, leaving the drawing as it is.
+bool SoundScale(double factor) {
+    return std::fabs(factor) <= FLT_MAX && static_cast<float>(factor) != 0;
+}
+
 bool TakeTransform(const char* name, ToolArguments& args, std::vector<Transform>& transforms) {
     std::string_view option(name);
     if (option == "center" || option == "flip") {
@@ -31,11 +37,12 @@ bool TakeTransform(const char* name, ToolArguments& args, std::vector<Transform>
     if ((option != "rotate" && option != "scale") || !args.Value(text) || !ParseReal(text, value)) {
         return false;
     }
-    // The scale factor travels in single precision.
-    if (option == "scale" && std::fabs(value) > FLT_MAX) {
+    bool rotate = option == "rotate";
+    if (!rotate && !SoundScale(value)) {
         return false;
     }
-    transforms.push_back({option == "rotate" ? Rotate : Scale, value});
+    // Whole turns change nothing; without them a huge angle keeps its precision.
+    transforms.push_back({rotate ? Rotate : Scale, rotate ? std::fmod(value, 360) : value});
     return true;
 }
 

@@ -84,6 +84,24 @@ TEST_F(MouseEditingTest, GesturesThatFindNoPointChangeNothingInAnyMode) {
     }
 }
 
+// A canvas under two pixels wide has no model units for its pixels: no gesture may store or
+// compute with the numbers that are not finite such a pixel would give.
+TEST_F(MouseEditingTest, GesturesOnACanvasWithoutAreaChangeNothingInAnyMode) {
+    AddFinishedSet(canvas, {{0, 0}, {40, 0}, {0, 40}});
+    canvas.splineType = BezierSpline;
+    canvas.OnResize(1, 300);
+    ModelSnapshot before(canvas);
+    for (int mode : AllModes) {
+        SCOPED_TRACE(mode);
+        Select(mode);
+        Press(0, 10);
+        Drag(1, 20);
+        Release(1, 20);
+        Release(0, 20, 3);
+        EXPECT_TRUE(before.Matches(canvas));
+    }
+}
+
 TEST_F(MouseEditingTest, RightReleaseInPointAndTransformModesDoesNothing) {
     AddFinishedSet(canvas, {{0, 0}, {40, 0}, {0, 40}});
     AddOpenPoints(canvas, {{-50, -50}, {-60, -50}, {-60, -60}});

@@ -60,16 +60,15 @@ TEST_F(MouseEditingTest, RotateSetTurnsAboutTheSetCentre) {
                               "PaintLine(163,170,177,170)", "PaintLine(170,177,170,163)"}));
 }
 
-TEST_F(MouseEditingTest, RotateSetOnAnOpenPointTurnsEverythingAboutTheAnchor) {
+TEST_F(MouseEditingTest, RotateSetOnAnOpenPointTurnsNothing) {
     AddFinishedSet(canvas, {{10, 10}, {30, 10}, {30, 30}});
     AddOpenPoints(canvas, {{60, 60}, {90, 60}});
+    ModelSnapshot before(canvas);
     Select(RotateSet);
     Press(Px(90), Px(60));
     EXPECT_EQ(canvas.pickAux, -1);
     Drag(Px(-90), Px(-60));
-    EXPECT_POINT_NEAR(canvas.points[5], -90, -60);
-    EXPECT_POINT_NEAR(canvas.points[0], -10, -10);
-    EXPECT_POINT_NEAR(canvas.points[3], -10, -10);
+    EXPECT_TRUE(before.Matches(canvas));
 }
 
 TEST_F(MouseEditingTest, ScaleAllUsesTheTruncatedRadiusOfThePickedPoint) {
@@ -161,4 +160,35 @@ TEST_F(MouseEditingTest, FlipSetMirrorsTheSetAboutItsCentreLine) {
     dc->Clear();
     Release(Px(40), Px(1));
     EXPECT_EQ(FirstCall(), "Redraw(1,1)");
+}
+
+TEST_F(MouseEditingTest, DragsKeepThePickedPointUnderTheCursorAtAnyScale) {
+    // Two pixels per model unit. Moves go along a line, rotations along the circle that the
+    // picked point can reach: about the set centre, or about the origin.
+    for (int mode : {MovePoint, MoveSet, MoveAll, RotateSet, RotateAll}) {
+        SCOPED_TRACE(mode);
+        RedrawLoggingCanvas wide(nullptr);
+        wide.OnResize(600, 600);
+        AddFinishedSet(wide, {{30, 20}, {70, 20}, {50, 62}});
+        AddFinishedSet(wide, {{-80, -80}, {-40, -80}, {-40, -40}});
+        const Point2 picked = wide.points[1];
+        const Point2 centre = mode == RotateSet ? Point2{50, 34} : Point2{0, 0};
+        editMode = mode;
+        wide.OnMouseDown(wide.PixelX(picked.x), wide.PixelY(picked.y), 1);
+        for (int step = 1; step <= 12; ++step) {
+            Point2 to{picked.x - 7.3 * step, picked.y + 4.1 * step};
+            if (mode == RotateSet || mode == RotateAll) {
+                double x = picked.x - centre.x;
+                double y = picked.y - centre.y;
+                KCanvasPane::RotateAboutOrigin(x, y, 0.45 * step);
+                to = {centre.x + x, centre.y + y};
+            }
+            int px = wide.PixelX(to.x);
+            int py = wide.PixelY(to.y);
+            wide.OnMouseMove(px, py, 1);
+            EXPECT_NEAR(wide.points[1].x, wide.ModelX(px), 1) << "step " << step;
+            EXPECT_NEAR(wide.points[1].y, wide.ModelY(py), 1) << "step " << step;
+        }
+    }
+    editMode = AddPoint;
 }

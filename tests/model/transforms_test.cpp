@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 #include "model/KCanvasPane.h"
@@ -207,4 +208,29 @@ TEST(Transforms, CentreAllLeavesSmallOrCentredDrawingsAlone) {
     centred.CentreAll();
     EXPECT_TRUE(before.Matches(centred));
     EXPECT_EQ(centred.changed, 0) << "nothing moved, nothing to save";
+}
+
+TEST(Transforms, ResultsThatWouldNotBeFiniteChangeNothing) {
+    KCanvasPane canvas(nullptr);
+    AddFinishedSet(canvas, {{1.5e308, 0}, {1.5e308, 1e3}, {1.7e308, 0}});
+    for (int i = 0; i < canvas.pointCount; ++i) {
+        EXPECT_TRUE(std::isfinite(canvas.control1[i].x) && std::isfinite(canvas.control2[i].x))
+            << "handle " << i;
+    }
+    ModelSnapshot before(canvas);
+    const std::function<void(KCanvasPane&)> transforms[] = {
+        [](KCanvasPane& c) { c.RotateRange(0, -1, 45, 0, 0); },
+        [](KCanvasPane& c) { c.ScaleRange(0, c.pointCount, 3e38f, 0); },
+        [](KCanvasPane& c) { c.CentreAll(); },
+        [](KCanvasPane& c) {
+            c.pickIndex = 0;
+            c.pickAux = c.pointCount;
+            c.anchorY = -1e308;
+            c.FlipSetVertical();
+        },
+    };
+    for (const auto& transform : transforms) {
+        transform(canvas);
+        EXPECT_TRUE(before.Matches(canvas)) << "transform " << (&transform - transforms);
+    }
 }

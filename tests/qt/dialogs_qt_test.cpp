@@ -6,8 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QLabel>
 #include <QTimer>
 #include <climits>
 #include <cstdio>
@@ -18,6 +17,7 @@
 #include "toolkit/CommandIds.h"
 #include "toolkit/platform/qt/QtControlPlatform.h"
 #include "toolkit/platform/qt/QtFileChooser.h"
+#include "toolkit/platform/qt/QtOwnerDrawnItem.h"
 #include "toolkit/vFileSelect.h"
 #include "toolkit/vModalDialog.h"
 #include "toolkit/vNoticeDialog.h"
@@ -145,15 +145,79 @@ TEST_F(QtDialogs, ModelessDialogsIgnoreTheirControlsWhileAModalOneIsOpen) {
     EXPECT_TRUE(vDialog::OpenDialogs().empty());
 }
 
+namespace {
+
+// The message is static text on the dialog face, and the icon is drawn in the text colour, not
+// greyed like the disabled label that carries it.
+void ExpectFaceBehindTextAndIconInColour(QWidget* window, QString& shown) {
+    const QImage picture = window->grab().toImage();
+    QLabel* message = window->findChild<QLabel*>();
+    ASSERT_NE(message, nullptr);
+    shown = message->text();
+    const QPoint besideText = message->geometry().topRight() + QPoint(-4, 1);
+    EXPECT_EQ(picture.pixelColor(besideText).rgb(),
+              window->palette().color(QPalette::Button).rgb());
+    QWidget* icon = nullptr;
+    for (QWidget* item : window->findChildren<QWidget*>()) {
+        if (dynamic_cast<QtOwnerDrawnItem*>(item) != nullptr &&
+            (icon == nullptr || item->width() < icon->width())) {
+            icon = item;
+        }
+    }
+    ASSERT_NE(icon, nullptr);
+    const QImage drawn = picture.copy(icon->geometry());
+    const QColor ink = window->palette().color(QPalette::Active, QPalette::WindowText);
+    int inked = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            inked += drawn.pixelColor(x, y).rgb() == ink.rgb() ? 1 : 0;
+        }
+    }
+    EXPECT_GT(inked, 100) << "the icon in full colour";
+}
+
+}  // namespace
+
+TEST_F(QtDialogs, FramesShowEverySideAndBoxesInsideStayClearOfThem) {
+    ControlSpec table[] = {
+        Entry(CtlFrame, 1, 0, ""),
+        {CtlRadioButton, 2, 1, "Linear", nullptr, 0, 1, 1, 0, 0, 0, nullptr},
+        {},
+    };
+    RecordingModeless dialog(nullptr, "Frame");
+    dialog.AddControls(table);
+    dialog.ShowDialog("");
+    QWidget* window = QApplication::topLevelWidgets().value(0);
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        window = top->windowTitle() == "Frame" && top->isVisible() ? top : window;
+    }
+    const QImage picture = window->grab().toImage();
+    const QColor shadow = window->palette().color(QPalette::Dark);
+    const QRect frame = window->findChildren<QWidget*>().value(0)->geometry();
+    auto shadowed = [&](QPoint from, QPoint step) {
+        for (QPoint at = from; frame.contains(at); at += step) {
+            if (picture.pixelColor(at).rgb() == shadow.rgb()) {
+                return true;
+            }
+        }
+        return false;
+    };
+    const QPoint centre = frame.center();
+    EXPECT_TRUE(shadowed(centre, QPoint(0, -1)) && shadowed(centre, QPoint(0, 1)) &&
+                shadowed(centre, QPoint(-1, 0)) && shadowed(centre, QPoint(1, 0)));
+    const QRect radio = Button(window, "Linear")->geometry();
+    EXPECT_EQ(picture.pixelColor(radio.left(), radio.center().y()).rgb(),
+              window->palette().color(QPalette::Button).rgb());
+    dialog.CloseDialog();
+}
+
 TEST_F(QtDialogs, NoticeShowsItsMessageIgnoresEscapeAndClosesOnOk) {
     vNoticeDialog notice(nullptr, "Notice");
     QString shown;
     bool openAfterEscape = false;
     Later([&] {
         QWidget* window = Modal();
-        shown = window->findChild<QLineEdit*>() != nullptr
-                    ? window->findChild<QLineEdit*>()->text()
-                    : window->findChild<QPlainTextEdit*>()->toPlainText();
+        ExpectFaceBehindTextAndIconInColour(window, shown);
         Press(window, Qt::Key_Escape);
         openAfterEscape = window->isVisible();
         Button(window, " OK ")->click();

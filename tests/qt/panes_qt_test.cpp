@@ -23,6 +23,7 @@
 #include "toolkit/vCmd.h"
 #include "toolkit/vCmdWindow.h"
 #include "toolkit/vCommandPane.h"
+#include "toolkit/vDialog.h"
 #include "toolkit/vMenuPane.h"
 
 namespace {
@@ -185,6 +186,24 @@ TEST_F(QtPanes, OnlyTheActiveWindowsPanesShowAroundTheClientArea) {
     EXPECT_TRUE(first.events.empty());
     second.SetControlText(302, "x: 1.000 y: 2.000");
     EXPECT_EQ(secondStatus.FindControl(302)->Text(), "x: 1.000 y: 2.000");
+
+    // Bringing a window to the front activates it with its panes.
+    first.BringToFront();
+    QApplication::processEvents();
+    EXPECT_EQ(vWindow::ActiveWindow(), &first);
+    EXPECT_TRUE(firstBar.Host().PaneVisible());
+
+    // Dialogs are placed from the top-left of the client area, below the command bar.
+    vDialog dialog(&first, "Placed");
+    dialog.AddControls(commandBar);
+    dialog.ShowDialog("");
+    dialog.MoveDialogTo(200, 10);
+    int x, y, width, height;
+    dialog.Host().ScreenRect(x, y, width, height);
+    EXPECT_EQ(QPoint(x, y), mdi->mapToGlobal(QPoint(200, 10)));
+    dialog.CloseDialog();
     app.CloseAppWindow(&first);
     app.CloseAppWindow(&second);
+    EXPECT_EQ(mdi->geometry(), windows.Frame()->ClientArea()->rect())
+        << "with the last window gone the client area has the whole frame again";
 }

@@ -6,6 +6,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBrowser>
 #include <QUrl>
 #include <string>
 #include <vector>
@@ -14,6 +17,8 @@
 #include "toolkit/CommandIds.h"
 #include "toolkit/platform/qt/QtCanvasWidget.h"
 #include "toolkit/platform/qt/QtFrame.h"
+#include "toolkit/platform/qt/QtHelpWindow.h"
+#include "toolkit/platform/qt/QtLook.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
 #include "toolkit/vCanvasPane.h"
 #include "toolkit/vCmdWindow.h"
@@ -112,6 +117,8 @@ TEST_F(QtWindows, FrameWithItsMenuAndAChildShowingTheCanvas) {
         Settle();
         EXPECT_EQ(CanvasOf(window)->size(), QSize(300, 200)) << "client area as requested";
         EXPECT_EQ(Child(window)->windowTitle(), "star.pol");
+        EXPECT_FALSE(Child(window)->windowIcon().isNull()) << "our own icon, not the vendor's";
+        EXPECT_EQ(frame->menuBar()->font().family(), QtLook::DialogFont().family());
         EXPECT_EQ(window->canvas.CanvasWidth(), 300);
         QImage shown = CanvasOf(window)->grab().toImage();
         EXPECT_EQ(window->canvas.redraws, 1);
@@ -141,6 +148,63 @@ TEST_F(QtWindows, FrameWithItsMenuAndAChildShowingTheCanvas) {
     EXPECT_EQ(code, 0);
     EXPECT_EQ(app.commands, Strings{"NULL 32108"});
     EXPECT_EQ(QtFrame::Instance(), nullptr) << "the frame goes after the loop";
+}
+
+TEST_F(QtWindows, FrameStartsMaximisedAndIsRestoredToItsNormalPlace) {
+    RecordingApp app;
+    RunWithSteps(app, [&app] {
+        QtFrame* frame = QtFrame::Instance();
+        Settle();
+        EXPECT_TRUE(frame->isMaximized());
+        app.RestoreFrame();
+        Settle();
+        EXPECT_FALSE(frame->isMaximized());
+        const QRect screen = frame->screen()->availableGeometry();
+        EXPECT_LT(frame->width(), screen.width());
+        EXPECT_TRUE(screen.contains(frame->frameGeometry()));
+        app.QuitApp();
+    });
+}
+
+// Our own help document in a window of its own, beside the frame and not blocking it: its
+// contents page, links, back and forward.
+TEST_F(QtWindows, HelpWindowShowsTheDocumentWithContentsBackAndForward) {
+    RecordingApp app;
+    RunWithSteps(app, [this, &app] {
+        CanvasWindow* window = app.Open("w");
+        const std::string path = VEXLIN_SOURCE_DIR "/tests/qt/data/sample-help.hlp";
+        EXPECT_FALSE(platform.ShowHelp(window->Handle(), "/no/such/help.hlp"));
+        EXPECT_TRUE(platform.ShowHelp(window->Handle(), path.c_str()));
+        QtHelpWindow* help = platform.HelpWindow();
+        Settle();
+        if (help == nullptr) {
+            app.QuitApp();
+            return;
+        }
+        EXPECT_TRUE(help->isVisible());
+        EXPECT_EQ(help->windowTitle(), "Sample Help");
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        QTextBrowser* browser = help->Browser();
+        EXPECT_TRUE(browser->toPlainText().startsWith("Contents"));
+        auto click = [help](const char* text) {
+            for (QPushButton* button : help->findChildren<QPushButton*>()) {
+                if (button->text() == text && button->isEnabled()) {
+                    button->click();
+                }
+            }
+            Settle();
+        };
+        browser->setSource(browser->source().resolved(QUrl("#sets")));
+        click("&Back");
+        EXPECT_EQ(browser->source().fragment(), "");
+        click("&Forward");
+        EXPECT_EQ(browser->source().fragment(), "sets");
+        click("&Contents");
+        EXPECT_EQ(browser->source().fragment(), "");
+        EXPECT_TRUE(platform.ShowHelp(window->Handle(), path.c_str()));
+        EXPECT_EQ(platform.HelpWindow(), help) << "one help window";
+        app.QuitApp();
+    });
 }
 
 TEST_F(QtWindows, FirstPressAfterSwitchingChildrenIsSwallowed) {
@@ -251,6 +315,23 @@ TEST_F(QtWindows, WindowMenuCommandsArrangeTheChildren) {
         frame->MenuCommand(IdCascade);
         Settle();
         EXPECT_FALSE(Child(a)->geometry().intersected(Child(b)->geometry()).isEmpty());
+
+        // Minimised children left anywhere line up along the bottom; the others stay.
+        CanvasWindow* c = app.Open("c", 100, 100);
+        Settle();
+        const QPoint open = Child(c)->pos();
+        for (CanvasWindow* window : {a, b}) {
+            vWindowPlatform::Current().ShowChild(window->Handle(), false);
+            window->MoveWindowTo(50, 60);
+        }
+        frame->MenuCommand(IdArrange);
+        Settle();
+        const int bottom = frame->MdiArea()->viewport()->height();
+        EXPECT_EQ(Child(a)->geometry().bottom() + 1, bottom);
+        EXPECT_EQ(Child(a)->x(), 0);
+        EXPECT_EQ(Child(b)->geometry().bottom() + 1, bottom);
+        EXPECT_EQ(Child(b)->x(), Child(a)->width());
+        EXPECT_EQ(Child(c)->pos(), open);
         app.QuitApp();
     });
 }

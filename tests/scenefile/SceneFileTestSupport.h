@@ -1,7 +1,10 @@
 #pragma once
 
+#include <signal.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
@@ -28,6 +31,26 @@ public:
 
 private:
     std::string _path;
+};
+
+// A file-size limit makes the writes fail part way, as a full disk would.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        _oldHandler = signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &_old);
+        rlimit limit = _old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &_old);
+        signal(SIGXFSZ, _oldHandler);
+    }
+
+private:
+    rlimit _old;
+    sighandler_t _oldHandler;
 };
 
 inline std::string FileText(const std::string& path) {
@@ -76,7 +99,8 @@ inline void FillTwoTriangles(KCanvasPane& canvas) {
     canvas.control1[4] = {-112.5, 37.5};
 }
 
-// A drawing of one or more finished sets made of the given file-unit vertices, each closed.
+// Appends a finished set made of the given file-unit vertices, closed; past the 99th it joins
+// set 99, as the editor merges it.
 inline void AddSet(KCanvasPane& canvas, std::initializer_list<Point2> fileVertices) {
     int first = canvas.pointCount;
     for (const Point2& v : fileVertices) {
@@ -85,5 +109,6 @@ inline void AddSet(KCanvasPane& canvas, std::initializer_list<Point2> fileVertic
     canvas.points[canvas.pointCount] = canvas.points[first];
     canvas.InitBezierHandles();
     ++canvas.pointCount;
-    canvas.setEnds[++canvas.setCount] = canvas.pointCount;
+    canvas.setCount = std::min(canvas.setCount + 1, MaxSets);
+    canvas.setEnds[canvas.setCount] = canvas.pointCount;
 }

@@ -17,7 +17,9 @@
 // in a tiny scene and rendered, with no error and no warning.
 namespace {
 
-enum Drawing { OneSet, SeveralSets, GeneratedShapes };
+// The last two are only written as prisms of each spline: a star whose bezier prism counts more
+// than 500 lines, and 100 triangles of which the last two share set 99.
+enum Drawing { OneSet, SeveralSets, GeneratedShapes, LargeStar, FullSetTable };
 
 void MakeDrawing(KCanvasPane& canvas, Drawing drawing) {
     switch (drawing) {
@@ -36,6 +38,16 @@ void MakeDrawing(KCanvasPane& canvas, Drawing drawing) {
             canvas.GenerateShape(8, 1.5, 10, 0.3, ShapeRanPoly);
             canvas.GenerateShape(5, 1.0, 0, 0.0, ShapeRandom);
             SeedSource::UseClock();
+            break;
+        case LargeStar:
+            canvas.GenerateShape(63, 1.5, 0, 0.5, ShapeStar);
+            break;
+        case FullSetTable:
+            for (int k = 0; k < 100; ++k) {
+                double x = -1.9 + (k % 10) * 0.38;
+                double y = -1.9 + (k / 10) * 0.38;
+                AddSet(canvas, {{x, y}, {x + 0.3, y}, {x, y + 0.3}});
+            }
             break;
     }
 }
@@ -63,11 +75,14 @@ std::string SceneFor(const std::string& include) {
 std::vector<RenderCase> WriteCases(const TempDir& dir) {
     std::vector<RenderCase> cases;
     std::map<std::string, bool> seen;
-    const char* const drawings[] = {"one set", "several sets", "generated shapes"};
-    for (int drawing = OneSet; drawing <= GeneratedShapes; ++drawing) {
+    const char* const drawings[] = {"one set", "several sets", "generated shapes", "large star",
+                                    "full set table"};
+    for (int drawing = OneSet; drawing <= FullSetTable; ++drawing) {
         KCanvasPane canvas(nullptr);
         MakeDrawing(canvas, static_cast<Drawing>(drawing));
-        for (int combination = 0; combination < 2 * 4 * 2 * 2 * 2; ++combination) {
+        bool large = drawing >= LargeStar;
+        for (int count = 0; count < (large ? 4 : 2 * 4 * 2 * 2 * 2); ++count) {
+            int combination = large ? 1 + 2 * count : count;
             int kind = combination & 1;
             canvas.splineType = (combination >> 1) & 3;
             canvas.sweepType = (combination >> 3) & 1;

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <cmath>
 #include <cstring>
+#include <functional>
 #include <string>
 
 #include "model/EditState.h"
@@ -237,27 +237,50 @@ TEST_F(SceneWriterTest, FileThatCannotBeCreatedFails) {
     EXPECT_EQ(std::string(fileName), dir.File("missing/shape.prm"));
     EXPECT_EQ(shapeKind, Prism);
     EXPECT_EQ(canvas.changed, 1);
+
+    // No name, or a folder's: nothing hidden such as ".prm" is made.
+    for (std::string name : {std::string(), dir.Path() + "/"}) {
+        std::snprintf(fileName, sizeof fileName, "%s", name.c_str());
+        EXPECT_FALSE(canvas.WriteSceneFile(fileName, 1)) << name;
+        EXPECT_EQ(std::string(fileName), name);
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
 }
 
-// A file-size limit makes the writes fail part way, as a full disk would.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        _oldHandler = signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &_old);
-        rlimit limit = _old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
+TEST_F(SceneWriterTest, ValuesThatAreNotFiniteAreNeverWritten) {
+    AddSet(canvas, {{0, 0}, {1, 0}, {0, 1}});
+    std::string before = Write("keep.prm", 1);
+    ASSERT_TRUE(written);
+    const std::function<void(KCanvasPane&)> spoilers[] = {
+        [](KCanvasPane& c) { c.points[1].x = INFINITY; },
+        [](KCanvasPane& c) {
+            c.splineType = QuadraticSpline;
+            c.control1[0].y = NAN;
+        },
+        [](KCanvasPane& c) {
+            c.splineType = BezierSpline;
+            c.control2[2].x = -INFINITY;
+        },
+        [](KCanvasPane& c) { c.prismEnd = NAN; },
+    };
+    for (const auto& spoil : spoilers) {
+        KCanvasPane spoilt(nullptr);
+        AddSet(spoilt, {{0, 0}, {1, 0}, {0, 1}});
+        spoil(spoilt);
+        spoilt.changed = 1;
+        EXPECT_FALSE(spoilt.WriteSceneFile(fileName, 1)) << (&spoil - spoilers);
+        EXPECT_EQ(spoilt.changed, 1);
+        EXPECT_EQ(FileText(fileName), before);
     }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &_old);
-        signal(SIGXFSZ, _oldHandler);
-    }
+}
 
-private:
-    rlimit _old;
-    sighandler_t _oldHandler;
-};
+TEST_F(SceneWriterTest, RemarksAreWrittenAsOneLineCommentsEach) {
+    // Empty stays empty; text that does not start as a comment becomes one.
+    canvas.SetRemarks("plain {", "", "  // indented");
+    EXPECT_EQ(Write("a.pol", 0).rfind(CrLf({"// plain {", "", "//   // indented"}), 0), 0u);
+    canvas.SetRemarks("x // y", "two\r\nlines", "//");
+    EXPECT_EQ(Write("b.pol", 0).rfind(CrLf({"// x // y", "// two  lines", "//"}), 0), 0u);
+}
 
 TEST_F(SceneWriterTest, FailedWriteReportsFailureAndKeepsThePreviousFile) {
     AddSet(canvas, {{0, 0}, {1, 0}, {0, 1}});

@@ -29,12 +29,15 @@ public:
     int placedY = -1;
     int placedHeight = -1;
     int focusReturns = 0;
-    // Where the calls go when the window is destroyed.
+    // Where the calls and then the items' texts go when the window is destroyed.
     std::vector<std::string>* log = nullptr;
 
     ~FakeControlHost() override {
         if (log != nullptr) {
             log->insert(log->end(), calls.begin(), calls.end());
+            for (const auto& item : items) {
+                log->push_back("Text " + item.second.text);
+            }
         }
     }
 

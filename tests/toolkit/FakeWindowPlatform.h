@@ -90,6 +90,10 @@ public:
     void WarningBox(const char* caption, const char* text) override {
         warnings.push_back(std::string(caption) + ": " + text);
     }
+    bool ShowHelp(vHandle, const char* path) override {
+        helpShown.push_back(path);
+        return helpShows;
+    }
 
     // The user's side.
     vWindowEvents& Events(vHandle child) { return *children.at(Index(child) - 1).events; }
@@ -125,6 +129,8 @@ public:
     std::map<int, std::pair<int, TimerCallback>> timers;
     int lastTimer = 0;
     std::vector<std::string> warnings;
+    std::vector<std::string> helpShown;
+    bool helpShows = true;
 
 private:
     static vHandle Handle(size_t index) { return reinterpret_cast<vHandle>(index); }

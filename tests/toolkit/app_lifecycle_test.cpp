@@ -6,6 +6,7 @@
 
 #include "FakeWindowPlatform.h"
 #include "toolkit/CommandIds.h"
+#include "toolkit/ProgramPaths.h"
 #include "toolkit/vApp.h"
 #include "toolkit/vAppWinInfo.h"
 #include "toolkit/vCmdWindow.h"
@@ -231,7 +232,8 @@ TEST_F(AppLifecycle, StartupResultEndsTheProgramBeforeTheLoop) {
     });
     EXPECT_EQ(code, 3);
     EXPECT_EQ(platform.loopsRun, 0);
-    EXPECT_EQ(seen, (std::vector<std::string>{"/usr/bin/Vexlin", "star.pol"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{ProgramPaths::Executable(), "star.pol"}))
+        << "the program's full path, not what it was started as";
     EXPECT_EQ(app.DefaultWidth(), 950) << "frame width less 50";
     EXPECT_EQ(app.DefaultHeight(), 500) << "frame height less 200";
 

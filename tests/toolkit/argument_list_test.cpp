@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/ProgramPaths.h"
 #include "toolkit/vArgumentList.h"
 
 namespace {
@@ -90,4 +91,47 @@ TEST(ArgumentList, KeepsAtMostFortyEightArguments) {
     given.SetFromArgv(static_cast<int>(argv.size()), argv.data());
     EXPECT_EQ(given.Argc(), 49);
     EXPECT_EQ(given.Arg(49), nullptr);
+}
+
+TEST(ArgumentList, EntryZeroBecomesTheProgramPathWhenItFits) {
+    const std::string longest(vArgumentList::MaxProgramPath, 'p');
+    const struct {
+        int argc;
+        std::string path;
+        const char* expected;
+    } cases[] = {
+        {2, "/usr/bin/Vexlin", "/usr/bin/Vexlin"},
+        {0, "/usr/bin/Vexlin", "/usr/bin/Vexlin"},
+        {2, "", "Vexlin"},
+        {2, longest, longest.c_str()},
+        {2, longest + "p", "Vexlin"},
+    };
+    const char* argv[] = {"Vexlin", "star.pol"};
+    for (const auto& c : cases) {
+        vArgumentList list;
+        list.SetFromArgv(c.argc, argv);
+        list.SetProgramPath(c.path);
+        EXPECT_STREQ(list.Arg(0), c.expected) << c.path;
+        EXPECT_EQ(list.Argc(), c.argc > 0 ? c.argc : 1);
+        EXPECT_EQ(list.Argv()[list.Argc()], nullptr);
+    }
+}
+
+TEST(ProgramPaths, FoldersAndJoins) {
+    const struct {
+        const char* path;
+        const char* folder;
+    } folders[] = {{"/usr/bin/Vexlin", "/usr/bin"}, {"/Vexlin", "/"}, {"Vexlin", ""}, {"", ""}};
+    for (const auto& c : folders) {
+        EXPECT_EQ(ProgramPaths::FolderOf(c.path), c.folder) << c.path;
+    }
+    EXPECT_EQ(ProgramPaths::Join("/usr", "share"), "/usr/share");
+    EXPECT_EQ(ProgramPaths::Join("/", "share"), "/share");
+    EXPECT_EQ(ProgramPaths::Join("", "Vexlin.hlp"), "Vexlin.hlp");
+
+    const std::string program = ProgramPaths::Executable();
+    ASSERT_EQ(program.front(), '/');
+    EXPECT_EQ(program.substr(program.rfind('/')), "/test_toolkit");
+    EXPECT_EQ(ProgramPaths::DataFolder(),
+              ProgramPaths::FolderOf(ProgramPaths::ExecutableFolder()) + "/share/vexlin");
 }

@@ -8,6 +8,8 @@
 #include "RecordingContainer.h"
 #include "toolkit/CommandIds.h"
 #include "toolkit/vCmd.h"
+#include "toolkit/vCmdWindow.h"
+#include "toolkit/vCommandPane.h"
 
 namespace {
 
@@ -174,6 +176,15 @@ TEST(TextEntries, GetControlTextHonoursTheBufferLength) {
     EXPECT_STREQ(buffer, "");
     dialog.SetControlText(5, "new text");
     EXPECT_EQ(dialog.GetControlText(5, buffer, sizeof buffer), 7);
+
+    // A window answers for the text entries of its panes with the same count.
+    vCommandPane bar(table);
+    vCmdWindow window("w");
+    window.AttachPane(&bar);
+    EXPECT_EQ(window.GetControlText(5, buffer, 4), 3);
+    EXPECT_STREQ(buffer, "hel");
+    EXPECT_EQ(window.GetControlText(77, buffer, sizeof buffer), 0);
+    EXPECT_STREQ(buffer, "");
 }
 
 TEST(BoxedLabels, CaptionsOfEightyCharactersOrMoreShowQuestionMarks) {

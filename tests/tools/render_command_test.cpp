@@ -29,9 +29,9 @@ protected:
     }
     void TearDown() override { std::system(("rm -rf '" + dir + "'").c_str()); }
 
-    int Tool(const std::string& arguments) {
-        std::string command = VEXLIN_BINARY_DIR "/tools/vexlin-tool render " + arguments + " > '" +
-                              dir + "/out' 2> '" + dir + "/err'";
+    int Tool(const std::string& arguments, const std::string& before = "") {
+        std::string command = before + VEXLIN_BINARY_DIR "/tools/vexlin-tool render " + arguments +
+                              " > '" + dir + "/out' 2> '" + dir + "/err'";
         int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
@@ -91,4 +91,15 @@ TEST_F(RenderCommand, RefusesBadArgumentsAndReportsReadAndWriteFailures) {
     EXPECT_EQ(Tool("'" + input + "' " + out + " --picture set:2"), 64) << "one set only";
     EXPECT_EQ(Tool("'" + dir + "/missing.pol' " + out), 1);
     EXPECT_EQ(Tool("'" + input + "' '" + dir + "/no/such/dir.png'"), 6);
+    EXPECT_EQ(Tool("'" + input + "' '" + input + "'"), 64) << "the output is the input";
+}
+
+TEST_F(RenderCommand, AFailedSaveKeepsTheOldPicture) {
+    std::string out = dir + "/kept.png";
+    ASSERT_EQ(Tool("'" + input + "' '" + out + "'"), 0);
+    QImage old = Saved(out);
+    // Files may hold no more than 1 KB: the larger picture cannot be written.
+    EXPECT_EQ(Tool("'" + input + "' '" + out + "' --size 800x800", "ulimit -f 2; trap '' XFSZ; "),
+              6);
+    EXPECT_EQ(Saved(out), old);
 }

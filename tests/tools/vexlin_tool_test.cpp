@@ -86,6 +86,10 @@ TEST_F(VexlinToolTest, UsageAndHelp) {
         {{"shape", "out.pol", "--style", "star", "--canvas", "300"}},
         {{"shape", "out.pol", "--style", "star", "--seed", "-1"}},
         {{"transform", "a.pol", "b.pol", "--scale", "1e300"}},
+        {{"transform", "a.pol", "b.pol", "--scale", "0"}},
+        {{"transform", "a.pol", "b.pol", "--scale", "1e-50"}},
+        {{"transform", "a.pol", "b.pol", "--rotate", "nan"}},
+        {{"convert", "a.pol", "b.pol", "--remark1", "// two\nlines"}},
         {{"scene"}},
     };
     for (const Case& c : cases) {
@@ -130,6 +134,7 @@ TEST_F(VexlinToolTest, ReadFailuresExitWithTheResultAndItsNotice) {
         {"nobrace.pol", "//\nno\n", 2, "{ NOT found\n"},
         {"header.prm", "#declare Thing=prism{\n0,1\n}\n", 3, "Prm Data BAD\n"},
         {"body.pol", "#declare Thing=polygon{\n1\n<x>\n}\n", 4, "Error in body of data\n"},
+        {"huge.pol", "#declare Thing=polygon{\n1\n<1e307,0>\n}\n", 4, "Error in body of data\n"},
         {"control.prm", "#declare Thing=prism{\ncubic_spline\n0,1,4\n<>\n}\n", 5,
          "Spline/Sweep Not right\n"},
     };
@@ -282,6 +287,45 @@ TEST_F(VexlinToolTest, TransformAppliesInTheOrderGiven) {
         std::string text = FileText(File("out.pol"));
         EXPECT_NE(text.find(c.firstPoints), std::string::npos) << c.transforms[0] << "\n" << text;
     }
+}
+
+TEST_F(VexlinToolTest, TransformsOfHugeDrawingsNeverWriteInfinities) {
+    const char* huge =
+        "#declare Thing=polygon{\n4\n<2e306,1e306>\n<-2e306,2e306>\n<2.2e306,-2e306>\n"
+        "<2e306,1e306>\n}\n";
+    Put("huge.pol", huge);
+    for (const char* transform : {"--center", "--rotate", "--scale"}) {
+        std::vector<std::string> args = {"transform", "huge.pol", "out.pol", transform};
+        if (transform != std::string("--center")) {
+            args.push_back(transform == std::string("--scale") ? "3e38" : "45");
+        }
+        ToolRun run = Run(args);
+        EXPECT_TRUE(run.status == 0 || run.status == 6) << transform << " " << run.status;
+        std::string text = FileText(File("out.pol"));
+        EXPECT_EQ(text.find("inf"), std::string::npos) << transform << "\n" << text;
+        EXPECT_EQ(text.find("nan"), std::string::npos) << transform << "\n" << text;
+        EXPECT_EQ(Run({"info", "out.pol"}).status, 0) << transform;
+    }
+}
+
+TEST_F(VexlinToolTest, SceneNamesOnlyWhatItCanQuoteAndWarnsOfUnfinishedSets) {
+    Put("open.pol", "#declare Thing=polygon{\n4\n<0,0>\n<1,0>\n<0,1>\n<0,0>\n<1,1>\n}\n");
+    ToolRun run = Run({"scene", "open.pol"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "Warning: the drawing has an unfinished set\n");
+    for (const char* name : {"new\nline.pol", "quote\".pol"}) {
+        Put(name, Square);
+        run = Run({"scene", name});
+        EXPECT_EQ(run.status, 64) << name;
+        EXPECT_EQ(run.out, "") << name;
+    }
+    // A long path is written whole.
+    std::string folder = std::string(200, 'f') + "/" + std::string(200, 'g');
+    std::filesystem::create_directories(File(folder));
+    Put(folder + "/square.pol", Square);
+    run = Run({"scene", folder + "/square.pol", "view.pov"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(FileText(File("view.pov")).find(folder + "/square.pol\""), std::string::npos);
 }
 
 TEST_F(VexlinToolTest, SceneRendersTheDrawing) {

@@ -40,6 +40,10 @@ int vWindowPlatform::StartTimer(int, TimerCallback) {
 
 void vWindowPlatform::WarningBox(const char*, const char*) {}
 
+bool vWindowPlatform::ShowHelp(vHandle, const char*) {
+    return false;
+}
+
 uint32_t vWindowPlatform::SystemColor(SystemColour which) {
     switch (which) {
         case ColourButtonShadow:

@@ -23,7 +23,10 @@ public:
     // A width or height of 0 lets the platform choose. False when the frame cannot be made.
     virtual bool CreateFrame(const char* caption, int width, int height, vFrameEvents* events);
     virtual void FrameSize(int& width, int& height);
+    // Shows the frame maximised, as it starts.
     virtual void ShowFrame() {}
+    // Gives a maximised frame its normal size and place again.
+    virtual void RestoreFrame() {}
     virtual void DestroyFrame() {}
     virtual void ArrangeChildren(Arrangement how) { (void)how; }
 
@@ -60,6 +63,9 @@ public:
     virtual int StartTimer(int milliseconds, TimerCallback callback);
     virtual void StopTimer(int id) { (void)id; }
     virtual void WarningBox(const char* caption, const char* text);
+    // Shows a help document at its contents page in a help window that stays open beside the
+    // program; the owner is the window that asked. False when the document cannot be shown.
+    virtual bool ShowHelp(vHandle owner, const char* path);
     // Packed 0xRRGGBB colours of the desktop theme.
     virtual uint32_t SystemColor(SystemColour which);
 

@@ -15,6 +15,7 @@
 #include "toolkit/DialogUnits.h"
 #include "toolkit/platform/qt/QtDialogWindow.h"
 #include "toolkit/platform/qt/QtFrame.h"
+#include "toolkit/platform/qt/QtLook.h"
 #include "toolkit/platform/qt/QtOwnedCheck.h"
 #include "toolkit/platform/qt/QtOwnerDrawnItem.h"
 #include "toolkit/platform/qt/QtPaneWidget.h"
@@ -45,13 +46,6 @@ constexpr int kComboHeight = 14;
 
 }  // namespace
 
-QFont QtControlHost::DialogFont() {
-    // 8-point dialog metrics: about 6 pixels a character and 13 a line.
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(10);
-    return font;
-}
-
 QtControlHost::QtControlHost(const DialogTemplate& description, vControlSink* sink, bool pane)
     : _sink(sink) {
     QtFrame* frame = QtFrame::Instance();
@@ -63,9 +57,15 @@ QtControlHost::QtControlHost(const DialogTemplate& description, vControlSink* si
         dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
         _window = dialog;
     }
-    _window->setFont(DialogFont());
-    // The dialog-unit widths leave the room of a small box beside the caption.
-    _window->setStyleSheet(QStringLiteral("QCheckBox, QRadioButton { spacing: 2px; }"));
+    _window->setFont(QtLook::DialogFont());
+    // Frames, static text and the window itself share the button face.
+    QPalette face = _window->palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    _window->setPalette(face);
+    // The dialog-unit widths leave the room of a small box beside the caption, and a little
+    // more so that a box placed just inside a frame does not touch its edge.
+    _window->setStyleSheet(
+        QStringLiteral("QCheckBox, QRadioButton { spacing: 2px; margin-left: 2px; }"));
     const QRect size = ItemRect(0, 0, description.Width(), description.Height());
     _window->setFixedSize(size.width(), size.height());
     _items.assign(description.ItemCount() + 1, nullptr);
@@ -111,12 +111,9 @@ QWidget* QtControlHost::MakeControl(const DialogItem& item, int number) {
     QWidget* widget = nullptr;
     const unsigned style = item.style;
     switch (item.itemClass) {
-        case ItemStatic: {
-            auto* label = new QLabel(Text(item.text.c_str()), _window);
-            label->setWordWrap(false);
-            widget = label;
+        case ItemStatic:
+            widget = MakeStaticText(Qt::AlignLeft | Qt::AlignTop, false);
             break;
-        }
         case ItemButton:
             if (style & StyleOwnerDraw) {
                 auto* owned = new QtOwnerDrawnItem(_window, _sink, number);
@@ -154,9 +151,11 @@ QWidget* QtControlHost::MakeControl(const DialogItem& item, int number) {
                     text->document()->setDocumentMargin(0);
                     widget = text;
                 } else {
-                    auto* line = new QLineEdit(_window);
-                    line->setReadOnly(true);
-                    line->setFrame((style & StyleBorder) != 0);
+                    // A line edit would show it in an entry's white box: one line of read-only
+                    // text is static text on the dialog face that can still be selected.
+                    QLabel* line = MakeStaticText(Qt::AlignLeft | Qt::AlignVCenter,
+                                                  (style & StyleBorder) != 0);
+                    line->setTextInteractionFlags(Qt::TextSelectableByMouse);
                     widget = line;
                 }
             } else {
@@ -207,6 +206,15 @@ QWidget* QtControlHost::MakeControl(const DialogItem& item, int number) {
     return widget;
 }
 
+QLabel* QtControlHost::MakeStaticText(Qt::Alignment alignment, bool border) {
+    auto* label = new QLabel(_window);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(false);
+    label->setAlignment(alignment);
+    label->setFrameStyle(border ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+    return label;
+}
+
 QWidget* QtControlHost::ItemWidget(int item) const {
     return item > 0 && item < static_cast<int>(_items.size()) ? _items[item] : nullptr;
 }
@@ -214,7 +222,7 @@ QWidget* QtControlHost::ItemWidget(int item) const {
 void QtControlHost::SetItemText(int item, const char* text) {
     QWidget* widget = ItemWidget(item);
     if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(Text(text));
+        label->setText(PlainText(text));
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(Text(text));
     } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {

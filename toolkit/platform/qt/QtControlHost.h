@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QLabel>
 #include <QPointer>
 #include <QWidget>
 #include <vector>
@@ -47,11 +48,9 @@ public:
     // The control of an item number, or null.
     QWidget* ItemWidget(int item) const;
 
-    // The dialog font, chosen to fit the dialog-unit grid.
-    static QFont DialogFont();
-
 private:
     QWidget* MakeControl(const DialogItem& item, int number);
+    QLabel* MakeStaticText(Qt::Alignment alignment, bool border);
     void Notify(int number, int code);
 
     QPointer<QWidget> _window;

@@ -144,3 +144,21 @@ void QtFrame::FilesDropped(const QList<QUrl>& urls) {
         }
     }
 }
+
+void QtFrame::ArrangeMinimised() {
+    const QSize area = _mdi->viewport()->size();
+    int x = 0;
+    int bottom = area.height();
+    for (QMdiSubWindow* child : _mdi->subWindowList(QMdiArea::CreationOrder)) {
+        if (!child->isMinimized()) {
+            continue;
+        }
+        const QSize size = child->size();
+        if (x > 0 && x + size.width() > area.width()) {
+            x = 0;
+            bottom -= size.height();
+        }
+        child->move(x, bottom - size.height());
+        x += size.width();
+    }
+}

@@ -37,6 +37,9 @@ public:
     void ForgetChild(QtSubWindow* child);
     // Reports each local file of a drop to the toolkit.
     void FilesDropped(const QList<QUrl>& urls);
+    // Lines the minimised children up along the bottom of the client area, left to right, in
+    // rows from the bottom up.
+    void ArrangeMinimised();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

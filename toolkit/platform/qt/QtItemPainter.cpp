@@ -2,17 +2,19 @@
 
 QtItemPainter::QtItemPainter(QWidget* widget) : _widget(widget), _painter(widget) {}
 
+// Frames and icons are disabled only so that they take no input: their shades are never greyed.
 QColor QtItemPainter::Colour(vShade shade) const {
     const QPalette& palette = _widget->palette();
+    const QColor face = palette.color(QPalette::Active, QPalette::Button);
     switch (shade) {
         case ShadeFace:
-            return palette.color(QPalette::Button);
+            return face;
         case ShadeShadow:
-            return palette.color(QPalette::Dark);
+            return palette.color(QPalette::Active, QPalette::Dark);
         case ShadeHighlight: {
             // A highlight that matches the face would vanish: white instead.
-            const QColor light = palette.color(QPalette::Light);
-            return light == palette.color(QPalette::Button) ? QColor(Qt::white) : light;
+            const QColor light = palette.color(QPalette::Active, QPalette::Light);
+            return light == face ? QColor(Qt::white) : light;
         }
         case ShadeWhite:
             return Qt::white;
@@ -51,7 +53,7 @@ void QtItemPainter::Icon(int x, int y, const vIcon& icon) {
         return;
     }
     const int stride = (icon.width + 7) / 8;
-    _painter.setPen(QPen(_widget->palette().color(QPalette::ButtonText), 1));
+    _painter.setPen(QPen(_widget->palette().color(QPalette::Active, QPalette::WindowText), 1));
     for (int row = 0; row < icon.height; ++row) {
         for (int column = 0; column < icon.width; ++column) {
             if (icon.pixels[row * stride + column / 8] & (0x80 >> (column % 8))) {

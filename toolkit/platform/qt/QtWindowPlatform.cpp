@@ -9,6 +9,7 @@
 
 #include "toolkit/platform/qt/QtCanvasWidget.h"
 #include "toolkit/platform/qt/QtFrame.h"
+#include "toolkit/platform/qt/QtLook.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
 
 namespace {
@@ -27,13 +28,16 @@ uint32_t Packed(const QColor& colour) {
 
 }  // namespace
 
-QtWindowPlatform::QtWindowPlatform() = default;
+QtWindowPlatform::QtWindowPlatform() {
+    QtLook::Apply();
+}
 
 QtWindowPlatform::~QtWindowPlatform() {
     for (auto& timer : _timers) {
         delete timer.second;
     }
     DestroyFrame();
+    delete _help;
     for (QMenu* menu : _menus) {
         delete menu;
     }
@@ -46,7 +50,12 @@ bool QtWindowPlatform::CreateFrame(const char* caption, int width, int height,
     if (width > 0 && height > 0) {
         _frame->resize(width, height);
     } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        _frame->resize(screen->availableGeometry().size());
+        // The normal size and place the frame is restored to: three quarters of the screen,
+        // in its middle.
+        const QRect screenArea = screen->availableGeometry();
+        QRect normal(QPoint(), screenArea.size() * 3 / 4);
+        normal.moveCenter(screenArea.center());
+        _frame->setGeometry(normal);
     }
     return true;
 }
@@ -62,6 +71,12 @@ void QtWindowPlatform::ShowFrame() {
     }
 }
 
+void QtWindowPlatform::RestoreFrame() {
+    if (_frame) {
+        _frame->showNormal();
+    }
+}
+
 void QtWindowPlatform::DestroyFrame() {
     delete _frame;
     _frame = nullptr;
@@ -71,10 +86,16 @@ void QtWindowPlatform::ArrangeChildren(Arrangement how) {
     if (!_frame) {
         return;
     }
-    if (how == ArrangeTile) {
-        _frame->MdiArea()->tileSubWindows();
-    } else if (how == ArrangeCascade) {
-        _frame->MdiArea()->cascadeSubWindows();
+    switch (how) {
+        case ArrangeTile:
+            _frame->MdiArea()->tileSubWindows();
+            break;
+        case ArrangeCascade:
+            _frame->MdiArea()->cascadeSubWindows();
+            break;
+        case ArrangeIcons:
+            _frame->ArrangeMinimised();
+            break;
     }
 }
 
@@ -247,6 +268,16 @@ void QtWindowPlatform::StopTimer(int id) {
 void QtWindowPlatform::WarningBox(const char* caption, const char* text) {
     QMessageBox box(QMessageBox::Warning, Text(caption), Text(text), QMessageBox::Ok, _frame);
     box.exec();
+}
+
+// One help window for the program, over the frame (it goes with it); asking again brings it
+// back at the contents.
+bool QtWindowPlatform::ShowHelp(vHandle owner, const char* path) {
+    (void)owner;
+    if (!_help) {
+        _help = new QtHelpWindow(_frame);
+    }
+    return _help->OpenContents(Text(path));
 }
 
 uint32_t QtWindowPlatform::SystemColor(SystemColour which) {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <map>
 #include <set>
 
+#include "toolkit/platform/qt/QtHelpWindow.h"
 #include "toolkit/platform/vWindowPlatform.h"
 
 class QMenu;
@@ -22,6 +24,7 @@ public:
     bool CreateFrame(const char* caption, int width, int height, vFrameEvents* events) override;
     void FrameSize(int& width, int& height) override;
     void ShowFrame() override;
+    void RestoreFrame() override;
     void DestroyFrame() override;
     void ArrangeChildren(Arrangement how) override;
 
@@ -49,14 +52,18 @@ public:
     int StartTimer(int milliseconds, TimerCallback callback) override;
     void StopTimer(int id) override;
     void WarningBox(const char* caption, const char* text) override;
+    bool ShowHelp(vHandle owner, const char* path) override;
     uint32_t SystemColor(SystemColour which) override;
 
     QtFrame* Frame() const { return _frame; }
+    // The help window once help was asked for and while it exists.
+    QtHelpWindow* HelpWindow() const { return _help; }
     // The menu a handle stands for, if this platform made it and it still exists.
     QMenu* MenuOf(vHandle handle) const;
 
 private:
     QtFrame* _frame = nullptr;
+    QPointer<QtHelpWindow> _help;
     std::set<QMenu*> _menus;
     std::map<int, QTimer*> _timers;
     int _lastTimerId = 0;
