@@ -1,13 +1,10 @@
 // The editor's start-up: the first window, the frame restored, the settings read and the file
 // named on the command line opened.
-#include <unistd.h>
-
-#include <climits>
-
 #include <string>
 
 #include "app/KryApp.h"
 #include "app/KryCmdWindow.h"
+#include "toolkit/ProgramPaths.h"
 
 namespace {
 
@@ -15,16 +12,12 @@ constexpr int FirstWindowSize = 300;
 
 // Reading the settings changes the working directory, so a relative name is tied to the
 // directory the editor was started from first.
-std::string AbsoluteName(const char* name) {
-    if (name[0] == '/') {
+std::string AbsoluteName(const std::string& name) {
+    const std::string directory = ProgramPaths::WorkingDirectory();
+    if (name.empty() || name[0] == '/' || directory.empty()) {
         return name;
     }
-    std::string directory(PATH_MAX, '\0');
-    if (getcwd(directory.data(), directory.size()) == nullptr) {
-        return name;
-    }
-    directory.resize(std::char_traits<char>::length(directory.c_str()));
-    return directory + "/" + name;
+    return ProgramPaths::Join(directory, name);
 }
 
 }  // namespace
@@ -38,9 +31,9 @@ int OnAppStart(int argc, char** argv) {
     if (window == nullptr) {
         return 1;
     }
-    // FIXME: restore the frame from its maximised start once the toolkit offers the call.
+    theApp->RestoreFrame();
     const std::string typed = argc > 1 ? argv[1] : "";
-    const std::string absolute = argc > 1 ? AbsoluteName(argv[1]) : "";
+    const std::string absolute = AbsoluteName(typed);
     window->LoadSettings();
     if (argc > 1) {
         window->OpenFile(absolute.c_str(), typed.c_str());

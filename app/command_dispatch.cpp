@@ -8,6 +8,7 @@
 #include "model/KCanvasPane.h"
 #include "toolkit/CommandIds.h"
 #include "toolkit/vApp.h"
+#include "toolkit/vHelpViewer.h"
 #include "toolkit/vNoticeDialog.h"
 
 namespace {
@@ -215,5 +216,6 @@ void KryCmdWindow::ShowAbout() {
 }
 
 void KryCmdWindow::ShowHelp() {
-    // FIXME: open "Vexlin.hlp" at its contents page once the toolkit has a help viewer.
+    vHelpViewer help(this);
+    help.ShowContents("Vexlin.hlp");
 }

@@ -2,7 +2,6 @@
 // dialogs start with the prism filter.
 #include <unistd.h>
 
-#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -11,28 +10,18 @@
 #include "app/KryCmdWindow.h"
 #include "app/ProgramState.h"
 #include "scenefile/FileReplace.h"
+#include "toolkit/ProgramPaths.h"
 
 namespace {
 
 constexpr const char* kSettingsName = "Vexlin.ini";
 
-// The folder of the running executable, or empty when it cannot be found.
-std::string ExecutableFolder() {
-    char path[PATH_MAX];
-    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length <= 0) {
-        return std::string();
-    }
-    const std::string executable(path, static_cast<size_t>(length));
-    const size_t slash = executable.rfind('/');
-    return slash == std::string::npos ? std::string() : executable.substr(0, slash);
-}
-
 // A path that does not fit the buffer is left empty rather than cut, so that no other file is
 // ever read or replaced in its place.
 void BuildSettingsPath() {
-    const std::string folder = settingsFolder.empty() ? ExecutableFolder() : settingsFolder;
-    const std::string path = folder + "/" + kSettingsName;
+    const std::string folder =
+        settingsFolder.empty() ? ProgramPaths::ExecutableFolder() : settingsFolder;
+    const std::string path = ProgramPaths::Join(folder, kSettingsName);
     if (folder.empty() || path.size() >= sizeof settingsPath) {
         settingsPath[0] = '\0';
         return;

@@ -3,6 +3,10 @@
 #include "dialogs/KryDialog.h"
 #include "dialogs/RemsDialog.h"
 #include "toolkit/CommandIds.h"
+#include "toolkit/platform/qt/QtHelpWindow.h"
+
+#include <QLineEdit>
+#include <QTextBrowser>
 
 namespace {
 
@@ -237,5 +241,25 @@ TEST_F(Commands, MouseEventsShowPositionAndCounts) {
         window.canvas->OnMouseMotion(225, 75);
         EXPECT_EQ(Field(window, 2029), "1.000000");
         EXPECT_EQ(Field(window, 2030), "1.000000");
+    });
+}
+
+TEST_F(Commands, HelpOpensTheProgramsDocumentOrSaysWhereItLooked) {
+    RunWithSettings([&](KryCmdWindow& window) {
+        ModalAnswers answers;
+        Choose(window, 2032);
+        ASSERT_EQ(answers.Messages().size(), 1u);
+        EXPECT_EQ(answers.Messages()[0].rfind("The help file \"Vexlin.hlp\" was not found.", 0),
+                  0u);
+        std::filesystem::copy_file(VEXLIN_SOURCE_DIR "/help/Vexlin.hlp", work + "/Vexlin.hlp");
+        Choose(window, 2032);
+        EXPECT_EQ(answers.seen.size(), 1u);
+        const QtHelpWindow* help = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            help = help != nullptr ? help : qobject_cast<QtHelpWindow*>(widget);
+        }
+        ASSERT_NE(help, nullptr);
+        EXPECT_TRUE(help->isVisible());
+        EXPECT_TRUE(help->Browser()->toPlainText().contains("A first drawing: a triangle prism"));
     });
 }

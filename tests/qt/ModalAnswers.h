@@ -2,7 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QLineEdit>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <deque>
@@ -60,14 +60,14 @@ private:
         answer(dialog);
     }
 
-    // A message of several lines shows in a plain text box, one of a single line in a read-only
-    // line.
+    // A message of several lines shows in a read-only text view, one of a single line as static
+    // text that can be selected.
     static std::string MessageOf(QWidget* dialog) {
         if (const auto* text = dialog->findChild<QPlainTextEdit*>()) {
             return text->toPlainText().toStdString();
         }
-        for (const QLineEdit* line : dialog->findChildren<QLineEdit*>()) {
-            if (line->isReadOnly()) {
+        for (const QLabel* line : dialog->findChildren<QLabel*>()) {
+            if (line->textInteractionFlags() & Qt::TextSelectableByMouse) {
                 return line->text().toStdString();
             }
         }
