@@ -7,6 +7,9 @@
 #                       no notice opens and the build's settings stay as they are) in $work;
 #                       sets pid and frame (the frame's window) and its position fx, fy
 #   stop_editor         ends the editor started last, unless it has ended
+#   open_menu N         opens drop-down N of the menu bar (0 is File) from the keyboard
+#   choose N K          chooses item K of drop-down N (counting enabled items only)
+#   press DX DY         clicks a place of the frame, from its top-left corner
 #   wait_window PATTERN [SECONDS]  prints the id of the first visible window whose name
 #                       matches, waiting up to 10 seconds or as long as given
 #   pixel SHOT X Y      red, green and blue of one pixel of a screenshot, as "r,g,b"
@@ -102,6 +105,33 @@ find_canvas() {
     ox=$((canvas_x + canvas_w / 2))
     oy=$((canvas_y + canvas_h / 2))
     echo "canvas ${canvas_w}x${canvas_h} at $canvas_x,$canvas_y; origin $ox,$oy"
+}
+
+press() {
+    xdotool mousemove "$((fx + $1))" "$((fy + $2))" click 1
+    sleep 0.5
+}
+
+# The menu bar places its titles by the width of their text in the desktop's font, so only the
+# first is clicked; the keyboard walks on from there, past the blank spacer menus too.
+open_menu() {
+    press 22 8
+    for ((i = 0; i < $1; ++i)); do
+        xdotool key Right
+        sleep 0.2
+    done
+}
+
+# A drop-down opened by a click has no item marked yet; one reached from the keyboard has its
+# first enabled item marked.
+choose() {
+    open_menu "$1"
+    local downs=$(($2 + ($1 == 0 ? 1 : 0)))
+    for ((i = 0; i < downs; ++i)); do
+        xdotool key Down
+    done
+    xdotool key Return
+    sleep 0.5
 }
 
 click() {

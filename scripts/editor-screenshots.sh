@@ -11,19 +11,16 @@ need_editor
 need_display "$dir" "$out"
 mkdir -p "$out"
 
-at() {
-    xdotool mousemove "$((fx + $1))" "$((fy + $2))" click 1
-    sleep 0.6
-}
 shot() {
     import -window root "$out/$1.png"
     echo "$out/$1.png"
 }
 # Opens a drop-down, pictures it and closes it again.
 menu_shot() {
-    at "$2" 8
+    open_menu "$2"
+    sleep 0.3
     shot "menu-$1"
-    xdotool key Escape
+    xdotool key Escape Escape
     sleep 0.3
 }
 # Pictures the dialog whose name matches, then answers it with a key, or with a click at a place
@@ -53,45 +50,33 @@ done
 click -60 30 3
 shot main-window
 
-menu_shot file 23
-at 23 8
-at 60 29
+names=(file spacer-1 points sets functions spacer-2 type spacer-3 help window)
+for n in "${!names[@]}"; do
+    menu_shot "${names[n]}" "$n"
+done
+open_menu 0
+xdotool key Down Right
+sleep 0.4
 shot menu-file-new
-xdotool key Escape Escape
-menu_shot spacer-1 88
-menu_shot points 153
-menu_shot sets 203
-menu_shot functions 263
-menu_shot spacer-2 325
-menu_shot type 380
-menu_shot spacer-3 431
-menu_shot help 474
-menu_shot window 529
+xdotool key Escape Escape Escape
 
-at 380 8
-at 403 51
-at 307 33
+choose 6 0
+press 307 33
 wait_window 'Prizm Values' >/dev/null
 shot dialog-prism-values
-at 162 33
+press 162 33
 dialog_shot shapes 'Shapes' 130 172
-at 23 8
-at 60 117
+choose 0 4
 dialog_shot remarks 'Remarks' Escape
-at 474 8
-at 500 51
+choose 8 1
 dialog_shot about '^About$' Return
-at 474 8
-at 500 29
+choose 8 0
 sleep 1
 shot help
-at 23 8
-xdotool key a
+choose 0 3
 dialog_shot save-as '^Save As$' Escape
-at 23 8
-xdotool key o
+# The window holds a drawing, so Open asks for the file in a new window.
+choose 0 1
 dialog_shot open '^Open Pol/Prm File$' Escape
-# A new window over the changed one: the open command asks for the file in it.
-at 23 8
-xdotool key x
+choose 0 5
 dialog_shot yes-or-no '^Yes or No$' Escape
