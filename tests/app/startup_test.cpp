@@ -1,4 +1,6 @@
 #include "AppFixture.h"
+#include "toolkit/platform/qt/QtFrame.h"
+#include "toolkit/platform/qt/QtSubWindow.h"
 
 namespace {
 
@@ -19,6 +21,7 @@ TEST_F(StartUp, FirstWindowShowsItsTablesInPolygonMode) {
         EXPECT_EQ(app.WindowCount(), 1);
         EXPECT_STREQ(window.Name(), "Untitled");
         EXPECT_EQ(app.mainWindow, &window);
+        EXPECT_FALSE(QtFrame::Instance()->isMaximized()) << "the frame is restored";
         const std::pair<int, const char*> fields[] = {
             {103, " Add Point           "}, {106, "           points: 0 "},
             {104, "   __POLYGON__       "}, {107, "sets: 00                "},
