@@ -5,11 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=$(cd "${1:-build}" && pwd)
-out="$dir/e2e"
 source scripts/e2e-common.sh
-need_editor
-need_display "$dir"
-mkdir -p "$out"
+prepare e2e
 start_editor
 import -window root "$out/before.png"
 find_canvas "$out/before.png"

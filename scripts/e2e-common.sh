@@ -3,6 +3,8 @@
 #   need_editor         ends the script unless the editor is built in $dir
 #   need_display ARGS   with no display, runs the script again, with these arguments, under a
 #                       virtual one
+#   prepare NAME        for a script called with only the build directory: need_editor,
+#                       need_display, and the picture folder out=$dir/NAME
 #   start_editor ARGS   starts a private copy of the editor (its own settings file beside it, so
 #                       no notice opens and the build's settings stay as they are) in $work;
 #                       sets pid and frame (the frame's window) and its position fx, fy
@@ -33,6 +35,13 @@ need_display() {
     if [ -z "${DISPLAY:-}" ]; then
         exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
     fi
+}
+
+prepare() {
+    need_editor
+    need_display "$dir"
+    out="$dir/$1"
+    mkdir -p "$out"
 }
 
 # The private copy, made once. Folder names carry no dot: the writer adds an extension only to

@@ -2,17 +2,15 @@
 # End-to-end session in the running editor: draws two sets, switches to prism, picks the cubic
 # spline in "Prm Values", saves through the file dialog, quits, starts again, opens the file
 # through the file dialog and checks that it shows the same drawing, which saved again under
-# another name gives the same bytes. When the build directory is the repository's build/, the README's command
-# scripts/run.sh, started in the drawing's folder with its bare name, must show it as well.
+# another name gives the same bytes. When the build directory is the repository's build/, the
+# README's command scripts/run.sh, started in the drawing's folder with the drawing's bare name,
+# must show it as well.
 # Usage: scripts/e2e-editor-session.sh [build-dir]   (screenshots go to <build-dir>/e2e-session/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=$(cd "${1:-build}" && pwd)
-out="$dir/e2e-session"
 source scripts/e2e-common.sh
-need_editor
-need_display "$dir"
-mkdir -p "$out"
+prepare e2e-session
 
 # Places in the frame, from its top-left corner, as the toolkit lays them out; the menus by
 # their number and the number of their item.
