@@ -6,6 +6,7 @@
 
 #include "app/KryCmdWindow.h"
 #include "app/ProgramState.h"
+#include "app/SettingsText.h"
 #include "dialogs/KryDialog.h"
 #include "dialogs/RemsDialog.h"
 #include "model/KCanvasPane.h"
@@ -22,6 +23,15 @@ constexpr int NewWindowSize = 300;
 constexpr const char* kUnableToSave = "Unable to save file";
 constexpr const char* kNameTooLong =
     "The file name is too long: a drawing's name may have at most 99 characters.";
+
+// The settings file remembers the directory; one it could not hold, or a working directory that
+// has gone, leaves the one remembered before.
+void RememberWorkingDirectory() {
+    char directory[PathBufferSize];
+    if (getcwd(directory, sizeof directory) != nullptr && SettingsText::Holds(directory)) {
+        std::memcpy(lastDirectory, directory, sizeof directory);
+    }
+}
 
 }  // namespace
 
@@ -44,9 +54,7 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
         Notify(kNameTooLong);
         return;
     }
-    if (getcwd(lastDirectory, sizeof lastDirectory) == nullptr) {
-        lastDirectory[0] = '\0';
-    }
+    RememberWorkingDirectory();
     const int result = canvas->ReadSceneFile(name);
     if (result != ReadOk) {
         char count[32];

@@ -28,6 +28,9 @@ FILE* OpenRegularFile(const char* fileName) {
 
 SceneLineReader::SceneLineReader(const char* fileName) : _file(OpenRegularFile(fileName)) {}
 
+SceneLineReader::SceneLineReader(const char* bytes, size_t size)
+    : _bytes(bytes != nullptr ? bytes : ""), _size(bytes != nullptr ? size : 0) {}
+
 SceneLineReader::~SceneLineReader() {
     if (_file != nullptr) {
         std::fclose(_file);
@@ -35,15 +38,20 @@ SceneLineReader::~SceneLineReader() {
 }
 
 int SceneLineReader::Peek() {
-    if (_peeked == NoChar) {
+    if (_peeked != NoChar) {
+        return _peeked;
+    }
+    if (_bytes == nullptr) {
         _peeked = std::getc(_file);
+    } else {
+        _peeked = _offset < _size ? static_cast<unsigned char>(_bytes[_offset++]) : EOF;
     }
     return _peeked;
 }
 
 const char* SceneLineReader::Next() {
     _line[0] = '\0';
-    if (_failed || _file == nullptr) {
+    if (_failed || !IsOpen()) {
         return _line;
     }
     int length = 0;

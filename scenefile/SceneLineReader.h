@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 
 // Reads a scene file line by line into a 100-character buffer the way the reader has always
@@ -12,11 +13,13 @@ public:
     static constexpr int LineSize = 100;
 
     explicit SceneLineReader(const char* fileName);
+    // Reads the bytes as a file holding them would read; they must outlive the reader.
+    SceneLineReader(const char* bytes, size_t size);
     SceneLineReader(const SceneLineReader&) = delete;
     SceneLineReader& operator=(const SceneLineReader&) = delete;
     ~SceneLineReader();
 
-    bool IsOpen() const { return _file != nullptr; }
+    bool IsOpen() const { return _file != nullptr || _bytes != nullptr; }
     // True once a read has reached the end of the file.
     bool AtEnd() const { return _atEnd; }
     // Reads the next line; the text stays valid until the next call.
@@ -28,7 +31,10 @@ private:
 
     static constexpr int NoChar = -2;
 
-    FILE* _file;
+    FILE* _file = nullptr;
+    const char* _bytes = nullptr;
+    size_t _size = 0;
+    size_t _offset = 0;
     int _peeked = NoChar;
     bool _atEnd = false;
     bool _failed = false;

@@ -9,6 +9,7 @@
 #include "model/KCanvasPane.h"
 #include "scenefile/SceneLineReader.h"
 #include "scenefile/SceneReadResult.h"
+#include "scenefile/SceneText.h"
 
 namespace {
 
@@ -400,6 +401,11 @@ int KCanvasPane::ReadSceneFile(const char* fileName) {
         OnRedraw(1, 1, 1, 1);
     }
     return result;
+}
+
+int ReadSceneText(KCanvasPane& canvas, const char* bytes, size_t size) {
+    SceneLineReader in(bytes, size);
+    return SceneFileReading(canvas, in).Read();
 }
 
 void KCanvasPane::FillDefaultHandles() {

@@ -6,6 +6,7 @@
 
 #include "model/KCanvasPane.h"
 #include "scenefile/FileReplace.h"
+#include "scenefile/SceneText.h"
 
 namespace {
 
@@ -273,7 +274,8 @@ void WriteBezier(const KCanvasPane& canvas, const SetLayout& layout, const Outli
     }
 }
 
-// The whole file, or false when a number in it would not be finite.
+}  // namespace
+
 bool SceneFileText(const KCanvasPane& canvas, int kind, std::string& text) {
     int spline = kind == Polygon ? LinearSpline : canvas.splineType;
     SetLayout layout = LayoutOf(canvas);
@@ -302,8 +304,6 @@ bool SceneFileText(const KCanvasPane& canvas, int kind, std::string& text) {
     out.Line("}");
     return out.Finite();
 }
-
-}  // namespace
 
 bool KCanvasPane::WriteSceneFile(char* fileName, int kindChoice) {
     int kind = KindToWrite(fileName, kindChoice, shapeKind);

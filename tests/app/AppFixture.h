@@ -45,6 +45,8 @@ protected:
         startDirectory = std::filesystem::current_path();
         std::filesystem::current_path(work);
         settingsFolder = program;
+        // The user's own configuration folder is never touched.
+        setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
         editMode = AddPoint;
         shapeKind = Polygon;
         fileFilterIndex = PolygonFilter;
@@ -53,6 +55,7 @@ protected:
         std::filesystem::current_path(startDirectory);
         std::filesystem::remove_all(root);
         settingsFolder.clear();
+        unsetenv("XDG_CONFIG_HOME");
         vMenuPlatform::Install(nullptr);
         vControlPlatform::Install(nullptr);
     }

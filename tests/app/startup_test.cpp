@@ -92,6 +92,8 @@ TEST_F(StartUp, SettingsThenTheFileNamedOnTheCommandLine) {
 
 TEST_F(StartUp, SettingsThatCannotBeWrittenAreReportedTwice) {
     settingsFolder = root + "/missing";
+    Write(root + "/file", "");
+    setenv("XDG_CONFIG_HOME", (root + "/file/config").c_str(), 1);
     ModalAnswers answers;
     RunEditor({}, [&](KryCmdWindow&) {
         EXPECT_EQ(answers.seen, (Strings{kNoSettings, "Notice: Unable to Save INI"}));

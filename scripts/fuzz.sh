@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer harnesses with clang into build-fuzz/ and runs each one for a bounded
+# time (FUZZ_SECONDS, default 60) from its seed corpus in fuzz/corpus/. A finding stops the
+# script with the input saved in build-fuzz/findings/. `scripts/fuzz.sh scene_reader -runs=N`
+# runs one harness with libFuzzer options of your own instead.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+missing=()
+for p in clang-14 libclang-rt-14-dev; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update
+    apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DVEXLIN_FUZZ=ON \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2
+cmake --build build-fuzz -j "$(nproc)" >&2
+mkdir -p build-fuzz/findings
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+
+# New inputs go to a scratch corpus; the committed seeds are only read.
+run() {
+    local name=$1
+    shift
+    local scratch=build-fuzz/corpus/$name
+    mkdir -p "$scratch"
+    echo "=== fuzzing $name $* ==="
+    "build-fuzz/fuzz/${name}_fuzzer" -artifact_prefix=build-fuzz/findings/"$name"- \
+        -print_final_stats=1 "$@" "$scratch" "fuzz/corpus/$name"
+}
+
+if [ $# -gt 0 ]; then
+    run "$@"
+    exit
+fi
+for name in scene_reader settings argument_list; do
+    log=build-fuzz/$name.log
+    if ! run "$name" -max_total_time="${FUZZ_SECONDS:-60}" >"$log" 2>&1; then
+        tail -n 60 "$log"
+        exit 1
+    fi
+    grep -E '^(=== |Done |stat::number_of_executed_units|stat::new_units_added)' "$log"
+done
