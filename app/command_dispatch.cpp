@@ -143,9 +143,17 @@ void KryCmdWindow::SelectMode(int mode, const char* text) {
     ClearGesture();
 }
 
+// The dialog's values become the drawing's; values the drawing did not have are a change to
+// save or to ask about.
 void KryCmdWindow::HandPrismValues() {
-    canvas->SetPrismValues(prismDialog->prismStart, prismDialog->prismEnd, prismDialog->splineType,
-                           prismDialog->sweepType, prismDialog->useSturm, prismDialog->isOpen);
+    const KryDialog& values = *prismDialog;
+    if (values.prismStart != canvas->prismStart || values.prismEnd != canvas->prismEnd ||
+        values.splineType != canvas->splineType || values.sweepType != canvas->sweepType ||
+        values.useSturm != canvas->useSturm || values.isOpen != canvas->isOpen) {
+        canvas->changed = 1;
+    }
+    canvas->SetPrismValues(values.prismStart, values.prismEnd, values.splineType, values.sweepType,
+                           values.useSturm, values.isOpen);
 }
 
 void KryCmdWindow::ClearGesture() {
@@ -161,6 +169,10 @@ void KryCmdWindow::ClearGesture() {
 void KryCmdWindow::SwitchToPolygon() {
     shapeKind = Polygon;
     UpdateModeDisplay();
+    // The spline type is saved with a prism, so losing it is a change.
+    if (canvas->splineType != LinearSpline) {
+        canvas->changed = 1;
+    }
     canvas->splineType = LinearSpline;
     prismDialog->splineType = LinearSpline;
     if (editMode == ControlSet) {

@@ -163,7 +163,9 @@ void KCanvasPane::RightRelease(int x, int y) {
         case CopySet:
         case CopyAll: {
             bool added = editMode == AddPoint ? CloseOpenSet() : CopyPicked(x, y);
+            // The left press that marks a change may have come before the last save.
             if (added) {
+                changed = 1;
                 RepaintAll();
                 ReportStatusAt(x, y);
             }

@@ -67,6 +67,7 @@ TEST_F(Commands, ModeSelectionShowsTheModeAndClearsTheGesture) {
             editMode = AddPoint;
             Disturb(canvas);
             canvas.SetPrismValues(0.0, 0.5, LinearSpline, LinearSweep, 0, 0);
+            canvas.changed = 0;
             Choose(window, m.id);
             EXPECT_EQ(editMode, m.mode);
             EXPECT_EQ(Field(window, 103), m.text);
@@ -75,7 +76,11 @@ TEST_F(Commands, ModeSelectionShowsTheModeAndClearsTheGesture) {
             EXPECT_EQ(canvas.splineType, handed ? CubicSpline : LinearSpline);
             EXPECT_EQ(canvas.prismEnd, handed ? 0.75 : 0.5);
             EXPECT_EQ(canvas.isOpen, handed ? 1 : 0);
+            EXPECT_EQ(canvas.changed, handed ? 1 : 0) << "new prism values are a change";
         }
+        canvas.changed = 0;
+        Choose(window, 2012);
+        EXPECT_EQ(canvas.changed, 0) << "the same values again are none";
     });
 }
 
@@ -99,15 +104,19 @@ TEST_F(Commands, SwitchingBetweenPolygonAndPrism) {
         EXPECT_EQ(canvas.splineType, QuadraticSpline) << "the prism values are kept";
         Choose(window, 2012);
         EXPECT_EQ(canvas.splineType, CubicSpline);
+        canvas.changed = 0;
         Choose(window, 2021);
         expectKind(Polygon, "Changed to Polygon", "   __POLYGON__       ");
+        EXPECT_EQ(canvas.changed, 1) << "the cubic spline is lost";
         EXPECT_EQ(editMode, ControlView);
         EXPECT_EQ(Field(window, 103), "  Cview");
         EXPECT_EQ(canvas.splineType, LinearSpline);
         EXPECT_EQ(values.splineType, LinearSpline);
         Choose(window, 2022);
         Choose(window, 2001);
+        canvas.changed = 0;
         Choose(window, 2021);
+        EXPECT_EQ(canvas.changed, 0) << "a linear drawing loses nothing";
         EXPECT_EQ(editMode, AddPoint) << "only CONTROL Set becomes Cview";
         EXPECT_EQ(Field(window, 103), "Add Point");
     });

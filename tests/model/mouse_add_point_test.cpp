@@ -87,7 +87,9 @@ TEST_F(MouseEditingTest, RightReleaseClosesAnOpenSetOfAtLeastThreePoints) {
     Click(Px(-90), Px(-10));
     status.updates.clear();
     dc->Clear();
+    canvas.changed = 0;  // saved with the set still open
     Release(Px(10), Px(10), 3);
+    EXPECT_EQ(canvas.changed, 1);
     ASSERT_EQ(canvas.setCount, 2);
     ASSERT_EQ(canvas.pointCount, 8);
     EXPECT_EQ(canvas.setEnds[2], 8);

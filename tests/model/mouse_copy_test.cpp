@@ -30,9 +30,12 @@ TEST_F(MouseEditingTest, CopySetOnThePickedPointAppendsAnExactDuplicate) {
     EXPECT_EQ(FirstCall(), "Redraw(1,1)");
     EXPECT_EQ(status.updates.size(), 1u);
 
-    // Each further right release makes another copy, its picked point under the cursor.
+    // Each further right release makes another copy, its picked point under the cursor, and
+    // is a change also after a save.
+    canvas.changed = 0;
     Release(Px(20), Px(60), 3);
     EXPECT_EQ(canvas.setCount, 4);
+    EXPECT_EQ(canvas.changed, 1);
     EXPECT_POINT(canvas.points[15], 20, 60);
     EXPECT_POINT(canvas.points[14], 10, 60);
     EXPECT_POINT(canvas.control1[14], 12.5, 60);

@@ -1,0 +1,216 @@
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+#include "AppFixture.h"
+#include "toolkit/ProgramPaths.h"
+
+// Saves that cannot happen: the user sees the message the editor promises, and no earlier file
+// is lost or cut short.
+namespace {
+
+using Strings = std::vector<std::string>;
+
+enum { Save = 32103, SaveAs = 32104 };
+
+const std::string kUnableToSave = "Notice: Unable to save file";
+const std::string kUnableToSaveIni = "Notice: Unable to Save INI";
+
+// The nobody user: the super-user, as whom the tests may run, may write into any folder.
+constexpr uid_t kOrdinaryId = 65534;
+
+// Runs what follows as an ordinary user, until it goes out of scope.
+class OrdinaryUser {
+public:
+    OrdinaryUser() : _switched(geteuid() == 0) {
+        if (_switched) {
+            EXPECT_EQ(setegid(kOrdinaryId), 0);
+            EXPECT_EQ(seteuid(kOrdinaryId), 0);
+        }
+    }
+    ~OrdinaryUser() {
+        if (_switched) {
+            EXPECT_EQ(seteuid(0), 0);
+            EXPECT_EQ(setegid(0), 0);
+        }
+    }
+
+private:
+    bool _switched;
+};
+
+// A small disk of its own, filled up, where the system lets the test mount one.
+class FullDisk {
+public:
+    explicit FullDisk(const std::string& folder) : _folder(folder) {
+        std::filesystem::create_directories(folder);
+        _mounted = mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~FullDisk() {
+        if (_mounted) {
+            umount2(_folder.c_str(), MNT_DETACH);
+        }
+    }
+    bool Mounted() const { return _mounted; }
+    // Takes every block still free.
+    void Fill() const {
+        std::ofstream filler(_folder + "/filler", std::ios::binary);
+        const std::string block(4096, 'f');
+        while (filler.write(block.data(), block.size()) && filler.flush()) {
+        }
+    }
+
+private:
+    std::string _folder;
+    bool _mounted = false;
+};
+
+int EntriesIn(const std::string& folder) {
+    int entries = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        (void)entry;
+        ++entries;
+    }
+    return entries;
+}
+
+class FailureInjection : public AppFixture {
+protected:
+    FailureInjection() {
+        // The ordinary user must reach the test's folders.
+        chmod(root.c_str(), 0755);
+    }
+
+    // A changed drawing in a window that shows `earlier` (empty: untitled) is saved with the
+    // command as an ordinary user, the chooser answering `name`, and the window is closed: the
+    // notices are those expected, and the earlier file stays as it was.
+    void SaveFails(int command, const std::string& earlier, const std::string& name,
+                   const Strings& expected = {kUnableToSave}) {
+        const std::string earlierText = earlier.empty() ? "" : Read(earlier);
+        const std::string folder = ProgramPaths::FolderOf(earlier.empty() ? name : earlier);
+        const bool counted = folder.rfind(root, 0) == 0 && std::filesystem::exists(folder);
+        RunWithSettings([&](KryCmdWindow& window) {
+            if (!earlier.empty()) {
+                window.OpenFile(earlier.c_str());
+                ASSERT_STREQ(window.fileName, earlier.c_str());
+            }
+            DrawTriangle(*window.canvas, 20);
+            files.path = name;
+            const int entries = counted ? EntriesIn(folder) : 0;
+            ModalAnswers answers;
+            {
+                OrdinaryUser user;
+                Choose(window, command);
+            }
+            EXPECT_EQ(window.canvas->changed, 1);
+            if (counted) {
+                EXPECT_EQ(EntriesIn(folder), entries) << "nothing new is left in " << folder;
+            }
+            window.canvas->changed = 0;
+            EXPECT_EQ(app.CloseAppWindow(&window), 1);
+            EXPECT_EQ(answers.seen, expected);
+        });
+        if (!earlier.empty()) {
+            EXPECT_EQ(Read(earlier), earlierText);
+        }
+    }
+};
+
+}  // namespace
+
+TEST_F(FailureInjection, SavesThatCannotHappen) {
+    const std::string locked = root + "/locked";
+    std::filesystem::create_directories(locked);
+    SaveDrawing(locked + "/kept.pol", Polygon, 1);
+    chmod(locked.c_str(), 0555);
+    std::filesystem::create_directories(work + "/folder.pol/inside");
+    const struct {
+        const char* what;
+        int command;
+        std::string earlier, name;
+    } cases[] = {
+        {"the device that is always full", SaveAs, "", "/dev/full"},
+        {"a new file in a read-only folder", SaveAs, "", locked + "/new.pol"},
+        {"a file in a read-only folder", Save, locked + "/kept.pol", ""},
+        {"a name that is a folder", SaveAs, "", work + "/folder.pol"},
+        {"a folder's name with a slash", SaveAs, "", work + "/folder.pol/"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SaveFails(c.command, c.earlier, c.name);
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(work + "/folder.pol/inside"));
+    chmod(locked.c_str(), 0755);
+}
+
+// The drawing and the settings file on a full disk keep what they held.
+TEST_F(FailureInjection, AFullDisk) {
+    const std::string disk = root + "/disk";
+    FullDisk full(disk);
+    if (!full.Mounted()) {
+        GTEST_SKIP() << "no small disk can be mounted here";
+    }
+    SaveDrawing(disk + "/kept.prm", Prism, 2);
+    const std::string settings = work + "\nprm\n";
+    Write(disk + "/Vexlin.ini", settings);
+    full.Fill();
+    settingsFolder = disk;
+    SaveFails(Save, disk + "/kept.prm", "", {kUnableToSave, kUnableToSaveIni});
+    EXPECT_EQ(Read(disk + "/Vexlin.ini"), settings);
+}
+
+// With no folder for the settings the ordinary user may write, every close says so and the file
+// beside the program keeps what it held; with a configuration folder of the user's own, the
+// settings go there instead, in silence after the first start.
+TEST_F(FailureInjection, SettingsInAFolderThatTakesNoFiles) {
+    const std::string kept = root + "/gone\nprm\n";
+    Write(program + "/Vexlin.ini", kept);
+    chmod(program.c_str(), 0555);
+    const std::string own = root + "/own";
+    std::filesystem::create_directories(own);
+    chown(own.c_str(), kOrdinaryId, kOrdinaryId);
+    Write(root + "/file", "");
+    const struct {
+        std::string configuration;
+        Strings notices;
+    } cases[] = {
+        {root + "/file/config", {kUnableToSaveIni}},
+        {own, {"Notice: Unable to open INI FILE\n\n Creating NEW INI FILE"}},
+        {own, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.configuration);
+        setenv("XDG_CONFIG_HOME", c.configuration.c_str(), 1);
+        ModalAnswers answers;
+        {
+            OrdinaryUser user;
+            RunEditor({}, [&](KryCmdWindow& window) { EXPECT_EQ(app.CloseAppWindow(&window), 1); });
+        }
+        EXPECT_EQ(answers.seen, c.notices);
+        EXPECT_EQ(Read(program + "/Vexlin.ini"), kept);
+    }
+    EXPECT_EQ(Read(own + "/vexlin/Vexlin.ini").substr(0, 4), "C:\\\n");
+    chmod(program.c_str(), 0755);
+}
+
+// A working directory that has gone: a relative name cannot be saved, a file named in full is
+// read, and the directory remembered before is kept for the settings.
+TEST_F(FailureInjection, AWorkingDirectoryThatHasGone) {
+    const std::string other = root + "/other";
+    std::filesystem::create_directories(other);
+    SaveDrawing(other + "/a.pol", Polygon, 1);
+    RunWithSettings([&](KryCmdWindow& window) {
+        std::filesystem::create_directories(work + "/gone");
+        std::filesystem::current_path(work + "/gone");
+        std::filesystem::remove(work + "/gone");
+        window.OpenFile((other + "/a.pol").c_str());
+        EXPECT_EQ(window.canvas->pointCount, 4);
+        EXPECT_EQ(std::string(lastDirectory), work);
+        ModalAnswers answers;
+        files.path = "relative";
+        Choose(window, SaveAs);
+        EXPECT_EQ(answers.seen, Strings{kUnableToSave});
+        window.canvas->changed = 0;
+        EXPECT_EQ(app.CloseAppWindow(&window), 1);
+    });
+    EXPECT_EQ(Read(program + "/Vexlin.ini").substr(0, work.size() + 1), work + "\n");
+}

@@ -1,0 +1,376 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <cstring>
+#include <deque>
+#include <map>
+#include <random>
+
+#include "AppFixture.h"
+#include "model/DrawingSnapshot.h"
+#include "scenefile/SceneText.h"
+#include "support/DrawingSoundness.h"
+#include "toolkit/CommandIds.h"
+#include "toolkit/platform/qt/QtCanvasWidget.h"
+#include "toolkit/platform/qt/QtSubWindow.h"
+
+// A seeded, repeatable monkey: random mouse gestures in every edit mode, every command with its
+// dialogs answered at random, new, closed and resized windows. After every event each drawing
+// must be sound, and one that differs from what was last saved, read or cleared must be marked
+// changed. VEXLIN_MONKEY_SEED and VEXLIN_MONKEY_EVENTS choose another run.
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int kDefaultEvents = 600;
+#else
+constexpr int kDefaultEvents = 2000;
+#endif
+constexpr int kMostWindows = 5;
+
+// Every command of the drawing window's menus and command bar, the titles and spacers that are
+// passed on included.
+constexpr int kCommands[] = {101,  102,  2000,  2001,     2002,      2003,  2004,  2005,
+                             2006, 2007, 2008,  2009,     2010,      2011,  2012,  2013,
+                             2014, 2015, 2016,  2017,     2018,      2019,  2020,  2021,
+                             2022, 2023, 2024,  2025,     2026,      2027,  2028,  2031,
+                             2032, 2033, 32000, IdAppNew, IdAppOpen, 32103, 32104, IdAppExit};
+enum { ClearCommand = 2024, SaveCommand = 32103, SaveAsCommand = 32104 };
+
+int FromEnvironment(const char* name, int otherwise) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? std::atoi(value) : otherwise;
+}
+
+// What a user might type into any field: numbers in and out of range, no number, garbage.
+const char* const kTexts[] = {"",
+                              "0",
+                              "1",
+                              "-1",
+                              "3",
+                              "7",
+                              "100",
+                              "2.5",
+                              "0.001",
+                              "1e308",
+                              "-1e308",
+                              "nan",
+                              "inf",
+                              "abc",
+                              "0x10",
+                              " 7 ",
+                              "12345678901234567890",
+                              "-0",
+                              "//x",
+                              "\"q\""};
+
+class Monkey : public AppFixture {
+protected:
+    Monkey() : _random(static_cast<unsigned>(FromEnvironment("VEXLIN_MONKEY_SEED", 1))) {
+        _answerer.setInterval(0);
+        QObject::connect(&_answerer, &QTimer::timeout, [this] { AnswerDialogs(); });
+        PrepareFiles();
+    }
+
+    int Uniform(int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(_random);
+    }
+    bool Chance(int percent) { return Uniform(0, 99) < percent; }
+    template <typename T, size_t N>
+    const T& OneOf(const T (&items)[N]) {
+        return items[Uniform(0, static_cast<int>(N) - 1)];
+    }
+
+    // Drawings of every kind to open, bad files, and names to save under.
+    void PrepareFiles() {
+        const std::string files = root + "/files";
+        std::filesystem::create_directories(files + "/folder.pol");
+        const std::filesystem::path corpus =
+            std::filesystem::path(VEXLIN_SOURCE_DIR) / "fuzz/corpus/scene_reader";
+        for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
+            std::filesystem::copy_file(entry.path(),
+                                       files + "/" + entry.path().filename().string());
+            _names.push_back(files + "/" + entry.path().filename().string());
+        }
+        for (const char* name : {"new", "new.pol", "new.prm", "folder.pol", "missing/x.pol"}) {
+            _names.push_back(files + "/" + name);
+        }
+        _names.push_back("/dev/full");
+        _names.push_back(files + "/" + std::string(120, 'n'));
+    }
+
+    // Runs sessions of the editor until the events are spent; Exit ends a session early.
+    // Sessions are short, as the fixture's watchdog ends one that runs long.
+    void Run(int events) {
+        _answerer.start();
+        while (_done < events && !HasFailure()) {
+            _baselines.clear();
+            const int sessionEnd = std::min(events, _done + Uniform(50, 250));
+            RunWithSettings([&](KryCmdWindow&) {
+                while (_done < sessionEnd && !HasFailure() && !_sessionOver) {
+                    OneEvent();
+                    ++_done;
+                    Settle();
+                    CheckEveryWindow();
+                }
+            });
+            _sessionOver = false;
+        }
+        _answerer.stop();
+    }
+
+    void OneEvent() {
+        const int windows = app.WindowCount();
+        if (windows == 0) {
+            FrameCommand();
+            return;
+        }
+        // Menus and mouse reach the active window: the user brings one to the front first.
+        KryCmdWindow& window = *Window(Uniform(0, windows - 1));
+        window.BringToFront();
+        const int what = Uniform(0, 99);
+        if (what < 60) {
+            Gesture(window);
+        } else if (what < 90) {
+            Command(window, OneOf(kCommands));
+        } else if (what < 94) {
+            PokeModelessDialogs();
+        } else if (what < 97 || windows > kMostWindows) {
+            Close(window);
+        } else {
+            Resize(window);
+        }
+    }
+
+    void Log(const std::string& event) {
+        _log.push_back(std::to_string(_done) + ": " + event);
+        if (_log.size() > 30) {
+            _log.pop_front();
+        }
+    }
+
+    // Mouse ------------------------------------------------------------------------------------
+
+    QPoint RandomPoint(const QtCanvasWidget& widget, const KCanvasPane& canvas) {
+        const int width = std::max(widget.width(), 1);
+        const int height = std::max(widget.height(), 1);
+        const int where = Uniform(0, 9);
+        if (where < 3 && canvas.pointCount > 0) {
+            const Point2& p = canvas.points[Uniform(0, canvas.pointCount - 1)];
+            return QPoint(canvas.PixelX(p.x) + Uniform(-2, 2), canvas.PixelY(p.y) + Uniform(-2, 2));
+        }
+        if (where < 5) {
+            return QPoint(Uniform(-200, width + 200), Uniform(-200, height + 200));
+        }
+        return QPoint(Uniform(0, width - 1), Uniform(0, height - 1));
+    }
+
+    static void Send(QWidget& widget, QEvent::Type type, QPoint at, Qt::MouseButton button,
+                     Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(at), widget.mapToGlobal(QPointF(at)), button, held,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(&widget, &event);
+    }
+
+    Qt::MouseButton RandomButton() {
+        const int which = Uniform(0, 9);
+        return which < 6 ? Qt::LeftButton : which < 9 ? Qt::RightButton : Qt::MiddleButton;
+    }
+
+    // A press, a few drags and a release, now and then with another button or none at all.
+    void Gesture(KryCmdWindow& window) {
+        QtCanvasWidget* widget = static_cast<QtSubWindow*>(window.Handle())->Canvas();
+        const KCanvasPane& canvas = *window.canvas;
+        const Qt::MouseButton button = RandomButton();
+        Log("gesture, button " + std::to_string(button) + " in mode " + std::to_string(editMode) +
+            " in \"" + window.Name() + "\"");
+        if (Chance(10)) {
+            Send(*widget, QEvent::MouseMove, RandomPoint(*widget, canvas), Qt::NoButton,
+                 Qt::NoButton);
+            return;
+        }
+        Send(*widget, QEvent::MouseButtonPress, RandomPoint(*widget, canvas), button, button);
+        for (int drags = Uniform(0, 4); drags > 0; --drags) {
+            Send(*widget, QEvent::MouseMove, RandomPoint(*widget, canvas), Qt::NoButton, button);
+        }
+        const Qt::MouseButton released = Chance(90) ? button : RandomButton();
+        Send(*widget, QEvent::MouseButtonRelease, RandomPoint(*widget, canvas), released,
+             Qt::NoButton);
+    }
+
+    // Commands, windows and dialogs -------------------------------------------------------------
+
+    // The file chooser picks one of the prepared names, with any filter, or is cancelled.
+    void ShuffleChooser() {
+        files.answer = Chance(85);
+        files.path = _names[Uniform(0, static_cast<int>(_names.size()) - 1)];
+        files.filter = Uniform(PolygonFilter, AnyFileFilter);
+    }
+
+    void Command(KryCmdWindow& window, int id) {
+        Log("command " + std::to_string(id) + " in \"" + window.Name() + "\"");
+        ShuffleChooser();
+        if (Chance(80)) {
+            Choose(window, id);
+        } else {
+            window.OnWindowCommand(id, id, CtlMenuItem);
+        }
+        if (id == IdAppExit) {
+            _sessionOver = app.WindowCount() == 0;
+            return;
+        }
+        NewBaselineAfter(window, id);
+    }
+
+    // The frame's own menu, when no window is open.
+    void FrameCommand() {
+        const int ids[] = {IdAppNew, IdAppOpen, IdAppExit};
+        const int id = OneOf(ids);
+        Log("frame command " + std::to_string(id));
+        ShuffleChooser();
+        app.OnAppCommand(nullptr, id, 0, 0);
+        _sessionOver = id == IdAppExit;
+    }
+
+    // The close box: the settings are written, then a changed drawing asks.
+    void Close(KryCmdWindow& window) {
+        Log("close " + std::string(window.Name()));
+        ShuffleChooser();
+        static_cast<QtSubWindow*>(window.Handle())->close();
+    }
+
+    void Resize(KryCmdWindow& window) {
+        const int width = Chance(20) ? Uniform(1, 60) : Uniform(60, 800);
+        const int height = Chance(20) ? Uniform(1, 60) : Uniform(60, 700);
+        Log("resize to " + std::to_string(width) + "x" + std::to_string(height));
+        static_cast<QtSubWindow*>(window.Handle())->resize(width, height);
+    }
+
+    // Random texts in the fields, random boxes and choices, then a random button; a dialog that
+    // keeps refusing is cancelled at last.
+    void Fill(QWidget& dialog) {
+        for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
+            if (!field->isReadOnly() && Chance(60)) {
+                field->setText(Chance(80) ? QString(OneOf(kTexts))
+                                          : QString(Uniform(0, 200), QChar('x' + Uniform(0, 2))));
+            }
+        }
+        for (QAbstractButton* box : dialog.findChildren<QAbstractButton*>()) {
+            if ((qobject_cast<QCheckBox*>(box) || qobject_cast<QRadioButton*>(box)) &&
+                box->isEnabled() && Chance(25)) {
+                box->click();
+            }
+        }
+    }
+
+    void PressAButton(QWidget& dialog, bool cancel) {
+        std::vector<QPushButton*> buttons;
+        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            if (button->isVisible() && button->isEnabled()) {
+                buttons.push_back(button);
+            }
+        }
+        if (buttons.empty()) {
+            return;
+        }
+        QPushButton* chosen = buttons[Uniform(0, static_cast<int>(buttons.size()) - 1)];
+        for (QPushButton* button : buttons) {
+            if (cancel && button->text().trimmed() == "Cancel") {
+                chosen = button;
+            }
+        }
+        chosen->click();
+    }
+
+    void AnswerDialogs() {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr) {
+            return;
+        }
+        const int tries = dialog->property("tries").toInt();
+        dialog->setProperty("tries", tries + 1);
+        Fill(*dialog);
+        PressAButton(*dialog, tries > 5);
+    }
+
+    void PokeModelessDialogs() {
+        Log("modeless dialogs");
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QDialog*>(top);
+            if (dialog != nullptr && dialog->isVisible() && !dialog->isModal()) {
+                Fill(*dialog);
+                PressAButton(*dialog, false);
+            }
+        }
+    }
+
+    // Checks ------------------------------------------------------------------------------------
+
+    // What a save, a read or Clear leaves is the drawing the user has; a save counts only when
+    // the file holds the drawing as the writer writes it now.
+    void NewBaselineAfter(KryCmdWindow& window, int id) {
+        if (window.canvas->changed != 0 || app.WindowCount() == 0) {
+            return;
+        }
+        bool saved = false;
+        if (id == SaveCommand || id == SaveAsCommand) {
+            std::string text;
+            saved = SceneFileText(*window.canvas, shapeKind, text) && Read(window.fileName) == text;
+        }
+        if (saved || id == IdAppOpen || id == ClearCommand) {
+            _baselines[&window] = DrawingSnapshot::Of(*window.canvas);
+        }
+    }
+
+    void CheckEveryWindow() {
+        for (int i = 0; i < app.WindowCount(); ++i) {
+            KryCmdWindow& window = *Window(i);
+            const KCanvasPane& canvas = *window.canvas;
+            const DrawingSnapshot now = DrawingSnapshot::Of(canvas);
+            auto baseline = _baselines.find(&window);
+            if (baseline == _baselines.end()) {
+                baseline = _baselines.emplace(&window, now).first;
+            }
+            std::string fault = DrawingFault(canvas);
+            if (std::memchr(window.fileName, '\0', sizeof window.fileName) == nullptr) {
+                fault = "the file name has no end";
+            } else if (canvas.changed == 0 && now != baseline->second) {
+                fault = "the drawing differs from the one saved, but is not marked changed";
+            }
+            if (!fault.empty()) {
+                ADD_FAILURE() << "after event " << _done << " in window " << i << " \""
+                              << window.Name() << "\": " << fault << "\n"
+                              << History();
+                return;
+            }
+        }
+    }
+
+    std::string History() const {
+        std::string text = "seed " + std::to_string(FromEnvironment("VEXLIN_MONKEY_SEED", 1)) +
+                           ", the last events:\n";
+        for (const std::string& line : _log) {
+            text += line + "\n";
+        }
+        return text;
+    }
+
+    std::mt19937 _random;
+    QTimer _answerer;
+    std::vector<std::string> _names;
+    std::map<KryCmdWindow*, DrawingSnapshot> _baselines;
+    std::deque<std::string> _log;
+    int _done = 0;
+    bool _sessionOver = false;
+};
+
+}  // namespace
+
+TEST_F(Monkey, RandomEventsKeepEveryDrawingSound) {
+    Run(FromEnvironment("VEXLIN_MONKEY_EVENTS", kDefaultEvents));
+}
