@@ -5,16 +5,8 @@
 # runs one harness with libFuzzer options of your own instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-missing=()
-for p in clang-14 libclang-rt-14-dev; do
-    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update
-    apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+# clang alone lacks the fuzzer's runtime library.
+scripts/install-deps.sh cmake ninja-build clang-14 libclang-rt-14-dev
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DVEXLIN_FUZZ=ON \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2
 cmake --build build-fuzz -j "$(nproc)" >&2

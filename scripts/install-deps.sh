@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Vexlin needs to build, test and run, when any is missing.
+# Installs the Debian packages Vexlin needs to build, test and run, when any is missing; with
+# arguments, those packages instead.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           libpugixml-dev povray xvfb xauth xdotool imagemagick fonts-dejavu-core)
+if [ $# -gt 0 ]; then
+    packages=("$@")
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include "AppFixture.h"
+#include "scenefile/SceneFileTestSupport.h"
 #include "toolkit/ProgramPaths.h"
 
 // Saves that cannot happen: the user sees the message the editor promises, and no earlier file
@@ -64,15 +65,6 @@ private:
     bool _mounted = false;
 };
 
-int EntriesIn(const std::string& folder) {
-    int entries = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        (void)entry;
-        ++entries;
-    }
-    return entries;
-}
-
 class FailureInjection : public AppFixture {
 protected:
     FailureInjection() {
@@ -95,7 +87,7 @@ protected:
             }
             DrawTriangle(*window.canvas, 20);
             files.path = name;
-            const int entries = counted ? EntriesIn(folder) : 0;
+            const int entries = counted ? FilesIn(folder) : 0;
             ModalAnswers answers;
             {
                 OrdinaryUser user;
@@ -103,7 +95,7 @@ protected:
             }
             EXPECT_EQ(window.canvas->changed, 1);
             if (counted) {
-                EXPECT_EQ(EntriesIn(folder), entries) << "nothing new is left in " << folder;
+                EXPECT_EQ(FilesIn(folder), entries) << "nothing new is left in " << folder;
             }
             window.canvas->changed = 0;
             EXPECT_EQ(app.CloseAppWindow(&window), 1);

@@ -53,6 +53,16 @@ private:
     sighandler_t _oldHandler;
 };
 
+// The entries of a folder: a failed save must leave no file of its own behind.
+inline int FilesIn(const std::string& folder) {
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        (void)entry;
+        ++files;
+    }
+    return files;
+}
+
 inline std::string FileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

@@ -19,15 +19,6 @@ struct stat StatOf(const std::string& path) {
     return info;
 }
 
-int FilesIn(const std::string& folder) {
-    int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        (void)entry;
-        ++files;
-    }
-    return files;
-}
-
 TEST(FileReplace, SavingRules) {
     enum Setup { Nothing, OldFile, HardLinked, ReadOnlyFile, Pipe, Folder, FullDisk };
     struct Case {
