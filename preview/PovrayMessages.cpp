@@ -4,6 +4,11 @@
 #include <sstream>
 #include <vector>
 
+const char* const PovrayRefusedMessage = "POV-Ray cannot render the drawing as it stands.\n";
+const char* const NotFiniteMessage =
+    "The drawing holds a number too large to be written: it cannot be saved, and POV-Ray cannot "
+    "render it.\n";
+
 namespace {
 
 struct Kind {
@@ -79,4 +84,11 @@ std::string PlainPovrayMessages(const std::string& output, const std::string& dr
         }
     }
     return messages;
+}
+
+std::string MissingPovrayMessage(const std::string& program) {
+    return "POV-Ray is not installed: there is no program \"" + program +
+           "\" on the search path (PATH), so nothing can be rendered.\n"
+           "Install the Debian package povray (as root: apt-get install povray); the preview "
+           "renders as soon as it is there.\n";
 }

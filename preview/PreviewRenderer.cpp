@@ -29,13 +29,6 @@ PreviewRenderer::~PreviewRenderer() {
     Cancel();
 }
 
-std::string PreviewRenderer::MissingProgramMessage(const std::string& program) {
-    return "POV-Ray is not installed: there is no program \"" + program +
-           "\" on the search path (PATH), so nothing can be rendered.\n"
-           "Install the Debian package povray (as root: apt-get install povray); the preview "
-           "renders as soon as it is there.\n";
-}
-
 void PreviewRenderer::Update(const PreviewScene& scene, long now) {
     if (!_seen || scene != _latest) {
         _latest = scene;
@@ -77,7 +70,7 @@ void PreviewRenderer::Start() {
     _runner = vProcessRunner::Current();
     if (_runner == nullptr || !ProgramOnPath(_program)) {
         _waitingForProgram = true;
-        Fail(MissingProgramMessage(_program));
+        Fail(MissingPovrayMessage(_program));
         return;
     }
     if (!StartViews(*_runner)) {
@@ -159,7 +152,7 @@ void PreviewRenderer::Finish() {
                                   : messages);
         return;
     }
-    _display.ShowMessages("POV-Ray cannot render the drawing as it stands.\n" + messages);
+    _display.ShowMessages(PovrayRefusedMessage + messages);
 }
 
 void PreviewRenderer::Fail(const std::string& message) {

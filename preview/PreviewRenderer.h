@@ -34,8 +34,6 @@ public:
     void ProcessFinished(int process, const vProcessResult& result) override;
 
     bool Running() const;
-    // What the preview says when the program cannot be found.
-    static std::string MissingProgramMessage(const std::string& program);
 
 private:
     void Start();
