@@ -5,14 +5,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 drawing=$(realpath "${1:?drawing file}")
 out=$(realpath -m "${2:?output PNG}")
-editor=$(realpath "${3:-build}/app/Vexlin")
-wait_seconds=${SCREENSHOT_WAIT:-3}
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-    "$1" "$2" &
-    pid=$!
-    sleep "$4"
-    import -window root "$3"
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
-' screenshot "$editor" "$drawing" "$out" "$wait_seconds"
+dir=$(realpath "${3:-build}")
+source scripts/e2e-common.sh
+need_editor
+need_display "$drawing" "$out" "$dir"
+start_editor "$drawing"
+sleep "${SCREENSHOT_WAIT:-1}"
+import -window root "$out"
 echo "$out"

@@ -5,12 +5,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTimer>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "qt/ModalAnswers.h"
 #include "toolkit/platform/qt/QtControlHost.h"
 #include "toolkit/platform/qt/QtControlPlatform.h"
 #include "toolkit/platform/qt/QtFrame.h"
@@ -61,25 +61,9 @@ protected:
 
     // Runs the action and answers each notice it opens with OK; returns the notices' texts.
     static std::vector<std::string> AnsweringNotices(const std::function<void()>& action) {
-        std::vector<std::string> notices;
-        QTimer answer;
-        answer.setInterval(0);
-        QObject::connect(&answer, &QTimer::timeout, [&notices] {
-            QWidget* notice = QApplication::activeModalWidget();
-            if (notice == nullptr || notice->windowTitle() != "Notice") {
-                return;
-            }
-            notices.push_back(notice->findChild<QPlainTextEdit*>()->toPlainText().toStdString());
-            for (QAbstractButton* button : notice->findChildren<QAbstractButton*>()) {
-                if (button->text() == " OK ") {
-                    button->click();
-                }
-            }
-        });
-        answer.start();
+        ModalAnswers answers;
         action();
-        answer.stop();
-        return notices;
+        return answers.Messages();
     }
 
     // Shows a modal dialog and runs the steps inside it; returns the closing id and value.

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "toolkit/platform/qt/QtTextPlatform.h"
 #include "toolkit/platform/qt/QtWindowPlatform.h"
@@ -23,15 +25,25 @@ protected:
         vWindowPlatform::Install(nullptr);
     }
 
-    int RunWithSteps(vApp& app, std::function<void()> steps) {
+    // With a start function, the steps run once it has returned; it gets the arguments, which
+    // begin with the program's name.
+    int RunWithSteps(vApp& app, std::function<void()> steps, vAppStartFunction start = nullptr,
+                     std::vector<std::string> arguments = {"program"}) {
         Steps() = std::move(steps);
+        Start() = start;
+        std::vector<char*> argv;
+        for (std::string& argument : arguments) {
+            argv.push_back(argument.data());
+        }
+        argv.push_back(nullptr);
         QTimer watchdog;
         watchdog.setSingleShot(true);
         QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
         watchdog.start(20000);
-        return app.Run(0, nullptr, [](int, char**) {
+        return app.Run(static_cast<int>(arguments.size()), argv.data(), [](int argc, char** argv) {
+            const int code = Start() != nullptr ? Start()(argc, argv) : 0;
             QTimer::singleShot(0, [] { Steps()(); });
-            return 0;
+            return code;
         });
     }
 
@@ -50,5 +62,9 @@ private:
     static std::function<void()>& Steps() {
         static std::function<void()> steps;
         return steps;
+    }
+    static vAppStartFunction& Start() {
+        static vAppStartFunction start = nullptr;
+        return start;
     }
 };

@@ -2,29 +2,8 @@
 
 #include <string>
 
+#include "ScriptedChooser.h"
 #include "toolkit/vFileSelect.h"
-
-namespace {
-
-// Answers every chooser with a fixed path and filter, and remembers the request.
-class ScriptedChooser : public vFileChooser {
-public:
-    bool answer = true;
-    std::string path;
-    int filter = 0;
-    vFileRequest seen;
-
-    ScriptedChooser() { Install(this); }
-    ~ScriptedChooser() override { Install(nullptr); }
-    bool ChooseFile(const vFileRequest& request, std::string& chosen, int& index) override {
-        seen = request;
-        chosen = path;
-        index = filter;
-        return answer;
-    }
-};
-
-}  // namespace
 
 TEST(FileSelect, FiltersDescribeThemselvesAndStayUnder256Characters) {
     const char* const patterns[] = {"*.pol", "*.prm", "*.pol;*.prm", "*", nullptr};

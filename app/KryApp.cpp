@@ -1,0 +1,74 @@
+#include "app/KryApp.h"
+
+#include <cstring>
+
+#include "app/KryCmdWindow.h"
+#include "model/EditState.h"
+#include "toolkit/CommandIds.h"
+#include "toolkit/vAppWinInfo.h"
+
+namespace {
+
+constexpr int NewWindowSize = 300;
+
+bool StartsWith(const char* name, const char* prefix) {
+    return std::strncmp(name, prefix, std::strlen(prefix)) == 0;
+}
+
+// The naming rule of new windows; a name for a kind also switches every window to that kind.
+const char* WindowName(const char* name) {
+    if (name == nullptr || name[0] == '\0') {
+        return "Kry App";
+    }
+    if (StartsWith(name, "Pol")) {
+        shapeKind = Polygon;
+        return "Untitled Polygon";
+    }
+    if (StartsWith(name, "Prm")) {
+        shapeKind = Prism;
+        return "Untitled Prism";
+    }
+    return name;
+}
+
+}  // namespace
+
+KryApp::KryApp() : vApp(kTitle, 0, 0, 0) {}
+
+void KryApp::OnAppCommand(vWindow* window, int id, int value, int kind) {
+    if (id == IdAppNew || id == IdAppOpen) {
+        vWindow* made = NewAppWindow(nullptr, "New Polygon", NewWindowSize, NewWindowSize, nullptr);
+        if (id == IdAppOpen) {
+            made->OnWindowCommand(IdAppOpen, 0, 0);
+        }
+        return;
+    }
+    vApp::OnAppCommand(window, id, value, kind);
+}
+
+void KryApp::OnLastWindowClosed(vWindow*) {}
+
+int KryApp::CloseAppWindow(vWindow* window) {
+    auto* drawing = dynamic_cast<KryCmdWindow*>(window);
+    if (drawing != nullptr) {
+        drawing->SaveSettings();
+        if (!drawing->AskSaveChanges()) {
+            return 0;
+        }
+        drawing->CloseOwnDialogs();
+    }
+    return vApp::CloseAppWindow(window);
+}
+
+vWindow* KryApp::NewAppWindow(vWindow* window, const char* name, int width, int height,
+                              vAppWinInfo* winInfo) {
+    name = WindowName(name);
+    mainWindow = window;
+    if (mainWindow == nullptr) {
+        mainWindow = new KryCmdWindow(name, width, height);
+    }
+    if (winInfo == nullptr) {
+        winInfo = new vAppWinInfo(name, 0);
+    }
+    return vApp::NewAppWindow(mainWindow, name, width, height, winInfo);
+}

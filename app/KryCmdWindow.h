@@ -1,0 +1,89 @@
+#pragma once
+
+#include "model/KStatusSink.h"
+#include "toolkit/vCmdWindow.h"
+
+class KCanvasPane;
+class KryDialog;
+class KScalModalDialog;
+class RemsDialog;
+class vCommandPane;
+class vMenuPane;
+class vModalDialog;
+
+// One drawing window: a menu bar, a command bar, the drawing canvas and a status bar, built from
+// static tables, and the three dialogs it owns (prism values, shapes, remarks). It carries the
+// file the drawing came from or was saved to, and shows the canvas's counts and cursor position.
+class KryCmdWindow : public vCmdWindow, public KStatusSink {
+public:
+    static constexpr int FileNameSize = 100;
+
+    // Item ids of the window's own operations.
+    enum ItemId {
+        PrismValuesButton = 101,
+        ShapeButton = 102,
+        ModeField = 103,
+        KindField = 104,
+        PointsField = 106,
+        SetsField = 107,
+        ControlItem = 2012,
+        PolygonItem = 2021,
+        PrismItem = 2022,
+        CursorXField = 2029,
+        CursorYField = 2030,
+    };
+
+    KryCmdWindow(const char* name, int width, int height);
+    ~KryCmdWindow() override;
+
+    void OnWindowCommand(int id, int value, int kind) override;
+
+    // Shows the polygon/prism kind and enables the items that only prisms use.
+    void UpdateModeDisplay();
+    // The cursor position in file units and the canvas's point and set counts.
+    void UpdateStatus(double x, double y) override;
+
+    // Reads a scene file into this window unless it already shows one; an empty name asks for
+    // one. The caption shows `caption` when given, else the name.
+    void OpenFile(const char* name, const char* caption = nullptr);
+    // True when the window may close: no unsaved changes, or the user let them go or saved them.
+    bool AskSaveChanges();
+    void LoadSettings();
+    void SaveSettings();
+    // A modeless dialog must not outlive its window on screen.
+    void CloseOwnDialogs();
+
+    char fileName[FileNameSize];
+    vMenuPane* menuPane;
+    KCanvasPane* canvas;
+    vCommandPane* commandPane;
+    vCommandPane* statusPane;
+    KryDialog* prismDialog;
+    KScalModalDialog* shapeDialog;
+    RemsDialog* remarksDialog;
+
+private:
+    // Command dispatch (command_dispatch.cpp).
+    bool SelectModeFor(int id);
+    void SelectMode(int mode, const char* text);
+    void HandPrismValues();
+    void ClearGesture();
+    void SwitchToPolygon();
+    void SwitchToPrism();
+    void Repaint();
+    static bool ClosedWithOk(vModalDialog& dialog);
+    void ShowShapeDialog();
+    void ShowRemarksDialog();
+    void ShowHelp();
+    void ShowAbout();
+
+    // File commands (file_commands.cpp).
+    void OpenCommand();
+    void SaveCommand();
+    void SaveAsCommand();
+    void SaveUnderNewName(const char* prompt);
+    bool PickSaveName(const char* prompt);
+    bool WriteDrawing();
+
+    void Notify(const char* message);
+};

@@ -1,0 +1,165 @@
+// Opening and saving drawings, and the question asked before a changed drawing goes.
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/KryCmdWindow.h"
+#include "app/ProgramState.h"
+#include "dialogs/KryDialog.h"
+#include "dialogs/RemsDialog.h"
+#include "model/KCanvasPane.h"
+#include "scenefile/SceneReadResult.h"
+#include "toolkit/vApp.h"
+#include "toolkit/vFileSelect.h"
+#include "toolkit/vYNReplyDialog.h"
+
+namespace {
+
+constexpr int OpenNameSize = 256;
+constexpr int NewWindowSize = 300;
+
+constexpr const char* kUnableToSave = "Unable to save file";
+constexpr const char* kNameTooLong =
+    "The file name is too long: a drawing's name may have at most 99 characters.";
+
+}  // namespace
+
+void KryCmdWindow::OpenFile(const char* name, const char* caption) {
+    if (fileName[0] != '\0') {
+        return;
+    }
+    char chosen[OpenNameSize] = "";
+    if (name == nullptr || name[0] == '\0') {
+        vFileSelect select(this, "File Select");
+        if (!select.PickFile("Open Pol/Prm File", chosen, OpenNameSize - 1, fileFilters,
+                             fileFilterIndex) ||
+            chosen[0] == '\0') {
+            return;
+        }
+        name = chosen;
+    }
+    const size_t length = std::strlen(name);
+    if (length >= sizeof fileName) {
+        Notify(kNameTooLong);
+        return;
+    }
+    if (getcwd(lastDirectory, sizeof lastDirectory) == nullptr) {
+        lastDirectory[0] = '\0';
+    }
+    const int result = canvas->ReadSceneFile(name);
+    if (result != ReadOk) {
+        char count[32];
+        std::snprintf(count, sizeof count, "Tk= %i", canvas->pointCount);
+        SetControlText(ModeField, count);
+        if (const char* notice = SceneReadNotice(result)) {
+            Notify(notice);
+        }
+        return;
+    }
+    remarksDialog->SetRemarks(canvas->remark1, canvas->remark2, canvas->remark3);
+    SetWindowTitle(caption != nullptr ? caption : name);
+    UpdateModeDisplay();
+    std::memcpy(fileName, name, length + 1);
+    canvas->changed = 0;
+    prismDialog->SetPrismValues(canvas->prismStart, canvas->prismEnd, canvas->splineType,
+                                canvas->sweepType, canvas->useSturm, canvas->isOpen);
+    UpdateStatus(0, 0);
+}
+
+void KryCmdWindow::OpenCommand() {
+    if (fileName[0] == '\0' && canvas->changed == 0) {
+        OpenFile("");
+        return;
+    }
+    if (fileFilterIndex != AnyFileFilter) {
+        fileFilterIndex = shapeKind;
+    }
+    if (theApp == nullptr) {
+        return;
+    }
+    auto* window = dynamic_cast<KryCmdWindow*>(
+        theApp->NewAppWindow(nullptr, "No prg", NewWindowSize, NewWindowSize, nullptr));
+    if (window != nullptr) {
+        window->OpenFile("");
+        window->BringToFront();
+    }
+}
+
+void KryCmdWindow::SaveCommand() {
+    HandPrismValues();
+    if (fileName[0] == '\0') {
+        SaveUnderNewName("Save As");
+        return;
+    }
+    if (!WriteDrawing()) {
+        Notify(kUnableToSave);
+    }
+}
+
+void KryCmdWindow::SaveAsCommand() {
+    HandPrismValues();
+    SaveUnderNewName("Save As");
+}
+
+// The caption shows the name asked for, as the writer may have extended it, even when writing
+// failed.
+void KryCmdWindow::SaveUnderNewName(const char* prompt) {
+    if (fileFilterIndex != AnyFileFilter) {
+        fileFilterIndex = shapeKind;
+    }
+    if (!PickSaveName(prompt)) {
+        return;
+    }
+    if (!WriteDrawing()) {
+        Notify(kUnableToSave);
+    }
+    SetWindowTitle(fileName);
+}
+
+bool KryCmdWindow::AskSaveChanges() {
+    if (canvas->changed == 0) {
+        return true;
+    }
+    vYNReplyDialog question(this, "Yes or No");
+    switch (question.AskYesNo("Save new or changed drawing?")) {
+        case 0:
+            canvas->changed = 0;
+            return true;
+        case 1:
+            break;
+        default:
+            return false;
+    }
+    if (fileName[0] == '\0' && !PickSaveName("Save Vexlin File As")) {
+        return false;
+    }
+    if (!WriteDrawing()) {
+        Notify(kUnableToSave);
+        return false;
+    }
+    return true;
+}
+
+// Asks for a name to save under; the window keeps its old name unless a new one was chosen.
+bool KryCmdWindow::PickSaveName(const char* prompt) {
+    char chosen[FileNameSize];
+    std::memcpy(chosen, fileName, sizeof chosen);
+    vFileSelect select(this, "File Select");
+    if (!select.PickSaveFile(prompt, chosen, FileNameSize - 1, fileFilters, fileFilterIndex, 0,
+                             nullptr) ||
+        chosen[0] == '\0') {
+        return false;
+    }
+    std::memcpy(fileName, chosen, sizeof fileName);
+    return true;
+}
+
+// The writer may extend the name and change the drawing kind; the display follows the kind.
+bool KryCmdWindow::WriteDrawing() {
+    const bool written = canvas->WriteSceneFile(fileName, fileFilterIndex);
+    if (written) {
+        UpdateModeDisplay();
+    }
+    return written;
+}

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Pictures the editor under Xvfb: the main window with a drawing, each drop-down of its menu bar,
+# each dialog it opens and the help window, one PNG each.
+# Usage: scripts/editor-screenshots.sh [build-dir] [out-dir]   (default out-dir: <build-dir>/shots)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+dir=$(cd "${1:-build}" && pwd)
+out=$(realpath -m "${2:-$dir/shots}")
+source scripts/e2e-common.sh
+need_editor
+need_display "$dir" "$out"
+mkdir -p "$out"
+
+shot() {
+    import -window root "$out/$1.png"
+    echo "$out/$1.png"
+}
+# Opens a drop-down, pictures it and closes it again.
+menu_shot() {
+    open_menu "$2"
+    sleep 0.3
+    shot "menu-$1"
+    xdotool key Escape Escape
+    sleep 0.3
+}
+# Pictures the dialog whose name matches, then answers it with a key, or with a click at a place
+# from its top-left corner.
+dialog_shot() {
+    local window WINDOW X Y WIDTH HEIGHT SCREEN
+    window=$(wait_window "$2")
+    sleep 0.3
+    shot "dialog-$1"
+    if [ $# -eq 4 ]; then
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        xdotool mousemove "$((X + $3))" "$((Y + $4))" click 1
+    else
+        xdotool windowfocus --sync "$window"
+        xdotool key "$3"
+    fi
+    sleep 0.5
+}
+
+start_editor
+shot start >/dev/null
+find_canvas "$out/start.png" >/dev/null
+for corner in "-100 -50" "-20 -50" "-60 30"; do
+    # shellcheck disable=SC2086
+    click $corner 1
+done
+click -60 30 3
+shot main-window
+
+names=(file spacer-1 points sets functions spacer-2 type spacer-3 help window)
+for n in "${!names[@]}"; do
+    menu_shot "${names[n]}" "$n"
+done
+open_menu 0
+xdotool key Down Right
+sleep 0.4
+shot menu-file-new
+xdotool key Escape Escape Escape
+
+choose 6 0
+press 307 33
+wait_window 'Prizm Values' >/dev/null
+shot dialog-prism-values
+press 162 33
+dialog_shot shapes 'Shapes' 130 172
+choose 0 4
+dialog_shot remarks 'Remarks' Escape
+choose 8 1
+dialog_shot about '^About$' Return
+choose 8 0
+sleep 1
+shot help
+choose 0 3
+dialog_shot save-as '^Save As$' Escape
+# The window holds a drawing, so Open asks for the file in a new window.
+choose 0 1
+dialog_shot open '^Open Pol/Prm File$' Escape
+choose 0 5
+dialog_shot yes-or-no '^Yes or No$' Escape

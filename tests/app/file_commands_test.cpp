@@ -1,0 +1,218 @@
+#include "AppFixture.h"
+#include "dialogs/KryDialog.h"
+#include "toolkit/CommandIds.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+enum { Save = 32103, SaveAs = 32104 };
+
+class FileCommands : public AppFixture {
+protected:
+    // The chooser picks `path`, or is cancelled when it is empty.
+    void Pick(const std::string& path, int filter = PolygonFilter) {
+        files.answer = !path.empty();
+        files.path = path;
+        files.filter = filter;
+        files.calls = 0;
+        files.seen = vFileRequest();
+    }
+};
+
+}  // namespace
+
+// A window that shows a file, or holds changes, opens another file in a new window "No prg".
+TEST_F(FileCommands, OpenReadsIntoThisWindowOnlyWhenItIsEmpty) {
+    const std::string other = root + "/other";
+    std::filesystem::create_directories(other);
+    SaveDrawing(other + "/a.prm", Prism, 1);
+    const struct {
+        bool titled, changed;
+        int filter;
+        std::string pick;
+        int windows, filterAfter;
+        std::string caption;
+    } cases[] = {
+        {false, false, AnyFileFilter, other + "/a.prm", 1, AnyFileFilter, other + "/a.prm"},
+        {true, false, BothFilter, other + "/a.prm", 2, PolygonFilter, other + "/a.prm"},
+        {false, true, BothFilter, "", 2, PolygonFilter, "No prg"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.caption);
+        RunWithSettings([&](KryCmdWindow& window) {
+            if (c.titled) {
+                window.OpenFile((other + "/a.prm").c_str());
+            }
+            window.canvas->changed = c.changed;
+            shapeKind = Polygon;
+            fileFilterIndex = c.filter;
+            Pick(c.pick, PrismFilter);
+            Choose(window, IdAppOpen);
+            EXPECT_EQ(files.seen.title, std::string("Open Pol/Prm File"));
+            EXPECT_EQ(files.seen.filterIndex, c.filterAfter);
+            EXPECT_EQ(app.WindowCount(), c.windows);
+            EXPECT_EQ(Newest()->Name(), c.caption);
+            EXPECT_EQ(Newest()->fileName, c.pick);
+            EXPECT_EQ(std::string(lastDirectory), c.pick.empty() ? work : other);
+            EXPECT_EQ(Field(*Newest(), 104),
+                      c.pick.empty() ? "   __POLYGON__       " : "    __PRISM__       ");
+        });
+    }
+    ModalAnswers answers;
+    RunWithSettings([&](KryCmdWindow& window) {
+        Pick(other + "/a.prm");
+        Choose(window, IdAppOpen);
+        EXPECT_EQ(app.CloseAppWindow(&window), 1);
+    });
+    EXPECT_EQ(Read(program + "/Vexlin.ini").substr(0, other.size() + 1), other + "\n")
+        << "the directory opened from is remembered at close";
+}
+
+TEST_F(FileCommands, FailedReadsShowThePointsReadAndTheNotice) {
+    const struct {
+        const char* name;
+        const char* text;  // null: no such file
+        const char* notice;
+    } cases[] = {
+        {"missing.pol", nullptr, "Unable to open file."},
+        {"nobrace.pol", "//\n", "{ NOT found"},
+        {"header.prm", "//\n#declare Thing=prism{\n0.25,xx\n}\n", "Prm Data BAD"},
+        {"body.pol", "//\n#declare Thing=polygon{\n4\n<0,0>\nxx\n}\n", "Error in body of data"},
+        {"control.prm", "//\n#declare Thing=prism{\ncubic_spline\n0,0.5,5\nxx\n}\n",
+         "Spline/Sweep Not right"},
+    };
+    RunWithSettings([&](KryCmdWindow& window) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.name);
+            if (c.text != nullptr) {
+                Write(work + "/" + c.name, c.text);
+            }
+            Pick(work + "/" + c.name);
+            ModalAnswers answers;
+            Choose(window, IdAppOpen);
+            EXPECT_EQ(answers.Messages(), Strings{c.notice});
+            EXPECT_EQ(Field(window, 103), "Tk= " + std::to_string(window.canvas->pointCount));
+            EXPECT_STREQ(window.Name(), "Untitled");
+            EXPECT_STREQ(window.fileName, "");
+        }
+        ModalAnswers answers;
+        Pick(work + "/" + std::string(120, 'x') + ".pol");
+        Choose(window, IdAppOpen);
+        EXPECT_EQ(answers.Messages(),
+                  Strings{"The file name is too long: a drawing's name may have at most 99 "
+                          "characters."});
+        EXPECT_STREQ(window.fileName, "");
+    });
+}
+
+// Save hands the prism values to the canvas and asks for a name only for an untitled window;
+// "*" stays chosen, any other filter starts from the drawing's kind.
+TEST_F(FileCommands, SaveAndSaveAs) {
+    const std::string missing = root + "/missing/x.pol";
+    const struct {
+        int command;
+        bool titled;
+        int kind, filter;
+        std::string pick;
+        int pickedFilter;
+        std::string asked, caption, written, notice;
+        int filterAfter;
+    } cases[] = {
+        {Save, false, Polygon, AnyFileFilter, "one", AnyFileFilter, "Save As", "one.pol", "one.pol",
+         "", AnyFileFilter},
+        {Save, false, Prism, BothFilter, "two", PrismFilter, "Save As", "two.prm", "two.prm", "",
+         PrismFilter},
+        {Save, true, Prism, BothFilter, "", 0, "", "Changed to Prism", "t.prm", "", BothFilter},
+        {SaveAs, true, Prism, PolygonFilter, "", 0, "Save As", "Changed to Prism", "", "", Prism},
+        {SaveAs, false, Polygon, PolygonFilter, "three", PrismFilter, "Save As", "three.prm",
+         "three.prm", "", PrismFilter},
+        {SaveAs, false, Polygon, PolygonFilter, missing, 0, "Save As", missing, "",
+         "Unable to save file", PolygonFilter},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.caption);
+        RunWithSettings([&](KryCmdWindow& window) {
+            DrawTriangle(*window.canvas);
+            if (c.titled) {
+                std::snprintf(window.fileName, sizeof window.fileName, "t.prm");
+            }
+            shapeKind = c.kind;
+            window.UpdateModeDisplay();
+            window.SetWindowTitle(c.kind == Prism ? "Changed to Prism" : "Untitled");
+            window.prismDialog->SetPrismValues(0.0, 0.5, CubicSpline, LinearSweep, 0, 0);
+            fileFilterIndex = c.filter;
+            Pick(c.pick, c.pickedFilter);
+            ModalAnswers answers;
+            Choose(window, c.command);
+            EXPECT_EQ(files.seen.title, c.asked);
+            EXPECT_EQ(answers.Messages(), c.notice.empty() ? Strings{} : Strings{c.notice});
+            EXPECT_STREQ(window.Name(), c.caption.c_str());
+            EXPECT_EQ(fileFilterIndex, c.filterAfter);
+            const bool prism = c.written.find(".prm") != std::string::npos;
+            if (!c.written.empty()) {
+                EXPECT_STREQ(window.fileName, c.written.c_str());
+                EXPECT_EQ(window.canvas->changed, 0);
+                EXPECT_EQ(Read(c.written).find("cubic_spline") != std::string::npos, prism);
+                EXPECT_EQ(Field(window, 104),
+                          prism ? "    __PRISM__       " : "   __POLYGON__       ");
+            }
+            if (c.command == SaveAs && c.pick.empty()) {
+                EXPECT_STREQ(window.fileName, "t.prm") << "a cancelled Save as keeps the name";
+            }
+        });
+    }
+}
+
+// Closing writes the settings first, then asks about unsaved changes: No lets them go, Cancel
+// keeps the window, Yes saves and keeps the window when saving does not happen.
+TEST_F(FileCommands, ClosingAsksAboutUnsavedChanges) {
+    const std::string missing = root + "/missing/x.pol";
+    const struct {
+        bool changed;
+        std::string fileName;
+        const char* answer;
+        std::string pick;
+        int closed;
+        std::string written;
+        Strings messages;
+    } cases[] = {
+        {false, "", nullptr, "", 1, "", {}},
+        {true, "", " No ", "", 1, "", {"Save new or changed drawing?"}},
+        {true, "", " Cancel ", "", 0, "", {"Save new or changed drawing?"}},
+        {true, "kept.pol", " Yes ", "", 1, "kept.pol", {"Save new or changed drawing?"}},
+        {true, "", " Yes ", "", 0, "", {"Save new or changed drawing?"}},
+        {true, "", " Yes ", "new", 1, "new.pol", {"Save new or changed drawing?"}},
+        {true,
+         missing,
+         " Yes ",
+         "",
+         0,
+         "",
+         {"Save new or changed drawing?", "Unable to save file"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fileName + "/" + (c.answer ? c.answer : "-") + "/" + c.pick);
+        RunWithSettings([&](KryCmdWindow& window) {
+            std::filesystem::remove(program + "/Vexlin.ini");
+            DrawTriangle(*window.canvas);
+            window.canvas->changed = c.changed;
+            std::snprintf(window.fileName, sizeof window.fileName, "%s", c.fileName.c_str());
+            fileFilterIndex = BothFilter;
+            Pick(c.pick);
+            ModalAnswers answers(
+                {c.answer ? ModalAnswers::Click(c.answer) : ModalAnswers::Click(" OK ")});
+            EXPECT_EQ(app.CloseAppWindow(&window), c.closed);
+            EXPECT_EQ(answers.Messages(), c.messages);
+            EXPECT_EQ(app.WindowCount(), 1 - c.closed);
+            EXPECT_TRUE(std::filesystem::exists(program + "/Vexlin.ini")) << "settings first";
+            if (!c.written.empty()) {
+                EXPECT_TRUE(std::filesystem::exists(c.written));
+            }
+            if (files.calls > 0) {
+                EXPECT_EQ(files.seen.title, std::string("Save Vexlin File As"));
+                EXPECT_EQ(files.seen.filterIndex, BothFilter) << "not reset to the kind";
+            }
+        });
+    }
+}
