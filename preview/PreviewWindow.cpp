@@ -20,14 +20,13 @@ long Now() {
 
 }  // namespace
 
-PreviewWindow::PreviewWindow(SceneSource source, std::string program)
-    : _source(std::move(source)), _program(std::move(program)) {}
+PreviewWindow::PreviewWindow(std::string program) : _program(std::move(program)) {}
 
 PreviewWindow::~PreviewWindow() {
     Close();
 }
 
-bool PreviewWindow::Open(const std::string& title) {
+bool PreviewWindow::Open(const std::string& title, SceneSource source) {
     vImageWindowPlatform* platform = vImageWindowPlatform::Current();
     if (platform == nullptr) {
         return false;
@@ -42,6 +41,7 @@ bool PreviewWindow::Open(const std::string& title) {
     if (_window == nullptr) {
         return false;
     }
+    _source = std::move(source);
     _folder = std::make_unique<PreviewFolder>();
     _renderer = std::make_unique<PreviewRenderer>(*this, *_folder, _program);
     StartTimer(PollMilliseconds);

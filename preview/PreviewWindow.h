@@ -21,12 +21,12 @@ class PreviewWindow : public vImageWindowEvents, public PreviewDisplay, private 
 public:
     using SceneSource = std::function<PreviewScene()>;
 
-    PreviewWindow(SceneSource source, std::string program = "povray");
+    explicit PreviewWindow(std::string program = "povray");
     ~PreviewWindow() override;
 
-    // Opens the window and renders the drawing, or brings the open window to the front. False
-    // when the platform shows no such windows.
-    bool Open(const std::string& title);
+    // Opens the window and renders the drawing the source gives, or brings the open window to
+    // the front. False when the platform shows no such windows.
+    bool Open(const std::string& title, SceneSource source);
     void Close();
     bool IsOpen() const { return _window != nullptr; }
     // Hands the drawing as it is now to the renderer.

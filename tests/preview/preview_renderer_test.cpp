@@ -226,12 +226,13 @@ TEST(PreviewWindow, OpensOnceAndRemovesItsFolderWhenClosedOrGone) {
     FakeProcessRunner runner;
     std::string folder;
     {
-        PreviewWindow preview([] { return SceneOf("A"); }, PresentProgram);
-        ASSERT_TRUE(preview.Open("POV-Ray preview"));
+        auto source = [] { return SceneOf("A"); };
+        PreviewWindow preview(PresentProgram);
+        ASSERT_TRUE(preview.Open("POV-Ray preview", source));
         folder = preview.FolderPath();
         EXPECT_TRUE(fs::is_directory(folder));
         EXPECT_EQ(runner.Live().size(), 2u);
-        EXPECT_TRUE(preview.Open("POV-Ray preview"));
+        EXPECT_TRUE(preview.Open("POV-Ray preview", source));
         EXPECT_EQ(windows.created, 1);
         EXPECT_EQ(windows.raised, 1);
         // The user closes the window.
@@ -240,7 +241,7 @@ TEST(PreviewWindow, OpensOnceAndRemovesItsFolderWhenClosedOrGone) {
         EXPECT_FALSE(fs::exists(folder));
         EXPECT_TRUE(runner.Live().empty());
         EXPECT_EQ(windows.destroyed, 1);
-        ASSERT_TRUE(preview.Open("POV-Ray preview"));
+        ASSERT_TRUE(preview.Open("POV-Ray preview", source));
         folder = preview.FolderPath();
         EXPECT_TRUE(fs::is_directory(folder));
     }
