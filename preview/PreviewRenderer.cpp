@@ -36,7 +36,9 @@ void PreviewRenderer::Update(const PreviewScene& scene, long now) {
         _seen = true;
     }
     const bool changed = _latest != _rendered && now - _latestSince >= SettleMilliseconds;
-    if (!_started || changed || (_waitingForProgram && ProgramOnPath(_program))) {
+    const bool installed =
+        _waitingForProgram && vProcessRunner::Current() != nullptr && ProgramOnPath(_program);
+    if (!_started || changed || installed) {
         Start();
     }
     RefreshBusy();
@@ -62,9 +64,7 @@ void PreviewRenderer::Start() {
     _started = true;
     _waitingForProgram = false;
     if (!_latest.finite) {
-        Fail(
-            "The drawing holds a number too large to be written: it cannot be saved, and "
-            "POV-Ray cannot render it.\n");
+        Fail(NotFiniteMessage);
         return;
     }
     _runner = vProcessRunner::Current();

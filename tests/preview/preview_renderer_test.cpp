@@ -2,6 +2,7 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 
+#include <cmath>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -151,6 +152,15 @@ TEST(PreviewRenderer, HandsPovrayExactlyWhatSaveWrites) {
         EXPECT_EQ(FileText(drawings[0].string()), FileText(fileName));
     }
     shapeKind = Polygon;
+    // What the writer refuses is not handed to POV-Ray either.
+    canvas.points[3].x = HUGE_VAL;
+    FakeProcessRunner runner;
+    PreviewFolder folder;
+    RecordingDisplay display;
+    PreviewRenderer renderer(display, folder, PresentProgram);
+    renderer.Update(PreviewScene::Of(canvas, "star", Prism), 0);
+    EXPECT_TRUE(runner.runs.empty());
+    EXPECT_EQ(display.messages, NotFiniteMessage);
 }
 
 TEST(PovrayMessages, ErrorsAndWarningsInPlainWords) {
