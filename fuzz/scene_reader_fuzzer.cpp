@@ -8,7 +8,6 @@
 #include "model/DrawingSnapshot.h"
 #include "model/KCanvasPane.h"
 #include "scenefile/SceneReadResult.h"
-#include "scenefile/SceneText.h"
 #include "support/DrawingSoundness.h"
 
 namespace {
@@ -16,7 +15,7 @@ namespace {
 // Reads into a fresh canvas, since the reader keeps some values of the drawing it replaces.
 int Read(KCanvasPane& canvas, const std::string& text, int kindOfName) {
     shapeKind = kindOfName;
-    const int result = ReadSceneText(canvas, text.data(), text.size());
+    const int result = canvas.ReadSceneText(text.data(), text.size());
     const std::string fault = DrawingFault(canvas);
     Require(fault.empty(), "read " + std::to_string(result) + " left " + fault);
     return result;
@@ -24,7 +23,10 @@ int Read(KCanvasPane& canvas, const std::string& text, int kindOfName) {
 
 std::string Written(const KCanvasPane& canvas, int kind) {
     std::string text;
-    Require(SceneFileText(canvas, kind, text), "the writer refused a drawing the reader made");
+    int written = -1;
+    Require(canvas.SceneFileText("", kind, text, written),
+            "the writer refused a drawing the reader made");
+    Require(written == kind, "the writer chose another kind");
     return text;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cmath>
+#include <cstddef>
+#include <string>
 
 #include "model/EditState.h"
 #include "model/KStatusSink.h"
@@ -88,7 +90,14 @@ public:
 
     // Scene files.
     bool WriteSceneFile(char* fileName, int kindChoice);
+    // The text WriteSceneFile would write under that name and the kind it would write, with no
+    // change to the drawing, the program-wide kind or the name. False when a number in the
+    // text would not be finite: the writer would refuse it.
+    bool SceneFileText(const char* fileName, int kindChoice, std::string& text, int& kind) const;
     int ReadSceneFile(const char* fileName);
+    // Reads the bytes as ReadSceneFile reads a file holding them, the kind that the file's name
+    // would imply being the current program-wide kind; the canvas is not repainted.
+    int ReadSceneText(const char* bytes, size_t size);
     void FillDefaultHandles();
 
     int pointCount;

@@ -9,7 +9,6 @@
 #include "model/KCanvasPane.h"
 #include "scenefile/SceneLineReader.h"
 #include "scenefile/SceneReadResult.h"
-#include "scenefile/SceneText.h"
 
 namespace {
 
@@ -403,9 +402,9 @@ int KCanvasPane::ReadSceneFile(const char* fileName) {
     return result;
 }
 
-int ReadSceneText(KCanvasPane& canvas, const char* bytes, size_t size) {
+int KCanvasPane::ReadSceneText(const char* bytes, size_t size) {
     SceneLineReader in(bytes, size);
-    return SceneFileReading(canvas, in).Read();
+    return SceneFileReading(*this, in).Read();
 }
 
 void KCanvasPane::FillDefaultHandles() {

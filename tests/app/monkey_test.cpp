@@ -14,7 +14,6 @@
 
 #include "AppFixture.h"
 #include "model/DrawingSnapshot.h"
-#include "scenefile/SceneText.h"
 #include "support/DrawingSoundness.h"
 #include "toolkit/CommandIds.h"
 #include "toolkit/platform/qt/QtCanvasWidget.h"
@@ -320,7 +319,9 @@ protected:
         bool saved = false;
         if (id == SaveCommand || id == SaveAsCommand) {
             std::string text;
-            saved = SceneFileText(*window.canvas, shapeKind, text) && Read(window.fileName) == text;
+            int kind = Polygon;
+            saved = window.canvas->SceneFileText(window.fileName, shapeKind, text, kind) &&
+                    Read(window.fileName) == text;
         }
         if (saved || id == IdAppOpen || id == ClearCommand) {
             _baselines[&window] = DrawingSnapshot::Of(*window.canvas);
