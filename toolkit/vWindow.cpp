@@ -260,6 +260,9 @@ void vWindow::ChildCloseRequest() {
 void vWindow::ChildMouse(MouseAction action, int button, int x, int y, int held) {
     if (action == MousePress && button == 1 && _justActivated) {
         _justActivated = false;
+        // Its release is swallowed with it, even after an earlier left press that never saw its
+        // own release here: that release would otherwise reach the canvas without a press.
+        _leftPressed = false;
         return;
     }
     if (!_canvas) {

@@ -157,6 +157,15 @@ TEST_F(WindowEvents, FirstPressAfterSwitchingChildrenIsSwallowed) {
     Events(b).ChildMouse(Press, 1, 5, 5, 1);
     EXPECT_EQ(second.calls, (Strings{"Down(2,2,3)", "Up(2,2,3)", "Motion(4,4)", "Down(5,5,1)"}));
 
+    // The left press at (5,5) ends with the right button; after switching away and back, the
+    // swallowed press takes its left release along.
+    Events(b).ChildMouse(Release, 3, 6, 6, 0);
+    platform.Activate(b->Handle(), a->Handle());
+    platform.Activate(a->Handle(), b->Handle());
+    Events(b).ChildMouse(Press, 1, 7, 7, 1);
+    Events(b).ChildMouse(Release, 1, 7, 7, 0);
+    EXPECT_EQ(second.calls.back(), "Up(6,6,3)");
+
     // Activation given back to the same child (the frame regaining focus) arms nothing.
     platform.Activate(b->Handle(), b->Handle());
     EXPECT_FALSE(b->JustActivated());
