@@ -25,11 +25,7 @@
 // changed. VEXLIN_MONKEY_SEED and VEXLIN_MONKEY_EVENTS choose another run.
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int kDefaultEvents = 600;
-#else
 constexpr int kDefaultEvents = 2000;
-#endif
 constexpr int kMostWindows = 5;
 
 // Every command of the drawing window's menus and command bar, the titles and spacers that are
