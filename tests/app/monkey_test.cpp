@@ -13,6 +13,7 @@
 #include <random>
 
 #include "AppFixture.h"
+#include "dialogs/KryDialog.h"
 #include "model/DrawingSnapshot.h"
 #include "support/DrawingSoundness.h"
 #include "toolkit/CommandIds.h"
@@ -105,7 +106,7 @@ protected:
         _answerer.start();
         while (_done < events && !HasFailure()) {
             _baselines.clear();
-            const int sessionEnd = std::min(events, _done + Uniform(50, 250));
+            const int sessionEnd = std::min(events, _done + Uniform(200, 1000));
             RunWithSettings([&](KryCmdWindow&) {
                 while (_done < sessionEnd && !HasFailure() && !_sessionOver) {
                     OneEvent();
@@ -125,14 +126,14 @@ protected:
             FrameCommand();
             return;
         }
-        // Menus and mouse reach the active window: the user brings one to the front first.
-        KryCmdWindow& window = *Window(Uniform(0, windows - 1));
-        window.BringToFront();
+        KryCmdWindow& window = ChooseWindow();
         const int what = Uniform(0, 99);
         if (what < 60) {
             Gesture(window);
         } else if (what < 90) {
             Command(window, OneOf(kCommands));
+        } else if (what < 92) {
+            CurveEditing(window);
         } else if (what < 94) {
             PokeModelessDialogs();
         } else if (what < 97 || windows > kMostWindows) {
@@ -140,6 +141,23 @@ protected:
         } else {
             Resize(window);
         }
+    }
+
+    // Users work in one window for a while. Menus and mouse reach the active window, so the
+    // one chosen is brought to the front, which swallows its first left press.
+    KryCmdWindow& ChooseWindow() {
+        KryCmdWindow* window = nullptr;
+        for (int i = 0; i < app.WindowCount() && Chance(80); ++i) {
+            if (Window(i) == _current) {
+                window = _current;
+            }
+        }
+        if (window == nullptr) {
+            window = Window(Uniform(0, app.WindowCount() - 1));
+        }
+        window->BringToFront();
+        _current = window;
+        return *window;
     }
 
     void Log(const std::string& event) {
@@ -199,6 +217,17 @@ protected:
     }
 
     // Commands, windows and dialogs -------------------------------------------------------------
+
+    // A spline's control points are edited only in prism mode, with a spline chosen in the
+    // prism values and "Control" chosen after it, which random commands rarely line up.
+    void CurveEditing(KryCmdWindow& window) {
+        Log("curve editing in \"" + std::string(window.Name()) + "\"");
+        Choose(window, 2022);
+        window.prismDialog->SetPrismValues(0.0, 0.5, Uniform(QuadraticSpline, BezierSpline),
+                                           Uniform(LinearSweep, ConicSweep), Uniform(0, 1),
+                                           Uniform(0, 1));
+        Choose(window, 2012);
+    }
 
     // The file chooser picks one of the prepared names, with any filter, or is cancelled.
     void ShuffleChooser() {
@@ -362,6 +391,7 @@ protected:
     std::vector<std::string> _names;
     std::map<KryCmdWindow*, DrawingSnapshot> _baselines;
     std::deque<std::string> _log;
+    KryCmdWindow* _current = nullptr;
     int _done = 0;
     bool _sessionOver = false;
 };
