@@ -43,27 +43,12 @@ int FromEnvironment(const char* name, int otherwise) {
     return value != nullptr ? std::atoi(value) : otherwise;
 }
 
-// What a user might type into any field: numbers in and out of range, no number, garbage.
-const char* const kTexts[] = {"",
-                              "0",
-                              "1",
-                              "-1",
-                              "3",
-                              "7",
-                              "100",
-                              "2.5",
-                              "0.001",
-                              "1e308",
-                              "-1e308",
-                              "nan",
-                              "inf",
-                              "abc",
-                              "0x10",
-                              " 7 ",
-                              "12345678901234567890",
-                              "-0",
-                              "//x",
-                              "\"q\""};
+// What a user might type into any field.
+const char* const kTexts[] = {
+    // numbers in range and out of it
+    "", "0", "1", "-1", "3", "7", "100", "2.5", "0.001", "1e308", "-1e308", "-0",
+    // no number, or garbage
+    "nan", "inf", "abc", "0x10", " 7 ", "12345678901234567890", "//x", "\"q\""};
 
 class Monkey : public AppFixture {
 protected:
