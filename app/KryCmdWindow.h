@@ -2,6 +2,7 @@
 
 #include "app/DrawingHistory.h"
 #include "model/KStatusSink.h"
+#include "preview/PreviewWindow.h"
 #include "toolkit/vCmdWindow.h"
 
 class KCanvasPane;
@@ -53,10 +54,15 @@ public:
     bool AskSaveChanges();
     void LoadSettings();
     void SaveSettings();
-    // A modeless dialog must not outlive its window on screen.
+    // A modeless dialog must not outlive its window on screen, nor must the preview.
     void CloseOwnDialogs();
+    // Opens the POV-Ray preview of the drawing, or brings it to the front
+    // (preview_commands.cpp).
+    void ShowPovrayPreview();
 
     char fileName[FileNameSize];
+    // POV-Ray's own pictures of the drawing, in a window beside the editor's.
+    PreviewWindow preview;
     vMenuPane* menuPane;
     KCanvasPane* canvas;
     vCommandPane* commandPane;

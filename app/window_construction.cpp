@@ -191,6 +191,7 @@ void KryCmdWindow::CloseOwnDialogs() {
     if (prismDialog->IsDisplayed()) {
         prismDialog->CloseDialog();
     }
+    preview.Close();
 }
 
 void KryCmdWindow::Notify(const char* message) {

@@ -4,7 +4,9 @@
 
 #include "toolkit/platform/qt/QtControlPlatform.h"
 #include "toolkit/platform/qt/QtFileChooser.h"
+#include "toolkit/platform/qt/QtImageWindowPlatform.h"
 #include "toolkit/platform/qt/QtMenuPlatform.h"
+#include "toolkit/platform/qt/QtProcessRunner.h"
 #include "toolkit/platform/qt/QtTextPlatform.h"
 #include "toolkit/platform/qt/QtWindowPlatform.h"
 #include "toolkit/vApp.h"
@@ -19,10 +21,16 @@ int main(int argc, char** argv) {
     QtControlPlatform controls;
     QtMenuPlatform menus(&windows);
     QtFileChooser files;
+    QtProcessRunner processes;
+    QtImageWindowPlatform pictures(&windows);
     vControlPlatform::Install(&controls);
     vMenuPlatform::Install(&menus);
     vFileChooser::Install(&files);
+    vProcessRunner::Install(&processes);
+    vImageWindowPlatform::Install(&pictures);
     int code = theApp ? theApp->Run(argc, argv, OnAppStart) : 1;
+    vImageWindowPlatform::Install(nullptr);
+    vProcessRunner::Install(nullptr);
     vFileChooser::Install(nullptr);
     vMenuPlatform::Install(nullptr);
     vControlPlatform::Install(nullptr);
