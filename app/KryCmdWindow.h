@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DrawingHistory.h"
 #include "model/KStatusSink.h"
 #include "preview/PreviewWindow.h"
 #include "toolkit/vCmdWindow.h"
@@ -38,6 +39,8 @@ public:
     ~KryCmdWindow() override;
 
     void OnWindowCommand(int id, int value, int kind) override;
+    // Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo (undo_commands.cpp).
+    void OnWindowKey(int key, int modifiers) override;
 
     // Shows the polygon/prism kind and enables the items that only prisms use.
     void UpdateModeDisplay();
@@ -67,6 +70,7 @@ public:
     KryDialog* prismDialog;
     KScalModalDialog* shapeDialog;
     RemsDialog* remarksDialog;
+    DrawingHistory history;
 
 private:
     // Command dispatch (command_dispatch.cpp).
@@ -91,5 +95,9 @@ private:
     bool PickSaveName(const char* prompt);
     bool WriteDrawing();
 
+    // Undo and redo (undo_commands.cpp).
+    void TravelHistory(bool back);
+
+    void ShowCounts();
     void Notify(const char* message);
 };
