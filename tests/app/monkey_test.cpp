@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include <cstring>
 #include <deque>
 #include <map>
+#include <optional>
 #include <random>
 
 #include "AppFixture.h"
@@ -20,10 +22,11 @@
 #include "toolkit/platform/qt/QtCanvasWidget.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
 
-// A seeded, repeatable monkey: random mouse gestures in every edit mode, every command with its
-// dialogs answered at random, new, closed and resized windows. After every event each drawing
-// must be sound, and one that differs from what was last saved, read or cleared must be marked
-// changed. VEXLIN_MONKEY_SEED and VEXLIN_MONKEY_EVENTS choose another run.
+// A seeded, repeatable monkey: random mouse gestures in every edit mode, undo and redo keys,
+// every command with its dialogs answered at random, new, closed and resized windows. After
+// every event each drawing must be sound, and one that differs from what was last saved, read
+// or cleared must be marked changed. VEXLIN_MONKEY_SEED and VEXLIN_MONKEY_EVENTS choose another
+// run.
 namespace {
 
 constexpr int kDefaultEvents = 2000;
@@ -113,8 +116,10 @@ protected:
         }
         KryCmdWindow& window = ChooseWindow();
         const int what = Uniform(0, 99);
-        if (what < 60) {
+        if (what < 55) {
             Gesture(window);
+        } else if (what < 62) {
+            UndoOrRedo(window);
         } else if (what < 90) {
             Command(window, OneOf(kCommands));
         } else if (what < 92) {
@@ -199,6 +204,19 @@ protected:
         const Qt::MouseButton released = Chance(90) ? button : RandomButton();
         Send(*widget, QEvent::MouseButtonRelease, RandomPoint(*widget, canvas), released,
              Qt::NoButton);
+    }
+
+    void UndoOrRedo(KryCmdWindow& window) {
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+        } keys[] = {{Qt::Key_Z, Qt::ControlModifier},
+                    {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier},
+                    {Qt::Key_Y, Qt::ControlModifier}};
+        const auto& key = OneOf(keys);
+        Log("key " + std::to_string(key.key) + " with " + std::to_string(key.modifiers));
+        QKeyEvent press(QEvent::KeyPress, key.key, key.modifiers);
+        QCoreApplication::sendEvent(static_cast<QtSubWindow*>(window.Handle())->Canvas(), &press);
     }
 
     // Commands, windows and dialogs -------------------------------------------------------------
@@ -333,8 +351,10 @@ protected:
             saved = window.canvas->SceneFileText(window.fileName, shapeKind, text, kind) &&
                     Read(window.fileName) == text;
         }
-        if (saved || id == IdAppOpen || id == ClearCommand) {
-            _baselines[&window] = DrawingSnapshot::Of(*window.canvas);
+        if (saved || id == IdAppOpen) {
+            _baselines[&window] = {DrawingSnapshot::Of(*window.canvas), std::nullopt};
+        } else if (id == ClearCommand) {
+            _baselines[&window].cleared = DrawingSnapshot::Of(*window.canvas);
         }
     }
 
@@ -343,14 +363,18 @@ protected:
             KryCmdWindow& window = *Window(i);
             const KCanvasPane& canvas = *window.canvas;
             const DrawingSnapshot now = DrawingSnapshot::Of(canvas);
+            // A window first seen changed was made empty during the event: only a read gives
+            // a new window a drawing, and leaves it unchanged.
             auto baseline = _baselines.find(&window);
             if (baseline == _baselines.end()) {
-                baseline = _baselines.emplace(&window, now).first;
+                const DrawingSnapshot& made = canvas.changed == 0 ? now : _empty;
+                baseline = _baselines.emplace(&window, Baselines{made, std::nullopt}).first;
             }
+            const Baselines& unmarked = baseline->second;
             std::string fault = DrawingFault(canvas);
             if (std::memchr(window.fileName, '\0', sizeof window.fileName) == nullptr) {
                 fault = "the file name has no end";
-            } else if (canvas.changed == 0 && now != baseline->second) {
+            } else if (canvas.changed == 0 && now != unmarked.saved && now != unmarked.cleared) {
                 fault = "the drawing differs from the one saved, but is not marked changed";
             }
             if (!fault.empty()) {
@@ -374,7 +398,14 @@ protected:
     std::mt19937 _random;
     QTimer _answerer;
     std::vector<std::string> _names;
-    std::map<KryCmdWindow*, DrawingSnapshot> _baselines;
+    // The drawings a window may show without being marked changed: the one last saved or
+    // read, and the one Clear left, for which the user let the rest go.
+    struct Baselines {
+        DrawingSnapshot saved;
+        std::optional<DrawingSnapshot> cleared;
+    };
+    std::map<KryCmdWindow*, Baselines> _baselines;
+    const DrawingSnapshot _empty = DrawingSnapshot::Of(KCanvasPane(nullptr));
     std::deque<std::string> _log;
     KryCmdWindow* _current = nullptr;
     int _done = 0;
