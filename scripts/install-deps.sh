@@ -2,7 +2,8 @@
 # Installs the Debian packages Vexlin needs to build, test and run, when any is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          libpugixml-dev povray xvfb xauth xdotool imagemagick fonts-dejavu-core)
+          libpugixml-dev povray xvfb xauth xdotool imagemagick fonts-dejavu-core
+          libx11-dev libxdamage-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
