@@ -134,6 +134,14 @@ TEST_F(QtWindows, FrameWithItsMenuAndAChildShowingTheCanvas) {
         CanvasOf(window)->grab();
         EXPECT_EQ(window->canvas.redraws, 2) << "a new size draws anew";
 
+        window->canvas.ShowHScroll(1);
+        window->canvas.ShowVScroll(1);
+        Settle();
+        shown = CanvasOf(window)->grab().toImage();
+        EXPECT_EQ(window->canvas.CanvasWidth(), 320 - 16) << "the bars take their room";
+        EXPECT_EQ(shown.pixelColor(10, 10), QColor(0, 0, 255));
+        EXPECT_EQ(shown.pixelColor(318, 208), QColor(255, 255, 255)) << "the corner between them";
+
         window->SetWindowTitle("renamed");
         EXPECT_EQ(Child(window)->windowTitle(), "renamed");
         window->MoveWindowTo(30, 40);
