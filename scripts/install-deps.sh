@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           libpugixml-dev povray xvfb xauth xdotool imagemagick fonts-dejavu-core
-          libx11-dev libxdamage-dev)
+          libx11-dev libxdamage-dev dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

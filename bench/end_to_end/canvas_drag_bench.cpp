@@ -63,17 +63,16 @@ void BM_RotateAllDragStepShown(benchmark::State& state) {
     DragSteps(state, RotateAll);
 }
 
+// A canvas twice the first window's, and one as large as a full-HD screen.
+void ClientSizes(benchmark::internal::Benchmark* benchmark) {
+    benchmark->Args({600, 600})
+        ->Args({1920, 1080})
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(5)
+        ->ReportAggregatesOnly(true);
+}
+
 }  // namespace
 
-BENCHMARK(BM_MovePointDragStepShown)
-    ->Args({600, 600})
-    ->Args({1920, 1080})
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_RotateAllDragStepShown)
-    ->Args({600, 600})
-    ->Args({1920, 1080})
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_MovePointDragStepShown)->Apply(ClientSizes);
+BENCHMARK(BM_RotateAllDragStepShown)->Apply(ClientSizes);

@@ -87,8 +87,8 @@ vDesktopSession::~vDesktopSession() {
     delete _state;
 }
 
-void vDesktopSession::SendMouse(vHandle child, vWindowEvents::MouseAction action, int button,
-                                int x, int y, int held) {
+void vDesktopSession::SendMouse(vHandle child, vWindowEvents::MouseAction action, int button, int x,
+                                int y, int held) {
     QtCanvasWidget* canvas = CanvasOf(child);
     if (!canvas) {
         return;
@@ -103,8 +103,7 @@ void vDesktopSession::SendMouse(vHandle child, vWindowEvents::MouseAction action
     static constexpr QEvent::Type Types[] = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
                                              QEvent::MouseMove};
     const QPointF at(x, y);
-    QMouseEvent event(Types[action], at, canvas->mapToGlobal(at), pressed, buttons,
-                      Qt::NoModifier);
+    QMouseEvent event(Types[action], at, canvas->mapToGlobal(at), pressed, buttons, Qt::NoModifier);
     QCoreApplication::sendEvent(canvas, &event);
 }
 
