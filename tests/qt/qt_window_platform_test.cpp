@@ -174,6 +174,40 @@ TEST_F(QtWindows, FrameStartsMaximisedAndIsRestoredToItsNormalPlace) {
     });
 }
 
+// Restored during start-up, before the event loop runs, the frame goes on the screen once, in
+// its normal state, never maximised.
+TEST_F(QtWindows, FrameRestoredAtStartUpIsNeverShownMaximised) {
+    struct StateWatch : QObject {
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::WindowStateChange) {
+                maximised |= static_cast<QWidget*>(watched)->isMaximized();
+            }
+            return false;
+        }
+        bool maximised = false;
+    };
+    static StateWatch* watch = nullptr;
+    RecordingApp app;
+    RunWithSteps(
+        app,
+        [&app] {
+            Settle();
+            EXPECT_TRUE(QtFrame::Instance()->isVisible());
+            EXPECT_FALSE(QtFrame::Instance()->isMaximized());
+            EXPECT_FALSE(watch->maximised);
+            app.QuitApp();
+        },
+        [](int, char**) {
+            QtFrame* frame = QtFrame::Instance();
+            watch = new StateWatch;
+            watch->setParent(frame);
+            frame->installEventFilter(watch);
+            theApp->RestoreFrame();
+            EXPECT_FALSE(frame->isVisible()) << "not yet: nothing is painted before the loop";
+            return 0;
+        });
+}
+
 // Our own help document in a window of its own, beside the frame and not blocking it: its
 // contents page, links, back and forward.
 TEST_F(QtWindows, HelpWindowShowsTheDocumentWithContentsBackAndForward) {
