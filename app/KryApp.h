@@ -18,6 +18,8 @@ public:
     // "Untitled Prism"; an empty name becomes "Kry App". A null window makes a drawing window.
     vWindow* NewAppWindow(vWindow* window, const char* name, int width, int height,
                           vAppWinInfo* winInfo) override;
+    // F5 in a drawing window opens its POV-Ray preview (preview_commands.cpp).
+    void OnAppKey(vWindow* window, int key, int modifiers) override;
 
     // The window most recently made by NewAppWindow.
     vWindow* mainWindow = nullptr;

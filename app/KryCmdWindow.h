@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/DrawingHistory.h"
 #include "model/KStatusSink.h"
+#include "preview/PreviewWindow.h"
 #include "toolkit/vCmdWindow.h"
 
 class KCanvasPane;
@@ -37,6 +39,8 @@ public:
     ~KryCmdWindow() override;
 
     void OnWindowCommand(int id, int value, int kind) override;
+    // Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo (undo_commands.cpp).
+    void OnWindowKey(int key, int modifiers) override;
 
     // Shows the polygon/prism kind and enables the items that only prisms use.
     void UpdateModeDisplay();
@@ -50,10 +54,15 @@ public:
     bool AskSaveChanges();
     void LoadSettings();
     void SaveSettings();
-    // A modeless dialog must not outlive its window on screen.
+    // A modeless dialog must not outlive its window on screen, nor must the preview.
     void CloseOwnDialogs();
+    // Opens the POV-Ray preview of the drawing, or brings it to the front
+    // (preview_commands.cpp).
+    void ShowPovrayPreview();
 
     char fileName[FileNameSize];
+    // POV-Ray's own pictures of the drawing, in a window beside the editor's.
+    PreviewWindow preview;
     vMenuPane* menuPane;
     KCanvasPane* canvas;
     vCommandPane* commandPane;
@@ -61,6 +70,7 @@ public:
     KryDialog* prismDialog;
     KScalModalDialog* shapeDialog;
     RemsDialog* remarksDialog;
+    DrawingHistory history;
 
 private:
     // Command dispatch (command_dispatch.cpp).
@@ -85,5 +95,9 @@ private:
     bool PickSaveName(const char* prompt);
     bool WriteDrawing();
 
+    // Undo and redo (undo_commands.cpp).
+    void TravelHistory(bool back);
+
+    void ShowCounts();
     void Notify(const char* message);
 };

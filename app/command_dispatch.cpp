@@ -76,14 +76,18 @@ void KryCmdWindow::OnWindowCommand(int id, int value, int kind) {
         case ShapeButton:
             ShowShapeDialog();
             return;
-        case CentreCommand:
+        case CentreCommand: {
+            const DrawingHistory::Step step(history, *canvas);
             canvas->CentreAll();
             Repaint();
             return;
-        case FlipCommand:
+        }
+        case FlipCommand: {
+            const DrawingHistory::Step step(history, *canvas);
             canvas->FlipAllVertical();
             Repaint();
             return;
+        }
         case PolygonItem:
             SwitchToPolygon();
             return;
@@ -93,9 +97,11 @@ void KryCmdWindow::OnWindowCommand(int id, int value, int kind) {
         case RemarksCommand:
             ShowRemarksDialog();
             return;
-        case ClearCommand:
+        case ClearCommand: {
+            const DrawingHistory::Step step(history, *canvas);
             canvas->ClearCanvas(0);
             return;
+        }
         case NewPolygonCommand:
         case NewPrismCommand:
             if (theApp != nullptr) {
@@ -144,6 +150,7 @@ void KryCmdWindow::SelectMode(int mode, const char* text) {
 }
 
 void KryCmdWindow::HandPrismValues() {
+    const DrawingHistory::Step step(history, *canvas);
     canvas->SetPrismValues(prismDialog->prismStart, prismDialog->prismEnd, prismDialog->splineType,
                            prismDialog->sweepType, prismDialog->useSturm, prismDialog->isOpen);
 }
@@ -190,6 +197,7 @@ void KryCmdWindow::ShowShapeDialog() {
     if (!ClosedWithOk(*shapeDialog)) {
         return;
     }
+    const DrawingHistory::Step step(history, *canvas);
     canvas->GenerateShape(shapeDialog->shapePoints, shapeDialog->shapeSize,
                           shapeDialog->shapeRotation, shapeDialog->shapeFunction,
                           shapeDialog->shapeStyle);
@@ -201,6 +209,7 @@ void KryCmdWindow::ShowRemarksDialog() {
     if (!ClosedWithOk(*remarksDialog)) {
         return;
     }
+    const DrawingHistory::Step step(history, *canvas);
     const RemsDialog& lines = *remarksDialog;
     if (std::strcmp(lines.remark1, canvas->remark1) != 0 ||
         std::strcmp(lines.remark2, canvas->remark2) != 0 ||

@@ -62,6 +62,7 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
     UpdateModeDisplay();
     std::memcpy(fileName, name, length + 1);
     canvas->changed = 0;
+    history.FileRead(*canvas);
     prismDialog->SetPrismValues(canvas->prismStart, canvas->prismEnd, canvas->splineType,
                                 canvas->sweepType, canvas->useSturm, canvas->isOpen);
     UpdateStatus(0, 0);
@@ -160,6 +161,7 @@ bool KryCmdWindow::WriteDrawing() {
     const bool written = canvas->WriteSceneFile(fileName, fileFilterIndex);
     if (written) {
         UpdateModeDisplay();
+        history.Saved(*canvas);
     }
     return written;
 }

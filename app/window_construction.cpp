@@ -1,6 +1,7 @@
 // The drawing window's tables, its construction and destruction, and its status display.
 #include <cstdio>
 
+#include "app/KGestureCanvas.h"
 #include "app/KryCmdWindow.h"
 #include "dialogs/KScalModalDialog.h"
 #include "dialogs/KryDialog.h"
@@ -136,7 +137,7 @@ KryCmdWindow::KryCmdWindow(const char* name, int width, int height)
     AttachPane(menuPane);
     commandPane = new vCommandPane(commandBar);
     AttachPane(commandPane);
-    canvas = new KCanvasPane(this);
+    canvas = new KGestureCanvas(this, history);
     AttachPane(canvas);
     statusPane = new vCommandPane(statusBar);
     AttachPane(statusPane);
@@ -144,6 +145,8 @@ KryCmdWindow::KryCmdWindow(const char* name, int width, int height)
     shapeDialog = new KScalModalDialog(this, KScalModalDialog::kTitle);
     remarksDialog = new RemsDialog(this, RemsDialog::kTitle);
     fileName[0] = '\0';
+    // A new window's empty drawing counts as saved: undoing everything leaves nothing to ask.
+    history.Saved(*canvas);
     UpdateModeDisplay();
     PresentWindow();
 }
@@ -173,6 +176,11 @@ void KryCmdWindow::UpdateStatus(double x, double y) {
     SetControlText(CursorXField, text);
     std::snprintf(text, sizeof text, "%4lf", y);
     SetControlText(CursorYField, text);
+    ShowCounts();
+}
+
+void KryCmdWindow::ShowCounts() {
+    char text[StatusTextSize];
     std::snprintf(text, sizeof text, "         points: %i", canvas->pointCount);
     SetControlText(PointsField, text);
     std::snprintf(text, sizeof text, "sets: %i                ", canvas->setCount);
@@ -183,6 +191,7 @@ void KryCmdWindow::CloseOwnDialogs() {
     if (prismDialog->IsDisplayed()) {
         prismDialog->CloseDialog();
     }
+    preview.Close();
 }
 
 void KryCmdWindow::Notify(const char* message) {

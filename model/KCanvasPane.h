@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <string>
 
 #include "model/EditState.h"
 #include "model/KStatusSink.h"
@@ -88,6 +89,10 @@ public:
 
     // Scene files.
     bool WriteSceneFile(char* fileName, int kindChoice);
+    // The text WriteSceneFile would write under that name and the kind it would write, with no
+    // change to the drawing, the program-wide kind or the name. False when a number in the
+    // text would not be finite: the writer would refuse it.
+    bool SceneFileText(const char* fileName, int kindChoice, std::string& text, int& kind) const;
     int ReadSceneFile(const char* fileName);
     void FillDefaultHandles();
 

@@ -274,7 +274,7 @@ void WriteBezier(const KCanvasPane& canvas, const SetLayout& layout, const Outli
 }
 
 // The whole file, or false when a number in it would not be finite.
-bool SceneFileText(const KCanvasPane& canvas, int kind, std::string& text) {
+bool ComposeScene(const KCanvasPane& canvas, int kind, std::string& text) {
     int spline = kind == Polygon ? LinearSpline : canvas.splineType;
     SetLayout layout = LayoutOf(canvas);
     Outlines outlines = OutlinesOf(canvas, layout.points);
@@ -305,14 +305,22 @@ bool SceneFileText(const KCanvasPane& canvas, int kind, std::string& text) {
 
 }  // namespace
 
+bool KCanvasPane::SceneFileText(const char* fileName, int kindChoice, std::string& text,
+                                int& kind) const {
+    kind = KindToWrite(fileName, kindChoice, shapeKind);
+    text.clear();
+    return ComposeScene(*this, kind, text);
+}
+
 bool KCanvasPane::WriteSceneFile(char* fileName, int kindChoice) {
-    int kind = KindToWrite(fileName, kindChoice, shapeKind);
+    std::string text;
+    int kind = Polygon;
+    bool finite = SceneFileText(fileName, kindChoice, text, kind);
     if (!Named(fileName) || !AddExtension(fileName, kind)) {
         return false;
     }
     shapeKind = kind;
-    std::string text;
-    if (!SceneFileText(*this, kind, text) || !ReplaceFileContents(fileName, text)) {
+    if (!finite || !ReplaceFileContents(fileName, text)) {
         return false;
     }
     changed = 0;

@@ -9,4 +9,6 @@ enum ToolExit {
     ExitShapeRefused = 65,
     // The import found no outline it could take, or one beyond the drawing's capacity.
     ExitImportRefused = 66,
+    // POV-Ray is missing or made no picture of the drawing.
+    ExitRenderFailed = 67,
 };

@@ -12,6 +12,7 @@
 
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
+#include "preview/PovrayPicture.h"
 #include "scenefile/FileReplace.h"
 #include "toolkit/platform/vHeadlessSession.h"
 #include "toolkit/vMemoryDC.h"
@@ -24,8 +25,10 @@
 namespace {
 
 constexpr long MaxSide = 8192;
+// A kind choice other than polygon or prism writes the kind the drawing was read as.
+constexpr int KindOfTheDrawing = 2;
 
-enum Picture { PictureNormal, PictureCurves, PictureSet };
+enum Picture { PictureNormal, PictureCurves, PictureSet, PicturePovray };
 
 struct RenderValues {
     long width = 300;
@@ -55,6 +58,10 @@ bool TakePicture(const char* text, RenderValues& values) {
         values.picture = PictureCurves;
         return true;
     }
+    if (std::strcmp(text, "povray") == 0) {
+        values.picture = PicturePovray;
+        return true;
+    }
     values.picture = PictureSet;
     return std::strncmp(text, "set:", 4) == 0 && ParseWhole(text + 4, values.set);
 }
@@ -78,8 +85,13 @@ bool CompletePng(const std::string& bytes) {
            bytes.compare(bytes.size() - 8, 8, end) == 0;
 }
 
-// The platform writes the image into a scratch file of its own; the bytes then replace the
-// output as a saved drawing does, so that a failure leaves the old picture whole.
+// The bytes replace the output as a saved drawing does, so that a failure leaves the old picture
+// whole.
+bool SavePng(const std::string& bytes, const char* path) {
+    return CompletePng(bytes) && ReplaceFileContents(path, bytes);
+}
+
+// The platform writes the image into a scratch file of its own.
 bool SavePicture(const PixelSurface& pixels, const char* path) {
     std::string scratch = (std::filesystem::temp_directory_path() / "vexlin-png-XXXXXX").string();
     int fd = mkstemp(scratch.data());
@@ -92,10 +104,30 @@ bool SavePicture(const PixelSurface& pixels, const char* path) {
     if (saved) {
         std::ifstream in(scratch, std::ios::binary);
         bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        saved = !in.bad() && CompletePng(bytes);
+        saved = !in.bad();
     }
     unlink(scratch.c_str());
-    return saved && ReplaceFileContents(path, bytes);
+    return saved && SavePng(bytes, path);
+}
+
+// POV-Ray's top view of the drawing as a save would write it.
+int SavePovrayPicture(const KCanvasPane& canvas, const char* drawing, const RenderValues& values,
+                      const char* path) {
+    std::string png;
+    std::string messages;
+    const bool rendered = RenderPovrayPicture(PreviewScene::Of(canvas, drawing, KindOfTheDrawing),
+                                              PovrayViews::TopView, static_cast<int>(values.width),
+                                              static_cast<int>(values.height), png, messages);
+    std::fputs(messages.c_str(), stderr);
+    if (!rendered) {
+        return ExitRenderFailed;
+    }
+    if (!SavePng(png, path)) {
+        std::fprintf(stderr, "Unable to save file\n");
+        return ExitWriteFailed;
+    }
+    std::printf("%s\n", path);
+    return ExitOk;
 }
 
 // The picture the canvas would show, drawn anew over whatever the reader drew.
@@ -109,6 +141,8 @@ void Draw(KCanvasPane& canvas, const RenderValues& values) {
             break;
         case PictureSet:
             canvas.OnRedraw(-1, static_cast<int>(values.set), 1, 1);
+            break;
+        case PicturePovray:
             break;
     }
 }
@@ -151,6 +185,9 @@ int RunRender(int argc, char** argv) {
     if (values.picture == PictureSet && (values.set < 1 || values.set > canvas.setCount)) {
         std::fprintf(stderr, "The drawing has no set %ld\n", values.set);
         return ExitUsage;
+    }
+    if (values.picture == PicturePovray) {
+        return SavePovrayPicture(canvas, files[0], values, files[1]);
     }
     Draw(canvas, values);
     if (!SavePicture(dc->Pixels(), files[1])) {

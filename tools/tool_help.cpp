@@ -52,11 +52,15 @@ COMMANDS
       and closes itself in a polygon. A name holding a line break or a double quote cannot
       be named in a scene and is refused.
 
-  render IN OUT.png [--size WxH] [--picture normal|curves|set:K]
+  render IN OUT.png [--size WxH] [--picture normal|curves|set:K|povray]
       Draws IN as the editor's canvas of that size shows it (default 300x300, at most
       8192 a side) and saves the picture as a PNG, with no display: normal is the grid and
       the outline with its markers, curves every finished set as its spline curve, set:K
       the curve of set K with its markers and handle lines. OUT.png must not be IN.
+      povray has POV-Ray render the drawing, as a save would write it, seen straight down
+      and framed as the canvas frames it (file x to the right, file y up, -2 to 2 across,
+      with the canvas's grid lines): the preview window's top view. POV-Ray's errors and
+      warnings are printed to standard error.
 
   import IN OUT [--name NAME] [--fit] [drawing options]
       Reads the outline of a POV-Ray scene or include file, or of an SVG document (told apart
@@ -110,6 +114,8 @@ EXIT STATUS
   64     bad arguments (the usage is printed)
   65     the shape was not added: the drawing has an unfinished set or no room for it
   66     import found no outline it could take (the reason is printed)
+  67     render --picture povray made no picture: POV-Ray is not installed or refused the
+         drawing (its messages are printed)
 )";
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <QAbstractButton>
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <cstdlib>
 #include <filesystem>
@@ -143,6 +144,18 @@ protected:
         }
         canvas.OnMouseDown(150 + dx, 150, 3);
         canvas.OnMouseUp(150 + dx, 150, 3);
+    }
+    // Types the lines into the remarks dialog's first fields and presses OK.
+    static ModalAnswers::Answer TypeRemarks(std::vector<std::string> lines) {
+        return [lines](QWidget* dialog) {
+            size_t next = 0;
+            for (QLineEdit* field : dialog->findChildren<QLineEdit*>()) {
+                if (!field->isReadOnly() && next < lines.size()) {
+                    field->setText(QString::fromStdString(lines[next++]));
+                }
+            }
+            ModalAnswers::ClickButton(dialog, " OK ");
+        };
     }
     // A drawing file of `triangles` triangles, written by the editor's own writer.
     static void SaveDrawing(const std::string& path, int kind, int triangles) {

@@ -5,7 +5,6 @@
 #include "toolkit/CommandIds.h"
 #include "toolkit/platform/qt/QtHelpWindow.h"
 
-#include <QLineEdit>
 #include <QTextBrowser>
 
 namespace {
@@ -24,19 +23,6 @@ bool GestureCleared(const KCanvasPane& canvas) {
     return canvas.pickIndex == 0 && canvas.pickAux == 0 && canvas.pickSet == 0 &&
            canvas.controlState == 0 && canvas.controlWrap == 0 && canvas.anchorX == 0.0 &&
            canvas.anchorY == 0.0;
-}
-
-// Types the lines into the remarks dialog's fields and presses OK.
-ModalAnswers::Answer TypeRemarks(Strings lines) {
-    return [lines](QWidget* dialog) {
-        size_t next = 0;
-        for (QLineEdit* field : dialog->findChildren<QLineEdit*>()) {
-            if (!field->isReadOnly() && next < lines.size()) {
-                field->setText(QString::fromStdString(lines[next++]));
-            }
-        }
-        ModalAnswers::ClickButton(dialog, " OK ");
-    };
 }
 
 }  // namespace

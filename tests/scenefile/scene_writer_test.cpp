@@ -160,7 +160,10 @@ TEST_F(SceneWriterTest, NumbersHaveSixSignificantDigits) {
         << text;
 }
 
+// The text for a preview is the text a save writes, got with no side effect.
 TEST_F(SceneWriterTest, ExtensionAndKind) {
+    FillTwoTriangles(canvas);
+    canvas.splineType = CubicSpline;
     struct Case {
         const char* name;
         int choice;
@@ -181,8 +184,16 @@ TEST_F(SceneWriterTest, ExtensionAndKind) {
     };
     for (const Case& c : cases) {
         shapeKind = c.kindBefore;
+        canvas.changed = 1;
+        std::string preview;
+        int previewKind = -1;
+        EXPECT_TRUE(canvas.SceneFileText(c.name, c.choice, preview, previewKind)) << c.name;
+        EXPECT_EQ(shapeKind, c.kindBefore) << c.name;
+        EXPECT_EQ(canvas.changed, 1) << c.name;
         std::string text = Write(c.name, c.choice);
         EXPECT_TRUE(written) << c.name;
+        EXPECT_EQ(previewKind, c.kindAfter) << c.name;
+        EXPECT_EQ(preview, text) << c.name;
         EXPECT_EQ(std::string(fileName), dir.File(c.written)) << c.name;
         EXPECT_EQ(shapeKind, c.kindAfter) << c.name;
         const char* declaration =

@@ -103,3 +103,40 @@ TEST_F(RenderCommand, AFailedSaveKeepsTheOldPicture) {
               6);
     EXPECT_EQ(Saved(out), old);
 }
+
+// POV-Ray's top view is framed as the canvas frames the drawing: a pixel is filled when its
+// centre lies inside the outline, file x to the right and file y up.
+TEST_F(RenderCommand, PovrayTopViewIsFramedAsTheCanvasOrSaysWhyThereIsNone) {
+    std::string box = dir + "/box.prm";
+    std::FILE* file = std::fopen(box.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fputs(
+        "//\r\n//\r\n//\r\n#declare Thing=prism{\r\n0,0.5,5\r\n<0,0.49>\r\n<1.51,0.49>\r\n"
+        "<1.51,1.8>\r\n<0,1.8>\r\n<0,0.49>\r\n}\r\n",
+        file);
+    std::fclose(file);
+    std::string out = dir + "/top.png";
+    ASSERT_EQ(Tool("'" + box + "' '" + out + "' --picture povray"), 0);
+    QImage top = Saved(out);
+    ASSERT_EQ(top.size(), QSize(300, 300));
+    QRect filled;
+    for (int y = 0; y < top.height(); ++y) {
+        for (int x = 0; x < top.width(); ++x) {
+            QColor colour = top.pixelColor(x, y);
+            if (colour.red() > 200 && colour.green() < 150) {
+                filled |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    EXPECT_EQ(filled, QRect(QPoint(150, 15), QPoint(262, 112)));
+    // The canvas's grid line at file x = -1.
+    EXPECT_LT(top.pixelColor(75, 200).red(), 250);
+    EXPECT_EQ(top.pixelColor(74, 200), QColor(Qt::white));
+
+    EXPECT_EQ(Tool("'" + box + "' '" + out + "' --picture povray", "PATH=/nonexistent "), 67);
+    std::FILE* err = std::fopen((dir + "/err").c_str(), "r");
+    char text[400] = {};
+    std::fread(text, 1, sizeof text - 1, err);
+    std::fclose(err);
+    EXPECT_NE(std::string(text).find("Debian package povray"), std::string::npos) << text;
+}

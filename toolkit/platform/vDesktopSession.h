@@ -4,8 +4,9 @@
 #include "toolkit/vHandle.h"
 
 // The real platform for a whole run: the windowing system's application object and every
-// platform the toolkit works through (windows, text, controls, menus, file choosers), installed
-// while the session lives. The editor's entry point makes one around its application object.
+// platform the toolkit works through (windows, text, controls, menus, file choosers, programs
+// run beside it, picture windows), installed while the session lives. The editor's entry point
+// makes one around its application object.
 class vDesktopSession {
 public:
     // argc and argv must outlive the session. Offscreen needs no display: the windows exist

@@ -2,9 +2,9 @@
 
 #include "toolkit/PixelSurface.h"
 
-// Text drawing and image saving with no display, for the command-line tool: while a session
-// lives, the platform's text drawing runs on an offscreen display and is installed for the
-// drawing contexts.
+// Text drawing, image saving and running programs with no display, for the command-line tool:
+// while a session lives, the platform's text drawing runs on an offscreen display and is
+// installed for the drawing contexts, and its process runner is installed.
 class vHeadlessSession {
 public:
     vHeadlessSession();

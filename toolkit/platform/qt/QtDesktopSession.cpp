@@ -9,7 +9,9 @@
 #include "toolkit/platform/qt/QtControlPlatform.h"
 #include "toolkit/platform/qt/QtFileChooser.h"
 #include "toolkit/platform/qt/QtFrame.h"
+#include "toolkit/platform/qt/QtImageWindowPlatform.h"
 #include "toolkit/platform/qt/QtMenuPlatform.h"
+#include "toolkit/platform/qt/QtProcessRunner.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
 #include "toolkit/platform/qt/QtTextPlatform.h"
 #include "toolkit/platform/qt/QtWindowPlatform.h"
@@ -58,7 +60,9 @@ QtCanvasWidget* CanvasOf(vHandle child) {
 // The members are made in this order and go in the reverse one: the application first.
 struct vDesktopSession::State {
     State(int& argc, char** argv, bool offscreen)
-        : application(MakeApplication(argc, argv, offscreen)), menus(&windows) {}
+        : application(MakeApplication(argc, argv, offscreen)),
+          menus(&windows),
+          pictures(&windows) {}
 
     std::unique_ptr<QApplication> application;
     QtWindowPlatform windows;
@@ -66,6 +70,8 @@ struct vDesktopSession::State {
     QtControlPlatform controls;
     QtMenuPlatform menus;
     QtFileChooser files;
+    QtProcessRunner processes;
+    QtImageWindowPlatform pictures;
     PaintCounter paints;
 };
 
@@ -76,9 +82,13 @@ vDesktopSession::vDesktopSession(int& argc, char** argv, bool offscreen)
     vControlPlatform::Install(&_state->controls);
     vMenuPlatform::Install(&_state->menus);
     vFileChooser::Install(&_state->files);
+    vProcessRunner::Install(&_state->processes);
+    vImageWindowPlatform::Install(&_state->pictures);
 }
 
 vDesktopSession::~vDesktopSession() {
+    vImageWindowPlatform::Install(nullptr);
+    vProcessRunner::Install(nullptr);
     vFileChooser::Install(nullptr);
     vMenuPlatform::Install(nullptr);
     vControlPlatform::Install(nullptr);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "toolkit/platform/qt/QtProcessRunner.h"
 #include "toolkit/platform/qt/QtTextPlatform.h"
 #include "toolkit/platform/vHeadlessSession.h"
 
@@ -12,7 +13,9 @@ struct vHeadlessSession::State {
     char* argv[2] = {name, nullptr};
     std::unique_ptr<QGuiApplication> application;
     QtTextPlatform text;
+    QtProcessRunner processes;
     vTextPlatform* previous = nullptr;
+    vProcessRunner* previousRunner = nullptr;
 };
 
 vHeadlessSession::vHeadlessSession() : _state(new State) {
@@ -22,10 +25,13 @@ vHeadlessSession::vHeadlessSession() : _state(new State) {
     }
     _state->previous = vTextPlatform::Current();
     vTextPlatform::Install(&_state->text);
+    _state->previousRunner = vProcessRunner::Current();
+    vProcessRunner::Install(&_state->processes);
 }
 
 vHeadlessSession::~vHeadlessSession() {
     vTextPlatform::Install(_state->previous);
+    vProcessRunner::Install(_state->previousRunner);
     delete _state;
 }
 

@@ -2,14 +2,13 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include "toolkit/platform/qt/QtLook.h"
+#include "toolkit/platform/qt/QtPlacement.h"
 
 namespace {
 constexpr int kWidth = 460;
@@ -71,14 +70,10 @@ void QtHelpWindow::FollowSource() {
     setWindowTitle(title.isEmpty() ? QFileInfo(_document.toLocalFile()).fileName() : title);
 }
 
-// Right of the frame when the screen has room there, else at the screen's right edge.
 void QtHelpWindow::PlaceBesideFrame() {
-    QWidget* frame = parentWidget();
-    QScreen* screen = frame != nullptr ? frame->screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    const QRect beside = frame != nullptr ? frame->frameGeometry() : area;
-    const int height = qMax(kMinimumHeight, qMin(beside.height(), area.height()));
-    const int x = beside.right() + 1 + kWidth <= area.right() + 1 ? beside.right() + 1
-                                                                  : area.right() + 1 - kWidth;
-    setGeometry(x, beside.top(), kWidth, height);
+    const QRect area = QtPlacement::ScreenArea(parentWidget());
+    const int frameHeight =
+        parentWidget() != nullptr ? parentWidget()->frameGeometry().height() : area.height();
+    const int height = qMax(kMinimumHeight, qMin(frameHeight, area.height()));
+    setGeometry(QtPlacement::BesideFrame(parentWidget(), QSize(kWidth, height)));
 }

@@ -43,8 +43,13 @@ void QtItemPainter::CentredText(int x, int y, int width, int height, const char*
     _painter.setPen(_widget->palette().color(
         _widget->isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     _painter.setFont(_widget->font());
-    _painter.drawText(QRect(x, y, width, height), Qt::AlignCenter | Qt::TextSingleLine,
-                      QString::fromLocal8Bit(text));
+    // Captions carry blanks for layout, sized for the narrow blanks of the dialog font the
+    // tables were made for; where ours overflow the box, the blanks give way, not the words.
+    QString shown = QString::fromLocal8Bit(text);
+    if (_painter.fontMetrics().horizontalAdvance(shown) > width) {
+        shown = shown.trimmed();
+    }
+    _painter.drawText(QRect(x, y, width, height), Qt::AlignCenter | Qt::TextSingleLine, shown);
 }
 
 void QtItemPainter::Icon(int x, int y, const vIcon& icon) {

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "model/KCanvasPane.h"
+
+class DrawingHistory;
+
+// A drawing window's canvas. A mouse gesture, from the first button pressed to the last one
+// released, is one action of the window's history: a left drag, or the right click that closes
+// a set or places a copy.
+class KGestureCanvas : public KCanvasPane {
+public:
+    KGestureCanvas(KStatusSink* owner, DrawingHistory& history);
+
+    void OnMouseDown(int x, int y, int button) override;
+    void OnMouseUp(int x, int y, int button) override;
+    void OnMouseMotion(int x, int y) override;
+
+private:
+    static int ButtonBit(int button);
+    void Released(int bits);
+
+    DrawingHistory& _history;
+    int _held = 0;
+};

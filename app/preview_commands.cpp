@@ -1,0 +1,42 @@
+// The POV-Ray preview of a drawing window: beside the editor, which stays as it is.
+#include <string>
+
+#include "app/KryApp.h"
+#include "app/KryCmdWindow.h"
+#include "app/ProgramState.h"
+#include "model/EditState.h"
+#include "preview/PreviewScene.h"
+
+namespace {
+
+// F1 to F16 arrive as 0xFFC1 to 0xFFD0.
+constexpr int KeyF5 = 0xFFC5;
+
+std::string PreviewTitle(const char* fileName) {
+    const std::string name = fileName[0] != '\0' ? fileName : "Untitled";
+    return "POV-Ray preview: " + name.substr(name.find_last_of('/') + 1);
+}
+
+}  // namespace
+
+void KryApp::OnAppKey(vWindow* window, int key, int modifiers) {
+    auto* drawing = dynamic_cast<KryCmdWindow*>(window);
+    if (drawing != nullptr && key == KeyF5 && modifiers == 0) {
+        drawing->ShowPovrayPreview();
+        return;
+    }
+    vApp::OnAppKey(window, key, modifiers);
+}
+
+// The preview shows what Save would write now: a drawing without a name is first given its
+// own kind as the file type, unless any file type is wanted; a named one is written with the
+// type last chosen.
+void KryCmdWindow::ShowPovrayPreview() {
+    auto scene = [this] {
+        const bool unnamed = fileName[0] == '\0' && fileFilterIndex != AnyFileFilter;
+        return PreviewScene::Of(*canvas, fileName, unnamed ? shapeKind : fileFilterIndex);
+    };
+    if (!preview.Open(PreviewTitle(fileName), scene)) {
+        Notify("The POV-Ray preview cannot be shown.");
+    }
+}

@@ -1,0 +1,52 @@
+#include "preview/PovrayPicture.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "preview/PovrayMessages.h"
+#include "preview/PreviewFolder.h"
+#include "preview/ProgramSearch.h"
+#include "toolkit/platform/vProcessRunner.h"
+
+namespace {
+
+// Far longer than any drawing takes; a render still going then is taken as stuck.
+constexpr int TimeoutSeconds = 120;
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+bool RenderPovrayPicture(const PreviewScene& scene, PovrayViews::View view, int width, int height,
+                         std::string& png, std::string& messages, const std::string& program) {
+    png.clear();
+    vProcessRunner* runner = vProcessRunner::Current();
+    if (runner == nullptr || !ProgramOnPath(program)) {
+        messages = MissingPovrayMessage(program);
+        return false;
+    }
+    if (!scene.finite) {
+        messages = NotFiniteMessage;
+        return false;
+    }
+    PreviewFolder folder;
+    const std::string drawing = scene.prism ? "drawing.prm" : "drawing.pol";
+    if (!folder.Write(drawing, scene.text) ||
+        !folder.Write("view.pov", PovrayViews::Scene(view, drawing, scene.prism, width, height))) {
+        messages = "No temporary file could be written.\n";
+        return false;
+    }
+    const vProcessResult result = runner->RunProcess(
+        program, PovrayViews::Arguments(view, "view.pov", "view.png", width, height), folder.Path(),
+        TimeoutSeconds);
+    messages = PlainPovrayMessages(result.output, drawing);
+    if (result.outcome != vProcessResult::Exited || result.exitStatus != 0) {
+        messages = PovrayRefusedMessage + messages;
+        return false;
+    }
+    png = FileBytes(folder.File("view.png"));
+    return !png.empty();
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "preview/PovrayViews.h"
+#include "preview/PreviewScene.h"
+
+// Renders one view of a drawing with POV-Ray and waits for it, for callers with no event loop.
+// True with the PNG's bytes in png when POV-Ray made the picture. messages gets POV-Ray's
+// errors and warnings in plain words, or why nothing could be rendered.
+bool RenderPovrayPicture(const PreviewScene& scene, PovrayViews::View view, int width, int height,
+                         std::string& png, std::string& messages,
+                         const std::string& program = "povray");

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The pictures POV-Ray makes of a drawing file: the scene text around the file for each view and
+// the command-line arguments that render it.
+class PovrayViews {
+public:
+    enum View {
+        // Orthographic, straight down, framed as the canvas frames the drawing: file x to the
+        // right, file y up, -2 to 2 across, with the canvas's grid lines.
+        TopView,
+        // Lit, in perspective, from the front, the left and above: a prism standing between its
+        // heights, a polygon lying flat.
+        ThreeQuarterView,
+        ViewCount,
+    };
+
+    // The scene showing `Thing` from the drawing file, which the scene includes by that name.
+    static std::string Scene(View view, const std::string& drawingFile, bool prism, int width,
+                             int height);
+    // Renders scene into a PNG image of width x height with no display and no statistics.
+    static std::vector<std::string> Arguments(View view, const std::string& scene,
+                                              const std::string& image, int width, int height);
+};

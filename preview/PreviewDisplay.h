@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+// Where the preview shows its pictures, messages and whether it is busy.
+class PreviewDisplay {
+public:
+    virtual ~PreviewDisplay() = default;
+
+    // The PNG for one view; an empty path blanks the view.
+    virtual void ShowPicture(int view, const std::string& path) = 0;
+    virtual void ShowMessages(const std::string& text) = 0;
+    virtual void ShowBusy(bool busy) = 0;
+};

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <string>
+
+#include "preview/PovrayViews.h"
+#include "preview/PreviewScene.h"
+#include "toolkit/platform/vProcessEvents.h"
+
+class PreviewDisplay;
+class PreviewFolder;
+class vProcessRunner;
+
+// Renders a drawing with POV-Ray whenever it changes, in the background: the scene goes into
+// the preview's folder, one program run per view, and the pictures and POV-Ray's messages go to
+// the display when both runs have ended.
+class PreviewRenderer : public vProcessEvents {
+public:
+    // A change is rendered once the drawing has stayed as it is for this long, so that a drag
+    // does not start a render at every step.
+    static constexpr long SettleMilliseconds = 300;
+    // The canvas's own size: the top view matches it pixel for pixel.
+    static constexpr int PictureSize = 300;
+
+    PreviewRenderer(PreviewDisplay& display, const PreviewFolder& folder,
+                    std::string program = "povray");
+    PreviewRenderer(const PreviewRenderer&) = delete;
+    PreviewRenderer& operator=(const PreviewRenderer&) = delete;
+    ~PreviewRenderer() override;
+
+    // The drawing as it is at time now (milliseconds from any fixed start). The first scene is
+    // rendered at once, a changed one once it has settled; a render still running for an
+    // earlier scene is then cancelled.
+    void Update(const PreviewScene& scene, long now);
+    void ProcessFinished(int process, const vProcessResult& result) override;
+
+    bool Running() const;
+
+private:
+    void Start();
+    bool StartViews(vProcessRunner& runner);
+    void Cancel();
+    void Finish();
+    void Fail(const std::string& message);
+    void RefreshBusy();
+    std::string Name(const char* view, const char* extension) const;
+
+    PreviewDisplay& _display;
+    const PreviewFolder& _folder;
+    std::string _program;
+    vProcessRunner* _runner = nullptr;
+    PreviewScene _latest;
+    long _latestSince = 0;
+    bool _seen = false;
+    PreviewScene _rendered;
+    bool _started = false;
+    bool _waitingForProgram = false;
+    bool _busy = false;
+    int _generation = 0;
+    int _process[PovrayViews::ViewCount] = {};
+    vProcessResult _result[PovrayViews::ViewCount];
+};

@@ -1,0 +1,90 @@
+#include "preview/PreviewWindow.h"
+
+#include <chrono>
+#include <utility>
+
+#include "preview/PreviewFolder.h"
+#include "preview/PreviewRenderer.h"
+#include "toolkit/platform/vImageWindowPlatform.h"
+
+namespace {
+
+// Often enough that a change is seen well within the settling time.
+constexpr int PollMilliseconds = 100;
+
+long Now() {
+    using namespace std::chrono;
+    return static_cast<long>(
+        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+}  // namespace
+
+PreviewWindow::PreviewWindow(std::string program) : _program(std::move(program)) {}
+
+PreviewWindow::~PreviewWindow() {
+    Close();
+}
+
+bool PreviewWindow::Open(const std::string& title, SceneSource source) {
+    vImageWindowPlatform* platform = vImageWindowPlatform::Current();
+    if (platform == nullptr) {
+        return false;
+    }
+    if (IsOpen()) {
+        platform->RaiseImageWindow(_window);
+        return true;
+    }
+    const int size = PreviewRenderer::PictureSize;
+    _window = platform->CreateImageWindow(title.c_str(), {"Top view", "Three-quarter view"}, size,
+                                          size, this);
+    if (_window == nullptr) {
+        return false;
+    }
+    _source = std::move(source);
+    _folder = std::make_unique<PreviewFolder>();
+    _renderer = std::make_unique<PreviewRenderer>(*this, *_folder, _program);
+    StartTimer(PollMilliseconds);
+    Poll();
+    return true;
+}
+
+void PreviewWindow::Close() {
+    StopTimer();
+    _renderer.reset();
+    _folder.reset();
+    if (_window != nullptr) {
+        vHandle window = std::exchange(_window, nullptr);
+        if (vImageWindowPlatform* platform = vImageWindowPlatform::Current()) {
+            platform->DestroyImageWindow(window);
+        }
+    }
+}
+
+void PreviewWindow::Poll() {
+    if (_renderer != nullptr) {
+        _renderer->Update(_source(), Now());
+    }
+}
+
+std::string PreviewWindow::FolderPath() const {
+    return _folder != nullptr ? _folder->Path() : std::string();
+}
+
+void PreviewWindow::ShowPicture(int view, const std::string& path) {
+    if (vImageWindowPlatform* platform = vImageWindowPlatform::Current()) {
+        platform->ShowPicture(_window, view, path.c_str());
+    }
+}
+
+void PreviewWindow::ShowMessages(const std::string& text) {
+    if (vImageWindowPlatform* platform = vImageWindowPlatform::Current()) {
+        platform->ShowMessages(_window, text.c_str());
+    }
+}
+
+void PreviewWindow::ShowBusy(bool busy) {
+    if (vImageWindowPlatform* platform = vImageWindowPlatform::Current()) {
+        platform->ShowBusy(_window, busy);
+    }
+}

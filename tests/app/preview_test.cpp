@@ -1,0 +1,92 @@
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include "AppFixture.h"
+#include "model/EditState.h"
+#include "toolkit/platform/qt/QtImageWindowPlatform.h"
+#include "toolkit/platform/qt/QtProcessRunner.h"
+
+namespace {
+
+constexpr int KeyF5 = 0xFFC5;
+
+class PreviewInEditor : public AppFixture {
+protected:
+    PreviewInEditor() {
+        vImageWindowPlatform::Install(&pictures);
+        vProcessRunner::Install(&processes);
+    }
+    ~PreviewInEditor() override {
+        vProcessRunner::Install(nullptr);
+        vImageWindowPlatform::Install(nullptr);
+    }
+
+    static std::vector<QtImageWindow*> PreviewWindows() {
+        std::vector<QtImageWindow*> found;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* window = qobject_cast<QtImageWindow*>(widget);
+            if (window != nullptr && window->isVisible()) {
+                found.push_back(window);
+            }
+        }
+        return found;
+    }
+
+    // Lets the event loop run until both pictures are there, for some seconds at most.
+    static bool Rendered(QtImageWindow& window) {
+        QDeadlineTimer deadline(15000);
+        auto shown = [&window] {
+            return !window.Picture(0)->pixmap().isNull() && !window.Picture(1)->pixmap().isNull();
+        };
+        while (!shown() && !deadline.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
+        return shown();
+    }
+
+    QtImageWindowPlatform pictures{&platform};
+    QtProcessRunner processes;
+};
+
+}  // namespace
+
+// F5 shows POV-Ray's pictures of the drawing as Save would write it, changes nothing in the
+// editor, and the preview goes with its window.
+TEST_F(PreviewInEditor, F5OpensThePreviewOfTheWindowsDrawingAndItClosesWithTheWindow) {
+    RunWithSettings([&](KryCmdWindow& window) {
+        Choose(window, KryCmdWindow::PrismItem);
+        DrawTriangle(*window.canvas);
+        window.OnWindowKey(KeyF5, 0);
+        ASSERT_EQ(PreviewWindows().size(), 1u);
+        QtImageWindow& shown = *PreviewWindows()[0];
+        EXPECT_EQ(shown.windowTitle(), "POV-Ray preview: Untitled");
+        ASSERT_TRUE(Rendered(shown));
+        EXPECT_EQ(shown.Messages()->toPlainText(),
+                  "POV-Ray rendered the drawing with no error and no warning.\n");
+        window.OnWindowKey(KeyF5, 0);
+        EXPECT_EQ(PreviewWindows().size(), 1u);
+
+        const std::string folder = window.preview.FolderPath();
+        std::string handed;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            if (entry.path().extension() == ".prm") {
+                handed = Read(entry.path().string());
+            }
+        }
+        EXPECT_EQ(window.canvas->changed, 1);
+        EXPECT_EQ(window.fileName[0], '\0');
+        const std::string saved = work + "/triangle.prm";
+        files.answer = true;
+        files.path = saved;
+        files.filter = PrismFilter;
+        Choose(window, 32103);
+        EXPECT_EQ(handed, Read(saved));
+
+        EXPECT_EQ(app.CloseAppWindow(&window), 1);
+        Settle();
+        EXPECT_TRUE(PreviewWindows().empty());
+        EXPECT_FALSE(std::filesystem::exists(folder));
+    });
+}

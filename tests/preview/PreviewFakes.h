@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "preview/PreviewDisplay.h"
+#include "preview/PreviewScene.h"
+#include "toolkit/platform/vImageWindowEvents.h"
+#include "toolkit/platform/vImageWindowPlatform.h"
+
+// What the preview last showed.
+class RecordingDisplay : public PreviewDisplay {
+public:
+    void ShowPicture(int view, const std::string& path) override { pictures.at(view) = path; }
+    void ShowMessages(const std::string& text) override { messages = text; }
+    void ShowBusy(bool on) override { busy = on; }
+
+    std::vector<std::string> pictures{"-", "-"};
+    std::string messages;
+    bool busy = false;
+};
+
+// Image windows that exist only as records.
+class FakeImageWindows : public vImageWindowPlatform {
+public:
+    FakeImageWindows() { Install(this); }
+    ~FakeImageWindows() override { Install(nullptr); }
+
+    vHandle CreateImageWindow(const char*, const std::vector<std::string>&, int, int,
+                              vImageWindowEvents* windowEvents) override {
+        events = windowEvents;
+        ++created;
+        return this;
+    }
+    bool ShowPicture(vHandle, int, const char*) override { return true; }
+    void ShowMessages(vHandle, const char* text) override { messages = text; }
+    void ShowBusy(vHandle, bool) override {}
+    void RaiseImageWindow(vHandle) override { ++raised; }
+    void DestroyImageWindow(vHandle) override { ++destroyed; }
+
+    vImageWindowEvents* events = nullptr;
+    std::string messages;
+    int created = 0;
+    int raised = 0;
+    int destroyed = 0;
+};
+
+inline PreviewScene SceneOf(const std::string& text) {
+    PreviewScene scene;
+    scene.text = text;
+    scene.prism = true;
+    return scene;
+}

@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <map>
+#include <string>
+
+#include "toolkit/platform/qt/QtImageWindowPlatform.h"
+#include "toolkit/platform/qt/QtProcessRunner.h"
+#include "toolkit/platform/vImageWindowEvents.h"
+#include "toolkit/platform/vProcessEvents.h"
+
+namespace {
+
+class RecordingEvents : public vProcessEvents, public vImageWindowEvents {
+public:
+    void ProcessFinished(int process, const vProcessResult& result) override {
+        results[process] = result;
+    }
+    void ImageWindowClosed() override { ++closed; }
+
+    std::map<int, vProcessResult> results;
+    int closed = 0;
+};
+
+// Lets the event loop run until the condition holds, for a few seconds at most.
+template <typename Condition>
+bool RunUntil(Condition condition) {
+    QDeadlineTimer deadline(5000);
+    while (!condition() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return condition();
+}
+
+// Results come from the event loop, never from within the call that starts or cancels.
+TEST(QtProcessRunner, ReportsStatusAndOutputOnTheEventLoopAndNothingForACancelledRun) {
+    QtProcessRunner runner;
+    RecordingEvents events;
+    const std::string folder = QDir::tempPath().toStdString();
+    const int done =
+        runner.StartProcess("sh", {"-c", "pwd; echo oops >&2; exit 3"}, folder, &events);
+    const int missing = runner.StartProcess("vexlin-no-such-program", {}, folder, &events);
+    const int cancelled = runner.StartProcess("sleep", {"10"}, folder, &events);
+    runner.CancelProcess(cancelled);
+    EXPECT_TRUE(events.results.empty());
+    ASSERT_TRUE(RunUntil([&] { return events.results.size() == 2; }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(events.results.count(cancelled), 0u);
+    const vProcessResult& result = events.results[done];
+    EXPECT_EQ(result.outcome, vProcessResult::Exited);
+    EXPECT_EQ(result.exitStatus, 3);
+    EXPECT_EQ(result.output, folder + "\noops\n");
+    EXPECT_EQ(events.results[missing].outcome, vProcessResult::NotStarted);
+
+    const vProcessResult blocking = runner.RunProcess("sh", {"-c", "echo hi"}, folder, 10);
+    EXPECT_EQ(blocking.outcome, vProcessResult::Exited);
+    EXPECT_EQ(blocking.output, "hi\n");
+    EXPECT_EQ(runner.RunProcess("sleep", {"10"}, folder, 1).outcome, vProcessResult::Crashed);
+}
+
+TEST(QtImageWindowPlatform, ShowsPicturesMessagesAndBusyAndReportsTheUserClosingIt) {
+    QtImageWindowPlatform platform(nullptr);
+    RecordingEvents events;
+    vHandle handle =
+        platform.CreateImageWindow("POV-Ray preview", {"Top view", "Side"}, 40, 30, &events);
+    QtImageWindow* window = platform.WindowOf(handle);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    const QString png = QDir::temp().filePath("vexlin-image-window-test.png");
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(png));
+    EXPECT_TRUE(platform.ShowPicture(handle, 1, png.toLocal8Bit().constData()));
+    EXPECT_FALSE(platform.ShowPicture(handle, 0, "/nonexistent.png"));
+    QFile::remove(png);
+    EXPECT_EQ(window->Picture(1)->pixmap().toImage().pixel(5, 5), QColor(Qt::red).rgb());
+    EXPECT_TRUE(window->Picture(0)->pixmap().isNull());
+    platform.ShowMessages(handle, "Error in line 9: Too few points in prism.\n");
+    EXPECT_EQ(window->Messages()->toPlainText(), "Error in line 9: Too few points in prism.\n");
+    platform.ShowBusy(handle, true);
+    EXPECT_TRUE(window->BusyBar()->isVisible());
+    window->close();
+    EXPECT_EQ(events.closed, 1);
+    platform.DestroyImageWindow(handle);
+    EXPECT_EQ(platform.WindowOf(handle), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QPlainTextEdit;
+class QProgressBar;
+class vImageWindowEvents;
+
+// A window of its own over the frame: pictures side by side with their captions, a busy bar and
+// read-only text under them.
+class QtImageWindow : public QWidget {
+    Q_OBJECT
+public:
+    QtImageWindow(QWidget* frame, const QString& title, const std::vector<std::string>& captions,
+                  const QSize& pictureSize, vImageWindowEvents* events);
+
+    bool ShowPicture(int place, const QString& path);
+    void ShowMessages(const QString& text);
+    void ShowBusy(bool busy);
+    // After this the window reports nothing more.
+    void Forget() { _events = nullptr; }
+
+    QLabel* Picture(int place) const;
+    QPlainTextEdit* Messages() const { return _messages; }
+    QProgressBar* BusyBar() const { return _busy; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* PicturePlace(const std::string& caption);
+
+    QSize _pictureSize;
+    std::vector<QLabel*> _pictures;
+    QPlainTextEdit* _messages;
+    QProgressBar* _busy;
+    vImageWindowEvents* _events;
+};

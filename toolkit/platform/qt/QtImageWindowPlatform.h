@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPointer>
+#include <vector>
+
+#include "toolkit/platform/qt/QtImageWindow.h"
+#include "toolkit/platform/vImageWindowPlatform.h"
+
+class QtWindowPlatform;
+
+// Image windows as QtImageWindows over the frame of the window platform, when it has one.
+class QtImageWindowPlatform : public vImageWindowPlatform {
+public:
+    explicit QtImageWindowPlatform(QtWindowPlatform* windows) : _windows(windows) {}
+    ~QtImageWindowPlatform() override;
+
+    vHandle CreateImageWindow(const char* title, const std::vector<std::string>& captions,
+                              int width, int height, vImageWindowEvents* events) override;
+    bool ShowPicture(vHandle window, int place, const char* path) override;
+    void ShowMessages(vHandle window, const char* text) override;
+    void ShowBusy(vHandle window, bool busy) override;
+    void RaiseImageWindow(vHandle window) override;
+    void DestroyImageWindow(vHandle window) override;
+
+    // The window a handle stands for, while it exists.
+    QtImageWindow* WindowOf(vHandle window) const;
+
+private:
+    QtWindowPlatform* _windows;
+    // The frame deletes the windows over it when it goes.
+    std::vector<QPointer<QtImageWindow>> _made;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "toolkit/vHandle.h"
+
+class vImageWindowEvents;
+
+// A top-level window beside the program's frame that shows pictures side by side, each with its
+// caption, a text area under them and a busy indicator. Without a platform installed no window
+// is made.
+class vImageWindowPlatform {
+public:
+    virtual ~vImageWindowPlatform() = default;
+
+    // Makes and shows the window with one picture place of width x height pixels per caption,
+    // each blank at first. Null when no window can be made.
+    virtual vHandle CreateImageWindow(const char* title, const std::vector<std::string>& captions,
+                                      int width, int height, vImageWindowEvents* events) = 0;
+    // Shows the PNG file in the place; an empty path blanks it. False, blanking the place, when
+    // the file cannot be read as an image.
+    virtual bool ShowPicture(vHandle window, int place, const char* path) = 0;
+    // The text under the pictures; it may hold several lines.
+    virtual void ShowMessages(vHandle window, const char* text) = 0;
+    virtual void ShowBusy(vHandle window, bool busy) = 0;
+    // Brings the window in front of the others and gives it the focus.
+    virtual void RaiseImageWindow(vHandle window) = 0;
+    // Closes the window for good; no event arrives from it afterwards.
+    virtual void DestroyImageWindow(vHandle window) = 0;
+
+    static vImageWindowPlatform* Current() { return _current; }
+    static void Install(vImageWindowPlatform* platform) { _current = platform; }
+
+private:
+    static inline vImageWindowPlatform* _current = nullptr;
+};
