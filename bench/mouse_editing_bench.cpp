@@ -1,7 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-
+#include "bench/BenchDrawing.h"
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
 #include "toolkit/vMemoryDC.h"
@@ -13,39 +12,18 @@ namespace {
 
 constexpr int Side = 600;
 
-void FillDrawing(KCanvasPane& canvas) {
-    canvas.OnResize(Side, Side);
-    for (int set = 0; set < 50; ++set) {
-        double cx = (set % 7 - 3) * 35.0;
-        double cy = (set / 7 - 3) * 35.0;
-        int first = canvas.pointCount;
-        for (int i = 0; i < 9; ++i) {
-            double angle = i * 2 * 3.141592653589793 / 9;
-            canvas.points[canvas.pointCount++] = {cx + 12 * std::sin(angle),
-                                                  cy + 12 * std::cos(angle)};
-        }
-        canvas.points[canvas.pointCount] = canvas.points[first];
-        canvas.InitBezierHandles();
-        ++canvas.pointCount;
-        canvas.setEnds[++canvas.setCount] = canvas.pointCount;
-    }
-}
-
-int PixelOf(double model) {
-    return static_cast<int>(model * 2 + Side / 2);
-}
-
 // Presses on the first point of set 25 and drags to and fro between two cursor positions, so
 // the drawing stays in place however many steps run.
 void DragSteps(benchmark::State& state, int mode) {
     KCanvasPane canvas(nullptr);
     canvas.AdoptDC(new vMemoryDC(Side, Side));
-    FillDrawing(canvas);
+    canvas.OnResize(Side, Side);
+    FillFiftySets(canvas);
     editMode = mode;
     const Point2 picked = canvas.points[canvas.setEnds[24]];
-    canvas.OnMouseDown(PixelOf(picked.x), PixelOf(picked.y), 1);
-    const int toX[2] = {PixelOf(picked.x + 6), PixelOf(picked.x)};
-    const int toY[2] = {PixelOf(picked.y - 4), PixelOf(picked.y)};
+    canvas.OnMouseDown(PixelX(canvas, picked.x), PixelY(canvas, picked.y), 1);
+    const int toX[2] = {PixelX(canvas, picked.x + 6), PixelX(canvas, picked.x)};
+    const int toY[2] = {PixelY(canvas, picked.y - 4), PixelY(canvas, picked.y)};
     int step = 0;
     for (auto _ : state) {
         canvas.OnMouseMove(toX[step], toY[step], 1);

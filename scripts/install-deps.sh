@@ -3,7 +3,8 @@
 # arguments, those packages instead.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          libpugixml-dev povray xvfb xauth xdotool imagemagick fonts-dejavu-core)
+          libpugixml-dev povray xvfb xauth xdotool imagemagick fonts-dejavu-core
+          libx11-dev libxdamage-dev dpkg-dev file)
 if [ $# -gt 0 ]; then
     packages=("$@")
 fi

@@ -134,6 +134,14 @@ TEST_F(QtWindows, FrameWithItsMenuAndAChildShowingTheCanvas) {
         CanvasOf(window)->grab();
         EXPECT_EQ(window->canvas.redraws, 2) << "a new size draws anew";
 
+        window->canvas.ShowHScroll(1);
+        window->canvas.ShowVScroll(1);
+        Settle();
+        shown = CanvasOf(window)->grab().toImage();
+        EXPECT_EQ(window->canvas.CanvasWidth(), 320 - 16) << "the bars take their room";
+        EXPECT_EQ(shown.pixelColor(10, 10), QColor(0, 0, 255));
+        EXPECT_EQ(shown.pixelColor(318, 208), QColor(255, 255, 255)) << "the corner between them";
+
         window->SetWindowTitle("renamed");
         EXPECT_EQ(Child(window)->windowTitle(), "renamed");
         window->MoveWindowTo(30, 40);
@@ -164,6 +172,40 @@ TEST_F(QtWindows, FrameStartsMaximisedAndIsRestoredToItsNormalPlace) {
         EXPECT_TRUE(screen.contains(frame->frameGeometry()));
         app.QuitApp();
     });
+}
+
+// Restored during start-up, before the event loop runs, the frame goes on the screen once, in
+// its normal state, never maximised.
+TEST_F(QtWindows, FrameRestoredAtStartUpIsNeverShownMaximised) {
+    struct StateWatch : QObject {
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::WindowStateChange) {
+                maximised |= static_cast<QWidget*>(watched)->isMaximized();
+            }
+            return false;
+        }
+        bool maximised = false;
+    };
+    static StateWatch* watch = nullptr;
+    RecordingApp app;
+    RunWithSteps(
+        app,
+        [&app] {
+            Settle();
+            EXPECT_TRUE(QtFrame::Instance()->isVisible());
+            EXPECT_FALSE(QtFrame::Instance()->isMaximized());
+            EXPECT_FALSE(watch->maximised);
+            app.QuitApp();
+        },
+        [](int, char**) {
+            QtFrame* frame = QtFrame::Instance();
+            watch = new StateWatch;
+            watch->setParent(frame);
+            frame->installEventFilter(watch);
+            theApp->RestoreFrame();
+            EXPECT_FALSE(frame->isVisible()) << "not yet: nothing is painted before the loop";
+            return 0;
+        });
 }
 
 // Our own help document in a window of its own, beside the frame and not blocking it: its

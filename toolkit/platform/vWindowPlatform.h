@@ -23,7 +23,8 @@ public:
     // A width or height of 0 lets the platform choose. False when the frame cannot be made.
     virtual bool CreateFrame(const char* caption, int width, int height, vFrameEvents* events);
     virtual void FrameSize(int& width, int& height);
-    // Shows the frame maximised, as it starts.
+    // Shows the frame maximised, as it starts. A platform may put it on the screen only once the
+    // event loop runs, in the state it has by then.
     virtual void ShowFrame() {}
     // Gives a maximised frame its normal size and place again.
     virtual void RestoreFrame() {}

@@ -128,17 +128,23 @@ bool QtCanvasWidget::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void QtCanvasWidget::paintEvent(QPaintEvent*) {
+// Each pixel is written once: the surface where it reaches, white where it does not (the corner
+// between the scroll bars, or a surface not yet made to the widget's new size).
+void QtCanvasWidget::paintEvent(QPaintEvent* event) {
     if (_events) {
         _events->ChildExposed();
     }
     QPainter painter(this);
-    QRect area = SurfaceRect();
-    painter.fillRect(rect(), Qt::white);
+    QRect shown;
     if (_surface && _surface->Width() > 0 && _surface->Height() > 0) {
         QImage image(reinterpret_cast<const uchar*>(_surface->Data()), _surface->Width(),
                      _surface->Height(), _surface->Width() * 4, QImage::Format_RGB32);
-        painter.drawImage(QPoint(0, 0), image, area);
+        shown = SurfaceRect() & image.rect();
+        const QRect asked = event->rect() & shown;
+        painter.drawImage(asked.topLeft(), image, asked);
+    }
+    for (const QRect& part : event->region() - shown) {
+        painter.fillRect(part, Qt::white);
     }
 }
 

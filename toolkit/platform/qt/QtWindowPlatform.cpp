@@ -65,19 +65,36 @@ void QtWindowPlatform::FrameSize(int& width, int& height) {
     height = _frame ? _frame->height() : 0;
 }
 
+// The frame goes on the screen once the event loop (or a modal dialog's) runs, in the state it
+// has by then: nothing is painted before anyway, and start-up builds its first window and
+// restores the frame without laying out a frame on the screen twice or flashing it maximised.
 void QtWindowPlatform::ShowFrame() {
     if (_frame) {
-        _frame->showMaximized();
+        _pendingShow = FrameShow::Maximised;
+        QTimer::singleShot(0, _frame, [this]() { ShowPendingFrame(); });
     }
 }
 
 void QtWindowPlatform::RestoreFrame() {
-    if (_frame) {
+    if (_pendingShow != FrameShow::None) {
+        _pendingShow = FrameShow::Normal;
+    } else if (_frame) {
+        _frame->showNormal();
+    }
+}
+
+void QtWindowPlatform::ShowPendingFrame() {
+    const FrameShow show = _pendingShow;
+    _pendingShow = FrameShow::None;
+    if (show == FrameShow::Maximised) {
+        _frame->showMaximized();
+    } else if (show == FrameShow::Normal) {
         _frame->showNormal();
     }
 }
 
 void QtWindowPlatform::DestroyFrame() {
+    _pendingShow = FrameShow::None;
     delete _frame;
     _frame = nullptr;
 }

@@ -62,7 +62,11 @@ public:
     QMenu* MenuOf(vHandle handle) const;
 
 private:
+    enum class FrameShow { None, Maximised, Normal };
+    void ShowPendingFrame();
+
     QtFrame* _frame = nullptr;
+    FrameShow _pendingShow = FrameShow::None;
     QPointer<QtHelpWindow> _help;
     std::set<QMenu*> _menus;
     std::map<int, QTimer*> _timers;

@@ -1,0 +1,78 @@
+#include <benchmark/benchmark.h>
+
+#include "app/KryCmdWindow.h"
+#include "bench/BenchDrawing.h"
+#include "bench/end_to_end/EndToEndDesktop.h"
+#include "model/EditState.h"
+#include "model/KCanvasPane.h"
+#include "toolkit/vApp.h"
+
+// One drag step as the user makes it: a mouse move with the left button held reaches the real
+// canvas widget of a drawing window, the edit and the repaint of the canvas follow, and the
+// pending paints (canvas and status bar) are shown. Arguments: the canvas's client size. The
+// drawing holds all 500 entries.
+
+namespace {
+
+using Events = vWindowEvents;
+
+void DragSteps(benchmark::State& state, int mode) {
+    const int width = static_cast<int>(state.range(0));
+    const int height = static_cast<int>(state.range(1));
+    vDesktopSession& desktop = Desktop();
+    auto* window = static_cast<KryCmdWindow*>(
+        theApp->NewAppWindow(nullptr, "Untitled", width, height, nullptr));
+    const vHandle child = window->Handle();
+    desktop.ShowWhole(child);
+    KCanvasPane& canvas = *window->canvas;
+    // A window made active by a switch from another takes its first press for the activation.
+    if (window->JustActivated()) {
+        desktop.SendMouse(child, Events::MousePress, 1, 0, 0, Events::HeldLeft);
+    }
+    FillFiftySets(canvas);
+    canvas.OnRedraw(1, 1, 1, 1);
+    desktop.ProcessEvents();
+
+    editMode = mode;
+    const Point2 picked = canvas.points[canvas.setEnds[24]];
+    desktop.SendMouse(child, Events::MousePress, 1, PixelX(canvas, picked.x),
+                      PixelY(canvas, picked.y), Events::HeldLeft);
+    const int toX[2] = {PixelX(canvas, picked.x + 6), PixelX(canvas, picked.x)};
+    const int toY[2] = {PixelY(canvas, picked.y - 4), PixelY(canvas, picked.y)};
+    const int paintsBefore = desktop.PaintCount(child);
+    int step = 0;
+    for (auto _ : state) {
+        desktop.SendMouse(child, Events::MouseMove, 0, toX[step], toY[step], Events::HeldLeft);
+        desktop.ProcessEvents();
+        step ^= 1;
+    }
+    // Every step must have been shown, or the figure would not be the one the user waits for.
+    state.counters["paints/step"] =
+        static_cast<double>(desktop.PaintCount(child) - paintsBefore) / state.iterations();
+    desktop.SendMouse(child, Events::MouseRelease, 1, toX[step], toY[step], 0);
+    editMode = AddPoint;
+    canvas.changed = 0;
+    theApp->vApp::CloseAppWindow(window);
+    desktop.ProcessEvents();
+}
+
+void BM_MovePointDragStepShown(benchmark::State& state) {
+    DragSteps(state, MovePoint);
+}
+void BM_RotateAllDragStepShown(benchmark::State& state) {
+    DragSteps(state, RotateAll);
+}
+
+// A canvas twice the first window's, and one as large as a full-HD screen.
+void ClientSizes(benchmark::internal::Benchmark* benchmark) {
+    benchmark->Args({600, 600})
+        ->Args({1920, 1080})
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(5)
+        ->ReportAggregatesOnly(true);
+}
+
+}  // namespace
+
+BENCHMARK(BM_MovePointDragStepShown)->Apply(ClientSizes);
+BENCHMARK(BM_RotateAllDragStepShown)->Apply(ClientSizes);

@@ -1,0 +1,140 @@
+#include <QApplication>
+#include <QMdiArea>
+#include <QMouseEvent>
+#include <cstdlib>
+#include <map>
+#include <memory>
+
+#include "toolkit/platform/qt/QtCanvasWidget.h"
+#include "toolkit/platform/qt/QtControlPlatform.h"
+#include "toolkit/platform/qt/QtFileChooser.h"
+#include "toolkit/platform/qt/QtFrame.h"
+#include "toolkit/platform/qt/QtImageWindowPlatform.h"
+#include "toolkit/platform/qt/QtMenuPlatform.h"
+#include "toolkit/platform/qt/QtProcessRunner.h"
+#include "toolkit/platform/qt/QtSubWindow.h"
+#include "toolkit/platform/qt/QtTextPlatform.h"
+#include "toolkit/platform/qt/QtWindowPlatform.h"
+#include "toolkit/platform/vDesktopSession.h"
+
+namespace {
+
+QApplication* MakeApplication(int& argc, char** argv, bool offscreen) {
+    if (offscreen) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    auto* application = new QApplication(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    return application;
+}
+
+// Counts the paint events of the widgets it watches.
+class PaintCounter : public QObject {
+public:
+    int Count(QWidget* widget) {
+        if (!_counts.count(widget)) {
+            widget->installEventFilter(this);
+            _counts[widget] = 0;
+        }
+        return _counts[widget];
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++_counts[watched];
+        }
+        return false;
+    }
+
+private:
+    std::map<QObject*, int> _counts;
+};
+
+QtCanvasWidget* CanvasOf(vHandle child) {
+    return child ? static_cast<QtSubWindow*>(child)->Canvas() : nullptr;
+}
+
+}  // namespace
+
+// The members are made in this order and go in the reverse one: the application first.
+struct vDesktopSession::State {
+    State(int& argc, char** argv, bool offscreen)
+        : application(MakeApplication(argc, argv, offscreen)),
+          menus(&windows),
+          pictures(&windows) {}
+
+    std::unique_ptr<QApplication> application;
+    QtWindowPlatform windows;
+    QtTextPlatform text;
+    QtControlPlatform controls;
+    QtMenuPlatform menus;
+    QtFileChooser files;
+    QtProcessRunner processes;
+    QtImageWindowPlatform pictures;
+    PaintCounter paints;
+};
+
+vDesktopSession::vDesktopSession(int& argc, char** argv, bool offscreen)
+    : _state(new State(argc, argv, offscreen)) {
+    vWindowPlatform::Install(&_state->windows);
+    vTextPlatform::Install(&_state->text);
+    vControlPlatform::Install(&_state->controls);
+    vMenuPlatform::Install(&_state->menus);
+    vFileChooser::Install(&_state->files);
+    vProcessRunner::Install(&_state->processes);
+    vImageWindowPlatform::Install(&_state->pictures);
+}
+
+vDesktopSession::~vDesktopSession() {
+    vImageWindowPlatform::Install(nullptr);
+    vProcessRunner::Install(nullptr);
+    vFileChooser::Install(nullptr);
+    vMenuPlatform::Install(nullptr);
+    vControlPlatform::Install(nullptr);
+    vTextPlatform::Install(nullptr);
+    vWindowPlatform::Install(nullptr);
+    delete _state;
+}
+
+void vDesktopSession::SendMouse(vHandle child, vWindowEvents::MouseAction action, int button, int x,
+                                int y, int held) {
+    QtCanvasWidget* canvas = CanvasOf(child);
+    if (!canvas) {
+        return;
+    }
+    static constexpr Qt::MouseButton Buttons[] = {Qt::NoButton, Qt::LeftButton, Qt::MiddleButton,
+                                                  Qt::RightButton};
+    const Qt::MouseButton pressed = button >= 1 && button <= 3 ? Buttons[button] : Qt::NoButton;
+    Qt::MouseButtons buttons;
+    buttons.setFlag(Qt::LeftButton, held & vWindowEvents::HeldLeft);
+    buttons.setFlag(Qt::MiddleButton, held & vWindowEvents::HeldMiddle);
+    buttons.setFlag(Qt::RightButton, held & vWindowEvents::HeldRight);
+    static constexpr QEvent::Type Types[] = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                             QEvent::MouseMove};
+    const QPointF at(x, y);
+    QMouseEvent event(Types[action], at, canvas->mapToGlobal(at), pressed, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas, &event);
+}
+
+void vDesktopSession::ProcessEvents() {
+    QCoreApplication::processEvents();
+}
+
+void vDesktopSession::ShowWhole(vHandle child) {
+    QtFrame* frame = QtFrame::Instance();
+    auto* window = static_cast<QtSubWindow*>(child);
+    if (!frame || !window) {
+        return;
+    }
+    window->move(0, 0);
+    const QSize viewport = frame->MdiArea()->viewport()->size();
+    const QSize missing = window->size() - viewport;
+    frame->resize(frame->size() + missing.expandedTo(QSize(0, 0)));
+    QCoreApplication::processEvents();
+}
+
+int vDesktopSession::PaintCount(vHandle child) {
+    QtCanvasWidget* canvas = CanvasOf(child);
+    return canvas ? _state->paints.Count(canvas) : 0;
+}
