@@ -3,7 +3,9 @@
 #include <string>
 
 // A private folder of the preview's own under the system's temporary folder (mode 0700), removed
-// with everything in it when the object goes. The preview writes nowhere else.
+// with everything in it when the object goes. The preview writes nowhere else. Its name carries
+// the process id, so that folders left by an editor that was killed are removed by the next
+// preview.
 class PreviewFolder {
 public:
     PreviewFolder();

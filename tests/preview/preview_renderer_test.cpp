@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -258,6 +260,56 @@ TEST(PreviewWindow, OpensOnceAndRemovesItsFolderWhenClosedOrGone) {
     // The program ends with the window open.
     EXPECT_FALSE(fs::exists(folder));
     EXPECT_EQ(windows.destroyed, 2);
+}
+
+// A preview folder left by a killed editor goes with the next preview; nothing else does.
+TEST(PreviewFolder, RemovesOnlyTheFoldersOfEditorsThatHaveGone) {
+    const pid_t gone = fork();
+    if (gone == 0) {
+        _exit(0);
+    }
+    ASSERT_GT(gone, 0);
+    ASSERT_EQ(waitpid(gone, nullptr, 0), gone);
+    const std::string root = fs::temp_directory_path() / "vexlin-left-folders-XXXXXX";
+    std::string made = root;
+    ASSERT_NE(mkdtemp(made.data()), nullptr);
+    const std::string previous = getenv("TMPDIR") ? getenv("TMPDIR") : "";
+    setenv("TMPDIR", made.c_str(), 1);
+    const std::string dead = std::to_string(gone), alive = std::to_string(getpid());
+    const struct {
+        std::string name;
+        bool folder;
+        bool kept;
+    } rows[] = {
+        {"vexlin-preview-" + dead + "-a1b2c3", true, false},
+        {"vexlin-preview-" + alive + "-a1b2c3", true, true},
+        {"vexlin-preview-" + dead + "-file", false, true},
+        {"vexlin-preview-a1b2c3", true, true},
+        {"vexlin-preview--" + dead + "-a1b2c3", true, true},
+        {"other-" + dead + "-a1b2c3", true, true},
+    };
+    for (const auto& row : rows) {
+        const fs::path path = fs::path(made) / row.name;
+        if (row.folder) {
+            fs::create_directory(path);
+            PutFile((path / "picture.png").string(), "picture");
+        } else {
+            PutFile(path.string(), "file");
+        }
+    }
+    {
+        PreviewFolder folder;
+        ASSERT_TRUE(folder.Ready());
+        EXPECT_EQ(fs::path(folder.Path()).parent_path(), fs::path(made));
+        EXPECT_EQ(
+            fs::path(folder.Path()).filename().string().rfind("vexlin-preview-" + alive + "-", 0),
+            0u);
+        for (const auto& row : rows) {
+            EXPECT_EQ(fs::exists(fs::path(made) / row.name), row.kept) << row.name;
+        }
+    }
+    previous.empty() ? unsetenv("TMPDIR") : setenv("TMPDIR", previous.c_str(), 1);
+    fs::remove_all(made);
 }
 
 }  // namespace
