@@ -50,7 +50,7 @@ COMMANDS
       shows its object Thing facing the camera, lit and framed: povray +IOUT.pov. Warns on
       standard error when the drawing has an unfinished set, which POV-Ray refuses in a prism
       and closes itself in a polygon. A name holding a line break or a double quote cannot
-      be named in a scene and is refused.
+      be named in a scene and is refused, and so is OUT.pov naming IN itself.
 
   render IN OUT.png [--size WxH] [--picture normal|curves|set:K|povray]
       Draws IN as the editor's canvas of that size shows it (default 300x300, at most
@@ -78,12 +78,14 @@ COMMANDS
       A drawing holds 500 entries and 99 sets: a larger outline is simplified until it fits
       (Ramer-Douglas-Peucker on the flattened curve, said in a note), more sets are refused.
       Notes on what was changed go to standard error. The kind is the source's, or prism for
-      SVG; a polygon, or --spline linear, turns curves into straight segments.
+      SVG; a polygon, or --spline linear, turns curves into straight segments. The file
+      written must not be IN.
 
   export-svg IN OUT.svg
       Writes the drawing as an SVG document for a browser: every set a closed subpath, drawn
       as the canvas previews the spline (lines, or the quadratic, cubic or bezier curves).
-      75 user units make one file unit, so import gives the same drawing back.
+      75 user units make one file unit, so import gives the same drawing back. OUT.svg must
+      not be IN.
 
 DRAWING OPTIONS
   Applied to the drawing before it is written; values not given are kept.
