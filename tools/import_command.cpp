@@ -1,6 +1,5 @@
 #include <cstdio>
 #include <cstring>
-#include <string>
 #include <vector>
 
 #include "interchange/CanvasOutline.h"
@@ -36,14 +35,6 @@ int KindWritten(const char* path, int kindChoice, int sourceKind) {
         return EndsWith(path, ".pol") ? Polygon : Prism;
     }
     return kindChoice == Polygon || kindChoice == Prism ? kindChoice : sourceKind;
-}
-
-// The name the writer gives the file: one without any "." gets the kind's extension.
-std::string NameWritten(const char* path, int kind) {
-    if (std::strchr(path, '.') != nullptr) {
-        return path;
-    }
-    return std::string(path) + (kind == Prism ? ".prm" : ".pol");
 }
 
 void NameSource(KCanvasPane& canvas, const char* path) {
@@ -84,10 +75,6 @@ int RunImport(int argc, char** argv) {
     NameSource(canvas, files[0]);
     options.ApplyTo(canvas);
     int kind = KindWritten(files[1], options.KindChoice(), outline.kind);
-    if (WouldReplaceInput(files[0], NameWritten(files[1], kind).c_str(),
-                          "The drawing would replace the file it is imported from")) {
-        return ExitUsage;
-    }
     bool prepared = source == SourceRead &&
                     PrepareOutline(outline, kind == Polygon ? LinearSpline : canvas.splineType,
                                    values.fit, report);
@@ -103,5 +90,10 @@ int RunImport(int argc, char** argv) {
         canvas.splineType = outline.spline;
     }
     shapeKind = outline.kind;
+    if (WouldReplaceInput(files[0],
+                          KCanvasPane::NameToWrite(files[1], options.KindChoice()).c_str(),
+                          "The drawing would replace the file it is imported from")) {
+        return ExitUsage;
+    }
     return WriteDrawing(canvas, files[1], options.KindChoice());
 }
