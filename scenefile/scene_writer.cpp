@@ -73,13 +73,16 @@ public:
     }
 
     // A remark is written as it is, but never past its buffer, never over more than one line,
-    // and always as a comment: one that does not start with "//" gets "// " before it.
+    // and always as a comment: one that does not start with "//" gets "// " before it, and then
+    // gives up as many characters at its end, so that the reader's buffer takes the whole line.
     void Remark(const char* remark) {
         size_t start = _text.size();
+        size_t room = RemarkSize - 1;
         if (*remark != '\0' && std::strncmp(remark, "//", 2) != 0) {
             _text += "// ";
+            room -= 3;
         }
-        _text.append(remark, strnlen(remark, RemarkSize - 1));
+        _text.append(remark, strnlen(remark, room));
         std::replace_if(
             _text.begin() + static_cast<std::ptrdiff_t>(start), _text.end(),
             [](char c) { return c == '\r' || c == '\n'; }, ' ');
