@@ -97,7 +97,8 @@ DRAWING OPTIONS
   --remark1 T, --remark2 T, --remark3 T
                            the three lines at the head of the file, at most 89 characters
                            and no line break; one that does not begin with "//" is written
-                           with "// " before it, so that the file stays valid scene text
+                           with "// " before it, so that the file stays valid scene text,
+                           and then keeps at most 86 characters of its own
   The writer's rules apply: a name without any "." gets ".pol" or ".prm"; a name ending in
   ".pol" or ".prm" is written as that kind. The name written is printed.
 
