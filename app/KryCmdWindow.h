@@ -93,6 +93,7 @@ private:
     void SaveAsCommand();
     void SaveUnderNewName(const char* prompt);
     bool PickSaveName(const char* prompt);
+    bool MayReplace(const char* chosen);
     bool WriteDrawing();
 
     // Undo and redo (undo_commands.cpp).

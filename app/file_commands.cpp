@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "app/KryCmdWindow.h"
 #include "app/ProgramState.h"
@@ -157,11 +158,24 @@ bool KryCmdWindow::PickSaveName(const char* prompt) {
     vFileSelect select(this, "File Select");
     if (!select.PickSaveFile(prompt, chosen, FileNameSize - 1, fileFilters, fileFilterIndex, 0,
                              nullptr) ||
-        chosen[0] == '\0') {
+        chosen[0] == '\0' || !MayReplace(chosen)) {
         return false;
     }
     std::memcpy(fileName, chosen, sizeof fileName);
     return true;
+}
+
+// The file dialog asks before a chosen file is replaced, but the writer appends the extension
+// to a name typed without one only afterwards: the file under that name must be asked about
+// here, or it would be replaced unasked.
+bool KryCmdWindow::MayReplace(const char* chosen) {
+    const std::string written = KCanvasPane::NameToWrite(chosen, fileFilterIndex);
+    if (written.empty() || written == chosen || access(written.c_str(), F_OK) != 0) {
+        return true;
+    }
+    const std::string question = written + " already exists.\n\nReplace it?";
+    vYNReplyDialog ask(this, "Yes or No");
+    return ask.AskYesNo(question.c_str()) == 1;
 }
 
 // The writer may extend the name and change the drawing kind; the display follows the kind.

@@ -11,6 +11,9 @@
 
 namespace {
 
+// Groups nested deeper than this are left out.
+constexpr int MaxGroupDepth = 256;
+
 const char* LocalName(const pugi::xml_node& node) {
     const char* colon = std::strchr(node.name(), ':');
     return colon != nullptr ? colon + 1 : node.name();
@@ -102,7 +105,7 @@ public:
             return _report.Fail(
                 Printed("The document is not SVG: its outermost element is <%s>", root.name()));
         }
-        Walk(root, Affine2{});
+        Walk(root, Affine2{}, 0);
         for (const auto& [name, count] : _leftOut) {
             _report.Note(
                 Printed("<%s> elements left out (only path, polygon, polyline, rect, "
@@ -127,7 +130,9 @@ private:
         _report.Note(Printed("line %d: <%s> %s", LineAt(node.offset_debug()), node.name(), what));
     }
 
-    void Walk(const pugi::xml_node& parent, const Affine2& outer) {
+    // Each group is a level of recursion: a document nested past what any drawing needs is cut
+    // there rather than let it exhaust the stack.
+    void Walk(const pugi::xml_node& parent, const Affine2& outer, int depth) {
         static const char* const groups[] = {"g", "svg", "a", "switch", nullptr};
         for (pugi::xml_node node : parent.children()) {
             if (node.type() != pugi::node_element || DrawsNothing(node) || IsHidden(node)) {
@@ -142,7 +147,13 @@ private:
             }
             map = outer * own;
             if (IsOneOf(LocalName(node), groups)) {
-                Walk(node, map);
+                if (depth == MaxGroupDepth) {
+                    NoteAt(node, Printed("is nested more than %d groups deep and is left out",
+                                         MaxGroupDepth)
+                                     .c_str());
+                    continue;
+                }
+                Walk(node, map, depth + 1);
                 continue;
             }
             std::string data;

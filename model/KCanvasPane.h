@@ -90,6 +90,9 @@ public:
 
     // Scene files.
     bool WriteSceneFile(char* fileName, int kindChoice);
+    // The name WriteSceneFile would write under, with the extension it would append; "" when it
+    // would refuse the name.
+    static std::string NameToWrite(const char* fileName, int kindChoice);
     // The text WriteSceneFile would write under that name and the kind it would write, with no
     // change to the drawing, the program-wide kind or the name. False when a number in the
     // text would not be finite: the writer would refuse it.

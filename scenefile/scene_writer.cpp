@@ -40,18 +40,6 @@ bool Named(const char* fileName) {
     return length > 0 && fileName[length - 1] != '/';
 }
 
-// Appends the kind's extension to a name without any "."; false when the buffer has no room.
-bool AddExtension(char* fileName, int kind) {
-    if (std::strchr(fileName, '.') != nullptr) {
-        return true;
-    }
-    if (std::strlen(fileName) + 4 > FileNameCapacity) {
-        return false;
-    }
-    std::strcat(fileName, kind == Prism ? ".prm" : ".pol");
-    return true;
-}
-
 // Set boundaries as the writer may use them: counts within the capacities and every set end
 // between the previous one and the point count, whatever the model holds.
 struct SetLayout {
@@ -85,13 +73,16 @@ public:
     }
 
     // A remark is written as it is, but never past its buffer, never over more than one line,
-    // and always as a comment: one that does not start with "//" gets "// " before it.
+    // and always as a comment: one that does not start with "//" gets "// " before it, and then
+    // gives up as many characters at its end, so that the reader's buffer takes the whole line.
     void Remark(const char* remark) {
         size_t start = _text.size();
+        size_t room = RemarkSize - 1;
         if (*remark != '\0' && std::strncmp(remark, "//", 2) != 0) {
             _text += "// ";
+            room -= 3;
         }
-        _text.append(remark, strnlen(remark, RemarkSize - 1));
+        _text.append(remark, strnlen(remark, room));
         std::replace_if(
             _text.begin() + static_cast<std::ptrdiff_t>(start), _text.end(),
             [](char c) { return c == '\r' || c == '\n'; }, ' ');
@@ -312,13 +303,31 @@ bool KCanvasPane::SceneFileText(const char* fileName, int kindChoice, std::strin
     return ComposeScene(*this, kind, text);
 }
 
+// A name without any "." gets the kind's extension, as long as the window's buffer has room.
+std::string KCanvasPane::NameToWrite(const char* fileName, int kindChoice) {
+    if (!Named(fileName)) {
+        return "";
+    }
+    std::string name = fileName;
+    if (name.find('.') != std::string::npos) {
+        return name;
+    }
+    if (name.size() + 4 > FileNameCapacity) {
+        return "";
+    }
+    return name + (KindToWrite(fileName, kindChoice, shapeKind) == Prism ? ".prm" : ".pol");
+}
+
 bool KCanvasPane::WriteSceneFile(char* fileName, int kindChoice) {
     std::string text;
     int kind = Polygon;
     bool finite = SceneFileText(fileName, kindChoice, text, kind);
-    if (!Named(fileName) || !AddExtension(fileName, kind)) {
+    const std::string name = NameToWrite(fileName, kindChoice);
+    if (name.empty()) {
         return false;
     }
+    // Only a name without an extension grows, and NameToWrite keeps that within the buffer.
+    std::memcpy(fileName, name.c_str(), name.size() + 1);
     shapeKind = kind;
     if (!finite || !ReplaceFileContents(fileName, text)) {
         return false;

@@ -1,11 +1,28 @@
 #include "tools/ToolFiles.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "scenefile/SceneReadResult.h"
 #include "tools/ToolExit.h"
 #include "tools/ToolHelp.h"
+
+namespace {
+
+// True when both names lead to one file, or are one name for a file not there yet.
+bool SameFile(const char* a, const char* b) {
+    struct stat first;
+    struct stat second;
+    if (stat(a, &first) != 0 || stat(b, &second) != 0) {
+        return std::strcmp(a, b) == 0;
+    }
+    return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+}  // namespace
 
 int ReadDrawing(KCanvasPane& canvas, const char* path) {
     int result = canvas.ReadSceneFile(path);
@@ -27,6 +44,14 @@ int WriteDrawing(KCanvasPane& canvas, const char* path, int kindChoice) {
     }
     std::printf("%s\n", name.data());
     return ExitOk;
+}
+
+bool WouldReplaceInput(const char* input, const char* output, const char* message) {
+    if (!SameFile(input, output)) {
+        return false;
+    }
+    std::fprintf(stderr, "%s\n", message);
+    return true;
 }
 
 int ParseAndReadDrawing(int argc, char** argv, int minPositional, int maxPositional,

@@ -13,6 +13,10 @@ int ReadDrawing(KCanvasPane& canvas, const char* path);
 // "Unable to save file" to stderr. Returns the exit code.
 int WriteDrawing(KCanvasPane& canvas, const char* path, int kindChoice);
 
+// True, after saying so on stderr, when the output names the input file itself: writing it
+// would destroy what is read.
+bool WouldReplaceInput(const char* input, const char* output, const char* message);
+
 // Parses the arguments, then reads the drawing named by the first positional one. Returns the
 // exit code of the first failure (bad arguments or an unreadable file), or ExitOk.
 int ParseAndReadDrawing(int argc, char** argv, int minPositional, int maxPositional,

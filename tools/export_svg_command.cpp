@@ -18,6 +18,10 @@ int RunExportSvg(int argc, char** argv) {
     if (result != ExitOk) {
         return result;
     }
+    if (WouldReplaceInput(files[0], files[1],
+                          "The SVG document would replace the drawing it shows")) {
+        return ExitUsage;
+    }
     if (!ReplaceFileContents(files[1], SvgDocumentText(canvas))) {
         std::fprintf(stderr, "Unable to save file\n");
         return ExitWriteFailed;

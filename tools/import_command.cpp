@@ -90,5 +90,10 @@ int RunImport(int argc, char** argv) {
         canvas.splineType = outline.spline;
     }
     shapeKind = outline.kind;
+    if (WouldReplaceInput(files[0],
+                          KCanvasPane::NameToWrite(files[1], options.KindChoice()).c_str(),
+                          "The drawing would replace the file it is imported from")) {
+        return ExitUsage;
+    }
     return WriteDrawing(canvas, files[1], options.KindChoice());
 }

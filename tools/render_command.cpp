@@ -1,5 +1,4 @@
 #include <stdlib.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -64,16 +63,6 @@ bool TakePicture(const char* text, RenderValues& values) {
     }
     values.picture = PictureSet;
     return std::strncmp(text, "set:", 4) == 0 && ParseWhole(text + 4, values.set);
-}
-
-// True when both names lead to one file, or are one name for a file not there yet.
-bool SameFile(const char* a, const char* b) {
-    struct stat first;
-    struct stat second;
-    if (stat(a, &first) != 0 || stat(b, &second) != 0) {
-        return std::strcmp(a, b) == 0;
-    }
-    return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 // The platform may report success for an image it could not write whole; a complete one ends
@@ -166,8 +155,7 @@ int RunRender(int argc, char** argv) {
     if (!parsed) {
         return UsageError();
     }
-    if (SameFile(files[0], files[1])) {
-        std::fprintf(stderr, "The picture would replace the drawing it shows\n");
+    if (WouldReplaceInput(files[0], files[1], "The picture would replace the drawing it shows")) {
         return ExitUsage;
     }
     vHeadlessSession session;

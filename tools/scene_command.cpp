@@ -155,6 +155,10 @@ int RunScene(int argc, char** argv) {
         return result;
     }
     const char* out = files.size() > 1 ? files[1] : nullptr;
+    if (out != nullptr &&
+        WouldReplaceInput(files[0], out, "The scene would replace the drawing it shows")) {
+        return ExitUsage;
+    }
     std::string includeName = IncludeName(files[0], out);
     if (!SceneCanName(includeName)) {
         std::fprintf(stderr,

@@ -50,7 +50,7 @@ COMMANDS
       shows its object Thing facing the camera, lit and framed: povray +IOUT.pov. Warns on
       standard error when the drawing has an unfinished set, which POV-Ray refuses in a prism
       and closes itself in a polygon. A name holding a line break or a double quote cannot
-      be named in a scene and is refused.
+      be named in a scene and is refused, and so is OUT.pov naming IN itself.
 
   render IN OUT.png [--size WxH] [--picture normal|curves|set:K|povray]
       Draws IN as the editor's canvas of that size shows it (default 300x300, at most
@@ -78,12 +78,14 @@ COMMANDS
       A drawing holds 500 entries and 99 sets: a larger outline is simplified until it fits
       (Ramer-Douglas-Peucker on the flattened curve, said in a note), more sets are refused.
       Notes on what was changed go to standard error. The kind is the source's, or prism for
-      SVG; a polygon, or --spline linear, turns curves into straight segments.
+      SVG; a polygon, or --spline linear, turns curves into straight segments. The file
+      written must not be IN.
 
   export-svg IN OUT.svg
       Writes the drawing as an SVG document for a browser: every set a closed subpath, drawn
       as the canvas previews the spline (lines, or the quadratic, cubic or bezier curves).
-      75 user units make one file unit, so import gives the same drawing back.
+      75 user units make one file unit, so import gives the same drawing back. OUT.svg must
+      not be IN.
 
 DRAWING OPTIONS
   Applied to the drawing before it is written; values not given are kept.
@@ -95,7 +97,8 @@ DRAWING OPTIONS
   --remark1 T, --remark2 T, --remark3 T
                            the three lines at the head of the file, at most 89 characters
                            and no line break; one that does not begin with "//" is written
-                           with "// " before it, so that the file stays valid scene text
+                           with "// " before it, so that the file stays valid scene text,
+                           and then keeps at most 86 characters of its own
   The writer's rules apply: a name without any "." gets ".pol" or ".prm"; a name ending in
   ".pol" or ".prm" is written as that kind. The name written is printed.
 

@@ -120,7 +120,8 @@ TEST_F(FailureInjection, SavesThatCannotHappen) {
         int command;
         std::string earlier, name;
     } cases[] = {
-        {"the device that is always full", SaveAs, "", "/dev/full"},
+        // The "." keeps the writer from appending an extension: the name is the device's own.
+        {"the device that is always full", SaveAs, "", "/dev/./full"},
         {"a new file in a read-only folder", SaveAs, "", locked + "/new.pol"},
         {"a file in a read-only folder", Save, locked + "/kept.pol", ""},
         {"a name that is a folder", SaveAs, "", work + "/folder.pol"},

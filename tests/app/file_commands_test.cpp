@@ -164,6 +164,52 @@ TEST_F(FileCommands, SaveAndSaveAs) {
     }
 }
 
+// A name typed without an extension is saved with one; a file already under that name is only
+// replaced when the user says so, on Save as and on closing alike.
+TEST_F(FileCommands, AsksBeforeReplacingTheFileTheExtensionNames) {
+    const std::string question = "old.pol already exists.\n\nReplace it?";
+    const struct {
+        bool closing;
+        int filter;
+        Strings answers;
+        Strings messages;
+        bool replaced;
+        const char* fileName;
+    } cases[] = {
+        {false, PolygonFilter, {" No "}, {question}, false, ""},
+        {false, PolygonFilter, {" Yes "}, {question}, true, "old.pol"},
+        {false, PrismFilter, {}, {}, false, "old.prm"},
+        {true,
+         PolygonFilter,
+         {" Yes ", " Cancel "},
+         {"Save new or changed drawing?", question},
+         false,
+         ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(&c - cases));
+        RunWithSettings([&](KryCmdWindow& window) {
+            Write("old.pol", "keep");
+            std::filesystem::remove("old.prm");
+            DrawTriangle(*window.canvas);
+            Pick("old", c.filter);
+            std::vector<ModalAnswers::Answer> answers;
+            for (const std::string& label : c.answers) {
+                answers.push_back(ModalAnswers::Click(label.c_str()));
+            }
+            ModalAnswers modal(answers);
+            if (c.closing) {
+                EXPECT_EQ(app.CloseAppWindow(&window), 0) << "the window stays";
+            } else {
+                Choose(window, SaveAs);
+            }
+            EXPECT_EQ(modal.Messages(), c.messages);
+            EXPECT_EQ(Read("old.pol") != "keep", c.replaced);
+            EXPECT_STREQ(window.fileName, c.fileName);
+        });
+    }
+}
+
 // Closing writes the settings first, then asks about unsaved changes: No lets them go, Cancel
 // keeps the window, Yes saves and keeps the window when saving does not happen.
 TEST_F(FileCommands, ClosingAsksAboutUnsavedChanges) {

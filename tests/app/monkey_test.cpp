@@ -84,7 +84,9 @@ protected:
         for (const char* name : {"new", "new.pol", "new.prm", "folder.pol", "missing/x.pol"}) {
             _names.push_back(files + "/" + name);
         }
-        _names.push_back("/dev/full");
+        // The device itself: a name without a "." would get an extension, and as root the
+        // save would leave /dev/full.pol behind.
+        _names.push_back("/dev/./full");
         _names.push_back(files + "/" + std::string(120, 'n'));
     }
 
@@ -348,7 +350,9 @@ protected:
         if (id == SaveCommand || id == SaveAsCommand) {
             std::string text;
             int kind = Polygon;
+            // A device such as /dev/full would read without end.
             saved = window.canvas->SceneFileText(window.fileName, shapeKind, text, kind) &&
+                    std::filesystem::is_regular_file(window.fileName) &&
                     Read(window.fileName) == text;
         }
         if (saved || id == IdAppOpen) {

@@ -14,9 +14,21 @@ std::string Document(const std::string& body) {
            body + "\n</svg>\n";
 }
 
+std::string Nested(int depth, const std::string& body) {
+    std::string text;
+    for (int i = 0; i < depth; ++i) {
+        text += "<g>";
+    }
+    text += body;
+    for (int i = 0; i < depth; ++i) {
+        text += "</g>";
+    }
+    return text;
+}
+
 TEST(SvgImportTest, ShapesGroupsAndTransforms) {
     struct Case {
-        const char* body;
+        std::string body;
         int spline;
         const char* sets;
         int notes;
@@ -52,6 +64,9 @@ TEST(SvgImportTest, ShapesGroupsAndTransforms) {
          "d='M0 0H75V75Z'/></g><text>V</text><path transform='skew(3)' d='M0 0H75V75Z'/>"
          "<rect width='10' height='0'/><path d='M0 0H75V75ZQ'/>",
          LinearSpline, "0,0 1,0 1,-1", 3},
+        // Groups nested beyond reason are left out, not followed until the stack runs out.
+        {Nested(256, "<path d='M0 0H75V75Z'/>") + Nested(100000, "<path d='M0 0H75V-75Z'/>"),
+         LinearSpline, "0,0 1,0 1,-1", 1},
     };
     for (const Case& c : cases) {
         Outline outline;

@@ -291,6 +291,15 @@ TEST_F(SceneWriterTest, RemarksAreWrittenAsOneLineCommentsEach) {
     EXPECT_EQ(Write("a.pol", 0).rfind(CrLf({"// plain {", "", "//   // indented"}), 0), 0u);
     canvas.SetRemarks("x // y", "two\r\nlines", "//");
     EXPECT_EQ(Write("b.pol", 0).rfind(CrLf({"// x // y", "// two  lines", "//"}), 0), 0u);
+    // A full remark that needs the comment mark still reads back as it was written.
+    const std::string full(RemarkSize - 1, 'x');
+    const std::string marked = "// " + full.substr(3);
+    const std::string kept = "//" + full.substr(2);
+    canvas.SetRemarks(full.c_str(), ("//" + full).c_str(), "");
+    EXPECT_EQ(Write("c.pol", 0).rfind(CrLf({marked.c_str(), kept.c_str(), ""}), 0), 0u);
+    KCanvasPane read(nullptr);
+    ASSERT_EQ(read.ReadSceneFile(fileName), 0);
+    EXPECT_EQ(read.remark1, marked);
 }
 
 TEST_F(SceneWriterTest, FailedWriteReportsFailureAndKeepsThePreviousFile) {

@@ -91,6 +91,12 @@ TEST(InterchangeCommandsTest, ImportAndExportFromTheCommandLine) {
         {"export-svg none.prm ring.svg", 1, "", "Unable to open file."},
         {"export-svg ring.prm .", 6, "", "Unable to save file"},
         {"export-svg ring.prm", 64, "", "usage"},
+        // An output naming the input would destroy what is read.
+        {"export-svg ring.prm ./ring.prm", 64, "", "would replace the drawing it shows"},
+        {"import ring.svg ./ring.svg", 64, "", "would replace the file it is imported from"},
+        {"import two.prm two", 64, "", "would replace the file it is imported from"},
+        {"info ring.prm", 0, "spline: bezier\nsweep: conic", ""},
+        {"info two.prm", 0, "kind: prism\nspline: linear", ""},
         {"--help", 0, "export-svg IN OUT.svg", ""},
     };
     for (const Case& c : cases) {

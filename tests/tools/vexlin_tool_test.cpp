@@ -313,6 +313,9 @@ TEST_F(VexlinToolTest, SceneNamesOnlyWhatItCanQuoteAndWarnsOfUnfinishedSets) {
     ToolRun run = Run({"scene", "open.pol"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "Warning: the drawing has an unfinished set\n");
+    run = Run({"scene", "open.pol", "./open.pol"});
+    EXPECT_EQ(run.status, 64) << "the scene would replace the drawing";
+    EXPECT_EQ(Run({"info", "open.pol"}).status, 0);
     for (const char* name : {"new\nline.pol", "quote\".pol"}) {
         Put(name, Square);
         run = Run({"scene", name});
