@@ -92,6 +92,7 @@ private:
     void SaveCommand();
     void SaveAsCommand();
     void SaveUnderNewName(const char* prompt);
+    void ShowFailedRead(int result);
     bool PickSaveName(const char* prompt);
     bool MayReplace(const char* chosen);
     bool WriteDrawing();

@@ -58,12 +58,7 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
     RememberWorkingDirectory();
     const int result = canvas->ReadSceneFile(name);
     if (result != ReadOk) {
-        char count[32];
-        std::snprintf(count, sizeof count, "Tk= %i", canvas->pointCount);
-        SetControlText(ModeField, count);
-        if (const char* notice = SceneReadNotice(result)) {
-            Notify(notice);
-        }
+        ShowFailedRead(result);
         return;
     }
     remarksDialog->SetRemarks(canvas->remark1, canvas->remark2, canvas->remark3);
@@ -75,6 +70,24 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
     prismDialog->SetPrismValues(canvas->prismStart, canvas->prismEnd, canvas->splineType,
                                 canvas->sweepType, canvas->useSturm, canvas->isOpen);
     UpdateStatus(0, 0);
+}
+
+// The count shown tells how far the file got. A bad header leaves it at the header's count or
+// at the number of values the header gave, though no point was read: the drawing keeps only the
+// points read, so that the next set does not join points at the origin that were never there.
+void KryCmdWindow::ShowFailedRead(int result) {
+    char count[32];
+    std::snprintf(count, sizeof count, "Tk= %i", canvas->pointCount);
+    SetControlText(ModeField, count);
+    if (result == ReadBadHeader || result == ReadBadFirstControl) {
+        canvas->pointCount = 0;
+    }
+    UpdateModeDisplay();
+    ShowCounts();
+    Repaint();
+    if (const char* notice = SceneReadNotice(result)) {
+        Notify(notice);
+    }
 }
 
 void KryCmdWindow::OpenCommand() {

@@ -74,13 +74,16 @@ TEST_F(FileCommands, FailedReadsShowThePointsReadAndTheNotice) {
         const char* name;
         const char* text;  // null: no such file
         const char* notice;
+        int shown;  // "Tk= " tells how far the file got
+        int kept;   // the points read, all the drawing keeps
     } cases[] = {
-        {"missing.pol", nullptr, "Unable to open file."},
-        {"nobrace.pol", "//\n", "{ NOT found"},
-        {"header.prm", "//\n#declare Thing=prism{\n0.25,xx\n}\n", "Prm Data BAD"},
-        {"body.pol", "//\n#declare Thing=polygon{\n4\n<0,0>\nxx\n}\n", "Error in body of data"},
+        {"missing.pol", nullptr, "Unable to open file.", 0, 0},
+        {"nobrace.pol", "//\n", "{ NOT found", 0, 0},
+        {"header.prm", "//\n#declare Thing=prism{\n0.25,xx\n}\n", "Prm Data BAD", 1, 0},
+        {"body.pol", "//\n#declare Thing=polygon{\n4\n<0,0>\nxx\n}\n", "Error in body of data", 1,
+         1},
         {"control.prm", "//\n#declare Thing=prism{\ncubic_spline\n0,0.5,5\nxx\n}\n",
-         "Spline/Sweep Not right"},
+         "Spline/Sweep Not right", 5, 0},
     };
     RunWithSettings([&](KryCmdWindow& window) {
         for (const auto& c : cases) {
@@ -92,7 +95,11 @@ TEST_F(FileCommands, FailedReadsShowThePointsReadAndTheNotice) {
             ModalAnswers answers;
             Choose(window, IdAppOpen);
             EXPECT_EQ(answers.Messages(), Strings{c.notice});
-            EXPECT_EQ(Field(window, 103), "Tk= " + std::to_string(window.canvas->pointCount));
+            EXPECT_EQ(Field(window, KryCmdWindow::ModeField), "Tk= " + std::to_string(c.shown));
+            EXPECT_EQ(window.canvas->pointCount, c.kept);
+            EXPECT_EQ(Field(window, KryCmdWindow::KindField).find("PRISM") != std::string::npos,
+                      shapeKind == Prism)
+                << "the kind shown is the kind the next save writes";
             EXPECT_STREQ(window.Name(), "Untitled");
             EXPECT_STREQ(window.fileName, "");
         }

@@ -65,7 +65,7 @@ TEST_F(StartUp, SettingsThenTheFileNamedOnTheCommandLine) {
         {"", false, kNoSettings, "Untitled", "", add, 0},
         {"", true, "", "Untitled", "", add, 0},
         {"shape.prm", true, "", "shape.prm", work + "/shape.prm", add, 8},
-        {"bad.prm", true, "Notice: Prm Data BAD", "Untitled", "", "Tk= 1", 1},
+        {"bad.prm", true, "Notice: Prm Data BAD", "Untitled", "", "Tk= 1", 0},
         {"/" + longName, true, kTooLong, "Untitled", "", add, 0},
     };
     for (const auto& c : cases) {
