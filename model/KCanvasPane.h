@@ -90,6 +90,9 @@ public:
 
     // Scene files.
     bool WriteSceneFile(char* fileName, int kindChoice);
+    // The kind WriteSceneFile writes under that name: the extension decides, then the choice,
+    // then the kind the drawing has.
+    static int KindToWrite(const char* fileName, int kindChoice, int currentKind);
     // The name WriteSceneFile would write under, with the extension it would append; "" when it
     // would refuse the name.
     static std::string NameToWrite(const char* fileName, int kindChoice);

@@ -22,18 +22,6 @@ bool EndsWith(const char* text, const char* ending) {
     return length >= endingLength && std::strcmp(text + length - endingLength, ending) == 0;
 }
 
-// A name already carrying one of the two extensions must hold what the reader expects from that
-// extension, or the saved drawing could not be opened again.
-int KindToWrite(const char* fileName, int kindChoice, int currentKind) {
-    if (EndsWith(fileName, ".pol")) {
-        return Polygon;
-    }
-    if (EndsWith(fileName, ".prm")) {
-        return Prism;
-    }
-    return kindChoice == Polygon || kindChoice == Prism ? kindChoice : currentKind;
-}
-
 // An empty name, or one that ends in a folder, would become a hidden ".pol" or ".prm".
 bool Named(const char* fileName) {
     size_t length = std::strlen(fileName);
@@ -295,6 +283,18 @@ bool ComposeScene(const KCanvasPane& canvas, int kind, std::string& text) {
 }
 
 }  // namespace
+
+// A name already carrying one of the two extensions must hold what the reader expects from that
+// extension, or the saved drawing could not be opened again.
+int KCanvasPane::KindToWrite(const char* fileName, int kindChoice, int currentKind) {
+    if (EndsWith(fileName, ".pol")) {
+        return Polygon;
+    }
+    if (EndsWith(fileName, ".prm")) {
+        return Prism;
+    }
+    return kindChoice == Polygon || kindChoice == Prism ? kindChoice : currentKind;
+}
 
 bool KCanvasPane::SceneFileText(const char* fileName, int kindChoice, std::string& text,
                                 int& kind) const {

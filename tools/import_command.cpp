@@ -22,21 +22,6 @@ struct ImportValues {
     bool fit = false;
 };
 
-bool EndsWith(const char* text, const char* ending) {
-    size_t length = std::strlen(text);
-    size_t endingLength = std::strlen(ending);
-    return length >= endingLength && std::strcmp(text + length - endingLength, ending) == 0;
-}
-
-// The kind the writer will give the file, as it decides: the extension first, then the choice,
-// then the kind the source had. Curves have to be flattened before a polygon is written.
-int KindWritten(const char* path, int kindChoice, int sourceKind) {
-    if (EndsWith(path, ".pol") || EndsWith(path, ".prm")) {
-        return EndsWith(path, ".pol") ? Polygon : Prism;
-    }
-    return kindChoice == Polygon || kindChoice == Prism ? kindChoice : sourceKind;
-}
-
 void NameSource(KCanvasPane& canvas, const char* path) {
     const char* slash = std::strrchr(path, '/');
     std::snprintf(canvas.remark1, RemarkSize, "// imported from %s",
@@ -74,7 +59,7 @@ int RunImport(int argc, char** argv) {
     PutPrismValues(outline, canvas);
     NameSource(canvas, files[0]);
     options.ApplyTo(canvas);
-    int kind = KindWritten(files[1], options.KindChoice(), outline.kind);
+    int kind = KCanvasPane::KindToWrite(files[1], options.KindChoice(), outline.kind);
     bool prepared = source == SourceRead &&
                     PrepareOutline(outline, kind == Polygon ? LinearSpline : canvas.splineType,
                                    values.fit, report);
