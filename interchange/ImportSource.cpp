@@ -6,6 +6,7 @@
 
 #include "interchange/PovImport.h"
 #include "interchange/SvgImport.h"
+#include "scenefile/FileContents.h"
 
 namespace {
 
@@ -17,28 +18,12 @@ bool IsXml(const std::string& text) {
     return at < text.size() && text[at] == '<';
 }
 
-// The whole file; false when it cannot be opened or read (a folder, for one).
-bool ReadWhole(const char* path, std::string& text) {
-    FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) {
-        return false;
-    }
-    char buffer[65536];
-    size_t count = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        text.append(buffer, count);
-    }
-    bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    return !failed;
-}
-
 }  // namespace
 
 ImportSourceResult ReadOutlineSource(const char* path, const char* name, Outline& outline,
                                      ImportReport& report) {
     std::string text;
-    if (!ReadWhole(path, text)) {
+    if (!ReadFileContents(path, text)) {
         return SourceCannotOpen;
     }
     bool read = false;

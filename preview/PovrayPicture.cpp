@@ -1,22 +1,15 @@
 #include "preview/PovrayPicture.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "preview/PovrayMessages.h"
 #include "preview/PreviewFolder.h"
 #include "preview/ProgramSearch.h"
+#include "scenefile/FileContents.h"
 #include "toolkit/platform/vProcessRunner.h"
 
 namespace {
 
 // Far longer than any drawing takes; a render still going then is taken as stuck.
 constexpr int TimeoutSeconds = 120;
-
-std::string FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 }  // namespace
 
@@ -47,6 +40,5 @@ bool RenderPovrayPicture(const PreviewScene& scene, PovrayViews::View view, int 
         messages = PovrayRefusedMessage + messages;
         return false;
     }
-    png = FileBytes(folder.File("view.png"));
-    return !png.empty();
+    return ReadFileContents(folder.File("view.png").c_str(), png) && !png.empty();
 }

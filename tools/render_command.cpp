@@ -4,14 +4,13 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
 #include "preview/PovrayPicture.h"
+#include "scenefile/FileContents.h"
 #include "scenefile/FileReplace.h"
 #include "toolkit/platform/vHeadlessSession.h"
 #include "toolkit/vMemoryDC.h"
@@ -91,9 +90,7 @@ bool SavePicture(const PixelSurface& pixels, const char* path) {
     std::string bytes;
     bool saved = vHeadlessSession::SavePng(pixels, scratch.c_str());
     if (saved) {
-        std::ifstream in(scratch, std::ios::binary);
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        saved = !in.bad();
+        saved = ReadFileContents(scratch.c_str(), bytes);
     }
     unlink(scratch.c_str());
     return saved && SavePng(bytes, path);
