@@ -57,6 +57,10 @@ std::string PreviewRenderer::Name(const char* view, const char* extension) const
     return std::string(view) + "-" + std::to_string(_generation) + extension;
 }
 
+std::string PreviewRenderer::DrawingName() const {
+    return Name("drawing", _rendered.prism ? ".prm" : ".pol");
+}
+
 void PreviewRenderer::Start() {
     Cancel();
     ++_generation;
@@ -81,7 +85,7 @@ void PreviewRenderer::Start() {
 // Earlier files go first: a killed run's picture must never be taken for a new one.
 bool PreviewRenderer::StartViews(vProcessRunner& runner) {
     _folder.Empty();
-    const std::string drawing = Name("drawing", _latest.prism ? ".prm" : ".pol");
+    const std::string drawing = DrawingName();
     if (!_folder.Write(drawing, _latest.text)) {
         return false;
     }
@@ -144,8 +148,7 @@ void PreviewRenderer::Finish() {
             trouble = "POV-Ray stopped before the picture was finished.\n";
         }
     }
-    std::string messages =
-        trouble + PlainPovrayMessages(output, Name("drawing", _rendered.prism ? ".prm" : ".pol"));
+    std::string messages = trouble + PlainPovrayMessages(output, DrawingName());
     if (pictures) {
         _display.ShowMessages(messages.empty()
                                   ? "POV-Ray rendered the drawing with no error and no warning.\n"

@@ -43,6 +43,8 @@ private:
     void Fail(const std::string& message);
     void RefreshBusy();
     std::string Name(const char* view, const char* extension) const;
+    // The drawing file of the render under way or last finished.
+    std::string DrawingName() const;
 
     PreviewDisplay& _display;
     const PreviewFolder& _folder;
