@@ -115,9 +115,7 @@ void KryCmdWindow::SaveCommand() {
         SaveUnderNewName("Save As");
         return;
     }
-    if (!WriteDrawing()) {
-        Notify(kUnableToSave);
-    }
+    WriteDrawing();
 }
 
 void KryCmdWindow::SaveAsCommand() {
@@ -134,9 +132,7 @@ void KryCmdWindow::SaveUnderNewName(const char* prompt) {
     if (!PickSaveName(prompt)) {
         return;
     }
-    if (!WriteDrawing()) {
-        Notify(kUnableToSave);
-    }
+    WriteDrawing();
     SetWindowTitle(fileName);
 }
 
@@ -157,11 +153,7 @@ bool KryCmdWindow::AskSaveChanges() {
     if (fileName[0] == '\0' && !PickSaveName("Save Vexlin File As")) {
         return false;
     }
-    if (!WriteDrawing()) {
-        Notify(kUnableToSave);
-        return false;
-    }
-    return true;
+    return WriteDrawing();
 }
 
 // Asks for a name to save under; the window keeps its old name unless a new one was chosen.
@@ -192,11 +184,13 @@ bool KryCmdWindow::MayReplace(const char* chosen) {
 }
 
 // The writer may extend the name and change the drawing kind; the display follows the kind.
+// A failure is told to the user here; false then.
 bool KryCmdWindow::WriteDrawing() {
-    const bool written = canvas->WriteSceneFile(fileName, fileFilterIndex);
-    if (written) {
-        UpdateModeDisplay();
-        history.Saved(*canvas);
+    if (!canvas->WriteSceneFile(fileName, fileFilterIndex)) {
+        Notify(kUnableToSave);
+        return false;
     }
-    return written;
+    UpdateModeDisplay();
+    history.Saved(*canvas);
+    return true;
 }
