@@ -9,9 +9,7 @@
 #include <QMenu>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,6 +19,7 @@
 #include "model/KCanvasPane.h"
 #include "qt/ModalAnswers.h"
 #include "qt/QtAppFixture.h"
+#include "tests/scenefile/SceneFileTestSupport.h"
 #include "toolkit/ScriptedChooser.h"
 #include "toolkit/platform/qt/QtControlHost.h"
 #include "toolkit/platform/qt/QtControlPlatform.h"
@@ -142,15 +141,8 @@ protected:
                    : nullptr;
     }
 
-    static void Write(const std::string& path, const std::string& text) {
-        std::ofstream(path, std::ios::binary) << text;
-    }
-    static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    static void Write(const std::string& path, const std::string& text) { PutFile(path, text); }
+    static std::string Read(const std::string& path) { return FileText(path); }
     static std::string WorkingDirectory() { return std::filesystem::current_path().string(); }
     // A closed triangle on the canvas, as three clicks and a right click make it.
     static void DrawTriangle(KCanvasPane& canvas, int dx = 0) {

@@ -2,7 +2,6 @@
 #include <sys/stat.h>
 
 #include "AppFixture.h"
-#include "scenefile/SceneFileTestSupport.h"
 #include "toolkit/ProgramPaths.h"
 
 // Saves that cannot happen: the user sees the message the editor promises, and no earlier file
