@@ -82,8 +82,6 @@ protected:
 // made as needed, so that only the first start says that a new file is made; where neither
 // takes the file, the notices come at every start and close.
 TEST_F(SettingsPlace, BesideTheProgramOrInTheUserConfigurationFolder) {
-    const std::string kNew = NewSettingsNotice;
-    const std::string kUnsaved = UnsavedSettingsNotice;
     Write(root + "/file", "");
     const struct {
         const char* what;
@@ -95,15 +93,16 @@ TEST_F(SettingsPlace, BesideTheProgramOrInTheUserConfigurationFolder) {
         Strings firstRun, laterRuns;
     } cases[] = {
         {"a writable program folder", program, false, root + "/config", root + "/home",
-         program + "/Vexlin.ini", Strings{kNew}, Strings{}},
+         program + "/Vexlin.ini", Strings{NewSettingsNotice}, Strings{}},
         {"XDG_CONFIG_HOME", program, true, root + "/config", root + "/home",
-         root + "/config/vexlin/Vexlin.ini", Strings{kNew}, Strings{}},
+         root + "/config/vexlin/Vexlin.ini", Strings{NewSettingsNotice}, Strings{}},
         {"~/.config", program, true, "", root + "/home", root + "/home/.config/vexlin/Vexlin.ini",
-         Strings{kNew}, Strings{}},
+         Strings{NewSettingsNotice}, Strings{}},
         {"a relative XDG_CONFIG_HOME means nothing", program, true, "config", root + "/home",
-         root + "/home/.config/vexlin/Vexlin.ini", Strings{kNew}, Strings{}},
+         root + "/home/.config/vexlin/Vexlin.ini", Strings{NewSettingsNotice}, Strings{}},
         {"neither", root + "/missing", false, root + "/file/config", "", "",
-         Strings{kNew, kUnsaved, kUnsaved}, Strings{kNew, kUnsaved, kUnsaved}},
+         Strings{NewSettingsNotice, UnsavedSettingsNotice, UnsavedSettingsNotice},
+         Strings{NewSettingsNotice, UnsavedSettingsNotice, UnsavedSettingsNotice}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
