@@ -9,8 +9,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
-
 class Commands : public AppFixture {};
 
 void Disturb(KCanvasPane& canvas) {
@@ -76,7 +74,7 @@ TEST_F(Commands, SwitchingBetweenPolygonAndPrism) {
         KryDialog& values = *window.prismDialog;
         values.SetPrismValues(0.0, 0.5, CubicSpline, LinearSweep, 0, 0);
         canvas.splineType = QuadraticSpline;
-        auto expectKind = [&](int kind, const char* caption, const char* text) {
+        auto expectKind = [&](int kind, const char* caption, const std::string& text) {
             EXPECT_EQ(shapeKind, kind);
             EXPECT_STREQ(window.Name(), caption);
             EXPECT_EQ(Field(window, 104), text);
@@ -86,13 +84,13 @@ TEST_F(Commands, SwitchingBetweenPolygonAndPrism) {
             EXPECT_EQ(Enabled(window, 2022), kind == Polygon);
         };
         Choose(window, 2022);
-        expectKind(Prism, "Changed to Prism", "    __PRISM__       ");
+        expectKind(Prism, "Changed to Prism", KindShown(true));
         EXPECT_EQ(canvas.splineType, QuadraticSpline) << "the prism values are kept";
         Choose(window, 2012);
         EXPECT_EQ(canvas.splineType, CubicSpline);
         canvas.changed = 0;
         Choose(window, 2021);
-        expectKind(Polygon, "Changed to Polygon", "   __POLYGON__       ");
+        expectKind(Polygon, "Changed to Polygon", KindShown(false));
         EXPECT_EQ(canvas.changed, 1) << "the cubic spline is lost";
         EXPECT_EQ(editMode, ControlView);
         EXPECT_EQ(Field(window, 103), "  Cview");
@@ -108,10 +106,15 @@ TEST_F(Commands, SwitchingBetweenPolygonAndPrism) {
     });
 }
 
-TEST_F(Commands, CanvasCommandsChangeTheDrawing) {
+TEST_F(Commands, MouseAndCanvasCommandsChangeTheDrawingAndItsCounts) {
     RunWithSettings([&](KryCmdWindow& window) {
         KCanvasPane& canvas = *window.canvas;
         DrawTriangle(canvas, 40);
+        EXPECT_EQ(Field(window, 106), "         points: 4");
+        EXPECT_EQ(Field(window, 107), "sets: 1                ");
+        canvas.OnMouseMotion(225, 75);
+        EXPECT_EQ(Field(window, 2029), "1.000000") << "the place under the mouse";
+        EXPECT_EQ(Field(window, 2030), "1.000000");
         canvas.changed = 0;
         const Point2 first = canvas.points[0];
         Choose(window, 2019);
@@ -179,8 +182,7 @@ TEST_F(Commands, NewWindowsAndCommandsPassedOn) {
             window.OnWindowCommand(c.id, c.id, CtlMenuItem);
             ASSERT_EQ(Newest()->Name(), std::string(c.caption));
             EXPECT_EQ(shapeKind, c.kind);
-            EXPECT_EQ(Field(*Newest(), 104),
-                      c.kind == Prism ? "    __PRISM__       " : "   __POLYGON__       ");
+            EXPECT_EQ(Field(*Newest(), 104), KindShown(c.kind == Prism));
         }
         EXPECT_EQ(app.WindowCount(), 4);
         files.answer = false;
@@ -217,7 +219,7 @@ TEST_F(Commands, ExitClosesEveryWindowUnlessOneIsKept) {
         {
             ModalAnswers answers({ModalAnswers::Click(" Cancel ")});
             Choose(window, IdAppExit);
-            EXPECT_EQ(answers.Messages(), Strings{"Save new or changed drawing?"});
+            EXPECT_EQ(answers.Messages(), Strings{SaveQuestion});
         }
         EXPECT_EQ(app.WindowCount(), 1) << "the newest closed, the changed one kept";
         EXPECT_FALSE(second->prismDialog->IsDisplayed())
@@ -225,17 +227,6 @@ TEST_F(Commands, ExitClosesEveryWindowUnlessOneIsKept) {
         ModalAnswers answers({ModalAnswers::Click(" No ")});
         window.OnWindowCommand(IdAppExit, IdAppExit, CtlMenuItem);
         EXPECT_EQ(app.WindowCount(), 0);
-    });
-}
-
-TEST_F(Commands, MouseEventsShowPositionAndCounts) {
-    RunWithSettings([&](KryCmdWindow& window) {
-        DrawTriangle(*window.canvas);
-        EXPECT_EQ(Field(window, 106), "         points: 4");
-        EXPECT_EQ(Field(window, 107), "sets: 1                ");
-        window.canvas->OnMouseMotion(225, 75);
-        EXPECT_EQ(Field(window, 2029), "1.000000");
-        EXPECT_EQ(Field(window, 2030), "1.000000");
     });
 }
 

@@ -2,19 +2,13 @@
 #include <sys/stat.h>
 
 #include "AppFixture.h"
-#include "scenefile/SceneFileTestSupport.h"
 #include "toolkit/ProgramPaths.h"
 
 // Saves that cannot happen: the user sees the message the editor promises, and no earlier file
 // is lost or cut short.
 namespace {
 
-using Strings = std::vector<std::string>;
-
-enum { Save = 32103, SaveAs = 32104 };
-
 const std::string kUnableToSave = "Notice: Unable to save file";
-const std::string kUnableToSaveIni = "Notice: Unable to Save INI";
 
 // The nobody user: the super-user, as whom the tests may run, may write into any folder.
 constexpr uid_t kOrdinaryId = 65534;
@@ -147,7 +141,7 @@ TEST_F(FailureInjection, AFullDisk) {
     Write(disk + "/Vexlin.ini", settings);
     full.Fill();
     settingsFolder = disk;
-    SaveFails(Save, disk + "/kept.prm", "", {kUnableToSave, kUnableToSaveIni});
+    SaveFails(Save, disk + "/kept.prm", "", {kUnableToSave, UnsavedSettingsNotice});
     EXPECT_EQ(Read(disk + "/Vexlin.ini"), settings);
 }
 
@@ -166,8 +160,8 @@ TEST_F(FailureInjection, SettingsInAFolderThatTakesNoFiles) {
         std::string configuration;
         Strings notices;
     } cases[] = {
-        {root + "/file/config", {kUnableToSaveIni}},
-        {own, {"Notice: Unable to open INI FILE\n\n Creating NEW INI FILE"}},
+        {root + "/file/config", {UnsavedSettingsNotice}},
+        {own, {NewSettingsNotice}},
         {own, {}},
     };
     for (const auto& c : cases) {

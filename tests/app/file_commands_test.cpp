@@ -4,10 +4,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
-
-enum { Save = 32103, SaveAs = 32104 };
-
 class FileCommands : public AppFixture {
 protected:
     // The chooser picks `path`, or is cancelled when it is empty.
@@ -55,8 +51,7 @@ TEST_F(FileCommands, OpenReadsIntoThisWindowOnlyWhenItIsEmpty) {
             EXPECT_EQ(Newest()->Name(), c.caption);
             EXPECT_EQ(Newest()->fileName, c.pick);
             EXPECT_EQ(std::string(lastDirectory), c.pick.empty() ? work : other);
-            EXPECT_EQ(Field(*Newest(), 104),
-                      c.pick.empty() ? "   __POLYGON__       " : "    __PRISM__       ");
+            EXPECT_EQ(Field(*Newest(), 104), KindShown(!c.pick.empty()));
         });
     }
     ModalAnswers answers;
@@ -161,8 +156,7 @@ TEST_F(FileCommands, SaveAndSaveAs) {
                 EXPECT_STREQ(window.fileName, c.written.c_str());
                 EXPECT_EQ(window.canvas->changed, 0);
                 EXPECT_EQ(Read(c.written).find("cubic_spline") != std::string::npos, prism);
-                EXPECT_EQ(Field(window, 104),
-                          prism ? "    __PRISM__       " : "   __POLYGON__       ");
+                EXPECT_EQ(Field(window, 104), KindShown(prism));
             }
             if (c.command == SaveAs && c.pick.empty()) {
                 EXPECT_STREQ(window.fileName, "t.prm") << "a cancelled Save as keeps the name";
@@ -186,12 +180,7 @@ TEST_F(FileCommands, AsksBeforeReplacingTheFileTheExtensionNames) {
         {false, PolygonFilter, {" No "}, {question}, false, ""},
         {false, PolygonFilter, {" Yes "}, {question}, true, "old.pol"},
         {false, PrismFilter, {}, {}, false, "old.prm"},
-        {true,
-         PolygonFilter,
-         {" Yes ", " Cancel "},
-         {"Save new or changed drawing?", question},
-         false,
-         ""},
+        {true, PolygonFilter, {" Yes ", " Cancel "}, {SaveQuestion, question}, false, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(&c - cases));
@@ -231,18 +220,12 @@ TEST_F(FileCommands, ClosingAsksAboutUnsavedChanges) {
         Strings messages;
     } cases[] = {
         {false, "", nullptr, "", 1, "", {}},
-        {true, "", " No ", "", 1, "", {"Save new or changed drawing?"}},
-        {true, "", " Cancel ", "", 0, "", {"Save new or changed drawing?"}},
-        {true, "kept.pol", " Yes ", "", 1, "kept.pol", {"Save new or changed drawing?"}},
-        {true, "", " Yes ", "", 0, "", {"Save new or changed drawing?"}},
-        {true, "", " Yes ", "new", 1, "new.pol", {"Save new or changed drawing?"}},
-        {true,
-         missing,
-         " Yes ",
-         "",
-         0,
-         "",
-         {"Save new or changed drawing?", "Unable to save file"}},
+        {true, "", " No ", "", 1, "", {SaveQuestion}},
+        {true, "", " Cancel ", "", 0, "", {SaveQuestion}},
+        {true, "kept.pol", " Yes ", "", 1, "kept.pol", {SaveQuestion}},
+        {true, "", " Yes ", "", 0, "", {SaveQuestion}},
+        {true, "", " Yes ", "new", 1, "new.pol", {SaveQuestion}},
+        {true, missing, " Yes ", "", 0, "", {SaveQuestion, "Unable to save file"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fileName + "/" + (c.answer ? c.answer : "-") + "/" + c.pick);

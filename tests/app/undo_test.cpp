@@ -10,7 +10,7 @@
 namespace {
 
 enum { Clear = 2024, Centre = 2017, Flip = 2019, Shape = 102, Remarks = 2023, Control = 2012 };
-enum { CviewCommand = 2028, Save = 32103, SaveAs = 32104, PrismKind = 2022, AddPointMode = 2001 };
+enum { CviewCommand = 2028, PrismKind = 2022, AddPointMode = 2001 };
 
 // The editor driven as the user drives it: buttons and keys reach the window through its canvas
 // widget on the Qt platform. Places are canvas pixels from the model origin.

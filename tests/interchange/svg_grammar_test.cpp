@@ -115,6 +115,9 @@ TEST(SvgPathDataTest, ArcsStayOnTheirEllipse) {
     };
     Point2 from = onEllipse(0);
     Point2 to = onEllipse(200 * pi / 180);
+    auto arc = [&](const char* flags) {
+        return Printed("M%.17g %.17gA40 20 30 %s %.17g %.17g", from.x, from.y, flags, to.x, to.y);
+    };
     struct Case {
         std::string data;
         size_t pieces;
@@ -123,18 +126,8 @@ TEST(SvgPathDataTest, ArcsStayOnTheirEllipse) {
         double ry;
         double degrees;
     } cases[] = {
-        {Printed("M%.17g %.17gA40 20 30 1 1 %.17g %.17g", from.x, from.y, to.x, to.y),
-         3,
-         {0, 0},
-         40,
-         20,
-         30},
-        {Printed("M%.17g %.17gA40 20 30 0 0 %.17g %.17g", from.x, from.y, to.x, to.y),
-         2,
-         {0, 0},
-         40,
-         20,
-         30},
+        {arc("1 1"), 3, {0, 0}, 40, 20, 30},
+        {arc("0 0"), 2, {0, 0}, 40, 20, 30},
         {"M0 0a1 1 0 0 1 10 0", 2, {5, 0}, 5, 5, 0},
     };
     for (const Case& k : cases) {

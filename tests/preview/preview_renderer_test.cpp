@@ -46,11 +46,19 @@ void FinishWithPicture(FakeProcessRunner& runner, int id, const std::string& out
     runner.Finish(id, result);
 }
 
-TEST(PreviewRenderer, RendersAtOnceThenOnceAChangeSettlesCancellingTheOvertakenRender) {
+// A renderer with a fake runner, a folder of its own and a display that records.
+struct Rig {
+    explicit Rig(const std::string& program = PresentProgram)
+        : renderer(display, folder, program) {}
     FakeProcessRunner runner;
     PreviewFolder folder;
     RecordingDisplay display;
-    PreviewRenderer renderer(display, folder, PresentProgram);
+    PreviewRenderer renderer;
+};
+
+TEST(PreviewRenderer, RendersAtOnceThenOnceAChangeSettlesCancellingTheOvertakenRender) {
+    Rig rig;
+    auto& [runner, folder, display, renderer] = rig;
     renderer.Update(SceneOf("A"), 0);
     EXPECT_EQ(runner.Live(), (std::vector<int>{1, 2}));
     EXPECT_TRUE(display.busy);
@@ -132,10 +140,8 @@ TEST(PreviewRenderer, HandsPovrayExactlyWhatSaveWrites) {
         SCOPED_TRACE(row.name);
         shapeKind = row.kindBefore;
         canvas.changed = 1;
-        FakeProcessRunner runner;
-        PreviewFolder folder;
-        RecordingDisplay display;
-        PreviewRenderer renderer(display, folder, PresentProgram);
+        Rig rig;
+        auto& [runner, folder, display, renderer] = rig;
         renderer.Update(PreviewScene::Of(canvas, row.name, row.kindChoice), 0);
         EXPECT_EQ(shapeKind, row.kindBefore);
         EXPECT_EQ(canvas.changed, 1);
@@ -156,13 +162,10 @@ TEST(PreviewRenderer, HandsPovrayExactlyWhatSaveWrites) {
     shapeKind = Polygon;
     // What the writer refuses is not handed to POV-Ray either.
     canvas.points[3].x = HUGE_VAL;
-    FakeProcessRunner runner;
-    PreviewFolder folder;
-    RecordingDisplay display;
-    PreviewRenderer renderer(display, folder, PresentProgram);
-    renderer.Update(PreviewScene::Of(canvas, "star", Prism), 0);
-    EXPECT_TRUE(runner.runs.empty());
-    EXPECT_EQ(display.messages, NotFiniteMessage);
+    Rig refused;
+    refused.renderer.Update(PreviewScene::Of(canvas, "star", Prism), 0);
+    EXPECT_TRUE(refused.runner.runs.empty());
+    EXPECT_EQ(refused.display.messages, NotFiniteMessage);
 }
 
 TEST(PovrayMessages, ErrorsAndWarningsInPlainWords) {
@@ -219,10 +222,8 @@ TEST(PreviewRenderer, PovrayRendersBothViewsOrSaysWhyNot) {
             canvas.setCount = 0;
             canvas.pointCount = 5;
         }
-        FakeProcessRunner runner;
-        PreviewFolder folder;
-        RecordingDisplay display;
-        PreviewRenderer renderer(display, folder);
+        Rig rig("povray");
+        auto& [runner, folder, display, renderer] = rig;
         renderer.Update(PreviewScene::Of(canvas, "Untitled", row.kind), 0);
         ASSERT_EQ(runner.Live(), (std::vector<int>{1, 2}));
         runner.RunForReal(1);
@@ -247,7 +248,6 @@ TEST(PreviewWindow, OpensOnceAndRemovesItsFolderWhenClosedOrGone) {
         EXPECT_TRUE(preview.Open("POV-Ray preview", source));
         EXPECT_EQ(windows.created, 1);
         EXPECT_EQ(windows.raised, 1);
-        // The user closes the window.
         windows.events->ImageWindowClosed();
         EXPECT_FALSE(preview.IsOpen());
         EXPECT_FALSE(fs::exists(folder));
