@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int FirstWindowSize = 300;
-
 // Reading the settings changes the working directory, so a relative name is tied to the
 // directory the editor was started from first.
 std::string AbsoluteName(const std::string& name) {
@@ -23,11 +21,7 @@ std::string AbsoluteName(const std::string& name) {
 }  // namespace
 
 int OnAppStart(int argc, char** argv) {
-    if (theApp == nullptr) {
-        return 1;
-    }
-    auto* window = dynamic_cast<KryCmdWindow*>(
-        theApp->NewAppWindow(nullptr, "Untitled", FirstWindowSize, FirstWindowSize, nullptr));
+    KryCmdWindow* window = KryApp::OpenDrawingWindow("Untitled");
     if (window == nullptr) {
         return 1;
     }

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "app/CommandId.h"
+#include "app/KryApp.h"
 #include "app/KryCmdWindow.h"
 #include "app/ProgramState.h"
 #include "app/SettingsText.h"
@@ -12,14 +14,12 @@
 #include "dialogs/RemsDialog.h"
 #include "model/KCanvasPane.h"
 #include "scenefile/SceneReadResult.h"
-#include "toolkit/vApp.h"
 #include "toolkit/vFileSelect.h"
 #include "toolkit/vYNReplyDialog.h"
 
 namespace {
 
 constexpr int OpenNameSize = 256;
-constexpr int NewWindowSize = 300;
 
 constexpr const char* kUnableToSave = "Unable to save file";
 constexpr const char* kNameTooLong =
@@ -78,7 +78,7 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
 void KryCmdWindow::ShowFailedRead(int result) {
     char count[32];
     std::snprintf(count, sizeof count, "Tk= %i", canvas->pointCount);
-    SetControlText(ModeField, count);
+    SetControlText(Cmd::ModeField, count);
     if (result == ReadBadHeader || result == ReadBadFirstControl) {
         canvas->pointCount = 0;
     }
@@ -98,11 +98,7 @@ void KryCmdWindow::OpenCommand() {
     if (fileFilterIndex != AnyFileFilter) {
         fileFilterIndex = shapeKind;
     }
-    if (theApp == nullptr) {
-        return;
-    }
-    auto* window = dynamic_cast<KryCmdWindow*>(
-        theApp->NewAppWindow(nullptr, "No prg", NewWindowSize, NewWindowSize, nullptr));
+    KryCmdWindow* window = KryApp::OpenDrawingWindow("No prg");
     if (window != nullptr) {
         window->OpenFile("");
         window->BringToFront();

@@ -56,7 +56,7 @@ protected:
 // editor, and the preview goes with its window.
 TEST_F(PreviewInEditor, F5OpensThePreviewOfTheWindowsDrawingAndItClosesWithTheWindow) {
     RunWithSettings([&](KryCmdWindow& window) {
-        Choose(window, KryCmdWindow::PrismItem);
+        Choose(window, Cmd::KindPrism);
         DrawTriangle(*window.canvas);
         window.OnWindowKey(KeyF5, 0);
         ASSERT_EQ(PreviewWindows().size(), 1u);
@@ -81,7 +81,7 @@ TEST_F(PreviewInEditor, F5OpensThePreviewOfTheWindowsDrawingAndItClosesWithTheWi
         files.answer = true;
         files.path = saved;
         files.filter = PrismFilter;
-        Choose(window, 32103);
+        Choose(window, Cmd::Save);
         EXPECT_EQ(handed, Read(saved));
 
         EXPECT_EQ(app.CloseAppWindow(&window), 1);
