@@ -141,14 +141,11 @@ void KryCmdWindow::SelectMode(int mode, const char* text) {
 // save or to ask about.
 void KryCmdWindow::HandPrismValues() {
     const DrawingHistory::Step step(history, *canvas);
-    const KryDialog& values = *prismDialog;
-    if (values.prismStart != canvas->prismStart || values.prismEnd != canvas->prismEnd ||
-        values.splineType != canvas->splineType || values.sweepType != canvas->sweepType ||
-        values.useSturm != canvas->useSturm || values.isOpen != canvas->isOpen) {
+    const PrismValues values = prismDialog->GetPrismValues();
+    if (values != canvas->GetPrismValues()) {
         canvas->changed = 1;
     }
-    canvas->SetPrismValues(values.prismStart, values.prismEnd, values.splineType, values.sweepType,
-                           values.useSturm, values.isOpen);
+    canvas->SetPrismValues(values);
 }
 
 void KryCmdWindow::ClearGesture() {

@@ -67,8 +67,7 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
     std::memcpy(fileName, name, length + 1);
     canvas->changed = 0;
     history.FileRead(*canvas);
-    prismDialog->SetPrismValues(canvas->prismStart, canvas->prismEnd, canvas->splineType,
-                                canvas->sweepType, canvas->useSturm, canvas->isOpen);
+    prismDialog->SetPrismValues(canvas->GetPrismValues());
     UpdateStatus(0, 0);
 }
 

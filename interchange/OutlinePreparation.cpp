@@ -86,7 +86,7 @@ void Simplify(Outline& outline, ImportReport& report) {
     if (curved) {
         FlattenCurves(outline, FlattenTolerance);
         SnapAndTidy(outline);
-        outline.spline = LinearSpline;
+        outline.prism.spline = LinearSpline;
     }
     double tolerance = SimplifyToCapacity(outline, MaxPoints);
     DropEmptySets(outline);
@@ -98,7 +98,7 @@ void Simplify(Outline& outline, ImportReport& report) {
 }
 
 void MatchSpline(Outline& outline, int spline, ImportReport& report) {
-    outline.spline = spline;
+    outline.prism.spline = spline;
     if (spline == BezierSpline || !outline.HasCurves()) {
         return;
     }

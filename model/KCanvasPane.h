@@ -7,6 +7,7 @@
 #include "model/EditState.h"
 #include "model/KStatusSink.h"
 #include "model/Point2.h"
+#include "model/PrismValues.h"
 #include "toolkit/vCanvasPane.h"
 
 constexpr int MaxPoints = 500;
@@ -36,6 +37,8 @@ public:
     // Model.
     void SetRemarks(const char* text1, const char* text2, const char* text3);
     void SetPrismValues(double start, double end, int spline, int sweep, int sturm, int open);
+    void SetPrismValues(const PrismValues& values) { values.StoreInto(*this); }
+    PrismValues GetPrismValues() const { return PrismValues::Of(*this); }
     int FindNearestPoint(int px, int py) const;
     int FindSetOf(int index) const;
     int FindCoincidentPoint(int index) const;

@@ -65,12 +65,7 @@ void KCanvasPane::SetRemarks(const char* text1, const char* text2, const char* t
 
 void KCanvasPane::SetPrismValues(double start, double end, int spline, int sweep, int sturm,
                                  int open) {
-    prismStart = start;
-    prismEnd = end;
-    splineType = spline;
-    sweepType = sweep;
-    useSturm = sturm;
-    isOpen = open;
+    SetPrismValues(PrismValues{start, end, spline, sweep, sturm, open});
 }
 
 int KCanvasPane::FindNearestPoint(int px, int py) const {

@@ -52,7 +52,7 @@ TEST(ImportRobustnessTest, DamagedSamplesAreTakenOrRefusedWithAReason) {
             bool read = isSvg
                             ? ImportSvg(text, outline, report)
                             : ImportPovScene(text, round % 2 ? "Tooth" : nullptr, outline, report);
-            if (!read || !PrepareOutline(outline, outline.spline, round % 3 == 0, report)) {
+            if (!read || !PrepareOutline(outline, outline.prism.spline, round % 3 == 0, report)) {
                 EXPECT_FALSE(report.error.empty()) << text;
                 continue;
             }

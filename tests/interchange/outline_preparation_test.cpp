@@ -75,11 +75,11 @@ TEST(OutlinePreparationTest, SimplifiesPastTheEntryLimitOnly) {
             outline.sets.push_back(
                 Ring(NoisyCircle(random, c.points, centre, c.sets > 1 ? 15 : 140), c.curved));
         }
-        outline.spline = c.curved ? BezierSpline : LinearSpline;
+        outline.prism.spline = c.curved ? BezierSpline : LinearSpline;
         Outline original = outline;
         SnapToWrittenValues(original);
         ImportReport report;
-        ASSERT_TRUE(PrepareOutline(outline, outline.spline, false, report)) << report.error;
+        ASSERT_TRUE(PrepareOutline(outline, outline.prism.spline, false, report)) << report.error;
         std::string what = std::to_string(c.sets) + " x " + std::to_string(c.points);
         if (original.EntryCount() <= MaxPoints) {
             EXPECT_EQ(outline.EntryCount(), original.EntryCount()) << what;
@@ -87,7 +87,7 @@ TEST(OutlinePreparationTest, SimplifiesPastTheEntryLimitOnly) {
             continue;
         }
         EXPECT_EQ(outline.EntryCount(), MaxPoints) << what;
-        EXPECT_EQ(outline.spline, LinearSpline) << what;
+        EXPECT_EQ(outline.prism.spline, LinearSpline) << what;
         ASSERT_EQ(report.notes.size(), 1u) << what;
         double tolerance = -1;
         const char* within = std::strstr(report.notes[0].c_str(), "within ");
@@ -119,9 +119,9 @@ TEST(OutlinePreparationTest, SetsReadBackAsImported) {
     for (const Case& c : cases) {
         Outline outline;
         outline.sets.push_back(c.set);
-        outline.spline = c.set.HasCurves() ? BezierSpline : LinearSpline;
+        outline.prism.spline = c.set.HasCurves() ? BezierSpline : LinearSpline;
         ImportReport report;
-        ASSERT_TRUE(PrepareOutline(outline, outline.spline, false, report)) << report.error;
+        ASSERT_TRUE(PrepareOutline(outline, outline.prism.spline, false, report)) << report.error;
         ASSERT_EQ(report.notes.size(), 1u);
         EXPECT_NE(report.notes[0].find("moved by the smallest step"), std::string::npos);
         KCanvasPane canvas(nullptr);
