@@ -73,7 +73,6 @@ private:
     bool SelectModeFor(int id);
     void SelectMode(int mode, const char* text);
     void HandPrismValues();
-    void ClearGesture();
     void SwitchToPolygon();
     void SwitchToPrism();
     void ShowPrismDialog();

@@ -134,7 +134,7 @@ void KryCmdWindow::SelectMode(int mode, const char* text) {
     if (mode == ControlSet || mode == ControlView) {
         HandPrismValues();
     }
-    ClearGesture();
+    canvas->ResetGesture();
 }
 
 // The dialog's values become the drawing's; values the drawing did not have are a change to
@@ -143,19 +143,9 @@ void KryCmdWindow::HandPrismValues() {
     const DrawingHistory::Step step(history, *canvas);
     const PrismValues values = prismDialog->GetPrismValues();
     if (values != canvas->GetPrismValues()) {
-        canvas->changed = 1;
+        canvas->SetChanged(true);
     }
     canvas->SetPrismValues(values);
-}
-
-void KryCmdWindow::ClearGesture() {
-    canvas->pickIndex = 0;
-    canvas->pickAux = 0;
-    canvas->pickSet = 0;
-    canvas->controlState = 0;
-    canvas->controlWrap = 0;
-    canvas->anchorX = 0.0;
-    canvas->anchorY = 0.0;
 }
 
 void KryCmdWindow::SwitchToPolygon() {
@@ -163,7 +153,7 @@ void KryCmdWindow::SwitchToPolygon() {
     UpdateModeDisplay();
     // The spline type is saved with a prism, so losing it is a change.
     if (canvas->splineType != LinearSpline) {
-        canvas->changed = 1;
+        canvas->SetChanged(true);
     }
     canvas->splineType = LinearSpline;
     prismDialog->splineType = LinearSpline;
@@ -201,7 +191,7 @@ void KryCmdWindow::FlipDrawing() {
 // Nothing is asked first.
 void KryCmdWindow::ClearDrawing() {
     const DrawingHistory::Step step(history, *canvas);
-    canvas->ClearCanvas(0);
+    canvas->EmptyDrawing();
 }
 
 void KryCmdWindow::NewPolygonWindow() {
@@ -213,7 +203,7 @@ void KryCmdWindow::NewPrismWindow() {
 }
 
 void KryCmdWindow::Repaint() {
-    canvas->OnRedraw(1, 1, 1, 1);
+    canvas->RedrawOutline(true);
 }
 
 // A dialog already shown is not shown again; true when it was closed with OK.
@@ -243,7 +233,7 @@ void KryCmdWindow::ShowRemarksDialog() {
     if (std::strcmp(lines.remark1, canvas->remark1) != 0 ||
         std::strcmp(lines.remark2, canvas->remark2) != 0 ||
         std::strcmp(lines.remark3, canvas->remark3) != 0) {
-        canvas->changed = 1;
+        canvas->SetChanged(true);
     }
     canvas->SetRemarks(lines.remark1, lines.remark2, lines.remark3);
 }

@@ -65,7 +65,7 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
     SetWindowTitle(caption != nullptr ? caption : name);
     UpdateModeDisplay();
     std::memcpy(fileName, name, length + 1);
-    canvas->changed = 0;
+    canvas->SetChanged(false);
     history.FileRead(*canvas);
     prismDialog->SetPrismValues(canvas->GetPrismValues());
     UpdateStatus(0, 0);
@@ -90,7 +90,7 @@ void KryCmdWindow::ShowFailedRead(int result) {
 }
 
 void KryCmdWindow::OpenCommand() {
-    if (fileName[0] == '\0' && canvas->changed == 0) {
+    if (fileName[0] == '\0' && !canvas->IsChanged()) {
         OpenFile("");
         return;
     }
@@ -132,13 +132,13 @@ void KryCmdWindow::SaveUnderNewName(const char* prompt) {
 }
 
 bool KryCmdWindow::AskSaveChanges() {
-    if (canvas->changed == 0) {
+    if (!canvas->IsChanged()) {
         return true;
     }
     vYNReplyDialog question(this, "Yes or No");
     switch (question.AskYesNo("Save new or changed drawing?")) {
         case 0:
-            canvas->changed = 0;
+            canvas->SetChanged(false);
             return true;
         case 1:
             break;

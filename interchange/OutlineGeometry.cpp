@@ -115,8 +115,8 @@ void FlattenCurves(Outline& outline, double tolerance) {
 }
 
 Point2 AsWritten(const Point2& point) {
-    return {WrittenFileValue(KCanvasPane::FileX(point.x)) * 75,
-            WrittenFileValue(KCanvasPane::FileY(point.y)) * -75};
+    return {WrittenFileValue(KCanvasPane::FileX(point.x)) * ModelUnitsPerFileUnit,
+            WrittenFileValue(KCanvasPane::FileY(point.y)) * -ModelUnitsPerFileUnit};
 }
 
 void SnapToWrittenValues(Outline& outline) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "interchange/PovTokenizer.h"
+#include "model/ModelUnits.h"
 
 namespace {
 
@@ -354,7 +355,9 @@ private:
     }
 
     void ToModelUnits() {
-        auto convert = [](Point2& p) { p = {p.x * 75, p.y * -75}; };
+        auto convert = [](Point2& p) {
+            p = {p.x * ModelUnitsPerFileUnit, p.y * -ModelUnitsPerFileUnit};
+        };
         for (Outline::Set& set : _outline.sets) {
             for (Point2& p : set.points) {
                 convert(p);

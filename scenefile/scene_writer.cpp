@@ -332,6 +332,6 @@ bool KCanvasPane::WriteSceneFile(char* fileName, int kindChoice) {
     if (!finite || !ReplaceFileContents(fileName, text)) {
         return false;
     }
-    changed = 0;
+    SetChanged(false);
     return true;
 }

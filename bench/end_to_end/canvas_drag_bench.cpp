@@ -30,7 +30,7 @@ void DragSteps(benchmark::State& state, int mode) {
         desktop.SendMouse(child, Events::MousePress, 1, 0, 0, Events::HeldLeft);
     }
     FillFiftySets(canvas);
-    canvas.OnRedraw(1, 1, 1, 1);
+    canvas.RedrawOutline(true);
     desktop.ProcessEvents();
 
     editMode = mode;
