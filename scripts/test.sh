@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the folders' layering, builds and runs every test. VEXLIN_SANITIZE=1 runs the
-# AddressSanitizer + UndefinedBehaviorSanitizer build instead.
+# Installs what is missing, checks the folders' layering, builds and runs every test.
+# VEXLIN_SANITIZE=1 runs the AddressSanitizer + UndefinedBehaviorSanitizer build instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
