@@ -12,12 +12,12 @@
 #include <deque>
 #include <map>
 #include <optional>
-#include <random>
 
 #include "AppFixture.h"
 #include "dialogs/KryDialog.h"
 #include "model/DrawingSnapshot.h"
 #include "support/DrawingSoundness.h"
+#include "support/TestRandom.h"
 #include "toolkit/CommandIds.h"
 #include "toolkit/platform/qt/QtCanvasWidget.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
@@ -52,9 +52,7 @@ protected:
         PrepareFiles();
     }
 
-    int Uniform(int low, int high) {
-        return std::uniform_int_distribution<int>(low, high)(_random);
-    }
+    int Uniform(int low, int high) { return _random.Between(low, high); }
     bool Chance(int percent) { return Uniform(0, 99) < percent; }
     template <typename T, size_t N>
     const T& OneOf(const T (&items)[N]) {
@@ -390,7 +388,7 @@ protected:
         return text;
     }
 
-    std::mt19937 _random;
+    TestRandom _random;
     const std::vector<int> _commands = TableCommands();
     QTimer _answerer;
     std::vector<std::string> _names;

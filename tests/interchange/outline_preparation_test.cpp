@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
-#include <random>
 #include <string>
 
 #include "interchange/CanvasOutline.h"
@@ -13,6 +12,7 @@
 #include "interchange/OutlinePreparation.h"
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
+#include "support/TestRandom.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
 
 // Making imported outlines fit the drawing, its capacities and its file format.
@@ -32,12 +32,11 @@ Outline::Set Ring(const std::vector<Point2>& points, bool curved = false) {
     return set;
 }
 
-std::vector<Point2> NoisyCircle(std::mt19937& random, int count, Point2 centre, double radius) {
-    std::uniform_real_distribution<double> noise(-3, 3);
+std::vector<Point2> NoisyCircle(TestRandom& random, int count, Point2 centre, double radius) {
     std::vector<Point2> points;
     for (int i = 0; i < count; ++i) {
         double angle = 2 * 3.14159265358979 * i / count;
-        double r = radius + noise(random);
+        double r = radius + random.Uniform(-3, 3);
         points.push_back({centre.x + r * std::cos(angle), centre.y + r * std::sin(angle)});
     }
     return points;
@@ -67,7 +66,7 @@ TEST(OutlinePreparationTest, SimplifiesPastTheEntryLimitOnly) {
         bool curved;
     } cases[] = {{1, 499, false}, {1, 500, false}, {1, 2000, false},
                  {3, 400, false}, {99, 10, false}, {2, 300, true}};
-    std::mt19937 random(7);
+    TestRandom random(7);
     for (const Case& c : cases) {
         Outline outline;
         for (int s = 0; s < c.sets; ++s) {
