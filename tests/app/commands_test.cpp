@@ -28,43 +28,31 @@ bool GestureCleared(const KCanvasPane& canvas) {
 // Control is a prism item, so the modes are chosen in prism mode; only Control and Cview hand
 // the dialog's prism values to the canvas.
 TEST_F(Commands, ModeSelectionShowsTheModeAndClearsTheGesture) {
-    const struct {
-        int id;
-        int mode;
-        const char* text;
-    } modes[] = {
-        {Cmd::PointAdd, AddPoint, "Add Point"},
-        {Cmd::PointInsert, InsertPoint, "  Insert Point"},
-        {Cmd::PointMove, MovePoint, "  Move Point"},
-        {Cmd::PointDelete, DeletePoint, "  Delete Point"},
-        {Cmd::SetMove, MoveSet, "  Move SET"},
-        {Cmd::SetDelete, DeleteSet, "  Delete Set"},
-        {Cmd::SetRotate, RotateSet, "  Rotate Set"},
-        {Cmd::AllRotate, RotateAll, "  Rotate All"},
-        {Cmd::AllMove, MoveAll, "  Move All"},
-        {Cmd::AllScale, ScaleAll, "  Scale All"},
-        {Cmd::SetScale, ScaleSet, "  Scale Set "},
-        {Cmd::SetCopy, CopySet, "  Copey Set "},
-        {Cmd::AllCopy, CopyAll, "  Copey All "},
-        {Cmd::SetFlip, FlipSet, "  Flip Set "},
-        {Cmd::SetControl, ControlSet, "  CONTROL Set "},
-        {Cmd::ControlView, ControlView, " Cview "},
-    };
+    // By EditMode: the command that selects it and the text the mode field then shows.
+    const int ids[] = {Cmd::PointAdd, Cmd::PointInsert, Cmd::PointMove,  Cmd::PointDelete,
+                       Cmd::SetMove,  Cmd::SetDelete,   Cmd::SetRotate,  Cmd::AllRotate,
+                       Cmd::AllMove,  Cmd::AllScale,    Cmd::SetScale,   Cmd::SetCopy,
+                       Cmd::AllCopy,  Cmd::SetFlip,     Cmd::SetControl, Cmd::ControlView};
+    const char* const texts[] = {
+        "Add Point",    "  Insert Point", "  Move Point",   "  Delete Point",
+        "  Move SET",   "  Delete Set",   "  Rotate Set",   "  Rotate All",
+        "  Move All",   "  Scale All",    "  Scale Set ",   "  Copey Set ",
+        "  Copey All ", "  Flip Set ",    "  CONTROL Set ", " Cview "};
     RunWithSettings([&](KryCmdWindow& window) {
         KCanvasPane& canvas = *window.canvas;
         Choose(window, Cmd::KindPrism);
         window.prismDialog->SetPrismValues(0.25, 0.75, CubicSpline, ConicSweep, 1, 1);
-        for (const auto& m : modes) {
-            SCOPED_TRACE(m.id);
+        for (int mode = AddPoint; mode <= ControlView; ++mode) {
+            SCOPED_TRACE(mode);
             editMode = AddPoint;
             Disturb(canvas);
             canvas.SetPrismValues(0.0, 0.5, LinearSpline, LinearSweep, 0, 0);
             canvas.changed = 0;
-            Choose(window, m.id);
-            EXPECT_EQ(editMode, m.mode);
-            EXPECT_EQ(Field(window, Cmd::ModeField), m.text);
+            Choose(window, ids[mode]);
+            EXPECT_EQ(editMode, mode);
+            EXPECT_EQ(Field(window, Cmd::ModeField), texts[mode]);
             EXPECT_TRUE(GestureCleared(canvas));
-            const bool handed = m.mode == ControlSet || m.mode == ControlView;
+            const bool handed = mode == ControlSet || mode == ControlView;
             EXPECT_EQ(canvas.splineType, handed ? CubicSpline : LinearSpline);
             EXPECT_EQ(canvas.prismEnd, handed ? 0.75 : 0.5);
             EXPECT_EQ(canvas.isOpen, handed ? 1 : 0);

@@ -231,7 +231,7 @@ TEST(DrawingModel, SetMembershipAndCoincidentPoints) {
     }
 }
 
-TEST(DrawingModel, RemovingPointsShiftsAllArraysAndCarriesTheLastHandle) {
+TEST(DrawingModel, RemovingPointsShiftsAllArraysCarriesTheLastHandleAndClosesSetEnds) {
     KCanvasPane canvas(nullptr);
     NumberAllEntries(canvas);
     canvas.pointCount = 12;
@@ -256,18 +256,11 @@ TEST(DrawingModel, RemovingPointsShiftsAllArraysAndCarriesTheLastHandle) {
     EXPECT_EQ(canvas.control2[0].x, 2006) << "the remembered handle goes nowhere from index 0";
     EXPECT_EQ(canvas.setEnds[1], 0);
     EXPECT_EQ(canvas.setEnds[2], 3);
-}
 
-TEST(DrawingModel, RemovingARangeAcrossASetEndNeverMovesItBeforeTheGap) {
-    KCanvasPane canvas(nullptr);
-    NumberAllEntries(canvas);
-    canvas.pointCount = 10;
-    canvas.setCount = 2;
-    canvas.setEnds[1] = 4;
-    canvas.setEnds[2] = 8;
-    canvas.RemovePoints(2, 4);
-    EXPECT_EQ(canvas.setEnds[1], 2);
-    EXPECT_EQ(canvas.setEnds[2], 4);
+    // A range across a set end: the end moves to the gap, never before it.
+    canvas.RemovePoints(1, 3);
+    EXPECT_EQ(canvas.setEnds[1], 0);
+    EXPECT_EQ(canvas.setEnds[2], 1);
 }
 
 TEST(DrawingModel, RemovingPointsOutsideTheDrawingIsRefused) {
