@@ -6,6 +6,7 @@
 
 #include "model/KCanvasPane.h"
 #include "model/model_test_helpers.h"
+#include "support/PrismValuesPrint.h"
 #include "support/RecordingDC.h"
 #include "toolkit/vMemoryDC.h"
 
@@ -18,12 +19,7 @@ TEST(DrawingModel, NewCanvasStartsEmptyWithDefaultPrismValues) {
     EXPECT_STREQ(canvas.remark1, "//");
     EXPECT_STREQ(canvas.remark2, "//");
     EXPECT_STREQ(canvas.remark3, "//");
-    EXPECT_EQ(canvas.prismStart, 0.0);
-    EXPECT_EQ(canvas.prismEnd, 0.5);
-    EXPECT_EQ(canvas.splineType, LinearSpline);
-    EXPECT_EQ(canvas.sweepType, LinearSweep);
-    EXPECT_EQ(canvas.useSturm, 0);
-    EXPECT_EQ(canvas.isOpen, 0);
+    EXPECT_EQ(canvas.GetPrismValues(), (PrismValues{0.0, 0.5, LinearSpline, LinearSweep, 0, 0}));
     EXPECT_EQ(canvas.originX, 150);
     EXPECT_EQ(canvas.originY, 150);
     EXPECT_EQ(canvas.scaleX, 1.0);
@@ -166,12 +162,7 @@ TEST(DrawingModel, ClearEmptiesOnlyThePointsAndSets) {
     EXPECT_EQ(canvas.changed, 0);
     ASSERT_EQ(log.updates.size(), 1u);
     EXPECT_EQ(log.updates[0], std::make_pair(0.0, 0.0));
-    EXPECT_EQ(canvas.splineType, BezierSpline);
-    EXPECT_EQ(canvas.sweepType, ConicSweep);
-    EXPECT_EQ(canvas.prismStart, 1.25);
-    EXPECT_EQ(canvas.prismEnd, 2.5);
-    EXPECT_EQ(canvas.useSturm, 1);
-    EXPECT_EQ(canvas.isOpen, 1);
+    EXPECT_EQ(canvas.GetPrismValues(), (PrismValues{1.25, 2.5, BezierSpline, ConicSweep, 1, 1}));
     EXPECT_STREQ(canvas.remark2, "// two");
 }
 
