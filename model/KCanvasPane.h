@@ -100,7 +100,6 @@ public:
     int PickControlHandle(int x, int y);
 
     // Rendering.
-    void DrawOutline(bool withMarks);
     void DrawSetCurve(int set, int curveOnly);
     void DrawAllCurves();
     void DrawCurveSegment(Point2 p0, Point2 p3, Point2 p1, Point2 p2);
@@ -171,9 +170,11 @@ private:
     int& ClosingPartner() { return controlWrap; }  // CONTROL Set: moves with the first point
     bool SetChosen() const { return controlState != 0; }
 
+    // Rendering (render/canvas_rendering.cpp): the outline picture without the grid.
+    void DrawOutline(bool withMarks);
     // One finished set for the curve drawings: its points from the first to the closing repeat
     // (m + 1 of them), its entries of the two control arrays, and whether its markers and
-    // handle lines are drawn (render/canvas_rendering.cpp).
+    // handle lines are drawn.
     struct SetCurve {
         const Point2* points;
         const Point2* control1;
