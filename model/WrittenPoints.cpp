@@ -204,3 +204,15 @@ WrittenPointList WrittenPoints(const KCanvasPane& canvas, int kind) {
     }
     return result;
 }
+
+std::vector<WrittenSet> WrittenSets(const WrittenPointList& list) {
+    std::vector<WrittenSet> sets;
+    for (size_t i = 0; i < list.entries.size(); ++i) {
+        const WrittenEntry& entry = list.entries[i];
+        if (sets.empty() || sets.back().set != entry.set) {
+            sets.push_back({entry.set, static_cast<int>(i), {}});
+        }
+        sets.back().values.push_back(ReadBack(entry.file));
+    }
+    return sets;
+}

@@ -50,3 +50,14 @@ struct WrittenPointList {
 // The point list the writer writes for the drawing as the kind (a ShapeKind): a polygon is
 // always linear, a prism follows the drawing's spline.
 WrittenPointList WrittenPoints(const KCanvasPane& canvas, int kind);
+
+// One set's stretch of a list, with its values as the ray tracer reads them (file units):
+// values[i] is entries[first + i] read back.
+struct WrittenSet {
+    int set;
+    int first;
+    std::vector<Point2> values;
+};
+
+// The list set by set, in its order (the entries of a set are always together).
+std::vector<WrittenSet> WrittenSets(const WrittenPointList& list);
