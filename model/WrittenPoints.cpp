@@ -189,6 +189,8 @@ WrittenPointList WrittenPoints(const KCanvasPane& canvas, int kind) {
     Outlines outlines = OutlinesOf(canvas, layout.points);
     WrittenPointList result;
     result.declaredCount = DeclaredCount(layout, outlines, spline);
+    // An unfinished set adds at most a control point and its last point written twice.
+    result.entries.reserve(static_cast<size_t>(result.declaredCount) + 4);
     ListBuilder list(canvas, layout, result);
     switch (spline) {
         case QuadraticSpline:
