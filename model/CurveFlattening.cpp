@@ -9,9 +9,17 @@ namespace {
 // than this; the clip box keeps such segments from needing them.
 constexpr double MaxStepsPerSegment = 4096;
 
+// A finer tolerance (or none at all) is taken as this one: the halving of profile segments
+// would otherwise run to its last level everywhere.
+constexpr double FinestTolerance = 1e-3;
+
 // A profile segment is halved at least this often and at most this often.
 constexpr int SorMinDepth = 2;
 constexpr int SorMaxDepth = 24;
+
+double ToleranceOf(const FlattenOptions& options) {
+    return options.tolerance > FinestTolerance ? options.tolerance : FinestTolerance;
+}
 
 SplineSegment Mapped(const SplineSegment& s, const AxisMap& map) {
     auto scaled = [&map](const Point2& p) { return Point2{map.scaleX * p.x, map.scaleY * p.y}; };
@@ -44,8 +52,9 @@ bool Outside(const SplineSegment& s, const ClipBox& box, double margin) {
 
 void AppendSegment(const SplineSegment& segment, const FlattenOptions& options, Polylines& out) {
     SplineSegment s = Mapped(segment, options.map);
-    bool hidden = options.clip && Outside(s, *options.clip, options.tolerance);
-    double steps = hidden ? 1 : StepsFor(s, options.tolerance);
+    double tolerance = ToleranceOf(options);
+    bool hidden = options.clip && Outside(s, *options.clip, tolerance);
+    double steps = hidden ? 1 : StepsFor(s, tolerance);
     for (double i = 1; i <= steps; ++i) {
         out.points.push_back(s.At(i / steps));
     }
@@ -159,13 +168,14 @@ private:
     }
 
     // Whether the chord stays within half the tolerance at the middle and the two quarters:
-    // the half leaves room for the curve between them.
+    // the half leaves room for the curve between them. A curve beyond the numbers counts as
+    // flat, so that it ends the halving.
     bool Flat(const SorSegment& s, double u0, const Point2& p0, double u1, const Point2& p1,
               const Point2& middle) const {
-        double tolerance = 0.5 * _options.tolerance;
-        return DistanceToChord(middle, p0, p1) <= tolerance &&
-               DistanceToChord(Map(s, 0.75 * u0 + 0.25 * u1), p0, p1) <= tolerance &&
-               DistanceToChord(Map(s, 0.25 * u0 + 0.75 * u1), p0, p1) <= tolerance;
+        double tolerance = 0.5 * ToleranceOf(_options);
+        return !(DistanceToChord(middle, p0, p1) > tolerance ||
+                 DistanceToChord(Map(s, 0.75 * u0 + 0.25 * u1), p0, p1) > tolerance ||
+                 DistanceToChord(Map(s, 0.25 * u0 + 0.75 * u1), p0, p1) > tolerance);
     }
 
     const FlattenOptions& _options;

@@ -31,7 +31,8 @@ struct ClipBox {
 
 struct FlattenOptions {
     AxisMap map;
-    // Largest distance between the curve and its polylines, in the caller's units.
+    // Largest distance between the curve and its polylines, in the caller's units; at least
+    // 0.001.
     double tolerance = 0.25;
     // Segments wholly outside the box (by more than the tolerance) become one straight line,
     // which stays outside it too: only what is visible costs anything.

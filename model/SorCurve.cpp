@@ -22,7 +22,10 @@ std::vector<SorSegment> SorCurve(const std::vector<Point2>& points) {
         double s1 = 2 * p[1].x * (p[2].x - p[0].x) / (p[2].y - p[0].y);
         double s2 = 2 * p[2].x * (p[3].x - p[1].x) / (p[3].y - p[1].y);
         SorSegment segment{p[1].y, p[2].y, p[1].x * p[1].x, p[2].x * p[2].x, step * s1, step * s2};
-        if (step != 0 && std::isfinite(segment.m1) && std::isfinite(segment.m2)) {
+        bool finite = std::isfinite(segment.h1) && std::isfinite(segment.h2) &&
+                      std::isfinite(segment.f1) && std::isfinite(segment.f2) &&
+                      std::isfinite(segment.m1) && std::isfinite(segment.m2);
+        if (step != 0 && finite) {
             segments.push_back(segment);
         }
     }

@@ -160,4 +160,28 @@ TEST(SplineCurveTest, FlatteningStaysWithinTheTolerance) {
     }
 }
 
+// Values beyond the numbers, and tolerances of none at all, still give a bounded number of
+// points, quickly.
+TEST(SplineCurveTest, FlatteningHostileValuesStaysBounded) {
+    const double huge = 1e300;
+    const double nan = std::nan("");
+    std::vector<Point2> lists[] = {
+        {{0, 0}, {1, 1}, {nan, 2}, {1, 3}, {0.5, 4}, {1, 5}, {0, 6}, {1, 7}},
+        {{huge, 0}, {1, huge}, {huge, 2}, {1, 3}, {-huge, 4}, {1, 5}, {0, 6}, {1, 7}},
+        {{0, 0}, {1, 1e-12}, {1, 2e-12}, {1, 3e-12}, {0.5, 4}, {1, 5}, {0, 6}, {1, 7}},
+    };
+    for (const std::vector<Point2>& points : lists) {
+        for (double tolerance : {0.0, -1.0, nan, 1e-9}) {
+            FlattenOptions options;
+            options.tolerance = tolerance;
+            Polylines lines;
+            for (int spline = LinearSpline; spline <= BezierSpline; ++spline) {
+                FlattenCurve(LatheCurve(spline, points), options, lines);
+            }
+            FlattenCurve(SorCurve(points), options, lines);
+            EXPECT_LT(lines.points.size(), 200000u);
+        }
+    }
+}
+
 }  // namespace
