@@ -36,7 +36,7 @@ void FillOnePolygon(KCanvasPane& canvas) {
 FlattenOptions CanvasView(double zoom) {
     double pixelsPerFileUnit = 75 * (Side / 2 / 150) * zoom;
     FlattenOptions options;
-    options.map = {Side / 2, Side / 2, pixelsPerFileUnit, -pixelsPerFileUnit};
+    options.map = {pixelsPerFileUnit, 0, 0, -pixelsPerFileUnit, Side / 2, Side / 2};
     options.tolerance = Tolerance;
     options.clip = ClipBox{0, 0, Side, Side};
     return options;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/SegmentDistance.h"
+
 namespace {
 
 // A segment of a huge curve (a drawing scaled far beyond the view) is cut into no more chords
@@ -21,9 +23,8 @@ double ToleranceOf(const FlattenOptions& options) {
     return options.tolerance > FinestTolerance ? options.tolerance : FinestTolerance;
 }
 
-SplineSegment Mapped(const SplineSegment& s, const AxisMap& map) {
-    auto scaled = [&map](const Point2& p) { return Point2{map.scaleX * p.x, map.scaleY * p.y}; };
-    return {scaled(s.a), scaled(s.b), scaled(s.c), map(s.d)};
+SplineSegment Mapped(const SplineSegment& s, const Affine2& map) {
+    return {map.ApplyLinear(s.a), map.ApplyLinear(s.b), map.ApplyLinear(s.c), map.Apply(s.d)};
 }
 
 // Chords over equal steps 1/m of t stay within max |p''| / (8 m^2) of the curve, and p'' = 6at + 2b
@@ -62,15 +63,6 @@ void AppendSegment(const SplineSegment& segment, const FlattenOptions& options, 
 
 void EndLine(Polylines& out) {
     out.ends.push_back(static_cast<int>(out.points.size()));
-}
-
-double DistanceToChord(const Point2& p, const Point2& a, const Point2& b) {
-    double dx = b.x - a.x;
-    double dy = b.y - a.y;
-    double length = dx * dx + dy * dy;
-    double t =
-        length > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length, 0.0, 1.0) : 0.0;
-    return std::hypot(p.x - a.x - t * dx, p.y - a.y - t * dy);
 }
 
 // Where f crosses 0 or turns, in (0, 1), with 0 and 1, in order: between two neighbours f
@@ -153,7 +145,7 @@ public:
     }
 
 private:
-    Point2 Map(const SorSegment& s, double u) const { return _options.map(s.At(u)); }
+    Point2 Map(const SorSegment& s, double u) const { return _options.map.Apply(s.At(u)); }
 
     void Subdivide(const SorSegment& s, double u0, const Point2& p0, double u1, const Point2& p1,
                    int depth) {
@@ -173,9 +165,9 @@ private:
     bool Flat(const SorSegment& s, double u0, const Point2& p0, double u1, const Point2& p1,
               const Point2& middle) const {
         double tolerance = 0.5 * ToleranceOf(_options);
-        return !(DistanceToChord(middle, p0, p1) > tolerance ||
-                 DistanceToChord(Map(s, 0.75 * u0 + 0.25 * u1), p0, p1) > tolerance ||
-                 DistanceToChord(Map(s, 0.25 * u0 + 0.75 * u1), p0, p1) > tolerance);
+        return !(DistanceToSegment(middle, p0, p1) > tolerance ||
+                 DistanceToSegment(Map(s, 0.75 * u0 + 0.25 * u1), p0, p1) > tolerance ||
+                 DistanceToSegment(Map(s, 0.25 * u0 + 0.75 * u1), p0, p1) > tolerance);
     }
 
     const FlattenOptions& _options;
@@ -190,7 +182,7 @@ void FlattenCurve(const SplineCurve& curve, const FlattenOptions& options, Polyl
     int first = 0;
     for (int end : curve.pieceEnds) {
         if (first < end) {
-            out.points.push_back(options.map(curve.segments[first].d));
+            out.points.push_back(options.map.Apply(curve.segments[first].d));
             for (int i = first; i < end; ++i) {
                 AppendSegment(curve.segments[i], options, out);
             }

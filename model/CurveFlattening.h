@@ -3,23 +3,10 @@
 #include <optional>
 #include <vector>
 
+#include "model/Affine2.h"
 #include "model/Point2.h"
 #include "model/SorCurve.h"
 #include "model/SplineCurve.h"
-
-// From curve units (file units) to the caller's: x and y each scaled and moved on their own,
-// a negative scale mirroring. File to model units is {0, 0, 75, -75}; to canvas pixels, the
-// view's origin and its pixels per file unit on each axis.
-struct AxisMap {
-    double originX = 0;
-    double originY = 0;
-    double scaleX = 1;
-    double scaleY = 1;
-
-    Point2 operator()(const Point2& p) const {
-        return {originX + scaleX * p.x, originY + scaleY * p.y};
-    }
-};
 
 // A rectangle in the caller's units.
 struct ClipBox {
@@ -30,7 +17,9 @@ struct ClipBox {
 };
 
 struct FlattenOptions {
-    AxisMap map;
+    // From curve units (file units) to the caller's: file to model units is {75, 0, 0, -75},
+    // to canvas pixels the view's scale per file unit on each axis and its origin.
+    Affine2 map;
     // Largest distance between the curve and its polylines, in the caller's units; at least
     // 0.001.
     double tolerance = 0.25;

@@ -9,6 +9,7 @@
 
 #include "model/CurveFlattening.h"
 #include "model/EditState.h"
+#include "model/SegmentDistance.h"
 #include "model/SorCurve.h"
 #include "model/SplineCurve.h"
 #include "tests/model/PovListCases.h"
@@ -89,15 +90,7 @@ double DistanceToLines(const Polylines& lines, const Point2& p) {
     double best = HUGE_VAL;
     for (size_t k = 0, first = 0; k < lines.ends.size(); first = lines.ends[k++]) {
         for (size_t i = first; i + 1 < static_cast<size_t>(lines.ends[k]); ++i) {
-            Point2 a = lines.points[i];
-            Point2 b = lines.points[i + 1];
-            double dx = b.x - a.x;
-            double dy = b.y - a.y;
-            double length = dx * dx + dy * dy;
-            double t = length > 0
-                           ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length, 0.0, 1.0)
-                           : 0.0;
-            best = std::min(best, std::hypot(p.x - a.x - t * dx, p.y - a.y - t * dy));
+            best = std::min(best, DistanceToSegment(p, lines.points[i], lines.points[i + 1]));
         }
     }
     return best;
@@ -118,8 +111,12 @@ TEST(SplineCurveTest, FlatteningStaysWithinTheTolerance) {
     for (int round = 0; round < ROUNDS; ++round) {
         FlattenOptions options;
         double scale = std::pow(10.0, uniform(0, 2.5));
-        options.map = {uniform(-300, 300), uniform(-300, 300), scale * uniform(-2, 2),
-                       scale * uniform(-2, 2)};
+        options.map = {scale * uniform(-2, 2), 0, 0, scale * uniform(-2, 2), uniform(-300, 300),
+                       uniform(-300, 300)};
+        if (round % 7 == 0) {  // turned and sheared as well
+            options.map.b = scale * uniform(-1, 1);
+            options.map.c = scale * uniform(-1, 1);
+        }
         options.tolerance = std::pow(10.0, uniform(-1.5, 0.5));
         if (round % 3 == 0) {
             options.clip = ClipBox{-scale, -scale, scale, scale};
@@ -136,7 +133,7 @@ TEST(SplineCurveTest, FlatteningStaysWithinTheTolerance) {
             EXPECT_EQ(lines.ends.size(), curve.pieceEnds.size()) << round;
             for (const SplineSegment& s : curve.segments) {
                 for (int i = 0; i <= 400; ++i) {
-                    exact.push_back(options.map(s.At(i / 400.0)));
+                    exact.push_back(options.map.Apply(s.At(i / 400.0)));
                 }
             }
         } else {
@@ -145,7 +142,7 @@ TEST(SplineCurveTest, FlatteningStaysWithinTheTolerance) {
             for (const SorSegment& s : curve) {
                 for (int i = 0; i <= 4000; ++i) {
                     if (s.SquareAt(i / 4000.0) >= 0) {
-                        exact.push_back(options.map(s.At(i / 4000.0)));
+                        exact.push_back(options.map.Apply(s.At(i / 4000.0)));
                     }
                 }
             }
