@@ -8,7 +8,7 @@
 #include "model/SorCurve.h"
 #include "model/SplineCurve.h"
 
-// A rectangle in the caller's units.
+// A rectangle in the caller's units, left below right and top below bottom.
 struct ClipBox {
     double left;
     double top;
