@@ -76,7 +76,7 @@ bool SettingsLocation::PrepareFor(const std::string& file, std::string& why) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error) {
-        why = folder + ": " + error.message();
+        why = "cannot make " + folder + ": " + error.message();
         return false;
     }
     return true;

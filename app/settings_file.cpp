@@ -41,12 +41,14 @@ void BuildSettingsPath() {
 
 bool WriteSettings(const std::string& text) {
     std::string why = settingsProblem;
-    if (settingsPath[0] != '\0' && SettingsLocation::PrepareFor(settingsPath, why)) {
+    if (settingsPath[0] != '\0') {
         errno = 0;
-        if (ReplaceFileContents(settingsPath, text)) {
+        if (SettingsLocation::PrepareFor(settingsPath, why) &&
+            ReplaceFileContents(settingsPath, text)) {
             return true;
         }
-        why = std::string(settingsPath) + ": " + SaveFailureReason(settingsPath, errno);
+        why = std::string(settingsPath) + ": " +
+              (why.empty() ? SaveFailureReason(settingsPath, errno) : why);
     }
     // The notice cannot say where or why; a terminal is told.
     std::fprintf(stderr, "Vexlin: Unable to Save INI: %s\n", why.c_str());
