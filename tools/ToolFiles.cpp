@@ -81,8 +81,8 @@ bool WouldReplaceInput(const char* command, const char* input, const char* outpu
 int ParseAndReadDrawing(const char* command, int argc, char** argv, int minPositional,
                         int maxPositional, std::vector<const char*>& positional,
                         const OptionHandler& option, KCanvasPane& canvas) {
-    const int parsed = ParseToolArguments(command, argc, argv, minPositional, maxPositional,
-                                          positional, option);
+    const int parsed =
+        ParseToolArguments(command, argc, argv, minPositional, maxPositional, positional, option);
     if (parsed != ToolContinue) {
         return parsed;
     }

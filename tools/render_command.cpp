@@ -69,10 +69,9 @@ std::string TakeRenderOption(const char* name, ToolArguments& args, RenderValues
 // The picture is always a PNG; a name that promises another type would deceive whatever opens
 // it by its name.
 bool NamesOtherPictureType(const char* path) {
-    static const char* const others[] = {".jpg", ".jpeg", ".gif", ".bmp", ".tif", ".tiff",
-                                          ".webp", ".svg", ".ppm", ".pgm", ".pbm", ".xpm",
-                                          ".ico", ".tga", ".avif", ".heic", ".jxl", ".pdf",
-                                          ".eps", ".exr", ".jp2"};
+    static const char* const others[] = {".jpg",  ".jpeg", ".gif", ".bmp", ".tif", ".tiff", ".webp",
+                                         ".svg",  ".ppm",  ".pgm", ".pbm", ".xpm", ".ico",  ".tga",
+                                         ".avif", ".heic", ".jxl", ".pdf", ".eps", ".exr",  ".jp2"};
     const char* dot = std::strrchr(path, '.');
     if (dot == nullptr || std::strchr(dot, '/') != nullptr) {
         return false;
@@ -159,10 +158,10 @@ void Draw(KCanvasPane& canvas, const RenderValues& values) {
 int RunRender(int argc, char** argv) {
     RenderValues values;
     std::vector<const char*> files;
-    const int parsed = ParseToolArguments(
-        "render", argc, argv, 2, 2, files, [&values](const char* name, ToolArguments& args) {
-            return TakeRenderOption(name, args, values);
-        });
+    const int parsed = ParseToolArguments("render", argc, argv, 2, 2, files,
+                                          [&values](const char* name, ToolArguments& args) {
+                                              return TakeRenderOption(name, args, values);
+                                          });
     if (parsed != ToolContinue) {
         return parsed;
     }

@@ -80,8 +80,8 @@ std::string TakeShapeOption(const char* name, const char* value, ShapeValues& sh
 }
 
 bool ShapeOption(const char* name) {
-    static const char* const names[] = {"into",     "style", "points", "size",
-                                        "rotate", "function", "seed", "canvas"};
+    static const char* const names[] = {"into",   "style",    "points", "size",
+                                        "rotate", "function", "seed",   "canvas"};
     for (const char* known : names) {
         if (std::strcmp(known, name) == 0) {
             return true;

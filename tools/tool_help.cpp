@@ -90,8 +90,9 @@ SEE ALSO
 
 void PrintSynopsis() {
     for (const ToolCommand* command = ToolCommands; command->name != nullptr; ++command) {
-        std::fputs(Indented((std::string("vexlin-tool ") + command->synopsis).c_str(), 2, 18).c_str(),
-                   stdout);
+        std::fputs(
+            Indented((std::string("vexlin-tool ") + command->synopsis).c_str(), 2, 18).c_str(),
+            stdout);
     }
     std::fputs("  vexlin-tool help COMMAND\n  vexlin-tool --help | --version\n", stdout);
 }

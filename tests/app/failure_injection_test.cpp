@@ -175,7 +175,9 @@ TEST_F(FailureInjection, SettingsOfAnInstalledProgram) {
         {root + "/file", true, {NewSettingsNotice, UnsavedSettingsNotice, UnsavedSettingsNotice}},
         {own, true, {NewSettingsNotice}},
         {own, true, {}},
-        {theirs + "/home", false, {NewSettingsNotice, UnsavedSettingsNotice, UnsavedSettingsNotice}},
+        {theirs + "/home",
+         false,
+         {NewSettingsNotice, UnsavedSettingsNotice, UnsavedSettingsNotice}},
         {own, false, {}},
     };
     unsetenv("XDG_CONFIG_HOME");

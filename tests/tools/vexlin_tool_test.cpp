@@ -122,7 +122,8 @@ TEST_F(VexlinToolTest, RefusalsNameTheArgumentAndTheReason) {
          "vexlin-tool render: --size 0x0: not WIDTHxHEIGHT with sides from 1 to 8192"},
         {{"render", "a.pol", "b.png", "--picture", "fancy"},
          "vexlin-tool render: --picture fancy: not one of normal, curves, set:K, povray"},
-        {{"render", "a.pol", "b.JPG"}, "vexlin-tool render: b.JPG: the picture is a PNG: name it .png"},
+        {{"render", "a.pol", "b.JPG"},
+         "vexlin-tool render: b.JPG: the picture is a PNG: name it .png"},
         {{"scene"}, "vexlin-tool scene: IN: missing"},
     };
     for (const Case& c : cases) {
