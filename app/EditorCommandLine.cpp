@@ -5,6 +5,7 @@
 #include "app/ProgramState.h"
 #include "app/SettingsLocation.h"
 #include "toolkit/ProgramPaths.h"
+#include "toolkit/vArgumentList.h"
 
 namespace {
 
@@ -74,8 +75,11 @@ std::string EditorCommandLine::HelpText() {
            "prism (.prm) objects. Vexlin is free software under the MIT licence.\n"
            "\n"
            "Each FILE opens in a drawing window: the first in the first window, each further\n"
-           "one in a window of its own, in the order given. A further file that cannot be read\n"
-           "shows its notice and leaves no window; the first window then stays untitled.\n"
+           "one in a window of its own, in the order given. A file that cannot be read shows\n"
+           "its notice; the first window then stays untitled, a further file leaves no window.\n"
+           "At most " +
+           std::to_string(vArgumentList::MaxArguments) +
+           " arguments are taken.\n"
            "\n"
            "  --help     print this help and exit\n"
            "  --version  print the version and exit\n"

@@ -1,6 +1,7 @@
 #include "toolkit/vApp.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "toolkit/CommandIds.h"
 #include "toolkit/ProgramPaths.h"
@@ -271,6 +272,11 @@ int vApp::OnCommandLine(int, char**) {
 int vApp::AnswerCommandLine(int argc, char** argv) {
     vArgumentList arguments;
     PrepareArguments(arguments, argc, argv);
+    const int dropped = argc - 1 - vArgumentList::MaxArguments;
+    if (dropped > 0) {
+        std::fprintf(stderr, "%s: only the first %d arguments are taken; %d more are left out\n",
+                     argv[0], vArgumentList::MaxArguments, dropped);
+    }
     return OnCommandLine(arguments.Argc(), arguments.Argv());
 }
 

@@ -68,14 +68,6 @@ const char* const QuadraticExample =
 
 const char* const Square = "#declare Thing=polygon{\n5\n<1,1>\n<-1,1>\n<-1,-1>\n<1,-1>\n<1,1>\n}\n";
 
-std::string Joined(const std::vector<std::string>& args) {
-    std::string joined;
-    for (const std::string& arg : args) {
-        joined += arg + " ";
-    }
-    return joined;
-}
-
 // Each refusal is one line naming the argument and the reason, then where the help is.
 TEST_F(VexlinToolTest, RefusalsNameTheArgumentAndTheReason) {
     struct Case {
@@ -131,9 +123,10 @@ TEST_F(VexlinToolTest, RefusalsNameTheArgumentAndTheReason) {
         // The help named is that of the tool or command the refusal begins with.
         const std::string refusal = c.refusal;
         const std::string tool = refusal.substr(0, refusal.find(':'));
-        EXPECT_EQ(run.status, 64) << Joined(c.args);
-        EXPECT_EQ(run.err, refusal + "\nTry '" + tool + " --help'.\n") << Joined(c.args);
-        EXPECT_EQ(run.out, "") << Joined(c.args);
+        EXPECT_EQ(run.status, 64) << ::testing::PrintToString(c.args);
+        EXPECT_EQ(run.err, refusal + "\nTry '" + tool + " --help'.\n")
+            << ::testing::PrintToString(c.args);
+        EXPECT_EQ(run.out, "") << ::testing::PrintToString(c.args);
     }
 }
 
