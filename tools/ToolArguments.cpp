@@ -44,6 +44,14 @@ std::string PositionalName(const char* command, size_t index) {
     return index < names.size() ? names[index] : "an argument";
 }
 
+std::string NotOneOf(const char* const* choices) {
+    std::string reason = "not one of";
+    for (int i = 0; choices[i] != nullptr; ++i) {
+        reason += (i == 0 ? " " : ", ") + std::string(choices[i]);
+    }
+    return reason;
+}
+
 }  // namespace
 
 int ParseToolArguments(const char* command, int argc, char** argv, int minPositional,
@@ -100,14 +108,6 @@ std::string TakeSize(const char* text, long maxSide, long& width, long& height) 
         }
     }
     return "not WIDTHxHEIGHT with sides from 1 to " + std::to_string(maxSide);
-}
-
-std::string NotOneOf(const char* const* choices) {
-    std::string reason = "not one of";
-    for (int i = 0; choices[i] != nullptr; ++i) {
-        reason += (i == 0 ? " " : ", ") + std::string(choices[i]);
-    }
-    return reason;
 }
 
 std::string TakeChoice(const char* value, const char* const* choices, int& index) {

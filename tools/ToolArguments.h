@@ -46,7 +46,5 @@ bool ParseReal(const char* text, double& value);
 // "WxH" with whole sides from 1 to maxSide: "" when taken, else why not.
 std::string TakeSize(const char* text, long maxSide, long& width, long& height);
 
-// The reason for a value that is not one of the choices: "not one of a, b, c".
-std::string NotOneOf(const char* const* choices);
 // Takes the value when it is one of the choices (a list ended by nullptr), as its index.
 std::string TakeChoice(const char* value, const char* const* choices, int& index);
