@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "app/CommandId.h"
+#include "app/EditorCommandLine.h"
 #include "app/KryCmdWindow.h"
 #include "model/EditState.h"
 #include "toolkit/vAppWinInfo.h"
@@ -32,6 +33,12 @@ const char* WindowName(const char* name) {
 }  // namespace
 
 KryApp::KryApp() : vApp(kTitle, 0, 0, 0) {}
+
+int KryApp::OnCommandLine(int argc, char** argv) {
+    const EditorCommandLine line = EditorCommandLine::Parse(argc, argv);
+    return line.action == EditorCommandLine::OpenDrawings ? ContinueStart
+                                                          : line.Answer(stdout, stderr);
+}
 
 void KryApp::OnAppCommand(vWindow* window, int id, int value, int kind) {
     if (id == Cmd::New || id == Cmd::Open) {

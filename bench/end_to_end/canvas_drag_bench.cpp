@@ -51,7 +51,7 @@ void DragSteps(benchmark::State& state, int mode) {
         static_cast<double>(desktop.PaintCount(child) - paintsBefore) / state.iterations();
     desktop.SendMouse(child, Events::MouseRelease, 1, toX[step], toY[step], 0);
     editMode = AddPoint;
-    canvas.changed = 0;
+    canvas.SetChanged(false);
     theApp->vApp::CloseAppWindow(window);
     desktop.ProcessEvents();
 }
