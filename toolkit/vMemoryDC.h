@@ -10,6 +10,8 @@ public:
     vMemoryDC(int width, int height);
 
     const PixelSurface& Pixels() const { return _pixels; }
+    // The surface itself, to draw into or resize directly.
+    PixelSurface& Pixels() { return _pixels; }
     // The pixel as 0xffRRGGBB, or 0 outside the surface.
     uint32_t PixelAt(int x, int y) const {
         return _pixels.Contains(x, y) ? _pixels.Pixel(x, y) : 0;

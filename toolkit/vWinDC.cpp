@@ -172,6 +172,14 @@ void vWinDC::BlitFrom(vDC* source, int destX, int destY, int srcX, int srcY, int
     if (w <= 0 || h <= 0) {
         return;
     }
+    if (&src != _surface) {
+        for (int64_t row = 0; row < h; ++row) {
+            const uint32_t* from_row = src.Data() + (sy + row) * src.Width() + sx;
+            std::copy(from_row, from_row + w,
+                      _surface->Data() + (dy + row) * _surface->Width() + dx);
+        }
+        return;
+    }
     // Copying within one surface may overlap: take the block first.
     std::vector<uint32_t> block(size_t(w * h));
     for (int64_t row = 0; row < h; ++row) {

@@ -86,6 +86,12 @@ void vWindow::OnWindowKey(int key, int modifiers) {
     }
 }
 
+void vWindow::OnWindowFileDropped(const char* path) {
+    if (theApp) {
+        theApp->OnFileDropped(path);
+    }
+}
+
 void vWindow::OnMenuCommand(int id) {
     OnWindowCommand(id, id, CtlMenuItem);
 }
@@ -236,6 +242,7 @@ void vWindow::ChildActivated(bool active) {
         if (theApp) {
             theApp->InstallFrameMenu();
         }
+        OnWindowActivated(false);
         return;
     }
     if (theApp && theApp->Quitting()) {
@@ -249,6 +256,7 @@ void vWindow::ChildActivated(bool active) {
     if (theApp) {
         theApp->ShowPanesFor(this);
     }
+    OnWindowActivated(true);
 }
 
 void vWindow::ChildCloseRequest() {
@@ -299,7 +307,7 @@ void vWindow::ChildMouse(MouseAction action, int button, int x, int y, int held)
     }
 }
 
-void vWindow::ChildKey(int key, int modifiers) {
+void vWindow::HandleKey(int key, int modifiers) {
     if (key == '\t' && (modifiers & ModShift)) {
         key = 0xFF09;
     } else if (key < 32) {

@@ -37,6 +37,10 @@ public:
     virtual void GetWindowPlacement(int& left, int& top, int& width, int& height);
     virtual void MoveWindowTo(int left, int top);
     virtual void CloseCmdWindow();
+    // A file dropped on the window; the base hands it to the application's OnFileDropped.
+    virtual void OnWindowFileDropped(const char* path);
+    // The window became the active one (true) or stopped being it; the base does nothing.
+    virtual void OnWindowActivated(bool active) { (void)active; }
 
     // The client size asked for, kept in step with the real one.
     int RequestedWidth() const { return _width; }
@@ -52,6 +56,9 @@ public:
     void SetWindowListIndex(int index) { _windowListIndex = index; }
     const std::vector<vPane*>& Panes() const { return _panes; }
     PixelSurface& Surface() { return _surface; }
+    // A key as if pressed in the window: a menu accelerator's command, else OnWindowKey. For
+    // windows of the program's own that act for this one (a table beside it).
+    void HandleKey(int key, int modifiers);
     // The surface was drawn on outside a paint: the platform is asked once to show it again.
     void SurfaceChanged();
     bool IsOpen() const { return !_closed; }
@@ -69,8 +76,9 @@ private:
     void ChildActivated(bool active) override;
     void ChildCloseRequest() override;
     void ChildMouse(MouseAction action, int button, int x, int y, int held) override;
-    void ChildKey(int key, int modifiers) override;
+    void ChildKey(int key, int modifiers) override { HandleKey(key, modifiers); }
     void ChildScroll(bool horizontal, ScrollCode code, int position) override;
+    void ChildFileDropped(const char* path) override { OnWindowFileDropped(path); }
 
     void InstallMenu();
     void Unlink();

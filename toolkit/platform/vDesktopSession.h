@@ -5,7 +5,8 @@
 
 // The real platform for a whole run: the windowing system's application object and every
 // platform the toolkit works through (windows, text, controls, menus, file choosers, programs
-// run beside it, picture windows), installed while the session lives. The editor's entry point
+// run beside it, picture and table windows, the clipboard, picture files), installed while the
+// session lives. The editor's entry point
 // makes one around its application object.
 class vDesktopSession {
 public:

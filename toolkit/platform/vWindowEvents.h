@@ -32,4 +32,6 @@ public:
     // Key codes and modifiers in the toolkit's terms (characters, 0xFFxx keys; 1 Shift, 4 Ctrl).
     virtual void ChildKey(int key, int modifiers) = 0;
     virtual void ChildScroll(bool horizontal, ScrollCode code, int position) = 0;
+    // A file was dropped on the client area; one call per file.
+    virtual void ChildFileDropped(const char* path) = 0;
 };

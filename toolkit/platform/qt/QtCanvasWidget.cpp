@@ -1,6 +1,7 @@
 #include "toolkit/platform/qt/QtCanvasWidget.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -51,6 +52,7 @@ QtCanvasWidget::QtCanvasWidget(PixelSurface* surface, vWindowEvents* events, int
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
     for (int i = 0; i < 2; ++i) {
         _bars[i] = new QScrollBar(i == 0 ? Qt::Horizontal : Qt::Vertical, this);
         _bars[i]->setRange(0, 100);
@@ -225,5 +227,23 @@ void QtCanvasWidget::focusInEvent(QFocusEvent*) {
 void QtCanvasWidget::focusOutEvent(QFocusEvent*) {
     if (_events) {
         _events->ChildFocus(false);
+    }
+}
+
+// Files dropped here belong to this window; anything else is left to the frame.
+void QtCanvasWidget::dragEnterEvent(QDragEnterEvent* event) {
+    if (_events && event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void QtCanvasWidget::dropEvent(QDropEvent* event) {
+    event->acceptProposedAction();
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile() && _events) {
+            _events->ChildFileDropped(url.toLocalFile().toLocal8Bit().constData());
+        }
     }
 }

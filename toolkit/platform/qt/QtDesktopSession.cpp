@@ -6,13 +6,16 @@
 #include <memory>
 
 #include "toolkit/platform/qt/QtCanvasWidget.h"
+#include "toolkit/platform/qt/QtClipboard.h"
 #include "toolkit/platform/qt/QtControlPlatform.h"
 #include "toolkit/platform/qt/QtFileChooser.h"
 #include "toolkit/platform/qt/QtFrame.h"
 #include "toolkit/platform/qt/QtImageWindowPlatform.h"
 #include "toolkit/platform/qt/QtMenuPlatform.h"
+#include "toolkit/platform/qt/QtPictureReader.h"
 #include "toolkit/platform/qt/QtProcessRunner.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
+#include "toolkit/platform/qt/QtTableWindowPlatform.h"
 #include "toolkit/platform/qt/QtTextPlatform.h"
 #include "toolkit/platform/qt/QtWindowPlatform.h"
 #include "toolkit/platform/vDesktopSession.h"
@@ -62,7 +65,8 @@ struct vDesktopSession::State {
     State(int& argc, char** argv, bool offscreen)
         : application(MakeApplication(argc, argv, offscreen)),
           menus(&windows),
-          pictures(&windows) {}
+          pictures(&windows),
+          tables(&windows) {}
 
     std::unique_ptr<QApplication> application;
     QtWindowPlatform windows;
@@ -72,6 +76,9 @@ struct vDesktopSession::State {
     QtFileChooser files;
     QtProcessRunner processes;
     QtImageWindowPlatform pictures;
+    QtTableWindowPlatform tables;
+    QtClipboard clipboard;
+    QtPictureReader pictureReader;
     PaintCounter paints;
 };
 
@@ -84,9 +91,15 @@ vDesktopSession::vDesktopSession(int& argc, char** argv, bool offscreen)
     vFileChooser::Install(&_state->files);
     vProcessRunner::Install(&_state->processes);
     vImageWindowPlatform::Install(&_state->pictures);
+    vTableWindowPlatform::Install(&_state->tables);
+    vClipboardPlatform::Install(&_state->clipboard);
+    vPictureReader::Install(&_state->pictureReader);
 }
 
 vDesktopSession::~vDesktopSession() {
+    vPictureReader::Install(nullptr);
+    vClipboardPlatform::Install(nullptr);
+    vTableWindowPlatform::Install(nullptr);
     vImageWindowPlatform::Install(nullptr);
     vProcessRunner::Install(nullptr);
     vFileChooser::Install(nullptr);

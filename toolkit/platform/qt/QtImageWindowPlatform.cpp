@@ -1,17 +1,9 @@
 #include "toolkit/platform/qt/QtImageWindowPlatform.h"
 
-#include <algorithm>
-
 #include "toolkit/platform/qt/QtFrame.h"
 #include "toolkit/platform/qt/QtPlacement.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
 #include "toolkit/platform/qt/QtWindowPlatform.h"
-
-QtImageWindowPlatform::~QtImageWindowPlatform() {
-    for (const QPointer<QtImageWindow>& window : _made) {
-        delete window.data();
-    }
-}
 
 vHandle QtImageWindowPlatform::CreateImageWindow(const char* title,
                                                  const std::vector<std::string>& captions,
@@ -23,17 +15,7 @@ vHandle QtImageWindowPlatform::CreateImageWindow(const char* title,
     window->adjustSize();
     window->setGeometry(QtPlacement::BesideFrame(frame, window->size()));
     window->show();
-    _made.emplace_back(window);
-    return window;
-}
-
-QtImageWindow* QtImageWindowPlatform::WindowOf(vHandle window) const {
-    for (const QPointer<QtImageWindow>& made : _made) {
-        if (made && made.data() == window) {
-            return made.data();
-        }
-    }
-    return nullptr;
+    return _made.Add(window);
 }
 
 bool QtImageWindowPlatform::ShowPicture(vHandle window, int place, const char* path) {
@@ -54,23 +36,9 @@ void QtImageWindowPlatform::ShowBusy(vHandle window, bool busy) {
 }
 
 void QtImageWindowPlatform::RaiseImageWindow(vHandle window) {
-    if (QtImageWindow* shown = WindowOf(window)) {
-        shown->show();
-        shown->raise();
-        shown->activateWindow();
-    }
+    _made.Raise(window);
 }
 
 void QtImageWindowPlatform::DestroyImageWindow(vHandle window) {
-    QtImageWindow* shown = WindowOf(window);
-    _made.erase(std::remove_if(_made.begin(), _made.end(),
-                               [window](const QPointer<QtImageWindow>& made) {
-                                   return !made || made.data() == window;
-                               }),
-                _made.end());
-    if (shown != nullptr) {
-        shown->Forget();
-        shown->hide();
-        shown->deleteLater();
-    }
+    _made.Destroy(window);
 }

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QPointer>
-#include <vector>
-
 #include "toolkit/platform/qt/QtImageWindow.h"
+#include "toolkit/platform/qt/QtMadeWindows.h"
 #include "toolkit/platform/vImageWindowPlatform.h"
 
 class QtWindowPlatform;
@@ -12,7 +10,6 @@ class QtWindowPlatform;
 class QtImageWindowPlatform : public vImageWindowPlatform {
 public:
     explicit QtImageWindowPlatform(QtWindowPlatform* windows) : _windows(windows) {}
-    ~QtImageWindowPlatform() override;
 
     vHandle CreateImageWindow(const char* title, const std::vector<std::string>& captions,
                               int width, int height, vImageWindowEvents* events) override;
@@ -23,10 +20,9 @@ public:
     void DestroyImageWindow(vHandle window) override;
 
     // The window a handle stands for, while it exists.
-    QtImageWindow* WindowOf(vHandle window) const;
+    QtImageWindow* WindowOf(vHandle window) const { return _made.Find(window); }
 
 private:
     QtWindowPlatform* _windows;
-    // The frame deletes the windows over it when it goes.
-    std::vector<QPointer<QtImageWindow>> _made;
+    QtMadeWindows<QtImageWindow> _made;
 };

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "toolkit/vHandle.h"
+
+class vTableWindowEvents;
+
+// One row of a table window: a text per column, which cells the user may edit (bit c for column
+// c) and whether the row stands out from the others.
+struct vTableRow {
+    std::vector<std::string> cells;
+    unsigned editable = 0;
+    bool marked = false;
+
+    bool operator==(const vTableRow& other) const {
+        return cells == other.cells && editable == other.editable && marked == other.marked;
+    }
+    bool operator!=(const vTableRow& other) const { return !(*this == other); }
+};
+
+// A top-level window beside the program's frame holding a table of text cells under column
+// headings, a row of buttons and a status line. Rows are set one at a time, so a change of a few
+// rows costs only those. Without a platform installed no window is made.
+class vTableWindowPlatform {
+public:
+    virtual ~vTableWindowPlatform() = default;
+
+    // Makes and shows the window, empty. Null when no window can be made.
+    virtual vHandle CreateTableWindow(const char* title, const std::vector<std::string>& columns,
+                                      const std::vector<std::string>& buttons,
+                                      vTableWindowEvents* events) = 0;
+    virtual void SetTableTitle(vHandle window, const char* title) = 0;
+    // Rows beyond the count go; new rows are empty until set.
+    virtual void SetRowCount(vHandle window, int rows) = 0;
+    virtual void SetRow(vHandle window, int row, const vTableRow& contents) = 0;
+    // Selects the row (-1 none) and scrolls it into view, reporting nothing.
+    virtual void SelectRow(vHandle window, int row) = 0;
+    virtual void ShowStatus(vHandle window, const char* text) = 0;
+    virtual void EnableButton(vHandle window, int button, bool enabled) = 0;
+    // Brings the window in front of the others and gives it the focus.
+    virtual void RaiseTableWindow(vHandle window) = 0;
+    // Closes the window for good; no event arrives from it afterwards.
+    virtual void DestroyTableWindow(vHandle window) = 0;
+
+    static vTableWindowPlatform* Current() { return _current; }
+    static void Install(vTableWindowPlatform* platform) { _current = platform; }
+
+private:
+    static inline vTableWindowPlatform* _current = nullptr;
+};
