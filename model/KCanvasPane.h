@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 
+#include "model/CanvasBackdrop.h"
 #include "model/EditState.h"
 #include "model/KStatusSink.h"
 #include "model/ModelUnits.h"
@@ -46,6 +47,11 @@ public:
     void SetChanged(bool unsaved) { changed = unsaved ? 1 : 0; }
     // Forgets what the last press picked, as choosing an edit mode does.
     void ResetGesture();
+    // What the canvas shows under its grid (null: nothing); the caller keeps it alive.
+    void SetBackdrop(CanvasBackdrop* backdrop) { _backdrop = backdrop; }
+    // One entry shown with a marker of its own, such as a table's selected row (-1: none).
+    void MarkEntry(int index) { _markedEntry = index; }
+    int MarkedEntry() const { return _markedEntry; }
 
     // Model.
     void SetRemarks(const char* text1, const char* text2, const char* text3);
@@ -97,6 +103,9 @@ public:
 
     // Mouse editing.
     void InsertPointAt(int nearest, int set, int x, int y);
+    // Puts the point between entries index - 1 and index of the set (both inside it), giving
+    // the two segments that meet at it fresh handles; the caller checks there is room.
+    void InsertEntryAt(int set, int index, const Point2& added);
     int PickControlHandle(int x, int y);
 
     // Rendering.
@@ -174,6 +183,7 @@ private:
 
     // Rendering (render/canvas_rendering.cpp): the outline picture without the grid.
     void DrawOutline(bool withMarks);
+    void DrawEntryMark();
     // One finished set for the curve drawings: its points from the first to the closing repeat
     // (m + 1 of them), its entries of the two control arrays, and whether its markers and
     // handle lines are drawn.
@@ -216,4 +226,7 @@ private:
     // Moves entries start .. end - 1 of the three arrays; false, changing nothing, when a
     // result would not be finite.
     bool ShiftEntries(int start, int end, double dx, double dy);
+
+    CanvasBackdrop* _backdrop = nullptr;
+    int _markedEntry = -1;
 };

@@ -52,8 +52,10 @@ void KCanvasPane::InsertPointAt(int nearest, int set, int x, int y) {
     bool beforeNearest = gapNext > gapPrev;
     int other = beforeNearest ? prev : next;
     int index = beforeNearest ? prev + 1 : next;
-    Point2 added = Midpoint(at, points[other]);
+    InsertEntryAt(set, index, Midpoint(at, points[other]));
+}
 
+void KCanvasPane::InsertEntryAt(int set, int index, const Point2& added) {
     for (int i = pointCount; i > index; --i) {
         points[i] = points[i - 1];
         control1[i] = control1[i - 1];

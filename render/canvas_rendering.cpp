@@ -8,6 +8,9 @@ namespace {
 constexpr unsigned int CurveRed = 250;
 constexpr unsigned int CurveGreen = 100;
 constexpr unsigned int CurveBlue = 35;
+constexpr unsigned int MarkRed = 0;
+constexpr unsigned int MarkGreen = 110;
+constexpr unsigned int MarkBlue = 255;
 
 Point2 operator+(Point2 a, Point2 b) {
     return Point2{a.x + b.x, a.y + b.y};
@@ -70,6 +73,25 @@ void KCanvasPane::OnRedraw(int x, int y, int, int) {
     } else {
         DrawOutline(y >= 0);
     }
+    DrawEntryMark();
+}
+
+// Two squares around the point, in a colour of its own, so that it stands out among the
+// markers of every picture.
+void KCanvasPane::DrawEntryMark() {
+    if (_markedEntry < 0 || _markedEntry >= pointCount || _markedEntry >= MaxPoints) {
+        return;
+    }
+    const vPen before = _cpDC != nullptr ? _cpDC->CurrentPen() : vPen(0, 0, 0, 1, StyleSolid);
+    const vBrush brushBefore = CurrentBrush();
+    UsePen(vPen(MarkRed, MarkGreen, MarkBlue, 1, StyleSolid));
+    UseBrush(vBrush(0, 0, 0, StyleTransparent, FillAlternate));
+    const int x = PixelX(points[_markedEntry].x);
+    const int y = PixelY(points[_markedEntry].y);
+    PaintRectangle(x - 5, y - 5, 10, 10);
+    PaintRectangle(x - 6, y - 6, 12, 12);
+    UsePen(before);
+    UseBrush(brushBefore);
 }
 
 void KCanvasPane::DrawOutline(bool withMarks) {
