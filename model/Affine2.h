@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 #include "model/Point2.h"
 
 // An affine map of the plane, its coefficients named as SVG names them:
@@ -15,6 +17,16 @@ struct Affine2 {
     Point2 Apply(const Point2& p) const { return {a * p.x + c * p.y + e, b * p.x + d * p.y + f}; }
     // The map without its move: what it makes of a difference of two points.
     Point2 ApplyLinear(const Point2& p) const { return {a * p.x + c * p.y, b * p.x + d * p.y}; }
+    // The map that undoes this one; false, leaving `inverse` alone, when none does.
+    bool Invert(Affine2& inverse) const {
+        const double det = a * d - b * c;
+        if (!(det != 0) || !std::isfinite(1 / det)) {
+            return false;
+        }
+        inverse = {
+            d / det, -b / det, -c / det, a / det, (c * f - d * e) / det, (b * e - a * f) / det};
+        return true;
+    }
     // The map that applies inner first, then this one.
     Affine2 operator*(const Affine2& inner) const {
         return {a * inner.a + c * inner.b,     b * inner.a + d * inner.b,

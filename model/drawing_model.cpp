@@ -42,6 +42,9 @@ void KCanvasPane::ClearCanvas(int keepPoints) {
     if (_cpDC) {
         _cpDC->EraseCanvas();
     }
+    if (_backdrop != nullptr) {
+        _backdrop->DrawUnder(*this);
+    }
     UsePen(GridPen);
     int bottom = static_cast<int>(2 * originY);
     for (double fraction : {1.0, 0.5, 1.5}) {

@@ -1,0 +1,177 @@
+#include "interchange/PastedDrawing.h"
+
+#include <cctype>
+#include <cstring>
+#include <sstream>
+
+#include "interchange/CanvasOutline.h"
+#include "interchange/OutlinePreparation.h"
+#include "interchange/PovImport.h"
+#include "interchange/SvgImport.h"
+#include "model/EditState.h"
+#include "model/KCanvasPane.h"
+#include "scenefile/SceneReadResult.h"
+
+namespace {
+
+constexpr const char* SvgOpening = "<svg xmlns=\"http://www.w3.org/2000/svg\">";
+constexpr const char* SvgClosing = "</svg>";
+
+// The text after a byte-order mark and blanks.
+std::string Trimmed(const std::string& text) {
+    size_t at = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])) != 0) {
+        ++at;
+    }
+    size_t end = text.size();
+    while (end > at && std::isspace(static_cast<unsigned char>(text[end - 1])) != 0) {
+        --end;
+    }
+    return text.substr(at, end - at);
+}
+
+// Path data starts with a move: "M" or "m", then a number.
+bool IsPathData(const std::string& text) {
+    if (text.empty() || (text[0] != 'M' && text[0] != 'm')) {
+        return false;
+    }
+    size_t at = 1;
+    while (at < text.size() && (text[at] == ' ' || text[at] == ',' || text[at] == '\t' ||
+                                text[at] == '\n' || text[at] == '\r')) {
+        ++at;
+    }
+    return at < text.size() && (std::isdigit(static_cast<unsigned char>(text[at])) != 0 ||
+                                text[at] == '-' || text[at] == '+' || text[at] == '.');
+}
+
+std::string XmlEscaped(const std::string& text) {
+    std::string escaped;
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '"':
+                escaped += "&quot;";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
+// The editor's own file: three remark lines, then the declaration of Thing.
+bool IsEditorFile(const std::string& text) {
+    std::istringstream in(text);
+    std::string line;
+    for (int remark = 0; remark < 3; ++remark) {
+        if (!std::getline(in, line) || line.compare(0, 2, "//") != 0) {
+            return false;
+        }
+    }
+    return std::getline(in, line) && (line.compare(0, 23, "#declare Thing=polygon{") == 0 ||
+                                      line.compare(0, 21, "#declare Thing=prism{") == 0);
+}
+
+// Read as the file would be; the program-wide kind is the reader's to set, so it is put back.
+bool ReadEditorFile(const std::string& text, PastedDrawing& pasted) {
+    KCanvasPane scratch(nullptr);
+    const int kindBefore = shapeKind;
+    const int result = scratch.ReadSceneText(text.data(), text.size());
+    pasted.kind = shapeKind;
+    shapeKind = kindBefore;
+    if (result != ReadOk) {
+        return false;
+    }
+    pasted.sets = DrawingSnapshot::Of(scratch);
+    pasted.declared = true;
+    return true;
+}
+
+}  // namespace
+
+bool PastedDrawing::Read(const std::string& clipped, int drawingKind, int drawingSpline,
+                         bool takeDeclared, std::string& why) {
+    *this = PastedDrawing();
+    const std::string text = Trimmed(clipped);
+    if (text.empty()) {
+        why = "The clipboard holds no text.";
+        return false;
+    }
+    if (IsEditorFile(text) && ReadEditorFile(text, *this)) {
+        if (sets.setEnds[static_cast<size_t>(sets.setCount)] != sets.pointCount) {
+            why = "The pasted drawing has a set that was never finished.";
+            return false;
+        }
+        if (sets.setCount == 0) {
+            why = "The pasted drawing has no outline.";
+            return false;
+        }
+        return true;
+    }
+    Outline outline;
+    ImportReport report;
+    bool read = false;
+    if (text[0] == '<') {
+        const bool document = text.find("<svg") != std::string::npos;
+        read = ImportSvg(document ? text : SvgOpening + text + SvgClosing, outline, report);
+    } else if (IsPathData(text)) {
+        const std::string document =
+            std::string(SvgOpening) + "<path d=\"" + XmlEscaped(text) + "\"/>" + SvgClosing;
+        read = ImportSvg(document, outline, report);
+    } else {
+        read = ImportPovScene(text, nullptr, outline, report);
+        declared = read;
+        kind = outline.kind;
+    }
+    const bool ownKind = takeDeclared && declared;
+    const int spline = ownKind ? (kind == Polygon ? LinearSpline : outline.prism.spline)
+                               : (drawingKind == Polygon ? LinearSpline : drawingSpline);
+    if (!read || !PrepareOutline(outline, spline, false, report)) {
+        why = "Nothing to paste: " + report.error;
+        return false;
+    }
+    KCanvasPane scratch(nullptr);
+    PutPrismValues(outline, scratch);
+    PutOutline(outline, scratch);
+    sets = DrawingSnapshot::Of(scratch);
+    notes = report.notes;
+    return true;
+}
+
+bool PastedDrawing::AddTo(KCanvasPane& canvas, std::string& why) const {
+    if (canvas.HasOpenSet()) {
+        why = "The drawing has a set left open: finish it with a right click, then paste.";
+        return false;
+    }
+    const int entries = EntryCount();
+    if (canvas.pointCount + entries > MaxPoints) {
+        why = "No room: the pasted outlines take " + std::to_string(entries) +
+              " entries and the drawing has room for " +
+              std::to_string(MaxPoints - canvas.pointCount) + " more (it holds " +
+              std::to_string(MaxPoints) + ").";
+        return false;
+    }
+    if (canvas.setCount + sets.setCount > MaxSets) {
+        why = "No room: the pasted outlines are " + std::to_string(sets.setCount) +
+              " sets and the drawing has room for " + std::to_string(MaxSets - canvas.setCount) +
+              " more (it holds " + std::to_string(MaxSets) + ").";
+        return false;
+    }
+    const int base = canvas.pointCount;
+    for (int i = 0; i < entries; ++i) {
+        canvas.points[base + i] = sets.points[i];
+        canvas.control1[base + i] = sets.control1[i];
+        canvas.control2[base + i] = sets.control2[i];
+    }
+    for (int k = 1; k <= sets.setCount; ++k) {
+        canvas.setEnds[canvas.setCount + k] = base + sets.setEnds[k];
+    }
+    canvas.setCount += sets.setCount;
+    canvas.pointCount = base + entries;
+    return true;
+}
