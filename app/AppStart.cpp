@@ -19,21 +19,6 @@ std::string AbsoluteName(const std::string& name) {
     return ProgramPaths::Join(directory, name);
 }
 
-// A further file opens in a window of its own, captioned with its name at once so that a notice
-// about it says which file it is about; a file that cannot be read leaves no window.
-void OpenInNewWindow(const std::string& absolute, const std::string& typed) {
-    KryCmdWindow* window = KryApp::OpenDrawingWindow("Untitled");
-    if (window == nullptr) {
-        return;
-    }
-    window->SetWindowTitle(typed.c_str());
-    window->OpenFile(absolute.c_str(), typed.c_str());
-    if (window->fileName[0] == '\0') {
-        window->CloseOwnDialogs();
-        theApp->DiscardAppWindow(window);
-    }
-}
-
 }  // namespace
 
 int OnAppStart(int argc, char** argv) {
@@ -52,7 +37,7 @@ int OnAppStart(int argc, char** argv) {
         if (i == 0) {
             window->OpenFile(absolute[i].c_str(), typed[i].c_str());
         } else {
-            OpenInNewWindow(absolute[i], typed[i]);
+            KryApp::OpenInNewWindow(absolute[i], typed[i]);
         }
     }
     return 0;

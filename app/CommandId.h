@@ -75,6 +75,16 @@ enum Id : int {
     // " Help ".
     HelpContents = 2032,
     About = 2033,
+
+    // Beside the specified menus. Copy as POV-Ray text; Paste is the toolkit's paste id, whose
+    // item the toolkit greys while the clipboard holds no text.
+    CopyAsPov = 2103,
+    Paste = IdPaste,
+    // The point table and the picture to trace.
+    PointTable = 2121,
+    BackgroundPicture = 2122,
+    HideBackground = 2123,
+    RemoveBackground = 2124,
 };
 
 // Ids of the toolkit's reserved range that the tables carry on purpose.
@@ -82,7 +92,8 @@ constexpr bool IsReserved(int id) {
     return id >= IdSeparator && id <= IdFirstChild;
 }
 constexpr bool ReservedOnPurpose(int id) {
-    return id == New || id == Open || id == Save || id == SaveAs || id == Separator || id == Exit;
+    return id == New || id == Open || id == Save || id == SaveAs || id == Separator || id == Exit ||
+           id == Paste;
 }
 
 }  // namespace Cmd

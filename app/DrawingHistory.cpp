@@ -1,5 +1,6 @@
 #include "app/DrawingHistory.h"
 
+#include "model/EditState.h"
 #include "model/KCanvasPane.h"
 
 DrawingHistory::Step::Step(DrawingHistory& history, const KCanvasPane& canvas)
@@ -21,11 +22,17 @@ void DrawingHistory::BeginStep(const KCanvasPane& canvas) {
     }
 }
 
-void DrawingHistory::EndStep(const KCanvasPane& canvas) {
-    if (_depth == 0 || --_depth > 0) {
-        return;
+void DrawingHistory::KindChanging(int before) {
+    if (_depth > 0) {
+        _before->kind = before;
     }
-    _steps.Record(*_before, DrawingSnapshot::Of(canvas));
+}
+
+bool DrawingHistory::EndStep(const KCanvasPane& canvas) {
+    if (_depth == 0 || --_depth > 0) {
+        return false;
+    }
+    return _steps.Record(*_before, DrawingSnapshot::Of(canvas));
 }
 
 bool DrawingHistory::Undo(KCanvasPane& canvas) {
@@ -41,10 +48,15 @@ bool DrawingHistory::Travel(KCanvasPane& canvas, bool back) {
         return false;
     }
     DrawingSnapshot drawing = DrawingSnapshot::Of(canvas);
+    drawing.kind = shapeKind;
     if (!(back ? _steps.Undo(drawing) : _steps.Redo(drawing))) {
         return false;
     }
     drawing.RestoreInto(canvas);
+    _kindTravelled = drawing.kind >= 0;
+    if (_kindTravelled) {
+        shapeKind = drawing.kind;
+    }
     canvas.SetChanged(!_steps.IsSaved(drawing));
     return true;
 }

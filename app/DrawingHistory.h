@@ -28,14 +28,20 @@ public:
     DrawingHistory();
 
     void BeginStep(const KCanvasPane& canvas);
-    void EndStep(const KCanvasPane& canvas);
+    // True when the action it ends, the outermost one, changed the drawing.
+    bool EndStep(const KCanvasPane& canvas);
     bool InStep() const { return _depth > 0; }
+    // Inside a step: the action changes the program-wide kind, which was this before it.
+    // Undoing the step puts that kind back, redoing it the kind it left.
+    void KindChanging(int before);
 
     // Put the drawing one step back or forward; false, leaving it alone, when there is no such
     // step or an action is under way. The drawing counts as changed unless it is then the one
-    // last saved or read.
+    // last saved or read. A step that changed the program-wide kind changes it again.
     bool Undo(KCanvasPane& canvas);
     bool Redo(KCanvasPane& canvas);
+    // The last step undone or redone changed the program-wide kind.
+    bool KindTravelled() const { return _kindTravelled; }
 
     // The canvas's drawing was written to its file: undoing back to it leaves nothing to save.
     void Saved(const KCanvasPane& canvas);
@@ -50,4 +56,5 @@ private:
     UndoHistory _steps;
     std::unique_ptr<DrawingSnapshot> _before;
     int _depth = 0;
+    bool _kindTravelled = false;
 };

@@ -1,6 +1,7 @@
 #include "app/KGestureCanvas.h"
 
 #include "app/DrawingHistory.h"
+#include "model/EditState.h"
 
 namespace {
 
@@ -24,6 +25,17 @@ void KGestureCanvas::OnMouseDown(int x, int y, int button) {
         _held |= bit;
     }
     KCanvasPane::OnMouseDown(x, y, button);
+    if (button == LeftButton && editMode == MovePoint && pickIndex >= 0 && pickIndex < pointCount &&
+        pointPicked) {
+        pointPicked(pickIndex);
+    }
+}
+
+void KGestureCanvas::ClearCanvas(int keepPoints) {
+    KCanvasPane::ClearCanvas(keepPoints);
+    if (drawingShown) {
+        drawingShown();
+    }
 }
 
 void KGestureCanvas::OnMouseUp(int x, int y, int button) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "model/KCanvasPane.h"
 
 class DrawingHistory;
@@ -14,6 +16,12 @@ public:
     void OnMouseDown(int x, int y, int button) override;
     void OnMouseUp(int x, int y, int button) override;
     void OnMouseMotion(int x, int y) override;
+    // Every picture starts here, once the drawing is what it shows.
+    void ClearCanvas(int keepPoints) override;
+
+    // Told the entry a Move Point press picked, and every time the drawing is shown.
+    std::function<void(int index)> pointPicked;
+    std::function<void()> drawingShown;
 
 private:
     static int ButtonBit(int button);

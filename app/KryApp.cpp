@@ -85,3 +85,21 @@ KryCmdWindow* KryApp::OpenDrawingWindow(const char* name) {
     return dynamic_cast<KryCmdWindow*>(
         theApp->NewAppWindow(nullptr, name, kWindowSize, kWindowSize, nullptr));
 }
+
+void KryApp::OpenInNewWindow(const std::string& path, const std::string& caption) {
+    KryCmdWindow* window = OpenDrawingWindow("Untitled");
+    if (window == nullptr) {
+        return;
+    }
+    window->SetWindowTitle(caption.c_str());
+    window->OpenFile(path.c_str(), caption.c_str());
+    if (window->fileName[0] == '\0') {
+        window->CloseOwnDialogs();
+        theApp->DiscardAppWindow(window);
+    }
+}
+
+PointTableWindow* KryApp::Table() {
+    auto* app = dynamic_cast<KryApp*>(theApp);
+    return app != nullptr ? &app->pointTable : nullptr;
+}

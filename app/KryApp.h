@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+
+#include "app/PointTableWindow.h"
 #include "toolkit/vApp.h"
 
 class KryCmdWindow;
@@ -28,9 +31,21 @@ public:
     // F5 in a drawing window opens its POV-Ray preview (preview_commands.cpp).
     void OnAppKey(vWindow* window, int key, int modifiers) override;
 
+    // A drawing or a picture dropped where no drawing window takes it: a drawing opens in a
+    // window of its own, a picture becomes the active window's background
+    // (background_commands.cpp).
+    void OnFileDropped(const char* path) override;
+
     // A new drawing window of the first size, named by the rule of NewAppWindow; null when there
     // is no application.
     static KryCmdWindow* OpenDrawingWindow(const char* name);
+    // The drawing file in a window of its own, captioned with its name at once so that a notice
+    // about it says which file it is about; a file that cannot be read leaves no window.
+    static void OpenInNewWindow(const std::string& path, const std::string& caption);
+    // The point table of the running application; null when there is none.
+    static PointTableWindow* Table();
+
+    PointTableWindow pointTable;
 
     // The window most recently made by NewAppWindow.
     vWindow* mainWindow = nullptr;

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "app/DrawingHistory.h"
 #include "model/KStatusSink.h"
 #include "preview/PreviewWindow.h"
+#include "render/BackgroundLayer.h"
 #include "toolkit/vCmdWindow.h"
 
 class KCanvasPane;
@@ -53,6 +57,20 @@ public:
     // Opens the POV-Ray preview of the drawing, or brings it to the front
     // (preview_commands.cpp).
     void ShowPovrayPreview();
+    // A change of the drawing made beside the canvas's gestures (the point table, a paste), as
+    // one undo step; the change returns false when it did nothing. The drawing is shown anew
+    // and counts as changed when it differs. True when it does.
+    bool ChangeDrawing(const std::function<bool(KCanvasPane&)>& change);
+    // The canvas and the counts shown anew; the point table follows, as it does every picture.
+    void ShowDrawing();
+    // The point table shows the active drawing window (table_commands.cpp).
+    void OnWindowActivated(bool active) override;
+    // A picture dropped on the window becomes its background; a drawing opens in a window of
+    // its own (background_commands.cpp).
+    void OnWindowFileDropped(const char* path) override;
+    // Takes the picture as the window's background, keeping its placement; false, with a
+    // notice, when it cannot be read.
+    bool TakeBackgroundPicture(const std::string& path);
 
     char fileName[FileNameSize];
     // POV-Ray's own pictures of the drawing, in a window beside the editor's.
@@ -65,6 +83,9 @@ public:
     KScalModalDialog* shapeDialog;
     RemsDialog* remarksDialog;
     DrawingHistory history;
+    // The picture traced under the canvas, and the file it came from ("" none).
+    BackgroundLayer background;
+    std::string backgroundPicture;
 
 private:
     // Command dispatch (command_dispatch.cpp).
@@ -100,6 +121,23 @@ private:
 
     // Undo and redo (undo_commands.cpp).
     void TravelHistory(bool back);
+
+    // The clipboard (clipboard_commands.cpp).
+    void CopyAsPovray();
+    void PasteFromClipboard();
+
+    // The point table (table_commands.cpp).
+    void TogglePointTable();
+    void TableFollows();
+
+    // The picture to trace (background_commands.cpp).
+    void ChooseBackground();
+    bool PickPicture(std::string& path);
+    void PlaceBackground(const BackgroundPlacement& placement);
+    void HideBackground();
+    void RemoveBackground();
+    void ReadBackgroundSidecar();
+    void WriteBackgroundSidecar();
 
     void ShowCounts();
     void Notify(const char* message);

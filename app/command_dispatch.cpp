@@ -68,12 +68,14 @@ struct KryCmdWindow::CommandHandler {
     void (KryCmdWindow::*run)();
 };
 
+// The point table follows whatever a command did to the drawing or to its kind.
 void KryCmdWindow::OnWindowCommand(int id, int value, int kind) {
     if (SelectModeFor(id)) {
         return;
     }
     if (const CommandHandler* handler = HandlerFor(id)) {
         (this->*handler->run)();
+        TableFollows();
         return;
     }
     vCmdWindow::OnWindowCommand(id, value, kind);
@@ -97,6 +99,12 @@ const KryCmdWindow::CommandHandler* KryCmdWindow::HandlerFor(int id) {
         {Cmd::Open, &KryCmdWindow::OpenCommand},
         {Cmd::Save, &KryCmdWindow::SaveCommand},
         {Cmd::SaveAs, &KryCmdWindow::SaveAsCommand},
+        {Cmd::CopyAsPov, &KryCmdWindow::CopyAsPovray},
+        {Cmd::Paste, &KryCmdWindow::PasteFromClipboard},
+        {Cmd::PointTable, &KryCmdWindow::TogglePointTable},
+        {Cmd::BackgroundPicture, &KryCmdWindow::ChooseBackground},
+        {Cmd::HideBackground, &KryCmdWindow::HideBackground},
+        {Cmd::RemoveBackground, &KryCmdWindow::RemoveBackground},
     };
     for (const CommandHandler& handler : handlers) {
         if (handler.id == id) {

@@ -69,6 +69,8 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
     history.FileRead(*canvas);
     prismDialog->SetPrismValues(canvas->GetPrismValues());
     UpdateStatus(0, 0);
+    ReadBackgroundSidecar();
+    TableFollows();
 }
 
 // The count shown tells how far the file got. A bad header leaves it at the header's count or
@@ -187,5 +189,6 @@ bool KryCmdWindow::WriteDrawing() {
     }
     UpdateModeDisplay();
     history.Saved(*canvas);
+    WriteBackgroundSidecar();
     return true;
 }

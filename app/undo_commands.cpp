@@ -1,13 +1,19 @@
-// The drawing window's keys: undo and redo through the window's history.
+// The drawing window's keys: undo and redo through the window's history, the clipboard and the
+// point table.
 #include "app/KryCmdWindow.h"
+#include "dialogs/KryDialog.h"
 #include "model/KCanvasPane.h"
 #include "toolkit/CommandIds.h"
 
 namespace {
 
-// Control with a letter arrives as that letter's control character.
+// Control with a letter arrives as that letter's control character; F1 to F16 arrive as
+// 0xFFC1 to 0xFFD0.
+constexpr int CtrlC = 'C' - '@';
+constexpr int CtrlV = 'V' - '@';
 constexpr int CtrlY = 'Y' - '@';
 constexpr int CtrlZ = 'Z' - '@';
+constexpr int KeyF6 = 0xFFC6;
 
 }  // namespace
 
@@ -18,6 +24,16 @@ void KryCmdWindow::OnWindowKey(int key, int modifiers) {
             return;
         case CtrlY:
             TravelHistory(false);
+            return;
+        case CtrlC:
+            CopyAsPovray();
+            return;
+        case CtrlV:
+            PasteFromClipboard();
+            TableFollows();
+            return;
+        case KeyF6:
+            TogglePointTable();
             return;
         default:
             vCmdWindow::OnWindowKey(key, modifiers);
@@ -32,6 +48,10 @@ void KryCmdWindow::TravelHistory(bool back) {
         return;
     }
     canvas->ResetGesture();
-    Repaint();
-    ShowCounts();
+    if (history.KindTravelled()) {
+        prismDialog->SetPrismValues(canvas->GetPrismValues());
+        UpdateModeDisplay();
+    }
+    ShowDrawing();
+    TableFollows();
 }

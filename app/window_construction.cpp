@@ -3,6 +3,7 @@
 
 #include "app/CommandId.h"
 #include "app/KGestureCanvas.h"
+#include "app/KryApp.h"
 #include "app/KryCmdWindow.h"
 #include "app/WindowTables.h"
 #include "dialogs/KScalModalDialog.h"
@@ -25,7 +26,15 @@ KryCmdWindow::KryCmdWindow(const char* name, int width, int height)
     AttachPane(menuPane);
     commandPane = new vCommandPane(WindowTables::commandBar);
     AttachPane(commandPane);
-    canvas = new KGestureCanvas(this, history);
+    auto* gestures = new KGestureCanvas(this, history);
+    gestures->drawingShown = [this] { TableFollows(); };
+    gestures->pointPicked = [this](int index) {
+        if (PointTableWindow* table = KryApp::Table()) {
+            table->SelectEntry(*this, index);
+        }
+    };
+    gestures->SetBackdrop(&background);
+    canvas = gestures;
     AttachPane(canvas);
     statusPane = new vCommandPane(WindowTables::statusBar);
     AttachPane(statusPane);
@@ -40,6 +49,9 @@ KryCmdWindow::KryCmdWindow(const char* name, int width, int height)
 }
 
 KryCmdWindow::~KryCmdWindow() {
+    if (PointTableWindow* table = KryApp::Table()) {
+        table->Forget(*this);
+    }
     delete menuPane;
     delete canvas;
     delete commandPane;
@@ -80,6 +92,9 @@ void KryCmdWindow::CloseOwnDialogs() {
         prismDialog->CloseDialog();
     }
     preview.Close();
+    if (PointTableWindow* table = KryApp::Table()) {
+        table->Forget(*this);
+    }
 }
 
 void KryCmdWindow::Notify(const char* message) {

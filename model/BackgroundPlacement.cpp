@@ -1,7 +1,5 @@
 #include "model/BackgroundPlacement.h"
 
-#include <cmath>
-
 #include "model/ModelUnits.h"
 
 namespace {
@@ -22,17 +20,7 @@ Affine2 QuarterTurns(int turns) {
     return {double(cosines[q]), double(sines[q]), double(-sines[q]), double(cosines[q]), 0, 0};
 }
 
-bool Within(double value, double low, double high) {
-    return std::isfinite(value) && value >= low && value <= high;
-}
-
 }  // namespace
-
-bool BackgroundPlacement::Valid() const {
-    return Within(opacity, 0, 1) && Within(width, SmallestWidth, LargestValue) &&
-           Within(centreX, -LargestValue, LargestValue) &&
-           Within(centreY, -LargestValue, LargestValue) && quarterTurns >= 0 && quarterTurns <= 3;
-}
 
 Affine2 BackgroundPlacement::PictureToModel(int pictureWidth, int pictureHeight) const {
     const double perPixel = pictureWidth > 0 ? width / pictureWidth : 0;

@@ -17,6 +17,10 @@ struct DrawingSnapshot {
     std::array<int, SetEndEntries> setEnds{};
     std::array<std::array<char, RemarkSize>, 3> remarks{};
     PrismValues prism{};
+    // The program-wide kind the drawing goes with, for the steps that changed it (a paste into
+    // an empty drawing takes the pasted object's kind); -1 leaves the kind as it is. Not part
+    // of the drawing: snapshots compare without it.
+    int kind = -1;
 
     static DrawingSnapshot Of(const KCanvasPane& canvas);
     void RestoreInto(KCanvasPane& canvas) const;

@@ -2,15 +2,16 @@
 
 #include <utility>
 
-void UndoHistory::Record(const DrawingSnapshot& before, const DrawingSnapshot& after) {
+bool UndoHistory::Record(const DrawingSnapshot& before, const DrawingSnapshot& after) {
     if (before == after) {
-        return;
+        return false;
     }
     _redo.clear();
     if (_undo.size() == MaxSteps) {
         _undo.pop_front();
     }
     _undo.push_back(std::make_unique<DrawingSnapshot>(before));
+    return true;
 }
 
 bool UndoHistory::Undo(DrawingSnapshot& current) {
@@ -30,6 +31,10 @@ bool UndoHistory::Step(Steps& from, Steps& to, DrawingSnapshot& current) {
     std::unique_ptr<DrawingSnapshot> step = std::move(from.back());
     from.pop_back();
     std::swap(*step, current);
+    // A kind travels only with the steps that changed it.
+    if (current.kind < 0) {
+        step->kind = -1;
+    }
     to.push_back(std::move(step));
     return true;
 }

@@ -14,9 +14,11 @@ public:
     static constexpr size_t MaxSteps = 100;
 
     // Records one action that turned `before` into `after`; an action that changed nothing is no
-    // step. A new step drops the steps that could be redone.
-    void Record(const DrawingSnapshot& before, const DrawingSnapshot& after);
+    // step. A new step drops the steps that could be redone. True when it made a step.
+    bool Record(const DrawingSnapshot& before, const DrawingSnapshot& after);
     // Replace `current` by the drawing one step back (or forward); false when there is none.
+    // `current` comes with the kind it is shown in; it keeps that kind on the other stack only
+    // when the drawing put back has a kind too.
     bool Undo(DrawingSnapshot& current);
     bool Redo(DrawingSnapshot& current);
     // A file was read into the window: nothing from before it can be undone.

@@ -1,0 +1,190 @@
+// The picture traced under a drawing window's canvas, remembered beside its drawing, and the
+// files dropped on the editor.
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <string>
+#include <utility>
+
+#include "app/CommandId.h"
+#include "app/KryApp.h"
+#include "app/KryCmdWindow.h"
+#include "dialogs/BackgroundDialog.h"
+#include "model/KCanvasPane.h"
+#include "scenefile/BackgroundSidecar.h"
+#include "toolkit/platform/vPictureReader.h"
+#include "toolkit/vFileSelect.h"
+
+namespace {
+
+constexpr int PathSize = 4096;
+
+const char* const pictureFilters[] = {"*.png;*.jpg;*.jpeg;*.bmp;*.gif;*.svg", "*", nullptr};
+
+const char* const drawingExtensions[] = {".pol", ".prm"};
+const char* const pictureExtensions[] = {".png", ".jpg", ".jpeg", ".bmp", ".gif", ".svg", ".svgz"};
+
+std::string LowerExtension(const std::string& path) {
+    std::string extension = std::filesystem::path(path).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
+}
+
+template <size_t N>
+bool Lists(const char* const (&extensions)[N], const std::string& extension) {
+    return std::find(std::begin(extensions), std::end(extensions), extension) !=
+           std::end(extensions);
+}
+
+std::string Absolute(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
+}
+
+}  // namespace
+
+bool KryCmdWindow::PickPicture(std::string& path) {
+    std::string chosen(PathSize, '\0');
+    int filter = 0;
+    vFileSelect select(this, "File Select");
+    if (!select.PickFile("Background picture", chosen.data(), PathSize - 1, pictureFilters,
+                         filter) ||
+        chosen[0] == '\0') {
+        return false;
+    }
+    path = chosen.c_str();
+    return true;
+}
+
+bool KryCmdWindow::TakeBackgroundPicture(const std::string& path) {
+    vPictureReader* reader = vPictureReader::Current();
+    PixelSurface pixels;
+    std::string why = "no picture reader is installed.";
+    if (reader == nullptr || !reader->ReadPicture(path.c_str(), pixels, why)) {
+        Notify(("The picture " + path + " cannot be used as the background: " + why).c_str());
+        return false;
+    }
+    background.SetPicture(std::move(pixels));
+    background.SetHidden(false);
+    backgroundPicture = Absolute(path);
+    SetControlValue(Cmd::HideBackground, 0, AspectValue);
+    WriteBackgroundSidecar();
+    Repaint();
+    return true;
+}
+
+// Asks for a picture first when there is none; the dialog shows every change on the canvas.
+void KryCmdWindow::ChooseBackground() {
+    std::string path;
+    if (backgroundPicture.empty() && (!PickPicture(path) || !TakeBackgroundPicture(path))) {
+        return;
+    }
+    BackgroundDialog::Hooks hooks;
+    hooks.preview = [this](const BackgroundPlacement& placement) {
+        background.SetPlacement(placement);
+        Repaint();
+    };
+    hooks.choosePicture = [this](std::string& name) {
+        std::string chosen;
+        if (!PickPicture(chosen) || !TakeBackgroundPicture(chosen)) {
+            return false;
+        }
+        name = backgroundPicture;
+        return true;
+    };
+    BackgroundDialog dialog(this, hooks);
+    BackgroundPlacement placement = background.Placement();
+    if (dialog.Choose(backgroundPicture, placement)) {
+        PlaceBackground(placement);
+    }
+}
+
+void KryCmdWindow::PlaceBackground(const BackgroundPlacement& placement) {
+    background.SetPlacement(placement);
+    WriteBackgroundSidecar();
+    Repaint();
+}
+
+void KryCmdWindow::HideBackground() {
+    background.SetHidden(!background.Hidden());
+    SetControlValue(Cmd::HideBackground, background.Hidden() ? 1 : 0, AspectValue);
+    Repaint();
+}
+
+// The picture goes, and so does the file that remembered it.
+void KryCmdWindow::RemoveBackground() {
+    background.SetPicture(PixelSurface());
+    backgroundPicture.clear();
+    if (fileName[0] != '\0' && !BackgroundSidecar::Remove(fileName)) {
+        Notify(("The file " + BackgroundSidecar::PathFor(fileName) +
+                " that remembers the background picture could not be removed.")
+                   .c_str());
+    }
+    Repaint();
+}
+
+// Written for a titled drawing only; an untitled one gets its file when it is first saved.
+void KryCmdWindow::WriteBackgroundSidecar() {
+    if (fileName[0] == '\0' || backgroundPicture.empty()) {
+        return;
+    }
+    const BackgroundSidecar sidecar{backgroundPicture, background.Placement()};
+    std::string why;
+    if (!sidecar.Write(fileName, why)) {
+        Notify(("The background picture's placement could not be saved in " +
+                BackgroundSidecar::PathFor(fileName) + ": " + why + ".")
+                   .c_str());
+    }
+}
+
+// A sidecar that cannot be used, or whose picture is gone, is told about; the drawing opens
+// all the same.
+void KryCmdWindow::ReadBackgroundSidecar() {
+    BackgroundSidecar sidecar;
+    std::string why;
+    switch (sidecar.Read(fileName, why)) {
+        case BackgroundSidecar::NoSidecar:
+            return;
+        case BackgroundSidecar::SidecarDamaged:
+            Notify(("The background picture of this drawing is not shown: " +
+                    BackgroundSidecar::PathFor(fileName) + " cannot be used (" + why + ").")
+                       .c_str());
+            return;
+        case BackgroundSidecar::SidecarRead:
+            break;
+    }
+    vPictureReader* reader = vPictureReader::Current();
+    PixelSurface pixels;
+    why = "no picture reader is installed.";
+    if (reader == nullptr || !reader->ReadPicture(sidecar.picture.c_str(), pixels, why)) {
+        Notify(
+            ("The background picture " + sidecar.picture + " of this drawing is not shown: " + why)
+                .c_str());
+        return;
+    }
+    background.SetPicture(std::move(pixels));
+    background.SetPlacement(sidecar.placement);
+    backgroundPicture = sidecar.picture;
+    Repaint();
+}
+
+void KryCmdWindow::OnWindowFileDropped(const char* path) {
+    if (Lists(drawingExtensions, LowerExtension(path))) {
+        KryApp::OpenInNewWindow(Absolute(path), path);
+        return;
+    }
+    TakeBackgroundPicture(path);
+}
+
+void KryApp::OnFileDropped(const char* path) {
+    if (Lists(drawingExtensions, LowerExtension(path))) {
+        OpenInNewWindow(Absolute(path), path);
+        return;
+    }
+    auto* active = dynamic_cast<KryCmdWindow*>(vWindow::ActiveWindow());
+    if (active != nullptr && Lists(pictureExtensions, LowerExtension(path))) {
+        active->TakeBackgroundPicture(path);
+    }
+}

@@ -1,0 +1,43 @@
+// The point table of the drawing windows: one window beside the frame that shows the active
+// drawing window's entries.
+#include "app/KryApp.h"
+#include "app/KryCmdWindow.h"
+#include "model/KCanvasPane.h"
+
+void KryCmdWindow::TogglePointTable() {
+    PointTableWindow* table = KryApp::Table();
+    if (table == nullptr || !table->Toggle(*this)) {
+        Notify("The point table cannot be shown.");
+    }
+}
+
+void KryCmdWindow::OnWindowActivated(bool active) {
+    PointTableWindow* table = KryApp::Table();
+    if (active && table != nullptr) {
+        table->Follow(*this);
+    }
+}
+
+void KryCmdWindow::TableFollows() {
+    if (PointTableWindow* table = KryApp::Table()) {
+        table->Refresh(*this);
+    }
+}
+
+void KryCmdWindow::ShowDrawing() {
+    Repaint();
+    ShowCounts();
+}
+
+bool KryCmdWindow::ChangeDrawing(const std::function<bool(KCanvasPane&)>& change) {
+    history.BeginStep(*canvas);
+    const bool done = change(*canvas);
+    const bool changed = history.EndStep(*canvas);
+    if (changed) {
+        canvas->SetChanged(true);
+    }
+    if (done) {
+        ShowDrawing();
+    }
+    return changed;
+}
