@@ -46,6 +46,10 @@ KryCmdWindow::KryCmdWindow(const char* name, int width, int height)
     history.Saved(*canvas);
     UpdateModeDisplay();
     PresentWindow();
+    // A window is made active while it opens, before this constructor could hear of it.
+    if (ActiveWindow() == this) {
+        OnWindowActivated(true);
+    }
 }
 
 KryCmdWindow::~KryCmdWindow() {

@@ -1,0 +1,106 @@
+#include <QImage>
+#include <QLineEdit>
+
+#include "AppFixture.h"
+#include "scenefile/BackgroundSidecar.h"
+#include "toolkit/platform/qt/QtPictureReader.h"
+
+namespace {
+
+class BackgroundInEditor : public AppFixture {
+protected:
+    BackgroundInEditor() { vPictureReader::Install(&reader); }
+    ~BackgroundInEditor() override { vPictureReader::Install(nullptr); }
+
+    // A red picture in the working folder.
+    std::string RedPicture(const char* name) {
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        const std::string path = work + "/" + name;
+        image.save(QString::fromStdString(path));
+        return path;
+    }
+    static uint32_t Shown(KryCmdWindow& window, int x, int y) {
+        return window.Surface().Pixel(x, y);
+    }
+    // Types the width into the background dialog and presses OK.
+    static ModalAnswers::Answer TypeWidth(const char* width) {
+        return [width](QWidget* dialog) {
+            const QList<QLineEdit*> fields = dialog->findChildren<QLineEdit*>();
+            fields[1]->setText(width);
+            ModalAnswers::ClickButton(dialog, " OK ");
+        };
+    }
+
+    QtPictureReader reader;
+};
+
+// A picture dropped on a titled drawing shows at 40 % under the grid and is remembered beside
+// the drawing without marking it changed; the drawing opened again shows it at the placement
+// the dialog gave; a missing picture is told about and the drawing opens; Remove deletes the
+// file that remembered it.
+TEST_F(BackgroundInEditor, IsRememberedBesideTheDrawingAndNeverChangesIt) {
+    RunWithSettings([&](KryCmdWindow& window) {
+        const std::string drawing = work + "/vase.pol";
+        SaveDrawing(drawing, Polygon, 1);
+        window.OpenFile(drawing.c_str());
+        window.OnWindowFileDropped(RedPicture("sketch.png").c_str());
+        EXPECT_FALSE(window.canvas->IsChanged());
+        const uint32_t shown = Shown(window, 20, 20);
+        EXPECT_EQ(shown >> 16 & 0xff, 255u);
+        EXPECT_NEAR(double(shown & 0xff), 255 * 0.6, 2);
+        EXPECT_NE(Read(drawing + ".vexlin-bg").find("picture=sketch.png\n"), std::string::npos);
+        {
+            ModalAnswers answers({TypeWidth("2")});
+            Choose(window, Cmd::BackgroundPicture);
+        }
+        EXPECT_EQ(Shown(window, 20, 20), 0xffffffffu);
+        EXPECT_NE(Read(drawing + ".vexlin-bg").find("width=2\n"), std::string::npos);
+
+        KryApp::OpenInNewWindow(drawing, drawing);
+        KryCmdWindow& again = *Newest();
+        EXPECT_EQ(again.background.Placement().width, 2);
+        EXPECT_NE(Shown(again, 150 - 40, 150 - 40), 0xffffffffu);
+
+        std::filesystem::remove(work + "/sketch.png");
+        ModalAnswers answers;
+        KryApp::OpenInNewWindow(drawing, drawing);
+        ASSERT_EQ(answers.seen.size(), 1u);
+        EXPECT_NE(answers.seen[0].find("sketch.png of this drawing is not shown: The picture "
+                                       "file is missing."),
+                  std::string::npos);
+        EXPECT_EQ(Newest()->fileName, drawing);
+        Choose(again, Cmd::RemoveBackground);
+        EXPECT_FALSE(std::filesystem::exists(drawing + ".vexlin-bg"));
+        EXPECT_EQ(Shown(again, 150 - 40, 150 - 40), 0xffffffffu);
+    });
+}
+
+// An untitled drawing's picture is remembered at its first save; a picture that cannot be read
+// changes nothing; a dropped drawing opens in a window of its own.
+TEST_F(BackgroundInEditor, WaitsForTheFirstSaveAndRefusesWhatItCannotRead) {
+    RunWithSettings([&](KryCmdWindow& window) {
+        window.OnWindowFileDropped(RedPicture("logo.png").c_str());
+        const uint32_t shown = Shown(window, 20, 20);
+        ModalAnswers answers;
+        Write(work + "/notes.png", "no picture");
+        window.OnWindowFileDropped((work + "/notes.png").c_str());
+        EXPECT_EQ(answers.seen.size(), 1u);
+        EXPECT_EQ(Shown(window, 20, 20), shown);
+        EXPECT_EQ(window.backgroundPicture, work + "/logo.png");
+
+        files.path = work + "/logo-trace.prm";
+        Choose(window, Cmd::SaveAs);
+        EXPECT_NE(Read(work + "/logo-trace.prm.vexlin-bg").find("picture=logo.png"),
+                  std::string::npos);
+
+        const std::string drawing = work + "/two.pol";
+        SaveDrawing(drawing, Polygon, 2);
+        const int windows = app.WindowCount();
+        window.OnWindowFileDropped(drawing.c_str());
+        EXPECT_EQ(app.WindowCount(), windows + 1);
+        EXPECT_EQ(Newest()->canvas->setCount, 2);
+    });
+}
+
+}  // namespace

@@ -1,0 +1,101 @@
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+
+#include "AppFixture.h"
+#include "model/PointTable.h"
+#include "toolkit/platform/qt/QtTableModel.h"
+#include "toolkit/platform/qt/QtTableWindowPlatform.h"
+
+namespace {
+
+constexpr int KeyF6 = 0xFFC6;
+
+class PointTableInEditor : public AppFixture {
+protected:
+    PointTableInEditor() { vTableWindowPlatform::Install(&tables); }
+    ~PointTableInEditor() override { vTableWindowPlatform::Install(nullptr); }
+
+    static QtTableWindow* Table() {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* window = qobject_cast<QtTableWindow*>(widget);
+            if (window != nullptr && window->isVisible()) {
+                return window;
+            }
+        }
+        return nullptr;
+    }
+    static std::string Cell(int row, int column) {
+        QtTableModel* model = Table()->Model();
+        return model->data(model->index(row, column), Qt::DisplayRole).toString().toStdString();
+    }
+    // Types into a cell as Enter after editing does.
+    static void Type(int row, int column, const char* text) {
+        QtTableModel* model = Table()->Model();
+        model->setData(model->index(row, column), QString(text), Qt::EditRole);
+    }
+    static void Key(int key, Qt::KeyboardModifiers modifiers) {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(Table()->View(), &press);
+    }
+    static int SelectedRow() { return Table()->View()->currentIndex().row(); }
+
+    QtTableWindowPlatform tables{&platform};
+};
+
+// F6 shows the active window's entries; a typed value is stored and is one undo step, which
+// Ctrl+Z in the table takes back; bad text is refused in the status line; the buttons insert
+// and delete; a Move Point press selects its row; the table follows another active window and
+// F6 closes it.
+TEST_F(PointTableInEditor, ShowsEditsAndFollowsTheActiveDrawing) {
+    RunWithSettings([&](KryCmdWindow& window) {
+        KCanvasPane& canvas = *window.canvas;
+        DrawTriangle(canvas);
+        window.HandleKey(KeyF6, 0);
+        ASSERT_NE(Table(), nullptr);
+        EXPECT_EQ(Table()->windowTitle().toStdString(), "Point table: Untitled");
+        EXPECT_EQ(Table()->Model()->rowCount(), 4);
+        EXPECT_EQ(Cell(1, PointTable::XColumn), "0.666667");
+
+        window.history.Saved(canvas);
+        Type(1, PointTable::XColumn, "0.5");
+        EXPECT_EQ(canvas.points[1].x, 37.5);
+        EXPECT_TRUE(canvas.IsChanged());
+        EXPECT_EQ(Cell(1, PointTable::XColumn), "0.5");
+        Type(1, PointTable::YColumn, "x");
+        EXPECT_EQ(Table()->Status()->text().toStdString(), "\"x\" is not a number.");
+        Key(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(canvas.points[1].x, 50);
+        EXPECT_EQ(Cell(1, PointTable::XColumn), "0.666667");
+        EXPECT_FALSE(canvas.IsChanged());
+
+        Choose(window, Cmd::PointMove);
+        canvas.OnMouseDown(200, 100, 1);
+        canvas.OnMouseUp(200, 100, 1);
+        EXPECT_EQ(SelectedRow(), 1);
+        EXPECT_EQ(canvas.MarkedEntry(), 1);
+        Table()->Button(PointTableWindow::InsertRow)->click();
+        EXPECT_EQ(Table()->Model()->rowCount(), 5) << Table()->Status()->text().toStdString();
+        EXPECT_EQ(SelectedRow(), 2);
+        Table()->Button(PointTableWindow::DeleteRow)->click();
+        Table()->Button(PointTableWindow::DeleteRow)->click();
+        EXPECT_EQ(Table()->Model()->rowCount(), 4);
+        EXPECT_EQ(Table()->Status()->text().toStdString(), "A set keeps at least three points.");
+
+        KryCmdWindow* other = KryApp::OpenDrawingWindow("Prm");
+        Settle();
+        EXPECT_EQ(Table()->Model()->rowCount(), 0);
+        EXPECT_EQ(Table()->windowTitle().toStdString(), "Point table: Untitled");
+        EXPECT_EQ(canvas.MarkedEntry(), -1);
+        Choose(*other, Cmd::PointAdd);
+        DrawTriangle(*other->canvas);
+        EXPECT_EQ(Table()->Model()->rowCount(), 4);
+        Key(Qt::Key_F6, Qt::NoModifier);
+        Settle();
+        EXPECT_EQ(Table(), nullptr);
+    });
+}
+
+}  // namespace
