@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Vexlin needs, when any is missing. Arguments name sets of them,
 # or packages; with none, every set a developer uses but the fuzzers' and the formatter's:
-#   build     compilers, CMake, Qt, GoogleTest, pugixml
+#   build     compilers, CMake, Qt (with its SVG picture reader), GoogleTest, pugixml
 #   test      what the tests run: POV-Ray, the fonts the editor's look is made for
 #   pictures  a virtual X display and the tools that drive and picture the editor
 #   bench     Google Benchmark and the X libraries of the start-up comparison
@@ -14,7 +14,7 @@ if [ "${VEXLIN_DEPS_READY:-0}" = 1 ]; then
     exit 0
 fi
 declare -A sets=(
-    [build]="cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libpugixml-dev"
+    [build]="cmake ninja-build g++ qt6-base-dev libqt6svg6 libgtest-dev libgmock-dev libpugixml-dev"
     [test]="povray fonts-dejavu-core"
     [pictures]="xvfb xauth xdotool imagemagick"
     [bench]="libbenchmark-dev libx11-dev libxdamage-dev"
