@@ -57,5 +57,8 @@ void KGestureCanvas::Released(int bits) {
     _held &= ~bits;
     if (_held == 0) {
         _history.EndStep(*this);
+        if (drawingShown) {
+            drawingShown();
+        }
     }
 }

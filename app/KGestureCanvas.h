@@ -19,7 +19,8 @@ public:
     // Every picture starts here, once the drawing is what it shows.
     void ClearCanvas(int keepPoints) override;
 
-    // Told the entry a Move Point press picked, and every time the drawing is shown.
+    // Told the entry a Move Point press picked, and every time the drawing is shown or a
+    // gesture ends.
     std::function<void(int index)> pointPicked;
     std::function<void()> drawingShown;
 

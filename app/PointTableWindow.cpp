@@ -10,6 +10,9 @@
 
 namespace {
 
+// How often the rows follow a gesture under way.
+constexpr int GestureMilliseconds = 100;
+
 vTableRow AsTableRow(const PointTable::Row& row) {
     return {std::vector<std::string>(row.cells.begin(), row.cells.end()), row.editable, row.marked};
 }
@@ -67,6 +70,7 @@ bool PointTableWindow::Toggle(KryCmdWindow& window) {
 }
 
 void PointTableWindow::Close() {
+    StopTimer();
     Mark(-1);
     if (_handle != nullptr) {
         vHandle handle = std::exchange(_handle, nullptr);
@@ -125,10 +129,30 @@ void PointTableWindow::ShowAll() {
 }
 
 void PointTableWindow::Refresh(KryCmdWindow& window) {
-    vTableWindowPlatform* platform = vTableWindowPlatform::Current();
-    if (platform == nullptr || _window != &window || !IsOpen()) {
+    if (_window != &window || !IsOpen()) {
         return;
     }
+    if (window.history.InStep()) {
+        if (!Running()) {
+            StartTimer(GestureMilliseconds);
+        }
+        return;
+    }
+    StopTimer();
+    RefreshNow();
+}
+
+void PointTableWindow::OnTimerTick() {
+    StopTimer();
+    RefreshNow();
+}
+
+void PointTableWindow::RefreshNow() {
+    vTableWindowPlatform* platform = vTableWindowPlatform::Current();
+    if (platform == nullptr || _window == nullptr || !IsOpen()) {
+        return;
+    }
+    KryCmdWindow& window = *_window;
     const KCanvasPane& canvas = *window.canvas;
     if (_shownKind != shapeKind || !SameLayout(_shown, canvas)) {
         ShowAll();

@@ -6,14 +6,17 @@
 #include "model/PointTable.h"
 #include "toolkit/platform/vTableWindowEvents.h"
 #include "toolkit/vHandle.h"
+#include "toolkit/vTimer.h"
 
 class KryCmdWindow;
 
 // The "Point table" window: the entries of the active drawing window's drawing, one row each,
 // in a window of its own beside the frame. It follows the active drawing window and every
-// change of its drawing at once; an edit in it is one undo step of that window. Keys it has
-// no use for go to the drawing window, so that undo, redo and the views' keys work from it.
-class PointTableWindow : public vTableWindowEvents {
+// change of its drawing at once (during a gesture a few times a second, so that a drag of the
+// whole drawing stays as quick as the canvas); an edit in it is one undo step of that window.
+// Keys it has no use for go to the drawing window, so that undo, redo and the views' keys work
+// from it.
+class PointTableWindow : public vTableWindowEvents, private vTimer {
 public:
     enum Button { InsertRow, DeleteRow };
 
@@ -34,7 +37,7 @@ public:
     // The drawing window goes: the table shows nothing until another one is followed.
     void Forget(KryCmdWindow& window);
     // Brings the rows in step with the drawing of this window, if it is the one shown; only
-    // the rows that changed are set anew.
+    // the rows that changed are set anew. While a gesture is under way, they follow soon.
     void Refresh(KryCmdWindow& window);
     // Selects the entry's row and marks the entry on the canvas.
     void SelectEntry(KryCmdWindow& window, int index);
@@ -46,6 +49,8 @@ public:
     void TableWindowClosed() override { Close(); }
 
 private:
+    void OnTimerTick() override;
+    void RefreshNow();
     void ShowAll();
     void ShowStatus(const std::string& text);
     void Mark(int index);

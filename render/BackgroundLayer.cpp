@@ -129,13 +129,18 @@ void BackgroundLayer::WorkOut(int x0, int y0, int x1, int y1) {
     const int height = picture.Height();
     PixelSurface& kept = _kept.Pixels();
     for (int y = y0; y < y1; ++y) {
-        // The picture position of each pixel's centre, in the chosen halving.
+        // The picture position of each pixel's centre, in the chosen halving; a position left
+        // of or above the picture is negative, so cutting the fraction off floors the rest.
         const double py = y + 0.5 - _moveY;
+        const double rowU = (m.c * py + m.e) * shrink;
+        const double rowV = (m.d * py + m.f) * shrink;
+        const double stepU = m.a * shrink;
+        const double stepV = m.b * shrink;
         uint32_t* row = &kept.At(0, y);
         for (int x = x0; x < x1; ++x) {
             const double px = x + 0.5 - _moveX;
-            const double u = std::floor((m.a * px + m.c * py + m.e) * shrink);
-            const double v = std::floor((m.b * px + m.d * py + m.f) * shrink);
+            const double u = rowU + stepU * px;
+            const double v = rowV + stepV * px;
             row[x] = u >= 0 && v >= 0 && u < width && v < height
                          ? Blend(picture.Pixel(static_cast<int>(u), static_cast<int>(v)),
                                  background, opacity)

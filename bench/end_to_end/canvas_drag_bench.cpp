@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include "app/KryApp.h"
 #include "app/KryCmdWindow.h"
 #include "bench/BenchDrawing.h"
 #include "bench/end_to_end/EndToEndDesktop.h"
@@ -16,6 +17,31 @@ namespace {
 
 using Events = vWindowEvents;
 
+// What else the window shows while the drag goes on.
+enum Extras { Nothing = 0, Background = 1, PointTable = 2 };
+
+// A photograph-like picture as large as a camera's, traced at the default 40 % across the
+// canvas.
+PixelSurface Photo() {
+    PixelSurface photo(3000, 2000);
+    for (int y = 0; y < photo.Height(); ++y) {
+        for (int x = 0; x < photo.Width(); ++x) {
+            photo.At(x, y) = PixelSurface::FromRgb(x / 12, y / 8, (x ^ y) & 0xff);
+        }
+    }
+    return photo;
+}
+
+void ShowExtras(KryCmdWindow& window, int extras) {
+    if (extras & Background) {
+        static const PixelSurface photo = Photo();
+        window.background.SetPicture(photo);
+    }
+    if (extras & PointTable) {
+        KryApp::Table()->Toggle(window);
+    }
+}
+
 void DragSteps(benchmark::State& state, int mode) {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
@@ -30,6 +56,8 @@ void DragSteps(benchmark::State& state, int mode) {
         desktop.SendMouse(child, Events::MousePress, 1, 0, 0, Events::HeldLeft);
     }
     FillFiftySets(canvas);
+    const int extras = static_cast<int>(state.range(2));
+    ShowExtras(*window, extras);
     canvas.RedrawOutline(true);
     desktop.ProcessEvents();
 
@@ -51,6 +79,9 @@ void DragSteps(benchmark::State& state, int mode) {
         static_cast<double>(desktop.PaintCount(child) - paintsBefore) / state.iterations();
     desktop.SendMouse(child, Events::MouseRelease, 1, toX[step], toY[step], 0);
     editMode = AddPoint;
+    if (extras & PointTable) {
+        KryApp::Table()->Close();
+    }
     canvas.SetChanged(false);
     theApp->vApp::CloseAppWindow(window);
     desktop.ProcessEvents();
@@ -63,10 +94,15 @@ void BM_RotateAllDragStepShown(benchmark::State& state) {
     DragSteps(state, RotateAll);
 }
 
-// A canvas twice the first window's, and one as large as a full-HD screen.
+// A canvas twice the first window's, and one as large as a full-HD screen; the canvas alone,
+// then with a background picture and the point table showing too.
 void ClientSizes(benchmark::internal::Benchmark* benchmark) {
-    benchmark->Args({600, 600})
-        ->Args({1920, 1080})
+    benchmark->Args({600, 600, Nothing})
+        ->Args({1920, 1080, Nothing})
+        ->Args({600, 600, Background | PointTable})
+        ->Args({1920, 1080, Background | PointTable})
+        ->Args({600, 600, Background})
+        ->Args({600, 600, PointTable})
         ->Unit(benchmark::kMillisecond)
         ->Repetitions(5)
         ->ReportAggregatesOnly(true);
