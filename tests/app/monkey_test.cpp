@@ -13,6 +13,7 @@
 #include <map>
 #include <optional>
 #include <random>
+#include <set>
 
 #include "AppFixture.h"
 #include "dialogs/KryDialog.h"
@@ -96,6 +97,7 @@ protected:
         _answerer.start();
         while (_done < events && !HasFailure()) {
             _baselines.clear();
+            _current = nullptr;
             const int sessionEnd = std::min(events, _done + Uniform(200, 1000));
             RunWithSettings([&](KryCmdWindow&) {
                 while (_done < sessionEnd && !HasFailure() && !_sessionOver) {
@@ -244,6 +246,7 @@ protected:
     void Command(KryCmdWindow& window, int id) {
         Log("command " + std::to_string(id) + " in \"" + window.Name() + "\"");
         ShuffleChooser();
+        const bool untitled = window.fileName[0] == '\0';
         if (Chance(80)) {
             Choose(window, id);
         } else {
@@ -253,7 +256,7 @@ protected:
             _sessionOver = app.WindowCount() == 0;
             return;
         }
-        NewBaselineAfter(window, id);
+        NewBaselineAfter(window, id, untitled);
     }
 
     // The frame's own menu, when no window is open.
@@ -327,11 +330,15 @@ protected:
         PressAButton(*dialog, tries > 5);
     }
 
+    // The windows' prism values dialogs in the windows' order: Qt lists its top-level widgets
+    // in an order that changes from run to run, and a seed must replay the same run.
     void PokeModelessDialogs() {
         Log("modeless dialogs");
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<QDialog*>(top);
-            if (dialog != nullptr && dialog->isVisible() && !dialog->isModal()) {
+        for (int i = 0; i < app.WindowCount(); ++i) {
+            KryDialog& values = *Window(i)->prismDialog;
+            auto* host = values.HasHost() ? dynamic_cast<QtControlHost*>(&values.Host()) : nullptr;
+            QWidget* dialog = host != nullptr ? host->Window() : nullptr;
+            if (dialog != nullptr && dialog->isVisible()) {
                 Fill(*dialog);
                 PressAButton(*dialog, false);
             }
@@ -341,8 +348,9 @@ protected:
     // Checks ------------------------------------------------------------------------------------
 
     // What a save, a read or Clear leaves is the drawing the user has; a save counts only when
-    // the file holds the drawing as the writer writes it now.
-    void NewBaselineAfter(KryCmdWindow& window, int id) {
+    // the file holds the drawing as the writer writes it now. Open reads into an untitled
+    // window; a read that failed leaves what it had read, which the user let go with the rest.
+    void NewBaselineAfter(KryCmdWindow& window, int id, bool untitled) {
         if (window.canvas->changed != 0 || app.WindowCount() == 0) {
             return;
         }
@@ -355,14 +363,37 @@ protected:
                     std::filesystem::is_regular_file(window.fileName) &&
                     Read(window.fileName) == text;
         }
-        if (saved || id == IdAppOpen) {
-            _baselines[&window] = {DrawingSnapshot::Of(*window.canvas), std::nullopt};
-        } else if (id == ClearCommand) {
-            _baselines[&window].cleared = DrawingSnapshot::Of(*window.canvas);
+        const bool read = id == IdAppOpen && untitled && window.fileName[0] != '\0';
+        const DrawingSnapshot now = DrawingSnapshot::Of(*window.canvas);
+        if (saved || read) {
+            _baselines[&window] = {now, std::nullopt};
+            return;
+        }
+        // A window not seen yet takes what it shows at the check.
+        auto known = _baselines.find(&window);
+        if (known != _baselines.end() &&
+            (id == ClearCommand || (id == IdAppOpen && !known->second.Holds(now)))) {
+            known->second.letGo = now;
+        }
+    }
+
+    // A window made later may take the memory of one closed now: it must not inherit its
+    // drawings, nor be taken for the window the user was working in.
+    void ForgetClosedWindows() {
+        std::set<KryCmdWindow*> open;
+        for (int i = 0; i < app.WindowCount(); ++i) {
+            open.insert(Window(i));
+        }
+        for (auto known = _baselines.begin(); known != _baselines.end();) {
+            known = open.count(known->first) != 0 ? std::next(known) : _baselines.erase(known);
+        }
+        if (open.count(_current) == 0) {
+            _current = nullptr;
         }
     }
 
     void CheckEveryWindow() {
+        ForgetClosedWindows();
         for (int i = 0; i < app.WindowCount(); ++i) {
             KryCmdWindow& window = *Window(i);
             const KCanvasPane& canvas = *window.canvas;
@@ -378,7 +409,7 @@ protected:
             std::string fault = DrawingFault(canvas);
             if (std::memchr(window.fileName, '\0', sizeof window.fileName) == nullptr) {
                 fault = "the file name has no end";
-            } else if (canvas.changed == 0 && now != unmarked.saved && now != unmarked.cleared) {
+            } else if (canvas.changed == 0 && !unmarked.Holds(now)) {
                 fault = "the drawing differs from the one saved, but is not marked changed";
             }
             if (!fault.empty()) {
@@ -403,10 +434,13 @@ protected:
     QTimer _answerer;
     std::vector<std::string> _names;
     // The drawings a window may show without being marked changed: the one last saved or
-    // read, and the one Clear left, for which the user let the rest go.
+    // read, and the one Clear or a failed read left, for which the user let the rest go.
     struct Baselines {
         DrawingSnapshot saved;
-        std::optional<DrawingSnapshot> cleared;
+        std::optional<DrawingSnapshot> letGo;
+        bool Holds(const DrawingSnapshot& drawing) const {
+            return drawing == saved || drawing == letGo;
+        }
     };
     std::map<KryCmdWindow*, Baselines> _baselines;
     const DrawingSnapshot _empty = DrawingSnapshot::Of(KCanvasPane(nullptr));
