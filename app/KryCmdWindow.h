@@ -95,6 +95,7 @@ private:
     void ShowFailedRead(int result);
     bool PickSaveName(const char* prompt);
     bool MayReplace(const char* chosen);
+    bool MayLoseValues(const char* name);
     bool WriteDrawing();
 
     // Undo and redo (undo_commands.cpp).

@@ -11,6 +11,7 @@
 #include "dialogs/KryDialog.h"
 #include "dialogs/RemsDialog.h"
 #include "model/KCanvasPane.h"
+#include "scenefile/KindValues.h"
 #include "scenefile/SceneReadResult.h"
 #include "toolkit/vApp.h"
 #include "toolkit/vFileSelect.h"
@@ -115,7 +116,9 @@ void KryCmdWindow::SaveCommand() {
         SaveUnderNewName("Save As");
         return;
     }
-    WriteDrawing();
+    if (MayLoseValues(fileName)) {
+        WriteDrawing();
+    }
 }
 
 void KryCmdWindow::SaveAsCommand() {
@@ -150,7 +153,7 @@ bool KryCmdWindow::AskSaveChanges() {
         default:
             return false;
     }
-    if (fileName[0] == '\0' && !PickSaveName("Save Vexlin File As")) {
+    if (fileName[0] == '\0' ? !PickSaveName("Save Vexlin File As") : !MayLoseValues(fileName)) {
         return false;
     }
     return WriteDrawing();
@@ -163,7 +166,7 @@ bool KryCmdWindow::PickSaveName(const char* prompt) {
     vFileSelect select(this, "File Select");
     if (!select.PickSaveFile(prompt, chosen, FileNameSize - 1, fileFilters, fileFilterIndex, 0,
                              nullptr) ||
-        chosen[0] == '\0' || !MayReplace(chosen)) {
+        chosen[0] == '\0' || !MayReplace(chosen) || !MayLoseValues(chosen)) {
         return false;
     }
     std::memcpy(fileName, chosen, sizeof fileName);
@@ -183,11 +186,28 @@ bool KryCmdWindow::MayReplace(const char* chosen) {
     return ask.AskYesNo(question.c_str()) == 1;
 }
 
+// The writer keeps to the kind that a name's extension names: a prism saved under a ".pol"
+// name loses its prism values, so the user is asked first.
+bool KryCmdWindow::MayLoseValues(const char* name) {
+    const int kind = KCanvasPane::KindToWrite(name, fileFilterIndex, shapeKind);
+    if (!WritingLosesValues(*canvas, shapeKind, kind)) {
+        return true;
+    }
+    const std::string written = KCanvasPane::NameToWrite(name, fileFilterIndex);
+    const std::string question = LostValuesQuestion(written, shapeKind, kind);
+    vYNReplyDialog ask(this, "Yes or No");
+    return ask.AskYesNo(question.c_str()) == 1;
+}
+
 // The writer may extend the name and change the drawing kind; the display follows the kind.
-// A failure is told to the user here; false then.
+// A failure is told to the user here, the reason in a second notice; false then.
 bool KryCmdWindow::WriteDrawing() {
-    if (!canvas->WriteSceneFile(fileName, fileFilterIndex)) {
+    std::string reason;
+    if (!canvas->WriteSceneFile(fileName, fileFilterIndex, &reason)) {
         Notify(kUnableToSave);
+        if (!reason.empty()) {
+            Notify((std::string(fileName) + ": " + reason).c_str());
+        }
         return false;
     }
     UpdateModeDisplay();

@@ -89,7 +89,8 @@ public:
     void DrawCurveSegment(Point2 p0, Point2 p3, Point2 p1, Point2 p2);
 
     // Scene files.
-    bool WriteSceneFile(char* fileName, int kindChoice);
+    // False when the file could not be written; `reason`, when given, then says why.
+    bool WriteSceneFile(char* fileName, int kindChoice, std::string* reason = nullptr);
     // The kind WriteSceneFile writes under that name: the extension decides, then the choice,
     // then the kind the drawing has.
     static int KindToWrite(const char* fileName, int kindChoice, int currentKind);

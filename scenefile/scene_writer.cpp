@@ -22,6 +22,13 @@ bool EndsWith(const char* text, const char* ending) {
     return length >= endingLength && std::strcmp(text + length - endingLength, ending) == 0;
 }
 
+bool Refuse(std::string* reason, const char* why) {
+    if (reason != nullptr) {
+        *reason = why;
+    }
+    return false;
+}
+
 // An empty name, or one that ends in a folder, would become a hidden ".pol" or ".prm".
 bool Named(const char* fileName) {
     size_t length = std::strlen(fileName);
@@ -318,18 +325,23 @@ std::string KCanvasPane::NameToWrite(const char* fileName, int kindChoice) {
     return name + (KindToWrite(fileName, kindChoice, shapeKind) == Prism ? ".prm" : ".pol");
 }
 
-bool KCanvasPane::WriteSceneFile(char* fileName, int kindChoice) {
+bool KCanvasPane::WriteSceneFile(char* fileName, int kindChoice, std::string* reason) {
     std::string text;
     int kind = Polygon;
     bool finite = SceneFileText(fileName, kindChoice, text, kind);
     const std::string name = NameToWrite(fileName, kindChoice);
     if (name.empty()) {
-        return false;
+        return Refuse(reason, fileName[0] == '\0' ? "no file name"
+                              : Named(fileName)   ? "the name is too long to take the extension"
+                                                  : "the name ends in a slash, as a folder's does");
     }
     // Only a name without an extension grows, and NameToWrite keeps that within the buffer.
     std::memcpy(fileName, name.c_str(), name.size() + 1);
     shapeKind = kind;
-    if (!finite || !ReplaceFileContents(fileName, text)) {
+    if (!finite) {
+        return Refuse(reason, "a coordinate or height is too large to write");
+    }
+    if (!ReplaceFileContents(fileName, text, reason)) {
         return false;
     }
     changed = 0;

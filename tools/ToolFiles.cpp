@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "scenefile/KindValues.h"
 #include "scenefile/SceneReadResult.h"
 #include "tools/ToolExit.h"
 #include "tools/ToolHelp.h"
@@ -38,12 +39,25 @@ int WriteDrawing(KCanvasPane& canvas, const char* path, int kindChoice) {
     // extension appended, which the writer refuses beyond 99 characters.
     std::vector<char> name(std::snprintf(nullptr, 0, "%s", path) + 100, '\0');
     std::snprintf(name.data(), name.size(), "%s", path);
-    if (!canvas.WriteSceneFile(name.data(), kindChoice)) {
-        std::fprintf(stderr, "Unable to save file\n");
-        return ExitWriteFailed;
+    const int kindBefore = shapeKind;
+    const int kind = KCanvasPane::KindToWrite(name.data(), kindChoice, kindBefore);
+    const bool losing = WritingLosesValues(canvas, kindBefore, kind);
+    std::string reason;
+    if (!canvas.WriteSceneFile(name.data(), kindChoice, &reason)) {
+        return SaveFailed(name.data(), reason);
+    }
+    if (losing) {
+        std::fprintf(stderr, "%s: note: %s\n", name.data(),
+                     LostValuesNote(kindBefore, kind).c_str());
     }
     std::printf("%s\n", name.data());
     return ExitOk;
+}
+
+int SaveFailed(const char* path, const std::string& reason) {
+    std::fprintf(stderr, "%s: Unable to save file%s%s\n", path, reason.empty() ? "" : ": ",
+                 reason.c_str());
+    return ExitWriteFailed;
 }
 
 bool WouldReplaceInput(const char* input, const char* output, const char* message) {

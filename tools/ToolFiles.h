@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "model/KCanvasPane.h"
@@ -10,8 +11,13 @@
 int ReadDrawing(KCanvasPane& canvas, const char* path);
 
 // Writes the drawing with the editor's writer and prints the name written; on failure prints
-// "Unable to save file" to stderr. Returns the exit code.
+// "FILE: Unable to save file: REASON" to stderr. A drawing written as another kind than its own
+// that loses values on the way gets a note. Returns the exit code.
 int WriteDrawing(KCanvasPane& canvas, const char* path, int kindChoice);
+
+// Prints "FILE: Unable to save file: REASON" (without the reason when there is none) to stderr
+// and returns the exit code for it.
+int SaveFailed(const char* path, const std::string& reason);
 
 // True, after saying so on stderr, when the output names the input file itself: writing it
 // would destroy what is read.

@@ -22,9 +22,9 @@ int RunExportSvg(int argc, char** argv) {
                           "The SVG document would replace the drawing it shows")) {
         return ExitUsage;
     }
-    if (!ReplaceFileContents(files[1], SvgDocumentText(canvas))) {
-        std::fprintf(stderr, "Unable to save file\n");
-        return ExitWriteFailed;
+    std::string reason;
+    if (!ReplaceFileContents(files[1], SvgDocumentText(canvas), &reason)) {
+        return SaveFailed(files[1], reason);
     }
     std::printf("%s\n", files[1]);
     return ExitOk;

@@ -75,15 +75,20 @@ bool CompletePng(const std::string& bytes) {
 
 // The bytes replace the output as a saved drawing does, so that a failure leaves the old picture
 // whole.
-bool SavePng(const std::string& bytes, const char* path) {
-    return CompletePng(bytes) && ReplaceFileContents(path, bytes);
+bool SavePng(const std::string& bytes, const char* path, std::string& reason) {
+    if (!CompletePng(bytes)) {
+        reason = "the picture could not be made";
+        return false;
+    }
+    return ReplaceFileContents(path, bytes, &reason);
 }
 
 // The platform writes the image into a scratch file of its own.
-bool SavePicture(const PixelSurface& pixels, const char* path) {
+bool SavePicture(const PixelSurface& pixels, const char* path, std::string& reason) {
     std::string scratch = (std::filesystem::temp_directory_path() / "vexlin-png-XXXXXX").string();
     int fd = mkstemp(scratch.data());
     if (fd < 0) {
+        reason = "no scratch file for the picture";
         return false;
     }
     close(fd);
@@ -93,7 +98,11 @@ bool SavePicture(const PixelSurface& pixels, const char* path) {
         saved = ReadFileContents(scratch.c_str(), bytes);
     }
     unlink(scratch.c_str());
-    return saved && SavePng(bytes, path);
+    if (!saved) {
+        reason = "the picture could not be made";
+        return false;
+    }
+    return SavePng(bytes, path, reason);
 }
 
 // POV-Ray's top view of the drawing as a save would write it.
@@ -108,9 +117,9 @@ int SavePovrayPicture(const KCanvasPane& canvas, const char* drawing, const Rend
     if (!rendered) {
         return ExitRenderFailed;
     }
-    if (!SavePng(png, path)) {
-        std::fprintf(stderr, "Unable to save file\n");
-        return ExitWriteFailed;
+    std::string reason;
+    if (!SavePng(png, path, reason)) {
+        return SaveFailed(path, reason);
     }
     std::printf("%s\n", path);
     return ExitOk;
@@ -175,9 +184,9 @@ int RunRender(int argc, char** argv) {
         return SavePovrayPicture(canvas, files[0], values, files[1]);
     }
     Draw(canvas, values);
-    if (!SavePicture(dc->Pixels(), files[1])) {
-        std::fprintf(stderr, "Unable to save file\n");
-        return ExitWriteFailed;
+    std::string reason;
+    if (!SavePicture(dc->Pixels(), files[1], reason)) {
+        return SaveFailed(files[1], reason);
     }
     std::printf("%s\n", files[1]);
     return ExitOk;

@@ -179,9 +179,9 @@ int RunScene(int argc, char** argv) {
         std::fputs(text.c_str(), stdout);
         return ExitOk;
     }
-    if (!ReplaceFileContents(out, text)) {
-        std::fprintf(stderr, "Unable to save file\n");
-        return ExitWriteFailed;
+    std::string reason;
+    if (!ReplaceFileContents(out, text, &reason)) {
+        return SaveFailed(out, reason);
     }
     std::printf("%s\n", out);
     return ExitOk;

@@ -70,7 +70,7 @@ protected:
     // command as an ordinary user, the chooser answering `name`, and the window is closed: the
     // notices are those expected, and the earlier file stays as it was.
     void SaveFails(int command, const std::string& earlier, const std::string& name,
-                   const Strings& expected = {kUnableToSave}) {
+                   const Strings& expected) {
         const std::string earlierText = earlier.empty() ? "" : Read(earlier);
         const std::string folder = ProgramPaths::FolderOf(earlier.empty() ? name : earlier);
         const bool counted = folder.rfind(root, 0) == 0 && std::filesystem::exists(folder);
@@ -109,22 +109,38 @@ TEST_F(FailureInjection, SavesThatCannotHappen) {
     SaveDrawing(locked + "/kept.pol", Polygon, 1);
     chmod(locked.c_str(), 0555);
     std::filesystem::create_directories(work + "/folder.pol/inside");
+    // A link that another user made in a folder that everybody may write leads to a file of
+    // the user's own, as an attacker would plant it.
+    const std::string shared = root + "/shared";
+    std::filesystem::create_directories(shared);
+    chmod(shared.c_str(), 01777);
+    Write(root + "/notes.txt", "private notes");
+    symlink((root + "/notes.txt").c_str(), (shared + "/planted.pol").c_str());
+    lchown((shared + "/planted.pol").c_str(), kOrdinaryId + 1, kOrdinaryId + 1);
     const struct {
         const char* what;
         int command;
-        std::string earlier, name;
+        std::string earlier, name, reason;
     } cases[] = {
         // The "." keeps the writer from appending an extension: the name is the device's own.
-        {"the device that is always full", SaveAs, "", "/dev/./full"},
-        {"a new file in a read-only folder", SaveAs, "", locked + "/new.pol"},
-        {"a file in a read-only folder", Save, locked + "/kept.pol", ""},
-        {"a name that is a folder", SaveAs, "", work + "/folder.pol"},
-        {"a folder's name with a slash", SaveAs, "", work + "/folder.pol/"},
+        {"the device that is always full", SaveAs, "", "/dev/./full", "it is not a regular file"},
+        {"a new file in a read-only folder", SaveAs, "", locked + "/new.pol", "Permission denied"},
+        {"a file in a read-only folder", Save, locked + "/kept.pol", "", "Permission denied"},
+        {"a name that is a folder", SaveAs, "", work + "/folder.pol", "it is a folder"},
+        {"a folder's name with a slash", SaveAs, "", work + "/folder.pol/",
+         "the name ends in a slash, as a folder's does"},
+        {"a link planted by another user", SaveAs, "", shared + "/planted.pol",
+         "the symbolic link " + shared +
+             "/planted.pol belongs to another user, in a folder that everybody may write: it "
+             "is not followed"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        SaveFails(c.command, c.earlier, c.name);
+        const std::string& named = c.earlier.empty() ? c.name : c.earlier;
+        SaveFails(c.command, c.earlier, c.name,
+                  {kUnableToSave, "Notice: " + named + ": " + c.reason});
     }
+    EXPECT_EQ(Read(root + "/notes.txt"), "private notes");
     EXPECT_TRUE(std::filesystem::is_directory(work + "/folder.pol/inside"));
     chmod(locked.c_str(), 0755);
 }
@@ -141,7 +157,9 @@ TEST_F(FailureInjection, AFullDisk) {
     Write(disk + "/Vexlin.ini", settings);
     full.Fill();
     settingsFolder = disk;
-    SaveFails(Save, disk + "/kept.prm", "", {kUnableToSave, UnsavedSettingsNotice});
+    SaveFails(Save, disk + "/kept.prm", "",
+              {kUnableToSave, "Notice: " + disk + "/kept.prm: No space left on device",
+               UnsavedSettingsNotice});
     EXPECT_EQ(Read(disk + "/Vexlin.ini"), settings);
 }
 
@@ -195,7 +213,8 @@ TEST_F(FailureInjection, AWorkingDirectoryThatHasGone) {
         ModalAnswers answers;
         files.path = "relative";
         Choose(window, SaveAs);
-        EXPECT_EQ(answers.seen, Strings{kUnableToSave});
+        EXPECT_EQ(answers.seen,
+                  (Strings{kUnableToSave, "Notice: relative.pol: No such file or directory"}));
         window.canvas->changed = 0;
         EXPECT_EQ(app.CloseAppWindow(&window), 1);
     });

@@ -118,19 +118,56 @@ TEST_F(FileCommands, SaveAndSaveAs) {
         int kind, filter;
         std::string pick;
         int pickedFilter;
-        std::string asked, caption, written, notice;
+        std::string asked, caption, written;
+        Strings notices;
         int filterAfter;
     } cases[] = {
-        {Save, false, Polygon, AnyFileFilter, "one", AnyFileFilter, "Save As", "one.pol", "one.pol",
-         "", AnyFileFilter},
-        {Save, false, Prism, BothFilter, "two", PrismFilter, "Save As", "two.prm", "two.prm", "",
+        {Save,
+         false,
+         Polygon,
+         AnyFileFilter,
+         "one",
+         AnyFileFilter,
+         "Save As",
+         "one.pol",
+         "one.pol",
+         {},
+         AnyFileFilter},
+        {Save,
+         false,
+         Prism,
+         BothFilter,
+         "two",
+         PrismFilter,
+         "Save As",
+         "two.prm",
+         "two.prm",
+         {},
          PrismFilter},
-        {Save, true, Prism, BothFilter, "", 0, "", "Changed to Prism", "t.prm", "", BothFilter},
-        {SaveAs, true, Prism, PolygonFilter, "", 0, "Save As", "Changed to Prism", "", "", Prism},
-        {SaveAs, false, Polygon, PolygonFilter, "three", PrismFilter, "Save As", "three.prm",
-         "three.prm", "", PrismFilter},
-        {SaveAs, false, Polygon, PolygonFilter, missing, 0, "Save As", missing, "",
-         "Unable to save file", PolygonFilter},
+        {Save, true, Prism, BothFilter, "", 0, "", "Changed to Prism", "t.prm", {}, BothFilter},
+        {SaveAs, true, Prism, PolygonFilter, "", 0, "Save As", "Changed to Prism", "", {}, Prism},
+        {SaveAs,
+         false,
+         Polygon,
+         PolygonFilter,
+         "three",
+         PrismFilter,
+         "Save As",
+         "three.prm",
+         "three.prm",
+         {},
+         PrismFilter},
+        {SaveAs,
+         false,
+         Polygon,
+         PolygonFilter,
+         missing,
+         0,
+         "Save As",
+         missing,
+         "",
+         {"Unable to save file", missing + ": No such file or directory"},
+         PolygonFilter},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.caption);
@@ -148,7 +185,7 @@ TEST_F(FileCommands, SaveAndSaveAs) {
             ModalAnswers answers;
             Choose(window, c.command);
             EXPECT_EQ(files.seen.title, c.asked);
-            EXPECT_EQ(answers.Messages(), c.notice.empty() ? Strings{} : Strings{c.notice});
+            EXPECT_EQ(answers.Messages(), c.notices);
             EXPECT_STREQ(window.Name(), c.caption.c_str());
             EXPECT_EQ(fileFilterIndex, c.filterAfter);
             const bool prism = c.written.find(".prm") != std::string::npos;
@@ -225,7 +262,13 @@ TEST_F(FileCommands, ClosingAsksAboutUnsavedChanges) {
         {true, "kept.pol", " Yes ", "", 1, "kept.pol", {SaveQuestion}},
         {true, "", " Yes ", "", 0, "", {SaveQuestion}},
         {true, "", " Yes ", "new", 1, "new.pol", {SaveQuestion}},
-        {true, missing, " Yes ", "", 0, "", {SaveQuestion, "Unable to save file"}},
+        {true,
+         missing,
+         " Yes ",
+         "",
+         0,
+         "",
+         {SaveQuestion, "Unable to save file", missing + ": No such file or directory"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fileName + "/" + (c.answer ? c.answer : "-") + "/" + c.pick);
@@ -249,6 +292,63 @@ TEST_F(FileCommands, ClosingAsksAboutUnsavedChanges) {
                 EXPECT_EQ(files.seen.title, std::string("Save Vexlin File As"));
                 EXPECT_EQ(files.seen.filterIndex, BothFilter) << "not reset to the kind";
             }
+        });
+    }
+}
+
+// A prism saved under a ".pol" name is written as a polygon: Save, Save as and the Yes of the
+// closing question ask first when prism values would be lost, and No writes nothing.
+TEST_F(FileCommands, SavingAPrismAsAPolygonAsksFirst) {
+    const std::string lost = " will be saved as a polygon: its prism values are lost. Save?";
+    const struct {
+        const char* what;
+        int command;  // 0: closing the window
+        std::string titled, pick;
+        int spline;
+        const char* answer;
+        std::string written;
+        Strings messages;
+    } cases[] = {
+        {"Save, Yes", Save, "p.pol", "", CubicSpline, " Yes ", "p.pol", {"p.pol" + lost}},
+        {"Save, No", Save, "p.pol", "", CubicSpline, " No ", "", {"p.pol" + lost}},
+        {"Save as, No", SaveAs, "", "q.pol", BezierSpline, " No ", "", {"q.pol" + lost}},
+        {"plain prism values", SaveAs, "", "q.pol", LinearSpline, nullptr, "q.pol", {}},
+        {"closing, No", 0, "p.pol", "", CubicSpline, " No ", "", {SaveQuestion, "p.pol" + lost}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(work + "/p.pol");
+        std::filesystem::remove(work + "/q.pol");
+        RunWithSettings([&](KryCmdWindow& window) {
+            DrawTriangle(*window.canvas);
+            std::snprintf(window.fileName, sizeof window.fileName, "%s", c.titled.c_str());
+            shapeKind = Prism;
+            fileFilterIndex = AnyFileFilter;
+            window.prismDialog->SetPrismValues(0.0, 0.5, c.spline, LinearSweep, 0, 0);
+            window.canvas->SetPrismValues(0.0, 0.5, c.spline, LinearSweep, 0, 0);
+            Pick(c.pick);
+            std::vector<ModalAnswers::Answer> answers;
+            if (c.command == 0) {
+                answers.push_back(ModalAnswers::Click(" Yes "));
+            }
+            if (c.answer != nullptr) {
+                answers.push_back(ModalAnswers::Click(c.answer));
+            }
+            ModalAnswers seen(answers);
+            if (c.command == 0) {
+                EXPECT_EQ(app.CloseAppWindow(&window), 0) << "the window stays";
+            } else {
+                Choose(window, c.command);
+            }
+            EXPECT_EQ(seen.Messages(), c.messages);
+            const bool written = std::filesystem::exists(work + "/p.pol") ||
+                                 std::filesystem::exists(work + "/q.pol");
+            EXPECT_EQ(written, !c.written.empty());
+            if (written) {
+                EXPECT_NE(Read(work + "/" + c.written).find("=polygon{"), std::string::npos);
+            }
+            EXPECT_EQ(window.canvas->changed, c.written.empty() ? 1 : 0);
+            window.canvas->changed = 0;
         });
     }
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -190,14 +191,40 @@ TEST_F(VexlinToolTest, ConvertAppliesDrawingOptionsAndTheWritersRules) {
     // The name's own extension decides the kind; without --kind the kind read is kept.
     run = Run({"convert", "out.prm", "back.pol", "--kind", "prism"});
     EXPECT_EQ(run.out, "back.pol\n");
+    EXPECT_EQ(run.err, "back.pol: note: saved as a polygon: its prism values are lost\n");
     EXPECT_NE(FileText(File("back.pol")).find("#declare Thing=polygon{"), std::string::npos);
     run = Run({"convert", "out.prm", "same"});
     EXPECT_EQ(run.out, "same.prm\n");
 
-    run = Run({"convert", "square.pol", "missing/out.pol"});
-    EXPECT_EQ(run.status, 6);
-    EXPECT_EQ(run.err, "Unable to save file\n");
-    EXPECT_EQ(run.out, "");
+    // Refused saves name the file and the reason; a link that another user made in a folder
+    // that everybody may write is not followed.
+    std::filesystem::create_directory(File("shared"));
+    std::filesystem::permissions(File("shared"), std::filesystem::perms(01777));
+    Put("notes.txt", "notes");
+    std::filesystem::create_symlink(File("notes.txt"), File("shared/drawing.pol"));
+    const bool twoUsers =
+        geteuid() == 0 && lchown(File("shared/drawing.pol").c_str(), 65533, 65533) == 0;
+    const struct {
+        const char* out;
+        std::string reason;
+    } refusals[] = {
+        {"missing/out.pol", "No such file or directory"},
+        {"shared/drawing.pol", twoUsers ? "the symbolic link shared/drawing.pol belongs to another "
+                                          "user, in a folder that everybody may write: it is not "
+                                          "followed"
+                                        : ""},
+    };
+    for (const auto& refusal : refusals) {
+        if (refusal.reason.empty()) {
+            continue;
+        }
+        run = Run({"convert", "square.pol", refusal.out});
+        EXPECT_EQ(run.status, 6);
+        EXPECT_EQ(run.err,
+                  std::string(refusal.out) + ": Unable to save file: " + refusal.reason + "\n");
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_EQ(FileText(File("notes.txt")), "notes");
 }
 
 TEST_F(VexlinToolTest, ShapeMakesTheEditorsShapes) {
