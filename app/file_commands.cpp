@@ -57,9 +57,10 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
         return;
     }
     RememberWorkingDirectory();
-    const int result = canvas->ReadSceneFile(name);
+    const char* hint = nullptr;
+    const int result = canvas->ReadSceneFile(name, &hint);
     if (result != ReadOk) {
-        ShowFailedRead(result);
+        ShowFailedRead(result, hint);
         return;
     }
     remarksDialog->SetRemarks(canvas->remark1, canvas->remark2, canvas->remark3);
@@ -76,7 +77,7 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
 // The count shown tells how far the file got. A bad header leaves it at the header's count or
 // at the number of values the header gave, though no point was read: the drawing keeps only the
 // points read, so that the next set does not join points at the origin that were never there.
-void KryCmdWindow::ShowFailedRead(int result) {
+void KryCmdWindow::ShowFailedRead(int result, const char* hint) {
     char count[32];
     std::snprintf(count, sizeof count, "Tk= %i", canvas->pointCount);
     SetControlText(ModeField, count);
@@ -88,6 +89,9 @@ void KryCmdWindow::ShowFailedRead(int result) {
     Repaint();
     if (const char* notice = SceneReadNotice(result)) {
         Notify(notice);
+    }
+    if (hint != nullptr) {
+        Notify(hint);
     }
 }
 

@@ -82,6 +82,10 @@ class SceneFileReading {
 public:
     SceneFileReading(KCanvasPane& canvas, SceneLineReader& in) : _canvas(canvas), _in(in) {}
 
+    // True when the input ended where the point count or the prism header should have been:
+    // a scene written in another layout, such as one holding the whole declaration on one line.
+    bool EndedBeforeHeader() const { return _endedBeforeHeader; }
+
     int Read() {
         if (!ReadRemarksAndBrace()) {
             return ReadNoBrace;
@@ -173,6 +177,7 @@ private:
         if (converted >= 2) {
             _canvas.prismEnd = end;
         }
+        _endedBeforeHeader = AtEndOfInput(line);
         if (converted < 3) {
             _canvas.pointCount = converted;
             return ReadBadHeader;
@@ -180,7 +185,19 @@ private:
         return TakeCount(count);
     }
 
-    int ReadPolygonHeader() { return TakeCount(std::strtoll(_in.Next(), nullptr, 10)); }
+    // A file the writer wrote always has its count line, if only "0": reading on into nothing
+    // would give an empty drawing with success, which a save would then put over the file.
+    int ReadPolygonHeader() {
+        const char* line = _in.Next();
+        _endedBeforeHeader = AtEndOfInput(line);
+        if (_endedBeforeHeader) {
+            _canvas.pointCount = 0;
+            return ReadBadHeader;
+        }
+        return TakeCount(std::strtoll(line, nullptr, 10));
+    }
+
+    bool AtEndOfInput(const char* line) const { return line[0] == '\0' && _in.AtEnd(); }
 
     int ReadLeadingControl() {
         int spline = _canvas.splineType;
@@ -380,6 +397,7 @@ private:
     int _phase = 0;
     int _filled = 0;  // entries of the three tables the file has written
     bool _givenControl[MaxPoints] = {};
+    bool _endedBeforeHeader = false;
 };
 
 bool HasPrismExtension(const char* fileName) {
@@ -389,15 +407,22 @@ bool HasPrismExtension(const char* fileName) {
 
 }  // namespace
 
-int KCanvasPane::ReadSceneFile(const char* fileName) {
+int KCanvasPane::ReadSceneFile(const char* fileName, const char** hint) {
+    if (hint != nullptr) {
+        *hint = nullptr;
+    }
     shapeKind = HasPrismExtension(fileName) ? Prism : Polygon;
     SceneLineReader in(fileName);
     if (!in.IsOpen()) {
         return ReadCannotOpen;
     }
-    int result = SceneFileReading(*this, in).Read();
+    SceneFileReading reading(*this, in);
+    int result = reading.Read();
     if (result == ReadOk) {
         OnRedraw(1, 1, 1, 1);
+    }
+    if (hint != nullptr && reading.EndedBeforeHeader()) {
+        *hint = SceneLayoutHint;
     }
     return result;
 }

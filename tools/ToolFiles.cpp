@@ -26,10 +26,14 @@ bool SameFile(const char* a, const char* b) {
 }  // namespace
 
 int ReadDrawing(KCanvasPane& canvas, const char* path) {
-    int result = canvas.ReadSceneFile(path);
+    const char* hint = nullptr;
+    int result = canvas.ReadSceneFile(path, &hint);
     if (result != ReadOk) {
         const char* notice = SceneReadNotice(result);
         std::fprintf(stderr, "%s\n", notice != nullptr ? notice : "Unable to open file.");
+    }
+    if (hint != nullptr) {
+        std::fprintf(stderr, "%s: %s\n", path, hint);
     }
     return result;
 }

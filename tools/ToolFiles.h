@@ -7,7 +7,8 @@
 #include "tools/ToolArguments.h"
 
 // Reads a drawing as the editor's Open does. On failure prints the editor's notice for the
-// result to stderr; returns the read result, which is the tool's exit code.
+// result to stderr, and "FILE: HINT" where the reader has a hint; returns the read result,
+// which is the tool's exit code.
 int ReadDrawing(KCanvasPane& canvas, const char* path);
 
 // Writes the drawing with the editor's writer and prints the name written; on failure prints

@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "dialogs/KryDialog.h"
+#include "scenefile/SceneReadResult.h"
 #include "toolkit/CommandIds.h"
 
 namespace {
@@ -68,17 +69,29 @@ TEST_F(FileCommands, FailedReadsShowThePointsReadAndTheNotice) {
     const struct {
         const char* name;
         const char* text;  // null: no such file
-        const char* notice;
+        Strings notices;
         int shown;  // "Tk= " tells how far the file got
         int kept;   // the points read, all the drawing keeps
     } cases[] = {
-        {"missing.pol", nullptr, "Unable to open file.", 0, 0},
-        {"nobrace.pol", "//\n", "{ NOT found", 0, 0},
-        {"header.prm", "//\n#declare Thing=prism{\n0.25,xx\n}\n", "Prm Data BAD", 1, 0},
-        {"body.pol", "//\n#declare Thing=polygon{\n4\n<0,0>\nxx\n}\n", "Error in body of data", 1,
+        {"missing.pol", nullptr, {"Unable to open file."}, 0, 0},
+        {"nobrace.pol", "//\n", {"{ NOT found"}, 0, 0},
+        {"header.prm", "//\n#declare Thing=prism{\n0.25,xx\n}\n", {"Prm Data BAD"}, 1, 0},
+        {"body.pol",
+         "//\n#declare Thing=polygon{\n4\n<0,0>\nxx\n}\n",
+         {"Error in body of data"},
+         1,
          1},
-        {"control.prm", "//\n#declare Thing=prism{\ncubic_spline\n0,0.5,5\nxx\n}\n",
-         "Spline/Sweep Not right", 5, 0},
+        {"control.prm",
+         "//\n#declare Thing=prism{\ncubic_spline\n0,0.5,5\nxx\n}\n",
+         {"Spline/Sweep Not right"},
+         5,
+         0},
+        // A scene in another layout gets the specified notice, then where to turn.
+        {"tri.pol",
+         "polygon { 4, <0,0>, <1,0>, <0.5,1>, <0,0> }\n",
+         {"Prm Data BAD", SceneLayoutHint},
+         0,
+         0},
     };
     RunWithSettings([&](KryCmdWindow& window) {
         for (const auto& c : cases) {
@@ -89,7 +102,7 @@ TEST_F(FileCommands, FailedReadsShowThePointsReadAndTheNotice) {
             Pick(work + "/" + c.name);
             ModalAnswers answers;
             Choose(window, IdAppOpen);
-            EXPECT_EQ(answers.Messages(), Strings{c.notice});
+            EXPECT_EQ(answers.Messages(), c.notices);
             EXPECT_EQ(Field(window, KryCmdWindow::ModeField), "Tk= " + std::to_string(c.shown));
             EXPECT_EQ(window.canvas->pointCount, c.kept);
             EXPECT_EQ(Field(window, KryCmdWindow::KindField).find("PRISM") != std::string::npos,

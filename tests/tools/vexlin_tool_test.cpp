@@ -138,6 +138,10 @@ TEST_F(VexlinToolTest, ReadFailuresExitWithTheResultAndItsNotice) {
         {"huge.pol", "#declare Thing=polygon{\n1\n<1e307,0>\n}\n", 4, "Error in body of data\n"},
         {"control.prm", "#declare Thing=prism{\ncubic_spline\n0,1,4\n<>\n}\n", 5,
          "Spline/Sweep Not right\n"},
+        {"tri.pol", "polygon { 4, <0,0>, <1,0>, <0.5,1>, <0,0> }\n", 3,
+         "Prm Data BAD\ntri.pol: The file ends where the point count should be: it is not in "
+         "the layout the editor writes. vexlin-tool import reads a polygon or prism in scene "
+         "text of any layout.\n"},
     };
     for (const Case& c : cases) {
         if (c.text != nullptr) {
