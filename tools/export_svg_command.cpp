@@ -22,8 +22,16 @@ int RunExportSvg(int argc, char** argv) {
                           "The SVG document would replace the drawing it shows")) {
         return ExitUsage;
     }
+    const std::string document = SvgDocumentText(canvas);
+    if (document.empty()) {
+        std::fprintf(stderr,
+                     "%s: The drawing reaches too far for an SVG document: its curves or its "
+                     "frame would not be finite numbers\n",
+                     files[0]);
+        return ExitImportRefused;
+    }
     std::string reason;
-    if (!ReplaceFileContents(files[1], SvgDocumentText(canvas), &reason)) {
+    if (!ReplaceFileContents(files[1], document, &reason)) {
         return SaveFailed(files[1], reason);
     }
     std::printf("%s\n", files[1]);

@@ -84,8 +84,11 @@ COMMANDS
   export-svg IN OUT.svg
       Writes the drawing as an SVG document for a browser: every set a closed subpath, drawn
       as the canvas previews the spline (lines, or the quadratic, cubic or bezier curves).
-      75 user units make one file unit, so import gives the same drawing back. OUT.svg must
-      not be IN.
+      75 user units make one file unit, so import gives back the finished sets where they
+      were, as bezier curves or straight lines; the prism values are not in the document, and
+      import closes the unfinished set, or leaves it out when it is too short (both said in a
+      note). A drawing so large that a number of the document would not be finite is refused
+      (exit 66). OUT.svg must not be IN.
 
 DRAWING OPTIONS
   Applied to the drawing before it is written; values not given are kept.
@@ -116,7 +119,7 @@ EXIT STATUS
   6      "Unable to save file"
   64     bad arguments (the usage is printed)
   65     the shape was not added: the drawing has an unfinished set or no room for it
-  66     import found no outline it could take (the reason is printed)
+  66     import or export found nothing it could use (the reason is printed)
   67     render --picture povray made no picture: POV-Ray is not installed or refused the
          drawing (its messages are printed)
 )";
