@@ -9,6 +9,7 @@
 #include "model/KCanvasPane.h"
 #include "scenefile/SceneLineReader.h"
 #include "scenefile/SceneReadResult.h"
+#include "toolkit/Utf8Text.h"
 
 namespace {
 
@@ -47,10 +48,7 @@ bool SamePoint(const Point2& a, const Point2& b) {
 // A remark stays a comment: a line that does not start with "//", or whose "//" lies beyond the
 // characters the buffer keeps, is kept from its "//" on.
 void CopyRemark(char* remark, const char* line) {
-    line = std::strstr(line, "//");
-    size_t length = std::min(std::strlen(line), static_cast<size_t>(RemarkSize - 1));
-    std::memcpy(remark, line, length);
-    remark[length] = '\0';
+    CopyUtf8(remark, RemarkSize, std::strstr(line, "//"));
 }
 
 // The declaration names the kind; the file name only implies it.

@@ -6,6 +6,7 @@
 
 #include "model/KCanvasPane.h"
 #include "scenefile/FileReplace.h"
+#include "toolkit/Utf8Text.h"
 
 namespace {
 
@@ -77,7 +78,7 @@ public:
             _text += "// ";
             room -= 3;
         }
-        _text.append(remark, strnlen(remark, room));
+        _text.append(remark, Utf8Prefix(remark, room));
         std::replace_if(
             _text.begin() + static_cast<std::ptrdiff_t>(start), _text.end(),
             [](char c) { return c == '\r' || c == '\n'; }, ' ');
