@@ -7,6 +7,7 @@
 
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
+#include "preview/PovrayViews.h"
 #include "scenefile/FileReplace.h"
 #include "tools/ToolArguments.h"
 #include "tools/ToolCommand.h"
@@ -123,7 +124,8 @@ std::string SceneText(const KCanvasPane& canvas, const std::string& includeName)
            "camera {\n"
            "  orthographic\n"
            "  location " +
-           Vector(centreX, centreY, -distance) +
+           Vector(centreX + distance * PovrayViews::FaceOnTilt,
+                  centreY + distance * PovrayViews::FaceOnTilt, -distance) +
            "\n"
            "  look_at " +
            Vector(centreX, centreY, 0) +

@@ -3,6 +3,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -388,3 +390,45 @@ TEST_F(VexlinToolTest, SceneRendersTheDrawing) {
 }
 
 }  // namespace
+
+// Face on, every prism shows: POV-Ray's statistics count the rays that hit it. A ray exactly
+// along a conic prism's axis finds nothing, so without the caps of a closed one nothing showed.
+TEST_F(VexlinToolTest, SceneShowsEveryPrismFaceOn) {
+    const struct {
+        const char* what;
+        const char* name;
+        std::vector<std::string> options;
+        const char* object;  // its line of the statistics
+    } cases[] = {
+        {"an open conic prism",
+         "star.prm",
+         {"--sweep", "conic", "--start", "0.2", "--end", "1", "--open", "1"},
+         "Prism "},
+        {"a closed conic prism",
+         "star.prm",
+         {"--sweep", "conic", "--start", "0.2", "--end", "1"},
+         "Prism "},
+        {"a linear prism", "star.prm", {}, "Prism "},
+        {"a polygon", "star.pol", {}, "Polygon "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::string> shape = {"shape",    c.name, "--style",    "star",
+                                          "--points", "5",    "--function", "0.5"};
+        shape.insert(shape.end(), c.options.begin(), c.options.end());
+        ASSERT_EQ(Run(shape).status, 0);
+        ASSERT_EQ(Run({"scene", c.name, "star.pov"}).status, 0);
+        const std::string command =
+            "cd " + Quoted(dir) + " && povray -D +W64 +H64 +Istar.pov +Ostar.png > povray.log 2>&1";
+        ASSERT_EQ(std::system(command.c_str()), 0) << FileText(File("povray.log"));
+        const std::string log = FileText(File("povray.log"));
+        const size_t line = log.find(std::string("\n") + c.object);
+        ASSERT_NE(line, std::string::npos) << log;
+        long tests = 0;
+        long hits = 0;
+        ASSERT_EQ(
+            std::sscanf(log.c_str() + line + 1 + std::strlen(c.object), "%ld %ld", &tests, &hits),
+            2);
+        EXPECT_GT(hits, 64 * 64 / 10) << "rays that hit, of " << tests;
+    }
+}
