@@ -57,8 +57,9 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
         return;
     }
     RememberWorkingDirectory();
+    int stopLine = 0;
     const char* hint = nullptr;
-    const int result = canvas->ReadSceneFile(name, &hint);
+    const int result = canvas->ReadSceneFile(name, stopLine, &hint);
     if (result != ReadOk) {
         ShowFailedRead(result, hint);
         return;

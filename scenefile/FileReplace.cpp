@@ -271,10 +271,10 @@ bool ReplaceFileContents(const char* path, const std::string& bytes, std::string
     struct stat info;
     bool exists = lstat(target.c_str(), &info) == 0;
     if (exists && !S_ISREG(info.st_mode)) {
-        return failure.Say(S_ISDIR(info.st_mode) ? "it is a folder" : "it is not a regular file");
+        return failure.Say(S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "not a regular file");
     }
     if (exists && WriteProtected(target, info)) {
-        return failure.Say("the file is write-protected");
+        return failure.Say(std::strerror(EACCES));
     }
     if (!exists || info.st_nlink == 1) {
         RenameOutcome outcome = ReplaceByRename(target, bytes, exists ? &info : nullptr, failure);

@@ -405,17 +405,24 @@ bool HasPrismExtension(const char* fileName) {
 
 }  // namespace
 
-int KCanvasPane::ReadSceneFile(const char* fileName, const char** hint) {
+int KCanvasPane::ReadSceneFile(const char* fileName) {
+    int stopLine = 0;
+    return ReadSceneFile(fileName, stopLine);
+}
+
+int KCanvasPane::ReadSceneFile(const char* fileName, int& stopLine, const char** hint) {
     if (hint != nullptr) {
         *hint = nullptr;
     }
     shapeKind = HasPrismExtension(fileName) ? Prism : Polygon;
     SceneLineReader in(fileName);
+    stopLine = 0;
     if (!in.IsOpen()) {
         return ReadCannotOpen;
     }
     SceneFileReading reading(*this, in);
     int result = reading.Read();
+    stopLine = in.LinesRead();
     if (result == ReadOk) {
         OnRedraw(1, 1, 1, 1);
     }

@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -9,17 +10,19 @@
 #include "tools/ToolCommand.h"
 #include "tools/ToolExit.h"
 #include "tools/ToolFiles.h"
+#include "tools/ToolMessages.h"
 
 int RunExportSvg(int argc, char** argv) {
     std::vector<const char*> files;
     KCanvasPane canvas(nullptr);
     int result = ParseAndReadDrawing(
-        argc, argv, 2, 2, files, [](const char*, ToolArguments&) { return false; }, canvas);
-    if (result != ExitOk) {
+        "export-svg", argc, argv, 2, 2, files,
+        [](const char*, ToolArguments&) -> std::string { return UnknownOption; }, canvas);
+    if (result != ToolContinue) {
         return result;
     }
-    if (WouldReplaceInput(files[0], files[1],
-                          "The SVG document would replace the drawing it shows")) {
+    if (WouldReplaceInput("export-svg", files[0], files[1],
+                          "the SVG document would replace the drawing it shows")) {
         return ExitUsage;
     }
     const std::string document = SvgDocumentText(canvas);
@@ -32,7 +35,7 @@ int RunExportSvg(int argc, char** argv) {
     }
     std::string reason;
     if (!ReplaceFileContents(files[1], document, &reason)) {
-        return SaveFailed(files[1], reason);
+        return ReportSaveFailure(files[1], reason);
     }
     std::printf("%s\n", files[1]);
     return ExitOk;

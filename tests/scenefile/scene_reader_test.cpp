@@ -346,7 +346,8 @@ TEST_F(SceneReaderTest, InputEndingBeforeTheCountIsNoDrawing) {
         SCOPED_TRACE(c.text);
         PutFile(dir.File(c.name), c.text);
         const char* hint = "not set";
-        EXPECT_EQ(canvas.ReadSceneFile(dir.File(c.name).c_str(), &hint), c.result);
+        int line = 0;
+        EXPECT_EQ(canvas.ReadSceneFile(dir.File(c.name).c_str(), line, &hint), c.result);
         EXPECT_EQ(hint, c.hint ? SceneLayoutHint : nullptr);
         EXPECT_EQ(canvas.pointCount, 0);
     }
