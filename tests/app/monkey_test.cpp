@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+
 #include <cstring>
 #include <deque>
 #include <map>
@@ -247,6 +249,8 @@ protected:
         Log("command " + std::to_string(id) + " in \"" + window.Name() + "\"");
         ShuffleChooser();
         const bool untitled = window.fileName[0] == '\0';
+        const std::map<std::string, std::string> stamps =
+            StampsOf({window.fileName, files.path, files.path + ".pol", files.path + ".prm"});
         if (Chance(80)) {
             Choose(window, id);
         } else {
@@ -256,7 +260,22 @@ protected:
             _sessionOver = app.WindowCount() == 0;
             return;
         }
-        NewBaselineAfter(window, id, untitled);
+        NewBaselineAfter(window, id, untitled, stamps);
+    }
+
+    // A file's identity and the time of its last change, "" when there is none: a save
+    // replaces the file or rewrites it, and either changes its stamp.
+    static std::map<std::string, std::string> StampsOf(std::initializer_list<std::string> paths) {
+        std::map<std::string, std::string> stamps;
+        for (const std::string& path : paths) {
+            struct stat info;
+            stamps[path] = stat(path.c_str(), &info) != 0
+                               ? ""
+                               : std::to_string(info.st_ino) + ":" +
+                                     std::to_string(info.st_ctim.tv_sec) + "." +
+                                     std::to_string(info.st_ctim.tv_nsec);
+        }
+        return stamps;
     }
 
     // The frame's own menu, when no window is open.
@@ -348,9 +367,11 @@ protected:
     // Checks ------------------------------------------------------------------------------------
 
     // What a save, a read or Clear leaves is the drawing the user has; a save counts only when
-    // the file holds the drawing as the writer writes it now. Open reads into an untitled
-    // window; a read that failed leaves what it had read, which the user let go with the rest.
-    void NewBaselineAfter(KryCmdWindow& window, int id, bool untitled) {
+    // the command wrote the file and it holds the drawing as the writer writes it now (another
+    // window may have written the same text there). Open reads into an untitled window; a read
+    // that failed leaves what it had read, which the user let go with the rest.
+    void NewBaselineAfter(KryCmdWindow& window, int id, bool untitled,
+                          const std::map<std::string, std::string>& stamps) {
         if (window.canvas->changed != 0 || app.WindowCount() == 0) {
             return;
         }
@@ -358,10 +379,13 @@ protected:
         if (id == SaveCommand || id == SaveAsCommand) {
             std::string text;
             int kind = Polygon;
+            const auto before = stamps.find(window.fileName);
+            const bool written = before == stamps.end() ||
+                                 StampsOf({window.fileName}).begin()->second != before->second;
             // A device such as /dev/full would read without end.
-            saved = window.canvas->SceneFileText(window.fileName, shapeKind, text, kind) &&
-                    std::filesystem::is_regular_file(window.fileName) &&
-                    Read(window.fileName) == text;
+            saved =
+                written && window.canvas->SceneFileText(window.fileName, shapeKind, text, kind) &&
+                std::filesystem::is_regular_file(window.fileName) && Read(window.fileName) == text;
         }
         const bool read = id == IdAppOpen && untitled && window.fileName[0] != '\0';
         const DrawingSnapshot now = DrawingSnapshot::Of(*window.canvas);
