@@ -59,6 +59,9 @@ const char* const kTexts[] = {
 class Monkey : public AppFixture {
 protected:
     Monkey() : _random(static_cast<unsigned>(FromEnvironment("VEXLIN_MONKEY_SEED", 1))) {
+        // A session ends after its events, however slow the machine: the watchdog ending one
+        // early would make a seed replay another run.
+        watchdogMilliseconds = 240000;
         _answerer.setInterval(0);
         QObject::connect(&_answerer, &QTimer::timeout, [this] { AnswerDialogs(); });
         PrepareFiles();
@@ -94,7 +97,6 @@ protected:
     }
 
     // Runs sessions of the editor until the events are spent; Exit ends a session early.
-    // Sessions are short, as the fixture's watchdog ends one that runs long.
     void Run(int events) {
         _answerer.start();
         while (_done < events && !HasFailure()) {
