@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "model/KCanvasPane.h"
+#include "model/ReadBack.h"
 
 namespace {
 
@@ -51,12 +50,6 @@ int PiecesFor(const Point2& p0, const Point2& p1, const Point2& p2, const Point2
     double second = std::hypot(p1.x - 2 * p2.x + p3.x, p1.y - 2 * p2.y + p3.y);
     double pieces = std::ceil(std::sqrt(0.75 * std::max(first, second) / tolerance));
     return static_cast<int>(std::clamp(pieces, 1.0, static_cast<double>(MaxPiecesPerCurve)));
-}
-
-double WrittenFileValue(double fileValue) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%g", fileValue);
-    return std::strtod(text, nullptr);
 }
 
 }  // namespace
@@ -115,8 +108,8 @@ void FlattenCurves(Outline& outline, double tolerance) {
 }
 
 Point2 AsWritten(const Point2& point) {
-    return {WrittenFileValue(KCanvasPane::FileX(point.x)) * 75,
-            WrittenFileValue(KCanvasPane::FileY(point.y)) * -75};
+    return {ReadBack(KCanvasPane::FileX(point.x)) * 75,
+            ReadBack(KCanvasPane::FileY(point.y)) * -75};
 }
 
 void SnapToWrittenValues(Outline& outline) {

@@ -4,18 +4,11 @@
 #include <cmath>
 #include <limits>
 
+#include "model/SegmentDistance.h"
+
 namespace {
 
 constexpr double Always = std::numeric_limits<double>::infinity();
-
-double DistanceToSegment(const Point2& p, const Point2& a, const Point2& b) {
-    double dx = b.x - a.x;
-    double dy = b.y - a.y;
-    double length = dx * dx + dy * dy;
-    double t =
-        length > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length, 0.0, 1.0) : 0.0;
-    return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
-}
 
 // A point's rank: the largest tolerance at which the simplification would still keep it, and
 // when the simplification finds it, so that a point never outranks the one that split its run.
