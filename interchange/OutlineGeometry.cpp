@@ -108,8 +108,8 @@ void FlattenCurves(Outline& outline, double tolerance) {
 }
 
 Point2 AsWritten(const Point2& point) {
-    return {ReadBack(KCanvasPane::FileX(point.x)) * 75,
-            ReadBack(KCanvasPane::FileY(point.y)) * -75};
+    return {ReadBack(KCanvasPane::FileX(point.x)) * ModelUnitsPerFileUnit,
+            ReadBack(KCanvasPane::FileY(point.y)) * -ModelUnitsPerFileUnit};
 }
 
 void SnapToWrittenValues(Outline& outline) {

@@ -92,7 +92,7 @@ void Simplify(Outline& outline, ImportReport& report) {
     if (curved) {
         FlattenCurves(outline, FlattenTolerance);
         SnapAndTidy(outline);
-        outline.spline = LinearSpline;
+        outline.prism.spline = LinearSpline;
     }
     double tolerance = SimplifyToCapacity(outline, MaxPoints);
     DropEmptySets(outline);
@@ -100,11 +100,11 @@ void Simplify(Outline& outline, ImportReport& report) {
         Printed("The outline needs %d entries, more than the %d a drawing holds: "
                 "simplified%s to %d entries, within %.3g file units of the %s outline",
                 needed, MaxPoints, curved ? " into a linear outline" : "", outline.EntryCount(),
-                tolerance / 75, curved ? "flattened" : "original"));
+                tolerance / ModelUnitsPerFileUnit, curved ? "flattened" : "original"));
 }
 
 void MatchSpline(Outline& outline, int spline, ImportReport& report) {
-    outline.spline = spline;
+    outline.prism.spline = spline;
     if (spline == BezierSpline || !outline.HasCurves()) {
         return;
     }
@@ -134,7 +134,7 @@ bool PrepareOutline(Outline& outline, int spline, bool fit, ImportReport& report
         return report.Fail(
             Printed("The outline reaches beyond %g file units from the centre; "
                     "--fit scales it into the canvas",
-                    LargestUsable / 75));
+                    LargestUsable / ModelUnitsPerFileUnit));
     }
     MatchSpline(outline, spline, report);
     int dropped = SnapAndTidy(outline);

@@ -74,6 +74,28 @@ void RankSet(const std::vector<Point2>& points, size_t set, long& found, std::ve
     }
 }
 
+// The farthest a left-out point of the ring lies from the segment joining the kept points on
+// either side of it. The ranks alone do not bound it: a point farther from its chord than the
+// point that split its run shares that point's rank, and the cut may fall between the two.
+double Deviation(const std::vector<Point2>& points, const std::vector<bool>& keep) {
+    const size_t n = points.size();
+    const size_t first =
+        static_cast<size_t>(std::find(keep.begin(), keep.end(), true) - keep.begin());
+    double worst = 0;
+    size_t from = first;
+    for (size_t step = 1; first < n && step <= n; ++step) {
+        const size_t to = (first + step) % n;
+        if (!keep[to]) {
+            continue;
+        }
+        for (size_t j = (from + 1) % n; j != to; j = (j + 1) % n) {
+            worst = std::max(worst, DistanceToSegment(points[j], points[from], points[to]));
+        }
+        from = to;
+    }
+    return worst;
+}
+
 }  // namespace
 
 double SimplifyToCapacity(Outline& outline, int capacity) {
@@ -99,7 +121,9 @@ double SimplifyToCapacity(Outline& outline, int capacity) {
     for (size_t r = 0; r < kept; ++r) {
         keep[ranks[r].set][ranks[r].index] = true;
     }
+    double worst = 0;
     for (size_t s = 0; s < outline.sets.size(); ++s) {
+        worst = std::max(worst, Deviation(outline.sets[s].points, keep[s]));
         std::vector<Point2> points;
         for (size_t i = 0; i < keep[s].size(); ++i) {
             if (keep[s][i]) {
@@ -109,5 +133,5 @@ double SimplifyToCapacity(Outline& outline, int capacity) {
         outline.sets[s].points = points;
         outline.sets[s].segments.assign(points.size(), Outline::Segment{});
     }
-    return kept < ranks.size() ? ranks[kept].tolerance : 0.0;
+    return worst;
 }

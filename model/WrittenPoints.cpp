@@ -105,7 +105,7 @@ public:
         Point2 control = ReadBack(FileOf(_canvas.control1[first]));
         Point2 file{point.x - control.x, point.y - control.y};
         _entries.push_back({file,
-                            {file.x * 75, file.y * -75},
+                            {file.x * ModelUnitsPerFileUnit, file.y * -ModelUnitsPerFileUnit},
                             WrittenRole::ClosingControl,
                             WrittenSource::FirstLessControl,
                             first,

@@ -215,6 +215,6 @@ bool KCanvasPane::WriteSceneFile(char* fileName, int kindChoice, std::string* re
     if (!ReplaceFileContents(fileName, text, reason)) {
         return false;
     }
-    changed = 0;
+    SetChanged(false);
     return true;
 }

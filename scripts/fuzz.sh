@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer harnesses with clang into build-fuzz/ and runs each one for a bounded
-# time (FUZZ_SECONDS, default 60) from its seed corpus in fuzz/corpus/. A finding stops the
-# script with the input saved in build-fuzz/findings/. `scripts/fuzz.sh scene_reader -runs=N`
-# runs one harness with libFuzzer options of your own instead.
+# time from its seed corpus in fuzz/corpus/: FUZZ_SECONDS each (default 60), or, with
+# FUZZ_TOTAL_SECONDS, that time shared out among however many harnesses there are (CI's budget).
+# A finding stops the script with the input saved in build-fuzz/findings/.
+# `scripts/fuzz.sh scene_reader -runs=N` runs one harness with libFuzzer options of your own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # clang alone lacks the fuzzer's runtime library.
-scripts/install-deps.sh cmake ninja-build clang-14 libclang-rt-14-dev
+scripts/install-deps.sh fuzz
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DVEXLIN_FUZZ=ON -DVEXLIN_WERROR=ON \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2
 cmake --build build-fuzz -j "$(nproc)" >&2
@@ -29,9 +30,18 @@ if [ $# -gt 0 ]; then
     run "$@"
     exit
 fi
-for name in scene_reader settings argument_list; do
+harnesses=()
+for program in build-fuzz/fuzz/*_fuzzer; do
+    name=$(basename "$program")
+    harnesses+=("${name%_fuzzer}")
+done
+seconds=${FUZZ_SECONDS:-60}
+if [ -n "${FUZZ_TOTAL_SECONDS:-}" ]; then
+    seconds=$((FUZZ_TOTAL_SECONDS / ${#harnesses[@]}))
+fi
+for name in "${harnesses[@]}"; do
     log=build-fuzz/$name.log
-    if ! run "$name" -max_total_time="${FUZZ_SECONDS:-60}" >"$log" 2>&1; then
+    if ! run "$name" -max_total_time="$seconds" >"$log" 2>&1; then
         tail -n 60 "$log"
         exit 1
     fi

@@ -127,13 +127,13 @@ TEST_F(FailureInjection, SavesThatCannotHappen) {
         std::string earlier, name, reason;
     } cases[] = {
         // The "." keeps the writer from appending an extension: the name is the device's own.
-        {"the device that is always full", SaveAs, "", "/dev/./full", "not a regular file"},
-        {"a new file in a read-only folder", SaveAs, "", locked + "/new.pol", "Permission denied"},
-        {"a file in a read-only folder", Save, locked + "/kept.pol", "", "Permission denied"},
-        {"a name that is a folder", SaveAs, "", work + "/folder.pol", "Is a directory"},
-        {"a folder's name with a slash", SaveAs, "", work + "/folder.pol/",
+        {"the device that is always full", Cmd::SaveAs, "", "/dev/./full", "not a regular file"},
+        {"a new file in a read-only folder", Cmd::SaveAs, "", locked + "/new.pol", "Permission denied"},
+        {"a file in a read-only folder", Cmd::Save, locked + "/kept.pol", "", "Permission denied"},
+        {"a name that is a folder", Cmd::SaveAs, "", work + "/folder.pol", "Is a directory"},
+        {"a folder's name with a slash", Cmd::SaveAs, "", work + "/folder.pol/",
          "the name ends in a slash, as a folder's does"},
-        {"a link planted by another user", SaveAs, "", shared + "/planted.pol",
+        {"a link planted by another user", Cmd::SaveAs, "", shared + "/planted.pol",
          "the symbolic link " + shared +
              "/planted.pol belongs to another user, in a folder that everybody may write: it "
              "is not followed"},
@@ -165,7 +165,7 @@ TEST_F(FailureInjection, AFullDisk) {
     Write(disk + "/vexlin-build-folder", "");
     full.Fill();
     settingsFolder = disk;
-    SaveFails(Save, disk + "/kept.prm", "",
+    SaveFails(Cmd::Save, disk + "/kept.prm", "",
               {kUnableToSave, "Notice: " + disk + "/kept.prm: No space left on device",
                UnsavedSettingsNotice});
     EXPECT_EQ(Read(disk + "/Vexlin.ini"), settings);
@@ -240,7 +240,7 @@ TEST_F(FailureInjection, AWorkingDirectoryThatHasGone) {
         EXPECT_EQ(std::string(lastDirectory), work);
         ModalAnswers answers;
         files.path = "relative";
-        Choose(window, SaveAs);
+        Choose(window, Cmd::SaveAs);
         EXPECT_EQ(answers.seen,
                   (Strings{kUnableToSave, "Notice: relative.pol: No such file or directory"}));
         window.canvas->changed = 0;

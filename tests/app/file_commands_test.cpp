@@ -45,20 +45,20 @@ TEST_F(FileCommands, OpenReadsIntoThisWindowOnlyWhenItIsEmpty) {
             shapeKind = Polygon;
             fileFilterIndex = c.filter;
             Pick(c.pick, PrismFilter);
-            Choose(window, IdAppOpen);
+            Choose(window, Cmd::Open);
             EXPECT_EQ(files.seen.title, std::string("Open Pol/Prm File"));
             EXPECT_EQ(files.seen.filterIndex, c.filterAfter);
             EXPECT_EQ(app.WindowCount(), c.windows);
             EXPECT_EQ(Newest()->Name(), c.caption);
             EXPECT_EQ(Newest()->fileName, c.pick);
             EXPECT_EQ(std::string(lastDirectory), c.pick.empty() ? work : other);
-            EXPECT_EQ(Field(*Newest(), 104), KindShown(!c.pick.empty()));
+            EXPECT_EQ(Field(*Newest(), Cmd::KindField), KindShown(!c.pick.empty()));
         });
     }
     ModalAnswers answers;
     RunWithSettings([&](KryCmdWindow& window) {
         Pick(other + "/a.prm");
-        Choose(window, IdAppOpen);
+        Choose(window, Cmd::Open);
         EXPECT_EQ(app.CloseAppWindow(&window), 1);
     });
     EXPECT_EQ(Read(program + "/Vexlin.ini").substr(0, other.size() + 1), other + "\n")
@@ -101,11 +101,11 @@ TEST_F(FileCommands, FailedReadsShowThePointsReadAndTheNotice) {
             }
             Pick(work + "/" + c.name);
             ModalAnswers answers;
-            Choose(window, IdAppOpen);
+            Choose(window, Cmd::Open);
             EXPECT_EQ(answers.Messages(), c.notices);
-            EXPECT_EQ(Field(window, KryCmdWindow::ModeField), "Tk= " + std::to_string(c.shown));
+            EXPECT_EQ(Field(window, Cmd::ModeField), "Tk= " + std::to_string(c.shown));
             EXPECT_EQ(window.canvas->pointCount, c.kept);
-            EXPECT_EQ(Field(window, KryCmdWindow::KindField).find("PRISM") != std::string::npos,
+            EXPECT_EQ(Field(window, Cmd::KindField).find("PRISM") != std::string::npos,
                       shapeKind == Prism)
                 << "the kind shown is the kind the next save writes";
             EXPECT_STREQ(window.Name(), "Untitled");
@@ -113,7 +113,7 @@ TEST_F(FileCommands, FailedReadsShowThePointsReadAndTheNotice) {
         }
         ModalAnswers answers;
         Pick(work + "/" + std::string(120, 'x') + ".pol");
-        Choose(window, IdAppOpen);
+        Choose(window, Cmd::Open);
         EXPECT_EQ(answers.Messages(),
                   Strings{"The file name is too long: a drawing's name may have at most 99 "
                           "characters."});
@@ -135,7 +135,7 @@ TEST_F(FileCommands, SaveAndSaveAs) {
         Strings notices;
         int filterAfter;
     } cases[] = {
-        {Save,
+        {Cmd::Save,
          false,
          Polygon,
          AnyFileFilter,
@@ -146,7 +146,7 @@ TEST_F(FileCommands, SaveAndSaveAs) {
          "one.pol",
          {},
          AnyFileFilter},
-        {Save,
+        {Cmd::Save,
          false,
          Prism,
          BothFilter,
@@ -157,9 +157,9 @@ TEST_F(FileCommands, SaveAndSaveAs) {
          "two.prm",
          {},
          PrismFilter},
-        {Save, true, Prism, BothFilter, "", 0, "", "Changed to Prism", "t.prm", {}, BothFilter},
-        {SaveAs, true, Prism, PolygonFilter, "", 0, "Save As", "Changed to Prism", "", {}, Prism},
-        {SaveAs,
+        {Cmd::Save, true, Prism, BothFilter, "", 0, "", "Changed to Prism", "t.prm", {}, BothFilter},
+        {Cmd::SaveAs, true, Prism, PolygonFilter, "", 0, "Save As", "Changed to Prism", "", {}, Prism},
+        {Cmd::SaveAs,
          false,
          Polygon,
          PolygonFilter,
@@ -170,7 +170,7 @@ TEST_F(FileCommands, SaveAndSaveAs) {
          "three.prm",
          {},
          PrismFilter},
-        {SaveAs,
+        {Cmd::SaveAs,
          false,
          Polygon,
          PolygonFilter,
@@ -206,9 +206,9 @@ TEST_F(FileCommands, SaveAndSaveAs) {
                 EXPECT_STREQ(window.fileName, c.written.c_str());
                 EXPECT_EQ(window.canvas->changed, 0);
                 EXPECT_EQ(Read(c.written).find("cubic_spline") != std::string::npos, prism);
-                EXPECT_EQ(Field(window, 104), KindShown(prism));
+                EXPECT_EQ(Field(window, Cmd::KindField), KindShown(prism));
             }
-            if (c.command == SaveAs && c.pick.empty()) {
+            if (c.command == Cmd::SaveAs && c.pick.empty()) {
                 EXPECT_STREQ(window.fileName, "t.prm") << "a cancelled Save as keeps the name";
             }
         });
@@ -247,7 +247,7 @@ TEST_F(FileCommands, AsksBeforeReplacingTheFileTheExtensionNames) {
             if (c.closing) {
                 EXPECT_EQ(app.CloseAppWindow(&window), 0) << "the window stays";
             } else {
-                Choose(window, SaveAs);
+                Choose(window, Cmd::SaveAs);
             }
             EXPECT_EQ(modal.Messages(), c.messages);
             EXPECT_EQ(Read("old.pol") != "keep", c.replaced);
@@ -322,10 +322,10 @@ TEST_F(FileCommands, SavingAPrismAsAPolygonAsksFirst) {
         std::string written;
         Strings messages;
     } cases[] = {
-        {"Save, Yes", Save, "p.pol", "", CubicSpline, " Yes ", "p.pol", {"p.pol" + lost}},
-        {"Save, No", Save, "p.pol", "", CubicSpline, " No ", "", {"p.pol" + lost}},
-        {"Save as, No", SaveAs, "", "q.pol", BezierSpline, " No ", "", {"q.pol" + lost}},
-        {"plain prism values", SaveAs, "", "q.pol", LinearSpline, nullptr, "q.pol", {}},
+        {"Save, Yes", Cmd::Save, "p.pol", "", CubicSpline, " Yes ", "p.pol", {"p.pol" + lost}},
+        {"Save, No", Cmd::Save, "p.pol", "", CubicSpline, " No ", "", {"p.pol" + lost}},
+        {"Save as, No", Cmd::SaveAs, "", "q.pol", BezierSpline, " No ", "", {"q.pol" + lost}},
+        {"plain prism values", Cmd::SaveAs, "", "q.pol", LinearSpline, nullptr, "q.pol", {}},
         {"closing, No", 0, "p.pol", "", CubicSpline, " No ", "", {SaveQuestion, "p.pol" + lost}},
     };
     for (const auto& c : cases) {

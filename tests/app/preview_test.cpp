@@ -1,16 +1,28 @@
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
 
 #include "AppFixture.h"
 #include "model/EditState.h"
+#include "support/qt/EventWait.h"
 #include "toolkit/platform/qt/QtImageWindowPlatform.h"
 #include "toolkit/platform/qt/QtProcessRunner.h"
 
 namespace {
 
 constexpr int KeyF5 = 0xFFC5;
+
+// The image windows, waking a waiting test whenever a picture arrives.
+class WatchedPictures : public QtImageWindowPlatform {
+public:
+    using QtImageWindowPlatform::QtImageWindowPlatform;
+    bool ShowPicture(vHandle window, int place, const char* path) override {
+        const bool shown = QtImageWindowPlatform::ShowPicture(window, place, path);
+        wait.Wake();
+        return shown;
+    }
+    EventWait wait;
+};
 
 class PreviewInEditor : public AppFixture {
 protected:
@@ -34,19 +46,14 @@ protected:
         return found;
     }
 
-    // Lets the event loop run until both pictures are there, for some seconds at most.
-    static bool Rendered(QtImageWindow& window) {
-        QDeadlineTimer deadline(15000);
-        auto shown = [&window] {
+    // Lets the event loop run until both pictures are there.
+    bool Rendered(QtImageWindow& window) {
+        return pictures.wait.Until([&window] {
             return !window.Picture(0)->pixmap().isNull() && !window.Picture(1)->pixmap().isNull();
-        };
-        while (!shown() && !deadline.hasExpired()) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        }
-        return shown();
+        });
     }
 
-    QtImageWindowPlatform pictures{&platform};
+    WatchedPictures pictures{&platform};
     QtProcessRunner processes;
 };
 
@@ -56,7 +63,7 @@ protected:
 // editor, and the preview goes with its window.
 TEST_F(PreviewInEditor, F5OpensThePreviewOfTheWindowsDrawingAndItClosesWithTheWindow) {
     RunWithSettings([&](KryCmdWindow& window) {
-        Choose(window, KryCmdWindow::PrismItem);
+        Choose(window, Cmd::KindPrism);
         DrawTriangle(*window.canvas);
         window.OnWindowKey(KeyF5, 0);
         ASSERT_EQ(PreviewWindows().size(), 1u);
@@ -81,7 +88,7 @@ TEST_F(PreviewInEditor, F5OpensThePreviewOfTheWindowsDrawingAndItClosesWithTheWi
         files.answer = true;
         files.path = saved;
         files.filter = PrismFilter;
-        Choose(window, 32103);
+        Choose(window, Cmd::Save);
         EXPECT_EQ(handed, Read(saved));
 
         EXPECT_EQ(app.CloseAppWindow(&window), 1);
