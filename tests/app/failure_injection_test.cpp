@@ -128,7 +128,8 @@ TEST_F(FailureInjection, SavesThatCannotHappen) {
     } cases[] = {
         // The "." keeps the writer from appending an extension: the name is the device's own.
         {"the device that is always full", Cmd::SaveAs, "", "/dev/./full", "not a regular file"},
-        {"a new file in a read-only folder", Cmd::SaveAs, "", locked + "/new.pol", "Permission denied"},
+        {"a new file in a read-only folder", Cmd::SaveAs, "", locked + "/new.pol",
+         "Permission denied"},
         {"a file in a read-only folder", Cmd::Save, locked + "/kept.pol", "", "Permission denied"},
         {"a name that is a folder", Cmd::SaveAs, "", work + "/folder.pol", "Is a directory"},
         {"a folder's name with a slash", Cmd::SaveAs, "", work + "/folder.pol/",
