@@ -3,7 +3,8 @@
 # include that breaks a rule:
 #   toolkit/             the toolkit itself and its platform interface; no program folder
 #   toolkit/platform/qt/ the one place besides tests/ and bench/ that includes Qt
-#   model/               itself, and the toolkit's canvas pane, value headers and memory surfaces
+#   model/               itself, and the toolkit's canvas pane, value and text headers and
+#                        memory surfaces
 #   render/, scenefile/  the model, themselves, and the same toolkit headers
 #   dialogs/             the toolkit, and the model's plain value types (prism values, a
 #                        background's placement)
@@ -16,7 +17,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 
 folders=(app dialogs model render scenefile toolkit interchange preview tools fuzz)
-model_toolkit='toolkit/(vCanvasPane|vColor|vPen|vBrush|vFont|DrawingStyles|DrawingTypes|StandardColors|PixelSurface|vMemoryDC)\.h'
+model_toolkit='toolkit/(vCanvasPane|vColor|vPen|vBrush|vFont|DrawingStyles|DrawingTypes|StandardColors|Utf8Text|PixelSurface|vMemoryDC)\.h'
 
 # Whether a file of that layer may include the header; Qt headers come as "<Q...>".
 allowed() {
