@@ -58,8 +58,10 @@ bool PointTableWindow::Toggle(KryCmdWindow& window) {
     if (platform == nullptr) {
         return false;
     }
-    const std::vector<std::string> columns(PointTable::ColumnTitles.begin(),
-                                           PointTable::ColumnTitles.end());
+    std::vector<vTableColumn> columns;
+    for (int column = 0; column < PointTable::ColumnCount; ++column) {
+        columns.push_back({PointTable::ColumnTitles[column], PointTable::ColumnWidest[column]});
+    }
     _handle =
         platform->CreateTableWindow("Point table", columns, {"Insert row", "Delete row"}, this);
     if (_handle == nullptr) {

@@ -11,6 +11,9 @@
 
 const std::array<const char*, PointTable::ColumnCount> PointTable::ColumnTitles = {
     "#", "Set", "", "x", "y", "Handle 1 x", "Handle 1 y", "Handle 2 x", "Handle 2 y"};
+const std::array<const char*, PointTable::ColumnCount> PointTable::ColumnWidest = {
+    "500",          "open",         "closing",      "-8.88889e-16", "-8.88889e-16",
+    "-8.88889e-16", "-8.88889e-16", "-8.88889e-16", "-8.88889e-16"};
 
 namespace {
 

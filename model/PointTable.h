@@ -26,6 +26,9 @@ public:
         ColumnCount,
     };
     static const std::array<const char*, ColumnCount> ColumnTitles;
+    // The widest text of each column: a number up to the capacity, a role, a value printed
+    // with six significant digits and an exponent.
+    static const std::array<const char*, ColumnCount> ColumnWidest;
     // Typed values further from the origin than this many file units are refused: the file's
     // six digits would show nothing useful of them, and the canvas could not reach them.
     static constexpr double LargestValue = 1e6;

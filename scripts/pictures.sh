@@ -3,10 +3,13 @@
 #   toolkit-dialogs, help-window, help-missing   the toolkit: a window with its menu bar,
 #       command bar and status bar beside a sample dialog of every static kind, a notice and a
 #       question; the help window; the notice for a missing help file
-#   prism-values, shapes, remarks   the program's dialogs as a fresh window opens them
+#   prism-values, shapes, remarks, background   the program's dialogs as a fresh window opens
+#       them
 #   main-window, menu-*, dialog-*, help   the editor with a triangle drawn with the mouse, each
 #       drop-down of its menu bar, each dialog it opens and its help window; given a DRAWING,
 #       main-window alone, the editor showing that drawing
+#   traced, traced-table   a star traced over a sketch shown at 40 %, then its point table
+#       beside the editor
 # Usage: scripts/pictures.sh [BUILD_DIR] [OUT_DIR] [DRAWING]
 #        (default BUILD_DIR build, OUT_DIR BUILD_DIR/pictures; the build must be done)
 set -euo pipefail
@@ -96,3 +99,22 @@ choose 0 1
 dialog_shot open '^Open Pol/Prm File$' Escape
 choose 0 5
 dialog_shot yes-or-no '^Yes or No$' Escape
+
+# A star over a sketch at the default 40 %, remembered beside the drawing, with its table.
+stop_editor
+"$dir/tools/vexlin-tool" shape "$work/traced.prm" --style star --points 5 --function 0.5 \
+    --kind prism --spline cubic >/dev/null
+convert -size 400x400 xc:white -fill none -stroke '#3060c0' -strokewidth 6 \
+    -draw 'circle 200,200 200,40' -draw 'polyline 200,30 250,150 380,160 280,240 320,370 200,290 80,370 120,240 20,160 150,150 200,30' \
+    "$work/sketch.png"
+printf 'picture=sketch.png\nopacity=0.4\nwidth=4\n' >"$work/traced.prm.vexlin-bg"
+start_editor traced.prm
+shot traced
+xdotool key F6
+table=$(wait_window '^Point table')
+sleep 1
+# The third row selected: the canvas marks its point.
+eval "$(xdotool getwindowgeometry --shell "$table")"
+xdotool mousemove "$((X + 60))" "$((Y + 75))" click 1
+sleep 0.5
+shot traced-table

@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+#include "dialogs/BackgroundDialog.h"
 #include "dialogs/KScalModalDialog.h"
 #include "dialogs/KryDialog.h"
 #include "dialogs/RemsDialog.h"
@@ -184,7 +185,7 @@ public:
         viewer.ShowContents("Vexlin-missing.hlp");
     }
 
-    // The program's three dialogs, each as a fresh window opens it.
+    // The program's dialogs, each as a fresh window opens it.
     void ProgramDialogs() {
         KryDialog prism(nullptr, KryDialog::kTitle);
         prism.ShowDialog("");
@@ -196,6 +197,9 @@ public:
         RemsDialog remarks(nullptr, RemsDialog::kTitle);
         InModal(
             remarks, [&] { SaveDialog(remarks, IdCancel, "remarks.png"); }, IdCancel);
+        BackgroundDialog background(nullptr, {[](const BackgroundPlacement&) {}, nullptr});
+        InModal(
+            background, [&] { SaveDialog(background, IdCancel, "background.png"); }, IdCancel);
     }
 
     int failures = 0;

@@ -20,6 +20,12 @@ struct vTableRow {
     bool operator!=(const vTableRow& other) const { return !(*this == other); }
 };
 
+// A column of a table window: its heading and the widest text it is to show in full.
+struct vTableColumn {
+    std::string heading;
+    std::string widest;
+};
+
 // A top-level window beside the program's frame holding a table of text cells under column
 // headings, a row of buttons and a status line. Rows are set one at a time, so a change of a few
 // rows costs only those. Without a platform installed no window is made.
@@ -28,7 +34,7 @@ public:
     virtual ~vTableWindowPlatform() = default;
 
     // Makes and shows the window, empty. Null when no window can be made.
-    virtual vHandle CreateTableWindow(const char* title, const std::vector<std::string>& columns,
+    virtual vHandle CreateTableWindow(const char* title, const std::vector<vTableColumn>& columns,
                                       const std::vector<std::string>& buttons,
                                       vTableWindowEvents* events) = 0;
     virtual void SetTableTitle(vHandle window, const char* title) = 0;

@@ -5,10 +5,10 @@
 
 #include "toolkit/platform/vTableWindowEvents.h"
 
-QtTableModel::QtTableModel(const std::vector<std::string>& columns, QObject* parent)
+QtTableModel::QtTableModel(const std::vector<vTableColumn>& columns, QObject* parent)
     : QAbstractTableModel(parent) {
-    for (const std::string& column : columns) {
-        _columns << QString::fromStdString(column);
+    for (const vTableColumn& column : columns) {
+        _columns << QString::fromStdString(column.heading);
     }
 }
 

@@ -13,7 +13,7 @@ class vTableWindowEvents;
 class QtTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    QtTableModel(const std::vector<std::string>& columns, QObject* parent);
+    QtTableModel(const std::vector<vTableColumn>& columns, QObject* parent);
 
     void SetEvents(vTableWindowEvents* events) { _events = events; }
     void SetRowCount(int rows);

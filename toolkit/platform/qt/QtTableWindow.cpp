@@ -8,15 +8,18 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "toolkit/platform/qt/QtCanvasWidget.h"
 #include "toolkit/platform/qt/QtLook.h"
 #include "toolkit/platform/qt/QtTableModel.h"
 #include "toolkit/platform/vTableWindowEvents.h"
+#include "toolkit/platform/vTableWindowPlatform.h"
 
 namespace {
 
 constexpr int VisibleRows = 24;
+constexpr int CellPadding = 12;
 
 // The keys that belong to the owner: Ctrl with a key, and the function keys.
 bool OwnersKey(const QKeyEvent& key) {
@@ -27,7 +30,7 @@ bool OwnersKey(const QKeyEvent& key) {
 }  // namespace
 
 QtTableWindow::QtTableWindow(QWidget* frame, const QString& title,
-                             const std::vector<std::string>& columns,
+                             const std::vector<vTableColumn>& columns,
                              const std::vector<std::string>& buttons, vTableWindowEvents* events)
     : QWidget(frame, Qt::Window),
       _model(new QtTableModel(columns, this)),
@@ -47,9 +50,15 @@ QtTableWindow::QtTableWindow(QWidget* frame, const QString& title,
     // drawing scrolls as smoothly as an empty one.
     _view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     _view->verticalHeader()->setDefaultSectionSize(_view->fontMetrics().height() + 6);
+    // Each column as wide as its heading or its widest text, whichever is wider.
     _view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    _view->horizontalHeader()->setDefaultSectionSize(
-        _view->fontMetrics().horizontalAdvance(QStringLiteral("-0.000000e+00")) + 8);
+    const QFontMetrics metrics = _view->fontMetrics();
+    for (size_t column = 0; column < columns.size(); ++column) {
+        const int wanted =
+            std::max(metrics.horizontalAdvance(QString::fromStdString(columns[column].heading)),
+                     metrics.horizontalAdvance(QString::fromStdString(columns[column].widest)));
+        _view->horizontalHeader()->resizeSection(static_cast<int>(column), wanted + CellPadding);
+    }
     _view->setWordWrap(false);
     _view->installEventFilter(this);
     connect(_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,

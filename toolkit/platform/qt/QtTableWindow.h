@@ -9,6 +9,7 @@ class QPushButton;
 class QTableView;
 class QtTableModel;
 class vTableWindowEvents;
+struct vTableColumn;
 
 // A window of its own over the frame: a table of text cells with column headings, a row of
 // buttons under it and a status line at the bottom. Keys the table has no use for (Ctrl with a
@@ -16,7 +17,7 @@ class vTableWindowEvents;
 class QtTableWindow : public QWidget {
     Q_OBJECT
 public:
-    QtTableWindow(QWidget* frame, const QString& title, const std::vector<std::string>& columns,
+    QtTableWindow(QWidget* frame, const QString& title, const std::vector<vTableColumn>& columns,
                   const std::vector<std::string>& buttons, vTableWindowEvents* events);
 
     QtTableModel* Model() const { return _model; }

@@ -10,7 +10,7 @@
 #include "toolkit/platform/qt/QtWindowPlatform.h"
 
 vHandle QtTableWindowPlatform::CreateTableWindow(const char* title,
-                                                 const std::vector<std::string>& columns,
+                                                 const std::vector<vTableColumn>& columns,
                                                  const std::vector<std::string>& buttons,
                                                  vTableWindowEvents* events) {
     QWidget* frame = _windows != nullptr ? _windows->Frame() : nullptr;

@@ -11,7 +11,7 @@ class QtTableWindowPlatform : public vTableWindowPlatform {
 public:
     explicit QtTableWindowPlatform(QtWindowPlatform* windows) : _windows(windows) {}
 
-    vHandle CreateTableWindow(const char* title, const std::vector<std::string>& columns,
+    vHandle CreateTableWindow(const char* title, const std::vector<vTableColumn>& columns,
                               const std::vector<std::string>& buttons,
                               vTableWindowEvents* events) override;
     void SetTableTitle(vHandle window, const char* title) override;
