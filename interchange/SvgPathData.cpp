@@ -217,13 +217,16 @@ private:
 
     void LineTo(Point2 end) {
         SvgSubpath& path = Current();
-        path.segments.push_back(Outline::Segment{});
+        if (!path.segments.empty()) {
+            path.segments.push_back(Outline::Segment{});
+        }
         path.points.push_back(end);
         _current = end;
     }
 
     void CurveTo(Point2 handle1, Point2 handle2, Point2 end) {
         SvgSubpath& path = Current();
+        path.segments.resize(path.points.size() - 1);
         path.segments.push_back(Outline::Segment{true, handle1, handle2});
         path.points.push_back(end);
         _current = end;

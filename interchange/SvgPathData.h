@@ -6,7 +6,8 @@
 #include "interchange/Outline.h"
 
 // One subpath of SVG path data, in the user units of the data: its points in order and the
-// segment from each point to the next, so one segment fewer than points.
+// segment from each point to the next, so one segment fewer than points; none at all while
+// every segment is straight.
 struct SvgSubpath {
     std::vector<Point2> points;
     std::vector<Outline::Segment> segments;

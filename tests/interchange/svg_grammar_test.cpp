@@ -23,10 +23,11 @@ std::string Describe(const std::vector<SvgSubpath>& subpaths) {
     std::string text;
     for (const SvgSubpath& path : subpaths) {
         text += (text.empty() ? "M" : " M") + Pair(path.points[0]);
-        for (size_t j = 0; j < path.segments.size(); ++j) {
-            const Outline::Segment& s = path.segments[j];
-            text += s.curved ? " C" + Pair(s.handle1) + " " + Pair(s.handle2) + " " : " L";
-            text += Pair(path.points[j + 1]);
+        for (size_t j = 1; j < path.points.size(); ++j) {
+            const bool curved = !path.segments.empty() && path.segments[j - 1].curved;
+            const Outline::Segment& s = curved ? path.segments[j - 1] : Outline::Segment{};
+            text += curved ? " C" + Pair(s.handle1) + " " + Pair(s.handle2) + " " : " L";
+            text += Pair(path.points[j]);
         }
         text += path.closed ? " Z" : "";
     }
