@@ -131,10 +131,10 @@ public:
         }
         Walk(root, Affine2{}, 0);
         for (const auto& [name, count] : _leftOut) {
-            _report.Note(
-                Printed("<%s> elements left out (only path, polygon, polyline, rect, "
-                        "circle and ellipse are imported): %d",
-                        name.c_str(), count));
+            _report.NoteAlike("left out",
+                              Printed("<%s> elements left out (only path, polygon, polyline, "
+                                      "rect, circle and ellipse are imported): %d",
+                                      name.c_str(), count));
         }
         if (_closedByImport > 0) {
             _report.Note(Printed("Open subpaths closed with a straight line: %d", _closedByImport));
