@@ -34,11 +34,13 @@ protected:
         return found;
     }
 
-    // Lets the event loop run until both pictures are there, for some seconds at most.
+    // Lets the event loop run until both of POV-Ray's pictures are there, which the sketches
+    // come before and its messages after, for some seconds at most.
     static bool Rendered(QtImageWindow& window) {
         QDeadlineTimer deadline(15000);
         auto shown = [&window] {
-            return !window.Picture(0)->pixmap().isNull() && !window.Picture(1)->pixmap().isNull();
+            return !window.Picture(0)->pixmap().isNull() && !window.Picture(1)->pixmap().isNull() &&
+                   !window.Messages()->toPlainText().isEmpty();
         };
         while (!shown() && !deadline.hasExpired()) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
