@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/EditorCommandLine.h"
 #include "app/KryCmdWindow.h"
 #include "model/EditState.h"
 #include "toolkit/CommandIds.h"
@@ -34,6 +35,12 @@ const char* WindowName(const char* name) {
 }  // namespace
 
 KryApp::KryApp() : vApp(kTitle, 0, 0, 0) {}
+
+int KryApp::OnCommandLine(int argc, char** argv) {
+    const EditorCommandLine line = EditorCommandLine::Parse(argc, argv);
+    return line.action == EditorCommandLine::OpenDrawings ? ContinueStart
+                                                          : line.Answer(stdout, stderr);
+}
 
 void KryApp::OnAppCommand(vWindow* window, int id, int value, int kind) {
     if (id == IdAppNew || id == IdAppOpen) {

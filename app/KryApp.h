@@ -10,6 +10,8 @@ public:
 
     KryApp();
 
+    // --help and --version are answered, an unknown option refused, before any window exists.
+    int OnCommandLine(int argc, char** argv) override;
     void OnAppCommand(vWindow* window, int id, int value, int kind) override;
     void OnLastWindowClosed(vWindow* window) override;
     // Writes the settings first, then asks about unsaved changes; a refusal keeps the window.

@@ -13,8 +13,8 @@ extern int fileFilterIndex;
 extern char lastDirectory[PathBufferSize];
 // Full path of the settings file, rebuilt at start-up.
 extern char settingsPath[PathBufferSize];
-// Where the settings file lives; empty means beside the running executable. Tests give each
-// run a folder of its own.
+// The program folder the settings location rule starts from; empty means the running
+// executable's. Tests give each run a folder of its own.
 extern std::string settingsFolder;
 
 // The file-filter list of every file dialog, null-terminated.

@@ -1,9 +1,11 @@
 #include "app/SettingsLocation.h"
 
-#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -11,28 +13,32 @@
 
 namespace {
 
-// Asked with the effective ids, those the file would be written with.
-bool Writable(const char* path) {
-    return faccessat(AT_FDCWD, path, W_OK, AT_EACCESS) == 0;
-}
-
-bool CanWriteFile(const std::string& file) {
-    if (access(file.c_str(), F_OK) == 0) {
-        return Writable(file.c_str());
-    }
-    const std::string folder = ProgramPaths::FolderOf(file);
-    return Writable(folder.empty() ? "." : folder.c_str());
-}
-
 // An environment variable that names an absolute folder; a relative one means nothing.
 std::string AbsoluteFolderFrom(const char* variable) {
     const char* value = std::getenv(variable);
     return value != nullptr && value[0] == '/' ? std::string(value) : std::string();
 }
 
-}  // namespace
+bool Exists(const std::string& path) {
+    struct stat info;
+    return lstat(path.c_str(), &info) == 0;
+}
 
-bool (*SettingsLocation::canWrite)(const std::string& file) = CanWriteFile;
+// The path itself when it exists, else the nearest folder above it that does.
+std::string NearestExisting(std::string path) {
+    while (!path.empty() && !Exists(path)) {
+        const std::string folder = ProgramPaths::FolderOf(path);
+        path = folder == path ? std::string() : folder;
+    }
+    return path;
+}
+
+bool OwnedByAnotherUser(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && info.st_uid != geteuid();
+}
+
+}  // namespace
 
 std::string SettingsLocation::UserFolder() {
     std::string config = AbsoluteFolderFrom("XDG_CONFIG_HOME");
@@ -46,17 +52,32 @@ std::string SettingsLocation::UserFolder() {
     return ProgramPaths::Join(config, "vexlin");
 }
 
-std::string SettingsLocation::Choose(const std::string& programFolder) {
-    const std::string beside = ProgramPaths::Join(programFolder, kFileName);
-    if (canWrite(beside)) {
-        return beside;
+std::string SettingsLocation::Folder(const std::string& programFolder, std::string* why) {
+    if (!programFolder.empty() && Exists(ProgramPaths::Join(programFolder, kBuildMarker))) {
+        return programFolder;
     }
     const std::string folder = UserFolder();
-    if (folder.empty()) {
-        return beside;
+    if (folder.empty() && why != nullptr) {
+        *why = "neither XDG_CONFIG_HOME nor HOME names a folder";
     }
-    std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
-    const std::string user = ProgramPaths::Join(folder, kFileName);
-    return canWrite(user) ? user : beside;
+    return folder;
+}
+
+bool SettingsLocation::PrepareFor(const std::string& file, std::string& why) {
+    if (Exists(file)) {
+        return true;
+    }
+    const std::string folder = ProgramPaths::FolderOf(file);
+    const std::string nearest = NearestExisting(folder);
+    if (geteuid() == 0 && !nearest.empty() && OwnedByAnotherUser(nearest)) {
+        why = nearest + " belongs to another user";
+        return false;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) {
+        why = "cannot make " + folder + ": " + error.message();
+        return false;
+    }
+    return true;
 }

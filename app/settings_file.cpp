@@ -2,6 +2,7 @@
 // prism filter.
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -13,21 +14,45 @@
 #include "app/SettingsLocation.h"
 #include "app/SettingsText.h"
 #include "scenefile/FileReplace.h"
+#include "scenefile/SaveFailure.h"
 #include "toolkit/ProgramPaths.h"
 
 namespace {
 
+// Why the settings file cannot be kept, when the location rule already knows.
+std::string settingsProblem;
+
 // A path that does not fit the buffer is left empty rather than cut, so that no other file is
 // ever read or replaced in its place.
 void BuildSettingsPath() {
-    const std::string folder =
+    const std::string program =
         settingsFolder.empty() ? ProgramPaths::ExecutableFolder() : settingsFolder;
-    const std::string path = folder.empty() ? folder : SettingsLocation::Choose(folder);
-    if (path.empty() || path.size() >= sizeof settingsPath) {
-        settingsPath[0] = '\0';
-        return;
+    settingsProblem.clear();
+    const std::string folder = SettingsLocation::Folder(program, &settingsProblem);
+    const std::string path =
+        folder.empty() ? folder : ProgramPaths::Join(folder, SettingsLocation::kFileName);
+    settingsPath[0] = '\0';
+    if (path.size() >= sizeof settingsPath) {
+        settingsProblem = path + ": the name is too long";
+    } else if (!path.empty()) {
+        std::memcpy(settingsPath, path.c_str(), path.size() + 1);
     }
-    std::memcpy(settingsPath, path.c_str(), path.size() + 1);
+}
+
+bool WriteSettings(const std::string& text) {
+    std::string why = settingsProblem;
+    if (settingsPath[0] != '\0') {
+        errno = 0;
+        if (SettingsLocation::PrepareFor(settingsPath, why) &&
+            ReplaceFileContents(settingsPath, text)) {
+            return true;
+        }
+        why = std::string(settingsPath) + ": " +
+              (why.empty() ? SaveFailureReason(settingsPath, errno) : why);
+    }
+    // The notice cannot say where or why; a terminal is told.
+    std::fprintf(stderr, "Vexlin: Unable to Save INI: %s\n", why.c_str());
+    return false;
 }
 
 }  // namespace
@@ -50,8 +75,7 @@ void KryCmdWindow::LoadSettings() {
 }
 
 void KryCmdWindow::SaveSettings() {
-    const std::string text = SettingsText::Compose(lastDirectory, fileFilterIndex);
-    if (settingsPath[0] == '\0' || !ReplaceFileContents(settingsPath, text)) {
+    if (!WriteSettings(SettingsText::Compose(lastDirectory, fileFilterIndex))) {
         Notify("Unable to Save INI");
     }
 }

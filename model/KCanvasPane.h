@@ -101,6 +101,8 @@ public:
     // text would not be finite: the writer would refuse it.
     bool SceneFileText(const char* fileName, int kindChoice, std::string& text, int& kind) const;
     int ReadSceneFile(const char* fileName);
+    // The same, telling the number of the line where reading stopped (0 before the first).
+    int ReadSceneFile(const char* fileName, int& stopLine);
     // Reads the bytes as ReadSceneFile reads a file holding them, the kind that the file's name
     // would imply being the current program-wide kind; the canvas is not repainted.
     int ReadSceneText(const char* bytes, size_t size);

@@ -54,6 +54,9 @@ const char* SceneLineReader::Next() {
     if (_failed || !IsOpen()) {
         return _line;
     }
+    if (Peek() != EOF) {
+        ++_linesRead;
+    }
     int length = 0;
     for (;;) {
         int c = Peek();

@@ -24,6 +24,8 @@ public:
     bool AtEnd() const { return _atEnd; }
     // Reads the next line; the text stays valid until the next call.
     const char* Next();
+    // How many lines of the source the reads have met: the number of the last one read.
+    int LinesRead() const { return _linesRead; }
 
 private:
     int Peek();
@@ -38,5 +40,6 @@ private:
     int _peeked = NoChar;
     bool _atEnd = false;
     bool _failed = false;
+    int _linesRead = 0;
     char _line[LineSize] = {};
 };

@@ -390,12 +390,19 @@ bool HasPrismExtension(const char* fileName) {
 }  // namespace
 
 int KCanvasPane::ReadSceneFile(const char* fileName) {
+    int stopLine = 0;
+    return ReadSceneFile(fileName, stopLine);
+}
+
+int KCanvasPane::ReadSceneFile(const char* fileName, int& stopLine) {
     shapeKind = HasPrismExtension(fileName) ? Prism : Polygon;
     SceneLineReader in(fileName);
+    stopLine = 0;
     if (!in.IsOpen()) {
         return ReadCannotOpen;
     }
     int result = SceneFileReading(*this, in).Read();
+    stopLine = in.LinesRead();
     if (result == ReadOk) {
         OnRedraw(1, 1, 1, 1);
     }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Configures and builds into build/ (or build-asan/ with VEXLIN_SANITIZE=1).
+# Configures and builds into build/ (or build-asan/ with VEXLIN_SANITIZE=1), warnings being
+# errors: the developers' and CI's builds keep the code free of them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ "${VEXLIN_SANITIZE:-0}" = 1 ]; then
@@ -9,6 +10,6 @@ else
     dir=build
     extra=()
 fi
-cmake -S . -B "$dir" -G Ninja "${extra[@]}" >&2
+cmake -S . -B "$dir" -G Ninja -DVEXLIN_WERROR=ON "${extra[@]}" >&2
 cmake --build "$dir" -j "$(nproc)" >&2
 echo "$dir"

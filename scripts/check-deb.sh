@@ -1,20 +1,33 @@
 #!/usr/bin/env bash
 # Checks an installed Vexlin (the Debian package, or `cmake --install` to PREFIX):
-#   - `vexlin-tool --help` works and names every command; `man vexlin-tool` shows the page;
+#   - with --deb FILE, that lintian finds no error and no warning in the package, and that the
+#     installed programs' version is the package's;
+#   - `vexlin-tool --help` works and names every command, and so do its completion and its
+#     --version; `man vexlin-tool`, `man vexlin` and `man Vexlin` show their pages;
+#   - `vexlin --help` and `vexlin --version` answer without a display;
 #   - under a virtual X display the installed editor starts from the launcher the desktop entry
 #     runs and shows the drawing named on its command line exactly as `vexlin-tool render`
 #     draws it; started again, it opens no notice (its settings file was made at the first
-#     start) and opens its help from the " Help " menu's " Contents";
-#   - where the desktop's tools are installed (desktop-file-validate, gio), the desktop entry is
-#     valid and drawings are files of Vexlin's types, opened by Vexlin.
+#     start) and opens its help from the " Help " menu's " Contents"; it kept its settings in
+#     ~/.config/vexlin/ of a home of its own (made here, so that the caller's stays as it is)
+#     and wrote nothing into the installation;
+#   - where the desktop's tools are installed (desktop-file-validate, gio, appstreamcli), the
+#     desktop entry and the AppStream metadata are valid and drawings are files of Vexlin's
+#     types, opened by Vexlin.
 # Needs xvfb-run, xdotool, ImageMagick and man. Pictures go to OUT_DIR (default: a temporary
 # folder, removed at the end).
-# Usage: scripts/check-deb.sh [PREFIX [OUT_DIR]]
+# Usage: scripts/check-deb.sh [--deb FILE] [PREFIX [OUT_DIR]]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+arguments=("$@")
+deb=
+if [ "${1:-}" = --deb ]; then
+    deb=$(realpath "$2")
+    shift 2
+fi
 prefix=${1:-/usr}
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$prefix" "${2:-}"
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "${arguments[@]}"
 fi
 source "$here/e2e-common.sh"
 out=${2:-}
@@ -33,7 +46,30 @@ fail() {
     status=1
 }
 
-# The command line tool and its manual.
+# The package as a distribution sees it.
+version=$("$prefix/bin/vexlin" --version)
+if [ -n "$deb" ]; then
+    if command -v lintian >/dev/null; then
+        if lintian --fail-on error,warning "$deb" 2>/dev/null; then
+            ok "lintian: no error, no warning"
+        else
+            fail "lintian: $(lintian "$deb" 2>/dev/null | grep -E '^(E|W):' | tr '\n' ' ')"
+        fi
+    fi
+    wanted="vexlin $(dpkg-deb -f "$deb" Version)"
+    [ "$version" = "$wanted" ] && ok "vexlin --version: $version" ||
+        fail "vexlin --version says '$version', the package is '$wanted'"
+fi
+tool_version=$("$tool" --version)
+[ "${tool_version#vexlin-tool }" = "${version#vexlin }" ] && ok "vexlin-tool --version: $tool_version" ||
+    fail "vexlin-tool --version says '$tool_version', vexlin '$version'"
+if env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/vexlin" --help | grep -q "MIT licence"; then
+    ok "vexlin --help without a display"
+else
+    fail "vexlin --help"
+fi
+
+# The command line tool, its completion and its manual.
 if help=$("$tool" --help) && grep -q " import IN OUT" <<<"$help" &&
     grep -q " export-svg IN OUT.svg" <<<"$help"; then
     ok "vexlin-tool --help"
@@ -42,17 +78,33 @@ else
 fi
 # Under another prefix than the system's, the manual is looked for there.
 manuals=$([ "$prefix" = /usr ] || echo "$prefix/share/man")
-if page=$(env LC_ALL=C ${manuals:+MANPATH=$manuals} MANPAGER=cat MANWIDTH=80 man vexlin-tool 2>&1) &&
-    grep -q "^NAME" <<<"$page" && grep -q "export-svg IN OUT.svg" <<<"$page"; then
-    ok "man vexlin-tool"
+show_manual() {
+    env LC_ALL=C ${manuals:+MANPATH=$manuals} MANPAGER=cat MANWIDTH=80 man "$1" 2>&1
+}
+for pair in "vexlin-tool export-svg IN OUT.svg" "vexlin vexlin --help" "Vexlin vexlin --help"; do
+    read -r name wanted <<<"$pair"
+    if page=$(show_manual "$name") && grep -q "^NAME" <<<"$page" && grep -q -- "$wanted" <<<"$page" &&
+        grep -q "^EXAMPLES" <<<"$page" && grep -q "^FILES" <<<"$page" && grep -q "povray(1)" <<<"$page"; then
+        ok "man $name"
+    else
+        fail "man $name: $page"
+    fi
+done
+completion=$prefix/share/bash-completion/completions/vexlin-tool
+if words=$(bash -c 'source "$1"; COMP_WORDS=(vexlin-tool render in.prm out.png --pic); COMP_CWORD=4
+                    _vexlin_tool; echo "${COMPREPLY[*]}"' completion "$completion") &&
+    [ "$words" = "--picture" ]; then
+    ok "bash completion"
 else
-    fail "man vexlin-tool: $page"
+    fail "bash completion: '${words:-}'"
 fi
 
-# The editor, started as the desktop entry starts it. On its first start it says that it makes
-# a new settings file; on the next it has one.
+# The editor, started as the desktop entry starts it, in a home of its own. On its first start
+# it says that it makes a new settings file; on the next it has one.
+mkdir -p "$out/home"
+touch "$out/before"
 start() {
-    "$prefix/bin/vexlin" "$@" &
+    env -u XDG_CONFIG_HOME HOME="$out/home" "$prefix/bin/vexlin" "$@" &
     pid=$!
     frame=$(wait_window '^Quorvane$' 20) || fail "the editor's frame did not show"
     sleep 1
@@ -104,10 +156,22 @@ if [ -n "${frame:-}" ]; then
 fi
 stop_editor
 
+# An installed editor keeps its settings in the user's configuration folder, and nowhere else.
+written=$(find "$prefix/bin" "$prefix/share/vexlin" -newer "$out/before" 2>/dev/null)
+if [ -f "$out/home/.config/vexlin/Vexlin.ini" ] && [ -z "$written" ]; then
+    ok "settings in ~/.config/vexlin/Vexlin.ini, nothing written into the installation"
+else
+    fail "settings: $(find "$out/home" -type f | tr '\n' ' ') written there: $written"
+fi
+
 # The desktop's view of the installation, where its tools are present.
 entry=$prefix/share/applications/vexlin.desktop
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$entry" && ok "desktop entry valid" || fail "desktop entry"
+fi
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$prefix"/share/metainfo/*.metainfo.xml >/dev/null &&
+        ok "AppStream metadata valid" || fail "AppStream metadata"
 fi
 # What a file manager asks: the type of a drawing and the program that opens that type.
 if command -v gio >/dev/null && [ "$prefix" = /usr ]; then

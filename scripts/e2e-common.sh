@@ -5,8 +5,9 @@
 #                       virtual one
 #   prepare NAME        for a script called with only the build directory: need_editor,
 #                       need_display, and the picture folder out=$dir/NAME
-#   start_editor ARGS   starts a private copy of the editor (its own settings file beside it, so
-#                       no notice opens and the build's settings stay as they are) in $work;
+#   start_editor ARGS   starts a private copy of the editor (a build folder of its own, with its
+#                       own settings file beside it, so no notice opens and the build's settings
+#                       stay as they are) in $work;
 #                       sets pid and frame (the frame's window) and its position fx, fy
 #   stop_editor         ends the editor started last, unless it has ended
 #   open_menu N         opens drop-down N of the menu bar (0 is File) from the keyboard
@@ -50,7 +51,7 @@ make_home() {
     home=$(mktemp -d /tmp/vexlin-e2e-XXXXXX)
     work="$home/work"
     mkdir -p "$home/bin" "$work"
-    cp "$dir/app/Vexlin" "$home/bin/"
+    cp "$dir/app/Vexlin" "$dir/app/vexlin-build-folder" "$home/bin/"
     cp "$dir/app/Vexlin.hlp" "$home/bin/" 2>/dev/null || true
     printf '%s\npol\n' "$work" >"$home/bin/Vexlin.ini"
     trap 'stop_editor; rm -rf "$home"' EXIT

@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 # clang alone lacks the fuzzer's runtime library.
 scripts/install-deps.sh cmake ninja-build clang-14 libclang-rt-14-dev
-CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DVEXLIN_FUZZ=ON \
+CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DVEXLIN_FUZZ=ON -DVEXLIN_WERROR=ON \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2
 cmake --build build-fuzz -j "$(nproc)" >&2
 mkdir -p build-fuzz/findings

@@ -6,8 +6,4 @@ set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 "$repo/scripts/install-deps.sh"
 dir=$(cd "$repo" && scripts/build.sh | tail -n 1)
-if [ -x "$repo/$dir/app/Vexlin" ]; then
-    exec "$repo/$dir/app/Vexlin" "$@"
-fi
-echo "The editor was not built (Qt 6 missing?); the command-line tool is: $repo/$dir/tools/vexlin-tool" >&2
-exit 1
+exec "$repo/$dir/app/Vexlin" "$@"

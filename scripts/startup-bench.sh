@@ -26,7 +26,8 @@ fi
 home=$(mktemp -d /tmp/vexlin-startup-XXXXXX)
 trap 'rm -rf "$home"' EXIT
 mkdir -p "$home/bin" "$home/work"
-cp "$dir/app/Vexlin" "$dir/app/Vexlin.hlp" "$dir/bench/startup/vexlin-bare-frame" "$home/bin/"
+cp "$dir/app/Vexlin" "$dir/app/Vexlin.hlp" "$dir/app/vexlin-build-folder" \
+    "$dir/bench/startup/vexlin-bare-frame" "$home/bin/"
 printf '%s\npol\n' "$home/work" >"$home/bin/Vexlin.ini"
 watch=$dir/bench/startup/vexlin-frame-watch
 

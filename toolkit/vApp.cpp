@@ -1,6 +1,7 @@
 #include "toolkit/vApp.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "toolkit/CommandIds.h"
 #include "toolkit/ProgramPaths.h"
@@ -257,12 +258,31 @@ void vApp::MakeSharedObjects() {
     _faceBrush.SetColor(face);
 }
 
-int vApp::Run(int argc, char** argv, vAppStartFunction start) {
-    vArgumentList arguments;
+void vApp::PrepareArguments(vArgumentList& arguments, int argc, char** argv) {
     arguments.SetFromArgv(argc, argv);
     // The program is named by its full path, whatever name it was started by.
     arguments.SetProgramPath(ProgramPaths::Executable());
     arguments.RemoveDebugOption();
+}
+
+int vApp::OnCommandLine(int, char**) {
+    return ContinueStart;
+}
+
+int vApp::AnswerCommandLine(int argc, char** argv) {
+    vArgumentList arguments;
+    PrepareArguments(arguments, argc, argv);
+    const int dropped = argc - 1 - vArgumentList::MaxArguments;
+    if (dropped > 0) {
+        std::fprintf(stderr, "%s: only the first %d arguments are taken; %d more are left out\n",
+                     argv[0], vArgumentList::MaxArguments, dropped);
+    }
+    return OnCommandLine(arguments.Argc(), arguments.Argv());
+}
+
+int vApp::Run(int argc, char** argv, vAppStartFunction start) {
+    vArgumentList arguments;
+    PrepareArguments(arguments, argc, argv);
     vWindowPlatform& platform = vWindowPlatform::Current();
     BuildFrameMenu();
     bool defaultSize = _defaultWidth > 0 && _defaultHeight > 0;

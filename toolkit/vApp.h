@@ -10,6 +10,7 @@
 #include "toolkit/vPen.h"
 
 class vAppWinInfo;
+class vArgumentList;
 class vPane;
 class vWindow;
 class vWorkTimer;
@@ -39,6 +40,13 @@ public:
     virtual void OnFileDropped(const char* path);
     virtual void OnWorkTick();
 
+    // Before the windowing system starts, so that the program can answer its own command line
+    // (its help, its version, a refused argument) without a display. OnCommandLine gets the
+    // arguments as OnAppStart will; ContinueStart goes on to Run, any other result is the
+    // program's exit code.
+    static constexpr int ContinueStart = -1;
+    virtual int OnCommandLine(int argc, char** argv);
+    int AnswerCommandLine(int argc, char** argv);
     // Start-up, event loop and teardown; returns the program's exit code.
     int Run(int argc, char** argv, vAppStartFunction start);
     // The frame starts maximised; this gives it its normal size and place.
@@ -97,6 +105,7 @@ private:
     void FrameResized() override;
     void FrameFileDropped(const char* path) override;
 
+    static void PrepareArguments(vArgumentList& arguments, int argc, char** argv);
     void RemoveWindow(vWindow* window);
     void Defer(vWindow* window);
     void BuildFrameMenu();

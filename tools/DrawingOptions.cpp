@@ -18,12 +18,9 @@ int IndexIn(const char* const* names, const char* text) {
     return -1;
 }
 
-bool TakeChoice(const char* const* names, const char* value, int& choice) {
-    int index = IndexIn(names, value);
-    if (index >= 0) {
-        choice = index;
-    }
-    return index >= 0;
+std::string TakeHeight(const char* value, bool& given, double& height) {
+    given = ParseReal(value, height);
+    return given ? "" : "not a finite number";
 }
 
 }  // namespace
@@ -32,35 +29,38 @@ bool DrawingOptions::Knows(const char* name) {
     return IndexIn(OptionNames, name) >= 0;
 }
 
-bool DrawingOptions::Take(const char* name, ToolArguments& args) {
+std::string DrawingOptions::Take(const char* name, ToolArguments& args) {
     const char* value = nullptr;
-    return Knows(name) && args.Value(value) && TakeValue(name, value);
+    if (!Knows(name)) {
+        return UnknownOption;
+    }
+    return args.Value(value) ? TakeValue(name, value) : MissingValue;
 }
 
-bool DrawingOptions::TakeValue(const char* name, const char* value) {
+std::string DrawingOptions::TakeValue(const char* name, const char* value) {
     static const char* const kinds[] = {"polygon", "prism", nullptr};
     static const char* const splines[] = {"linear", "quadratic", "cubic", "bezier", nullptr};
     static const char* const sweeps[] = {"linear", "conic", nullptr};
     static const char* const flags[] = {"0", "1", nullptr};
     switch (IndexIn(OptionNames, name)) {
         case 0:
-            return TakeChoice(kinds, value, _kindChoice);
+            return TakeChoice(value, kinds, _kindChoice);
         case 1:
-            return TakeChoice(splines, value, _spline);
+            return TakeChoice(value, splines, _spline);
         case 2:
-            return TakeChoice(sweeps, value, _sweep);
+            return TakeChoice(value, sweeps, _sweep);
         case 3:
-            return _hasStart = ParseReal(value, _start);
+            return TakeHeight(value, _hasStart, _start);
         case 4:
-            return _hasEnd = ParseReal(value, _end);
+            return TakeHeight(value, _hasEnd, _end);
         case 5:
-            return TakeChoice(flags, value, _open);
+            return TakeChoice(value, flags, _open);
         case 6:
-            return TakeChoice(flags, value, _sturm);
+            return TakeChoice(value, flags, _sturm);
         default:
             // A remark is one line of the file.
             _remarks[name[6] - '1'] = value;
-            return std::strpbrk(value, "\r\n") == nullptr;
+            return std::strpbrk(value, "\r\n") == nullptr ? "" : "holds a line break";
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "model/KCanvasPane.h"
 #include "tools/ToolArguments.h"
 
@@ -9,8 +11,8 @@ class DrawingOptions {
 public:
     // False when the name is not one of these options.
     static bool Knows(const char* name);
-    // Takes the option's value; false when it is missing or not acceptable.
-    bool Take(const char* name, ToolArguments& args);
+    // Takes the option's value: "" when taken, else why it is refused.
+    std::string Take(const char* name, ToolArguments& args);
     void ApplyTo(KCanvasPane& canvas) const;
     // The writer's kind choice: 0 polygon, 1 prism, 2 the kind the drawing already has.
     int KindChoice() const { return _kindChoice; }
@@ -18,7 +20,7 @@ public:
 private:
     static constexpr int Unset = -1;
 
-    bool TakeValue(const char* name, const char* value);
+    std::string TakeValue(const char* name, const char* value);
 
     int _kindChoice = 2;
     int _spline = Unset;

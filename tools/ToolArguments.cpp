@@ -5,29 +5,83 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "tools/ToolCommand.h"
+#include "tools/ToolExit.h"
+#include "tools/ToolHelp.h"
+#include "tools/ToolMessages.h"
+
+const char* const UnknownOption = "unknown option";
+const char* const MissingValue = "needs a value";
+
+const char* ToolArguments::Next() {
+    _value = nullptr;
+    return _argv[_next++];
+}
+
 bool ToolArguments::Value(const char*& value) {
     if (Done()) {
         return false;
     }
-    value = Next();
+    value = _value = _argv[_next++];
     return true;
 }
 
-bool ParseToolArguments(int argc, char** argv, int minPositional, int maxPositional,
-                        std::vector<const char*>& positional, const OptionHandler& option) {
+namespace {
+
+// The names of the command's positional arguments, as its synopsis writes them ("IN", "OUT").
+std::string PositionalName(const char* command, size_t index) {
+    const ToolCommand* entry = FindToolCommand(command);
+    std::vector<std::string> names;
+    const char* synopsis = entry != nullptr ? entry->synopsis : "";
+    for (const char* word = std::strchr(synopsis, ' '); word != nullptr;
+         word = std::strchr(word + 1, ' ')) {
+        std::string name(word + 1, std::strcspn(word + 1, " \n"));
+        if (name.rfind("--", 0) == 0 || name.rfind("[--", 0) == 0 || name.empty()) {
+            break;
+        }
+        names.push_back(name);
+    }
+    return index < names.size() ? names[index] : "an argument";
+}
+
+std::string NotOneOf(const char* const* choices) {
+    std::string reason = "not one of";
+    for (int i = 0; choices[i] != nullptr; ++i) {
+        reason += (i == 0 ? " " : ", ") + std::string(choices[i]);
+    }
+    return reason;
+}
+
+}  // namespace
+
+int ParseToolArguments(const char* command, int argc, char** argv, int minPositional,
+                       int maxPositional, std::vector<const char*>& positional,
+                       const OptionHandler& option) {
     ToolArguments args(argc, argv);
     while (!args.Done()) {
         const char* arg = args.Next();
-        if (std::strncmp(arg, "--", 2) == 0) {
-            if (!option(arg + 2, args)) {
-                return false;
-            }
-        } else {
+        if (std::strcmp(arg, "--help") == 0) {
+            PrintCommandHelp(command);
+            return ExitOk;
+        }
+        if (std::strncmp(arg, "--", 2) != 0) {
             positional.push_back(arg);
+            if (static_cast<int>(positional.size()) > maxPositional) {
+                return RefuseArgument(command, arg, "one argument too many");
+            }
+            continue;
+        }
+        const std::string reason = option(arg + 2, args);
+        if (!reason.empty()) {
+            const char* value = args.TakenValue();
+            return RefuseArgument(command, value != nullptr ? std::string(arg) + " " + value : arg,
+                                  reason);
         }
     }
-    int count = static_cast<int>(positional.size());
-    return count >= minPositional && count <= maxPositional;
+    if (static_cast<int>(positional.size()) < minPositional) {
+        return RefuseArgument(command, PositionalName(command, positional.size()), "missing");
+    }
+    return ToolContinue;
 }
 
 bool ParseWhole(const char* text, long& value) {
@@ -41,4 +95,27 @@ bool ParseReal(const char* text, double& value) {
     char* end = nullptr;
     value = std::strtod(text, &end);
     return *text != '\0' && *end == '\0' && std::isfinite(value);
+}
+
+std::string TakeSize(const char* text, long maxSide, long& width, long& height) {
+    const char* x = std::strchr(text, 'x');
+    char widthText[16] = {};
+    if (x != nullptr && x - text < static_cast<long>(sizeof widthText)) {
+        std::memcpy(widthText, text, static_cast<size_t>(x - text));
+        if (ParseWhole(widthText, width) && ParseWhole(x + 1, height) && width >= 1 &&
+            height >= 1 && width <= maxSide && height <= maxSide) {
+            return "";
+        }
+    }
+    return "not WIDTHxHEIGHT with sides from 1 to " + std::to_string(maxSide);
+}
+
+std::string TakeChoice(const char* value, const char* const* choices, int& index) {
+    for (int i = 0; choices[i] != nullptr; ++i) {
+        if (std::strcmp(choices[i], value) == 0) {
+            index = i;
+            return "";
+        }
+    }
+    return NotOneOf(choices);
 }

@@ -1,12 +1,14 @@
 #pragma once
 
-// One subcommand of vexlin-tool: its name, what it does with the arguments after the name, and
-// its synopsis line for the usage text. A new subcommand lives in a file of its own and adds one
+// One subcommand of vexlin-tool: its name, what it does with the arguments after the name, its
+// synopsis (continuation lines start with no indentation) and its part of the manual (lines
+// with no indentation of their own). A new subcommand lives in a file of its own and adds one
 // entry to the table in tool_commands.cpp.
 struct ToolCommand {
     const char* name;
     int (*run)(int argc, char** argv);
     const char* synopsis;
+    const char* help;
 };
 
 // The table, ended by an entry whose name is nullptr.

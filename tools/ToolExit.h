@@ -2,6 +2,8 @@
 
 // Exit codes of vexlin-tool. A failed read exits with the reader's result code, 1 to 5.
 enum ToolExit {
+    // Not an exit code: the command goes on.
+    ToolContinue = -1,
     ExitOk = 0,
     ExitWriteFailed = 6,
     ExitUsage = 64,

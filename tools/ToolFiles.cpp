@@ -2,13 +2,15 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "scenefile/SceneReadResult.h"
 #include "tools/ToolExit.h"
-#include "tools/ToolHelp.h"
+#include "tools/ToolMessages.h"
 
 namespace {
 
@@ -22,43 +24,68 @@ bool SameFile(const char* a, const char* b) {
     return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
+// What the writer refuses before it touches a file, said in words.
+std::string WriterRefusal(const KCanvasPane& canvas, const char* path, int kindChoice) {
+    std::string text;
+    int kind = 0;
+    const size_t length = std::strlen(path);
+    if (length == 0) {
+        return "the name is empty";
+    }
+    if (path[length - 1] == '/') {
+        return "the name is a folder's";
+    }
+    if (KCanvasPane::NameToWrite(path, kindChoice).empty()) {
+        return "the name is too long for \".pol\" or \".prm\" to be added";
+    }
+    if (!canvas.SceneFileText(path, kindChoice, text, kind)) {
+        return "a coordinate would not be finite";
+    }
+    return "";
+}
+
 }  // namespace
 
 int ReadDrawing(KCanvasPane& canvas, const char* path) {
-    int result = canvas.ReadSceneFile(path);
-    if (result != ReadOk) {
-        const char* notice = SceneReadNotice(result);
-        std::fprintf(stderr, "%s\n", notice != nullptr ? notice : "Unable to open file.");
-    }
-    return result;
+    int line = 0;
+    const int result = canvas.ReadSceneFile(path, line);
+    return result == ReadOk ? ReadOk : ReportReadFailure(path, result, line);
 }
 
 int WriteDrawing(KCanvasPane& canvas, const char* path, int kindChoice) {
+    const std::string refusal = WriterRefusal(canvas, path, kindChoice);
+    if (!refusal.empty()) {
+        return ReportSaveFailure(path, refusal);
+    }
     // The editor's buffer holds 99 characters; a longer path fits here as long as it needs no
     // extension appended, which the writer refuses beyond 99 characters.
     std::vector<char> name(std::snprintf(nullptr, 0, "%s", path) + 100, '\0');
     std::snprintf(name.data(), name.size(), "%s", path);
+    errno = 0;
     if (!canvas.WriteSceneFile(name.data(), kindChoice)) {
-        std::fprintf(stderr, "Unable to save file\n");
-        return ExitWriteFailed;
+        return ReportSaveFailure(name.data(), errno);
     }
     std::printf("%s\n", name.data());
     return ExitOk;
 }
 
-bool WouldReplaceInput(const char* input, const char* output, const char* message) {
+bool WouldReplaceInput(const char* command, const char* input, const char* output,
+                       const char* reason) {
     if (!SameFile(input, output)) {
         return false;
     }
-    std::fprintf(stderr, "%s\n", message);
+    RefuseArgument(command, output, reason);
     return true;
 }
 
-int ParseAndReadDrawing(int argc, char** argv, int minPositional, int maxPositional,
-                        std::vector<const char*>& positional, const OptionHandler& option,
-                        KCanvasPane& canvas) {
-    if (!ParseToolArguments(argc, argv, minPositional, maxPositional, positional, option)) {
-        return UsageError();
+int ParseAndReadDrawing(const char* command, int argc, char** argv, int minPositional,
+                        int maxPositional, std::vector<const char*>& positional,
+                        const OptionHandler& option, KCanvasPane& canvas) {
+    const int parsed =
+        ParseToolArguments(command, argc, argv, minPositional, maxPositional, positional, option);
+    if (parsed != ToolContinue) {
+        return parsed;
     }
-    return ReadDrawing(canvas, positional[0]);
+    const int read = ReadDrawing(canvas, positional[0]);
+    return read == ReadOk ? ToolContinue : read;
 }

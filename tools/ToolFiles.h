@@ -5,20 +5,22 @@
 #include "model/KCanvasPane.h"
 #include "tools/ToolArguments.h"
 
-// Reads a drawing as the editor's Open does. On failure prints the editor's notice for the
-// result to stderr; returns the read result, which is the tool's exit code.
+// Reads a drawing as the editor's Open does. On failure says on stderr which file, where and
+// why (ReportReadFailure); returns the read result, which is the tool's exit code.
 int ReadDrawing(KCanvasPane& canvas, const char* path);
 
-// Writes the drawing with the editor's writer and prints the name written; on failure prints
-// "Unable to save file" to stderr. Returns the exit code.
+// Writes the drawing with the editor's writer and prints the name written; on failure says
+// which file and why on stderr. Returns the exit code.
 int WriteDrawing(KCanvasPane& canvas, const char* path, int kindChoice);
 
-// True, after saying so on stderr, when the output names the input file itself: writing it
-// would destroy what is read.
-bool WouldReplaceInput(const char* input, const char* output, const char* message);
+// True, after refusing the output on stderr with the reason, when it names the input file
+// itself: writing it would destroy what is read.
+bool WouldReplaceInput(const char* command, const char* input, const char* output,
+                       const char* reason);
 
-// Parses the arguments, then reads the drawing named by the first positional one. Returns the
-// exit code of the first failure (bad arguments or an unreadable file), or ExitOk.
-int ParseAndReadDrawing(int argc, char** argv, int minPositional, int maxPositional,
-                        std::vector<const char*>& positional, const OptionHandler& option,
-                        KCanvasPane& canvas);
+// Parses the command's arguments, then reads the drawing named by the first positional one.
+// Returns ToolContinue, or the exit code when the command is done (its help printed, bad
+// arguments, an unreadable file).
+int ParseAndReadDrawing(const char* command, int argc, char** argv, int minPositional,
+                        int maxPositional, std::vector<const char*>& positional,
+                        const OptionHandler& option, KCanvasPane& canvas);

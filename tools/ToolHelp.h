@@ -1,7 +1,7 @@
 #pragma once
 
-// Prints the synopsis of every subcommand to stderr and returns the usage exit code.
-int UsageError();
-
 // Prints the manual page to stdout.
 void PrintManual();
+// Prints the command's part of the manual to stdout.
+void PrintCommandHelp(const char* command);
+void PrintVersion();

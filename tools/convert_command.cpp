@@ -6,16 +6,15 @@
 #include "tools/ToolCommand.h"
 #include "tools/ToolExit.h"
 #include "tools/ToolFiles.h"
-#include "tools/ToolHelp.h"
 
 int RunConvert(int argc, char** argv) {
     DrawingOptions options;
     std::vector<const char*> files;
     KCanvasPane canvas(nullptr);
     int result = ParseAndReadDrawing(
-        argc, argv, 2, 2, files,
+        "convert", argc, argv, 2, 2, files,
         [&](const char* name, ToolArguments& args) { return options.Take(name, args); }, canvas);
-    if (result != ExitOk) {
+    if (result != ToolContinue) {
         return result;
     }
     options.ApplyTo(canvas);

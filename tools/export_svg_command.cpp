@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -9,22 +10,24 @@
 #include "tools/ToolCommand.h"
 #include "tools/ToolExit.h"
 #include "tools/ToolFiles.h"
+#include "tools/ToolMessages.h"
 
 int RunExportSvg(int argc, char** argv) {
     std::vector<const char*> files;
     KCanvasPane canvas(nullptr);
     int result = ParseAndReadDrawing(
-        argc, argv, 2, 2, files, [](const char*, ToolArguments&) { return false; }, canvas);
-    if (result != ExitOk) {
+        "export-svg", argc, argv, 2, 2, files,
+        [](const char*, ToolArguments&) -> std::string { return UnknownOption; }, canvas);
+    if (result != ToolContinue) {
         return result;
     }
-    if (WouldReplaceInput(files[0], files[1],
-                          "The SVG document would replace the drawing it shows")) {
+    if (WouldReplaceInput("export-svg", files[0], files[1],
+                          "the SVG document would replace the drawing it shows")) {
         return ExitUsage;
     }
+    errno = 0;
     if (!ReplaceFileContents(files[1], SvgDocumentText(canvas))) {
-        std::fprintf(stderr, "Unable to save file\n");
-        return ExitWriteFailed;
+        return ReportSaveFailure(files[1], errno);
     }
     std::printf("%s\n", files[1]);
     return ExitOk;

@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "interchange/CanvasOutline.h"
@@ -13,7 +14,7 @@
 #include "tools/ToolCommand.h"
 #include "tools/ToolExit.h"
 #include "tools/ToolFiles.h"
-#include "tools/ToolHelp.h"
+#include "tools/ToolMessages.h"
 
 namespace {
 
@@ -34,26 +35,25 @@ int RunImport(int argc, char** argv) {
     ImportValues values;
     DrawingOptions options;
     std::vector<const char*> files;
-    bool ok =
-        ParseToolArguments(argc, argv, 2, 2, files, [&](const char* name, ToolArguments& args) {
+    const int parsed = ParseToolArguments(
+        "import", argc, argv, 2, 2, files, [&](const char* name, ToolArguments& args) {
             if (std::strcmp(name, "fit") == 0) {
                 values.fit = true;
-                return true;
+                return std::string();
             }
             if (std::strcmp(name, "name") == 0) {
-                return args.Value(values.name);
+                return std::string(args.Value(values.name) ? "" : MissingValue);
             }
             return options.Take(name, args);
         });
-    if (!ok) {
-        return UsageError();
+    if (parsed != ToolContinue) {
+        return parsed;
     }
     Outline outline;
     ImportReport report;
     ImportSourceResult source = ReadOutlineSource(files[0], values.name, outline, report);
     if (source == SourceCannotOpen) {
-        std::fprintf(stderr, "%s\n", SceneReadNotice(ReadCannotOpen));
-        return ReadCannotOpen;
+        return ReportReadFailure(files[0], ReadCannotOpen, 0);
     }
     KCanvasPane canvas(nullptr);
     PutPrismValues(outline, canvas);
@@ -75,9 +75,9 @@ int RunImport(int argc, char** argv) {
         canvas.splineType = outline.spline;
     }
     shapeKind = outline.kind;
-    if (WouldReplaceInput(files[0],
+    if (WouldReplaceInput("import", files[0],
                           KCanvasPane::NameToWrite(files[1], options.KindChoice()).c_str(),
-                          "The drawing would replace the file it is imported from")) {
+                          "the drawing would replace the file it is imported from")) {
         return ExitUsage;
     }
     return WriteDrawing(canvas, files[1], options.KindChoice());

@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -8,7 +9,6 @@
 #include "tools/ToolCommand.h"
 #include "tools/ToolExit.h"
 #include "tools/ToolFiles.h"
-#include "tools/ToolHelp.h"
 
 namespace {
 
@@ -50,13 +50,13 @@ int RunInfo(int argc, char** argv) {
     std::vector<const char*> files;
     KCanvasPane canvas(nullptr);
     int result = ParseAndReadDrawing(
-        argc, argv, 1, 1, files,
-        [&](const char* name, ToolArguments&) {
+        "info", argc, argv, 1, 1, files,
+        [&](const char* name, ToolArguments&) -> std::string {
             withPoints = std::string_view(name) == "points";
-            return withPoints;
+            return withPoints ? "" : UnknownOption;
         },
         canvas);
-    if (result != ExitOk) {
+    if (result != ToolContinue) {
         return result;
     }
     PrintValues(canvas);

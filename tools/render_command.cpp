@@ -1,6 +1,8 @@
 #include <stdlib.h>
+#include <strings.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -12,13 +14,14 @@
 #include "preview/PovrayPicture.h"
 #include "scenefile/FileContents.h"
 #include "scenefile/FileReplace.h"
+#include "scenefile/SceneReadResult.h"
 #include "toolkit/platform/vHeadlessSession.h"
 #include "toolkit/vMemoryDC.h"
 #include "tools/ToolArguments.h"
 #include "tools/ToolCommand.h"
 #include "tools/ToolExit.h"
 #include "tools/ToolFiles.h"
-#include "tools/ToolHelp.h"
+#include "tools/ToolMessages.h"
 
 namespace {
 
@@ -35,33 +38,50 @@ struct RenderValues {
     long set = 0;
 };
 
-bool TakeSize(const char* text, RenderValues& values) {
-    const char* x = std::strchr(text, 'x');
-    if (x == nullptr || x - text > 15) {
-        return false;
-    }
-    char widthText[16] = {};
-    std::memcpy(widthText, text, static_cast<size_t>(x - text));
-    return ParseWhole(widthText, values.width) && ParseWhole(x + 1, values.height) &&
-           values.width >= 1 && values.height >= 1 && values.width <= MaxSide &&
-           values.height <= MaxSide;
-}
-
-bool TakePicture(const char* text, RenderValues& values) {
-    if (std::strcmp(text, "normal") == 0) {
-        values.picture = PictureNormal;
-        return true;
-    }
-    if (std::strcmp(text, "curves") == 0) {
-        values.picture = PictureCurves;
-        return true;
-    }
-    if (std::strcmp(text, "povray") == 0) {
-        values.picture = PicturePovray;
-        return true;
+std::string TakePicture(const char* text, RenderValues& values) {
+    static const char* const pictures[] = {"normal", "curves", "povray", nullptr};
+    static const Picture named[] = {PictureNormal, PictureCurves, PicturePovray};
+    int index = 0;
+    if (TakeChoice(text, pictures, index).empty()) {
+        values.picture = named[index];
+        return "";
     }
     values.picture = PictureSet;
-    return std::strncmp(text, "set:", 4) == 0 && ParseWhole(text + 4, values.set);
+    if (std::strncmp(text, "set:", 4) == 0 && ParseWhole(text + 4, values.set)) {
+        return "";
+    }
+    return "not one of normal, curves, set:K, povray";
+}
+
+std::string TakeRenderOption(const char* name, ToolArguments& args, RenderValues& values) {
+    const bool size = std::strcmp(name, "size") == 0;
+    if (!size && std::strcmp(name, "picture") != 0) {
+        return UnknownOption;
+    }
+    const char* value = nullptr;
+    if (!args.Value(value)) {
+        return MissingValue;
+    }
+    return size ? TakeSize(value, MaxSide, values.width, values.height)
+                : TakePicture(value, values);
+}
+
+// The picture is always a PNG; a name that promises another type would deceive whatever opens
+// it by its name.
+bool NamesOtherPictureType(const char* path) {
+    static const char* const others[] = {".jpg",  ".jpeg", ".gif", ".bmp", ".tif", ".tiff", ".webp",
+                                         ".svg",  ".ppm",  ".pgm", ".pbm", ".xpm", ".ico",  ".tga",
+                                         ".avif", ".heic", ".jxl", ".pdf", ".eps", ".exr",  ".jp2"};
+    const char* dot = std::strrchr(path, '.');
+    if (dot == nullptr || std::strchr(dot, '/') != nullptr) {
+        return false;
+    }
+    for (const char* other : others) {
+        if (strcasecmp(dot, other) == 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // The platform may report success for an image it could not write whole. The bytes replace the
@@ -99,9 +119,9 @@ int SavePovrayPicture(const KCanvasPane& canvas, const char* drawing, const Rend
     if (!rendered) {
         return ExitRenderFailed;
     }
+    errno = 0;
     if (!SavePng(png, path)) {
-        std::fprintf(stderr, "Unable to save file\n");
-        return ExitWriteFailed;
+        return ReportSaveFailure(path, errno);
     }
     std::printf("%s\n", path);
     return ExitOk;
@@ -129,21 +149,18 @@ void Draw(KCanvasPane& canvas, const RenderValues& values) {
 int RunRender(int argc, char** argv) {
     RenderValues values;
     std::vector<const char*> files;
-    bool parsed = ParseToolArguments(argc, argv, 2, 2, files,
-                                     [&values](const char* name, ToolArguments& args) {
-                                         const char* value = nullptr;
-                                         if (std::strcmp(name, "size") == 0) {
-                                             return args.Value(value) && TakeSize(value, values);
-                                         }
-                                         if (std::strcmp(name, "picture") == 0) {
-                                             return args.Value(value) && TakePicture(value, values);
-                                         }
-                                         return false;
-                                     });
-    if (!parsed) {
-        return UsageError();
+    const int parsed = ParseToolArguments("render", argc, argv, 2, 2, files,
+                                          [&values](const char* name, ToolArguments& args) {
+                                              return TakeRenderOption(name, args, values);
+                                          });
+    if (parsed != ToolContinue) {
+        return parsed;
     }
-    if (WouldReplaceInput(files[0], files[1], "The picture would replace the drawing it shows")) {
+    if (NamesOtherPictureType(files[1])) {
+        return RefuseArgument("render", files[1], "the picture is a PNG: name it .png");
+    }
+    if (WouldReplaceInput("render", files[0], files[1],
+                          "the picture would replace the drawing it shows")) {
         return ExitUsage;
     }
     vHeadlessSession session;
@@ -155,20 +172,20 @@ int RunRender(int argc, char** argv) {
     canvas.SizeChanged(width, height);
     editMode = AddPoint;
     int result = ReadDrawing(canvas, files[0]);
-    if (result != 0) {
+    if (result != ReadOk) {
         return result;
     }
     if (values.picture == PictureSet && (values.set < 1 || values.set > canvas.setCount)) {
-        std::fprintf(stderr, "The drawing has no set %ld\n", values.set);
-        return ExitUsage;
+        return RefuseArgument("render", "--picture set:" + std::to_string(values.set),
+                              "the drawing has no set " + std::to_string(values.set));
     }
     if (values.picture == PicturePovray) {
         return SavePovrayPicture(canvas, files[0], values, files[1]);
     }
     Draw(canvas, values);
+    errno = 0;
     if (!SavePicture(dc->Pixels(), files[1])) {
-        std::fprintf(stderr, "Unable to save file\n");
-        return ExitWriteFailed;
+        return ReportSaveFailure(files[1], errno);
     }
     std::printf("%s\n", files[1]);
     return ExitOk;

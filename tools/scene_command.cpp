@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -12,7 +13,7 @@
 #include "tools/ToolCommand.h"
 #include "tools/ToolExit.h"
 #include "tools/ToolFiles.h"
-#include "tools/ToolHelp.h"
+#include "tools/ToolMessages.h"
 
 namespace {
 
@@ -150,21 +151,21 @@ int RunScene(int argc, char** argv) {
     std::vector<const char*> files;
     KCanvasPane canvas(nullptr);
     int result = ParseAndReadDrawing(
-        argc, argv, 1, 2, files, [](const char*, ToolArguments&) { return false; }, canvas);
-    if (result != ExitOk) {
+        "scene", argc, argv, 1, 2, files,
+        [](const char*, ToolArguments&) -> std::string { return UnknownOption; }, canvas);
+    if (result != ToolContinue) {
         return result;
     }
     const char* out = files.size() > 1 ? files[1] : nullptr;
     if (out != nullptr &&
-        WouldReplaceInput(files[0], out, "The scene would replace the drawing it shows")) {
+        WouldReplaceInput("scene", files[0], out, "the scene would replace the drawing it shows")) {
         return ExitUsage;
     }
     std::string includeName = IncludeName(files[0], out);
     if (!SceneCanName(includeName)) {
-        std::fprintf(stderr,
-                     "A scene cannot name a file whose name holds a line break or a "
-                     "double quote\n");
-        return ExitUsage;
+        return RefuseArgument("scene", includeName,
+                              "a scene cannot name a file whose name holds a line break or a "
+                              "double quote");
     }
     // The ray tracer refuses a prism with an unfinished outline and closes a polygon's itself.
     if (canvas.HasOpenSet()) {
@@ -172,16 +173,16 @@ int RunScene(int argc, char** argv) {
     }
     std::string text = SceneText(canvas, includeName);
     if (text.empty()) {
-        std::fprintf(stderr, "The drawing is too large to show in a scene\n");
+        std::fprintf(stderr, "%s: the drawing is too large to show in a scene\n", files[0]);
         return ExitWriteFailed;
     }
     if (out == nullptr) {
         std::fputs(text.c_str(), stdout);
         return ExitOk;
     }
+    errno = 0;
     if (!ReplaceFileContents(out, text)) {
-        std::fprintf(stderr, "Unable to save file\n");
-        return ExitWriteFailed;
+        return ReportSaveFailure(out, errno);
     }
     std::printf("%s\n", out);
     return ExitOk;

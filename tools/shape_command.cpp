@@ -1,18 +1,20 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
 #include "model/SeedSource.h"
+#include "scenefile/SceneReadResult.h"
 #include "tools/DrawingOptions.h"
 #include "tools/ToolArguments.h"
 #include "tools/ToolCommand.h"
 #include "tools/ToolExit.h"
 #include "tools/ToolFiles.h"
-#include "tools/ToolHelp.h"
+#include "tools/ToolMessages.h"
 
 namespace {
 
@@ -20,7 +22,7 @@ constexpr long MaxCanvasSide = 100000;
 
 // The shape's values as the shape dialog would hand them over, with its starting texts.
 struct ShapeValues {
-    int style = -1;
+    int style = -1;  // not given
     long points = 3;
     double size = 1.0;
     long rotate = 0;
@@ -39,54 +41,51 @@ struct ShapeValues {
     }
 };
 
-bool TakeStyle(const char* text, int& style) {
-    static const char* const styles[] = {"polygon", "ranpoly", "random", "star"};
-    for (int i = 0; i < 4; ++i) {
-        if (std::strcmp(text, styles[i]) == 0) {
-            style = i;
-            return true;
-        }
-    }
-    return false;
+std::string WholeNumber(const char* text, long& value) {
+    return ParseWhole(text, value) ? "" : "not a whole number";
 }
 
-bool TakeCanvas(const char* text, long& width, long& height) {
-    const char* x = std::strchr(text, 'x');
-    if (x == nullptr || x - text > 15) {
-        return false;
-    }
-    char widthText[16] = {};
-    std::memcpy(widthText, text, static_cast<size_t>(x - text));
-    return ParseWhole(widthText, width) && ParseWhole(x + 1, height) && width >= 1 && height >= 1 &&
-           width <= MaxCanvasSide && height <= MaxCanvasSide;
+std::string RealNumber(const char* text, double& value) {
+    return ParseReal(text, value) ? "" : "not a finite number";
 }
 
-bool TakeShapeOption(const char* name, const char* value, ShapeValues& shape) {
+std::string TakeShapeOption(const char* name, const char* value, ShapeValues& shape) {
+    static const char* const styles[] = {"polygon", "ranpoly", "random", "star", nullptr};
     std::string_view option(name);
     if (option == "into") {
         shape.into = value;
-        return true;
+        return "";
     }
     if (option == "style") {
-        return TakeStyle(value, shape.style);
+        return TakeChoice(value, styles, shape.style);
     }
     if (option == "points") {
-        return ParseWhole(value, shape.points);
+        return WholeNumber(value, shape.points);
     }
     if (option == "size") {
-        return ParseReal(value, shape.size);
+        return RealNumber(value, shape.size);
     }
     if (option == "rotate") {
-        return ParseWhole(value, shape.rotate);
+        return WholeNumber(value, shape.rotate);
     }
     if (option == "function") {
-        return ParseReal(value, shape.function);
+        return RealNumber(value, shape.function);
     }
     if (option == "seed") {
-        return ParseWhole(value, shape.seed) && shape.seed >= 0 && shape.seed <= 0xFFFFFFFFL;
+        return ParseWhole(value, shape.seed) && shape.seed >= 0 && shape.seed <= 0xFFFFFFFFL
+                   ? ""
+                   : "not a whole number from 0 to 4294967295";
     }
-    if (option == "canvas") {
-        return TakeCanvas(value, shape.width, shape.height);
+    return TakeSize(value, MaxCanvasSide, shape.width, shape.height);
+}
+
+bool ShapeOption(const char* name) {
+    static const char* const names[] = {"into",   "style",    "points", "size",
+                                        "rotate", "function", "seed",   "canvas"};
+    for (const char* known : names) {
+        if (std::strcmp(known, name) == 0) {
+            return true;
+        }
     }
     return false;
 }
@@ -97,23 +96,29 @@ int RunShape(int argc, char** argv) {
     ShapeValues shape;
     DrawingOptions options;
     std::vector<const char*> files;
-    bool ok =
-        ParseToolArguments(argc, argv, 1, 1, files, [&](const char* name, ToolArguments& args) {
+    const int parsed = ParseToolArguments(
+        "shape", argc, argv, 1, 1, files, [&](const char* name, ToolArguments& args) {
+            const char* value = nullptr;
             if (DrawingOptions::Knows(name)) {
                 return options.Take(name, args);
             }
-            const char* value = nullptr;
-            return args.Value(value) && TakeShapeOption(name, value, shape);
+            if (!ShapeOption(name)) {
+                return std::string(UnknownOption);
+            }
+            return args.Value(value) ? TakeShapeOption(name, value, shape) : MissingValue;
         });
-    if (!ok || shape.style < 0) {
-        return UsageError();
+    if (parsed != ToolContinue) {
+        return parsed;
+    }
+    if (shape.style < 0) {
+        return RefuseArgument("shape", "--style", "required: polygon, ranpoly, random or star");
     }
     shape.Clamp();
     KCanvasPane canvas(nullptr);
     canvas.OnResize(static_cast<int>(shape.width), static_cast<int>(shape.height));
     if (shape.into != nullptr) {
         int result = ReadDrawing(canvas, shape.into);
-        if (result != 0) {
+        if (result != ReadOk) {
             return result;
         }
     }

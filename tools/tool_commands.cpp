@@ -3,18 +3,69 @@
 #include "tools/ToolCommand.h"
 
 const ToolCommand ToolCommands[] = {
-    {"info", RunInfo, "info FILE [--points]"},
-    {"convert", RunConvert, "convert IN OUT [drawing options]"},
+    {"info", RunInfo, "info FILE [--points]",
+     R"(Prints the drawing's values, one "name: value" line each: kind, spline, sweep, start,
+end, open, sturm, points, sets, set-ends, remark1, remark2, remark3. With --points, then
+one line per point "I X Y C1X C1Y C2X C2Y" in model units (75 to a file unit, y down).)"},
+    {"convert", RunConvert, "convert IN OUT [drawing options]",
+     "Reads IN, applies the drawing options and writes OUT."},
     {"shape", RunShape,
      "shape OUT [--into IN] --style polygon|ranpoly|random|star [--points N] [--size S]\n"
-     "                  [--rotate DEG] [--function F] [--seed N] [--canvas WxH] [drawing options]"},
+     "[--rotate DEG] [--function F] [--seed N] [--canvas WxH] [drawing options]",
+     R"(Adds one generated shape, as the editor's "add Shape" does, to an empty drawing or to
+the drawing read from IN, and writes OUT. Values are clamped as the shape dialog does:
+points 3..100 (default 3), size 0.0001..2, else 1.0 (default 1.0), rotate 0..360
+(default 0), function 0..1 (default 0.0). --canvas sets the canvas size in pixels
+(default 300x300), which sets the shape's radius. --seed N makes random shapes
+repeatable; without it the random source is seeded with the time.)"},
     {"transform", RunTransform,
-     "transform IN OUT [--center] [--flip] [--rotate DEG] [--scale F] [drawing options]"},
-    {"scene", RunScene, "scene IN [OUT.pov]"},
-    {"render", RunRender, "render IN OUT.png [--size WxH] [--picture normal|curves|set:K]"},
-    {"import", RunImport, "import IN OUT [--name NAME] [--fit] [drawing options]"},
-    {"export-svg", RunExportSvg, "export-svg IN OUT.svg"},
-    {nullptr, nullptr, nullptr},
+     "transform IN OUT [--center] [--flip] [--rotate DEG] [--scale F] [drawing options]",
+     R"(Reads IN, applies the transforms in the order given and writes OUT: --center moves the
+drawing's mean point to the origin, --flip mirrors it top to bottom, --rotate turns it
+DEG degrees about the origin, --scale scales it by F about the origin. F must not be 0
+and must fit single precision. A transform whose result would not be finite leaves
+the drawing as it is.)"},
+    {"scene", RunScene, "scene IN [OUT.pov]",
+     R"(Writes (to OUT.pov, or to standard output) a small POV-Ray scene that includes IN and
+shows its object Thing facing the camera, lit and framed: povray +IOUT.pov. Warns on
+standard error when the drawing has an unfinished set, which POV-Ray refuses in a prism
+and closes itself in a polygon. A name holding a line break or a double quote cannot
+be named in a scene and is refused, and so is OUT.pov naming IN itself.)"},
+    {"render", RunRender, "render IN OUT.png [--size WxH] [--picture normal|curves|set:K|povray]",
+     R"(Draws IN as the editor's canvas of that size shows it (default 300x300, at most
+8192 a side) and saves the picture as a PNG, with no display: normal is the grid and
+the outline with its markers, curves every finished set as its spline curve, set:K
+the curve of set K with its markers and handle lines. OUT.png must not be IN, and a
+name ending in another picture type (.jpg, .gif, .bmp, .svg ...) is refused.
+povray has POV-Ray render the drawing, as a save would write it, seen straight down
+and framed as the canvas frames it (file x to the right, file y up, -2 to 2 across,
+with the canvas's grid lines): the preview window's top view. POV-Ray's errors and
+warnings are printed to standard error.)"},
+    {"import", RunImport, "import IN OUT [--name NAME] [--fit] [drawing options]",
+     R"(Reads the outline of a POV-Ray scene or include file, or of an SVG document (told apart
+by the content), and writes it as a drawing with the editor's writer.
+POV-Ray: the first prism or polygon object, or the one declared as NAME, written in the
+scene language as people write it (comments, any layout, keywords in any order, "open"
+and "sturm"); values must be number literals, anything computed is refused with its
+line. Sub-outlines become sets; heights, spline, sweep and control points carry over.
+SVG: path (every command), polygon, polyline, rect, circle and ellipse elements, with
+the transforms of elements and groups. Every subpath becomes a set; curves become
+bezier handles, so the drawing is a bezier prism, or linear when all is straight.
+Without --fit, 75 SVG user units make one file unit, y flipped (SVG's points down);
+--fit scales and centres the outline into the visible canvas (within 2 file units of
+the centre).
+A drawing holds 500 entries and 99 sets: a larger outline is simplified until it fits
+(Ramer-Douglas-Peucker on the flattened curve, said in a note), more sets are refused.
+Notes on what was changed go to standard error; a note that every element of a large
+file would earn is given ten times, then counted. The kind is the source's, or prism for
+SVG; a polygon, or --spline linear, turns curves into straight segments. The file
+written must not be IN.)"},
+    {"export-svg", RunExportSvg, "export-svg IN OUT.svg",
+     R"(Writes the drawing as an SVG document for a browser: every set a closed subpath, drawn
+as the canvas previews the spline (lines, or the quadratic, cubic or bezier curves).
+75 user units make one file unit, so import gives the same drawing back. OUT.svg must
+not be IN.)"},
+    {nullptr, nullptr, nullptr, nullptr},
 };
 
 const ToolCommand* FindToolCommand(const char* name) {

@@ -1,93 +1,37 @@
 #include <cstdio>
+#include <cstring>
+#include <string>
 
 #include "tools/ToolCommand.h"
-#include "tools/ToolExit.h"
 #include "tools/ToolHelp.h"
 
 namespace {
 
-void PrintSynopsis(FILE* out) {
-    for (const ToolCommand* command = ToolCommands; command->name != nullptr; ++command) {
-        std::fprintf(out, "  vexlin-tool %s\n", command->synopsis);
+// Every line after the first indented by `rest`; the first by `first`.
+std::string Indented(const char* text, int first, int rest) {
+    std::string indented(static_cast<size_t>(first), ' ');
+    for (const char* c = text; *c != '\0'; ++c) {
+        indented += *c;
+        if (*c == '\n') {
+            indented.append(static_cast<size_t>(rest), ' ');
+        }
     }
-    std::fprintf(out, "  vexlin-tool --help\n");
+    return indented + "\n";
 }
 
-const char* const ManualBody = R"(
+const char* const Description = R"(
 DESCRIPTION
   Reads, writes and changes Vexlin drawings (.pol polygons, .prm prisms) without a window,
   with the editor's own reader, writer, transforms and shape generator. A file is read as the
   editor opens it: the declaration ("prism{" or "polygon{") gives the kind; where it names
   neither, ".prm" at the end of the name means a prism, anything else a polygon.
+  vexlin-tool help COMMAND, or vexlin-tool COMMAND --help, prints the part of this manual
+  about one command. Vexlin )" VEXLIN_VERSION R"( is free software under the MIT licence.
 
 COMMANDS
-  info FILE [--points]
-      Prints the drawing's values, one "name: value" line each: kind, spline, sweep, start,
-      end, open, sturm, points, sets, set-ends, remark1, remark2, remark3. With --points, then
-      one line per point "I X Y C1X C1Y C2X C2Y" in model units (75 to a file unit, y down).
+)";
 
-  convert IN OUT [drawing options]
-      Reads IN, applies the drawing options and writes OUT.
-
-  shape OUT [--into IN] --style polygon|ranpoly|random|star [--points N] [--size S]
-        [--rotate DEG] [--function F] [--seed N] [--canvas WxH] [drawing options]
-      Adds one generated shape, as the editor's "add Shape" does, to an empty drawing or to
-      the drawing read from IN, and writes OUT. Values are clamped as the shape dialog does:
-      points 3..100 (default 3), size 0.0001..2, else 1.0 (default 1.0), rotate 0..360
-      (default 0), function 0..1 (default 0.0). --canvas sets the canvas size in pixels
-      (default 300x300), which sets the shape's radius. --seed N makes random shapes
-      repeatable; without it the random source is seeded with the time.
-
-  transform IN OUT [--center] [--flip] [--rotate DEG] [--scale F] [drawing options]
-      Reads IN, applies the transforms in the order given and writes OUT: --center moves the
-      drawing's mean point to the origin, --flip mirrors it top to bottom, --rotate turns it
-      DEG degrees about the origin, --scale scales it by F about the origin. F must not be 0
-      and must fit single precision. A transform whose result would not be finite leaves
-      the drawing as it is.
-
-  scene IN [OUT.pov]
-      Writes (to OUT.pov, or to standard output) a small POV-Ray scene that includes IN and
-      shows its object Thing facing the camera, lit and framed: povray +IOUT.pov. Warns on
-      standard error when the drawing has an unfinished set, which POV-Ray refuses in a prism
-      and closes itself in a polygon. A name holding a line break or a double quote cannot
-      be named in a scene and is refused, and so is OUT.pov naming IN itself.
-
-  render IN OUT.png [--size WxH] [--picture normal|curves|set:K|povray]
-      Draws IN as the editor's canvas of that size shows it (default 300x300, at most
-      8192 a side) and saves the picture as a PNG, with no display: normal is the grid and
-      the outline with its markers, curves every finished set as its spline curve, set:K
-      the curve of set K with its markers and handle lines. OUT.png must not be IN.
-      povray has POV-Ray render the drawing, as a save would write it, seen straight down
-      and framed as the canvas frames it (file x to the right, file y up, -2 to 2 across,
-      with the canvas's grid lines): the preview window's top view. POV-Ray's errors and
-      warnings are printed to standard error.
-
-  import IN OUT [--name NAME] [--fit] [drawing options]
-      Reads the outline of a POV-Ray scene or include file, or of an SVG document (told apart
-      by the content), and writes it as a drawing with the editor's writer.
-      POV-Ray: the first prism or polygon object, or the one declared as NAME, written in the
-      scene language as people write it (comments, any layout, keywords in any order, "open"
-      and "sturm"); values must be number literals, anything computed is refused with its
-      line. Sub-outlines become sets; heights, spline, sweep and control points carry over.
-      SVG: path (every command), polygon, polyline, rect, circle and ellipse elements, with
-      the transforms of elements and groups. Every subpath becomes a set; curves become
-      bezier handles, so the drawing is a bezier prism, or linear when all is straight.
-      Without --fit, 75 SVG user units make one file unit, y flipped (SVG's points down);
-      --fit scales and centres the outline into the visible canvas (within 2 file units of
-      the centre).
-      A drawing holds 500 entries and 99 sets: a larger outline is simplified until it fits
-      (Ramer-Douglas-Peucker on the flattened curve, said in a note), more sets are refused.
-      Notes on what was changed go to standard error; a note that every element of a large
-      file would earn is given ten times, then counted. The kind is the source's, or prism for
-      SVG; a polygon, or --spline linear, turns curves into straight segments. The file
-      written must not be IN.
-
-  export-svg IN OUT.svg
-      Writes the drawing as an SVG document for a browser: every set a closed subpath, drawn
-      as the canvas previews the spline (lines, or the quadratic, cubic or bezier curves).
-      75 user units make one file unit, so import gives the same drawing back. OUT.svg must
-      not be IN.
-
+const char* const DrawingOptions = R"(
 DRAWING OPTIONS
   Applied to the drawing before it is written; values not given are kept.
   --kind polygon|prism     the kind to write (default: the kind read, or polygon)
@@ -102,7 +46,9 @@ DRAWING OPTIONS
                            and then keeps at most 86 characters of its own
   The writer's rules apply: a name without any "." gets ".pol" or ".prm"; a name ending in
   ".pol" or ".prm" is written as that kind. The name written is printed.
+)";
 
+const char* const Closing = R"(
 SAVING
   Every file written (drawing, scene, picture) keeps its old content or gets all of the new:
   the new bytes go to a temporary file beside it, renamed over it once complete; a file whose
@@ -112,26 +58,78 @@ SAVING
 EXIT STATUS
   0      success
   1..5   the file could not be read: 1 "Unable to open file.", 2 "{ NOT found",
-         3 "Prm Data BAD", 4 "Error in body of data", 5 "Spline/Sweep Not right"
-         (the text is printed to standard error)
-  6      "Unable to save file"
-  64     bad arguments (the usage is printed)
+         3 "Prm Data BAD", 4 "Error in body of data", 5 "Spline/Sweep Not right",
+         printed as "FILE: line N: TEXT" with the line where reading stopped; a file holding
+         a POV-Ray prism or polygon that only import reads gets "try: vexlin-tool import"
+  6      "FILE: Unable to save file: REASON", with the system's reason
+  64     bad arguments or refused values: a one-line reason that names the argument is
+         printed, then where the command's help is
   65     the shape was not added: the drawing has an unfinished set or no room for it
   66     import found no outline it could take (the reason is printed)
   67     render --picture povray made no picture: POV-Ray is not installed or refused the
          drawing (its messages are printed)
+
+FILES
+  vexlin-tool reads no settings. The editor, vexlin(1), keeps its own in
+  $XDG_CONFIG_HOME/vexlin/Vexlin.ini (~/.config/vexlin/Vexlin.ini when XDG_CONFIG_HOME is
+  not set); its manual, Vexlin.hlp, is installed in /usr/share/vexlin.
+
+EXAMPLES
+  vexlin-tool shape star --style star --points 5 --function 0.5 --kind prism --spline cubic
+      writes star.prm, a cubic prism star
+  vexlin-tool transform star.prm big.prm --scale 1.5 --rotate 45
+      a copy half as large again, turned by 45 degrees
+  vexlin-tool scene big.prm big.pov && povray +W400 +H300 +Ibig.pov
+      a scene that shows the drawing, rendered by POV-Ray
+  vexlin-tool import logo.svg logo.prm --fit --end 0.35
+      an SVG logo as a prism fitted into the canvas
+
+SEE ALSO
+  vexlin(1), povray(1)
 )";
+
+void PrintSynopsis() {
+    for (const ToolCommand* command = ToolCommands; command->name != nullptr; ++command) {
+        std::fputs(
+            Indented((std::string("vexlin-tool ") + command->synopsis).c_str(), 2, 18).c_str(),
+            stdout);
+    }
+    std::fputs("  vexlin-tool help COMMAND\n  vexlin-tool --help | --version\n", stdout);
+}
+
+bool TakesDrawingOptions(const ToolCommand& command) {
+    return std::strstr(command.synopsis, "[drawing options]") != nullptr;
+}
 
 }  // namespace
 
-int UsageError() {
-    std::fprintf(stderr, "usage:\n");
-    PrintSynopsis(stderr);
-    return ExitUsage;
-}
-
 void PrintManual() {
     std::printf("NAME\n  vexlin-tool - batch tool for Vexlin drawings\n\nSYNOPSIS\n");
-    PrintSynopsis(stdout);
-    std::fputs(ManualBody, stdout);
+    PrintSynopsis();
+    std::fputs(Description, stdout);
+    for (const ToolCommand* command = ToolCommands; command->name != nullptr; ++command) {
+        std::printf("%s%s", command == ToolCommands ? "" : "\n",
+                    Indented(command->synopsis, 2, 8).c_str());
+        std::fputs(Indented(command->help, 6, 6).c_str(), stdout);
+    }
+    std::fputs(DrawingOptions, stdout);
+    std::fputs(Closing, stdout);
+}
+
+void PrintCommandHelp(const char* name) {
+    const ToolCommand* command = FindToolCommand(name);
+    if (command == nullptr) {
+        return;
+    }
+    const std::string usage = std::string("usage: vexlin-tool ") + command->synopsis;
+    std::fputs(Indented(usage.c_str(), 0, 19).c_str(), stdout);
+    std::fputs(("\n" + Indented(command->help, 2, 2)).c_str(), stdout);
+    if (TakesDrawingOptions(*command)) {
+        std::fputs(DrawingOptions, stdout);
+    }
+    std::fputs("\nExit status and saving: vexlin-tool --help.\n", stdout);
+}
+
+void PrintVersion() {
+    std::printf("vexlin-tool %s\n", VEXLIN_VERSION);
 }

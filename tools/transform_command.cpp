@@ -1,5 +1,6 @@
 #include <cfloat>
 #include <cmath>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -9,7 +10,6 @@
 #include "tools/ToolCommand.h"
 #include "tools/ToolExit.h"
 #include "tools/ToolFiles.h"
-#include "tools/ToolHelp.h"
 
 namespace {
 
@@ -22,28 +22,41 @@ struct Transform {
 
 // The factor travels in single precision, where it must neither overflow nor vanish; and a
 // factor of 0 would be taken as 1, leaving the drawing as it is.
-bool SoundScale(double factor) {
-    return std::fabs(factor) <= FLT_MAX && static_cast<float>(factor) != 0;
+std::string ScaleProblem(double factor) {
+    if (factor == 0) {
+        return "a factor of 0 is refused";
+    }
+    if (std::fabs(factor) > FLT_MAX) {
+        return "too large for single precision";
+    }
+    return static_cast<float>(factor) == 0 ? "too small for single precision" : "";
 }
 
-bool TakeTransform(const char* name, ToolArguments& args, std::vector<Transform>& transforms) {
+std::string TakeTransform(const char* name, ToolArguments& args,
+                          std::vector<Transform>& transforms) {
     std::string_view option(name);
     if (option == "center" || option == "flip") {
         transforms.push_back({option == "center" ? Centre : Flip, 0});
-        return true;
+        return "";
     }
     const char* text = nullptr;
     double value = 0;
-    if ((option != "rotate" && option != "scale") || !args.Value(text) || !ParseReal(text, value)) {
-        return false;
+    if (option != "rotate" && option != "scale") {
+        return UnknownOption;
+    }
+    if (!args.Value(text)) {
+        return MissingValue;
+    }
+    if (!ParseReal(text, value)) {
+        return "not a finite number";
     }
     bool rotate = option == "rotate";
-    if (!rotate && !SoundScale(value)) {
-        return false;
+    const std::string problem = rotate ? "" : ScaleProblem(value);
+    if (problem.empty()) {
+        // Whole turns change nothing; without them a huge angle keeps its precision.
+        transforms.push_back({rotate ? Rotate : Scale, rotate ? std::fmod(value, 360) : value});
     }
-    // Whole turns change nothing; without them a huge angle keeps its precision.
-    transforms.push_back({rotate ? Rotate : Scale, rotate ? std::fmod(value, 360) : value});
-    return true;
+    return problem;
 }
 
 void Apply(KCanvasPane& canvas, const Transform& transform) {
@@ -71,7 +84,7 @@ int RunTransform(int argc, char** argv) {
     std::vector<const char*> files;
     KCanvasPane canvas(nullptr);
     int result = ParseAndReadDrawing(
-        argc, argv, 2, 2, files,
+        "transform", argc, argv, 2, 2, files,
         [&](const char* name, ToolArguments& args) {
             if (DrawingOptions::Knows(name)) {
                 return options.Take(name, args);
@@ -79,7 +92,7 @@ int RunTransform(int argc, char** argv) {
             return TakeTransform(name, args, transforms);
         },
         canvas);
-    if (result != ExitOk) {
+    if (result != ToolContinue) {
         return result;
     }
     for (const Transform& transform : transforms) {

@@ -54,9 +54,12 @@ protected:
         std::filesystem::create_directories(work);
         startDirectory = std::filesystem::current_path();
         std::filesystem::current_path(work);
+        // The program runs from its build folder, so its settings live beside it.
         settingsFolder = program;
+        Write(program + "/vexlin-build-folder", "");
         // The user's own configuration folder is never touched.
         setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
+        home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
         editMode = AddPoint;
         shapeKind = Polygon;
         fileFilterIndex = PolygonFilter;
@@ -66,6 +69,7 @@ protected:
         std::filesystem::remove_all(root);
         settingsFolder.clear();
         unsetenv("XDG_CONFIG_HOME");
+        setenv("HOME", home.c_str(), 1);
         vMenuPlatform::Install(nullptr);
         vControlPlatform::Install(nullptr);
     }
@@ -182,6 +186,7 @@ protected:
     std::string root;
     std::string program;
     std::string work;
+    std::string home;
     std::filesystem::path startDirectory;
     ScriptedChooser files;
     QtControlPlatform controls;

@@ -237,7 +237,7 @@ TEST_F(Commands, HelpOpensTheProgramsDocumentOrSaysWhereItLooked) {
         ASSERT_EQ(answers.Messages().size(), 1u);
         EXPECT_EQ(answers.Messages()[0].rfind("The help file \"Vexlin.hlp\" was not found.", 0),
                   0u);
-        std::filesystem::copy_file(VEXLIN_SOURCE_DIR "/help/Vexlin.hlp", work + "/Vexlin.hlp");
+        std::filesystem::copy_file(VEXLIN_BINARY_DIR "/app/Vexlin.hlp", work + "/Vexlin.hlp");
         Choose(window, 2032);
         EXPECT_EQ(answers.seen.size(), 1u);
         const QtHelpWindow* help = nullptr;

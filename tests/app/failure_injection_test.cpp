@@ -1,6 +1,8 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 
+#include <optional>
+
 #include "AppFixture.h"
 #include "toolkit/ProgramPaths.h"
 
@@ -139,43 +141,64 @@ TEST_F(FailureInjection, AFullDisk) {
     SaveDrawing(disk + "/kept.prm", Prism, 2);
     const std::string settings = work + "\nprm\n";
     Write(disk + "/Vexlin.ini", settings);
+    Write(disk + "/vexlin-build-folder", "");
     full.Fill();
     settingsFolder = disk;
     SaveFails(Save, disk + "/kept.prm", "", {kUnableToSave, UnsavedSettingsNotice});
     EXPECT_EQ(Read(disk + "/Vexlin.ini"), settings);
 }
 
-// With no folder for the settings the ordinary user may write, every close says so and the file
-// beside the program keeps what it held; with a configuration folder of the user's own, the
-// settings go there instead, in silence after the first start.
-TEST_F(FailureInjection, SettingsInAFolderThatTakesNoFiles) {
+// An installed program never writes into its own folder. Its user's configuration folder takes
+// the settings, in silence after the first start; where it cannot be made, every close says so.
+// The super-user under sudo, with the HOME of the user who called it, makes nothing there that
+// the user could no longer change, yet uses settings the user already has.
+TEST_F(FailureInjection, SettingsOfAnInstalledProgram) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "only the super-user can play both users";
+    }
     const std::string kept = root + "/gone\nprm\n";
+    std::filesystem::remove(program + "/vexlin-build-folder");
     Write(program + "/Vexlin.ini", kept);
     chmod(program.c_str(), 0555);
     const std::string own = root + "/own";
-    std::filesystem::create_directories(own);
-    chown(own.c_str(), kOrdinaryId, kOrdinaryId);
+    const std::string theirs = root + "/theirs";
+    for (const std::string& home : {own, theirs + "/home"}) {
+        std::filesystem::create_directories(home);
+        ASSERT_EQ(chown(home.c_str(), kOrdinaryId, kOrdinaryId), 0);
+    }
     Write(root + "/file", "");
     const struct {
-        std::string configuration;
+        std::string home;
+        bool ordinary;
         Strings notices;
     } cases[] = {
-        {root + "/file/config", {UnsavedSettingsNotice}},
-        {own, {NewSettingsNotice}},
-        {own, {}},
+        {root + "/file", true, {NewSettingsNotice, UnsavedSettingsNotice, UnsavedSettingsNotice}},
+        {own, true, {NewSettingsNotice}},
+        {own, true, {}},
+        {theirs + "/home",
+         false,
+         {NewSettingsNotice, UnsavedSettingsNotice, UnsavedSettingsNotice}},
+        {own, false, {}},
     };
+    unsetenv("XDG_CONFIG_HOME");
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.configuration);
-        setenv("XDG_CONFIG_HOME", c.configuration.c_str(), 1);
+        SCOPED_TRACE(c.home + (c.ordinary ? " as an ordinary user" : " as the super-user"));
+        setenv("HOME", c.home.c_str(), 1);
         ModalAnswers answers;
         {
-            OrdinaryUser user;
+            std::optional<OrdinaryUser> user;
+            if (c.ordinary) {
+                user.emplace();
+            }
             RunEditor({}, [&](KryCmdWindow& window) { EXPECT_EQ(app.CloseAppWindow(&window), 1); });
         }
         EXPECT_EQ(answers.seen, c.notices);
         EXPECT_EQ(Read(program + "/Vexlin.ini"), kept);
     }
-    EXPECT_EQ(Read(own + "/vexlin/Vexlin.ini").substr(0, 4), "C:\\\n");
+    EXPECT_FALSE(std::filesystem::exists(theirs + "/home/.config"));
+    struct stat settings;
+    ASSERT_EQ(stat((own + "/.config/vexlin/Vexlin.ini").c_str(), &settings), 0);
+    EXPECT_EQ(settings.st_uid, kOrdinaryId) << "the user's own file stays the user's";
     chmod(program.c_str(), 0755);
 }
 

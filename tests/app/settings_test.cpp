@@ -1,5 +1,4 @@
 #include "AppFixture.h"
-#include "app/SettingsLocation.h"
 
 namespace {
 
@@ -52,63 +51,37 @@ TEST_F(Settings, WrittenLayoutAndWhatIsReadBack) {
     });
 }
 
-namespace {
-
-// The program's folder refuses new files, as an installed system folder does for an ordinary
-// user; tests run as the super-user, who may write anywhere.
-std::string lockedFolder;
-bool (*canWriteBefore)(const std::string&) = nullptr;
-
-bool OutsideLockedFolder(const std::string& file) {
-    return file.rfind(lockedFolder + "/", 0) != 0 && canWriteBefore(file);
-}
-
-class SettingsPlace : public Settings {
-protected:
-    SettingsPlace() {
-        canWriteBefore = SettingsLocation::canWrite;
-        home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
-    }
-    ~SettingsPlace() override {
-        SettingsLocation::canWrite = canWriteBefore;
-        setenv("HOME", home.c_str(), 1);
-    }
-    std::string home;
-};
-
-}  // namespace
-
-// Beside the program while its folder takes files, else in the user's configuration folder,
-// made as needed, so that only the first start says that a new file is made; where neither
-// takes the file, the notices come at every start and close.
-TEST_F(SettingsPlace, BesideTheProgramOrInTheUserConfigurationFolder) {
+// Beside the program only while it runs from its build folder; an installed program uses the
+// user's configuration folder, made as needed, so that only the first start says that a new file
+// is made; where there is none, the notices come at every start and close.
+TEST_F(Settings, BesideTheProgramInItsBuildFolderElseInTheUserConfigurationFolder) {
     Write(root + "/file", "");
     const struct {
         const char* what;
-        std::string folder;  // the program's
-        bool locked;
+        bool buildFolder;
         std::string xdg;  // empty: unset
         std::string home;
         std::string file;  // where the settings end up; empty: nowhere
         Strings firstRun, laterRuns;
     } cases[] = {
-        {"a writable program folder", program, false, root + "/config", root + "/home",
-         program + "/Vexlin.ini", Strings{NewSettingsNotice}, Strings{}},
-        {"XDG_CONFIG_HOME", program, true, root + "/config", root + "/home",
-         root + "/config/vexlin/Vexlin.ini", Strings{NewSettingsNotice}, Strings{}},
-        {"~/.config", program, true, "", root + "/home", root + "/home/.config/vexlin/Vexlin.ini",
+        {"its build folder", true, root + "/config", root + "/home", program + "/Vexlin.ini",
          Strings{NewSettingsNotice}, Strings{}},
-        {"a relative XDG_CONFIG_HOME means nothing", program, true, "config", root + "/home",
+        {"XDG_CONFIG_HOME", false, root + "/config", root + "/home",
+         root + "/config/vexlin/Vexlin.ini", Strings{NewSettingsNotice}, Strings{}},
+        {"~/.config", false, "", root + "/home", root + "/home/.config/vexlin/Vexlin.ini",
+         Strings{NewSettingsNotice}, Strings{}},
+        {"a relative XDG_CONFIG_HOME means nothing", false, "config", root + "/home",
          root + "/home/.config/vexlin/Vexlin.ini", Strings{NewSettingsNotice}, Strings{}},
-        {"neither", root + "/missing", false, root + "/file/config", "", "",
+        {"neither", false, root + "/file/config", "", "",
          Strings{NewSettingsNotice, UnsavedSettingsNotice, UnsavedSettingsNotice},
          Strings{NewSettingsNotice, UnsavedSettingsNotice, UnsavedSettingsNotice}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        settingsFolder = c.folder;
-        lockedFolder = program;
-        SettingsLocation::canWrite = c.locked ? OutsideLockedFolder : canWriteBefore;
+        std::filesystem::remove(program + "/vexlin-build-folder");
+        if (c.buildFolder) {
+            Write(program + "/vexlin-build-folder", "");
+        }
         if (c.xdg.empty()) {
             unsetenv("XDG_CONFIG_HOME");
         } else {

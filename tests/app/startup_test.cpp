@@ -1,4 +1,7 @@
+#include <sys/wait.h>
+
 #include "AppFixture.h"
+#include "app/EditorCommandLine.h"
 #include "toolkit/platform/qt/QtFrame.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
 
@@ -95,4 +98,94 @@ TEST_F(StartUp, SettingsThatCannotBeWrittenAreReportedTwice) {
         EXPECT_EQ(answers.seen, (Strings{NewSettingsNotice, UnsavedSettingsNotice}));
         EXPECT_STREQ(lastDirectory, "C:\\");
     });
+}
+
+// Options end at "--"; --help and --version answer at once; any other option is refused.
+TEST(EditorCommandLine, TellsOptionsFromDrawings) {
+    using Line = EditorCommandLine;
+    const struct {
+        std::vector<const char*> args;
+        Line::Action action;
+        std::vector<std::string> files;
+        std::string refused;
+    } cases[] = {
+        {{}, Line::OpenDrawings, {}, ""},
+        {{"a.pol", "b.prm", "-"}, Line::OpenDrawings, {"a.pol", "b.prm", "-"}, ""},
+        {{"a.pol", "--help", "b.prm"}, Line::PrintHelp, {"a.pol"}, ""},
+        {{"-h"}, Line::PrintHelp, {}, ""},
+        {{"--version"}, Line::PrintVersion, {}, ""},
+        {{"--", "--help", "-x", "--"}, Line::OpenDrawings, {"--help", "-x", "--"}, ""},
+        {{"./--help"}, Line::OpenDrawings, {"./--help"}, ""},
+        {{"a.pol", "--bogus", "--help"}, Line::Refuse, {"a.pol"}, "--bogus"},
+        {{"-style"}, Line::Refuse, {}, "-style"},
+    };
+    for (const auto& c : cases) {
+        std::vector<const char*> argv = {"/usr/bin/vexlin"};
+        argv.insert(argv.end(), c.args.begin(), c.args.end());
+        const Line line = Line::Parse(static_cast<int>(argv.size()), argv.data());
+        const std::string shown = ::testing::PrintToString(c.args);
+        EXPECT_EQ(line.action, c.action) << shown;
+        EXPECT_EQ(line.files, c.files) << shown;
+        EXPECT_EQ(line.refused, c.refused) << shown;
+    }
+}
+
+// The program answers its help and version, and refuses an unknown option, with no display.
+TEST(EditorCommandLine, AnswersWithoutADisplay) {
+    const struct {
+        const char* args;
+        int status;
+        std::string out, err;
+    } cases[] = {
+        {"--help", 0, "Usage: vexlin [--] [FILE...]\n", ""},
+        {"--version", 0, "vexlin " VEXLIN_VERSION "\n", ""},
+        {"--frob a.pol", 64, "", "vexlin: --frob: unknown option\nTry 'vexlin --help'.\n"},
+        {"a.pol", 1, "", "no display to open its windows on (DISPLAY is not set)\n"},
+    };
+    for (const auto& c : cases) {
+        const std::string out = ::testing::TempDir() + "vexlin-answer";
+        const std::string command =
+            "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " VEXLIN_BINARY_DIR
+            "/app/Vexlin " +
+            std::string(c.args) + " > " + out + ".out 2> " + out + ".err";
+        const int status = std::system(command.c_str());
+        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, c.status) << c.args;
+        const std::string said = FileText(out + ".out");
+        const std::string complained = FileText(out + ".err");
+        EXPECT_EQ(said.substr(0, c.out.size()), c.out) << c.args;
+        const size_t tail = std::min(complained.size(), c.err.size());
+        EXPECT_EQ(complained.substr(complained.size() - tail), c.err) << c.args;
+    }
+}
+
+// Every drawing named opens, the first in the first window and each further one in a window of
+// its own, in the order given; one that cannot be read says so and leaves no window.
+TEST_F(StartUp, EveryFileNamedOpensInAWindowOfItsOwn) {
+    SaveDrawing(work + "/one.pol", Polygon, 1);
+    SaveDrawing(work + "/two.prm", Prism, 2);
+    Write(work + "/bad.prm", "//\n#declare Thing=prism{\n0.25,xx\n}\n");
+    Write(program + "/Vexlin.ini", work + "\npol\n");
+    const struct {
+        Strings arguments;
+        Strings notices;
+        Strings captions;  // oldest window first
+    } cases[] = {
+        {{"one.pol", "bad.prm", "two.prm"}, {"Notice: Prm Data BAD"}, {"one.pol", "two.prm"}},
+        {{"bad.prm", "one.pol", "missing.pol"},
+         {"Notice: Prm Data BAD", "Notice: Unable to open file."},
+         {"Untitled", "one.pol"}},
+        {{"--", "two.prm", "one.pol"}, {}, {"two.prm", "one.pol"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.arguments));
+        ModalAnswers answers;
+        RunEditor(c.arguments, [&](KryCmdWindow&) {
+            Strings captions;
+            for (int i = app.WindowCount() - 1; i >= 0; --i) {
+                captions.push_back(Window(i)->Name());
+            }
+            EXPECT_EQ(captions, c.captions);
+            EXPECT_EQ(answers.seen, c.notices);
+        });
+    }
 }

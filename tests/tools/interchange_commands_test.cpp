@@ -70,12 +70,12 @@ TEST(InterchangeCommandsTest, ImportAndExportFromTheCommandLine) {
         const char* out;
         const char* err;
     } cases[] = {
-        {"import", 64, "", "vexlin-tool import IN OUT [--name NAME] [--fit]"},
-        {"import two.pov", 64, "", "usage"},
-        {"import two.pov out.prm --name", 64, "", "usage"},
-        {"import two.pov out.prm --bogus", 64, "", "usage"},
-        {"import none.svg out.prm", 1, "", "Unable to open file."},
-        {"import . out.prm", 1, "", "Unable to open file."},
+        {"import", 64, "", "vexlin-tool import: IN: missing"},
+        {"import two.pov", 64, "", "vexlin-tool import: OUT: missing"},
+        {"import two.pov out.prm --name", 64, "", "--name: needs a value"},
+        {"import two.pov out.prm --bogus", 64, "", "--bogus: unknown option"},
+        {"import none.svg out.prm", 1, "", "none.svg: Unable to open file."},
+        {"import . out.prm", 1, "", ".: Unable to open file. (not a regular file)"},
         {"import many.svg out.prm", 66, "", "The outline has 100 sets; a drawing holds at most 99"},
         {"import computed.pov out.prm", 66, "", "line 3: 'R' is not supported here"},
         {"import two.pov two", 0, "two.prm", ""},
@@ -88,9 +88,9 @@ TEST(InterchangeCommandsTest, ImportAndExportFromTheCommandLine) {
         // A polygon has straight sides only: the circle's curves are flattened.
         {"import ring.svg ring.pol", 0, "ring.pol", "Curves were made into straight segments"},
         {"export-svg ring.prm ring.svg", 0, "ring.svg", ""},
-        {"export-svg none.prm ring.svg", 1, "", "Unable to open file."},
-        {"export-svg ring.prm .", 6, "", "Unable to save file"},
-        {"export-svg ring.prm", 64, "", "usage"},
+        {"export-svg none.prm ring.svg", 1, "", "none.prm: Unable to open file."},
+        {"export-svg ring.prm .", 6, "", ".: Unable to save file: Is a directory"},
+        {"export-svg ring.prm", 64, "", "vexlin-tool export-svg: OUT.svg: missing"},
         // An output naming the input would destroy what is read.
         {"export-svg ring.prm ./ring.prm", 64, "", "would replace the drawing it shows"},
         {"import ring.svg ./ring.svg", 64, "", "would replace the file it is imported from"},

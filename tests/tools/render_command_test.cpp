@@ -4,10 +4,12 @@
 #include <QImage>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
+#include "tests/scenefile/SceneFileTestSupport.h"
 #include "toolkit/platform/vHeadlessSession.h"
 #include "toolkit/vMemoryDC.h"
 
@@ -18,7 +20,7 @@ class RenderCommand : public ::testing::Test {
 protected:
     void SetUp() override {
         dir = ::testing::TempDir() + "vexlin-render-" + std::to_string(getpid());
-        std::system(("mkdir -p '" + dir + "'").c_str());
+        std::filesystem::create_directories(dir);
         input = dir + "/drawing.prm";
         // A star with bezier handles, made by the tool's own shape and convert commands.
         std::string tool = VEXLIN_BINARY_DIR "/tools/vexlin-tool";
@@ -27,7 +29,7 @@ protected:
                            "' --kind prism --spline bezier";
         ASSERT_EQ(std::system((made + " > /dev/null").c_str()), 0);
     }
-    void TearDown() override { std::system(("rm -rf '" + dir + "'").c_str()); }
+    void TearDown() override { std::filesystem::remove_all(dir); }
 
     int Tool(const std::string& arguments, const std::string& before = "") {
         std::string command = before + VEXLIN_BINARY_DIR "/tools/vexlin-tool render " + arguments +
@@ -92,6 +94,14 @@ TEST_F(RenderCommand, RefusesBadArgumentsAndReportsReadAndWriteFailures) {
     EXPECT_EQ(Tool("'" + dir + "/missing.pol' " + out), 1);
     EXPECT_EQ(Tool("'" + input + "' '" + dir + "/no/such/dir.png'"), 6);
     EXPECT_EQ(Tool("'" + input + "' '" + input + "'"), 64) << "the output is the input";
+    EXPECT_EQ(Tool("'" + input + "' '" + dir + "/x.jpeg'"), 64) << "a PNG is no JPEG";
+}
+
+// The platform's notes about the machine (no runtime folder on a machine without a desktop
+// login) never reach the tool's standard error.
+TEST_F(RenderCommand, SaysNothingOfThePlatform) {
+    ASSERT_EQ(Tool("'" + input + "' '" + dir + "/quiet.png'", "env -u XDG_RUNTIME_DIR "), 0);
+    EXPECT_EQ(FileText(dir + "/err"), "");
 }
 
 TEST_F(RenderCommand, AFailedSaveKeepsTheOldPicture) {
@@ -134,9 +144,6 @@ TEST_F(RenderCommand, PovrayTopViewIsFramedAsTheCanvasOrSaysWhyThereIsNone) {
     EXPECT_EQ(top.pixelColor(74, 200), QColor(Qt::white));
 
     EXPECT_EQ(Tool("'" + box + "' '" + out + "' --picture povray", "PATH=/nonexistent "), 67);
-    std::FILE* err = std::fopen((dir + "/err").c_str(), "r");
-    char text[400] = {};
-    std::fread(text, 1, sizeof text - 1, err);
-    std::fclose(err);
-    EXPECT_NE(std::string(text).find("Debian package povray"), std::string::npos) << text;
+    const std::string said = FileText(dir + "/err");
+    EXPECT_NE(said.find("Debian package povray"), std::string::npos) << said;
 }

@@ -68,43 +68,90 @@ const char* const QuadraticExample =
 
 const char* const Square = "#declare Thing=polygon{\n5\n<1,1>\n<-1,1>\n<-1,-1>\n<1,-1>\n<1,1>\n}\n";
 
-TEST_F(VexlinToolTest, UsageAndHelp) {
+// Each refusal is one line naming the argument and the reason, then where the help is.
+TEST_F(VexlinToolTest, RefusalsNameTheArgumentAndTheReason) {
     struct Case {
         std::vector<std::string> args;
+        const char* refusal;
     } cases[] = {
-        {{}},
-        {{"frobnicate"}},
-        {{"info"}},
-        {{"info", "a.pol", "b.pol"}},
-        {{"info", "a.pol", "--bogus"}},
-        {{"convert", "a.pol", "b.pol", "--kind", "cube"}},
-        {{"convert", "a.pol", "b.pol", "--start"}},
-        {{"convert", "a.pol", "b.pol", "--open", "2"}},
-        {{"shape", "out.pol"}},
-        {{"shape", "out.pol", "--style", "hexagon"}},
-        {{"shape", "out.pol", "--style", "star", "--points", "many"}},
-        {{"shape", "out.pol", "--style", "star", "--canvas", "300"}},
-        {{"shape", "out.pol", "--style", "star", "--seed", "-1"}},
-        {{"transform", "a.pol", "b.pol", "--scale", "1e300"}},
-        {{"transform", "a.pol", "b.pol", "--scale", "0"}},
-        {{"transform", "a.pol", "b.pol", "--scale", "1e-50"}},
-        {{"transform", "a.pol", "b.pol", "--rotate", "nan"}},
-        {{"convert", "a.pol", "b.pol", "--remark1", "// two\nlines"}},
-        {{"scene"}},
+        {{}, "vexlin-tool: COMMAND: missing"},
+        {{"frobnicate"}, "vexlin-tool: frobnicate: unknown command"},
+        {{"help", "frobnicate"}, "vexlin-tool: frobnicate: unknown command"},
+        {{"info"}, "vexlin-tool info: FILE: missing"},
+        {{"info", "a.pol", "b.pol"}, "vexlin-tool info: b.pol: one argument too many"},
+        {{"info", "a.pol", "--bogus"}, "vexlin-tool info: --bogus: unknown option"},
+        {{"convert", "a.pol"}, "vexlin-tool convert: OUT: missing"},
+        {{"convert", "a.pol", "b.pol", "--kind", "cube"},
+         "vexlin-tool convert: --kind cube: not one of polygon, prism"},
+        {{"convert", "a.pol", "b.pol", "--spline", "wobbly"},
+         "vexlin-tool convert: --spline wobbly: not one of linear, quadratic, cubic, bezier"},
+        {{"convert", "a.pol", "b.pol", "--start"}, "vexlin-tool convert: --start: needs a value"},
+        {{"convert", "a.pol", "b.pol", "--start", "abc"},
+         "vexlin-tool convert: --start abc: not a finite number"},
+        {{"convert", "a.pol", "b.pol", "--open", "2"},
+         "vexlin-tool convert: --open 2: not one of 0, 1"},
+        {{"convert", "a.pol", "b.pol", "--remark1", "// two\nlines"},
+         "vexlin-tool convert: --remark1 // two\\nlines: holds a line break"},
+        {{"shape", "out.pol"},
+         "vexlin-tool shape: --style: required: polygon, ranpoly, random or star"},
+        {{"shape", "out.pol", "--style", "hexagon"},
+         "vexlin-tool shape: --style hexagon: not one of polygon, ranpoly, random, star"},
+        {{"shape", "out.pol", "--style", "star", "--points", "many"},
+         "vexlin-tool shape: --points many: not a whole number"},
+        {{"shape", "out.pol", "--style", "star", "--canvas", "300"},
+         "vexlin-tool shape: --canvas 300: not WIDTHxHEIGHT with sides from 1 to 100000"},
+        {{"shape", "out.pol", "--style", "star", "--seed", "-1"},
+         "vexlin-tool shape: --seed -1: not a whole number from 0 to 4294967295"},
+        {{"transform", "a.pol", "b.pol", "--scale", "1e40"},
+         "vexlin-tool transform: --scale 1e40: too large for single precision"},
+        {{"transform", "a.pol", "b.pol", "--scale", "0"},
+         "vexlin-tool transform: --scale 0: a factor of 0 is refused"},
+        {{"transform", "a.pol", "b.pol", "--scale", "1e-50"},
+         "vexlin-tool transform: --scale 1e-50: too small for single precision"},
+        {{"transform", "a.pol", "b.pol", "--rotate", "nan"},
+         "vexlin-tool transform: --rotate nan: not a finite number"},
+        {{"render", "a.pol", "b.png", "--size", "0x0"},
+         "vexlin-tool render: --size 0x0: not WIDTHxHEIGHT with sides from 1 to 8192"},
+        {{"render", "a.pol", "b.png", "--picture", "fancy"},
+         "vexlin-tool render: --picture fancy: not one of normal, curves, set:K, povray"},
+        {{"render", "a.pol", "b.JPG"},
+         "vexlin-tool render: b.JPG: the picture is a PNG: name it .png"},
+        {{"scene"}, "vexlin-tool scene: IN: missing"},
     };
     for (const Case& c : cases) {
         ToolRun run = Run(c.args);
-        std::string joined;
-        for (const std::string& arg : c.args) {
-            joined += arg + " ";
-        }
-        EXPECT_EQ(run.status, 64) << joined;
-        EXPECT_NE(run.err.find("vexlin-tool transform IN OUT"), std::string::npos) << joined;
+        // The help named is that of the tool or command the refusal begins with.
+        const std::string refusal = c.refusal;
+        const std::string tool = refusal.substr(0, refusal.find(':'));
+        EXPECT_EQ(run.status, 64) << ::testing::PrintToString(c.args);
+        EXPECT_EQ(run.err, refusal + "\nTry '" + tool + " --help'.\n")
+            << ::testing::PrintToString(c.args);
+        EXPECT_EQ(run.out, "") << ::testing::PrintToString(c.args);
     }
-    ToolRun help = Run({"--help"});
-    EXPECT_EQ(help.status, 0);
-    for (const char* text : {"SYNOPSIS", "info FILE [--points]", "EXIT STATUS", "--remark3"}) {
-        EXPECT_NE(help.out.find(text), std::string::npos) << text;
+}
+
+// Every command has its part of the manual, the whole manual names the licence and the version.
+TEST_F(VexlinToolTest, HelpOfEachCommandAndTheVersion) {
+    for (const char* command :
+         {"info", "convert", "shape", "transform", "scene", "render", "import", "export-svg"}) {
+        ToolRun help = Run({"help", command});
+        EXPECT_EQ(help.status, 0) << command;
+        EXPECT_EQ(help.out.rfind(std::string("usage: vexlin-tool ") + command + " ", 0), 0u)
+            << help.out;
+        const bool drawingOptions = help.out.find("[drawing options]") != std::string::npos;
+        EXPECT_EQ(help.out.find("DRAWING OPTIONS") != std::string::npos, drawingOptions) << command;
+        ToolRun asked = Run({command, "in.pol", "--help", "--bogus"});
+        EXPECT_EQ(asked.status, 0) << command;
+        EXPECT_EQ(asked.out, help.out) << command;
+    }
+    ToolRun version = Run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "vexlin-tool " VEXLIN_VERSION "\n");
+    ToolRun manual = Run({"--help"});
+    EXPECT_EQ(manual.status, 0);
+    for (const char* text : {"SYNOPSIS", "info FILE [--points]", "EXIT STATUS", "--remark3",
+                             "MIT licence", "Vexlin " VEXLIN_VERSION, "EXAMPLES", "SEE ALSO"}) {
+        EXPECT_NE(manual.out.find(text), std::string::npos) << text;
     }
 }
 
@@ -123,24 +170,35 @@ TEST_F(VexlinToolTest, InfoPrintsTheDrawing) {
     EXPECT_NE(run.out.find("\n7 -75 75 "), std::string::npos) << run.out;
 }
 
-TEST_F(VexlinToolTest, ReadFailuresExitWithTheResultAndItsNotice) {
+// A failed read names the file and the line where reading stopped, and points at import when
+// the file holds an object that import reads.
+TEST_F(VexlinToolTest, ReadFailuresNameTheFileAndTheLine) {
+    const std::string hint = "try: vexlin-tool import NAME OUT\n";
     struct Case {
         const char* name;
         const char* text;
         int status;
-        const char* notice;
+        std::string said;
     } cases[] = {
-        {"missing.pol", nullptr, 1, "Unable to open file.\n"},
-        {"nobrace.pol", "//\nno\n", 2, "{ NOT found\n"},
-        {"header.prm", "#declare Thing=prism{\n0,1\n}\n", 3, "Prm Data BAD\n"},
-        {"body.pol", "#declare Thing=polygon{\n1\n<x>\n}\n", 4, "Error in body of data\n"},
-        {"huge.pol", "#declare Thing=polygon{\n1\n<1e307,0>\n}\n", 4, "Error in body of data\n"},
+        {"missing.pol", nullptr, 1, ": Unable to open file. (No such file or directory)\n"},
+        {"nobrace.pol", "//\nno\n", 2, ": line 2: { NOT found\n"},
+        {"header.prm", "#declare Thing=prism{\n0,1\n}\n", 3, ": line 2: Prm Data BAD\n" + hint},
+        {"body.pol", "#declare Thing=polygon  {\n1\n<x>\n}\n", 4,
+         ": line 3: Error in body of data\n" + hint},
+        {"huge.pol", "//\n#declare Thing=polygon{\n1\n<1e307,0>\n}\n", 4,
+         ": line 4: Error in body of data\n" + hint},
         {"control.prm", "#declare Thing=prism{\ncubic_spline\n0,1,4\n<>\n}\n", 5,
-         "Spline/Sweep Not right\n"},
+         ": line 4: Spline/Sweep Not right\n" + hint},
+        {"nothing.pol", "{\n1\n<x>\n// none here: a_polygon {, polygonal {, prisms {\n}\n", 4,
+         ": line 3: Error in body of data\n"},
     };
     for (const Case& c : cases) {
         if (c.text != nullptr) {
             Put(c.name, c.text);
+        }
+        std::string said = c.name + c.said;
+        if (said.find("NAME") != std::string::npos) {
+            said.replace(said.find("NAME"), 4, c.name);
         }
         for (const char* command : {"info", "convert", "transform", "scene"}) {
             std::vector<std::string> args = {command, c.name};
@@ -149,7 +207,7 @@ TEST_F(VexlinToolTest, ReadFailuresExitWithTheResultAndItsNotice) {
             }
             ToolRun run = Run(args);
             EXPECT_EQ(run.status, c.status) << command << " " << c.name;
-            EXPECT_EQ(run.err, c.notice) << command << " " << c.name;
+            EXPECT_EQ(run.err, said) << command << " " << c.name;
             EXPECT_EQ(run.out, "") << command << " " << c.name;
         }
     }
@@ -194,10 +252,20 @@ TEST_F(VexlinToolTest, ConvertAppliesDrawingOptionsAndTheWritersRules) {
     run = Run({"convert", "out.prm", "same"});
     EXPECT_EQ(run.out, "same.prm\n");
 
-    run = Run({"convert", "square.pol", "missing/out.pol"});
-    EXPECT_EQ(run.status, 6);
-    EXPECT_EQ(run.err, "Unable to save file\n");
-    EXPECT_EQ(run.out, "");
+    // A failed save names the file and the system's reason.
+    std::filesystem::create_directory(File("folder.pol"));
+    const std::pair<const char*, const char*> unsaved[] = {
+        {"missing/out.pol", "No such file or directory"},
+        {"folder.pol", "Is a directory"},
+        {"square.pol/out.pol", "Not a directory"},
+        {"", "the name is empty"},
+    };
+    for (const auto& [name, reason] : unsaved) {
+        run = Run({"convert", "square.pol", name});
+        EXPECT_EQ(run.status, 6) << name;
+        EXPECT_EQ(run.err, name + std::string(": Unable to save file: ") + reason + "\n");
+        EXPECT_EQ(run.out, "") << name;
+    }
 }
 
 TEST_F(VexlinToolTest, ShapeMakesTheEditorsShapes) {

@@ -7,6 +7,21 @@
 #include "toolkit/platform/qt/QtTextPlatform.h"
 #include "toolkit/platform/vHeadlessSession.h"
 
+namespace {
+
+QtMessageHandler platformHandler = nullptr;
+
+// What the platform notes about the machine it runs on (no runtime folder, no desktop session)
+// says nothing about the drawings, and the tool's standard error belongs to its own messages;
+// only the platform's errors get through.
+void ErrorsOnly(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if ((type == QtCriticalMsg || type == QtFatalMsg) && platformHandler != nullptr) {
+        platformHandler(type, context, message);
+    }
+}
+
+}  // namespace
+
 struct vHeadlessSession::State {
     int argc = 1;
     char name[8] = "vexlin";
@@ -16,9 +31,12 @@ struct vHeadlessSession::State {
     QtProcessRunner processes;
     vTextPlatform* previous = nullptr;
     vProcessRunner* previousRunner = nullptr;
+    QtMessageHandler previousHandler = nullptr;
 };
 
 vHeadlessSession::vHeadlessSession() : _state(new State) {
+    _state->previousHandler = qInstallMessageHandler(ErrorsOnly);
+    platformHandler = _state->previousHandler;
     if (!QGuiApplication::instance()) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
         _state->application = std::make_unique<QGuiApplication>(_state->argc, _state->argv);
@@ -32,7 +50,9 @@ vHeadlessSession::vHeadlessSession() : _state(new State) {
 vHeadlessSession::~vHeadlessSession() {
     vTextPlatform::Install(_state->previous);
     vProcessRunner::Install(_state->previousRunner);
+    const QtMessageHandler previousHandler = _state->previousHandler;
     delete _state;
+    qInstallMessageHandler(previousHandler);
 }
 
 bool vHeadlessSession::Ready() const {

@@ -1,0 +1,126 @@
+#include "tools/ToolMessages.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "scenefile/FileContents.h"
+#include "scenefile/SaveFailure.h"
+#include "scenefile/SceneReadResult.h"
+#include "tools/ToolExit.h"
+
+namespace {
+
+// Why the reader could not open the file, in the system's words.
+std::string OpenFailureReason(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return std::strerror(errno);
+    }
+    struct stat info;
+    const bool regular = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    close(fd);
+    return regular ? std::strerror(EIO) : "not a regular file";
+}
+
+bool NameCharacter(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+}
+
+// The word ends just before `at` and is a whole name, not the end of a longer one.
+bool WordEndsAt(const std::string& text, size_t at, const std::string& word) {
+    if (at < word.size() || text.compare(at - word.size(), word.size(), word) != 0) {
+        return false;
+    }
+    return at == word.size() || !NameCharacter(text[at - word.size() - 1]);
+}
+
+// A POV-Ray object the import reads, "prism {" or "polygon {", though the editor's own layout
+// is not there.
+bool HoldsSceneObject(const std::string& path) {
+    std::string text;
+    if (!ReadFileContents(path.c_str(), text)) {
+        return false;
+    }
+    for (size_t brace = text.find('{'); brace != std::string::npos;
+         brace = text.find('{', brace + 1)) {
+        size_t end = brace;
+        while (end > 0 && std::isspace(static_cast<unsigned char>(text[end - 1]))) {
+            --end;
+        }
+        if (WordEndsAt(text, end, "prism") || WordEndsAt(text, end, "polygon")) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string Shown(const std::string& argument) {
+    std::string shown;
+    for (unsigned char c : argument) {
+        if (c == '\n') {
+            shown += "\\n";
+        } else if (c == '\r') {
+            shown += "\\r";
+        } else if (c < 0x20 || c == 0x7f) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02x", c);
+            shown += escape;
+        } else {
+            shown += static_cast<char>(c);
+        }
+    }
+    return shown;
+}
+
+int Print(const std::string& text, int code) {
+    std::fputs(text.c_str(), stderr);
+    return code;
+}
+
+}  // namespace
+
+std::string ReadFailureText(const std::string& path, int result, int line) {
+    const char* notice = SceneReadNotice(result);
+    const std::string text = notice != nullptr ? notice : SceneReadNotice(ReadCannotOpen);
+    if (result == ReadCannotOpen) {
+        return path + ": " + text + " (" + OpenFailureReason(path) + ")\n";
+    }
+    std::string said = path + ": line " + std::to_string(line) + ": " + text + "\n";
+    if (HoldsSceneObject(path)) {
+        said += "try: vexlin-tool import " + path + " OUT\n";
+    }
+    return said;
+}
+
+int ReportReadFailure(const std::string& path, int result, int line) {
+    return Print(ReadFailureText(path, result, line), result);
+}
+
+std::string SaveFailureText(const std::string& path, const std::string& reason) {
+    return path + ": Unable to save file: " + reason + "\n";
+}
+
+int ReportSaveFailure(const std::string& path, int errorAfter) {
+    return ReportSaveFailure(path, SaveFailureReason(path, errorAfter));
+}
+
+int ReportSaveFailure(const std::string& path, const std::string& reason) {
+    return Print(SaveFailureText(path, reason), ExitWriteFailed);
+}
+
+std::string RefusalText(const std::string& command, const std::string& argument,
+                        const std::string& reason) {
+    const std::string tool = command.empty() ? "vexlin-tool" : "vexlin-tool " + command;
+    return tool + ": " + Shown(argument) + ": " + reason + "\nTry '" + tool + " --help'.\n";
+}
+
+int RefuseArgument(const std::string& command, const std::string& argument,
+                   const std::string& reason) {
+    return Print(RefusalText(command, argument, reason), ExitUsage);
+}
