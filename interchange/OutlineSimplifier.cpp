@@ -59,7 +59,7 @@ Stretch Measured(const std::vector<Point2>& points, size_t set, size_t from, siz
             run.farthest = k;
         }
     }
-    run.distance = std::sqrt(run.distance);
+    run.distance = std::sqrt(std::max(run.distance, 0.0));
     run.rank = std::min(run.distance, ceiling);
     return run;
 }

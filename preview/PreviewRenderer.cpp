@@ -42,6 +42,10 @@ void PreviewRenderer::Update(const PreviewScene& scene, long now) {
         _seen = true;
         _renderNeeded = true;
         Cancel();
+    }
+    if (_latest != _sketched && (!_started || now - _sketchedAt >= SketchMilliseconds)) {
+        _sketched = _latest;
+        _sketchedAt = now;
         Sketch();
     }
     const bool settled = !_started || now - _latestSince >= SettleMilliseconds;

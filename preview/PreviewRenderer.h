@@ -23,6 +23,9 @@ public:
     static constexpr int PictureSize = 300;
     // The sketches are drawn at half size, and shown doubled with hard pixel edges.
     static constexpr int SketchSize = PictureSize / 2;
+    // A drag changes the drawing at every step; its sketches, which take some milliseconds
+    // each, are drawn at most this often, and the last step's always.
+    static constexpr long SketchMilliseconds = 100;
 
     PreviewRenderer(PreviewDisplay& display, const PreviewFolder& folder,
                     std::string program = "povray");
@@ -30,10 +33,10 @@ public:
     PreviewRenderer& operator=(const PreviewRenderer&) = delete;
     ~PreviewRenderer() override;
 
-    // The drawing as it is at time now (milliseconds from any fixed start). A changed scene is
-    // sketched at once and stops the render of the scene before it; the first scene is
-    // rendered at once, a changed one once it has settled. Pictures POV-Ray has finished
-    // writing are shown.
+    // The drawing as it is at time now (milliseconds from any fixed start). A changed scene
+    // stops the render of the scene before it and is sketched at once (or as soon as the last
+    // sketch is old enough); the first scene is rendered at once, a changed one once it has
+    // settled. Pictures POV-Ray has finished writing are shown.
     void Update(const PreviewScene& scene, long now);
     void ProcessFinished(int process, const vProcessResult& result) override;
 
@@ -59,6 +62,8 @@ private:
     PreviewScene _latest;
     long _latestSince = 0;
     bool _seen = false;
+    PreviewScene _sketched;
+    long _sketchedAt = 0;
     PreviewScene _rendered;
     bool _started = false;
     // The latest scene has no render of its own, finished or under way.

@@ -82,7 +82,8 @@ TEST(PreviewRenderer, SketchesEveryChangeAtOnceAndRendersItOnceSettledStoppingTh
         {"C", 350, {3, 4}, 6},   // settled
         {"C", 5000, {3, 4}, 6},  // nothing new, nothing started
         {"B", 5100, {}, 8},
-        {"C", 5150, {}, 10},  // back to a scene whose render was stopped: rendered again
+        {"C", 5150, {}, 8},  // back to a scene whose render was stopped: rendered again; the
+                             // sketch waits for the last one to be old enough
         {"C", 5300, {5, 6}, 10},
     };
     for (const Step& step : steps) {
