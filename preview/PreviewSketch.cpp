@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <vector>
 
 namespace {
@@ -37,10 +36,14 @@ constexpr Rgb GridColour{0.72, 0.72, 0.79};
 constexpr Rgb FloorColour{0.92, 0.92, 0.95};
 constexpr Rgb White{1, 1, 1};
 
+// How far before the eye the three-quarter view's picture lies, one unit wide: its camera sees
+// 40 degrees across.
+const double LensDepth = 0.5 / std::tan(20 * std::acos(-1.0) / 180);
+
 // POV-Ray writes its pictures in sRGB.
 uint32_t Encoded(const Rgb& light) {
     auto channel = [](double v) {
-        v = std::clamp(v, 0.0, 1.0);
+        v = v > 0 ? std::min(v, 1.0) : 0.0;
         v = v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055;
         return static_cast<unsigned int>(std::lround(v * 255));
     };
@@ -73,8 +76,10 @@ void FillEvenOdd(const std::vector<std::vector<Point2>>& rings, int width, int h
             for (size_t j = 0; j < ring.size(); ++j) {
                 const Point2& a = ring[j];
                 const Point2& b = ring[(j + 1) % ring.size()];
-                if ((a.y <= y) != (b.y <= y)) {
-                    crossings.push_back(a.x + (y - a.y) * (b.x - a.x) / (b.y - a.y));
+                const double x = a.x + (y - a.y) * (b.x - a.x) / (b.y - a.y);
+                // Coordinates beyond any picture may overflow to what has no order.
+                if ((a.y <= y) != (b.y <= y) && !std::isnan(x)) {
+                    crossings.push_back(x);
                 }
             }
         }
@@ -139,17 +144,15 @@ public:
     }
 
 private:
-    // The ray through a pixel's centre: 40 degrees across, as the scene's camera.
+    // The ray through a pixel's centre.
     Vec3 Ray(int column, int row) const {
-        const double depth = 0.5 / std::tan(20 * std::acos(-1.0) / 180);
-        return _forward * depth + _right * ((column + 0.5) / _size - 0.5) +
+        return _forward * LensDepth + _right * ((column + 0.5) / _size - 0.5) +
                _up * (0.5 - (row + 0.5) / _size);
     }
 
     Point2 Projected(const Vec3& p) const {
         const Vec3 v = p - _eye;
-        const double depth = 0.5 / std::tan(20 * std::acos(-1.0) / 180);
-        const double along = v.Dot(_forward) / depth;
+        const double along = v.Dot(_forward) / LensDepth;
         return {(v.Dot(_right) / along + 0.5) * _size, (0.5 - v.Dot(_up) / along) * _size};
     }
 

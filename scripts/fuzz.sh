@@ -14,7 +14,8 @@ cmake --build build-fuzz -j "$(nproc)" >&2
 mkdir -p build-fuzz/findings
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-harnesses=(scene_reader settings argument_list svg_import pov_import svg_path_data export_svg)
+harnesses=(scene_reader settings argument_list svg_import pov_import svg_path_data export_svg
+    preview_sketch)
 
 # New inputs go to a scratch corpus; the committed seeds are only read.
 run() {
