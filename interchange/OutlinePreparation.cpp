@@ -1,5 +1,6 @@
 #include "interchange/OutlinePreparation.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "interchange/OutlineGeometry.h"
@@ -52,13 +53,11 @@ int DropEmptySets(Outline& outline) {
     for (Outline::Set& set : outline.sets) {
         MergeRepeats(set);
     }
-    std::vector<Outline::Set> kept;
-    for (Outline::Set& set : outline.sets) {
-        if (set.points.size() >= (set.HasCurves() ? 2u : 3u)) {
-            kept.push_back(std::move(set));
-        }
-    }
-    outline.sets = std::move(kept);
+    auto empty = [](const Outline::Set& set) {
+        return set.points.size() < (set.HasCurves() ? 2u : 3u);
+    };
+    outline.sets.erase(std::remove_if(outline.sets.begin(), outline.sets.end(), empty),
+                       outline.sets.end());
     return static_cast<int>(before - outline.sets.size());
 }
 

@@ -178,17 +178,20 @@ private:
                 Walk(node, map, depth + 1);
                 continue;
             }
-            std::string data;
-            if (!PathDataOf(node, data)) {
+            std::string made;
+            const char* data = nullptr;
+            if (!PathDataOf(node, made, data)) {
                 continue;
             }
             AddPath(node, data, map);
         }
     }
 
-    // The element's outline as path data; false for elements that are not shapes, or not drawn.
-    bool PathDataOf(const pugi::xml_node& node, std::string& data) {
+    // The element's outline as path data: a path's own, or made for another shape; false for
+    // elements that are not shapes, or not drawn.
+    bool PathDataOf(const pugi::xml_node& node, std::string& made, const char*& data) {
         std::string name = LocalName(node);
+        data = made.c_str();
         if (name == "path") {
             data = node.attribute("d").value();
             return true;
@@ -196,16 +199,19 @@ private:
         if (name == "polygon" || name == "polyline") {
             const char* points = node.attribute("points").value();
             if (*points != '\0') {
-                data.reserve(std::strlen(points) + 2);
-                data.append("M").append(points).append(name == "polygon" ? "Z" : "");
+                made.reserve(std::strlen(points) + 2);
+                made.append("M").append(points).append(name == "polygon" ? "Z" : "");
             }
+            data = made.c_str();
             return true;
         }
         if (name != "rect" && name != "circle" && name != "ellipse") {
             ++_leftOut[name];
             return false;
         }
-        return BasicShapeData(node, name, data);
+        const bool drawn = BasicShapeData(node, name, made);
+        data = made.c_str();
+        return drawn;
     }
 
     // A rect, circle or ellipse as path data; false when it is not drawn.
@@ -238,22 +244,21 @@ private:
         return RectPath(v[0], v[1], v[2], v[3], std::min(rx, v[2] / 2), std::min(ry, v[3] / 2));
     }
 
-    void AddPath(const pugi::xml_node& node, const std::string& data, const Affine2& map) {
-        std::vector<SvgSubpath> subpaths;
-        std::string error;
-        if (!ParseSvgPathData(data.c_str(), subpaths, error)) {
-            NoteAt(node, "path data",
-                   Printed("has bad path data (%s); the rest of it is left out", error.c_str()));
-        }
-        for (SvgSubpath& subpath : subpaths) {
+    void AddPath(const pugi::xml_node& node, const char* data, const Affine2& map) {
+        auto take = [&](SvgSubpath& subpath) {
             if (subpath.points.size() < 2) {
-                continue;
+                return;
             }
             const Point2& first = subpath.points.front();
             const Point2& last = subpath.points.back();
             bool meets = first.x == last.x && first.y == last.y;
             _closedByImport += subpath.closed || meets ? 0 : 1;
             _outline.sets.push_back(ClosedSet(subpath, map));
+        };
+        std::string error;
+        if (!ParseSvgPathData(data, take, error)) {
+            NoteAt(node, "path data",
+                   Printed("has bad path data (%s); the rest of it is left out", error.c_str()));
         }
     }
 

@@ -83,8 +83,7 @@ Arc CentreForm(Point2 from, Point2 to, double rx, double ry, double degrees, boo
 
 class PathDataReader {
 public:
-    PathDataReader(const char* text, std::vector<SvgSubpath>& subpaths)
-        : _in(text), _subpaths(subpaths) {}
+    PathDataReader(const char* text, const SvgSubpathTaker& take) : _in(text), _take(take) {}
 
     bool Read(std::string& error) {
         for (_in.SkipSpace(); !_in.AtEnd(); _in.SkipSpace()) {
@@ -94,9 +93,11 @@ public:
             const char* problem = Command(command);
             if (problem != nullptr) {
                 error = Printed("%s at character %zu", problem, at + 1);
+                HandOver();
                 return false;
             }
         }
+        HandOver();
         return true;
     }
 
@@ -198,18 +199,28 @@ private:
         if (!_open) {
             MoveTo(_current);
         }
-        return _subpaths.back();
+        return _path;
+    }
+
+    // A subpath is complete when the next one begins, or the data ends.
+    void HandOver() {
+        if (_begun) {
+            _take(_path);
+            _begun = false;
+        }
     }
 
     void MoveTo(Point2 p) {
-        _subpaths.push_back(SvgSubpath{{p}, {}, false});
+        HandOver();
+        _path = SvgSubpath{{p}, {}, false};
+        _begun = true;
         _open = true;
         _start = _current = p;
     }
 
     void Close() {
         if (_open) {
-            _subpaths.back().closed = true;
+            _path.closed = true;
             _open = false;
         }
         _current = _start;
@@ -266,7 +277,9 @@ private:
     }
 
     SvgScanner _in;
-    std::vector<SvgSubpath>& _subpaths;
+    const SvgSubpathTaker& _take;
+    SvgSubpath _path;
+    bool _begun = false;
     bool _started = false;
     bool _open = false;
     Point2 _start{0, 0};
@@ -278,6 +291,11 @@ private:
 
 }  // namespace
 
+bool ParseSvgPathData(const char* text, const SvgSubpathTaker& take, std::string& error) {
+    return PathDataReader(text, take).Read(error);
+}
+
 bool ParseSvgPathData(const char* text, std::vector<SvgSubpath>& subpaths, std::string& error) {
-    return PathDataReader(text, subpaths).Read(error);
+    return ParseSvgPathData(
+        text, [&](SvgSubpath& path) { subpaths.push_back(std::move(path)); }, error);
 }

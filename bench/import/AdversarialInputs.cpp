@@ -59,6 +59,14 @@ std::string NotePerElementSvg(int elements) {
     return text + SvgTail;
 }
 
+std::string TrianglesSvg(int triangles) {
+    std::string text = std::string(SvgHead) + "<path d=\"";
+    for (int i = 0; i < triangles; ++i) {
+        text += Formatted("M%g 0 1 1 %g 1z", i % 10, 0);
+    }
+    return text + "\"/>\n" + SvgTail;
+}
+
 std::string PovPolygonZigzag(int points) {
     std::string text = Formatted("polygon { %g,\n", points + 1, 0);
     for (int i = 0; i < points; ++i) {
@@ -74,6 +82,7 @@ const std::vector<Input>& All() {
         {"repeated-point", ".svg", RepeatedPointSvg, {40000, 80000, 160000, 1600000}},
         {"note-per-element", ".svg", NotePerElementSvg, {5000, 40000, 400000}},
         {"pov-polygon-zigzag", ".pov", PovPolygonZigzag, {20000, 40000, 400000}},
+        {"triangles", ".svg", TrianglesSvg, {40000, 400000}},
     };
     return inputs;
 }

@@ -17,6 +17,8 @@ std::string StraightZigzagSvg(int segments);
 std::string RepeatedPointSvg(int points);
 // A triangle, and n rectangles measured in centimetres, which are not imported.
 std::string NotePerElementSvg(int elements);
+// One path of n small triangles, each a subpath: far more sets than a drawing holds, refused.
+std::string TrianglesSvg(int triangles);
 // A POV-Ray polygon of n points going up and down along a line, closed on its first point.
 std::string PovPolygonZigzag(int points);
 
