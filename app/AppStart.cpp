@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int FirstWindowSize = 300;
-
 // Reading the settings changes the working directory, so a relative name is tied to the
 // directory the editor was started from first.
 std::string AbsoluteName(const std::string& name) {
@@ -24,8 +22,7 @@ std::string AbsoluteName(const std::string& name) {
 // A further file opens in a window of its own, captioned with its name at once so that a notice
 // about it says which file it is about; a file that cannot be read leaves no window.
 void OpenInNewWindow(const std::string& absolute, const std::string& typed) {
-    auto* window = dynamic_cast<KryCmdWindow*>(
-        theApp->NewAppWindow(nullptr, "Untitled", FirstWindowSize, FirstWindowSize, nullptr));
+    KryCmdWindow* window = KryApp::OpenDrawingWindow("Untitled");
     if (window == nullptr) {
         return;
     }
@@ -40,11 +37,7 @@ void OpenInNewWindow(const std::string& absolute, const std::string& typed) {
 }  // namespace
 
 int OnAppStart(int argc, char** argv) {
-    if (theApp == nullptr) {
-        return 1;
-    }
-    auto* window = dynamic_cast<KryCmdWindow*>(
-        theApp->NewAppWindow(nullptr, "Untitled", FirstWindowSize, FirstWindowSize, nullptr));
+    KryCmdWindow* window = KryApp::OpenDrawingWindow("Untitled");
     if (window == nullptr) {
         return 1;
     }

@@ -45,7 +45,7 @@ bool DrawingHistory::Travel(KCanvasPane& canvas, bool back) {
         return false;
     }
     drawing.RestoreInto(canvas);
-    canvas.changed = _steps.IsSaved(drawing) ? 0 : 1;
+    canvas.SetChanged(!_steps.IsSaved(drawing));
     return true;
 }
 

@@ -2,15 +2,13 @@
 
 #include <cstring>
 
+#include "app/CommandId.h"
 #include "app/EditorCommandLine.h"
 #include "app/KryCmdWindow.h"
 #include "model/EditState.h"
-#include "toolkit/CommandIds.h"
 #include "toolkit/vAppWinInfo.h"
 
 namespace {
-
-constexpr int NewWindowSize = 300;
 
 bool StartsWith(const char* name, const char* prefix) {
     return std::strncmp(name, prefix, std::strlen(prefix)) == 0;
@@ -43,10 +41,10 @@ int KryApp::OnCommandLine(int argc, char** argv) {
 }
 
 void KryApp::OnAppCommand(vWindow* window, int id, int value, int kind) {
-    if (id == IdAppNew || id == IdAppOpen) {
-        vWindow* made = NewAppWindow(nullptr, "New Polygon", NewWindowSize, NewWindowSize, nullptr);
-        if (id == IdAppOpen) {
-            made->OnWindowCommand(IdAppOpen, 0, 0);
+    if (id == Cmd::New || id == Cmd::Open) {
+        KryCmdWindow* made = OpenDrawingWindow("New Polygon");
+        if (id == Cmd::Open && made != nullptr) {
+            made->OnWindowCommand(Cmd::Open, 0, 0);
         }
         return;
     }
@@ -78,4 +76,12 @@ vWindow* KryApp::NewAppWindow(vWindow* window, const char* name, int width, int 
         winInfo = new vAppWinInfo(name, 0);
     }
     return vApp::NewAppWindow(mainWindow, name, width, height, winInfo);
+}
+
+KryCmdWindow* KryApp::OpenDrawingWindow(const char* name) {
+    if (theApp == nullptr) {
+        return nullptr;
+    }
+    return dynamic_cast<KryCmdWindow*>(
+        theApp->NewAppWindow(nullptr, name, kWindowSize, kWindowSize, nullptr));
 }

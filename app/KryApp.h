@@ -2,11 +2,16 @@
 
 #include "toolkit/vApp.h"
 
+class KryCmdWindow;
+
 // The editor's application object: the frame captioned "Quorvane" holding any number of drawing
 // windows. Closing the last window leaves the frame running with its own small menu.
 class KryApp : public vApp {
 public:
     static constexpr const char* kTitle = "Quorvane";
+    // Every drawing window opens with a canvas this many pixels square, one pixel per model
+    // unit of the 300 the canvas spans.
+    static constexpr int kWindowSize = 300;
 
     KryApp();
 
@@ -22,6 +27,10 @@ public:
                           vAppWinInfo* winInfo) override;
     // F5 in a drawing window opens its POV-Ray preview (preview_commands.cpp).
     void OnAppKey(vWindow* window, int key, int modifiers) override;
+
+    // A new drawing window of the first size, named by the rule of NewAppWindow; null when there
+    // is no application.
+    static KryCmdWindow* OpenDrawingWindow(const char* name);
 
     // The window most recently made by NewAppWindow.
     vWindow* mainWindow = nullptr;

@@ -20,25 +20,19 @@ class KryCmdWindow : public vCmdWindow, public KStatusSink {
 public:
     static constexpr int FileNameSize = 100;
 
-    // Item ids of the window's own operations.
-    enum ItemId {
-        PrismValuesButton = 101,
-        ShapeButton = 102,
-        ModeField = 103,
-        KindField = 104,
-        PointsField = 106,
-        SetsField = 107,
-        ControlItem = 2012,
-        PolygonItem = 2021,
-        PrismItem = 2022,
-        CursorXField = 2029,
-        CursorYField = 2030,
+    // What the window does with an id of its tables.
+    enum class CommandRole {
+        Unknown,
+        Handled,   // a command the window carries out
+        PassedOn,  // left to the application: menu titles, spacers, new, exit
+        Shown,     // a status field, never sent
     };
 
     KryCmdWindow(const char* name, int width, int height);
     ~KryCmdWindow() override;
 
     void OnWindowCommand(int id, int value, int kind) override;
+    static CommandRole RoleOf(int id);
     // Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo (undo_commands.cpp).
     void OnWindowKey(int key, int modifiers) override;
 
@@ -74,12 +68,19 @@ public:
 
 private:
     // Command dispatch (command_dispatch.cpp).
+    struct CommandHandler;
+    static const CommandHandler* HandlerFor(int id);
     bool SelectModeFor(int id);
     void SelectMode(int mode, const char* text);
     void HandPrismValues();
-    void ClearGesture();
     void SwitchToPolygon();
     void SwitchToPrism();
+    void ShowPrismDialog();
+    void CentreDrawing();
+    void FlipDrawing();
+    void ClearDrawing();
+    void NewPolygonWindow();
+    void NewPrismWindow();
     void Repaint();
     static bool ClosedWithOk(vModalDialog& dialog);
     void ShowShapeDialog();

@@ -1,33 +1,19 @@
 // What the drawing window does for each command of its menu bar and command bar.
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
+#include "app/CommandId.h"
+#include "app/KryApp.h"
 #include "app/KryCmdWindow.h"
 #include "dialogs/KScalModalDialog.h"
 #include "dialogs/KryDialog.h"
 #include "dialogs/RemsDialog.h"
 #include "model/KCanvasPane.h"
-#include "toolkit/CommandIds.h"
-#include "toolkit/vApp.h"
 #include "toolkit/vHelpViewer.h"
 #include "toolkit/vNoticeDialog.h"
 
 namespace {
-
-enum CommandId {
-    CentreCommand = 2017,
-    FlipCommand = 2019,
-    RemarksCommand = 2023,
-    ClearCommand = 2024,
-    NewPolygonCommand = 2026,
-    NewPrismCommand = 2027,
-    ControlViewCommand = 2028,
-    HelpCommand = 2032,
-    AboutCommand = 2033,
-    SaveCommandId = 32103,
-    SaveAsCommandId = 32104,
-};
-
-constexpr int NewWindowSize = 300;
 
 // The edit modes the menus choose and the texts the mode field then shows.
 struct ModeCommand {
@@ -37,23 +23,37 @@ struct ModeCommand {
 };
 
 constexpr ModeCommand modeCommands[] = {
-    {2001, AddPoint, "Add Point"},
-    {2002, InsertPoint, "  Insert Point"},
-    {2003, MovePoint, "  Move Point"},
-    {2004, DeletePoint, "  Delete Point"},
-    {2006, MoveSet, "  Move SET"},
-    {2007, DeleteSet, "  Delete Set"},
-    {2008, RotateSet, "  Rotate Set"},
-    {2014, RotateAll, "  Rotate All"},
-    {2016, MoveAll, "  Move All"},
-    {2015, ScaleAll, "  Scale All"},
-    {2009, ScaleSet, "  Scale Set "},
-    {2010, CopySet, "  Copey Set "},
-    {2018, CopyAll, "  Copey All "},
-    {2011, FlipSet, "  Flip Set "},
-    {KryCmdWindow::ControlItem, ControlSet, "  CONTROL Set "},
-    {ControlViewCommand, ControlView, " Cview "},
+    {Cmd::PointAdd, AddPoint, "Add Point"},
+    {Cmd::PointInsert, InsertPoint, "  Insert Point"},
+    {Cmd::PointMove, MovePoint, "  Move Point"},
+    {Cmd::PointDelete, DeletePoint, "  Delete Point"},
+    {Cmd::SetMove, MoveSet, "  Move SET"},
+    {Cmd::SetDelete, DeleteSet, "  Delete Set"},
+    {Cmd::SetRotate, RotateSet, "  Rotate Set"},
+    {Cmd::AllRotate, RotateAll, "  Rotate All"},
+    {Cmd::AllMove, MoveAll, "  Move All"},
+    {Cmd::AllScale, ScaleAll, "  Scale All"},
+    {Cmd::SetScale, ScaleSet, "  Scale Set "},
+    {Cmd::SetCopy, CopySet, "  Copey Set "},
+    {Cmd::AllCopy, CopyAll, "  Copey All "},
+    {Cmd::SetFlip, FlipSet, "  Flip Set "},
+    {Cmd::SetControl, ControlSet, "  CONTROL Set "},
+    {Cmd::ControlView, ControlView, " Cview "},
 };
+
+// Ids in the tables that the window leaves to the application: the menu titles, the spacers and
+// the separator, and new and exit, which the application answers.
+constexpr int passedOnIds[] = {Cmd::FileMenu, Cmd::PointsMenu, Cmd::SetsMenu, Cmd::FunctionsMenu,
+                               Cmd::TypeMenu, Cmd::HelpMenu,   Cmd::Spacer,   Cmd::Separator,
+                               Cmd::New,      Cmd::Exit};
+// Status fields only show text.
+constexpr int shownIds[] = {Cmd::ModeField, Cmd::KindField,    Cmd::LocationLabel, Cmd::PointsField,
+                            Cmd::SetsField, Cmd::CursorXField, Cmd::CursorYField};
+
+template <size_t N>
+bool Lists(const int (&ids)[N], int id) {
+    return std::find(std::begin(ids), std::end(ids), id) != std::end(ids);
+}
 
 constexpr const char* kAboutText =
     "Vexlin helps you make polygons and prisms for the ray tracer POV:\n"
@@ -63,71 +63,59 @@ constexpr const char* kAboutText =
 
 }  // namespace
 
+struct KryCmdWindow::CommandHandler {
+    int id;
+    void (KryCmdWindow::*run)();
+};
+
 void KryCmdWindow::OnWindowCommand(int id, int value, int kind) {
     if (SelectModeFor(id)) {
         return;
     }
-    switch (id) {
-        case PrismValuesButton:
-            if (!prismDialog->IsDisplayed()) {
-                prismDialog->ShowDialog("");
-            }
-            return;
-        case ShapeButton:
-            ShowShapeDialog();
-            return;
-        case CentreCommand: {
-            const DrawingHistory::Step step(history, *canvas);
-            canvas->CentreAll();
-            Repaint();
-            return;
-        }
-        case FlipCommand: {
-            const DrawingHistory::Step step(history, *canvas);
-            canvas->FlipAllVertical();
-            Repaint();
-            return;
-        }
-        case PolygonItem:
-            SwitchToPolygon();
-            return;
-        case PrismItem:
-            SwitchToPrism();
-            return;
-        case RemarksCommand:
-            ShowRemarksDialog();
-            return;
-        case ClearCommand: {
-            const DrawingHistory::Step step(history, *canvas);
-            canvas->ClearCanvas(0);
-            return;
-        }
-        case NewPolygonCommand:
-        case NewPrismCommand:
-            if (theApp != nullptr) {
-                theApp->NewAppWindow(nullptr, id == NewPolygonCommand ? "Pol" : "Prm",
-                                     NewWindowSize, NewWindowSize, nullptr);
-            }
-            return;
-        case HelpCommand:
-            ShowHelp();
-            return;
-        case AboutCommand:
-            ShowAbout();
-            return;
-        case IdAppOpen:
-            OpenCommand();
-            return;
-        case SaveCommandId:
-            SaveCommand();
-            return;
-        case SaveAsCommandId:
-            SaveAsCommand();
-            return;
-        default:
-            vCmdWindow::OnWindowCommand(id, value, kind);
-            return;
+    if (const CommandHandler* handler = HandlerFor(id)) {
+        (this->*handler->run)();
+        return;
     }
+    vCmdWindow::OnWindowCommand(id, value, kind);
+}
+
+// The commands the window carries out itself, beside the edit modes.
+const KryCmdWindow::CommandHandler* KryCmdWindow::HandlerFor(int id) {
+    static constexpr CommandHandler handlers[] = {
+        {Cmd::PrismValues, &KryCmdWindow::ShowPrismDialog},
+        {Cmd::AddShape, &KryCmdWindow::ShowShapeDialog},
+        {Cmd::AllCentre, &KryCmdWindow::CentreDrawing},
+        {Cmd::AllFlip, &KryCmdWindow::FlipDrawing},
+        {Cmd::KindPolygon, &KryCmdWindow::SwitchToPolygon},
+        {Cmd::KindPrism, &KryCmdWindow::SwitchToPrism},
+        {Cmd::Remarks, &KryCmdWindow::ShowRemarksDialog},
+        {Cmd::Clear, &KryCmdWindow::ClearDrawing},
+        {Cmd::NewPolygon, &KryCmdWindow::NewPolygonWindow},
+        {Cmd::NewPrism, &KryCmdWindow::NewPrismWindow},
+        {Cmd::HelpContents, &KryCmdWindow::ShowHelp},
+        {Cmd::About, &KryCmdWindow::ShowAbout},
+        {Cmd::Open, &KryCmdWindow::OpenCommand},
+        {Cmd::Save, &KryCmdWindow::SaveCommand},
+        {Cmd::SaveAs, &KryCmdWindow::SaveAsCommand},
+    };
+    for (const CommandHandler& handler : handlers) {
+        if (handler.id == id) {
+            return &handler;
+        }
+    }
+    return nullptr;
+}
+
+KryCmdWindow::CommandRole KryCmdWindow::RoleOf(int id) {
+    const bool mode = std::any_of(std::begin(modeCommands), std::end(modeCommands),
+                                  [id](const ModeCommand& command) { return command.id == id; });
+    if (mode || HandlerFor(id) != nullptr) {
+        return CommandRole::Handled;
+    }
+    if (Lists(passedOnIds, id)) {
+        return CommandRole::PassedOn;
+    }
+    return Lists(shownIds, id) ? CommandRole::Shown : CommandRole::Unknown;
 }
 
 bool KryCmdWindow::SelectModeFor(int id) {
@@ -142,35 +130,22 @@ bool KryCmdWindow::SelectModeFor(int id) {
 
 void KryCmdWindow::SelectMode(int mode, const char* text) {
     editMode = mode;
-    SetControlText(ModeField, text);
+    SetControlText(Cmd::ModeField, text);
     if (mode == ControlSet || mode == ControlView) {
         HandPrismValues();
     }
-    ClearGesture();
+    canvas->ResetGesture();
 }
 
 // The dialog's values become the drawing's; values the drawing did not have are a change to
 // save or to ask about.
 void KryCmdWindow::HandPrismValues() {
     const DrawingHistory::Step step(history, *canvas);
-    const KryDialog& values = *prismDialog;
-    if (values.prismStart != canvas->prismStart || values.prismEnd != canvas->prismEnd ||
-        values.splineType != canvas->splineType || values.sweepType != canvas->sweepType ||
-        values.useSturm != canvas->useSturm || values.isOpen != canvas->isOpen) {
-        canvas->changed = 1;
+    const PrismValues values = prismDialog->GetPrismValues();
+    if (values != canvas->GetPrismValues()) {
+        canvas->SetChanged(true);
     }
-    canvas->SetPrismValues(values.prismStart, values.prismEnd, values.splineType, values.sweepType,
-                           values.useSturm, values.isOpen);
-}
-
-void KryCmdWindow::ClearGesture() {
-    canvas->pickIndex = 0;
-    canvas->pickAux = 0;
-    canvas->pickSet = 0;
-    canvas->controlState = 0;
-    canvas->controlWrap = 0;
-    canvas->anchorX = 0.0;
-    canvas->anchorY = 0.0;
+    canvas->SetPrismValues(values);
 }
 
 void KryCmdWindow::SwitchToPolygon() {
@@ -178,13 +153,13 @@ void KryCmdWindow::SwitchToPolygon() {
     UpdateModeDisplay();
     // The spline type is saved with a prism, so losing it is a change.
     if (canvas->splineType != LinearSpline) {
-        canvas->changed = 1;
+        canvas->SetChanged(true);
     }
     canvas->splineType = LinearSpline;
     prismDialog->splineType = LinearSpline;
     if (editMode == ControlSet) {
         editMode = ControlView;
-        SetControlText(ModeField, "  Cview");
+        SetControlText(Cmd::ModeField, "  Cview");
     }
     SetWindowTitle("Changed to Polygon");
 }
@@ -195,8 +170,40 @@ void KryCmdWindow::SwitchToPrism() {
     SetWindowTitle("Changed to Prism");
 }
 
+void KryCmdWindow::ShowPrismDialog() {
+    if (!prismDialog->IsDisplayed()) {
+        prismDialog->ShowDialog("");
+    }
+}
+
+void KryCmdWindow::CentreDrawing() {
+    const DrawingHistory::Step step(history, *canvas);
+    canvas->CentreAll();
+    Repaint();
+}
+
+void KryCmdWindow::FlipDrawing() {
+    const DrawingHistory::Step step(history, *canvas);
+    canvas->FlipAllVertical();
+    Repaint();
+}
+
+// Nothing is asked first.
+void KryCmdWindow::ClearDrawing() {
+    const DrawingHistory::Step step(history, *canvas);
+    canvas->EmptyDrawing();
+}
+
+void KryCmdWindow::NewPolygonWindow() {
+    KryApp::OpenDrawingWindow("Pol");
+}
+
+void KryCmdWindow::NewPrismWindow() {
+    KryApp::OpenDrawingWindow("Prm");
+}
+
 void KryCmdWindow::Repaint() {
-    canvas->OnRedraw(1, 1, 1, 1);
+    canvas->RedrawOutline(true);
 }
 
 // A dialog already shown is not shown again; true when it was closed with OK.
@@ -226,7 +233,7 @@ void KryCmdWindow::ShowRemarksDialog() {
     if (std::strcmp(lines.remark1, canvas->remark1) != 0 ||
         std::strcmp(lines.remark2, canvas->remark2) != 0 ||
         std::strcmp(lines.remark3, canvas->remark3) != 0) {
-        canvas->changed = 1;
+        canvas->SetChanged(true);
     }
     canvas->SetRemarks(lines.remark1, lines.remark2, lines.remark3);
 }

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "app/CommandId.h"
+#include "app/KryApp.h"
 #include "app/KryCmdWindow.h"
 #include "app/ProgramState.h"
 #include "app/SettingsText.h"
@@ -12,14 +14,12 @@
 #include "dialogs/RemsDialog.h"
 #include "model/KCanvasPane.h"
 #include "scenefile/SceneReadResult.h"
-#include "toolkit/vApp.h"
 #include "toolkit/vFileSelect.h"
 #include "toolkit/vYNReplyDialog.h"
 
 namespace {
 
 constexpr int OpenNameSize = 256;
-constexpr int NewWindowSize = 300;
 
 constexpr const char* kUnableToSave = "Unable to save file";
 constexpr const char* kNameTooLong =
@@ -65,10 +65,9 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
     SetWindowTitle(caption != nullptr ? caption : name);
     UpdateModeDisplay();
     std::memcpy(fileName, name, length + 1);
-    canvas->changed = 0;
+    canvas->SetChanged(false);
     history.FileRead(*canvas);
-    prismDialog->SetPrismValues(canvas->prismStart, canvas->prismEnd, canvas->splineType,
-                                canvas->sweepType, canvas->useSturm, canvas->isOpen);
+    prismDialog->SetPrismValues(canvas->GetPrismValues());
     UpdateStatus(0, 0);
 }
 
@@ -78,7 +77,7 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
 void KryCmdWindow::ShowFailedRead(int result) {
     char count[32];
     std::snprintf(count, sizeof count, "Tk= %i", canvas->pointCount);
-    SetControlText(ModeField, count);
+    SetControlText(Cmd::ModeField, count);
     if (result == ReadBadHeader || result == ReadBadFirstControl) {
         canvas->pointCount = 0;
     }
@@ -91,18 +90,14 @@ void KryCmdWindow::ShowFailedRead(int result) {
 }
 
 void KryCmdWindow::OpenCommand() {
-    if (fileName[0] == '\0' && canvas->changed == 0) {
+    if (fileName[0] == '\0' && !canvas->IsChanged()) {
         OpenFile("");
         return;
     }
     if (fileFilterIndex != AnyFileFilter) {
         fileFilterIndex = shapeKind;
     }
-    if (theApp == nullptr) {
-        return;
-    }
-    auto* window = dynamic_cast<KryCmdWindow*>(
-        theApp->NewAppWindow(nullptr, "No prg", NewWindowSize, NewWindowSize, nullptr));
+    KryCmdWindow* window = KryApp::OpenDrawingWindow("No prg");
     if (window != nullptr) {
         window->OpenFile("");
         window->BringToFront();
@@ -137,13 +132,13 @@ void KryCmdWindow::SaveUnderNewName(const char* prompt) {
 }
 
 bool KryCmdWindow::AskSaveChanges() {
-    if (canvas->changed == 0) {
+    if (!canvas->IsChanged()) {
         return true;
     }
     vYNReplyDialog question(this, "Yes or No");
     switch (question.AskYesNo("Save new or changed drawing?")) {
         case 0:
-            canvas->changed = 0;
+            canvas->SetChanged(false);
             return true;
         case 1:
             break;

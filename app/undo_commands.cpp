@@ -31,7 +31,7 @@ void KryCmdWindow::TravelHistory(bool back) {
     if (!(back ? history.Undo(*canvas) : history.Redo(*canvas))) {
         return;
     }
-    ClearGesture();
+    canvas->ResetGesture();
     Repaint();
     ShowCounts();
 }

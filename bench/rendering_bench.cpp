@@ -45,7 +45,7 @@ void BM_RepaintWorstCase(benchmark::State& state) {
     const bool setPicture = state.range(0) == 1;
     for (auto _ : state) {
         if (setPicture) {
-            canvas.OnRedraw(-1, 1, 1, 1);
+            canvas.RedrawSetCurve(1);
         } else {
             canvas.DrawAllCurves();
         }

@@ -97,17 +97,16 @@ bool SturmApplies(int spline) {
 KryDialog::KryDialog(vBaseWindow* parent, const char* title)
     : vDialog(parent, title), parentWindow(parent) {
     AddControls(prismTable);
-    SetPrismValues(0.0, 0.5, 0, 0, 0, 0);
+    SetPrismValues(PrismValues{});
 }
 
 KryDialog& KryDialog::SetPrismValues(double start, double end, int spline, int sweep, int sturm,
                                      int open) {
-    prismStart = start;
-    prismEnd = end;
-    splineType = spline;
-    sweepType = sweep;
-    useSturm = sturm;
-    isOpen = open;
+    return SetPrismValues(PrismValues{start, end, spline, sweep, sturm, open});
+}
+
+KryDialog& KryDialog::SetPrismValues(const PrismValues& values) {
+    values.StoreInto(*this);
     return *this;
 }
 

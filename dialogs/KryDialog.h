@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "model/PrismValues.h"
 #include "toolkit/vDialog.h"
 
 // The modeless dialog of a prism's values: spline and sweep type, start and end heights, and
@@ -18,6 +19,8 @@ public:
 
     // Stores the values only; the dialog shows them at its next showing.
     KryDialog& SetPrismValues(double start, double end, int spline, int sweep, int sturm, int open);
+    KryDialog& SetPrismValues(const PrismValues& values);
+    PrismValues GetPrismValues() const { return PrismValues::Of(*this); }
     void OnDialogCommand(int id, int value, int kind) override;
     void OnDialogShown() override;
 

@@ -22,7 +22,7 @@ struct ImportChoices {
 
     // The outline as it came, written as the kind and spline its source gave.
     static ImportChoices Own(const Outline& outline) {
-        return {outline.kind, outline.kind == Polygon ? LinearSpline : outline.spline, false};
+        return {outline.kind, outline.kind == Polygon ? LinearSpline : outline.prism.spline, false};
     }
     // Other choices, picked by the bytes, so that every input is also tried with them.
     static ImportChoices From(const uint8_t* data, size_t size) {

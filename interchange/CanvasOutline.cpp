@@ -31,6 +31,5 @@ void PutOutline(const Outline& outline, KCanvasPane& canvas) {
 }
 
 void PutPrismValues(const Outline& outline, KCanvasPane& canvas) {
-    canvas.SetPrismValues(outline.start, outline.end, outline.spline, outline.sweep, outline.sturm,
-                          outline.open);
+    canvas.SetPrismValues(outline.prism);
 }

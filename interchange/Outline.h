@@ -5,6 +5,7 @@
 
 #include "model/EditState.h"
 #include "model/Point2.h"
+#include "model/PrismValues.h"
 
 // A drawing on its way into or out of the editor: closed sub-outlines in model units, and the
 // prism values its source carried (a source without them keeps the editor's starting values).
@@ -33,12 +34,7 @@ struct Outline {
 
     std::vector<Set> sets;
     int kind = Prism;
-    int spline = LinearSpline;
-    int sweep = LinearSweep;
-    double start = 0.0;
-    double end = 0.5;
-    int open = 0;
-    int sturm = 0;
+    PrismValues prism{};
 
     bool HasCurves() const;
     // The model entries the sets take: each set's points and its closing repeat.

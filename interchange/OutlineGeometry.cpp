@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "model/KCanvasPane.h"
+#include "model/ReadBack.h"
 
 namespace {
 
@@ -73,12 +72,6 @@ double ToleranceWithin(const Outline& outline, double tolerance, size_t budget) 
     return std::max(tolerance, needed * needed);
 }
 
-double WrittenFileValue(double fileValue) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%g", fileValue);
-    return std::strtod(text, nullptr);
-}
-
 }  // namespace
 
 bool AllFinite(const Outline& outline) {
@@ -143,8 +136,8 @@ double FlattenCurves(Outline& outline, double tolerance, size_t budget) {
 }
 
 Point2 AsWritten(const Point2& point) {
-    return {WrittenFileValue(KCanvasPane::FileX(point.x)) * 75,
-            WrittenFileValue(KCanvasPane::FileY(point.y)) * -75};
+    return {ReadBack(KCanvasPane::FileX(point.x)) * ModelUnitsPerFileUnit,
+            ReadBack(KCanvasPane::FileY(point.y)) * -ModelUnitsPerFileUnit};
 }
 
 void SnapToWrittenValues(Outline& outline) {

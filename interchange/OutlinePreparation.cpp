@@ -100,7 +100,7 @@ void Simplify(Outline& outline, ImportReport& report) {
     if (curved) {
         flattening = FlattenCurves(outline, FlattenTolerance, FlattenBudget);
         SnapAndTidy(outline);
-        outline.spline = LinearSpline;
+        outline.prism.spline = LinearSpline;
     }
     double tolerance = SimplifyToCapacity(outline, MaxPoints) + flattening;
     DropEmptySets(outline);
@@ -108,11 +108,11 @@ void Simplify(Outline& outline, ImportReport& report) {
         Printed("The outline needs %d entries, more than the %d a drawing holds: "
                 "simplified%s to %d entries, within %.3g file units of the original outline",
                 needed, MaxPoints, curved ? " into a linear outline" : "", outline.EntryCount(),
-                tolerance / 75));
+                tolerance / ModelUnitsPerFileUnit));
 }
 
 void MatchSpline(Outline& outline, int spline, ImportReport& report) {
-    outline.spline = spline;
+    outline.prism.spline = spline;
     if (spline == BezierSpline || !outline.HasCurves()) {
         return;
     }
@@ -140,7 +140,7 @@ bool PrepareOutline(Outline& outline, int spline, bool fit, ImportReport& report
         return report.Fail(
             Printed("The outline reaches beyond %g file units from the centre; "
                     "--fit scales it into the canvas",
-                    LargestUsable / 75));
+                    LargestUsable / ModelUnitsPerFileUnit));
     }
     MatchSpline(outline, spline, report);
     int dropped = SnapAndTidy(outline);

@@ -5,20 +5,11 @@
 #include <limits>
 #include <queue>
 
+#include "model/SegmentDistance.h"
+
 namespace {
 
 constexpr double Always = std::numeric_limits<double>::infinity();
-
-double SquaredDistanceToSegment(const Point2& p, const Point2& a, const Point2& b) {
-    double dx = b.x - a.x;
-    double dy = b.y - a.y;
-    double length = dx * dx + dy * dy;
-    double t =
-        length > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length, 0.0, 1.0) : 0.0;
-    double ex = p.x - (a.x + t * dx);
-    double ey = p.y - (a.y + t * dy);
-    return ex * ex + ey * ey;
-}
 
 // The points of a set strictly between two kept ones (to may be the set's size: the first point
 // again), and the one of them farthest from the chord between the two.

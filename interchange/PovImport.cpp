@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "interchange/PovTokenizer.h"
+#include "model/ModelUnits.h"
 
 namespace {
 
@@ -117,10 +118,10 @@ private:
         for (;; Take()) {
             const PovToken& token = Peek();
             if (SplineWord(token) >= 0) {
-                _outline.spline = SplineWord(token);
+                _outline.prism.spline = SplineWord(token);
             } else if (token.Is(PovToken::Word, "linear_sweep") ||
                        token.Is(PovToken::Word, "conic_sweep")) {
-                _outline.sweep = token.text == "conic_sweep" ? ConicSweep : LinearSweep;
+                _outline.prism.sweep = token.text == "conic_sweep" ? ConicSweep : LinearSweep;
             } else if (!TakeFlag(token)) {
                 return;
             }
@@ -129,9 +130,9 @@ private:
 
     bool TakeFlag(const PovToken& token) {
         if (token.Is(PovToken::Word, "open")) {
-            _outline.open = 1;
+            _outline.prism.open = 1;
         } else if (token.Is(PovToken::Word, "sturm")) {
-            _outline.sturm = 1;
+            _outline.prism.sturm = 1;
         } else {
             return false;
         }
@@ -141,7 +142,8 @@ private:
     bool ReadHeader() {
         ReadKeywords();
         if (_outline.kind == Prism) {
-            if (!Literal(_outline.start) || !Comma() || !Literal(_outline.end) || !Comma()) {
+            if (!Literal(_outline.prism.start) || !Comma() || !Literal(_outline.prism.end) ||
+                !Comma()) {
                 return false;
             }
         }
@@ -271,8 +273,8 @@ private:
     }
 
     bool MakeSets(const std::vector<Point2>& listed, const std::vector<int>& lines) {
-        int spline = _outline.kind == Prism ? _outline.spline : LinearSpline;
-        _outline.spline = spline;
+        int spline = _outline.kind == Prism ? _outline.prism.spline : LinearSpline;
+        _outline.prism.spline = spline;
         size_t i = 0;
         int unclosed = 0;
         int trailing = 0;
@@ -366,7 +368,9 @@ private:
     }
 
     void ToModelUnits() {
-        auto convert = [](Point2& p) { p = {p.x * 75, p.y * -75}; };
+        auto convert = [](Point2& p) {
+            p = {p.x * ModelUnitsPerFileUnit, p.y * -ModelUnitsPerFileUnit};
+        };
         for (Outline::Set& set : _outline.sets) {
             for (Point2& p : set.points) {
                 convert(p);

@@ -140,7 +140,7 @@ public:
             _report.Note(Printed("Open subpaths closed with a straight line: %d", _closedByImport));
         }
         _outline.kind = Prism;
-        _outline.spline = _outline.HasCurves() ? BezierSpline : LinearSpline;
+        _outline.prism.spline = _outline.HasCurves() ? BezierSpline : LinearSpline;
         return true;
     }
 

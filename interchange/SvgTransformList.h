@@ -1,6 +1,6 @@
 #pragma once
 
-#include "interchange/Affine2.h"
+#include "model/Affine2.h"
 
 // Parses an SVG transform attribute ("translate(10) rotate(30 5 5) scale(2,3)", also matrix,
 // skewX and skewY) into one map; the rightmost transform applies first. False when the text

@@ -51,12 +51,7 @@ DrawingSnapshot DrawingSnapshot::Of(const KCanvasPane& canvas) {
         CopyOut(lines[line], shot.remarks[line]);
         shot.remarks[line][RemarkSize - 1] = '\0';
     }
-    shot.prismStart = canvas.prismStart;
-    shot.prismEnd = canvas.prismEnd;
-    shot.splineType = canvas.splineType;
-    shot.sweepType = canvas.sweepType;
-    shot.useSturm = canvas.useSturm;
-    shot.isOpen = canvas.isOpen;
+    shot.prism = canvas.GetPrismValues();
     return shot;
 }
 
@@ -71,14 +66,12 @@ void DrawingSnapshot::RestoreInto(KCanvasPane& canvas) const {
     for (size_t line = 0; line < lines.size(); ++line) {
         CopyIn(remarks[line], lines[line]);
     }
-    canvas.SetPrismValues(prismStart, prismEnd, splineType, sweepType, useSturm, isOpen);
+    canvas.SetPrismValues(prism);
 }
 
 bool DrawingSnapshot::operator==(const DrawingSnapshot& other) const {
     return pointCount == other.pointCount && setCount == other.setCount &&
            SamePoints(points, other.points) && SamePoints(control1, other.control1) &&
            SamePoints(control2, other.control2) && setEnds == other.setEnds &&
-           SameRemarks(remarks, other.remarks) && prismStart == other.prismStart &&
-           prismEnd == other.prismEnd && splineType == other.splineType &&
-           sweepType == other.sweepType && useSturm == other.useSturm && isOpen == other.isOpen;
+           SameRemarks(remarks, other.remarks) && prism == other.prism;
 }

@@ -16,12 +16,7 @@ struct DrawingSnapshot {
     std::array<Point2, MaxPoints> control2{};
     std::array<int, SetEndEntries> setEnds{};
     std::array<std::array<char, RemarkSize>, 3> remarks{};
-    double prismStart = 0;
-    double prismEnd = 0;
-    int splineType = 0;
-    int sweepType = 0;
-    int useSturm = 0;
-    int isOpen = 0;
+    PrismValues prism{};
 
     static DrawingSnapshot Of(const KCanvasPane& canvas);
     void RestoreInto(KCanvasPane& canvas) const;

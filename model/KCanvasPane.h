@@ -6,7 +6,9 @@
 
 #include "model/EditState.h"
 #include "model/KStatusSink.h"
+#include "model/ModelUnits.h"
 #include "model/Point2.h"
+#include "model/PrismValues.h"
 #include "toolkit/vCanvasPane.h"
 
 constexpr int MaxPoints = 500;
@@ -32,10 +34,24 @@ public:
     void OnResize(int width, int height) override;
 
     virtual void ClearCanvas(int keepPoints);
+    // ClearCanvas by name: the grid alone on the canvas, the drawing kept or emptied first.
+    void ClearToGrid() { ClearCanvas(1); }
+    void EmptyDrawing() { ClearCanvas(0); }
+    // The pictures of the redraw hook by name: the outline of every set, with or without its
+    // markers, or the curve of one set with its markers and handles. Both go through the hook.
+    void RedrawOutline(bool withMarks);
+    void RedrawSetCurve(int set);
+    // The drawing has changes that were not saved.
+    bool IsChanged() const { return changed != 0; }
+    void SetChanged(bool unsaved) { changed = unsaved ? 1 : 0; }
+    // Forgets what the last press picked, as choosing an edit mode does.
+    void ResetGesture();
 
     // Model.
     void SetRemarks(const char* text1, const char* text2, const char* text3);
     void SetPrismValues(double start, double end, int spline, int sweep, int sturm, int open);
+    void SetPrismValues(const PrismValues& values) { values.StoreInto(*this); }
+    PrismValues GetPrismValues() const { return PrismValues::Of(*this); }
     int FindNearestPoint(int px, int py) const;
     int FindSetOf(int index) const;
     int FindCoincidentPoint(int index) const;
@@ -143,12 +159,40 @@ public:
     KStatusSink* ownerWindow;
 
 private:
+    // The press state by what it holds in the mode at hand: each field has several uses.
+    int& PickedPoint() { return pickIndex; }       // the point a press picked
+    int& RangeStart() { return pickIndex; }        // first index of the set being turned
+    int& PickedSetNumber() { return pickAux; }     // the set of the picked point
+    int& CoincidentPoint() { return pickAux; }     // Move Point: the point lying on it
+    int& RangeEnd() { return pickAux; }            // one past the closing point of that set
+    int& GrabbedArray() { return pickAux; }        // CONTROL Set: the array of the grabbed item
+    int& PivotPoint() { return pickSet; }          // Rotate, Scale, Flip: the point picked
+    int& PivotRadius() { return pickSet; }         // Scale All: its distance from the origin
+    int& ChosenSet() { return pickSet; }           // CONTROL Set: the chosen set
+    int& ClosingPartner() { return controlWrap; }  // CONTROL Set: moves with the first point
+    bool SetChosen() const { return controlState != 0; }
+
+    // Rendering (render/canvas_rendering.cpp): the outline picture without the grid.
+    void DrawOutline(bool withMarks);
+    // One finished set for the curve drawings: its points from the first to the closing repeat
+    // (m + 1 of them), its entries of the two control arrays, and whether its markers and
+    // handle lines are drawn.
+    struct SetCurve {
+        const Point2* points;
+        const Point2* control1;
+        const Point2* control2;
+        int m;
+        bool withMarks;
+    };
+    void DrawQuadraticSet(const SetCurve& curve);
+    void DrawCubicSet(const SetCurve& curve);
+    void DrawBezierSet(const SetCurve& curve);
+
     // Mouse editing, one group per concern (model/mouse_*.cpp, model/control_set_editing.cpp).
     void ReportStatusAt(int x, int y);
     // A canvas under two pixels wide or high has no model units: a pixel there maps to no
     // number, so the mouse edits nothing.
     bool HasArea() const { return scaleX > 0 && scaleY > 0; }
-    void RepaintAll() { OnRedraw(1, 1, 1, 1); }
     void PressInMode(int x, int y);
     void DragInMode(int x, int y);
     void ReleaseInMode(int x, int y);

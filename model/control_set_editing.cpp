@@ -18,7 +18,7 @@ double Distance(const Point2& a, const Point2& b) {
 }  // namespace
 
 void KCanvasPane::PressControlSet(int x, int y) {
-    if (controlState != 0) {
+    if (SetChosen()) {
         int found = PickControlHandle(x, y);
         controlState = found > 0 ? 1 : -1;
         return;
@@ -31,22 +31,23 @@ void KCanvasPane::PressControlSet(int x, int y) {
     if (set < 1) {
         return;
     }
-    pickSet = set;
+    ChosenSet() = set;
     // Choosing a set grabs nothing, so the drags of this press leave every point alone.
-    pickIndex = -1;
+    PickedPoint() = -1;
     controlState = -1;
-    OnRedraw(-1, pickSet, 1, 1);
+    RedrawSetCurve(ChosenSet());
 }
 
 int KCanvasPane::PickControlHandle(int x, int y) {
-    controlWrap = 0;
-    pickAux = OutlineItem;
-    pickIndex = -1;
-    if (pickSet < 1 || pickSet > setCount) {
+    ClosingPartner() = 0;
+    GrabbedArray() = OutlineItem;
+    PickedPoint() = -1;
+    const int set = ChosenSet();
+    if (set < 1 || set > setCount) {
         return -1;
     }
-    int start = setEnds[pickSet - 1];
-    int end = setEnds[pickSet];
+    int start = setEnds[set - 1];
+    int end = setEnds[set];
     Point2 cursor{std::trunc(ModelX(x)), std::trunc(ModelY(y))};
     double best = 1000;
     int result = -1;
@@ -55,7 +56,7 @@ int KCanvasPane::PickControlHandle(int x, int y) {
         if (distance < best) {
             best = distance;
             result = index;
-            pickAux = kind;
+            GrabbedArray() = kind;
         }
     };
     for (int i = start; i < end; ++i) {
@@ -68,30 +69,32 @@ int KCanvasPane::PickControlHandle(int x, int y) {
     if (splineType == QuadraticSpline || splineType == CubicSpline) {
         consider(control1[start], start, FirstControlItem);
     }
-    pickIndex = result;
+    PickedPoint() = result;
     // The first point and the closing point are dragged together, whichever was grabbed.
-    if (pickAux == OutlineItem && (result == start || result == end - 1)) {
-        controlWrap = end - 1;
-        pickIndex = start;
+    if (GrabbedArray() == OutlineItem && (result == start || result == end - 1)) {
+        ClosingPartner() = end - 1;
+        PickedPoint() = start;
     }
     return result;
 }
 
 void KCanvasPane::DragControlItem(int x, int y) {
-    if (splineType == LinearSpline || controlState == 0 || pickIndex < 0 ||
-        pickIndex >= pointCount || pickSet < 1 || pickSet > setCount) {
+    const int grabbed = PickedPoint();
+    if (splineType == LinearSpline || !SetChosen() || grabbed < 0 || grabbed >= pointCount ||
+        ChosenSet() < 1 || ChosenSet() > setCount) {
         return;
     }
     Point2 cursor{std::trunc(ModelX(x)), std::trunc(ModelY(y))};
-    if (pickAux == OutlineItem) {
-        points[pickIndex] = cursor;
-        if (controlWrap != 0 && controlWrap < pointCount) {
-            points[controlWrap] = cursor;
+    if (GrabbedArray() == OutlineItem) {
+        points[grabbed] = cursor;
+        const int partner = ClosingPartner();
+        if (partner != 0 && partner < pointCount) {
+            points[partner] = cursor;
         }
-    } else if (pickAux == FirstControlItem) {
-        control1[pickIndex] = cursor;
-    } else if (pickAux == SecondControlItem) {
-        control2[pickIndex] = cursor;
+    } else if (GrabbedArray() == FirstControlItem) {
+        control1[grabbed] = cursor;
+    } else if (GrabbedArray() == SecondControlItem) {
+        control2[grabbed] = cursor;
     }
-    OnRedraw(-1, pickSet, 1, 1);
+    RedrawSetCurve(ChosenSet());
 }

@@ -37,7 +37,7 @@ void KCanvasPane::ClearCanvas(int keepPoints) {
         setEnds[0] = 0;
         setEnds[1] = 0;
         ReportStatus(0, 0);
-        changed = 0;
+        SetChanged(false);
     }
     if (_cpDC) {
         _cpDC->EraseCanvas();
@@ -57,6 +57,16 @@ void KCanvasPane::ClearCanvas(int keepPoints) {
     UsePen(BlackPen);
 }
 
+void KCanvasPane::ResetGesture() {
+    pickIndex = 0;
+    pickAux = 0;
+    pickSet = 0;
+    controlState = 0;
+    controlWrap = 0;
+    anchorX = 0.0;
+    anchorY = 0.0;
+}
+
 void KCanvasPane::SetRemarks(const char* text1, const char* text2, const char* text3) {
     CopyRemark(remark1, text1);
     CopyRemark(remark2, text2);
@@ -65,12 +75,7 @@ void KCanvasPane::SetRemarks(const char* text1, const char* text2, const char* t
 
 void KCanvasPane::SetPrismValues(double start, double end, int spline, int sweep, int sturm,
                                  int open) {
-    prismStart = start;
-    prismEnd = end;
-    splineType = spline;
-    sweepType = sweep;
-    useSturm = sturm;
-    isOpen = open;
+    SetPrismValues(PrismValues{start, end, spline, sweep, sturm, open});
 }
 
 int KCanvasPane::FindNearestPoint(int px, int py) const {
@@ -143,24 +148,25 @@ void KCanvasPane::RemovePoints(int start, int count) {
     pointCount -= count;
 }
 
+// The set's number stands where its range's end will: a number below 1 says that the point
+// lies in no finished set, and nothing else changes.
 void KCanvasPane::FindSetCentre() {
-    int k = FindSetOf(pickSet);
-    pickAux = k;
+    const int k = PickedSetNumber() = FindSetOf(PivotPoint());
     if (k < 1) {
         return;
     }
-    pickIndex = setEnds[k - 1];
-    pickAux = setEnds[k];
+    const int start = RangeStart() = setEnds[k - 1];
+    const int end = RangeEnd() = setEnds[k];
     // The closing point repeats the first; a set too short to have one is centred on its start.
-    int last = std::max(pickIndex, pickAux - 2);
+    int last = std::max(start, end - 2);
     double sumX = 0;
     double sumY = 0;
-    for (int i = pickIndex; i <= last; ++i) {
+    for (int i = start; i <= last; ++i) {
         sumX += points[i].x;
         sumY += points[i].y;
     }
-    anchorX = sumX / (last - pickIndex + 1);
-    anchorY = sumY / (last - pickIndex + 1);
+    anchorX = sumX / (last - start + 1);
+    anchorY = sumY / (last - start + 1);
 }
 
 void KCanvasPane::InitBezierHandles() {
@@ -182,11 +188,11 @@ void KCanvasPane::DefaultHandles(const Point2& point, const Point2& next, Point2
 }
 
 double KCanvasPane::FileX(double mx) {
-    return static_cast<double>(mx * (1.0L / 75));
+    return static_cast<double>(mx * (1.0L / ModelUnitsPerFileUnit));
 }
 
 double KCanvasPane::FileY(double my) {
-    return static_cast<double>(-my * (1.0L / 75));
+    return static_cast<double>(-my * (1.0L / ModelUnitsPerFileUnit));
 }
 
 void KCanvasPane::StatusPosition(int px, int py, double& x, double& y) const {

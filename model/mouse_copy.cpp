@@ -5,29 +5,31 @@
 void KCanvasPane::PressCopy(int x, int y) {
     int nearest = HasOpenSet() ? -1 : FindNearestPoint(x, y);
     // A press that picks nothing must not leave an earlier pick for the right release.
-    pickIndex = nearest;
+    PickedPoint() = nearest;
     if (nearest < 0) {
-        pickAux = -1;
+        PickedSetNumber() = -1;
         return;
     }
-    pickAux = editMode == CopySet ? FindSetOf(nearest) : setCount;
+    // Copy All keeps the number of the last set: it copies every set up to that one.
+    PickedSetNumber() = editMode == CopySet ? FindSetOf(nearest) : setCount;
 }
 
 bool KCanvasPane::CopyPicked(int x, int y) {
-    if (HasOpenSet() || pickIndex < 0 || pickIndex >= pointCount || pickAux < 1 ||
-        pickAux > setCount) {
+    const int picked = PickedPoint();
+    const int set = PickedSetNumber();
+    if (HasOpenSet() || picked < 0 || picked >= pointCount || set < 1 || set > setCount) {
         return false;
     }
     bool wholeDrawing = editMode == CopyAll;
-    int first = wholeDrawing ? 0 : setEnds[pickAux - 1];
-    int last = setEnds[pickAux];
-    int newSets = wholeDrawing ? pickAux : 1;
+    int first = wholeDrawing ? 0 : setEnds[set - 1];
+    int last = setEnds[set];
+    int newSets = wholeDrawing ? set : 1;
     // Besides the points, the new sets need room in the set-end table.
     if (pointCount + (last - first) > MaxPoints - 2 || setCount + newSets > MaxSets) {
         return false;
     }
-    double dx = ModelX(x) - points[pickIndex].x;
-    double dy = ModelY(y) - points[pickIndex].y;
+    double dx = ModelX(x) - points[picked].x;
+    double dy = ModelY(y) - points[picked].y;
     int base = pointCount;
     for (int i = first; i < last; ++i) {
         points[pointCount] = points[i];
@@ -41,7 +43,7 @@ bool KCanvasPane::CopyPicked(int x, int y) {
         return false;
     }
     if (wholeDrawing) {
-        for (int j = 0; j < pickAux; ++j) {
+        for (int j = 0; j < set; ++j) {
             setEnds[setCount] = setEnds[j] + base;
             ++setCount;
         }

@@ -13,7 +13,7 @@ void KCanvasPane::OnMouseDown(int x, int y, int button) {
     if (button != LeftButton) {
         return;
     }
-    changed = 1;
+    SetChanged(true);
     buttonHeld = 1;
     if (HasArea()) {
         PressInMode(x, y);
@@ -85,16 +85,16 @@ void KCanvasPane::PressInMode(int x, int y) {
             break;
         case RotateSet:
         case ScaleSet:
-            pickSet = FindNearestPoint(x, y);
-            if (pickSet >= 0) {
+            PivotPoint() = FindNearestPoint(x, y);
+            if (PivotPoint() >= 0) {
                 FindSetCentre();
             }
             break;
         case RotateAll:
-            pickSet = FindNearestPoint(x, y);
+            PivotPoint() = FindNearestPoint(x, y);
             break;
         case ScaleAll:
-            pickIndex = FindNearestPoint(x, y);
+            PickedPoint() = FindNearestPoint(x, y);
             break;
         case CopySet:
         case CopyAll:
@@ -145,13 +145,13 @@ void KCanvasPane::ReleaseInMode(int x, int y) {
         case ControlSet:
             // Only a chosen set can be confirmed: a press that chose nothing (a linear drawing,
             // an open set) leaves no set whose curve the canvas could show.
-            if (controlState != 0) {
+            if (SetChosen()) {
                 controlState = 1;
             }
             break;
         default:
             if (editMode > AddPoint && editMode <= ControlView) {
-                RepaintAll();
+                RedrawOutline(true);
             }
             break;
     }
@@ -165,15 +165,15 @@ void KCanvasPane::RightRelease(int x, int y) {
             bool added = editMode == AddPoint ? CloseOpenSet() : CopyPicked(x, y);
             // The left press that marks a change may have come before the last save.
             if (added) {
-                changed = 1;
-                RepaintAll();
+                SetChanged(true);
+                RedrawOutline(true);
                 ReportStatusAt(x, y);
             }
             break;
         }
         case ControlSet:
             controlState = 0;
-            RepaintAll();
+            RedrawOutline(true);
             ReportStatusAt(x, y);
             break;
         case FlipSet:
@@ -204,7 +204,7 @@ void KCanvasPane::PressAddPoint(int x, int y) {
 
 void KCanvasPane::DragRubberBand(int x, int y) {
     if (bandFromX != bandToX || bandFromY != bandToY) {
-        RepaintAll();
+        RedrawOutline(true);
     }
     if (x != bandFromX || y != bandFromY) {
         XorLine(x, y, bandFromX, bandFromY);
@@ -221,7 +221,7 @@ void KCanvasPane::ReleaseAddPoint(int x, int y) {
         points[pointCount] = Point2{ModelX(x), ModelY(y)};
         ++pointCount;
     }
-    RepaintAll();
+    RedrawOutline(true);
     bandToX = -1;
     bandToY = -1;
     ReportStatusAt(x, y);

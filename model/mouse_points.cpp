@@ -71,33 +71,31 @@ void KCanvasPane::InsertPointAt(int nearest, int set, int x, int y) {
 }
 
 void KCanvasPane::PressDeletePoint(int x, int y) {
-    pickIndex = FindNearestPoint(x, y);
-    if (pickIndex < 0) {
-        pickAux = -1;
+    const int picked = PickedPoint() = FindNearestPoint(x, y);
+    if (picked < 0) {
+        CoincidentPoint() = -1;
         return;
     }
     // A point lying on another (a set's first point and its closing point) is never deleted.
-    pickAux = FindCoincidentPoint(pickIndex);
-    if (pickAux >= 0) {
+    if ((CoincidentPoint() = FindCoincidentPoint(picked)) >= 0) {
         return;
     }
-    int set = FindSetOf(pickIndex);
+    int set = FindSetOf(picked);
     if (set >= 1 && setEnds[set] - setEnds[set - 1] < 5) {
         return;
     }
-    bool secondOfOpenSet = set < 1 && pickIndex == setEnds[setCount] + 1;
-    RemovePoints(pickIndex, 1);
+    bool secondOfOpenSet = set < 1 && picked == setEnds[setCount] + 1;
+    RemovePoints(picked, 1);
     if (secondOfOpenSet) {
         --pointCount;
     }
-    RepaintAll();
+    RedrawOutline(true);
     ReportStatusAt(x, y);
 }
 
 void KCanvasPane::PressDeleteSet(int x, int y) {
-    pickIndex = FindNearestPoint(x, y);
-    pickAux = pickIndex >= 0 ? FindSetOf(pickIndex) : -1;
-    int set = pickAux;
+    const int picked = PickedPoint() = FindNearestPoint(x, y);
+    const int set = PickedSetNumber() = picked >= 0 ? FindSetOf(picked) : -1;
     if (set < 1 || set > setCount) {
         return;
     }
@@ -106,6 +104,6 @@ void KCanvasPane::PressDeleteSet(int x, int y) {
         setEnds[k] = setEnds[k + 1];
     }
     --setCount;
-    RepaintAll();
+    RedrawOutline(true);
     ReportStatusAt(x, y);
 }

@@ -51,24 +51,25 @@ float ScaleFactor(double toCursor, double toPicked) {
 }  // namespace
 
 void KCanvasPane::PressWithAnchor(int x, int y) {
-    pickIndex = FindNearestPoint(x, y);
-    if (pickIndex < 0) {
-        pickAux = -1;
+    PickedPoint() = FindNearestPoint(x, y);
+    if (PickedPoint() < 0) {
+        PickedSetNumber() = -1;
         return;
     }
     if (editMode == MovePoint) {
-        pickAux = FindCoincidentPoint(pickIndex);
+        CoincidentPoint() = FindCoincidentPoint(PickedPoint());
     } else if (editMode == MoveSet) {
-        pickAux = FindSetOf(pickIndex);
+        PickedSetNumber() = FindSetOf(PickedPoint());
     }
     // The offset from the picked point to the cursor, in model units, so that the point stays
     // under the cursor at every canvas scale.
-    anchorX = ModelX(x) - points[pickIndex].x;
-    anchorY = ModelY(y) - points[pickIndex].y;
+    anchorX = ModelX(x) - points[PickedPoint()].x;
+    anchorY = ModelY(y) - points[PickedPoint()].y;
 }
 
 void KCanvasPane::DragMove(int x, int y) {
-    if (pickIndex < 0 || pickIndex >= pointCount) {
+    const int picked = PickedPoint();
+    if (picked < 0 || picked >= pointCount) {
         return;
     }
     Point2 to{std::trunc(ModelX(x) - anchorX), std::trunc(ModelY(y) - anchorY)};
@@ -76,42 +77,43 @@ void KCanvasPane::DragMove(int x, int y) {
         return;
     }
     if (editMode == MovePoint) {
-        points[pickIndex] = to;
-        if (pickAux >= 0 && pickAux < pointCount) {
-            points[pickAux] = to;
+        points[picked] = to;
+        const int partner = CoincidentPoint();
+        if (partner >= 0 && partner < pointCount) {
+            points[partner] = to;
         }
     } else {
         bool wholeDrawing = editMode == MoveAll;
-        if (!wholeDrawing && (pickAux < 1 || pickAux > setCount)) {
+        const int set = PickedSetNumber();
+        if (!wholeDrawing && (set < 1 || set > setCount)) {
             return;
         }
-        const Point2& picked = points[pickIndex];
-        ShiftEntries(wholeDrawing ? 0 : setEnds[pickAux - 1],
-                     wholeDrawing ? pointCount : setEnds[pickAux], -std::trunc(picked.x - to.x),
-                     -std::trunc(picked.y - to.y));
+        const Point2& from = points[picked];
+        ShiftEntries(wholeDrawing ? 0 : setEnds[set - 1], wholeDrawing ? pointCount : setEnds[set],
+                     -std::trunc(from.x - to.x), -std::trunc(from.y - to.y));
     }
-    RepaintAll();
+    RedrawOutline(true);
 }
 
 void KCanvasPane::DragRotate(int x, int y) {
-    if (pickSet < 0 || pickSet >= pointCount) {
+    if (PivotPoint() < 0 || PivotPoint() >= pointCount) {
         return;
     }
-    const Point2& picked = points[pickSet];
+    const Point2& picked = points[PivotPoint()];
     if (editMode == RotateSet) {
         // A press outside every finished set picked nothing to turn.
-        if (pickAux < 1) {
+        if (RangeEnd() < 1) {
             return;
         }
         double toCursor = AngleOf(ModelX(x) - anchorX, ModelY(y) - anchorY);
         double toPicked = AngleOf(picked.x - anchorX, picked.y - anchorY);
-        RotateRange(pickIndex, pickAux, Degrees(toCursor - toPicked), anchorX, anchorY);
+        RotateRange(RangeStart(), RangeEnd(), Degrees(toCursor - toPicked), anchorX, anchorY);
     } else {
         double toCursor = AngleOf(ModelX(x), ModelY(y));
         double toPicked = AngleOf(picked.x, picked.y);
         RotateRange(0, pointCount, Degrees(toCursor - toPicked), 0, 0);
     }
-    RepaintAll();
+    RedrawOutline(true);
     DrawGuide(x, y, -1);
 }
 
@@ -120,23 +122,25 @@ void KCanvasPane::DragScale(int x, int y) {
     double cursorY = ModelY(y);
     double radius = 0;
     if (editMode == ScaleAll) {
-        if (pickIndex < 0 || pickIndex >= pointCount) {
+        const int picked = PickedPoint();
+        if (picked < 0 || picked >= pointCount) {
             return;
         }
-        pickSet = TruncateToInt(Length(points[pickIndex].x, points[pickIndex].y));
+        PivotRadius() = TruncateToInt(Length(points[picked].x, points[picked].y));
         radius = Length(cursorX, cursorY);
-        ScaleRange(0, pointCount, ScaleFactor(radius, pickSet), 0);
+        ScaleRange(0, pointCount, ScaleFactor(radius, PivotRadius()), 0);
     } else {
-        if (pickSet < 0 || pickSet >= pointCount) {
+        const int pivot = PivotPoint();
+        if (pivot < 0 || pivot >= pointCount) {
             return;
         }
-        double toPicked = Length(points[pickSet].x - anchorX, points[pickSet].y - anchorY);
+        double toPicked = Length(points[pivot].x - anchorX, points[pivot].y - anchorY);
         radius = Length(cursorX - anchorX, cursorY - anchorY);
-        if (pickAux >= 1) {
-            ScaleRange(pickIndex, pickAux, ScaleFactor(radius, toPicked), 1);
+        if (RangeEnd() >= 1) {
+            ScaleRange(RangeStart(), RangeEnd(), ScaleFactor(radius, toPicked), 1);
         }
     }
-    RepaintAll();
+    RedrawOutline(true);
     DrawGuide(x, y, radius);
 }
 
@@ -164,12 +168,12 @@ void KCanvasPane::PressFlipSet(int x, int y) {
     if (setCount < 1) {
         return;
     }
-    pickSet = FindNearestPoint(x, y);
-    if (pickSet < 0) {
+    PivotPoint() = FindNearestPoint(x, y);
+    if (PivotPoint() < 0) {
         return;
     }
     FindSetCentre();
-    if (pickAux >= 1) {
+    if (RangeEnd() >= 1) {
         FlipSetVertical();
     }
 }

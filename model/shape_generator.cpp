@@ -140,6 +140,6 @@ void KCanvasPane::GenerateShape(int pointsWanted, double size, int rotate, doubl
             RotateRange(first, pointCount, rotate, 0, 0);
         }
     }
-    changed = 1;
+    SetChanged(true);
     ReportStatus(0, 0);
 }

@@ -96,14 +96,16 @@ void KCanvasPane::ScaleRange(int start, int end, float factor, int aboutAnchor) 
 }
 
 void KCanvasPane::FlipSetVertical() {
-    if (pickIndex > pickAux || !RangeInside(pickIndex, pickAux, pointCount)) {
+    const int start = RangeStart();
+    const int end = RangeEnd();
+    if (start > end || !RangeInside(start, end, pointCount)) {
         return;
     }
-    ChangeEntries(*this, pickIndex, pickAux, [&](Point2& p) { p.y = 2 * anchorY - p.y; });
+    ChangeEntries(*this, start, end, [&](Point2& p) { p.y = 2 * anchorY - p.y; });
 }
 
 void KCanvasPane::FlipAllVertical() {
-    changed = 1;
+    SetChanged(true);
     ChangeEntries(*this, 0, pointCount, [](Point2& p) { p.y = -p.y; });
 }
 
@@ -139,7 +141,7 @@ void KCanvasPane::CentreAll() {
     double meanX = std::trunc(sumX / count);
     double meanY = std::trunc(sumY / count);
     if ((meanX != 0 || meanY != 0) && ShiftEntries(0, pointCount, -meanX, -meanY)) {
-        changed = 1;
+        SetChanged(true);
     }
 }
 

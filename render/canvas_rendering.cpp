@@ -50,16 +50,29 @@ vBrush CurveBrush() {
 
 }  // namespace
 
+void KCanvasPane::RedrawOutline(bool withMarks) {
+    OnRedraw(1, withMarks ? 1 : -1, 1, 1);
+}
+
+void KCanvasPane::RedrawSetCurve(int set) {
+    OnRedraw(-1, set, 1, 1);
+}
+
+// The hook's x and y choose the picture: x < 0 the curve of set y, else the outline, with its
+// markers when y >= 0; the width and height are not used. In CONTROL Set the chosen set's curve
+// is shown whatever was asked.
 void KCanvasPane::OnRedraw(int x, int y, int, int) {
-    ClearCanvas(1);
-    if (editMode == ControlSet && controlState != 0) {
-        x = -1;
-        y = pickSet;
-    }
-    if (x < 0) {
+    ClearToGrid();
+    if (editMode == ControlSet && SetChosen()) {
+        DrawSetCurve(ChosenSet(), 0);
+    } else if (x < 0) {
         DrawSetCurve(y, 0);
-        return;
+    } else {
+        DrawOutline(y >= 0);
     }
+}
+
+void KCanvasPane::DrawOutline(bool withMarks) {
     const int sets = setCount < 0 ? 0 : (setCount > MaxSets ? MaxSets : setCount);
     int n = pointCount < 0 ? 0 : (pointCount > MaxPoints ? MaxPoints : pointCount);
     // An open set of one point is not drawn until it has a second.
@@ -69,14 +82,14 @@ void KCanvasPane::OnRedraw(int x, int y, int, int) {
     int starts = 0;
     for (int i = 0; i < n; ++i) {
         if (i == 0 || (starts <= sets && i == setEnds[starts])) {
-            if (y >= 0) {
+            if (withMarks) {
                 RectangleMarker(*this, points[i]);
             }
             ++starts;
             continue;
         }
         Join(*this, points[i], points[i - 1]);
-        if (y >= 0) {
+        if (withMarks) {
             EllipseMarker(*this, points[i]);
         }
     }
@@ -127,104 +140,123 @@ void KCanvasPane::DrawSetCurve(int set, int curveOnly) {
     if (s < 0 || end > pointCount || end > MaxPoints || end - s < 2) {
         return;
     }
-    const Point2* p = points + s;
-    const int m = end - s - 1;
-    const bool withMarks = curveOnly == 0;
-    const Point2 r = control1[s];
-    vBrush brush = CurveBrush();
-
+    const SetCurve curve{points + s, control1 + s, control2 + s, end - s - 1, curveOnly == 0};
     if (splineType == BezierSpline) {
-        const Point2* h1 = control1 + s;
-        const Point2* h2 = control2 + s;
-        if (withMarks) {
-            for (int j = 0; j < m; ++j) {
-                EllipseMarker(*this, h1[j]);
-                EllipseMarker(*this, h2[j]);
-            }
-        }
-        UsePen(vPen(0, 0, 0, 1, StyleSolid));
-        if (withMarks) {
-            for (int j = 0; j < m; ++j) {
-                HandleLine(*this, h1[j], h2[j]);
-                if (j < m - 1) {
-                    HandleLine(*this, h2[j], h1[j + 1]);
-                }
-            }
-            HandleLine(*this, h2[m - 1], h1[0]);
-            UsePen(CurvePen());
-            UseBrush(brush);
-        }
-        for (int j = 0; j < m; ++j) {
-            DrawCurveSegment(p[j], p[j + 1], h1[j], h2[j]);
-            if (withMarks) {
-                EllipseMarker(*this, p[j]);
-            }
-        }
-        if (withMarks) {
-            brush.SetColor(0, 0, 0);
-            UseBrush(brush);
-        }
+        DrawBezierSet(curve);
         return;
     }
-
-    if (withMarks) {
-        EllipseMarker(*this, r);
+    if (curve.withMarks) {
+        EllipseMarker(*this, curve.control1[0]);
         UsePen(CurvePen());
     }
-    if (withMarks || splineType == CubicSpline) {
+    vBrush brush = CurveBrush();
+    if (curve.withMarks || splineType == CubicSpline) {
         UseBrush(brush);
     }
-    if (withMarks) {
-        EllipseMarker(*this, p[0]);
+    if (curve.withMarks) {
+        EllipseMarker(*this, curve.points[0]);
     }
-
     if (splineType == QuadraticSpline) {
-        DrawCurveSegment(p[0], p[1], r, r);
-        if (withMarks) {
-            Join(*this, p[0], r);
-        }
-        for (int j = 2; j <= m; ++j) {
-            Point2 control = p[j - 1] + (p[j] - p[j - 2]) / 3;
-            DrawCurveSegment(p[j - 1], p[j], control, control);
-            if (withMarks) {
-                EllipseMarker(*this, p[j - 1]);
-            }
-        }
-    } else if (m == 1) {
-        // A cubic set of a single point and its closing repeat has no neighbour to shape a
-        // curve from (the construction would read past the set): it shows as the point with
-        // its control point and handle line, and no curve.
-        if (withMarks) {
-            Join(*this, p[0], r);
-        }
+        DrawQuadraticSet(curve);
     } else {
-        Point2 q = p[1] + (p[1] - p[2]) / 3;
-        DrawCurveSegment(p[0], p[1], r, q);
-        if (withMarks) {
-            Join(*this, p[0], r);
-            EllipseMarker(*this, p[1]);
-            EllipseMarker(*this, p[2]);
-        }
-        for (int j = 2; j <= m - 1; ++j) {
-            Point2 first = Twice(p[j - 1]) - q;
-            q = p[j] + (p[j - 1] - p[j]) / 3;
-            DrawCurveSegment(p[j - 1], p[j], first, q);
-            if (withMarks) {
-                EllipseMarker(*this, p[j + 1]);
-            }
-        }
-        DrawCurveSegment(p[m - 1], p[0], Twice(p[m - 1]) - q, p[0] - r);
+        DrawCubicSet(curve);
     }
     brush.SetColor(0, 0, 0);
     UseBrush(brush);
 }
 
-void KCanvasPane::DrawAllCurves() {
-    if (splineType == LinearSpline) {
-        OnRedraw(1, -1, 1, 1);
+// Each segment after the first takes its control point from its neighbours.
+void KCanvasPane::DrawQuadraticSet(const SetCurve& curve) {
+    const Point2* p = curve.points;
+    const Point2 r = curve.control1[0];
+    DrawCurveSegment(p[0], p[1], r, r);
+    if (curve.withMarks) {
+        Join(*this, p[0], r);
+    }
+    for (int j = 2; j <= curve.m; ++j) {
+        Point2 control = p[j - 1] + (p[j] - p[j - 2]) / 3;
+        DrawCurveSegment(p[j - 1], p[j], control, control);
+        if (curve.withMarks) {
+            EllipseMarker(*this, p[j - 1]);
+        }
+    }
+}
+
+// Each joint mirrors the previous segment's second control point; the closing segment ends on
+// the control point mirrored through the first point.
+void KCanvasPane::DrawCubicSet(const SetCurve& curve) {
+    const Point2* p = curve.points;
+    const Point2 r = curve.control1[0];
+    const int m = curve.m;
+    if (m == 1) {
+        // A cubic set of a single point and its closing repeat has no neighbour to shape a
+        // curve from (the construction would read past the set): it shows as the point with
+        // its control point and handle line, and no curve.
+        if (curve.withMarks) {
+            Join(*this, p[0], r);
+        }
         return;
     }
-    ClearCanvas(1);
+    Point2 q = p[1] + (p[1] - p[2]) / 3;
+    DrawCurveSegment(p[0], p[1], r, q);
+    if (curve.withMarks) {
+        Join(*this, p[0], r);
+        EllipseMarker(*this, p[1]);
+        EllipseMarker(*this, p[2]);
+    }
+    for (int j = 2; j <= m - 1; ++j) {
+        Point2 first = Twice(p[j - 1]) - q;
+        q = p[j] + (p[j - 1] - p[j]) / 3;
+        DrawCurveSegment(p[j - 1], p[j], first, q);
+        if (curve.withMarks) {
+            EllipseMarker(*this, p[j + 1]);
+        }
+    }
+    DrawCurveSegment(p[m - 1], p[0], Twice(p[m - 1]) - q, p[0] - r);
+}
+
+// Every segment has its own two handles; the handle lines join them around the set.
+void KCanvasPane::DrawBezierSet(const SetCurve& curve) {
+    const Point2* h1 = curve.control1;
+    const Point2* h2 = curve.control2;
+    const int m = curve.m;
+    if (curve.withMarks) {
+        for (int j = 0; j < m; ++j) {
+            EllipseMarker(*this, h1[j]);
+            EllipseMarker(*this, h2[j]);
+        }
+    }
+    UsePen(vPen(0, 0, 0, 1, StyleSolid));
+    vBrush brush = CurveBrush();
+    if (curve.withMarks) {
+        for (int j = 0; j < m; ++j) {
+            HandleLine(*this, h1[j], h2[j]);
+            if (j < m - 1) {
+                HandleLine(*this, h2[j], h1[j + 1]);
+            }
+        }
+        HandleLine(*this, h2[m - 1], h1[0]);
+        UsePen(CurvePen());
+        UseBrush(brush);
+    }
+    for (int j = 0; j < m; ++j) {
+        DrawCurveSegment(curve.points[j], curve.points[j + 1], h1[j], h2[j]);
+        if (curve.withMarks) {
+            EllipseMarker(*this, curve.points[j]);
+        }
+    }
+    if (curve.withMarks) {
+        brush.SetColor(0, 0, 0);
+        UseBrush(brush);
+    }
+}
+
+void KCanvasPane::DrawAllCurves() {
+    if (splineType == LinearSpline) {
+        RedrawOutline(false);
+        return;
+    }
+    ClearToGrid();
     for (int set = 1; set <= setCount; ++set) {
         DrawSetCurve(set, 1);
     }

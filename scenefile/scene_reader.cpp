@@ -16,7 +16,7 @@ constexpr int RemarkLines = 3;
 // The declaration line must appear among the first ten lines after the remarks.
 constexpr int BraceSearchLines = 10;
 // The largest file value that is still finite once turned into model units.
-constexpr double FileValueLimit = DBL_MAX / 75;
+constexpr double FileValueLimit = DBL_MAX / ModelUnitsPerFileUnit;
 
 bool Is(const char* line, const char* text) {
     return std::strcmp(line, text) == 0;
@@ -69,7 +69,7 @@ long long MaxHeaderCount(int spline) {
 }
 
 Point2 ToModel(const Point2& file) {
-    return {file.x * 75, file.y * -75};
+    return {file.x * ModelUnitsPerFileUnit, file.y * -ModelUnitsPerFileUnit};
 }
 
 bool AllZero(const Point2& a, const Point2& b) {
@@ -404,7 +404,7 @@ int KCanvasPane::ReadSceneFile(const char* fileName, int& stopLine) {
     int result = SceneFileReading(*this, in).Read();
     stopLine = in.LinesRead();
     if (result == ReadOk) {
-        OnRedraw(1, 1, 1, 1);
+        RedrawOutline(true);
     }
     return result;
 }

@@ -1,13 +1,36 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Vexlin needs to build, test and run, when any is missing; with
-# arguments, those packages instead.
+# Installs the Debian packages Vexlin needs, when any is missing. Arguments name sets of them,
+# or packages; with none, every set a developer uses but the fuzzers' and the formatter's:
+#   build     compilers, CMake, Qt, GoogleTest, pugixml
+#   test      what the tests run: POV-Ray, the fonts the editor's look is made for
+#   pictures  a virtual X display and the tools that drive and picture the editor
+#   bench     Google Benchmark and the X libraries of the start-up comparison
+#   package   what cpack's Debian package needs
+#   fuzz      clang 14 with the fuzzer's runtime
+#   format    clang-format 14, the version the repository is formatted with
+# With VEXLIN_DEPS_READY=1 (set by CI once it has installed what it runs) nothing is checked.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          libpugixml-dev povray xvfb xauth xdotool imagemagick fonts-dejavu-core
-          libx11-dev libxdamage-dev dpkg-dev file)
-if [ $# -gt 0 ]; then
-    packages=("$@")
+if [ "${VEXLIN_DEPS_READY:-0}" = 1 ]; then
+    exit 0
 fi
+declare -A sets=(
+    [build]="cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libpugixml-dev"
+    [test]="povray fonts-dejavu-core"
+    [pictures]="xvfb xauth xdotool imagemagick"
+    [bench]="libbenchmark-dev libx11-dev libxdamage-dev"
+    [package]="dpkg-dev file"
+    [fuzz]="cmake ninja-build clang-14 libclang-rt-14-dev"
+    [format]="clang-format-14"
+)
+wanted=("$@")
+if [ ${#wanted[@]} -eq 0 ]; then
+    wanted=(build test pictures bench package)
+fi
+packages=()
+for word in "${wanted[@]}"; do
+    # shellcheck disable=SC2206
+    packages+=(${sets[$word]:-$word})
+done
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -72,7 +72,7 @@ int RunImport(int argc, char** argv) {
     }
     PutOutline(outline, canvas);
     if (kind == Prism) {
-        canvas.splineType = outline.spline;
+        canvas.splineType = outline.prism.spline;
     }
     shapeKind = outline.kind;
     if (WouldReplaceInput("import", files[0],

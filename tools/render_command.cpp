@@ -131,13 +131,13 @@ int SavePovrayPicture(const KCanvasPane& canvas, const char* drawing, const Rend
 void Draw(KCanvasPane& canvas, const RenderValues& values) {
     switch (values.picture) {
         case PictureNormal:
-            canvas.OnRedraw(1, 1, 1, 1);
+            canvas.RedrawOutline(true);
             break;
         case PictureCurves:
             canvas.DrawAllCurves();
             break;
         case PictureSet:
-            canvas.OnRedraw(-1, static_cast<int>(values.set), 1, 1);
+            canvas.RedrawSetCurve(static_cast<int>(values.set));
             break;
         case PicturePovray:
             break;

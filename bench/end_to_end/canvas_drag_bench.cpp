@@ -30,7 +30,7 @@ void DragSteps(benchmark::State& state, int mode) {
         desktop.SendMouse(child, Events::MousePress, 1, 0, 0, Events::HeldLeft);
     }
     FillFiftySets(canvas);
-    canvas.OnRedraw(1, 1, 1, 1);
+    canvas.RedrawOutline(true);
     desktop.ProcessEvents();
 
     editMode = mode;
@@ -51,7 +51,7 @@ void DragSteps(benchmark::State& state, int mode) {
         static_cast<double>(desktop.PaintCount(child) - paintsBefore) / state.iterations();
     desktop.SendMouse(child, Events::MouseRelease, 1, toX[step], toY[step], 0);
     editMode = AddPoint;
-    canvas.changed = 0;
+    canvas.SetChanged(false);
     theApp->vApp::CloseAppWindow(window);
     desktop.ProcessEvents();
 }

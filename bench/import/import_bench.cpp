@@ -25,8 +25,8 @@ bool Import(const std::string& text, std::string& written, size_t& notes) {
     ImportReport report;
     const bool prepared =
         ReadOutlineText(text, nullptr, outline, report) &&
-        PrepareOutline(outline, outline.kind == Polygon ? LinearSpline : outline.spline, false,
-                       report);
+        PrepareOutline(outline, outline.kind == Polygon ? LinearSpline : outline.prism.spline,
+                       false, report);
     notes = report.notes.size();
     if (!prepared) {
         return false;

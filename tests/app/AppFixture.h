@@ -7,18 +7,21 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "app/CommandId.h"
 #include "app/KryApp.h"
 #include "app/KryCmdWindow.h"
 #include "app/ProgramState.h"
+#include "app/WindowTables.h"
 #include "model/KCanvasPane.h"
-#include "qt/ModalAnswers.h"
-#include "qt/QtAppFixture.h"
+#include "support/qt/ModalAnswers.h"
+#include "support/qt/QtAppFixture.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
 #include "toolkit/ScriptedChooser.h"
 #include "toolkit/platform/qt/QtControlHost.h"
@@ -34,7 +37,6 @@
 class AppFixture : public QtAppFixture {
 protected:
     using Strings = std::vector<std::string>;
-    enum { Save = 32103, SaveAs = 32104 };
     static inline const std::string SaveQuestion = "Save new or changed drawing?";
     static inline const std::string NewSettingsNotice =
         "Notice: Unable to open INI FILE\n\n Creating NEW INI FILE";
@@ -124,6 +126,28 @@ protected:
             }
         }
         return nullptr;
+    }
+
+    // Every id of the menu bar (titles included) and the command bar, once each, in table order.
+    static std::vector<int> TableCommands() {
+        std::vector<int> ids;
+        auto add = [&ids](int id) {
+            if (std::find(ids.begin(), ids.end(), id) == ids.end()) {
+                ids.push_back(id);
+            }
+        };
+        std::function<void(const MenuSpec*)> menu = [&](const MenuSpec* entries) {
+            for (; entries != nullptr && entries->label != nullptr; ++entries) {
+                add(entries->id);
+                menu(entries->submenu);
+            }
+        };
+        menu(WindowTables::menuBar);
+        for (const ControlSpec* control = WindowTables::commandBar; control->kind != CtlEnd;
+             ++control) {
+            add(control->id);
+        }
+        return ids;
     }
 
     // Chooses a command as the user does: its menu item, or its command-bar button; a disabled

@@ -28,42 +28,38 @@ bool GestureCleared(const KCanvasPane& canvas) {
 // Control is a prism item, so the modes are chosen in prism mode; only Control and Cview hand
 // the dialog's prism values to the canvas.
 TEST_F(Commands, ModeSelectionShowsTheModeAndClearsTheGesture) {
-    const struct {
-        int id;
-        int mode;
-        const char* text;
-    } modes[] = {
-        {2001, AddPoint, "Add Point"},        {2002, InsertPoint, "  Insert Point"},
-        {2003, MovePoint, "  Move Point"},    {2004, DeletePoint, "  Delete Point"},
-        {2006, MoveSet, "  Move SET"},        {2007, DeleteSet, "  Delete Set"},
-        {2008, RotateSet, "  Rotate Set"},    {2014, RotateAll, "  Rotate All"},
-        {2016, MoveAll, "  Move All"},        {2015, ScaleAll, "  Scale All"},
-        {2009, ScaleSet, "  Scale Set "},     {2010, CopySet, "  Copey Set "},
-        {2018, CopyAll, "  Copey All "},      {2011, FlipSet, "  Flip Set "},
-        {2012, ControlSet, "  CONTROL Set "}, {2028, ControlView, " Cview "},
-    };
+    // By EditMode: the command that selects it and the text the mode field then shows.
+    const int ids[] = {Cmd::PointAdd, Cmd::PointInsert, Cmd::PointMove,  Cmd::PointDelete,
+                       Cmd::SetMove,  Cmd::SetDelete,   Cmd::SetRotate,  Cmd::AllRotate,
+                       Cmd::AllMove,  Cmd::AllScale,    Cmd::SetScale,   Cmd::SetCopy,
+                       Cmd::AllCopy,  Cmd::SetFlip,     Cmd::SetControl, Cmd::ControlView};
+    const char* const texts[] = {
+        "Add Point",    "  Insert Point", "  Move Point",   "  Delete Point",
+        "  Move SET",   "  Delete Set",   "  Rotate Set",   "  Rotate All",
+        "  Move All",   "  Scale All",    "  Scale Set ",   "  Copey Set ",
+        "  Copey All ", "  Flip Set ",    "  CONTROL Set ", " Cview "};
     RunWithSettings([&](KryCmdWindow& window) {
         KCanvasPane& canvas = *window.canvas;
-        Choose(window, 2022);
+        Choose(window, Cmd::KindPrism);
         window.prismDialog->SetPrismValues(0.25, 0.75, CubicSpline, ConicSweep, 1, 1);
-        for (const auto& m : modes) {
-            SCOPED_TRACE(m.id);
+        for (int mode = AddPoint; mode <= ControlView; ++mode) {
+            SCOPED_TRACE(mode);
             editMode = AddPoint;
             Disturb(canvas);
             canvas.SetPrismValues(0.0, 0.5, LinearSpline, LinearSweep, 0, 0);
             canvas.changed = 0;
-            Choose(window, m.id);
-            EXPECT_EQ(editMode, m.mode);
-            EXPECT_EQ(Field(window, 103), m.text);
+            Choose(window, ids[mode]);
+            EXPECT_EQ(editMode, mode);
+            EXPECT_EQ(Field(window, Cmd::ModeField), texts[mode]);
             EXPECT_TRUE(GestureCleared(canvas));
-            const bool handed = m.mode == ControlSet || m.mode == ControlView;
+            const bool handed = mode == ControlSet || mode == ControlView;
             EXPECT_EQ(canvas.splineType, handed ? CubicSpline : LinearSpline);
             EXPECT_EQ(canvas.prismEnd, handed ? 0.75 : 0.5);
             EXPECT_EQ(canvas.isOpen, handed ? 1 : 0);
             EXPECT_EQ(canvas.changed, handed ? 1 : 0) << "new prism values are a change";
         }
         canvas.changed = 0;
-        Choose(window, 2012);
+        Choose(window, Cmd::SetControl);
         EXPECT_EQ(canvas.changed, 0) << "the same values again are none";
     });
 }
@@ -77,32 +73,32 @@ TEST_F(Commands, SwitchingBetweenPolygonAndPrism) {
         auto expectKind = [&](int kind, const char* caption, const std::string& text) {
             EXPECT_EQ(shapeKind, kind);
             EXPECT_STREQ(window.Name(), caption);
-            EXPECT_EQ(Field(window, 104), text);
-            for (int id : {101, 2012, 2021}) {
+            EXPECT_EQ(Field(window, Cmd::KindField), text);
+            for (int id : {Cmd::PrismValues, Cmd::SetControl, Cmd::KindPolygon}) {
                 EXPECT_EQ(Enabled(window, id), kind == Prism) << id;
             }
-            EXPECT_EQ(Enabled(window, 2022), kind == Polygon);
+            EXPECT_EQ(Enabled(window, Cmd::KindPrism), kind == Polygon);
         };
-        Choose(window, 2022);
+        Choose(window, Cmd::KindPrism);
         expectKind(Prism, "Changed to Prism", KindShown(true));
         EXPECT_EQ(canvas.splineType, QuadraticSpline) << "the prism values are kept";
-        Choose(window, 2012);
+        Choose(window, Cmd::SetControl);
         EXPECT_EQ(canvas.splineType, CubicSpline);
         canvas.changed = 0;
-        Choose(window, 2021);
+        Choose(window, Cmd::KindPolygon);
         expectKind(Polygon, "Changed to Polygon", KindShown(false));
         EXPECT_EQ(canvas.changed, 1) << "the cubic spline is lost";
         EXPECT_EQ(editMode, ControlView);
-        EXPECT_EQ(Field(window, 103), "  Cview");
+        EXPECT_EQ(Field(window, Cmd::ModeField), "  Cview");
         EXPECT_EQ(canvas.splineType, LinearSpline);
         EXPECT_EQ(values.splineType, LinearSpline);
-        Choose(window, 2022);
-        Choose(window, 2001);
+        Choose(window, Cmd::KindPrism);
+        Choose(window, Cmd::PointAdd);
         canvas.changed = 0;
-        Choose(window, 2021);
+        Choose(window, Cmd::KindPolygon);
         EXPECT_EQ(canvas.changed, 0) << "a linear drawing loses nothing";
         EXPECT_EQ(editMode, AddPoint) << "only CONTROL Set becomes Cview";
-        EXPECT_EQ(Field(window, 103), "Add Point");
+        EXPECT_EQ(Field(window, Cmd::ModeField), "Add Point");
     });
 }
 
@@ -110,22 +106,22 @@ TEST_F(Commands, MouseAndCanvasCommandsChangeTheDrawingAndItsCounts) {
     RunWithSettings([&](KryCmdWindow& window) {
         KCanvasPane& canvas = *window.canvas;
         DrawTriangle(canvas, 40);
-        EXPECT_EQ(Field(window, 106), "         points: 4");
-        EXPECT_EQ(Field(window, 107), "sets: 1                ");
+        EXPECT_EQ(Field(window, Cmd::PointsField), "         points: 4");
+        EXPECT_EQ(Field(window, Cmd::SetsField), "sets: 1                ");
         canvas.OnMouseMotion(225, 75);
-        EXPECT_EQ(Field(window, 2029), "1.000000") << "the place under the mouse";
-        EXPECT_EQ(Field(window, 2030), "1.000000");
+        EXPECT_EQ(Field(window, Cmd::CursorXField), "1.000000") << "the place under the mouse";
+        EXPECT_EQ(Field(window, Cmd::CursorYField), "1.000000");
         canvas.changed = 0;
         const Point2 first = canvas.points[0];
-        Choose(window, 2019);
+        Choose(window, Cmd::AllFlip);
         EXPECT_EQ(canvas.points[0].y, -first.y) << "flip";
         EXPECT_EQ(canvas.changed, 1);
-        Choose(window, 2017);
+        Choose(window, Cmd::AllCentre);
         EXPECT_LT(canvas.points[0].x, first.x) << "center";
         EXPECT_EQ(editMode, AddPoint);
-        Choose(window, 2024);
+        Choose(window, Cmd::Clear);
         EXPECT_EQ(canvas.pointCount, 0) << "Clear";
-        EXPECT_EQ(Field(window, 106), "         points: 0");
+        EXPECT_EQ(Field(window, Cmd::PointsField), "         points: 0");
         ModalAnswers answers;
         EXPECT_EQ(app.CloseAppWindow(&window), 1);
         EXPECT_EQ(answers.seen, Strings{}) << "a cleared drawing goes without a question";
@@ -142,11 +138,11 @@ TEST_F(Commands, ShapeAndRemarksDialogsActOnOkOnly) {
         const char* remark;
         int changed;
     } cases[] = {
-        {102, ModalAnswers::Click(" Cancel "), 0, "//", 0},
-        {102, ModalAnswers::Click(" OK "), 4, "//", 1},
-        {2023, TypeRemarks({"// a", "//", "//"}), 0, "// a", 1},
-        {2023, TypeRemarks({"//", "//", "//"}), 0, "//", 0},
-        {2023, ModalAnswers::Click(" Cancel "), 0, "//", 0},
+        {Cmd::AddShape, ModalAnswers::Click(" Cancel "), 0, "//", 0},
+        {Cmd::AddShape, ModalAnswers::Click(" OK "), 4, "//", 1},
+        {Cmd::Remarks, TypeRemarks({"// a", "//", "//"}), 0, "// a", 1},
+        {Cmd::Remarks, TypeRemarks({"//", "//", "//"}), 0, "//", 0},
+        {Cmd::Remarks, ModalAnswers::Click(" Cancel "), 0, "//", 0},
     };
     RunWithSettings([&](KryCmdWindow& window) {
         for (const auto& c : cases) {
@@ -163,26 +159,43 @@ TEST_F(Commands, ShapeAndRemarksDialogsActOnOkOnly) {
     });
 }
 
+// Every id of the tables is carried out by the window, passed on or shown, and only the toolkit
+// ids the tables carry on purpose lie in its reserved range.
+TEST_F(Commands, EveryTableIdHasARole) {
+    using Role = KryCmdWindow::CommandRole;
+    for (int id : TableCommands()) {
+        const Role role = KryCmdWindow::RoleOf(id);
+        EXPECT_TRUE(role == Role::Handled || role == Role::PassedOn) << id;
+        EXPECT_TRUE(!Cmd::IsReserved(id) || Cmd::ReservedOnPurpose(id)) << id;
+    }
+    for (const StatusFieldSpec* field = WindowTables::statusBar; field->text != nullptr; ++field) {
+        EXPECT_EQ(KryCmdWindow::RoleOf(field->id), Role::Shown) << field->id;
+    }
+}
+
 TEST_F(Commands, NewWindowsAndCommandsPassedOn) {
     RunWithSettings([&](KryCmdWindow& window) {
-        for (int id : {2000, 2005, 2013, 2020, 2025, 2031, 32000}) {
-            window.OnWindowCommand(id, id, CtlMenuItem);
+        for (int id : TableCommands()) {
+            if (KryCmdWindow::RoleOf(id) == KryCmdWindow::CommandRole::PassedOn && id != Cmd::New &&
+                id != Cmd::Exit) {
+                window.OnWindowCommand(id, id, CtlMenuItem);
+            }
         }
-        EXPECT_EQ(app.WindowCount(), 1) << "titles and spacers do nothing";
+        EXPECT_EQ(app.WindowCount(), 1) << "titles, spacers and the separator do nothing";
         const struct {
             int id;
             const char* caption;
             int kind;
         } cases[] = {
-            {2027, "Untitled Prism", Prism},
-            {2026, "Untitled Polygon", Polygon},
-            {IdAppNew, "New Polygon", Polygon},
+            {Cmd::NewPrism, "Untitled Prism", Prism},
+            {Cmd::NewPolygon, "Untitled Polygon", Polygon},
+            {Cmd::New, "New Polygon", Polygon},
         };
         for (const auto& c : cases) {
             window.OnWindowCommand(c.id, c.id, CtlMenuItem);
             ASSERT_EQ(Newest()->Name(), std::string(c.caption));
             EXPECT_EQ(shapeKind, c.kind);
-            EXPECT_EQ(Field(*Newest(), 104), KindShown(c.kind == Prism));
+            EXPECT_EQ(Field(*Newest(), Cmd::KindField), KindShown(c.kind == Prism));
         }
         EXPECT_EQ(app.WindowCount(), 4);
         files.answer = false;
@@ -194,14 +207,14 @@ TEST_F(Commands, NewWindowsAndCommandsPassedOn) {
 
 TEST_F(Commands, PrismValuesShowOnceAboutTellsTheVersion) {
     RunWithSettings([&](KryCmdWindow& window) {
-        Choose(window, 2022);
-        Choose(window, 101);
+        Choose(window, Cmd::KindPrism);
+        Choose(window, Cmd::PrismValues);
         EXPECT_TRUE(window.prismDialog->IsDisplayed());
         const size_t open = vDialog::OpenDialogs().size();
-        window.OnWindowCommand(101, 0, CtlButton);
+        window.OnWindowCommand(Cmd::PrismValues, 0, CtlButton);
         EXPECT_EQ(vDialog::OpenDialogs().size(), open) << "shown once";
         ModalAnswers answers;
-        Choose(window, 2033);
+        Choose(window, Cmd::About);
         ASSERT_EQ(answers.seen.size(), 1u);
         EXPECT_EQ(answers.seen[0].rfind("About: ", 0), 0u);
         EXPECT_NE(answers.seen[0].find("POV"), std::string::npos);
@@ -211,21 +224,21 @@ TEST_F(Commands, PrismValuesShowOnceAboutTellsTheVersion) {
 
 TEST_F(Commands, ExitClosesEveryWindowUnlessOneIsKept) {
     RunWithSettings([&](KryCmdWindow& window) {
-        window.OnWindowCommand(2026, 0, CtlMenuItem);
+        window.OnWindowCommand(Cmd::NewPolygon, 0, CtlMenuItem);
         DrawTriangle(*window.canvas);
         KryCmdWindow* second = Newest();
-        Choose(*second, 2022);
-        Choose(*second, 101);
+        Choose(*second, Cmd::KindPrism);
+        Choose(*second, Cmd::PrismValues);
         {
             ModalAnswers answers({ModalAnswers::Click(" Cancel ")});
-            Choose(window, IdAppExit);
+            Choose(window, Cmd::Exit);
             EXPECT_EQ(answers.Messages(), Strings{SaveQuestion});
         }
         EXPECT_EQ(app.WindowCount(), 1) << "the newest closed, the changed one kept";
         EXPECT_FALSE(second->prismDialog->IsDisplayed())
             << "a closed window's prism values go with it";
         ModalAnswers answers({ModalAnswers::Click(" No ")});
-        window.OnWindowCommand(IdAppExit, IdAppExit, CtlMenuItem);
+        window.OnWindowCommand(Cmd::Exit, Cmd::Exit, CtlMenuItem);
         EXPECT_EQ(app.WindowCount(), 0);
     });
 }
@@ -233,12 +246,12 @@ TEST_F(Commands, ExitClosesEveryWindowUnlessOneIsKept) {
 TEST_F(Commands, HelpOpensTheProgramsDocumentOrSaysWhereItLooked) {
     RunWithSettings([&](KryCmdWindow& window) {
         ModalAnswers answers;
-        Choose(window, 2032);
+        Choose(window, Cmd::HelpContents);
         ASSERT_EQ(answers.Messages().size(), 1u);
         EXPECT_EQ(answers.Messages()[0].rfind("The help file \"Vexlin.hlp\" was not found.", 0),
                   0u);
         std::filesystem::copy_file(VEXLIN_BINARY_DIR "/app/Vexlin.hlp", work + "/Vexlin.hlp");
-        Choose(window, 2032);
+        Choose(window, Cmd::HelpContents);
         EXPECT_EQ(answers.seen.size(), 1u);
         const QtHelpWindow* help = nullptr;
         for (QWidget* widget : QApplication::topLevelWidgets()) {

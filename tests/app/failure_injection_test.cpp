@@ -117,11 +117,11 @@ TEST_F(FailureInjection, SavesThatCannotHappen) {
         std::string earlier, name;
     } cases[] = {
         // The "." keeps the writer from appending an extension: the name is the device's own.
-        {"the device that is always full", SaveAs, "", "/dev/./full"},
-        {"a new file in a read-only folder", SaveAs, "", locked + "/new.pol"},
-        {"a file in a read-only folder", Save, locked + "/kept.pol", ""},
-        {"a name that is a folder", SaveAs, "", work + "/folder.pol"},
-        {"a folder's name with a slash", SaveAs, "", work + "/folder.pol/"},
+        {"the device that is always full", Cmd::SaveAs, "", "/dev/./full"},
+        {"a new file in a read-only folder", Cmd::SaveAs, "", locked + "/new.pol"},
+        {"a file in a read-only folder", Cmd::Save, locked + "/kept.pol", ""},
+        {"a name that is a folder", Cmd::SaveAs, "", work + "/folder.pol"},
+        {"a folder's name with a slash", Cmd::SaveAs, "", work + "/folder.pol/"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -144,7 +144,7 @@ TEST_F(FailureInjection, AFullDisk) {
     Write(disk + "/vexlin-build-folder", "");
     full.Fill();
     settingsFolder = disk;
-    SaveFails(Save, disk + "/kept.prm", "", {kUnableToSave, UnsavedSettingsNotice});
+    SaveFails(Cmd::Save, disk + "/kept.prm", "", {kUnableToSave, UnsavedSettingsNotice});
     EXPECT_EQ(Read(disk + "/Vexlin.ini"), settings);
 }
 
@@ -217,7 +217,7 @@ TEST_F(FailureInjection, AWorkingDirectoryThatHasGone) {
         EXPECT_EQ(std::string(lastDirectory), work);
         ModalAnswers answers;
         files.path = "relative";
-        Choose(window, SaveAs);
+        Choose(window, Cmd::SaveAs);
         EXPECT_EQ(answers.seen, Strings{kUnableToSave});
         window.canvas->changed = 0;
         EXPECT_EQ(app.CloseAppWindow(&window), 1);

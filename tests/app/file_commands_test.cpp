@@ -44,20 +44,20 @@ TEST_F(FileCommands, OpenReadsIntoThisWindowOnlyWhenItIsEmpty) {
             shapeKind = Polygon;
             fileFilterIndex = c.filter;
             Pick(c.pick, PrismFilter);
-            Choose(window, IdAppOpen);
+            Choose(window, Cmd::Open);
             EXPECT_EQ(files.seen.title, std::string("Open Pol/Prm File"));
             EXPECT_EQ(files.seen.filterIndex, c.filterAfter);
             EXPECT_EQ(app.WindowCount(), c.windows);
             EXPECT_EQ(Newest()->Name(), c.caption);
             EXPECT_EQ(Newest()->fileName, c.pick);
             EXPECT_EQ(std::string(lastDirectory), c.pick.empty() ? work : other);
-            EXPECT_EQ(Field(*Newest(), 104), KindShown(!c.pick.empty()));
+            EXPECT_EQ(Field(*Newest(), Cmd::KindField), KindShown(!c.pick.empty()));
         });
     }
     ModalAnswers answers;
     RunWithSettings([&](KryCmdWindow& window) {
         Pick(other + "/a.prm");
-        Choose(window, IdAppOpen);
+        Choose(window, Cmd::Open);
         EXPECT_EQ(app.CloseAppWindow(&window), 1);
     });
     EXPECT_EQ(Read(program + "/Vexlin.ini").substr(0, other.size() + 1), other + "\n")
@@ -88,11 +88,11 @@ TEST_F(FileCommands, FailedReadsShowThePointsReadAndTheNotice) {
             }
             Pick(work + "/" + c.name);
             ModalAnswers answers;
-            Choose(window, IdAppOpen);
+            Choose(window, Cmd::Open);
             EXPECT_EQ(answers.Messages(), Strings{c.notice});
-            EXPECT_EQ(Field(window, KryCmdWindow::ModeField), "Tk= " + std::to_string(c.shown));
+            EXPECT_EQ(Field(window, Cmd::ModeField), "Tk= " + std::to_string(c.shown));
             EXPECT_EQ(window.canvas->pointCount, c.kept);
-            EXPECT_EQ(Field(window, KryCmdWindow::KindField).find("PRISM") != std::string::npos,
+            EXPECT_EQ(Field(window, Cmd::KindField).find("PRISM") != std::string::npos,
                       shapeKind == Prism)
                 << "the kind shown is the kind the next save writes";
             EXPECT_STREQ(window.Name(), "Untitled");
@@ -100,7 +100,7 @@ TEST_F(FileCommands, FailedReadsShowThePointsReadAndTheNotice) {
         }
         ModalAnswers answers;
         Pick(work + "/" + std::string(120, 'x') + ".pol");
-        Choose(window, IdAppOpen);
+        Choose(window, Cmd::Open);
         EXPECT_EQ(answers.Messages(),
                   Strings{"The file name is too long: a drawing's name may have at most 99 "
                           "characters."});
@@ -121,15 +121,17 @@ TEST_F(FileCommands, SaveAndSaveAs) {
         std::string asked, caption, written, notice;
         int filterAfter;
     } cases[] = {
-        {Save, false, Polygon, AnyFileFilter, "one", AnyFileFilter, "Save As", "one.pol", "one.pol",
-         "", AnyFileFilter},
-        {Save, false, Prism, BothFilter, "two", PrismFilter, "Save As", "two.prm", "two.prm", "",
-         PrismFilter},
-        {Save, true, Prism, BothFilter, "", 0, "", "Changed to Prism", "t.prm", "", BothFilter},
-        {SaveAs, true, Prism, PolygonFilter, "", 0, "Save As", "Changed to Prism", "", "", Prism},
-        {SaveAs, false, Polygon, PolygonFilter, "three", PrismFilter, "Save As", "three.prm",
+        {Cmd::Save, false, Polygon, AnyFileFilter, "one", AnyFileFilter, "Save As", "one.pol",
+         "one.pol", "", AnyFileFilter},
+        {Cmd::Save, false, Prism, BothFilter, "two", PrismFilter, "Save As", "two.prm", "two.prm",
+         "", PrismFilter},
+        {Cmd::Save, true, Prism, BothFilter, "", 0, "", "Changed to Prism", "t.prm", "",
+         BothFilter},
+        {Cmd::SaveAs, true, Prism, PolygonFilter, "", 0, "Save As", "Changed to Prism", "", "",
+         Prism},
+        {Cmd::SaveAs, false, Polygon, PolygonFilter, "three", PrismFilter, "Save As", "three.prm",
          "three.prm", "", PrismFilter},
-        {SaveAs, false, Polygon, PolygonFilter, missing, 0, "Save As", missing, "",
+        {Cmd::SaveAs, false, Polygon, PolygonFilter, missing, 0, "Save As", missing, "",
          "Unable to save file", PolygonFilter},
     };
     for (const auto& c : cases) {
@@ -156,9 +158,9 @@ TEST_F(FileCommands, SaveAndSaveAs) {
                 EXPECT_STREQ(window.fileName, c.written.c_str());
                 EXPECT_EQ(window.canvas->changed, 0);
                 EXPECT_EQ(Read(c.written).find("cubic_spline") != std::string::npos, prism);
-                EXPECT_EQ(Field(window, 104), KindShown(prism));
+                EXPECT_EQ(Field(window, Cmd::KindField), KindShown(prism));
             }
-            if (c.command == SaveAs && c.pick.empty()) {
+            if (c.command == Cmd::SaveAs && c.pick.empty()) {
                 EXPECT_STREQ(window.fileName, "t.prm") << "a cancelled Save as keeps the name";
             }
         });
@@ -197,7 +199,7 @@ TEST_F(FileCommands, AsksBeforeReplacingTheFileTheExtensionNames) {
             if (c.closing) {
                 EXPECT_EQ(app.CloseAppWindow(&window), 0) << "the window stays";
             } else {
-                Choose(window, SaveAs);
+                Choose(window, Cmd::SaveAs);
             }
             EXPECT_EQ(modal.Messages(), c.messages);
             EXPECT_EQ(Read("old.pol") != "keep", c.replaced);

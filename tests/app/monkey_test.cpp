@@ -12,12 +12,12 @@
 #include <deque>
 #include <map>
 #include <optional>
-#include <random>
 
 #include "AppFixture.h"
 #include "dialogs/KryDialog.h"
 #include "model/DrawingSnapshot.h"
 #include "support/DrawingSoundness.h"
+#include "support/TestRandom.h"
 #include "toolkit/CommandIds.h"
 #include "toolkit/platform/qt/QtCanvasWidget.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
@@ -31,15 +31,6 @@ namespace {
 
 constexpr int kDefaultEvents = 2000;
 constexpr int kMostWindows = 5;
-
-// Every command of the drawing window's menus and command bar, the titles and spacers that are
-// passed on included.
-constexpr int kCommands[] = {101,  102,  2000,  2001,     2002,      2003,  2004,  2005,
-                             2006, 2007, 2008,  2009,     2010,      2011,  2012,  2013,
-                             2014, 2015, 2016,  2017,     2018,      2019,  2020,  2021,
-                             2022, 2023, 2024,  2025,     2026,      2027,  2028,  2031,
-                             2032, 2033, 32000, IdAppNew, IdAppOpen, 32103, 32104, IdAppExit};
-enum { ClearCommand = 2024, SaveCommand = 32103, SaveAsCommand = 32104 };
 
 int FromEnvironment(const char* name, int otherwise) {
     const char* value = std::getenv(name);
@@ -61,9 +52,7 @@ protected:
         PrepareFiles();
     }
 
-    int Uniform(int low, int high) {
-        return std::uniform_int_distribution<int>(low, high)(_random);
-    }
+    int Uniform(int low, int high) { return _random.Between(low, high); }
     bool Chance(int percent) { return Uniform(0, 99) < percent; }
     template <typename T, size_t N>
     const T& OneOf(const T (&items)[N]) {
@@ -123,7 +112,7 @@ protected:
         } else if (what < 62) {
             UndoOrRedo(window);
         } else if (what < 90) {
-            Command(window, OneOf(kCommands));
+            Command(window, _commands[Uniform(0, static_cast<int>(_commands.size()) - 1)]);
         } else if (what < 92) {
             CurveEditing(window);
         } else if (what < 94) {
@@ -227,11 +216,11 @@ protected:
     // prism values and "Control" chosen after it, which random commands rarely line up.
     void CurveEditing(KryCmdWindow& window) {
         Log("curve editing in \"" + std::string(window.Name()) + "\"");
-        Choose(window, 2022);
+        Choose(window, Cmd::KindPrism);
         window.prismDialog->SetPrismValues(0.0, 0.5, Uniform(QuadraticSpline, BezierSpline),
                                            Uniform(LinearSweep, ConicSweep), Uniform(0, 1),
                                            Uniform(0, 1));
-        Choose(window, 2012);
+        Choose(window, Cmd::SetControl);
     }
 
     // The file chooser picks one of the prepared names, with any filter, or is cancelled.
@@ -249,7 +238,7 @@ protected:
         } else {
             window.OnWindowCommand(id, id, CtlMenuItem);
         }
-        if (id == IdAppExit) {
+        if (id == Cmd::Exit) {
             _sessionOver = app.WindowCount() == 0;
             return;
         }
@@ -347,7 +336,7 @@ protected:
             return;
         }
         bool saved = false;
-        if (id == SaveCommand || id == SaveAsCommand) {
+        if (id == Cmd::Save || id == Cmd::SaveAs) {
             std::string text;
             int kind = Polygon;
             // A device such as /dev/full would read without end.
@@ -355,9 +344,9 @@ protected:
                     std::filesystem::is_regular_file(window.fileName) &&
                     Read(window.fileName) == text;
         }
-        if (saved || id == IdAppOpen) {
+        if (saved || id == Cmd::Open) {
             _baselines[&window] = {DrawingSnapshot::Of(*window.canvas), std::nullopt};
-        } else if (id == ClearCommand) {
+        } else if (id == Cmd::Clear) {
             _baselines[&window].cleared = DrawingSnapshot::Of(*window.canvas);
         }
     }
@@ -399,7 +388,8 @@ protected:
         return text;
     }
 
-    std::mt19937 _random;
+    TestRandom _random;
+    const std::vector<int> _commands = TableCommands();
     QTimer _answerer;
     std::vector<std::string> _names;
     // The drawings a window may show without being marked changed: the one last saved or

@@ -1,16 +1,32 @@
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
 
 #include "AppFixture.h"
 #include "model/EditState.h"
+#include "support/qt/EventWait.h"
 #include "toolkit/platform/qt/QtImageWindowPlatform.h"
 #include "toolkit/platform/qt/QtProcessRunner.h"
 
 namespace {
 
 constexpr int KeyF5 = 0xFFC5;
+
+// The image windows, waking a waiting test whenever a picture or the messages arrive.
+class WatchedPictures : public QtImageWindowPlatform {
+public:
+    using QtImageWindowPlatform::QtImageWindowPlatform;
+    bool ShowPicture(vHandle window, int place, const char* path) override {
+        const bool shown = QtImageWindowPlatform::ShowPicture(window, place, path);
+        wait.Wake();
+        return shown;
+    }
+    void ShowMessages(vHandle window, const char* text) override {
+        QtImageWindowPlatform::ShowMessages(window, text);
+        wait.Wake();
+    }
+    EventWait wait;
+};
 
 class PreviewInEditor : public AppFixture {
 protected:
@@ -35,20 +51,15 @@ protected:
     }
 
     // Lets the event loop run until both of POV-Ray's pictures are there, which the sketches
-    // come before and its messages after, for some seconds at most.
-    static bool Rendered(QtImageWindow& window) {
-        QDeadlineTimer deadline(15000);
-        auto shown = [&window] {
+    // come before and its messages after.
+    bool Rendered(QtImageWindow& window) {
+        return pictures.wait.Until([&window] {
             return !window.Picture(0)->pixmap().isNull() && !window.Picture(1)->pixmap().isNull() &&
                    !window.Messages()->toPlainText().isEmpty();
-        };
-        while (!shown() && !deadline.hasExpired()) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        }
-        return shown();
+        });
     }
 
-    QtImageWindowPlatform pictures{&platform};
+    WatchedPictures pictures{&platform};
     QtProcessRunner processes;
 };
 
@@ -58,7 +69,7 @@ protected:
 // editor, and the preview goes with its window.
 TEST_F(PreviewInEditor, F5OpensThePreviewOfTheWindowsDrawingAndItClosesWithTheWindow) {
     RunWithSettings([&](KryCmdWindow& window) {
-        Choose(window, KryCmdWindow::PrismItem);
+        Choose(window, Cmd::KindPrism);
         DrawTriangle(*window.canvas);
         window.OnWindowKey(KeyF5, 0);
         ASSERT_EQ(PreviewWindows().size(), 1u);
@@ -83,7 +94,7 @@ TEST_F(PreviewInEditor, F5OpensThePreviewOfTheWindowsDrawingAndItClosesWithTheWi
         files.answer = true;
         files.path = saved;
         files.filter = PrismFilter;
-        Choose(window, 32103);
+        Choose(window, Cmd::Save);
         EXPECT_EQ(handed, Read(saved));
 
         EXPECT_EQ(app.CloseAppWindow(&window), 1);

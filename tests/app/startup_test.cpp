@@ -21,24 +21,25 @@ TEST_F(StartUp, FirstWindowShowsItsTablesInPolygonMode) {
         EXPECT_EQ(app.mainWindow, &window);
         EXPECT_FALSE(QtFrame::Instance()->isMaximized()) << "the frame is restored";
         const std::pair<int, const char*> fields[] = {
-            {103, " Add Point           "}, {106, "           points: 0 "},
-            {104, "   __POLYGON__       "}, {107, "sets: 00                "},
-            {105, " X,Y Location  "},       {2029, "  000000  "},
-            {2030, "  000000  "},
+            {Cmd::ModeField, " Add Point           "}, {Cmd::PointsField, "           points: 0 "},
+            {Cmd::KindField, "   __POLYGON__       "}, {Cmd::SetsField, "sets: 00                "},
+            {Cmd::LocationLabel, " X,Y Location  "},   {Cmd::CursorXField, "  000000  "},
+            {Cmd::CursorYField, "  000000  "},
         };
         for (const auto& [id, text] : fields) {
             EXPECT_EQ(Field(window, id), text) << id;
         }
         const std::pair<int, bool> enabled[] = {
-            {101, false}, {2012, false}, {2021, false}, {2022, true}, {102, true}, {2024, true},
+            {Cmd::PrismValues, false}, {Cmd::SetControl, false}, {Cmd::KindPolygon, false},
+            {Cmd::KindPrism, true},    {Cmd::AddShape, true},    {Cmd::Clear, true},
         };
         for (const auto& [id, on] : enabled) {
             EXPECT_EQ(Enabled(window, id), on) << id;
         }
-        EXPECT_EQ(MenuItem(window, 2027)->text(), " Prism ") << "in the &New cascade";
+        EXPECT_EQ(MenuItem(window, Cmd::NewPrism)->text(), " Prism ") << "in the &New cascade";
         window.UpdateStatus(0, 0);
-        EXPECT_EQ(Field(window, 2029), "0.000000");
-        EXPECT_EQ(Field(window, 2030), "0.000000");
+        EXPECT_EQ(Field(window, Cmd::CursorXField), "0.000000");
+        EXPECT_EQ(Field(window, Cmd::CursorYField), "0.000000");
     });
 }
 
@@ -79,7 +80,7 @@ TEST_F(StartUp, SettingsThenTheFileNamedOnTheCommandLine) {
             EXPECT_EQ(answers.seen, c.notice.empty() ? Strings{} : Strings{c.notice});
             EXPECT_STREQ(window.Name(), c.caption.c_str());
             EXPECT_EQ(window.fileName, c.fileName);
-            EXPECT_EQ(Field(window, 103), c.mode);
+            EXPECT_EQ(Field(window, Cmd::ModeField), c.mode);
             EXPECT_EQ(window.canvas->pointCount, c.points);
             EXPECT_EQ(WorkingDirectory(), c.settings ? remembered : work);
             EXPECT_EQ(fileFilterIndex, c.settings ? PrismFilter : PolygonFilter);

@@ -9,9 +9,6 @@
 
 namespace {
 
-enum { Clear = 2024, Centre = 2017, Flip = 2019, Shape = 102, Remarks = 2023, Control = 2012 };
-enum { CviewCommand = 2028, PrismKind = 2022, AddPointMode = 2001 };
-
 // The editor driven as the user drives it: buttons and keys reach the window through its canvas
 // widget on the Qt platform. Places are canvas pixels from the model origin.
 class Undo : public AppFixture {
@@ -102,48 +99,48 @@ TEST_F(Undo, EveryGestureAndCommandIsOneStepBackAndForth) {
         std::function<void()> act;
         size_t steps;
     } rows[] = {
-        {"Add Point drag", AddPointMode, nullptr, stroke(0, -100, 30, -100), 1},
-        {"Add Point right click", AddPointMode,
+        {"Add Point drag", Cmd::PointAdd, nullptr, stroke(0, -100, 30, -100), 1},
+        {"Add Point right click", Cmd::PointAdd,
          [&] {
              stroke(0, -100, 30, -100)();
              Click(30, -70);
          },
          click(0, 0, Qt::RightButton), 1},
-        {"Insert Point", 2002, nullptr, click(-50, -85), 1},
-        {"Move Point", 2003, nullptr, stroke(-20, -20, -10, -5), 1},
-        {"Delete Point", 2004, nullptr, click(-20, -80), 1},
-        {"Delete Point refused", 2004, nullptr, click(-80, -80), 0},
-        {"Move Set", 2006, nullptr, stroke(20, 20, 30, 35), 1},
-        {"Delete Set", 2007, nullptr, click(20, 20), 1},
-        {"Rotate Set", 2008, nullptr, stroke(100, 20, 70, 60), 1},
-        {"Rotate All", 2014, nullptr, stroke(100, 20, 20, 90), 1},
-        {"Move All", 2016, nullptr, stroke(-80, -80, -70, -60), 1},
-        {"Scale All", 2015, nullptr, stroke(100, 20, 110, 30), 1},
-        {"Scale Set", 2009, nullptr, stroke(100, 20, 110, 30), 1},
-        {"Copy Set", 2010, click(20, 20), click(0, -100, Qt::RightButton), 1},
-        {"Copy All", 2018, click(20, 20), click(30, 30, Qt::RightButton), 1},
-        {"Flip Set", 2011, nullptr, click(20, 20), 1},
-        {"CONTROL Set", Control, click(20, 20), stroke(20, 20, 0, 0), 1},
-        {"CONTROL Set choosing", Control, nullptr, click(20, 20), 0},
-        {"Cview", CviewCommand, nullptr, click(0, 0), 0},
-        {"middle click", AddPointMode, nullptr, click(0, 0, Qt::MiddleButton), 0},
-        {"Clear", 0, nullptr, command(Clear), 1},
-        {"center", 0, nullptr, command(Centre), 1},
-        {"flip", 0, nullptr, command(Flip), 1},
-        {"add Shape", 0, nullptr, command(Shape), 1},
-        {"Remarks changed", 0, nullptr, command(Remarks, TypeRemarks({"// undone"})), 1},
-        {"Remarks kept", 0, nullptr, command(Remarks, TypeRemarks({"//"})), 0},
-        {"Control hands values", 0, [&] { prismEnd(2); }, command(Control), 1},
-        {"Cview hands values", 0, [&] { prismEnd(2); }, command(CviewCommand), 1},
-        {"Save hands values", 0, [&] { prismEnd(2); }, command(Save), 1},
-        {"Save as hands values", 0, [&] { prismEnd(3); }, command(SaveAs), 1},
+        {"Insert Point", Cmd::PointInsert, nullptr, click(-50, -85), 1},
+        {"Move Point", Cmd::PointMove, nullptr, stroke(-20, -20, -10, -5), 1},
+        {"Delete Point", Cmd::PointDelete, nullptr, click(-20, -80), 1},
+        {"Delete Point refused", Cmd::PointDelete, nullptr, click(-80, -80), 0},
+        {"Move Set", Cmd::SetMove, nullptr, stroke(20, 20, 30, 35), 1},
+        {"Delete Set", Cmd::SetDelete, nullptr, click(20, 20), 1},
+        {"Rotate Set", Cmd::SetRotate, nullptr, stroke(100, 20, 70, 60), 1},
+        {"Rotate All", Cmd::AllRotate, nullptr, stroke(100, 20, 20, 90), 1},
+        {"Move All", Cmd::AllMove, nullptr, stroke(-80, -80, -70, -60), 1},
+        {"Scale All", Cmd::AllScale, nullptr, stroke(100, 20, 110, 30), 1},
+        {"Scale Set", Cmd::SetScale, nullptr, stroke(100, 20, 110, 30), 1},
+        {"Copy Set", Cmd::SetCopy, click(20, 20), click(0, -100, Qt::RightButton), 1},
+        {"Copy All", Cmd::AllCopy, click(20, 20), click(30, 30, Qt::RightButton), 1},
+        {"Flip Set", Cmd::SetFlip, nullptr, click(20, 20), 1},
+        {"CONTROL Set", Cmd::SetControl, click(20, 20), stroke(20, 20, 0, 0), 1},
+        {"CONTROL Set choosing", Cmd::SetControl, nullptr, click(20, 20), 0},
+        {"Cview", Cmd::ControlView, nullptr, click(0, 0), 0},
+        {"middle click", Cmd::PointAdd, nullptr, click(0, 0, Qt::MiddleButton), 0},
+        {"Clear", 0, nullptr, command(Cmd::Clear), 1},
+        {"center", 0, nullptr, command(Cmd::AllCentre), 1},
+        {"flip", 0, nullptr, command(Cmd::AllFlip), 1},
+        {"add Shape", 0, nullptr, command(Cmd::AddShape), 1},
+        {"Remarks changed", 0, nullptr, command(Cmd::Remarks, TypeRemarks({"// undone"})), 1},
+        {"Remarks kept", 0, nullptr, command(Cmd::Remarks, TypeRemarks({"//"})), 0},
+        {"Control hands values", 0, [&] { prismEnd(2); }, command(Cmd::SetControl), 1},
+        {"Cview hands values", 0, [&] { prismEnd(2); }, command(Cmd::ControlView), 1},
+        {"Save hands values", 0, [&] { prismEnd(2); }, command(Cmd::Save), 1},
+        {"Save as hands values", 0, [&] { prismEnd(3); }, command(Cmd::SaveAs), 1},
     };
     RunWithSettings([&](KryCmdWindow& window) {
         Use(window);
-        Choose(window, PrismKind);
+        Choose(window, Cmd::KindPrism);
         DrawBase();
         prismEnd(0.5);
-        Choose(window, Control);
+        Choose(window, Cmd::SetControl);
         const DrawingSnapshot base = Drawing();
         files.path = work + "/undone";
         for (const auto& row : rows) {
@@ -169,11 +166,12 @@ TEST_F(Undo, EveryGestureAndCommandIsOneStepBackAndForth) {
             EXPECT_NE(after, before);
             UndoKey();
             EXPECT_EQ(Drawing(), before);
-            EXPECT_EQ(Field(window, 106), "         points: " + std::to_string(before.pointCount));
+            EXPECT_EQ(Field(window, Cmd::PointsField),
+                      "         points: " + std::to_string(before.pointCount));
             EXPECT_EQ(editMode, mode) << "the edit mode stays";
             RedoKey();
             EXPECT_EQ(Drawing(), after);
-            EXPECT_EQ(Field(window, 107),
+            EXPECT_EQ(Field(window, Cmd::SetsField),
                       "sets: " + std::to_string(after.setCount) + "                ");
         }
     });
@@ -199,20 +197,20 @@ TEST_F(Undo, ChangedFollowsTheDrawingLastSavedOrRead) {
         EXPECT_EQ(canvas.pointCount, 0);
         travel(false, 9);
         files.path = work + "/saved.pol";
-        Choose(window, SaveAs);
-        Choose(window, Flip);
+        Choose(window, Cmd::SaveAs);
+        Choose(window, Cmd::AllFlip);
         changed.clear();
         travel(true, 2);
         travel(false, 1);
         EXPECT_EQ(changed, std::vector<int>({0, 1, 0})) << "back to the drawing saved";
-        Choose(window, Clear);
+        Choose(window, Cmd::Clear);
         EXPECT_EQ(canvas.changed, 0) << "Clear leaves nothing to save, as ever";
         changed.clear();
         travel(true, 1);
         travel(false, 1);
         EXPECT_EQ(changed, std::vector<int>({0, 1}));
 
-        Choose(window, 2026);
+        Choose(window, Cmd::NewPolygon);
         KryCmdWindow& other = *Newest();
         Use(other);
         DrawBase();
@@ -221,7 +219,7 @@ TEST_F(Undo, ChangedFollowsTheDrawingLastSavedOrRead) {
         const DrawingSnapshot read = Drawing();
         UndoKey();
         EXPECT_EQ(Drawing(), read);
-        Choose(other, Centre);
+        Choose(other, Cmd::AllCentre);
         UndoKey();
         EXPECT_EQ(Canvas().changed, 0) << "back to the drawing read";
         ModalAnswers answers;
@@ -238,7 +236,7 @@ TEST_F(Undo, HistoryLimitsAndHeldButtons) {
         DrawBase();
         const DrawingSnapshot drawn = Drawing();
         for (int i = 0; i < 150; ++i) {
-            Choose(window, Flip);
+            Choose(window, Cmd::AllFlip);
         }
         EXPECT_EQ(UndoSteps(), UndoHistory::MaxSteps);
         for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
@@ -253,7 +251,7 @@ TEST_F(Undo, HistoryLimitsAndHeldButtons) {
         // ends it at the next plain motion.
         const DrawingSnapshot unheld = Drawing();
         Press(50, 50);
-        Choose(window, Flip);
+        Choose(window, Cmd::AllFlip);
         Release(50, 50);
         Canvas().OnMouseDown(60, 60, 1);
         Canvas().OnMouseMotion(60, 60);
@@ -264,7 +262,7 @@ TEST_F(Undo, HistoryLimitsAndHeldButtons) {
         }
         EXPECT_EQ(Canvas().pointCount, drawn.pointCount) << "the clicks that drew it are gone";
         EXPECT_EQ(window.history.Steps().RedoSteps(), UndoHistory::MaxSteps);
-        Choose(window, Flip);
+        Choose(window, Cmd::AllFlip);
         EXPECT_EQ(window.history.Steps().RedoSteps(), 0u);
         EXPECT_EQ(UndoSteps(), 1u);
     });

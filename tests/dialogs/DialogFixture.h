@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "qt/ModalAnswers.h"
+#include "support/qt/ModalAnswers.h"
 #include "toolkit/platform/qt/QtControlHost.h"
 #include "toolkit/platform/qt/QtControlPlatform.h"
 #include "toolkit/platform/qt/QtFrame.h"

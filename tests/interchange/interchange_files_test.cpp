@@ -27,8 +27,8 @@ bool ImportToFile(const std::string& source, const char* name, bool fit, const s
     Outline outline;
     ImportReport report;
     bool ok = ReadOutlineSource(source.c_str(), name, outline, report) == SourceRead &&
-              PrepareOutline(outline, outline.kind == Polygon ? LinearSpline : outline.spline, fit,
-                             report);
+              PrepareOutline(outline, outline.kind == Polygon ? LinearSpline : outline.prism.spline,
+                             fit, report);
     error = report.error;
     if (!ok) {
         return false;

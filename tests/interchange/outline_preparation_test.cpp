@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
-#include <random>
 #include <string>
 
 #include "interchange/CanvasOutline.h"
@@ -13,6 +12,7 @@
 #include "interchange/OutlinePreparation.h"
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
+#include "support/TestRandom.h"
 #include "tests/interchange/OutlineText.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
 
@@ -33,12 +33,11 @@ Outline::Set Ring(const std::vector<Point2>& points, bool curved = false) {
     return set;
 }
 
-std::vector<Point2> NoisyCircle(std::mt19937& random, int count, Point2 centre, double radius) {
-    std::uniform_real_distribution<double> noise(-3, 3);
+std::vector<Point2> NoisyCircle(TestRandom& random, int count, Point2 centre, double radius) {
     std::vector<Point2> points;
     for (int i = 0; i < count; ++i) {
         double angle = 2 * 3.14159265358979 * i / count;
-        double r = radius + noise(random);
+        double r = radius + random.Uniform(-3, 3);
         points.push_back({centre.x + r * std::cos(angle), centre.y + r * std::sin(angle)});
     }
     return points;
@@ -80,7 +79,7 @@ TEST(OutlinePreparationTest, SimplifiesPastTheEntryLimitOnly) {
         bool zigzag = false;
     } cases[] = {{1, 499, false}, {1, 500, false}, {1, 2000, false},       {3, 400, false},
                  {99, 10, false}, {2, 300, true},  {1, 20000, false, true}};
-    std::mt19937 random(7);
+    TestRandom random(7);
     for (const Case& c : cases) {
         Outline outline;
         for (int s = 0; s < c.sets; ++s) {
@@ -90,11 +89,11 @@ TEST(OutlinePreparationTest, SimplifiesPastTheEntryLimitOnly) {
                               : NoisyCircle(random, c.points, centre, c.sets > 1 ? 15 : 140),
                      c.curved));
         }
-        outline.spline = c.curved ? BezierSpline : LinearSpline;
+        outline.prism.spline = c.curved ? BezierSpline : LinearSpline;
         Outline original = outline;
         SnapToWrittenValues(original);
         ImportReport report;
-        ASSERT_TRUE(PrepareOutline(outline, outline.spline, false, report)) << report.error;
+        ASSERT_TRUE(PrepareOutline(outline, outline.prism.spline, false, report)) << report.error;
         std::string what = std::to_string(c.sets) + " x " + std::to_string(c.points);
         if (original.EntryCount() <= MaxPoints) {
             EXPECT_EQ(outline.EntryCount(), original.EntryCount()) << what;
@@ -102,7 +101,7 @@ TEST(OutlinePreparationTest, SimplifiesPastTheEntryLimitOnly) {
             continue;
         }
         EXPECT_EQ(outline.EntryCount(), MaxPoints) << what;
-        EXPECT_EQ(outline.spline, LinearSpline) << what;
+        EXPECT_EQ(outline.prism.spline, LinearSpline) << what;
         ASSERT_EQ(report.notes.size(), 1u) << what;
         double tolerance = -1;
         const char* within = std::strstr(report.notes[0].c_str(), "within ");
@@ -134,9 +133,9 @@ TEST(OutlinePreparationTest, SetsReadBackAsImported) {
     for (const Case& c : cases) {
         Outline outline;
         outline.sets.push_back(c.set);
-        outline.spline = c.set.HasCurves() ? BezierSpline : LinearSpline;
+        outline.prism.spline = c.set.HasCurves() ? BezierSpline : LinearSpline;
         ImportReport report;
-        ASSERT_TRUE(PrepareOutline(outline, outline.spline, false, report)) << report.error;
+        ASSERT_TRUE(PrepareOutline(outline, outline.prism.spline, false, report)) << report.error;
         ASSERT_EQ(report.notes.size(), 1u);
         EXPECT_NE(report.notes[0].find("moved by the smallest step"), std::string::npos);
         KCanvasPane canvas(nullptr);
@@ -171,9 +170,9 @@ TEST(OutlinePreparationTest, RepeatsMergeIntoOnePoint) {
     };
     for (const Case& k : cases) {
         Outline outline{{k.set}};
-        outline.spline = k.set.HasCurves() ? BezierSpline : LinearSpline;
+        outline.prism.spline = k.set.HasCurves() ? BezierSpline : LinearSpline;
         ImportReport report;
-        PrepareOutline(outline, outline.spline, false, report);
+        PrepareOutline(outline, outline.prism.spline, false, report);
         EXPECT_EQ(DescribeSets(outline), k.sets);
     }
 }

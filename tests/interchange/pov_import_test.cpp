@@ -66,12 +66,12 @@ TEST(PovImportTest, HandWrittenObjectsInEverySpline) {
         ASSERT_TRUE(ImportPovScene(c.text, c.name, outline, report)) << c.text << report.error;
         const Expected& e = c.expected;
         EXPECT_EQ(outline.kind, e.kind) << c.text;
-        EXPECT_EQ(outline.spline, e.spline) << c.text;
-        EXPECT_EQ(outline.sweep, e.sweep) << c.text;
-        EXPECT_EQ(outline.start, e.start) << c.text;
-        EXPECT_EQ(outline.end, e.end) << c.text;
-        EXPECT_EQ(outline.open, e.open) << c.text;
-        EXPECT_EQ(outline.sturm, e.sturm) << c.text;
+        EXPECT_EQ(outline.prism.spline, e.spline) << c.text;
+        EXPECT_EQ(outline.prism.sweep, e.sweep) << c.text;
+        EXPECT_EQ(outline.prism.start, e.start) << c.text;
+        EXPECT_EQ(outline.prism.end, e.end) << c.text;
+        EXPECT_EQ(outline.prism.open, e.open) << c.text;
+        EXPECT_EQ(outline.prism.sturm, e.sturm) << c.text;
         EXPECT_EQ(DescribeSets(outline), e.sets) << c.text;
         EXPECT_EQ(static_cast<int>(report.notes.size()), e.notes) << c.text;
     }

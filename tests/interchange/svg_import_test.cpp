@@ -73,7 +73,7 @@ TEST(SvgImportTest, ShapesGroupsAndTransforms) {
         ImportReport report;
         ASSERT_TRUE(ImportSvg(Document(c.body), outline, report)) << c.body;
         EXPECT_EQ(outline.kind, Prism) << c.body;
-        EXPECT_EQ(outline.spline, c.spline) << c.body;
+        EXPECT_EQ(outline.prism.spline, c.spline) << c.body;
         EXPECT_EQ(DescribeSets(outline), c.sets) << c.body;
         EXPECT_EQ(static_cast<int>(report.notes.size()), c.notes) << c.body;
     }

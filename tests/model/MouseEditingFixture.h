@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "model/EditState.h"
@@ -42,9 +43,21 @@ protected:
     // What the window's mode commands do: a new mode and a fresh press state.
     void Select(int mode) {
         editMode = mode;
-        canvas.pickIndex = canvas.pickAux = canvas.pickSet = 0;
-        canvas.controlState = canvas.controlWrap = 0;
-        canvas.anchorX = canvas.anchorY = 0;
+        canvas.ResetGesture();
+    }
+    // Whether a repaint in CONTROL Set shows a chosen set's curve in place of the outline of a
+    // drawing that has sets; the repaint's calls are taken back out of the recording.
+    bool SetChosen() {
+        const int mode = editMode;
+        const size_t from = dc->calls.size();
+        editMode = ControlSet;
+        canvas.RedrawOutline(true);
+        editMode = mode;
+        const bool outline = std::any_of(
+            dc->calls.begin() + from, dc->calls.end(),
+            [](const std::string& call) { return call.rfind("PaintRectangle(", 0) == 0; });
+        dc->calls.resize(from);
+        return !outline;
     }
 
     void Press(int x, int y, int button = 1) { canvas.OnMouseDown(x, y, button); }

@@ -25,18 +25,20 @@ protected:
     }
 };
 
+// Nothing chosen: no curve is shown and a drag moves nothing.
 TEST_F(ControlSetTest, NothingIsChosenOnALinearDrawingOrWithAnOpenSet) {
     BuildTwoTriangles(canvas, LinearSpline);
+    ModelSnapshot before(canvas);
     Select(ControlSet);
-    Click(Px(-40), Px(-80));
-    EXPECT_EQ(canvas.controlState, 0);
-    EXPECT_EQ(canvas.pickSet, 0);
+    DragModel({-40, -80}, {0, 0});
+    EXPECT_TRUE(before.Matches(canvas));
     EXPECT_EQ(dc->Count("Redraw("), 0);
 
     canvas.splineType = CubicSpline;
     AddOpenPoints(canvas, {{90, 90}});
-    Click(Px(-40), Px(-80));
-    EXPECT_EQ(canvas.controlState, 0);
+    ModelSnapshot open(canvas);
+    DragModel({-40, -80}, {0, 0});
+    EXPECT_TRUE(open.Matches(canvas));
     EXPECT_EQ(dc->Count("Redraw("), 0);
 }
 
@@ -45,16 +47,16 @@ TEST_F(ControlSetTest, APressChoosesTheSetAndShowsItsCurve) {
     ModelSnapshot before(canvas);
     Select(ControlSet);
     Press(Px(-40), Px(-79));
-    EXPECT_EQ(canvas.pickSet, 2);
-    EXPECT_EQ(canvas.controlState, -1);
     EXPECT_EQ(FirstCall(), "Redraw(-1,2)");
     // The choosing press grabbed nothing: its drag moves nothing.
     Drag(Px(0), Px(0));
     EXPECT_TRUE(before.Matches(canvas));
     dc->Clear();
     Release(Px(0), Px(0));
-    EXPECT_EQ(canvas.controlState, 1);
     EXPECT_TRUE(dc->calls.empty());
+    canvas.RedrawOutline(true);
+    EXPECT_EQ(dc->Matching("Redraw("), (std::vector<std::string>{"Redraw(1,1)"}));
+    EXPECT_EQ(dc->Count("PaintRectangle("), 0) << "the chosen set's curve stays on show";
 }
 
 TEST_F(ControlSetTest, BezierHandlesAreGrabbedAndDragged) {
@@ -62,55 +64,43 @@ TEST_F(ControlSetTest, BezierHandlesAreGrabbedAndDragged) {
     ChooseSetTwo();
     EXPECT_POINT(canvas.control2[5], -40, -55);
     Press(Px(-40), Px(-56));
-    EXPECT_EQ(canvas.pickIndex, 5);
-    EXPECT_EQ(canvas.pickAux, 2);
-    EXPECT_EQ(canvas.controlState, 1);
     dc->Clear();
     Drag(Px(-30), Px(-50));
     EXPECT_POINT(canvas.control2[5], -30, -50);
     EXPECT_POINT(canvas.points[5], -40, -80);
     EXPECT_EQ(dc->Matching("Redraw("), std::vector<std::string>{"Redraw(-1,2)"});
-    Release(Px(-30), Px(-50));
-    EXPECT_EQ(canvas.controlState, 1);
 }
 
 TEST_F(ControlSetTest, TheFirstPointIsDraggedWithItsClosingPoint) {
     BuildTwoTriangles(canvas, CubicSpline);
     ChooseSetTwo();
     EXPECT_EQ(canvas.PickControlHandle(Px(-80), Px(-79)), 4);
-    EXPECT_EQ(canvas.controlWrap, 7);
+    DragModel({-80, -79}, {-100, -70});
+    EXPECT_POINT(canvas.points[4], -100, -70);
+    EXPECT_POINT(canvas.points[7], -100, -70);
     // Grabbing the closing point where it has left the first point also grabs the first.
     canvas.points[7] = Point2{-90, -90};
     EXPECT_EQ(canvas.PickControlHandle(Px(-90), Px(-89)), 7);
-    EXPECT_EQ(canvas.pickIndex, 4);
-    EXPECT_EQ(canvas.controlWrap, 7);
-
-    Press(Px(-80), Px(-79));
-    EXPECT_EQ(canvas.controlState, 1);
-    Drag(Px(-100), Px(-70));
-    EXPECT_POINT(canvas.points[4], -100, -70);
-    EXPECT_POINT(canvas.points[7], -100, -70);
+    DragModel({-90, -89}, {-95, -60});
+    EXPECT_POINT(canvas.points[4], -95, -60);
+    EXPECT_POINT(canvas.points[7], -95, -60);
 }
 
 TEST_F(ControlSetTest, TheSetControlPointOfAQuadraticSetIsGrabbed) {
     BuildTwoTriangles(canvas, QuadraticSpline);
     ChooseSetTwo();
-    Press(Px(-70), Px(-79));
-    EXPECT_EQ(canvas.pickIndex, 4);
-    EXPECT_EQ(canvas.pickAux, 1);
-    EXPECT_EQ(canvas.controlWrap, 0);
-    Drag(Px(-60), Px(-60));
+    DragModel({-70, -79}, {-60, -60});
     EXPECT_POINT(canvas.control1[4], -60, -60);
     EXPECT_POINT(canvas.points[4], -80, -80);
+    EXPECT_POINT(canvas.points[7], -80, -80);
 }
 
 TEST_F(ControlSetTest, GrabbingTheVeryFirstEntryStillDragsIt) {
     BuildTwoTriangles(canvas, CubicSpline);
     Select(ControlSet);
     Click(Px(1), Px(1));
-    ASSERT_EQ(canvas.pickSet, 1);
+    ASSERT_EQ(FirstCall(), "Redraw(-1,1)");
     Press(Px(0), Px(-1));
-    EXPECT_EQ(canvas.controlState, -1);
     Drag(Px(-5), Px(-5));
     EXPECT_POINT(canvas.points[0], -5, -5);
     EXPECT_POINT(canvas.points[3], -5, -5);
@@ -120,11 +110,12 @@ TEST_F(ControlSetTest, RightReleaseReturnsToChoosingASet) {
     BuildTwoTriangles(canvas, CubicSpline);
     ChooseSetTwo();
     Release(Px(10), Px(10), 3);
-    EXPECT_EQ(canvas.controlState, 0);
     EXPECT_EQ(dc->Matching("Redraw("), std::vector<std::string>{"Redraw(1,1)"});
+    EXPECT_EQ(dc->Count("PaintRectangle("), 2) << "the outline of every set";
     EXPECT_EQ(status.updates.size(), 1u);
+    dc->Clear();
     Click(Px(0), Px(1));
-    EXPECT_EQ(canvas.pickSet, 1);
+    EXPECT_EQ(FirstCall(), "Redraw(-1,1)");
 }
 
 TEST_F(ControlSetTest, AGrabbedItemFollowsDragsInOtherModes) {
@@ -140,10 +131,14 @@ TEST_F(ControlSetTest, AGrabbedItemFollowsDragsInOtherModes) {
 
 TEST_F(ControlSetTest, PickingWithoutAChosenSetFindsNothing) {
     BuildTwoTriangles(canvas, BezierSpline);
+    Select(ControlSet);
+    canvas.controlState = 1;
+    ModelSnapshot before(canvas);
     for (int set : {0, 3, -1}) {
         canvas.pickSet = set;
         EXPECT_EQ(canvas.PickControlHandle(Px(0), Px(0)), -1);
-        EXPECT_EQ(canvas.pickIndex, -1);
+        Drag(Px(5), Px(5));
+        EXPECT_TRUE(before.Matches(canvas)) << "nothing grabbed in set " << set;
     }
 }
 

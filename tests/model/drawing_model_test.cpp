@@ -6,7 +6,9 @@
 
 #include "model/KCanvasPane.h"
 #include "model/model_test_helpers.h"
+#include "support/PrismValuesPrint.h"
 #include "support/RecordingDC.h"
+#include "toolkit/vMemoryDC.h"
 
 TEST(DrawingModel, NewCanvasStartsEmptyWithDefaultPrismValues) {
     KCanvasPane canvas(nullptr);
@@ -17,12 +19,7 @@ TEST(DrawingModel, NewCanvasStartsEmptyWithDefaultPrismValues) {
     EXPECT_STREQ(canvas.remark1, "//");
     EXPECT_STREQ(canvas.remark2, "//");
     EXPECT_STREQ(canvas.remark3, "//");
-    EXPECT_EQ(canvas.prismStart, 0.0);
-    EXPECT_EQ(canvas.prismEnd, 0.5);
-    EXPECT_EQ(canvas.splineType, LinearSpline);
-    EXPECT_EQ(canvas.sweepType, LinearSweep);
-    EXPECT_EQ(canvas.useSturm, 0);
-    EXPECT_EQ(canvas.isOpen, 0);
+    EXPECT_EQ(canvas.GetPrismValues(), (PrismValues{0.0, 0.5, LinearSpline, LinearSweep, 0, 0}));
     EXPECT_EQ(canvas.originX, 150);
     EXPECT_EQ(canvas.originY, 150);
     EXPECT_EQ(canvas.scaleX, 1.0);
@@ -104,31 +101,44 @@ TEST(DrawingModel, StatusGoesToTheOwnerOnlyWhenThereIsOne) {
     orphan.ReportStatus(1, 1);  // must not crash
 }
 
-TEST(DrawingModel, ClearDrawsTheGridThroughTheDrawingContext) {
-    KCanvasPane canvas(nullptr);
-    auto* dc = new RecordingDC;
-    canvas.AdoptDC(dc);
-    canvas.OnResize(600, 300);
-    canvas.ClearCanvas(1);
-    std::vector<std::string> expected = {
-        "EraseCanvas()",
-        "UsePen(220,220,230,1,1)",
-        "PaintLine(300,0,300,300)",
-        "PaintLine(150,0,150,300)",
-        "PaintLine(450,0,450,300)",
-        "PaintLine(0,150,600,150)",
-        "PaintLine(0,75,600,75)",
-        "PaintLine(0,225,600,225)",
-        "PaintText(280,166,(0,0))",
-        "UsePen(0,0,0,1,1)",
+// The grid: three lines each way at the quarter, half and three-quarter points, from the edge to
+// twice the origin (a line leaves out its end), in the grid's colour, then the label 20 pixels left
+// of and 16 below the origin and a black pen for what follows.
+TEST(DrawingModel, ClearPaintsTheGridAtTheQuarterLines) {
+    constexpr uint32_t Grid = 0xffdcdce6u;  // 220, 220, 230
+    constexpr uint32_t White = 0xffffffffu;
+    const struct {
+        int width, height;
+        std::vector<int> columns, rows;
+        const char* label;
+    } cases[] = {
+        {600, 300, {150, 300, 450}, {75, 150, 225}, "PaintText(280,166,(0,0))"},
+        {301, 301, {75, 150, 225}, {75, 150, 225}, "PaintText(130,166,(0,0))"},
     };
-    EXPECT_EQ(dc->calls, expected);
-
-    dc->Clear();
-    canvas.OnResize(301, 301);
-    canvas.ClearCanvas(1);
-    EXPECT_EQ(dc->Matching("PaintText"), std::vector<std::string>{"PaintText(130,166,(0,0))"});
-    EXPECT_EQ(dc->Matching("PaintLine")[2], "PaintLine(225,0,225,300)");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.width);
+        KCanvasPane canvas(nullptr);
+        auto* pixels = new vMemoryDC(c.width, c.height);
+        canvas.AdoptDC(pixels);
+        canvas.OnResize(c.width, c.height);
+        canvas.ClearCanvas(1);
+        for (int x : c.columns) {
+            EXPECT_EQ(pixels->PixelAt(x, 0), Grid) << x;
+            EXPECT_EQ(pixels->PixelAt(x, c.height / 2 * 2 - 1), Grid) << "to twice the origin";
+            EXPECT_EQ(pixels->PixelAt(x + 1, 40), White) << x;
+        }
+        for (int y : c.rows) {
+            EXPECT_EQ(pixels->PixelAt(0, y), Grid) << y;
+            EXPECT_EQ(pixels->PixelAt(c.width / 2 * 2 - 1, y), Grid) << y;
+            EXPECT_EQ(pixels->PixelAt(40, y + 1), White) << y;
+        }
+        canvas.PaintLine(10, 20, 30, 20);
+        EXPECT_EQ(pixels->PixelAt(20, 20), 0xff000000u) << "the pen left is black";
+        auto* calls = new RecordingDC;
+        canvas.AdoptDC(calls);
+        canvas.ClearCanvas(1);
+        EXPECT_EQ(calls->Matching("PaintText"), std::vector<std::string>{c.label});
+    }
 }
 
 TEST(DrawingModel, ClearEmptiesOnlyThePointsAndSets) {
@@ -152,12 +162,7 @@ TEST(DrawingModel, ClearEmptiesOnlyThePointsAndSets) {
     EXPECT_EQ(canvas.changed, 0);
     ASSERT_EQ(log.updates.size(), 1u);
     EXPECT_EQ(log.updates[0], std::make_pair(0.0, 0.0));
-    EXPECT_EQ(canvas.splineType, BezierSpline);
-    EXPECT_EQ(canvas.sweepType, ConicSweep);
-    EXPECT_EQ(canvas.prismStart, 1.25);
-    EXPECT_EQ(canvas.prismEnd, 2.5);
-    EXPECT_EQ(canvas.useSturm, 1);
-    EXPECT_EQ(canvas.isOpen, 1);
+    EXPECT_EQ(canvas.GetPrismValues(), (PrismValues{1.25, 2.5, BezierSpline, ConicSweep, 1, 1}));
     EXPECT_STREQ(canvas.remark2, "// two");
 }
 
@@ -217,7 +222,7 @@ TEST(DrawingModel, SetMembershipAndCoincidentPoints) {
     }
 }
 
-TEST(DrawingModel, RemovingPointsShiftsAllArraysAndCarriesTheLastHandle) {
+TEST(DrawingModel, RemovingPointsShiftsAllArraysCarriesTheLastHandleAndClosesSetEnds) {
     KCanvasPane canvas(nullptr);
     NumberAllEntries(canvas);
     canvas.pointCount = 12;
@@ -242,18 +247,11 @@ TEST(DrawingModel, RemovingPointsShiftsAllArraysAndCarriesTheLastHandle) {
     EXPECT_EQ(canvas.control2[0].x, 2006) << "the remembered handle goes nowhere from index 0";
     EXPECT_EQ(canvas.setEnds[1], 0);
     EXPECT_EQ(canvas.setEnds[2], 3);
-}
 
-TEST(DrawingModel, RemovingARangeAcrossASetEndNeverMovesItBeforeTheGap) {
-    KCanvasPane canvas(nullptr);
-    NumberAllEntries(canvas);
-    canvas.pointCount = 10;
-    canvas.setCount = 2;
-    canvas.setEnds[1] = 4;
-    canvas.setEnds[2] = 8;
-    canvas.RemovePoints(2, 4);
-    EXPECT_EQ(canvas.setEnds[1], 2);
-    EXPECT_EQ(canvas.setEnds[2], 4);
+    // A range across a set end: the end moves to the gap, never before it.
+    canvas.RemovePoints(1, 3);
+    EXPECT_EQ(canvas.setEnds[1], 0);
+    EXPECT_EQ(canvas.setEnds[2], 1);
 }
 
 TEST(DrawingModel, RemovingPointsOutsideTheDrawingIsRefused) {

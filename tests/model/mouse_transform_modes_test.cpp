@@ -23,7 +23,6 @@ TEST_F(MouseEditingTest, RotateAllTurnsThePickedPointTowardsTheCursor) {
     AddFinishedSet(canvas, {{0, -50}, {40, -50}, {0, -20}});
     Select(RotateAll);
     Press(Px(0), Px(-50));
-    EXPECT_EQ(canvas.pickSet, 0);
     dc->Clear();
     Drag(Px(50), Px(0));
     EXPECT_POINT_NEAR(canvas.points[0], 50, 0);
@@ -42,11 +41,6 @@ TEST_F(MouseEditingTest, RotateSetTurnsAboutTheSetCentre) {
     ModelSnapshot before(canvas);
     Select(RotateSet);
     Press(Px(31), Px(9));
-    EXPECT_EQ(canvas.pickSet, 1);
-    EXPECT_EQ(canvas.pickIndex, 0);
-    EXPECT_EQ(canvas.pickAux, 5);
-    EXPECT_DOUBLE_EQ(canvas.anchorX, 20);
-    EXPECT_DOUBLE_EQ(canvas.anchorY, 20);
     dc->Clear();
     Drag(Px(10), Px(10));
     EXPECT_POINT_NEAR(canvas.points[1], 10, 10);
@@ -66,7 +60,6 @@ TEST_F(MouseEditingTest, RotateSetOnAnOpenPointTurnsNothing) {
     ModelSnapshot before(canvas);
     Select(RotateSet);
     Press(Px(90), Px(60));
-    EXPECT_EQ(canvas.pickAux, -1);
     Drag(Px(-90), Px(-60));
     EXPECT_TRUE(before.Matches(canvas));
 }
@@ -76,10 +69,8 @@ TEST_F(MouseEditingTest, ScaleAllUsesTheTruncatedRadiusOfThePickedPoint) {
     ModelSnapshot before(canvas);
     Select(ScaleAll);
     Press(Px(4), Px(4));
-    EXPECT_EQ(canvas.pickIndex, 0);
     dc->Clear();
     Drag(Px(6), Px(8));
-    EXPECT_EQ(canvas.pickSet, 5);
     for (int i = 0; i < canvas.pointCount; ++i) {
         EXPECT_POINT(canvas.points[i], before.points[i].x * 2, before.points[i].y * 2);
         EXPECT_POINT(canvas.control2[i], before.control2[i].x * 2, before.control2[i].y * 2);
@@ -109,11 +100,9 @@ TEST_F(MouseEditingTest, ScalingFromThePickedCentreChangesNothing) {
     Select(ScaleAll);
     Press(Px(0), Px(0));
     Drag(Px(40), Px(40));
-    EXPECT_EQ(canvas.pickSet, 0);
     EXPECT_TRUE(before.Matches(canvas));
     Select(ScaleSet);
     Press(Px(-80), Px(-60));
-    EXPECT_EQ(canvas.pickSet, 6);
     Drag(Px(40), Px(40));
     EXPECT_TRUE(before.Matches(canvas));
     EXPECT_TRUE(std::isfinite(canvas.points[5].x));

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -11,6 +10,7 @@
 #include <map>
 #include <string>
 
+#include "support/qt/EventWait.h"
 #include "toolkit/platform/qt/QtImageWindowPlatform.h"
 #include "toolkit/platform/qt/QtProcessRunner.h"
 #include "toolkit/platform/vImageWindowEvents.h"
@@ -22,22 +22,14 @@ class RecordingEvents : public vProcessEvents, public vImageWindowEvents {
 public:
     void ProcessFinished(int process, const vProcessResult& result) override {
         results[process] = result;
+        wait.Wake();
     }
     void ImageWindowClosed() override { ++closed; }
 
     std::map<int, vProcessResult> results;
     int closed = 0;
+    EventWait wait;
 };
-
-// Lets the event loop run until the condition holds, for a few seconds at most.
-template <typename Condition>
-bool RunUntil(Condition condition) {
-    QDeadlineTimer deadline(5000);
-    while (!condition() && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return condition();
-}
 
 // Results come from the event loop, never from within the call that starts or cancels.
 TEST(QtProcessRunner, ReportsStatusAndOutputOnTheEventLoopAndNothingForACancelledRun) {
@@ -50,7 +42,7 @@ TEST(QtProcessRunner, ReportsStatusAndOutputOnTheEventLoopAndNothingForACancelle
     const int cancelled = runner.StartProcess("sleep", {"10"}, folder, &events);
     runner.CancelProcess(cancelled);
     EXPECT_TRUE(events.results.empty());
-    ASSERT_TRUE(RunUntil([&] { return events.results.size() == 2; }));
+    ASSERT_TRUE(events.wait.Until([&] { return events.results.size() == 2; }));
     QCoreApplication::processEvents();
     EXPECT_EQ(events.results.count(cancelled), 0u);
     const vProcessResult& result = events.results[done];
@@ -62,7 +54,10 @@ TEST(QtProcessRunner, ReportsStatusAndOutputOnTheEventLoopAndNothingForACancelle
     const vProcessResult blocking = runner.RunProcess("sh", {"-c", "echo hi"}, folder, 10);
     EXPECT_EQ(blocking.outcome, vProcessResult::Exited);
     EXPECT_EQ(blocking.output, "hi\n");
-    EXPECT_EQ(runner.RunProcess("sleep", {"10"}, folder, 1).outcome, vProcessResult::Crashed);
+    // A program that dies of a signal has crashed; one that outlasts its time is ended as one.
+    EXPECT_EQ(runner.RunProcess("sh", {"-c", "kill -KILL $$"}, folder, 10).outcome,
+              vProcessResult::Crashed);
+    EXPECT_EQ(runner.RunProcess("sleep", {"10"}, folder, 0).outcome, vProcessResult::Crashed);
 }
 
 TEST(QtImageWindowPlatform, ShowsPicturesMessagesAndBusyAndReportsTheUserClosingIt) {

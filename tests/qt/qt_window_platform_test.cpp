@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "QtAppFixture.h"
+#include "support/qt/QtAppFixture.h"
 #include "toolkit/CommandIds.h"
 #include "toolkit/platform/qt/QtCanvasWidget.h"
 #include "toolkit/platform/qt/QtFrame.h"

@@ -7,6 +7,7 @@
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
 #include "scenefile/SceneReadResult.h"
+#include "support/PrismValuesPrint.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
 
 namespace {
@@ -77,11 +78,8 @@ TEST_F(SceneReaderTest, ReadsTheQuadraticExampleWithCrLfAndLfAlike) {
         EXPECT_EQ(shapeKind, Prism);
         EXPECT_STREQ(canvas.remark1, "// first");
         EXPECT_STREQ(canvas.remark3, "// third");
-        EXPECT_EQ(canvas.splineType, QuadraticSpline);
-        EXPECT_EQ(canvas.sweepType, ConicSweep);
-        EXPECT_EQ(canvas.prismStart, 0.25);
-        EXPECT_EQ(canvas.prismEnd, 0.75);
-        EXPECT_EQ(canvas.isOpen, 1);
+        EXPECT_EQ(canvas.GetPrismValues(),
+                  (PrismValues{0.25, 0.75, QuadraticSpline, ConicSweep, 0, 1}));
         EXPECT_EQ(canvas.pointCount, 8);
         ExpectSets({4, 8});
         ExpectPoint(0, 75, -75);

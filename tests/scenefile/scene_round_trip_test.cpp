@@ -4,13 +4,13 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
 #include "scenefile/SceneReadResult.h"
+#include "support/TestRandom.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
 
 // Every drawing the writer can write reads back to the same model, within the file's six
@@ -71,7 +71,7 @@ public:
     }
 
 private:
-    int Below(int n) { return static_cast<int>(_random() % static_cast<unsigned>(n)); }
+    int Below(int n) { return static_cast<int>(_random.Below(static_cast<size_t>(n))); }
 
     // Mostly sets that fit the table, often the extremes.
     int SetCount() {
@@ -88,7 +88,7 @@ private:
     // From far below a pixel to near the largest a drawing may hold; whole numbers often.
     double Coordinate() {
         static const double scales[] = {1e-3, 1, 150, 150, 150, 1e6, 1e30, 1e300};
-        double value = (_random() / 4294967296.0 * 2 - 1) * scales[Below(8)];
+        double value = _random.Uniform(-1, 1) * scales[Below(8)];
         return Below(3) == 0 ? std::trunc(value) : value;
     }
 
@@ -125,7 +125,7 @@ private:
         }
     }
 
-    std::mt19937 _random;
+    TestRandom _random;
 };
 
 bool SixDigitsAlike(double written, double read) {

@@ -1,15 +1,25 @@
 #!/usr/bin/env bash
-# Pictures the editor under Xvfb: the main window with a drawing, each drop-down of its menu bar,
-# each dialog it opens and the help window, one PNG each.
-# Usage: scripts/editor-screenshots.sh [build-dir] [out-dir]   (default out-dir: <build-dir>/shots)
+# Pictures to look at, one PNG each, made on a virtual X display:
+#   toolkit-dialogs, help-window, help-missing   the toolkit: a window with its menu bar,
+#       command bar and status bar beside a sample dialog of every static kind, a notice and a
+#       question; the help window; the notice for a missing help file
+#   prism-values, shapes, remarks   the program's dialogs as a fresh window opens them
+#   main-window, menu-*, dialog-*, help   the editor with a triangle drawn with the mouse, each
+#       drop-down of its menu bar, each dialog it opens and its help window; given a DRAWING,
+#       main-window alone, the editor showing that drawing
+# Usage: scripts/pictures.sh [BUILD_DIR] [OUT_DIR] [DRAWING]
+#        (default BUILD_DIR build, OUT_DIR BUILD_DIR/pictures; the build must be done)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=$(cd "${1:-build}" && pwd)
-out=$(realpath -m "${2:-$dir/shots}")
+out=$(realpath -m "${2:-$dir/pictures}")
+drawing=${3:+$(realpath "$3")}
 source scripts/e2e-common.sh
 need_editor
-need_display "$dir" "$out"
+need_display "$dir" "$out" ${drawing:+"$drawing"}
 mkdir -p "$out"
+
+QT_QPA_PLATFORM=xcb "$dir/tests/vexlin-pictures" "$out"
 
 shot() {
     import -window root "$out/$1.png"
@@ -40,9 +50,15 @@ dialog_shot() {
     sleep 0.5
 }
 
+if [ -n "$drawing" ]; then
+    start_editor "$drawing"
+    sleep 1
+    shot main-window
+    exit
+fi
 start_editor
-shot start >/dev/null
-find_canvas "$out/start.png" >/dev/null
+import -window root "$out/main-window.png"
+find_canvas "$out/main-window.png" >/dev/null
 for corner in "-100 -50" "-20 -50" "-60 30"; do
     # shellcheck disable=SC2086
     click $corner 1

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "toolkit/CommandIds.h"
+
+// Every id a drawing window's tables carry: menu titles and items, command-bar buttons, spacers
+// and status fields. The tables, the dispatch and the tests all name them from here. A new
+// command takes a number below IdSeparator, outside the range the toolkit reserves, and gets a
+// role in KryCmdWindow::RoleOf; the window's table test fails for an id without one.
+namespace Cmd {
+
+enum Id : int {
+    // Command bar.
+    PrismValues = 101,
+    AddShape = 102,
+    Clear = 2024,
+
+    // Status fields: shown, never sent.
+    ModeField = 103,
+    KindField = 104,
+    LocationLabel = 105,
+    PointsField = 106,
+    SetsField = 107,
+    CursorXField = 2029,
+    CursorYField = 2030,
+
+    // Menu titles, and the blank spacers of the menu bar and the command bar: passed on.
+    PointsMenu = 2000,
+    SetsMenu = 2005,
+    FunctionsMenu = 2013,
+    TypeMenu = 2020,
+    Spacer = 2025,
+    HelpMenu = 2031,
+    FileMenu = 32000,
+
+    // "Points": edit modes.
+    PointAdd = 2001,
+    PointInsert = 2002,
+    PointMove = 2003,
+    PointDelete = 2004,
+
+    // " Sets ": edit modes.
+    SetMove = 2006,
+    SetDelete = 2007,
+    SetRotate = 2008,
+    SetScale = 2009,
+    SetCopy = 2010,
+    SetFlip = 2011,
+    SetControl = 2012,
+
+    // "Functions": edit modes and two commands on the whole drawing.
+    AllRotate = 2014,
+    AllScale = 2015,
+    AllMove = 2016,
+    AllCentre = 2017,
+    AllCopy = 2018,
+    AllFlip = 2019,
+    ControlView = 2028,
+
+    // "_TYPE_".
+    KindPolygon = 2021,
+    KindPrism = 2022,
+
+    // " &File ". New, open, exit and the separator are the toolkit's own ids; save and save-as
+    // lie in its reserved range but are left to the program.
+    New = IdAppNew,
+    NewPolygon = 2026,
+    NewPrism = 2027,
+    Open = IdAppOpen,
+    Save = 32103,
+    SaveAs = 32104,
+    Remarks = 2023,
+    Separator = IdSeparator,
+    Exit = IdAppExit,
+
+    // " Help ".
+    HelpContents = 2032,
+    About = 2033,
+};
+
+// Ids of the toolkit's reserved range that the tables carry on purpose.
+constexpr bool IsReserved(int id) {
+    return id >= IdSeparator && id <= IdFirstChild;
+}
+constexpr bool ReservedOnPurpose(int id) {
+    return id == New || id == Open || id == Save || id == SaveAs || id == Separator || id == Exit;
+}
+
+}  // namespace Cmd

@@ -1,0 +1,116 @@
+#include "app/WindowTables.h"
+
+#include "app/CommandId.h"
+
+namespace WindowTables {
+
+namespace {
+
+// Blank labels space the menu bar and the command bar out.
+constexpr char kMenuSpacer18[] = "                  ";
+constexpr char kMenuSpacer10[] = "          ";
+constexpr char kMenuSpacer7[] = "       ";
+constexpr char kBarSpacer20[] = "                    ";
+constexpr char kBarSpacer17[] = "                 ";
+static_assert(sizeof kMenuSpacer18 == 19 && sizeof kMenuSpacer10 == 11 && sizeof kMenuSpacer7 == 8);
+static_assert(sizeof kBarSpacer20 == 21 && sizeof kBarSpacer17 == 18);
+
+MenuSpec emptyMenu[] = {{}};
+
+MenuSpec newMenu[] = {
+    {"Polygon", Cmd::NewPolygon, MenuEnabled, nullptr, 0, nullptr, 0},
+    {" Prism ", Cmd::NewPrism, MenuEnabled, nullptr, 0, nullptr, 0},
+    {},
+};
+
+MenuSpec fileMenu[] = {
+    {"&New", Cmd::New, MenuEnabled, nullptr, 0, newMenu, 0},
+    {"&Open...", Cmd::Open, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"&Save", Cmd::Save, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"Save &as...", Cmd::SaveAs, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"Remarks", Cmd::Remarks, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"-", Cmd::Separator, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"E&xit", Cmd::Exit, MenuEnabled, nullptr, 0, nullptr, 0},
+    {},
+};
+
+MenuSpec pointsMenu[] = {
+    {"Add  ", Cmd::PointAdd, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"Insert", Cmd::PointInsert, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"Delete", Cmd::PointDelete, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"Move ", Cmd::PointMove, MenuEnabled, nullptr, 0, nullptr, 0},
+    {},
+};
+
+MenuSpec setsMenu[] = {
+    {"Move ", Cmd::SetMove, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"Copy  ", Cmd::SetCopy, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"Delete", Cmd::SetDelete, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"Rotate", Cmd::SetRotate, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"Scale ", Cmd::SetScale, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"Flip", Cmd::SetFlip, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"Control", Cmd::SetControl, 0, nullptr, 0, nullptr, 0},
+    {},
+};
+
+MenuSpec functionsMenu[] = {
+    {"Move ", Cmd::AllMove, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"Copy ", Cmd::AllCopy, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"Rotate", Cmd::AllRotate, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"Scale ", Cmd::AllScale, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"center ", Cmd::AllCentre, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"flip", Cmd::AllFlip, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"Cview", Cmd::ControlView, MenuEnabled, nullptr, 0, nullptr, 0},
+    {},
+};
+
+MenuSpec typeMenu[] = {
+    {"Polygon", Cmd::KindPolygon, 0, nullptr, 0, nullptr, 0},
+    {" Prism ", Cmd::KindPrism, MenuEnabled, nullptr, 0, nullptr, 0},
+    {},
+};
+
+MenuSpec helpMenu[] = {
+    {" Contents", Cmd::HelpContents, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"  About ", Cmd::About, MenuEnabled, nullptr, 0, nullptr, 0},
+    {},
+};
+
+}  // namespace
+
+MenuSpec menuBar[] = {
+    {" &File ", Cmd::FileMenu, 0, nullptr, 0, fileMenu, 0},
+    {kMenuSpacer18, Cmd::Spacer, 0, nullptr, 0, emptyMenu, 0},
+    {"Points", Cmd::PointsMenu, 0, nullptr, 0, pointsMenu, 0},
+    {" Sets ", Cmd::SetsMenu, 0, nullptr, 0, setsMenu, 0},
+    {"Functions", Cmd::FunctionsMenu, 0, nullptr, 0, functionsMenu, 0},
+    {kMenuSpacer10, Cmd::Spacer, 0, nullptr, 0, emptyMenu, 0},
+    {"_TYPE_", Cmd::TypeMenu, 0, nullptr, 0, typeMenu, 0},
+    {kMenuSpacer7, Cmd::Spacer, 0, nullptr, 0, emptyMenu, 0},
+    {" Help ", Cmd::HelpMenu, 0, nullptr, 0, helpMenu, 0},
+    {},
+};
+
+ControlSpec commandBar[] = {
+    {CtlButton, Cmd::Clear, 0, "Clear", nullptr, 0, 1, 0, 0, 0, 0, "Cleans Working Screan"},
+    {CtlBlank, Cmd::Spacer, 0, kBarSpacer20, nullptr, 0, 0, 0, 0, 0, 0, nullptr},
+    {CtlButton, Cmd::AddShape, 0, "add Shape ", nullptr, 0, 1, 0, 0, 0, 0, "Lots of Shapes"},
+    {CtlBlank, Cmd::Spacer, 0, kBarSpacer17, nullptr, 0, 0, 0, 0, 0, 0, nullptr},
+    {CtlButton, Cmd::PrismValues, 0, "Prm Values", nullptr, 0, 0, 0, 0, 0, 0,
+     "Values for a POV Prism"},
+    {},
+};
+
+// Each field is as wide as its initial text.
+const StatusFieldSpec statusBar[] = {
+    {" Add Point           ", Cmd::ModeField, AttrNoBorder, 1, 0},
+    {"           points: 0 ", Cmd::PointsField, AttrNoBorder, 1, 0},
+    {"__POLYGON__", Cmd::KindField, AttrNoBorder, 1, 0},
+    {"sets: 00                ", Cmd::SetsField, AttrNoBorder, 1, 0},
+    {" X,Y Location  ", Cmd::LocationLabel, AttrNoBorder, 1, 0},
+    {"  000000  ", Cmd::CursorXField, AttrNoBorder, 1, 0},
+    {"  000000  ", Cmd::CursorYField, AttrNoBorder, 1, 0},
+    {nullptr, 0, 0, 0, 0},
+};
+
+}  // namespace WindowTables
