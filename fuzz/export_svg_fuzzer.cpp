@@ -1,6 +1,6 @@
 // export-svg on every drawing the scene reader makes of any bytes: the document never writes a
-// number that is not finite, and importing it gives back each set it draws, point for point
-// (and handle for handle in a bezier spline).
+// number that is not finite (a drawing that would need one is refused), and importing it gives
+// back each set it draws, point for point (and handle for handle in a bezier spline).
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -72,6 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             continue;
         }
         const std::string document = SvgDocumentText(canvas);
+        if (document.empty()) {
+            continue;
+        }
         RequireFiniteNumbers(document);
         Outline outline;
         ImportReport report;
