@@ -131,6 +131,8 @@ TEST(OutlinePreparationTest, SetsReadBackAsImported) {
         // Six digits show only whole file units here, and hundreds near the largest usable.
         {Ring({{1e7, 75}, {1e7 + 7500, 75}, {1e7, 7575}, {1e7, 75}, {1e7 - 7500, 75}}), 6},
         {Ring({{-9e8, 0}, {-9e8, 9e7}, {-9e8, 0}, {-8e8, 0}}), 5},
+        // Found by fuzzing: a circle far out whose points the file shows at one x.
+        {Ring({{1.18e8 + 110, 0}, {1.18e8, 110}, {1.18e8 - 110, 0}, {1.18e8, -110}}, true), 5},
     };
     TempDir dir;
     for (const Case& c : cases) {

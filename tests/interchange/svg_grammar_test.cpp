@@ -90,6 +90,8 @@ TEST(SvgPathDataTest, BadDataKeepsWhatCameBefore) {
         {"M0 0L0x10 0", "M0,0", "missing or bad numbers at character 5"},
         // Radii enlarged beyond the largest number.
         {"M0 0L5 5A1e308 1 0 1 1 9 9", "M0,0 L5,5", "arc too large to draw at character 9"},
+        // Found by fuzzing: a radius so small that its square is 0 grows past every number.
+        {"M0 0A10 1e-320 30 0 1 40 42", "M0,0", "arc too large to draw at character 5"},
     };
     for (const Case& c : cases) {
         std::vector<SvgSubpath> subpaths;
