@@ -2,7 +2,7 @@
 
 #include "bench/BenchDrawing.h"
 #include "model/EditState.h"
-#include "preview/PovrayOutline.h"
+#include "preview/PovrayShape.h"
 #include "preview/PreviewRenderer.h"
 #include "preview/PreviewScene.h"
 #include "preview/PreviewSketch.h"
@@ -20,9 +20,9 @@ void BM_PreviewSketch(benchmark::State& state) {
     const PreviewScene scene = PreviewScene::Of(canvas, "Untitled", Prism);
     const int size = PreviewRenderer::SketchSize;
     for (auto _ : state) {
-        const PovrayOutline outline = PovrayOutline::Of(scene.text, 8);
-        PixelSurface picture = state.range(0) == 0 ? PreviewSketch::TopView(outline, size)
-                                                   : PreviewSketch::ThreeQuarterView(outline, size);
+        const PovrayShape shape = PovrayShape::Of(scene.text, size);
+        PixelSurface picture = state.range(0) == 0 ? PreviewSketch::TopView(shape, size)
+                                                   : PreviewSketch::ThreeQuarterView(shape, size);
         benchmark::DoNotOptimize(picture.Data());
     }
 }

@@ -9,7 +9,7 @@
 #include "fuzz/FuzzCheck.h"
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
-#include "preview/PovrayOutline.h"
+#include "preview/PovrayShape.h"
 #include "preview/PreviewScene.h"
 #include "preview/PreviewSketch.h"
 #include "scenefile/SceneReadResult.h"
@@ -26,15 +26,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!scene.finite) {
             continue;
         }
-        const PovrayOutline outline = PovrayOutline::Of(scene.text, 8);
-        for (const std::vector<Point2>& ring : outline.rings) {
-            for (const Point2& p : ring) {
-                Require(std::isfinite(p.x) && std::isfinite(p.y),
-                        "an outline point is not finite:\n" + scene.text);
-            }
+        const PovrayShape shape = PovrayShape::Of(scene.text, Side);
+        for (const Point2& p : shape.outlines.points) {
+            Require(std::isfinite(p.x) && std::isfinite(p.y),
+                    "an outline point is not finite:\n" + scene.text);
         }
-        for (const PixelSurface& picture : {PreviewSketch::TopView(outline, Side),
-                                            PreviewSketch::ThreeQuarterView(outline, Side)}) {
+        for (const PixelSurface& picture :
+             {PreviewSketch::TopView(shape, Side), PreviewSketch::ThreeQuarterView(shape, Side)}) {
             Require(picture.Width() == Side && picture.Height() == Side, "a sketch's size");
         }
     }

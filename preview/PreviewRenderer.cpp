@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "preview/PovrayMessages.h"
-#include "preview/PovrayOutline.h"
 #include "preview/PovrayPicture.h"
+#include "preview/PovrayShape.h"
 #include "preview/PreviewDisplay.h"
 #include "preview/PreviewFolder.h"
 #include "preview/PreviewSketch.h"
@@ -17,8 +17,6 @@
 namespace {
 
 const char* const ViewNames[PovrayViews::ViewCount] = {"top", "view"};
-// Pieces per curved segment in a sketch: at half size no more are seen.
-constexpr int SketchPieces = 8;
 
 bool FileExists(const std::string& path) {
     struct stat status;
@@ -63,10 +61,10 @@ void PreviewRenderer::Sketch() {
     if (!_latest.finite || _waitingForProgram) {
         return;
     }
-    const PovrayOutline outline = PovrayOutline::Of(_latest.text, SketchPieces);
-    _display.ShowSketch(PovrayViews::TopView, PreviewSketch::TopView(outline, SketchSize));
+    const PovrayShape shape = PovrayShape::Of(_latest.text, SketchSize);
+    _display.ShowSketch(PovrayViews::TopView, PreviewSketch::TopView(shape, SketchSize));
     _display.ShowSketch(PovrayViews::ThreeQuarterView,
-                        PreviewSketch::ThreeQuarterView(outline, SketchSize));
+                        PreviewSketch::ThreeQuarterView(shape, SketchSize));
 }
 
 bool PreviewRenderer::Running() const {

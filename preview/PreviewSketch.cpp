@@ -4,6 +4,8 @@
 #include <cmath>
 #include <vector>
 
+#include "model/Affine2.h"
+
 namespace {
 
 struct Vec3 {
@@ -55,34 +57,51 @@ int Clamped(double value, int limit) {
     return value > 0 ? static_cast<int>(std::min(value, static_cast<double>(limit))) : 0;
 }
 
-// Calls fill(column, row) for every pixel whose centre lies inside the rings (pixel coordinates,
-// even-odd), row by row.
+// Calls edge(a, b) for every edge of the lines, each line taken as closed.
+template <typename Edge>
+void ForEachEdge(const Polylines& lines, Edge edge) {
+    int first = 0;
+    for (int end : lines.ends) {
+        for (int j = first; j < end; ++j) {
+            edge(lines.points[j], lines.points[j + 1 < end ? j + 1 : first]);
+        }
+        first = end;
+    }
+}
+
+// The lines with every point mapped.
+template <typename Map>
+Polylines Mapped(const Polylines& lines, Map map) {
+    Polylines mapped{{}, lines.ends};
+    mapped.points.reserve(lines.points.size());
+    for (const Point2& p : lines.points) {
+        mapped.points.push_back(map(p));
+    }
+    return mapped;
+}
+
+// Calls fill(column, row) for every pixel whose centre lies inside the closed lines (pixel
+// coordinates, even-odd), row by row.
 template <typename Fill>
-void FillEvenOdd(const std::vector<std::vector<Point2>>& rings, int width, int height, Fill fill) {
+void FillEvenOdd(const Polylines& lines, int width, int height, Fill fill) {
     double top = HUGE_VAL;
     double bottom = -HUGE_VAL;
-    for (const std::vector<Point2>& ring : rings) {
-        for (const Point2& p : ring) {
-            top = std::min(top, p.y);
-            bottom = std::max(bottom, p.y);
-        }
+    for (const Point2& p : lines.points) {
+        top = std::min(top, p.y);
+        bottom = std::max(bottom, p.y);
     }
     std::vector<double> crossings;
     const int last = Clamped(bottom + 1, height);
     for (int row = Clamped(top - 1, height); row < last; ++row) {
         const double y = row + 0.5;
         crossings.clear();
-        for (const std::vector<Point2>& ring : rings) {
-            for (size_t j = 0; j < ring.size(); ++j) {
-                const Point2& a = ring[j];
-                const Point2& b = ring[(j + 1) % ring.size()];
-                const double x = a.x + (y - a.y) * (b.x - a.x) / (b.y - a.y);
-                // Coordinates beyond any picture may overflow to what has no order.
-                if ((a.y <= y) != (b.y <= y) && !std::isnan(x)) {
-                    crossings.push_back(x);
-                }
+        ForEachEdge(lines, [&](const Point2& a, const Point2& b) {
+            const double x = a.x + (y - a.y) * (b.x - a.x) / (b.y - a.y);
+            // Coordinates beyond any picture may overflow to what has no order.
+            if ((a.y <= y) != (b.y <= y) && !std::isnan(x)) {
+                crossings.push_back(x);
             }
-        }
+        });
         std::sort(crossings.begin(), crossings.end());
         for (size_t k = 0; k + 1 < crossings.size(); k += 2) {
             const int last = Clamped(std::ceil(crossings[k + 1] - 0.5), width);
@@ -98,16 +117,14 @@ void FillEvenOdd(const std::vector<std::vector<Point2>>& rings, int width, int h
 // preview's scene places them.
 class ThreeQuarterScene {
 public:
-    ThreeQuarterScene(const PovrayOutline& outline, int size) : _outline(outline), _size(size) {
-        Vec3 low{HUGE_VAL, outline.low, HUGE_VAL};
-        Vec3 high{-HUGE_VAL, outline.high, -HUGE_VAL};
-        for (double y : {outline.low, outline.high}) {
-            const double scale = outline.ScaleAt(y);
-            for (const std::vector<Point2>& ring : outline.rings) {
-                for (const Point2& p : ring) {
-                    low = {std::min(low.x, p.x * scale), low.y, std::min(low.z, p.y * scale)};
-                    high = {std::max(high.x, p.x * scale), high.y, std::max(high.z, p.y * scale)};
-                }
+    ThreeQuarterScene(const PovrayShape& shape, int size) : _shape(shape), _size(size) {
+        Vec3 low{HUGE_VAL, shape.low, HUGE_VAL};
+        Vec3 high{-HUGE_VAL, shape.high, -HUGE_VAL};
+        for (double y : {shape.low, shape.high}) {
+            const double scale = shape.ScaleAt(y);
+            for (const Point2& p : shape.outlines.points) {
+                low = {std::min(low.x, p.x * scale), low.y, std::min(low.z, p.y * scale)};
+                high = {std::max(high.x, p.x * scale), high.y, std::max(high.z, p.y * scale)};
             }
         }
         if (!(low.x <= high.x)) {
@@ -127,17 +144,14 @@ public:
     }
 
     PixelSurface Draw() {
-        const bool prism = _outline.prism;
-        if (!prism) {
+        if (_shape.kind == PovrayShape::Kind::Polygon) {
             Cap(0);
-        } else if (!_outline.open) {
-            Cap(_outline.low);
-            Cap(_outline.high);
-        }
-        for (const std::vector<Point2>& ring : _outline.rings) {
-            for (size_t j = 0; prism && j < ring.size(); ++j) {
-                Wall(ring[j], ring[(j + 1) % ring.size()]);
+        } else {
+            if (!_shape.open) {
+                Cap(_shape.low);
+                Cap(_shape.high);
             }
+            ForEachEdge(_shape.outlines, [this](const Point2& a, const Point2& b) { Wall(a, b); });
         }
         Floor();
         return std::move(_picture);
@@ -157,7 +171,7 @@ private:
     }
 
     Vec3 At(const Point2& p, double y) const {
-        const double scale = _outline.ScaleAt(y);
+        const double scale = _shape.ScaleAt(y);
         return {p.x * scale, y, p.y * scale};
     }
 
@@ -195,13 +209,8 @@ private:
     }
 
     void Cap(double y) {
-        std::vector<std::vector<Point2>> projected;
-        for (const std::vector<Point2>& ring : _outline.rings) {
-            projected.emplace_back();
-            for (const Point2& p : ring) {
-                projected.back().push_back(Projected(At(p, y)));
-            }
-        }
+        const Polylines projected =
+            Mapped(_shape.outlines, [&](const Point2& p) { return Projected(At(p, y)); });
         FillEvenOdd(projected, _size, _size, [&](int column, int row) {
             const Vec3 ray = Ray(column, row);
             if (Nearer(column, row, (y - _eye.y) / ray.y)) {
@@ -213,8 +222,8 @@ private:
 
     // The side swept by the straight piece from a to b, a plane between the two heights.
     void Wall(const Point2& a, const Point2& b) {
-        const Vec3 corners[4] = {At(a, _outline.low), At(b, _outline.low), At(b, _outline.high),
-                                 At(a, _outline.high)};
+        const Vec3 corners[4] = {At(a, _shape.low), At(b, _shape.low), At(b, _shape.high),
+                                 At(a, _shape.high)};
         const Vec3 normal = (corners[2] - corners[0]).Cross(corners[3] - corners[1]).Unit();
         const Point2 along{b.x - a.x, b.y - a.y};
         const double length = along.x * along.x + along.y * along.y;
@@ -234,8 +243,8 @@ private:
                 const Vec3 ray = Ray(column, row);
                 const double t = normal.Dot(corners[0] - _eye) / normal.Dot(ray);
                 const Vec3 hit = _eye + ray * t;
-                const double scale = _outline.ScaleAt(hit.y);
-                if (hit.y < _outline.low || hit.y > _outline.high || scale == 0) {
+                const double scale = _shape.ScaleAt(hit.y);
+                if (hit.y < _shape.low || hit.y > _shape.high || scale == 0) {
                     continue;
                 }
                 const double s =
@@ -260,7 +269,7 @@ private:
         }
     }
 
-    const PovrayOutline& _outline;
+    const PovrayShape& _shape;
     int _size;
     Vec3 _eye{0, 0, 0};
     Vec3 _forward{0, 0, 1};
@@ -272,11 +281,9 @@ private:
     PixelSurface _picture;
 };
 
-}  // namespace
-
-PixelSurface PreviewSketch::TopView(const PovrayOutline& outline, int size) {
-    PixelSurface picture(size, size, Encoded(White));
-    const double pixel = 4.0 / size;
+// The lines a unit apart that POV-Ray's top view draws under the thing, `pixel` units a pixel.
+void DrawGrid(PixelSurface& picture, double pixel) {
+    const int size = picture.Width();
     const uint32_t grid = Encoded(GridColour);
     for (int line = -1; line <= 1; ++line) {
         const int column = static_cast<int>(std::ceil((line + 2) / pixel - 0.5));
@@ -290,27 +297,45 @@ PixelSurface PreviewSketch::TopView(const PovrayOutline& outline, int size) {
             }
         }
     }
-    // From straight above POV-Ray shows a prism's caps only: its rays along the axis find no
-    // side, not even the slanting ones of a conic sweep.
+}
+
+}  // namespace
+
+PixelSurface PreviewSketch::TopView(const PovrayShape& shape, int size) {
+    PixelSurface picture(size, size, Encoded(White));
+    const double pixel = 4.0 / size;
+    DrawGrid(picture, pixel);
+    // From above the caps show, and the slanting sides of a conic sweep, which the view finds
+    // looking a hair off the axis: a hole that widens upwards shows its sides. Straight sides
+    // are seen edge on.
     const uint32_t thing = Encoded(ThingColour);
-    const bool twoCaps = outline.conic && outline.low != outline.high;
-    for (double y : {outline.low, outline.high}) {
-        const double scale = outline.ScaleAt(y);
-        std::vector<std::vector<Point2>> cap;
-        for (const std::vector<Point2>& ring : outline.rings) {
-            cap.emplace_back();
-            for (const Point2& p : ring) {
-                cap.back().push_back({(p.x * scale + 2) / pixel, (2 - p.y * scale) / pixel});
-            }
+    const auto paint = [&](int column, int row) { picture.At(column, row) = thing; };
+    const auto toPixels = [&](double y) {
+        const double scale = shape.ScaleAt(y) / pixel;
+        return Affine2{scale, 0, 0, -scale, 2 / pixel, 2 / pixel};
+    };
+    const Affine2 low = toPixels(shape.low);
+    const Affine2 high = toPixels(shape.high);
+    const auto fillCap = [&](const Affine2& cap) {
+        FillEvenOdd(Mapped(shape.outlines, [&](const Point2& p) { return cap.Apply(p); }), size,
+                    size, paint);
+    };
+    if (!shape.open) {
+        fillCap(low);
+    }
+    if (shape.conic) {
+        if (!shape.open) {
+            fillCap(high);
         }
-        if (!outline.open && (y == outline.low || twoCaps)) {
-            FillEvenOdd(cap, size, size,
-                        [&](int column, int row) { picture.At(column, row) = thing; });
-        }
+        Polylines side{{}, {4}};
+        ForEachEdge(shape.outlines, [&](const Point2& a, const Point2& b) {
+            side.points = {low.Apply(a), low.Apply(b), high.Apply(b), high.Apply(a)};
+            FillEvenOdd(side, size, size, paint);
+        });
     }
     return picture;
 }
 
-PixelSurface PreviewSketch::ThreeQuarterView(const PovrayOutline& outline, int size) {
-    return ThreeQuarterScene(outline, size).Draw();
+PixelSurface PreviewSketch::ThreeQuarterView(const PovrayShape& shape, int size) {
+    return ThreeQuarterScene(shape, size).Draw();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "preview/PovrayOutline.h"
+#include "preview/PovrayShape.h"
 #include "toolkit/PixelSurface.h"
 
 // Quick pictures of the preview's two views, drawn by the editor itself in a few milliseconds
@@ -8,6 +8,6 @@
 // shadows, and a conic prism seen from above as its largest outline.
 class PreviewSketch {
 public:
-    static PixelSurface TopView(const PovrayOutline& outline, int size);
-    static PixelSurface ThreeQuarterView(const PovrayOutline& outline, int size);
+    static PixelSurface TopView(const PovrayShape& shape, int size);
+    static PixelSurface ThreeQuarterView(const PovrayShape& shape, int size);
 };

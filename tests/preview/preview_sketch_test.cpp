@@ -6,7 +6,7 @@
 
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
-#include "preview/PovrayOutline.h"
+#include "preview/PovrayShape.h"
 #include "preview/PovrayViews.h"
 #include "preview/PreviewScene.h"
 #include "preview/PreviewSketch.h"
@@ -59,6 +59,7 @@ TEST(PreviewSketch, CoversThePixelsPovrayCovers) {
         {"quadratic star prism", Prism, QuadraticSpline, LinearSweep, 0},
         {"cubic star prism, conic", Prism, CubicSpline, ConicSweep, 0},
         {"bezier star prism, open", Prism, BezierSpline, LinearSweep, 1},
+        {"linear star prism, conic, open", Prism, LinearSpline, ConicSweep, 1},
         {"star polygon", Polygon, LinearSpline, LinearSweep, 0},
     };
     for (const Row& row : rows) {
@@ -68,12 +69,12 @@ TEST(PreviewSketch, CoversThePixelsPovrayCovers) {
         canvas.GenerateShape(7, 0.4, 10, 0.5, ShapeStar);
         canvas.SetPrismValues(0.2, 0.9, row.spline, row.sweep, 0, row.open);
         const PreviewScene scene = PreviewScene::Of(canvas, "Untitled", row.kind);
-        const PovrayOutline outline = PovrayOutline::Of(scene.text, 16);
-        ASSERT_EQ(outline.rings.size(), 2u);
+        const PovrayShape shape = PovrayShape::Of(scene.text, Side);
+        ASSERT_EQ(shape.outlines.ends.size(), 2u);
         for (auto view : {PovrayViews::TopView, PovrayViews::ThreeQuarterView}) {
             const PixelSurface sketch = view == PovrayViews::TopView
-                                            ? PreviewSketch::TopView(outline, Side)
-                                            : PreviewSketch::ThreeQuarterView(outline, Side);
+                                            ? PreviewSketch::TopView(shape, Side)
+                                            : PreviewSketch::ThreeQuarterView(shape, Side);
             const std::vector<uint32_t> povray = PovrayPixels(scene, view);
             ASSERT_EQ(povray.size(), static_cast<size_t>(Side) * Side);
             int things = 0;
@@ -83,9 +84,11 @@ TEST(PreviewSketch, CoversThePixelsPovrayCovers) {
                 things += thing ? 1 : 0;
                 differ += thing != Thing(sketch.Pixel(i % Side, i / Side)) ? 1 : 0;
             }
-            // An open prism seen from straight above shows only the edges of its sides.
-            EXPECT_EQ(things > Side, !(row.open && view == PovrayViews::TopView)) << view;
-            EXPECT_LE(differ, things / 25) << view;
+            // An open prism seen from above shows only the edges of its sides, unless they slant.
+            const bool edgeOn = row.open && row.sweep == LinearSweep;
+            EXPECT_EQ(things > Side, !(edgeOn && view == PovrayViews::TopView)) << view;
+            // A side seen edge on may still catch a pixel's centre.
+            EXPECT_LE(differ, things / 25 + 2) << view;
         }
     }
 }
