@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DrawingHistory.h"
+#include "model/CanvasOptions.h"
 #include "model/KStatusSink.h"
 #include "preview/PreviewWindow.h"
 #include "toolkit/vCmdWindow.h"
@@ -33,8 +34,14 @@ public:
 
     void OnWindowCommand(int id, int value, int kind) override;
     static CommandRole RoleOf(int id);
-    // Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo (undo_commands.cpp).
+    // The window's keys (window_keys.cpp): undo and redo, the view, snap, and the file
+    // commands' keys; the others go on to the application.
     void OnWindowKey(int key, int modifiers) override;
+    // The Edit and View items' states, which the menu tables share between windows, made this
+    // window's again.
+    void OnWindowActivated() override;
+    // The view's zoom in the status field after the specified ones; empty at zoom 1.
+    void ShowZoom(double zoom) override;
 
     // Shows the polygon/prism kind and enables the items that only prisms use.
     void UpdateModeDisplay();
@@ -100,6 +107,23 @@ private:
 
     // Undo and redo (undo_commands.cpp).
     void TravelHistory(bool back);
+    void UndoCommand();
+    void RedoCommand();
+    // Undo and Redo greyed when there is nothing to undo or redo.
+    void RefreshEditItems();
+
+    // The View menu (view_commands.cpp).
+    void ZoomInCommand();
+    void ZoomOutCommand();
+    void WholeDrawingCommand();
+    void ActualSizeCommand();
+    void SnapCommand();
+    void GridSpacingCommand();
+    void PovrayCurvesCommand();
+    void ChangeOptions(const CanvasOptions& options);
+    // The program's options on this window's canvas and its View items.
+    void ApplyOptions();
+    void NewWindowOfKind();
 
     void ShowCounts();
     void Notify(const char* message);

@@ -1,0 +1,73 @@
+#include "dialogs/GridSpacingDialog.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "model/CanvasOptions.h"
+#include "toolkit/CommandIds.h"
+#include "toolkit/vNoticeDialog.h"
+
+namespace {
+
+enum SpacingIds {
+    Caption = 1000,
+    SpacingField = 1001,
+    ButtonSpacer = 1002,
+    OkButton = 1003,
+};
+
+constexpr int FieldSize = 40;
+constexpr const char* kBadSpacing = "The grid spacing is a number of file units\nfrom 0.001 to 10.";
+
+ControlSpec spacingTable[] = {
+    // kind, id, value, label, extra, attributes, enabled, insideFrame, rightOf, below, width, tip
+    {CtlLabel, Caption, 0, "Grid spacing in file units (0.001 to 10):", nullptr, 0, 1, 0, 0, 0, 0,
+     nullptr},
+    {CtlTextIn, SpacingField, 0, "", nullptr, AttrNarrow, 1, 0, 0, Caption, 0, nullptr},
+    {CtlText, ButtonSpacer, 0, "", "          ", AttrNoBorder, 1, 0, 0, SpacingField, 0, nullptr},
+    {CtlButton, IdCancel, IdCancel, " Cancel ", nullptr, 0, 1, 0, ButtonSpacer, SpacingField, 0,
+     nullptr},
+    {CtlButton, OkButton, IdOk, " OK ", nullptr, AttrDefault, 1, 0, IdCancel, SpacingField, 0,
+     nullptr},
+    {CtlEnd, 0, 0, nullptr, nullptr, 0, 0, 0, 0, 0, 0, nullptr},
+};
+
+}  // namespace
+
+GridSpacingDialog::GridSpacingDialog(vBaseWindow* parent, double spacing)
+    : vModalDialog(parent, kTitle), spacing(spacing) {
+    AddControls(spacingTable);
+}
+
+void GridSpacingDialog::OnDialogShown() {
+    char text[FieldSize];
+    std::snprintf(text, sizeof text, "%g", spacing);
+    SetControlText(SpacingField, text);
+}
+
+void GridSpacingDialog::OnDialogCommand(int id, int value, int kind) {
+    if (id == OkButton) {
+        if (!TakeSpacing()) {
+            vNoticeDialog notice(this, "Notice");
+            notice.ShowNotice(kBadSpacing);
+            return;
+        }
+        id = IdOk;
+    }
+    vModalDialog::OnDialogCommand(id, value, kind);
+}
+
+bool GridSpacingDialog::TakeSpacing() {
+    char text[FieldSize] = "";
+    GetControlText(SpacingField, text, sizeof text);
+    char* end = nullptr;
+    const double typed = std::strtod(text, &end);
+    while (end != text && (*end == ' ' || *end == '\t')) {
+        ++end;
+    }
+    if (end == text || *end != '\0' || !CanvasOptions::ValidSpacing(typed)) {
+        return false;
+    }
+    spacing = typed;
+    return true;
+}
