@@ -9,4 +9,7 @@
 // previews draw the spline: straight lines, or the quadratic, cubic or bezier curves of the
 // spline preview. An unfinished set is drawn as a line of its own. User units are model units
 // (75 to a file unit, y down), so importing the document gives the drawing back.
-std::string SvgDocumentText(const KCanvasPane& canvas);
+// With `exact`, every finished set of a quadratic, cubic or bezier prism is the curve POV-Ray
+// renders from the values the writer writes, each of its segments one cubic bezier (a set of
+// which POV-Ray builds nothing is drawn as the previews draw it).
+std::string SvgDocumentText(const KCanvasPane& canvas, bool exact = false);

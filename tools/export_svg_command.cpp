@@ -1,5 +1,6 @@
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -15,9 +16,17 @@
 int RunExportSvg(int argc, char** argv) {
     std::vector<const char*> files;
     KCanvasPane canvas(nullptr);
+    bool exact = false;
     int result = ParseAndReadDrawing(
         "export-svg", argc, argv, 2, 2, files,
-        [](const char*, ToolArguments&) -> std::string { return UnknownOption; }, canvas);
+        [&exact](const char* name, ToolArguments&) -> std::string {
+            if (std::strcmp(name, "exact") != 0) {
+                return UnknownOption;
+            }
+            exact = true;
+            return "";
+        },
+        canvas);
     if (result != ToolContinue) {
         return result;
     }
@@ -26,7 +35,7 @@ int RunExportSvg(int argc, char** argv) {
         return ExitUsage;
     }
     errno = 0;
-    if (!ReplaceFileContents(files[1], SvgDocumentText(canvas))) {
+    if (!ReplaceFileContents(files[1], SvgDocumentText(canvas, exact))) {
         return ReportSaveFailure(files[1], errno);
     }
     std::printf("%s\n", files[1]);
