@@ -130,9 +130,12 @@ void KCanvasPane::DragScale(int x, int y) {
         if (picked < 0 || picked >= pointCount) {
             return;
         }
-        PivotRadius() = TruncateToInt(Length(points[picked].x, points[picked].y));
+        // The picked point's distance is cut to whole model units in the default view only.
+        const double toPicked = Length(points[picked].x, points[picked].y);
+        PivotRadius() = TruncateToInt(toPicked);
         radius = Length(cursorX, cursorY);
-        ScaleRange(0, pointCount, ScaleFactor(radius, PivotRadius()), 0);
+        ScaleRange(0, pointCount,
+                   ScaleFactor(radius, view.IsIdentity() ? PivotRadius() : toPicked), 0);
     } else {
         const int pivot = PivotPoint();
         if (pivot < 0 || pivot >= pointCount) {
