@@ -134,5 +134,6 @@ TEST(DefaultView, PicturesGesturesAndFilesAreAsBeforeViews) {
                                                 << c.spline << ": 0x" << std::hex << session.hash;
         }
     }
+}
 
 }  // namespace
