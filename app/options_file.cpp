@@ -1,4 +1,3 @@
-#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -9,7 +8,6 @@
 #include "app/ProgramState.h"
 #include "app/SettingsLocation.h"
 #include "scenefile/FileReplace.h"
-#include "scenefile/SaveFailure.h"
 #include "toolkit/ProgramPaths.h"
 
 namespace {
@@ -47,12 +45,11 @@ bool Change(const CanvasOptions& options) {
     std::string why;
     const std::string path = OptionsPath(why);
     if (!path.empty()) {
-        errno = 0;
         if (SettingsLocation::PrepareFor(path, why) &&
-            ReplaceFileContents(path.c_str(), OptionsText::Compose(options))) {
+            ReplaceFileContents(path.c_str(), OptionsText::Compose(options), &why)) {
             return true;
         }
-        why = path + ": " + (why.empty() ? SaveFailureReason(path.c_str(), errno) : why);
+        why = path + ": " + why;
     }
     std::fprintf(stderr, "Vexlin: the options cannot be kept: %s\n", why.c_str());
     return false;

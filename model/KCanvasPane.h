@@ -153,7 +153,8 @@ public:
     void DrawCurveSegment(Point2 p0, Point2 p3, Point2 p1, Point2 p2);
 
     // Scene files.
-    bool WriteSceneFile(char* fileName, int kindChoice);
+    // False when the file could not be written; `reason`, when given, then says why.
+    bool WriteSceneFile(char* fileName, int kindChoice, std::string* reason = nullptr);
     // The kind WriteSceneFile writes under that name: the extension decides, then the choice,
     // then the kind the drawing has.
     static int KindToWrite(const char* fileName, int kindChoice, int currentKind);
@@ -165,8 +166,10 @@ public:
     // text would not be finite: the writer would refuse it.
     bool SceneFileText(const char* fileName, int kindChoice, std::string& text, int& kind) const;
     int ReadSceneFile(const char* fileName);
-    // The same, telling the number of the line where reading stopped (0 before the first).
-    int ReadSceneFile(const char* fileName, int& stopLine);
+    // The same, telling the number of the line where reading stopped (0 before the first). A
+    // failure whose notice alone would not tell the user what to do sets `hint`, when given,
+    // to a second text; otherwise it becomes nullptr.
+    int ReadSceneFile(const char* fileName, int& stopLine, const char** hint = nullptr);
     // Reads the bytes as ReadSceneFile reads a file holding them, the kind that the file's name
     // would imply being the current program-wide kind; the canvas is not repainted.
     int ReadSceneText(const char* bytes, size_t size);

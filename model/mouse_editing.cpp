@@ -215,6 +215,9 @@ void KCanvasPane::DragRubberBand(int x, int y) {
     bandToY = y;
 }
 
+// The left press marks the change, but a save or Clear may have come between it and this
+// release, and a press that only brought the window to the front never reached the canvas:
+// the point added here is a change of its own.
 void KCanvasPane::ReleaseAddPoint(int x, int y) {
     if (x == bandFromX && y == bandFromY) {
         return;
@@ -226,6 +229,7 @@ void KCanvasPane::ReleaseAddPoint(int x, int y) {
     if (pointCount < MaxPoints && !repeats) {
         points[pointCount] = placed;
         ++pointCount;
+        changed = 1;
     }
     RedrawOutline(true);
     bandToX = -1;

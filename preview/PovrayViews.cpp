@@ -4,6 +4,8 @@
 
 namespace {
 
+constexpr double Pi = 3.14159265358979323846;
+
 std::string Number(double value) {
     char text[40];
     std::snprintf(text, sizeof text, "%.9g", value);
@@ -32,12 +34,16 @@ std::string Head(const std::string& drawingFile, bool prism) {
 std::string TopViewCamera(int width, int height) {
     const std::string column = Number(4.0 / width);
     const std::string row = Number(4.0 / height);
+    const std::string tilt = Number(PovrayViews::FaceOnTilt * 180 / Pi);
     return "camera {\n"
            "  orthographic\n"
            "  location <0, max(Hi.y, 0) + 1, 0>\n"
            "  direction <0, -1, 0>\n"
            "  right <4, 0, 0>\n"
            "  up <0, 0, 4>\n"
+           "  rotate <" +
+           tilt + ", 0, " + tilt +
+           ">\n"
            "}\n"
            "#declare GridY = min(Lo.y, 0) - 1;\n"
            "#declare GridLine = texture { pigment { color rgb <0.72, 0.72, 0.79> } "

@@ -7,6 +7,7 @@
 #include "model/KCanvasPane.h"
 #include "model/WrittenPoints.h"
 #include "scenefile/FileReplace.h"
+#include "toolkit/Utf8Text.h"
 
 namespace {
 
@@ -21,6 +22,13 @@ bool EndsWith(const char* text, const char* ending) {
     size_t length = std::strlen(text);
     size_t endingLength = std::strlen(ending);
     return length >= endingLength && std::strcmp(text + length - endingLength, ending) == 0;
+}
+
+bool Refuse(std::string* reason, const char* why) {
+    if (reason != nullptr) {
+        *reason = why;
+    }
+    return false;
 }
 
 // An empty name, or one that ends in a folder, would become a hidden ".pol" or ".prm".
@@ -52,7 +60,7 @@ public:
             _text += "// ";
             room -= 3;
         }
-        _text.append(remark, strnlen(remark, room));
+        _text.append(remark, Utf8Prefix(remark, room));
         std::replace_if(
             _text.begin() + static_cast<std::ptrdiff_t>(start), _text.end(),
             [](char c) { return c == '\r' || c == '\n'; }, ' ');
@@ -188,18 +196,23 @@ std::string KCanvasPane::NameToWrite(const char* fileName, int kindChoice) {
     return name + (KindToWrite(fileName, kindChoice, shapeKind) == Prism ? ".prm" : ".pol");
 }
 
-bool KCanvasPane::WriteSceneFile(char* fileName, int kindChoice) {
+bool KCanvasPane::WriteSceneFile(char* fileName, int kindChoice, std::string* reason) {
     std::string text;
     int kind = Polygon;
     bool finite = SceneFileText(fileName, kindChoice, text, kind);
     const std::string name = NameToWrite(fileName, kindChoice);
     if (name.empty()) {
-        return false;
+        return Refuse(reason, fileName[0] == '\0' ? "no file name"
+                              : Named(fileName)   ? "the name is too long to take the extension"
+                                                  : "the name ends in a slash, as a folder's does");
     }
     // Only a name without an extension grows, and NameToWrite keeps that within the buffer.
     std::memcpy(fileName, name.c_str(), name.size() + 1);
     shapeKind = kind;
-    if (!finite || !ReplaceFileContents(fileName, text)) {
+    if (!finite) {
+        return Refuse(reason, "a coordinate or height is too large to write");
+    }
+    if (!ReplaceFileContents(fileName, text, reason)) {
         return false;
     }
     SetChanged(false);

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "toolkit/Utf8Text.h"
+
 namespace {
 
 const char* const OptionNames[] = {"kind",  "spline",  "sweep",   "start",   "end",  "open",
@@ -83,7 +85,7 @@ void DrawingOptions::ApplyTo(KCanvasPane& canvas) const {
     char* remarks[] = {canvas.remark1, canvas.remark2, canvas.remark3};
     for (int i = 0; i < 3; ++i) {
         if (_remarks[i] != nullptr) {
-            std::snprintf(remarks[i], RemarkSize, "%s", _remarks[i]);
+            CopyUtf8(remarks[i], RemarkSize, _remarks[i]);
         }
     }
 }

@@ -71,8 +71,12 @@ written must not be IN.)"},
 as the canvas previews the spline (lines, or the quadratic, cubic or bezier curves).
 With --exact, every finished set of a quadratic, cubic or bezier prism is instead the
 curve POV-Ray renders from the file as the editor writes it, each segment a cubic
-bezier. 75 user units make one file unit, so import gives the same drawing back (with
---exact, the curve's own points). OUT.svg must not be IN.)"},
+bezier. 75 user units make one file unit, so import gives back the finished sets where
+they were (with --exact, the curves' own points), as bezier curves or straight lines;
+the prism values are not in the document, and import closes the unfinished set, or
+leaves it out when it is too short (both said in a note). A drawing so large that a
+number of the document would not be finite is refused (exit 66). OUT.svg must not be
+IN.)"},
     {nullptr, nullptr, nullptr, nullptr},
 };
 
