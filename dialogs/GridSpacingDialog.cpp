@@ -5,7 +5,6 @@
 
 #include "model/CanvasOptions.h"
 #include "toolkit/CommandIds.h"
-#include "toolkit/vNoticeDialog.h"
 
 namespace {
 
@@ -14,21 +13,25 @@ enum SpacingIds {
     SpacingField = 1001,
     ButtonSpacer = 1002,
     OkButton = 1003,
+    Problem = 1004,
 };
 
 constexpr int FieldSize = 40;
-constexpr const char* kBadSpacing = "The grid spacing is a number of file units\nfrom 0.001 to 10.";
+constexpr const char* kBadSpacing = "Not a number from 0.001 to 10: try again.";
+// Room for the message under the field, blank until it is needed.
+constexpr char kNoProblem[] = "                                          ";
+static_assert(sizeof kNoProblem > sizeof "Not a number from 0.001 to 10: try again.");
 
 ControlSpec spacingTable[] = {
     // kind, id, value, label, extra, attributes, enabled, insideFrame, rightOf, below, width, tip
     {CtlLabel, Caption, 0, "Grid spacing in file units (0.001 to 10):", nullptr, 0, 1, 0, 0, 0, 0,
      nullptr},
     {CtlTextIn, SpacingField, 0, "", nullptr, AttrNarrow, 1, 0, 0, Caption, 0, nullptr},
-    {CtlText, ButtonSpacer, 0, "", "          ", AttrNoBorder, 1, 0, 0, SpacingField, 0, nullptr},
-    {CtlButton, IdCancel, IdCancel, " Cancel ", nullptr, 0, 1, 0, ButtonSpacer, SpacingField, 0,
+    {CtlText, Problem, 0, "", kNoProblem, AttrNoBorder, 1, 0, 0, SpacingField, 0, nullptr},
+    {CtlText, ButtonSpacer, 0, "", "          ", AttrNoBorder, 1, 0, 0, Problem, 0, nullptr},
+    {CtlButton, IdCancel, IdCancel, " Cancel ", nullptr, 0, 1, 0, ButtonSpacer, Problem, 0,
      nullptr},
-    {CtlButton, OkButton, IdOk, " OK ", nullptr, AttrDefault, 1, 0, IdCancel, SpacingField, 0,
-     nullptr},
+    {CtlButton, OkButton, IdOk, " OK ", nullptr, AttrDefault, 1, 0, IdCancel, Problem, 0, nullptr},
     {CtlEnd, 0, 0, nullptr, nullptr, 0, 0, 0, 0, 0, 0, nullptr},
 };
 
@@ -43,13 +46,13 @@ void GridSpacingDialog::OnDialogShown() {
     char text[FieldSize];
     std::snprintf(text, sizeof text, "%g", spacing);
     SetControlText(SpacingField, text);
+    SetControlText(Problem, kNoProblem);
 }
 
 void GridSpacingDialog::OnDialogCommand(int id, int value, int kind) {
     if (id == OkButton) {
         if (!TakeSpacing()) {
-            vNoticeDialog notice(this, "Notice");
-            notice.ShowNotice(kBadSpacing);
+            SetControlText(Problem, kBadSpacing);
             return;
         }
         id = IdOk;

@@ -3,8 +3,8 @@
 #include "toolkit/vModalDialog.h"
 
 // The modal dialog of the snap grid's spacing, in file units. OK takes the typed spacing when it
-// is a number within the options' range; otherwise a notice says what is wanted and the dialog
-// stays open with the text as typed.
+// is a number within the options' range; otherwise the dialog says under the field what is
+// wanted and stays open with the text as typed.
 class GridSpacingDialog : public vModalDialog {
 public:
     static constexpr const char* kTitle = "Grid spacing";
