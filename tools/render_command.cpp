@@ -63,7 +63,8 @@ std::string TakeZoom(const char* text, CanvasView& view) {
 }
 
 std::string TakeGrid(const char* text, CanvasOptions& options) {
-    if (!ParseReal(text, options.gridSpacing) || !CanvasOptions::ValidSpacing(options.gridSpacing)) {
+    if (!ParseReal(text, options.gridSpacing) ||
+        !CanvasOptions::ValidSpacing(options.gridSpacing)) {
         return "not a spacing from 0.001 to 10 file units";
     }
     options.snapToGrid = true;
