@@ -207,8 +207,8 @@ std::string SvgDocumentText(const KCanvasPane& canvas, bool exact) {
     int points = std::clamp(canvas.pointCount, 0, MaxPoints);
     int sets = std::clamp(canvas.setCount, 0, MaxSets);
     PathText path;
-    const bool curves = exact && canvas.splineType >= QuadraticSpline &&
-                        canvas.splineType <= BezierSpline;
+    const bool curves =
+        exact && canvas.splineType >= QuadraticSpline && canvas.splineType <= BezierSpline;
     const std::vector<bool> curved =
         curves ? AddExactSets(canvas, path) : std::vector<bool>(SetEndEntries, false);
     int first = 0;

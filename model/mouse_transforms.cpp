@@ -134,8 +134,8 @@ void KCanvasPane::DragScale(int x, int y) {
         const double toPicked = Length(points[picked].x, points[picked].y);
         PivotRadius() = TruncateToInt(toPicked);
         radius = Length(cursorX, cursorY);
-        ScaleRange(0, pointCount,
-                   ScaleFactor(radius, view.IsIdentity() ? PivotRadius() : toPicked), 0);
+        ScaleRange(0, pointCount, ScaleFactor(radius, view.IsIdentity() ? PivotRadius() : toPicked),
+                   0);
     } else {
         const int pivot = PivotPoint();
         if (pivot < 0 || pivot >= pointCount) {
