@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 #include "interchange/Outline.h"
 
 // Whole-outline geometry shared by the import steps. Coordinates are model units.
@@ -14,8 +16,10 @@ double LargestCoordinate(const Outline& outline);
 // that it fills the visible canvas with a small margin, aspect kept.
 void FitIntoCanvas(Outline& outline);
 
-// Replaces every curved segment by straight ones that stay within tolerance of the curve.
-void FlattenCurves(Outline& outline, double tolerance);
+// Replaces every curved segment by straight ones that stay within tolerance of the curve, or
+// within the larger tolerance at which the straight pieces of all curves together number about
+// budget (besides one for each curve). Returns the tolerance kept.
+double FlattenCurves(Outline& outline, double tolerance, size_t budget);
 
 // Moves every coordinate to the value the writer's text gives back when read, so that points
 // the file will show as equal are equal here too.

@@ -9,8 +9,8 @@
 
 namespace {
 
-// Often enough that a change is seen well within the settling time.
-constexpr int PollMilliseconds = 100;
+// Often enough that a change is sketched within a frame or two of the screen.
+constexpr int PollMilliseconds = 25;
 
 long Now() {
     using namespace std::chrono;
@@ -74,6 +74,12 @@ std::string PreviewWindow::FolderPath() const {
 void PreviewWindow::ShowPicture(int view, const std::string& path) {
     if (vImageWindowPlatform* platform = vImageWindowPlatform::Current()) {
         platform->ShowPicture(_window, view, path.c_str());
+    }
+}
+
+void PreviewWindow::ShowSketch(int view, const PixelSurface& picture) {
+    if (vImageWindowPlatform* platform = vImageWindowPlatform::Current()) {
+        platform->ShowPixels(_window, view, picture);
     }
 }
 

@@ -12,10 +12,12 @@
 class RecordingDisplay : public PreviewDisplay {
 public:
     void ShowPicture(int view, const std::string& path) override { pictures.at(view) = path; }
+    void ShowSketch(int, const PixelSurface&) override { ++sketches; }
     void ShowMessages(const std::string& text) override { messages = text; }
     void ShowBusy(bool on) override { busy = on; }
 
     std::vector<std::string> pictures{"-", "-"};
+    int sketches = 0;
     std::string messages;
     bool busy = false;
 };
@@ -33,6 +35,7 @@ public:
         return this;
     }
     bool ShowPicture(vHandle, int, const char*) override { return true; }
+    void ShowPixels(vHandle, int, const PixelSurface&) override {}
     void ShowMessages(vHandle, const char* text) override { messages = text; }
     void ShowBusy(vHandle, bool) override {}
     void RaiseImageWindow(vHandle) override { ++raised; }

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/PixelSurface.h"
+
 class QLabel;
 class QPlainTextEdit;
 class QProgressBar;
@@ -18,6 +20,7 @@ public:
                   const QSize& pictureSize, vImageWindowEvents* events);
 
     bool ShowPicture(int place, const QString& path);
+    void ShowPixels(int place, const PixelSurface& pixels);
     void ShowMessages(const QString& text);
     void ShowBusy(bool busy);
     // After this the window reports nothing more.
