@@ -76,15 +76,33 @@ enum Id : int {
     HelpContents = 2032,
     About = 2033,
 
-    // Beside the specified menus. Copy as POV-Ray text; Paste is the toolkit's paste id, whose
-    // item the toolkit greys while the clipboard holds no text.
+    // Beside the specified menus: " &Edit " and " &View ", after " Help ". Their ids keep clear
+    // of the specified ones; 2104 to 2109 and 2125 to 2129 are left for more of each.
+    EditMenu = 2100,
+    Undo = 2101,
+    Redo = 2102,
+    // Copy as POV-Ray text; Paste is the toolkit's paste id, whose item the toolkit greys while
+    // the clipboard holds no text.
     CopyAsPov = 2103,
     Paste = IdPaste,
+    ViewMenu = 2110,
+    ZoomIn = 2111,
+    ZoomOut = 2112,
+    WholeDrawing = 2113,
+    ActualSize = 2114,
+    SnapToGrid = 2115,
+    GridSpacing = 2116,
+    PovrayCurves = 2117,
+    PovrayPreview = 2118,
+    // The status field after the specified ones: the view's zoom.
+    ZoomField = 2120,
     // The point table and the picture to trace.
     PointTable = 2121,
     BackgroundPicture = 2122,
     HideBackground = 2123,
     RemoveBackground = 2124,
+    // Keys only: a new window of the current kind.
+    NewOfKind = 2130,
 };
 
 // Ids of the toolkit's reserved range that the tables carry on purpose.

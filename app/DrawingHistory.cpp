@@ -32,7 +32,9 @@ bool DrawingHistory::EndStep(const KCanvasPane& canvas) {
     if (_depth == 0 || --_depth > 0) {
         return false;
     }
-    return _steps.Record(*_before, DrawingSnapshot::Of(canvas));
+    const bool recorded = _steps.Record(*_before, DrawingSnapshot::Of(canvas));
+    StepsChanged();
+    return recorded;
 }
 
 bool DrawingHistory::Undo(KCanvasPane& canvas) {
@@ -58,6 +60,7 @@ bool DrawingHistory::Travel(KCanvasPane& canvas, bool back) {
         shapeKind = drawing.kind;
     }
     canvas.SetChanged(!_steps.IsSaved(drawing));
+    StepsChanged();
     return true;
 }
 
@@ -68,4 +71,5 @@ void DrawingHistory::Saved(const KCanvasPane& canvas) {
 void DrawingHistory::FileRead(const KCanvasPane& canvas) {
     _steps.Clear();
     Saved(canvas);
+    StepsChanged();
 }

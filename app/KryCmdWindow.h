@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/DrawingHistory.h"
+#include "model/CanvasOptions.h"
 #include "model/KStatusSink.h"
 #include "preview/PreviewWindow.h"
 #include "render/BackgroundLayer.h"
@@ -37,8 +38,14 @@ public:
 
     void OnWindowCommand(int id, int value, int kind) override;
     static CommandRole RoleOf(int id);
-    // Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo (undo_commands.cpp).
+    // The window's keys (window_keys.cpp): undo and redo, the view, snap, and the file
+    // commands' keys; the others go on to the application.
     void OnWindowKey(int key, int modifiers) override;
+    // The Edit and View items' states, which the menu tables share between windows, made this
+    // window's again; the point table follows the window.
+    void OnWindowActivated() override;
+    // The view's zoom in the status field after the specified ones; empty at zoom 1.
+    void ShowZoom(double zoom) override;
 
     // Shows the polygon/prism kind and enables the items that only prisms use.
     void UpdateModeDisplay();
@@ -63,8 +70,8 @@ public:
     bool ChangeDrawing(const std::function<bool(KCanvasPane&)>& change);
     // The canvas and the counts shown anew; the point table follows, as it does every picture.
     void ShowDrawing();
-    // The point table shows the active drawing window (table_commands.cpp).
-    void OnWindowActivated(bool active) override;
+    // The point table shows this window from now on (table_commands.cpp).
+    void ShowInPointTable();
     // A picture dropped on the window becomes its background; a drawing opens in a window of
     // its own (background_commands.cpp).
     void OnWindowFileDropped(const char* path) override;
@@ -123,6 +130,23 @@ private:
 
     // Undo and redo (undo_commands.cpp).
     void TravelHistory(bool back);
+    void UndoCommand();
+    void RedoCommand();
+    // Undo and Redo greyed when there is nothing to undo or redo.
+    void RefreshEditItems();
+
+    // The View menu (view_commands.cpp).
+    void ZoomInCommand();
+    void ZoomOutCommand();
+    void WholeDrawingCommand();
+    void ActualSizeCommand();
+    void SnapCommand();
+    void GridSpacingCommand();
+    void PovrayCurvesCommand();
+    void ChangeOptions(const CanvasOptions& options);
+    // The program's options on this window's canvas and its View items.
+    void ApplyOptions();
+    void NewWindowOfKind();
 
     // The clipboard (clipboard_commands.cpp).
     void CopyAsPovray();
@@ -137,6 +161,7 @@ private:
     bool PickPicture(std::string& path);
     void PlaceBackground(const BackgroundPlacement& placement);
     void HideBackground();
+    void RefreshBackgroundItems();
     void RemoveBackground();
     void ReadBackgroundSidecar();
     void WriteBackgroundSidecar();

@@ -69,7 +69,7 @@ bool KryCmdWindow::TakeBackgroundPicture(const std::string& path) {
     background.SetPicture(std::move(pixels));
     background.SetHidden(false);
     backgroundPicture = Absolute(path);
-    SetControlValue(Cmd::HideBackground, 0, AspectValue);
+    RefreshBackgroundItems();
     WriteBackgroundSidecar();
     Repaint();
     return true;
@@ -109,14 +109,25 @@ void KryCmdWindow::PlaceBackground(const BackgroundPlacement& placement) {
 
 void KryCmdWindow::HideBackground() {
     background.SetHidden(!background.Hidden());
-    SetControlValue(Cmd::HideBackground, background.Hidden() ? 1 : 0, AspectValue);
+    RefreshBackgroundItems();
     Repaint();
+}
+
+// The menu tables are shared between windows: each active window shows its own picture's
+// state.
+void KryCmdWindow::RefreshBackgroundItems() {
+    const int picture = background.HasPicture() ? 1 : 0;
+    SetControlValue(Cmd::HideBackground, picture, AspectEnabled);
+    SetControlValue(Cmd::RemoveBackground, picture, AspectEnabled);
+    SetControlValue(Cmd::HideBackground, picture && background.Hidden() ? 1 : 0, AspectValue);
 }
 
 // The picture goes, and so does the file that remembered it.
 void KryCmdWindow::RemoveBackground() {
     background.SetPicture(PixelSurface());
     backgroundPicture.clear();
+    background.SetHidden(false);
+    RefreshBackgroundItems();
     if (fileName[0] != '\0' && !BackgroundSidecar::Remove(fileName)) {
         Notify(("The file " + BackgroundSidecar::PathFor(fileName) +
                 " that remembers the background picture could not be removed.")
@@ -167,6 +178,7 @@ void KryCmdWindow::ReadBackgroundSidecar() {
     background.SetPicture(std::move(pixels));
     background.SetPlacement(sidecar.placement);
     backgroundPicture = sidecar.picture;
+    RefreshBackgroundItems();
     Repaint();
 }
 

@@ -44,11 +44,11 @@ constexpr ModeCommand modeCommands[] = {
 // Ids in the tables that the window leaves to the application: the menu titles, the spacers and
 // the separator, and new and exit, which the application answers.
 constexpr int passedOnIds[] = {Cmd::FileMenu, Cmd::PointsMenu, Cmd::SetsMenu, Cmd::FunctionsMenu,
-                               Cmd::TypeMenu, Cmd::HelpMenu,   Cmd::Spacer,   Cmd::Separator,
-                               Cmd::New,      Cmd::Exit};
+                               Cmd::TypeMenu, Cmd::HelpMenu,   Cmd::EditMenu, Cmd::ViewMenu,
+                               Cmd::Spacer,   Cmd::Separator,  Cmd::New,      Cmd::Exit};
 // Status fields only show text.
 constexpr int shownIds[] = {Cmd::ModeField, Cmd::KindField,    Cmd::LocationLabel, Cmd::PointsField,
-                            Cmd::SetsField, Cmd::CursorXField, Cmd::CursorYField};
+                            Cmd::SetsField, Cmd::CursorXField, Cmd::CursorYField,  Cmd::ZoomField};
 
 template <size_t N>
 bool Lists(const int (&ids)[N], int id) {
@@ -99,6 +99,17 @@ const KryCmdWindow::CommandHandler* KryCmdWindow::HandlerFor(int id) {
         {Cmd::Open, &KryCmdWindow::OpenCommand},
         {Cmd::Save, &KryCmdWindow::SaveCommand},
         {Cmd::SaveAs, &KryCmdWindow::SaveAsCommand},
+        {Cmd::Undo, &KryCmdWindow::UndoCommand},
+        {Cmd::Redo, &KryCmdWindow::RedoCommand},
+        {Cmd::ZoomIn, &KryCmdWindow::ZoomInCommand},
+        {Cmd::ZoomOut, &KryCmdWindow::ZoomOutCommand},
+        {Cmd::WholeDrawing, &KryCmdWindow::WholeDrawingCommand},
+        {Cmd::ActualSize, &KryCmdWindow::ActualSizeCommand},
+        {Cmd::SnapToGrid, &KryCmdWindow::SnapCommand},
+        {Cmd::GridSpacing, &KryCmdWindow::GridSpacingCommand},
+        {Cmd::PovrayCurves, &KryCmdWindow::PovrayCurvesCommand},
+        {Cmd::PovrayPreview, &KryCmdWindow::ShowPovrayPreview},
+        {Cmd::NewOfKind, &KryCmdWindow::NewWindowOfKind},
         {Cmd::CopyAsPov, &KryCmdWindow::CopyAsPovray},
         {Cmd::Paste, &KryCmdWindow::PasteFromClipboard},
         {Cmd::PointTable, &KryCmdWindow::TogglePointTable},
@@ -208,6 +219,10 @@ void KryCmdWindow::NewPolygonWindow() {
 
 void KryCmdWindow::NewPrismWindow() {
     KryApp::OpenDrawingWindow("Prm");
+}
+
+void KryCmdWindow::NewWindowOfKind() {
+    KryApp::OpenDrawingWindow(shapeKind == Prism ? "Prm" : "Pol");
 }
 
 void KryCmdWindow::Repaint() {

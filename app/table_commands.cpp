@@ -11,9 +11,8 @@ void KryCmdWindow::TogglePointTable() {
     }
 }
 
-void KryCmdWindow::OnWindowActivated(bool active) {
-    PointTableWindow* table = KryApp::Table();
-    if (active && table != nullptr) {
+void KryCmdWindow::ShowInPointTable() {
+    if (PointTableWindow* table = KryApp::Table()) {
         table->Follow(*this);
     }
 }

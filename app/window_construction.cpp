@@ -44,11 +44,15 @@ KryCmdWindow::KryCmdWindow(const char* name, int width, int height)
     fileName[0] = '\0';
     // A new window's empty drawing counts as saved: undoing everything leaves nothing to ask.
     history.Saved(*canvas);
+    history.OnStepsChanged([this] { RefreshEditItems(); });
+    RefreshEditItems();
+    ApplyOptions();
+    RefreshBackgroundItems();
     UpdateModeDisplay();
     PresentWindow();
     // A window is made active while it opens, before this constructor could hear of it.
     if (ActiveWindow() == this) {
-        OnWindowActivated(true);
+        ShowInPointTable();
     }
 }
 

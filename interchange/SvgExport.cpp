@@ -8,6 +8,8 @@
 #include <sstream>
 
 #include "interchange/PointArithmetic.h"
+#include "model/SplineCurve.h"
+#include "model/WrittenPoints.h"
 
 namespace {
 
@@ -112,6 +114,41 @@ void AddSet(const KCanvasPane& canvas, int first, int end, PathText& path) {
     path.Close();
 }
 
+// The file-unit segment as a bezier in model units: its power form's control points.
+void AddExactSegment(const SplineSegment& s, bool first, PathText& path) {
+    auto model = [](Point2 file) {
+        return Point2{file.x * ModelUnitsPerFileUnit, -file.y * ModelUnitsPerFileUnit};
+    };
+    const Point2 start = s.d;
+    const Point2 control1{s.d.x + s.c.x / 3, s.d.y + s.c.y / 3};
+    const Point2 control2{s.d.x + (2 * s.c.x + s.b.x) / 3, s.d.y + (2 * s.c.y + s.b.y) / 3};
+    if (first) {
+        path.Move(model(start));
+    }
+    path.Cubic(model(control1), model(control2), model(s.At(1)));
+}
+
+// POV-Ray's curve of each finished set; true for each set that has one.
+std::vector<bool> AddExactSets(const KCanvasPane& canvas, PathText& path) {
+    std::vector<bool> curved(SetEndEntries, false);
+    for (const WrittenSet& set : WrittenSets(WrittenPoints(canvas, Prism))) {
+        if (set.set < 1 || set.set >= SetEndEntries) {
+            continue;
+        }
+        const SplineCurve curve = PrismCurve(canvas.splineType, set.values);
+        int segment = 0;
+        for (int end : curve.pieceEnds) {
+            for (int first = segment; segment < end; ++segment) {
+                AddExactSegment(curve.segments[static_cast<size_t>(segment)], segment == first,
+                                path);
+            }
+            path.Close();
+            curved[static_cast<size_t>(set.set)] = true;
+        }
+    }
+    return curved;
+}
+
 // Remarks are free text from a file: only printable ASCII is sure to make valid XML.
 std::string PlainText(const char* text) {
     std::string plain;
@@ -166,14 +203,20 @@ void SetStroke(pugi::xml_node& node) {
 
 }  // namespace
 
-std::string SvgDocumentText(const KCanvasPane& canvas) {
+std::string SvgDocumentText(const KCanvasPane& canvas, bool exact) {
     int points = std::clamp(canvas.pointCount, 0, MaxPoints);
     int sets = std::clamp(canvas.setCount, 0, MaxSets);
     PathText path;
+    const bool curves =
+        exact && canvas.splineType >= QuadraticSpline && canvas.splineType <= BezierSpline;
+    const std::vector<bool> curved =
+        curves ? AddExactSets(canvas, path) : std::vector<bool>(SetEndEntries, false);
     int first = 0;
     for (int k = 1; k <= sets; ++k) {
         int end = std::clamp(canvas.setEnds[k], first, points);
-        AddSet(canvas, first, end, path);
+        if (!curved[static_cast<size_t>(k)]) {
+            AddSet(canvas, first, end, path);
+        }
         first = end;
     }
     PathText open;

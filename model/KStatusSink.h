@@ -6,4 +6,6 @@ class KStatusSink {
 public:
     virtual ~KStatusSink() = default;
     virtual void UpdateStatus(double x, double y) = 0;
+    // The canvas's view changed its zoom (1 is the canvas's own size).
+    virtual void ShowZoom(double zoom) { (void)zoom; }
 };

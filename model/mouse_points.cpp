@@ -36,7 +36,11 @@ void KCanvasPane::InsertPointAt(int nearest, int set, int x, int y) {
     int prev = nearest - 1 < start ? end - 2 : nearest - 1;
     int next = nearest + 1 == end ? start + 1 : nearest + 1;
     const Point2& at = points[nearest];
-    Point2 cursor{std::trunc(ModelX(x)), std::trunc(ModelY(y))};
+    // Only the direction counts here: in another view than the default the cursor is not cut.
+    Point2 cursor{ModelX(x), ModelY(y)};
+    if (view.IsIdentity()) {
+        cursor = {std::trunc(cursor.x), std::trunc(cursor.y)};
+    }
     Point2 toPrev = Difference(points[prev], at);
     Point2 toNext = Difference(points[next], at);
     Point2 toCursor = Difference(cursor, at);
@@ -52,7 +56,11 @@ void KCanvasPane::InsertPointAt(int nearest, int set, int x, int y) {
     bool beforeNearest = gapNext > gapPrev;
     int other = beforeNearest ? prev : next;
     int index = beforeNearest ? prev + 1 : next;
-    InsertEntryAt(set, index, Midpoint(at, points[other]));
+    Point2 added = Midpoint(at, points[other]);
+    if (options.snapToGrid) {
+        added = SnapToGrid(added);
+    }
+    InsertEntryAt(set, index, added);
 }
 
 void KCanvasPane::InsertEntryAt(int set, int index, const Point2& added) {
@@ -73,7 +81,7 @@ void KCanvasPane::InsertEntryAt(int set, int index, const Point2& added) {
 }
 
 void KCanvasPane::PressDeletePoint(int x, int y) {
-    const int picked = PickedPoint() = FindNearestPoint(x, y);
+    const int picked = PickedPoint() = PickPoint(x, y);
     if (picked < 0) {
         CoincidentPoint() = -1;
         return;
@@ -96,7 +104,7 @@ void KCanvasPane::PressDeletePoint(int x, int y) {
 }
 
 void KCanvasPane::PressDeleteSet(int x, int y) {
-    const int picked = PickedPoint() = FindNearestPoint(x, y);
+    const int picked = PickedPoint() = PickPoint(x, y);
     const int set = PickedSetNumber() = picked >= 0 ? FindSetOf(picked) : -1;
     if (set < 1 || set > setCount) {
         return;

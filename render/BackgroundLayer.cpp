@@ -59,9 +59,10 @@ bool Close(double a, double b) {
     return std::fabs(a - b) < 1e-7;
 }
 
-// The view at zoom 1: model units to pixel edges, as the canvas maps points.
+// The canvas's view, zoom and pan included: model units to pixel edges, as it maps points.
 Affine2 ModelToPixel(const KCanvasPane& canvas) {
-    return {canvas.scaleX, 0, 0, canvas.scaleY, canvas.originX, canvas.originY};
+    return {canvas.ViewScaleX(), 0, 0, canvas.ViewScaleY(), canvas.ViewOriginX(),
+            canvas.ViewOriginY()};
 }
 
 // What is left of a move after its whole pixels: -0.5 .. 0.5.

@@ -29,8 +29,9 @@ public:
     void SetHidden(bool hidden) { _hidden = hidden; }
     bool Hidden() const { return _hidden; }
 
+    // Through the canvas's view, zoom and pan included.
     void DrawUnder(KCanvasPane& canvas) override;
-    // The same through a view of the canvas: model units to pixel edges.
+    // The same through any mapping of model units to pixel edges.
     void Draw(KCanvasPane& canvas, const Affine2& modelToPixel);
 
     // How often what the canvas shows was worked out whole, and how many pixels were worked

@@ -242,7 +242,6 @@ void vWindow::ChildActivated(bool active) {
         if (theApp) {
             theApp->InstallFrameMenu();
         }
-        OnWindowActivated(false);
         return;
     }
     if (theApp && theApp->Quitting()) {
@@ -256,7 +255,7 @@ void vWindow::ChildActivated(bool active) {
     if (theApp) {
         theApp->ShowPanesFor(this);
     }
-    OnWindowActivated(true);
+    OnWindowActivated();
 }
 
 void vWindow::ChildCloseRequest() {
@@ -318,6 +317,12 @@ void vWindow::HandleKey(int key, int modifiers) {
         OnMenuCommand(id);
     } else {
         OnWindowKey(key, modifiers);
+    }
+}
+
+void vWindow::ChildWheel(int x, int y, int delta, bool sideways, int modifiers) {
+    if (_canvas) {
+        _canvas->OnMouseWheel(x, y, delta, sideways, modifiers);
     }
 }
 

@@ -37,10 +37,10 @@ public:
     virtual void GetWindowPlacement(int& left, int& top, int& width, int& height);
     virtual void MoveWindowTo(int left, int top);
     virtual void CloseCmdWindow();
+    // Beside the hooks above: the window has become the active child. The base does nothing.
+    virtual void OnWindowActivated() {}
     // A file dropped on the window; the base hands it to the application's OnFileDropped.
     virtual void OnWindowFileDropped(const char* path);
-    // The window became the active one (true) or stopped being it; the base does nothing.
-    virtual void OnWindowActivated(bool active) { (void)active; }
 
     // The client size asked for, kept in step with the real one.
     int RequestedWidth() const { return _width; }
@@ -78,6 +78,7 @@ private:
     void ChildMouse(MouseAction action, int button, int x, int y, int held) override;
     void ChildKey(int key, int modifiers) override { HandleKey(key, modifiers); }
     void ChildScroll(bool horizontal, ScrollCode code, int position) override;
+    void ChildWheel(int x, int y, int delta, bool sideways, int modifiers) override;
     void ChildFileDropped(const char* path) override { OnWindowFileDropped(path); }
 
     void InstallMenu();

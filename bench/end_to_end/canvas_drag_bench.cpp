@@ -42,7 +42,16 @@ void ShowExtras(KryCmdWindow& window, int extras) {
     }
 }
 
-void DragSteps(benchmark::State& state, int mode) {
+// The view and curves the steps are shown with: the canvas's own, or POV-Ray's curves of the
+// spline at a zoom about the picked point.
+struct StepView {
+    bool exact = false;
+    int spline = LinearSpline;
+    double zoom = 1;
+    int extras = Nothing;
+};
+
+void DragSteps(benchmark::State& state, int mode, StepView view = {}) {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
     vDesktopSession& desktop = Desktop();
@@ -56,17 +65,21 @@ void DragSteps(benchmark::State& state, int mode) {
         desktop.SendMouse(child, Events::MousePress, 1, 0, 0, Events::HeldLeft);
     }
     FillFiftySets(canvas);
-    const int extras = static_cast<int>(state.range(2));
-    ShowExtras(*window, extras);
+    const Point2 picked = canvas.points[canvas.setEnds[24]];
+    canvas.splineType = view.spline;
+    CanvasOptions options;
+    options.exactCurves = view.exact;
+    canvas.SetOptions(options);
+    canvas.SetView({view.zoom, view.zoom == 1 ? Point2{0, 0} : picked});
+    ShowExtras(*window, view.extras);
     canvas.RedrawOutline(true);
     desktop.ProcessEvents();
 
     editMode = mode;
-    const Point2 picked = canvas.points[canvas.setEnds[24]];
-    desktop.SendMouse(child, Events::MousePress, 1, PixelX(canvas, picked.x),
-                      PixelY(canvas, picked.y), Events::HeldLeft);
-    const int toX[2] = {PixelX(canvas, picked.x + 6), PixelX(canvas, picked.x)};
-    const int toY[2] = {PixelY(canvas, picked.y - 4), PixelY(canvas, picked.y)};
+    desktop.SendMouse(child, Events::MousePress, 1, canvas.PixelX(picked.x),
+                      canvas.PixelY(picked.y), Events::HeldLeft);
+    const int toX[2] = {canvas.PixelX(picked.x + 6), canvas.PixelX(picked.x)};
+    const int toY[2] = {canvas.PixelY(picked.y - 4), canvas.PixelY(picked.y)};
     const int paintsBefore = desktop.PaintCount(child);
     int step = 0;
     for (auto _ : state) {
@@ -79,19 +92,26 @@ void DragSteps(benchmark::State& state, int mode) {
         static_cast<double>(desktop.PaintCount(child) - paintsBefore) / state.iterations();
     desktop.SendMouse(child, Events::MouseRelease, 1, toX[step], toY[step], 0);
     editMode = AddPoint;
-    if (extras & PointTable) {
+    if (view.extras & PointTable) {
         KryApp::Table()->Close();
     }
+    canvas.SetOptions(CanvasOptions{});
     canvas.SetChanged(false);
     theApp->vApp::CloseAppWindow(window);
     desktop.ProcessEvents();
 }
 
+// The canvas's own curves at zoom 1, with the extras of the third argument.
 void BM_MovePointDragStepShown(benchmark::State& state) {
-    DragSteps(state, MovePoint);
+    DragSteps(state, MovePoint, {false, LinearSpline, 1, static_cast<int>(state.range(2))});
 }
 void BM_RotateAllDragStepShown(benchmark::State& state) {
-    DragSteps(state, RotateAll);
+    DragSteps(state, RotateAll, {false, LinearSpline, 1, static_cast<int>(state.range(2))});
+}
+// POV-Ray's curves of the spline (third argument) at the zoom (fourth) about the point dragged.
+void BM_MovePointExactCurvesShown(benchmark::State& state) {
+    DragSteps(state, MovePoint,
+              {true, static_cast<int>(state.range(2)), static_cast<double>(state.range(3))});
 }
 
 // A canvas twice the first window's, and one as large as a full-HD screen; the canvas alone,
@@ -112,3 +132,9 @@ void ClientSizes(benchmark::internal::Benchmark* benchmark) {
 
 BENCHMARK(BM_MovePointDragStepShown)->Apply(ClientSizes);
 BENCHMARK(BM_RotateAllDragStepShown)->Apply(ClientSizes);
+BENCHMARK(BM_MovePointExactCurvesShown)
+    ->ArgsProduct({{600}, {600}, {QuadraticSpline, CubicSpline, BezierSpline}, {1, 4}})
+    ->ArgsProduct({{1920}, {1080}, {CubicSpline, BezierSpline}, {1, 4}})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);

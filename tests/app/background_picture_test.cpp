@@ -38,7 +38,7 @@ protected:
 // A picture dropped on a titled drawing shows at 40 % under the grid and is remembered beside
 // the drawing without marking it changed; the drawing opened again shows it at the placement
 // the dialog gave; a missing picture is told about and the drawing opens; Remove deletes the
-// file that remembered it.
+// file that remembered it; the active window's items say whether it has a picture.
 TEST_F(BackgroundInEditor, IsRememberedBesideTheDrawingAndNeverChangesIt) {
     RunWithSettings([&](KryCmdWindow& window) {
         const std::string drawing = work + "/vase.pol";
@@ -70,7 +70,11 @@ TEST_F(BackgroundInEditor, IsRememberedBesideTheDrawingAndNeverChangesIt) {
                                        "file is missing."),
                   std::string::npos);
         EXPECT_EQ(Newest()->fileName, drawing);
+        EXPECT_FALSE(Enabled(*Newest(), Cmd::RemoveBackground));
+        again.BringToFront();
+        Settle();
         Choose(again, Cmd::RemoveBackground);
+        EXPECT_FALSE(Enabled(again, Cmd::HideBackground));
         EXPECT_FALSE(std::filesystem::exists(drawing + ".vexlin-bg"));
         EXPECT_EQ(Shown(again, 150 - 40, 150 - 40), 0xffffffffu);
     });

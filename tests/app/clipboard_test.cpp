@@ -59,7 +59,7 @@ TEST_F(ClipboardInEditor, CopiesAndPastesTheDrawingWithItsKind) {
         EXPECT_EQ(polygon.canvas->pointCount, 4);
 
         // Into a drawing with sets the outlines are added and nothing else changes.
-        polygon.HandleKey(CtrlV, 0);
+        Choose(polygon, Cmd::Paste);
         EXPECT_EQ(polygon.canvas->setCount, 2);
         EXPECT_TRUE(polygon.canvas->GetPrismValues() == values);
     });

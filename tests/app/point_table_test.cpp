@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int KeyF6 = 0xFFC6;
-
 class PointTableInEditor : public AppFixture {
 protected:
     PointTableInEditor() { vTableWindowPlatform::Install(&tables); }
@@ -45,15 +43,15 @@ protected:
     QtTableWindowPlatform tables{&platform};
 };
 
-// F6 shows the active window's entries; a typed value is stored and is one undo step, which
-// Ctrl+Z in the table takes back; bad text is refused in the status line; the buttons insert
-// and delete; a Move Point press selects its row; the table follows another active window and
-// F6 closes it.
+// View > Point table shows the active window's entries; a typed value is stored and is one
+// undo step, which Ctrl+Z in the table takes back; bad text is refused in the status line; the
+// buttons insert and delete; a Move Point press selects its row; the table follows another
+// active window and F6 closes it.
 TEST_F(PointTableInEditor, ShowsEditsAndFollowsTheActiveDrawing) {
     RunWithSettings([&](KryCmdWindow& window) {
         KCanvasPane& canvas = *window.canvas;
         DrawTriangle(canvas);
-        window.HandleKey(KeyF6, 0);
+        Choose(window, Cmd::PointTable);
         ASSERT_NE(Table(), nullptr);
         EXPECT_EQ(Table()->windowTitle().toStdString(), "Point table: Untitled");
         EXPECT_EQ(Table()->Model()->rowCount(), 4);

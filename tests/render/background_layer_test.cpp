@@ -78,6 +78,25 @@ TEST_F(BackgroundCanvas, TurnsAndMirrorsThePictureAboutItsCentre) {
     }
 }
 
+// Zoomed in on one quarter of the canvas, the view shows only that quarter of the picture;
+// back in the default view, all four.
+TEST_F(BackgroundCanvas, FollowsTheCanvassZoomAndPan) {
+    Quarters(0, false);
+    const struct {
+        CanvasView view;
+        const char* quarters;
+    } cases[] = {
+        {{2, {-75, -75}}, "RRRR"},
+        {{2, {75, 75}}, "YYYY"},
+        {{4, {75, -75}}, "GGGG"},
+        {{1, {0, 0}}, "RGBY"},
+    };
+    for (const auto& c : cases) {
+        canvas.SetView(c.view);
+        EXPECT_EQ(QuartersShown(), c.quarters) << c.view.zoom;
+    }
+}
+
 // The picture lies under the grid, blended over white by its opacity; its own transparent
 // pixels show the canvas; a hidden picture, or none, leaves the canvas as it was.
 TEST_F(BackgroundCanvas, BlendsUnderTheGridByOpacity) {
