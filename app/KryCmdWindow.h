@@ -38,8 +38,8 @@ public:
 
     void OnWindowCommand(int id, int value, int kind) override;
     static CommandRole RoleOf(int id);
-    // The window's keys (window_keys.cpp): undo and redo, the view, snap, and the file
-    // commands' keys; the others go on to the application.
+    // The window's keys (window_keys.cpp): undo and redo, the view, snap, the clipboard, the
+    // point table and the file commands' keys; the others go on to the application.
     void OnWindowKey(int key, int modifiers) override;
     // The Edit and View items' states, which the menu tables share between windows, made this
     // window's again; the point table follows the window.

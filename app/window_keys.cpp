@@ -31,15 +31,15 @@ constexpr int ControlShifted = ModControl | ModShift;
 // '+' and '=' share a key on many layouts, so both work with or without Shift; the keypad's
 // give the same characters.
 constexpr WindowKey windowKeys[] = {
-    {Ctrl('Z'), Plain, Cmd::Undo},     {Ctrl('Z'), Shifted, Cmd::Redo},
-    {Ctrl('Y'), Plain, Cmd::Redo},     {Ctrl('N'), Plain, Cmd::NewOfKind},
-    {Ctrl('O'), Plain, Cmd::Open},     {Ctrl('S'), Plain, Cmd::Save},
-    {Ctrl('S'), Shifted, Cmd::SaveAs}, {Ctrl('Q'), Plain, Cmd::Exit},
-    {'=', Control, Cmd::ZoomIn},       {'=', ControlShifted, Cmd::ZoomIn},
-    {'+', Control, Cmd::ZoomIn},       {'+', ControlShifted, Cmd::ZoomIn},
-    {'-', Control, Cmd::ZoomOut},      {'0', Control, Cmd::WholeDrawing},
-    {'1', Control, Cmd::ActualSize},   {'g', Plain, Cmd::SnapToGrid},
-    {'G', Shifted, Cmd::SnapToGrid},   {'G', Plain, Cmd::SnapToGrid},
+    {Ctrl('Z'), Plain, Cmd::Undo},      {Ctrl('Z'), Shifted, Cmd::Redo},
+    {Ctrl('Y'), Plain, Cmd::Redo},      {Ctrl('N'), Plain, Cmd::NewOfKind},
+    {Ctrl('O'), Plain, Cmd::Open},      {Ctrl('S'), Plain, Cmd::Save},
+    {Ctrl('S'), Shifted, Cmd::SaveAs},  {Ctrl('Q'), Plain, Cmd::Exit},
+    {'=', Control, Cmd::ZoomIn},        {'=', ControlShifted, Cmd::ZoomIn},
+    {'+', Control, Cmd::ZoomIn},        {'+', ControlShifted, Cmd::ZoomIn},
+    {'-', Control, Cmd::ZoomOut},       {'0', Control, Cmd::WholeDrawing},
+    {'1', Control, Cmd::ActualSize},    {'g', Plain, Cmd::SnapToGrid},
+    {'G', Shifted, Cmd::SnapToGrid},    {'G', Plain, Cmd::SnapToGrid},
     {Ctrl('C'), Plain, Cmd::CopyAsPov}, {Ctrl('V'), Plain, Cmd::Paste},
     {KeyF6, Plain, Cmd::PointTable},
 };
