@@ -105,17 +105,21 @@ public:
     void DrawCurveSegment(Point2 p0, Point2 p3, Point2 p1, Point2 p2);
 
     // Scene files.
-    bool WriteSceneFile(char* fileName, int kindChoice);
-    // The kind WriteSceneFile writes under that name: the extension decides, then the choice,
-    // then the kind the drawing has.
+    // False when the file could not be written; `reason`, when given, then says why the writer
+    // refused the drawing (empty when the system refused the file).
+    bool WriteSceneFile(char* fileName, int kindChoice, std::string* reason = nullptr);
+    // The kind WriteSceneFile writes under that name: the extension decides, then a choice that
+    // is one kind's file filter (SceneKind), then the kind the drawing has.
     static int KindToWrite(const char* fileName, int kindChoice, int currentKind);
     // The name WriteSceneFile would write under, with the extension it would append; "" when it
     // would refuse the name.
     static std::string NameToWrite(const char* fileName, int kindChoice);
     // The text WriteSceneFile would write under that name and the kind it would write, with no
-    // change to the drawing, the program-wide kind or the name. False when a number in the
-    // text would not be finite: the writer would refuse it.
-    bool SceneFileText(const char* fileName, int kindChoice, std::string& text, int& kind) const;
+    // change to the drawing, the program-wide kind or the name. False when the writer would
+    // refuse it: a number in the text would not be finite, or a lathe's or surface of
+    // revolution's profile breaks a rule of the ray tracer. `refusal`, when given, says why.
+    bool SceneFileText(const char* fileName, int kindChoice, std::string& text, int& kind,
+                       std::string* refusal = nullptr) const;
     int ReadSceneFile(const char* fileName);
     // The same, telling the number of the line where reading stopped (0 before the first).
     int ReadSceneFile(const char* fileName, int& stopLine);
