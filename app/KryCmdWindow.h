@@ -36,7 +36,8 @@ public:
     // Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo (undo_commands.cpp).
     void OnWindowKey(int key, int modifiers) override;
 
-    // Shows the polygon/prism kind and enables the items that only prisms use.
+    // Shows the drawing kind, enables the items that only the other kinds use and greys the prism
+    // values that the kind does not use.
     void UpdateModeDisplay();
     // The cursor position in file units and the canvas's point and set counts.
     void UpdateStatus(double x, double y) override;
@@ -75,12 +76,17 @@ private:
     void HandPrismValues();
     void SwitchToPolygon();
     void SwitchToPrism();
+    void SwitchToLathe();
+    void SwitchToSor();
+    void SwitchKind(int kind, const char* caption);
     void ShowPrismDialog();
     void CentreDrawing();
     void FlipDrawing();
     void ClearDrawing();
     void NewPolygonWindow();
     void NewPrismWindow();
+    void NewLatheWindow();
+    void NewSorWindow();
     void Repaint();
     static bool ClosedWithOk(vModalDialog& dialog);
     void ShowShapeDialog();

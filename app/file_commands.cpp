@@ -13,6 +13,7 @@
 #include "dialogs/KryDialog.h"
 #include "dialogs/RemsDialog.h"
 #include "model/KCanvasPane.h"
+#include "scenefile/SceneKind.h"
 #include "scenefile/SceneReadResult.h"
 #include "toolkit/vFileSelect.h"
 #include "toolkit/vYNReplyDialog.h"
@@ -95,7 +96,7 @@ void KryCmdWindow::OpenCommand() {
         return;
     }
     if (fileFilterIndex != AnyFileFilter) {
-        fileFilterIndex = shapeKind;
+        fileFilterIndex = FilterOfKind(shapeKind);
     }
     KryCmdWindow* window = KryApp::OpenDrawingWindow("No prg");
     if (window != nullptr) {
@@ -122,7 +123,7 @@ void KryCmdWindow::SaveAsCommand() {
 // failed.
 void KryCmdWindow::SaveUnderNewName(const char* prompt) {
     if (fileFilterIndex != AnyFileFilter) {
-        fileFilterIndex = shapeKind;
+        fileFilterIndex = FilterOfKind(shapeKind);
     }
     if (!PickSaveName(prompt)) {
         return;

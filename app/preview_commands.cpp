@@ -6,6 +6,7 @@
 #include "app/ProgramState.h"
 #include "model/EditState.h"
 #include "preview/PreviewScene.h"
+#include "scenefile/SceneKind.h"
 
 namespace {
 
@@ -34,7 +35,8 @@ void KryApp::OnAppKey(vWindow* window, int key, int modifiers) {
 void KryCmdWindow::ShowPovrayPreview() {
     auto scene = [this] {
         const bool unnamed = fileName[0] == '\0' && fileFilterIndex != AnyFileFilter;
-        return PreviewScene::Of(*canvas, fileName, unnamed ? shapeKind : fileFilterIndex);
+        return PreviewScene::Of(*canvas, fileName,
+                                unnamed ? FilterOfKind(shapeKind) : fileFilterIndex);
     };
     if (!preview.Open(PreviewTitle(fileName), scene)) {
         Notify("The POV-Ray preview cannot be shown.");

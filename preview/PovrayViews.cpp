@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "model/EditState.h"
+
 namespace {
 
 std::string Number(double value) {
@@ -12,15 +14,16 @@ std::string Number(double value) {
 
 // POV-Ray stands a prism's outline in the x-z plane and lays a polygon's in the x-y plane;
 // turned about x, the polygon lies in the x-z plane too, file y along z. Both views look at
-// that plane with y up.
-std::string Head(const std::string& drawingFile, bool prism) {
+// that plane with y up. A lathe or a surface of revolution turns its profiles about y: file x is
+// the radius and file y the height, and the face-on view looks at it from the front.
+std::string Head(const std::string& drawingFile, int kind) {
     return "#version 3.7;\n"
            "global_settings { assumed_gamma 1.0 }\n"
            "#include \"" +
            drawingFile +
            "\"\n"
            "#declare Shown = object { Thing" +
-           (prism ? "" : " rotate 90 * x") +
+           (kind == Polygon ? " rotate 90 * x" : "") +
            " }\n"
            "#declare Lo = min_extent(Shown);\n"
            "#declare Hi = max_extent(Shown);\n"
@@ -54,6 +57,32 @@ std::string TopViewCamera(int width, int height) {
            "finish { ambient 1 diffuse 0 } }\n";
 }
 
+// The same grid and framing from the front, the grid behind the object.
+std::string FrontViewCamera(int width, int height) {
+    const std::string column = Number(4.0 / width);
+    const std::string row = Number(4.0 / height);
+    return "camera {\n"
+           "  orthographic\n"
+           "  location <0, 0, min(Lo.z, 0) - 1>\n"
+           "  direction <0, 0, 1>\n"
+           "  right <4, 0, 0>\n"
+           "  up <0, 4, 0>\n"
+           "}\n"
+           "#declare GridZ = max(Hi.z, 0) + 1;\n"
+           "#declare GridLine = texture { pigment { color rgb <0.72, 0.72, 0.79> } "
+           "finish { ambient 1 diffuse 0 } }\n"
+           "#for (Line, -1, 1)\n"
+           "  box { <Line, -2, GridZ>, <Line + " +
+           column +
+           ", 2, GridZ + 0.01> texture { GridLine } }\n"
+           "  box { <-2, Line - " +
+           row +
+           ", GridZ>, <2, Line, GridZ + 0.01> texture { GridLine } }\n"
+           "#end\n"
+           "object { Shown pigment { color rgb <0.95, 0.16, 0.02> } "
+           "finish { ambient 1 diffuse 0 } }\n";
+}
+
 std::string ThreeQuarterCamera() {
     return "#declare Centre = (Lo + Hi) / 2;\n"
            "#declare Radius = max(vlength(Hi - Lo) / 2, 0.25);\n"
@@ -74,10 +103,13 @@ std::string ThreeQuarterCamera() {
 
 }  // namespace
 
-std::string PovrayViews::Scene(View view, const std::string& drawingFile, bool prism, int width,
+std::string PovrayViews::Scene(View view, const std::string& drawingFile, int kind, int width,
                                int height) {
-    return Head(drawingFile, prism) +
-           (view == TopView ? TopViewCamera(width, height) : ThreeQuarterCamera());
+    if (view != TopView) {
+        return Head(drawingFile, kind) + ThreeQuarterCamera();
+    }
+    return Head(drawingFile, kind) +
+           (IsTurnedKind(kind) ? FrontViewCamera(width, height) : TopViewCamera(width, height));
 }
 
 std::vector<std::string> PovrayViews::Arguments(View view, const std::string& scene,

@@ -8,6 +8,7 @@
 #include "preview/PreviewDisplay.h"
 #include "preview/PreviewFolder.h"
 #include "preview/ProgramSearch.h"
+#include "scenefile/SceneKind.h"
 #include "toolkit/platform/vProcessRunner.h"
 
 namespace {
@@ -58,7 +59,7 @@ std::string PreviewRenderer::Name(const char* view, const char* extension) const
 }
 
 std::string PreviewRenderer::DrawingName() const {
-    return Name("drawing", _rendered.prism ? ".prm" : ".pol");
+    return Name("drawing", SceneKindOf(_rendered.kind).extension);
 }
 
 void PreviewRenderer::Start() {
@@ -67,8 +68,8 @@ void PreviewRenderer::Start() {
     _rendered = _latest;
     _started = true;
     _waitingForProgram = false;
-    if (!_latest.finite) {
-        Fail(NotFiniteMessage);
+    if (!_latest.Writable()) {
+        Fail(_latest.refusal);
         return;
     }
     _runner = vProcessRunner::Current();
@@ -93,7 +94,7 @@ bool PreviewRenderer::StartViews(vProcessRunner& runner) {
         const auto which = static_cast<PovrayViews::View>(view);
         const std::string scene = Name(ViewNames[view], ".pov");
         const std::string text =
-            PovrayViews::Scene(which, drawing, _latest.prism, PictureSize, PictureSize);
+            PovrayViews::Scene(which, drawing, _latest.kind, PictureSize, PictureSize);
         if (!_folder.Write(scene, text)) {
             Cancel();
             return false;

@@ -36,12 +36,11 @@ std::string WriterRefusal(const KCanvasPane& canvas, const char* path, int kindC
         return "the name is a folder's";
     }
     if (KCanvasPane::NameToWrite(path, kindChoice).empty()) {
-        return "the name is too long for \".pol\" or \".prm\" to be added";
+        return "the name is too long for its extension to be added";
     }
-    if (!canvas.SceneFileText(path, kindChoice, text, kind)) {
-        return "a coordinate would not be finite";
-    }
-    return "";
+    std::string refusal;
+    canvas.SceneFileText(path, kindChoice, text, kind, &refusal);
+    return refusal;
 }
 
 }  // namespace

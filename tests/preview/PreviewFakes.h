@@ -48,6 +48,6 @@ public:
 inline PreviewScene SceneOf(const std::string& text) {
     PreviewScene scene;
     scene.text = text;
-    scene.prism = true;
+    scene.kind = Prism;
     return scene;
 }

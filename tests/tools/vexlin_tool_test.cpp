@@ -82,7 +82,7 @@ TEST_F(VexlinToolTest, RefusalsNameTheArgumentAndTheReason) {
         {{"info", "a.pol", "--bogus"}, "vexlin-tool info: --bogus: unknown option"},
         {{"convert", "a.pol"}, "vexlin-tool convert: OUT: missing"},
         {{"convert", "a.pol", "b.pol", "--kind", "cube"},
-         "vexlin-tool convert: --kind cube: not one of polygon, prism"},
+         "vexlin-tool convert: --kind cube: not one of polygon, prism, lathe, sor"},
         {{"convert", "a.pol", "b.pol", "--spline", "wobbly"},
          "vexlin-tool convert: --spline wobbly: not one of linear, quadratic, cubic, bezier"},
         {{"convert", "a.pol", "b.pol", "--start"}, "vexlin-tool convert: --start: needs a value"},
