@@ -13,6 +13,7 @@
 namespace {
 
 const char* const UnfinishedLine = "//___unfinished___";
+const char* const OpenLine = "//___open___";
 
 bool Is(const char* line, const char* text) {
     return std::strcmp(line, text) == 0;
@@ -66,9 +67,8 @@ int ProfileFileReading::Read() {
 
 int ProfileFileReading::ReadProfile(Profile& profile) {
     const char* line = _in.Next();
-    if (Is(line, UnfinishedLine)) {
-        profile.unfinished = true;
-        line = _in.Next();
+    for (; Is(line, UnfinishedLine) || Is(line, OpenLine); line = _in.Next()) {
+        (Is(line, OpenLine) ? profile.open : profile.unfinished) = true;
     }
     if (shapeKind == Lathe) {
         for (int spline = SplineKeyword(line); spline >= 0; spline = SplineKeyword(line)) {
@@ -93,7 +93,7 @@ int ProfileFileReading::ReadValues(Profile& profile) {
         if (Is(line, "open") || Is(line, "sturm")) {
             (Is(line, "open") ? profile.open : profile.sturm) = true;
         } else if (std::strncmp(line, "//", 2) == 0) {
-            continue;
+            profile.open = profile.open || Is(line, OpenLine);
         } else if (ReadPair(line, value) && profile.values.size() < MaxPoints) {
             profile.values.push_back(value);
         } else {
@@ -145,37 +145,29 @@ ProfileFileReading::Laid ProfileFileReading::LayOut(const Profile& profile) cons
     } else {
         laid.points = v;
     }
-    const size_t count = laid.points.size();
-    laid.endsOnFirst = count >= 2 && SameValue(laid.points.back(), laid.points.front());
     return laid;
 }
 
-// A closed lathe keeps every profile's closing repeat as it is written; any other finished
-// profile gets one, as a set the editor finishes does.
+// A profile of an open lathe or of a surface of revolution gets the closing repeat of a set the
+// editor finishes; a closed lathe's ends on it already.
 bool ProfileFileReading::PutProfiles() {
-    const bool lathe = shapeKind == Lathe;
-    std::vector<Laid> laid;
-    bool anyFinished = false;
-    bool anyOpen = false;
-    for (size_t i = 0; i < _profiles.size(); ++i) {
-        laid.push_back(LayOut(_profiles[i]));
-        const bool finished = !_profiles[i].unfinished || i + 1 < _profiles.size();
-        anyFinished = anyFinished || finished;
-        anyOpen = anyOpen || (finished && (!lathe || !laid.back().endsOnFirst));
+    bool open = false;
+    bool sturm = false;
+    for (const Profile& profile : _profiles) {
+        open = open || profile.open;
+        sturm = sturm || profile.sturm;
     }
     if (!_profiles.empty()) {
-        _canvas.isOpen = (lathe ? anyOpen : _profiles.front().open) ? 1 : 0;
-        _canvas.useSturm = _profiles.front().sturm ? 1 : 0;
+        _canvas.isOpen = open ? 1 : 0;
+        _canvas.useSturm = sturm ? 1 : 0;
     }
-    if (lathe && !anyFinished && !_profiles.empty()) {
-        _canvas.isOpen = _profiles.front().open ? 1 : 0;
-    }
+    const bool keepLast = shapeKind == Lathe && !open;
     _canvas.pointCount = 0;
     _canvas.setCount = 0;
     bool fits = true;
-    for (size_t i = 0; i < laid.size() && fits; ++i) {
+    for (size_t i = 0; i < _profiles.size() && fits; ++i) {
         const bool unfinished = _profiles[i].unfinished && i + 1 == _profiles.size();
-        fits = PutProfile(laid[i], unfinished, lathe && !anyOpen && !unfinished);
+        fits = PutProfile(LayOut(_profiles[i]), unfinished, keepLast && !unfinished);
     }
     std::fill(_canvas.control1 + _canvas.pointCount, _canvas.control1 + MaxPoints, Point2{0, 0});
     std::fill(_canvas.control2 + _canvas.pointCount, _canvas.control2 + MaxPoints, Point2{0, 0});

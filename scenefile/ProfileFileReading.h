@@ -10,14 +10,15 @@ class SceneLineReader;
 // Reads the profiles of a lathe or surface-of-revolution file into the canvas, the kind being
 // the program-wide one: one declaration a profile, several of them inside a union. It starts
 // just past the line that opens the first declaration and reads the layout the writer writes,
-// line by line: an optional "//___unfinished___", the spline (lathe), the count line, one value
-// a line with set markers and other comments passed over, "open" and "sturm", and "}".
+// line by line: "//___unfinished___" and "//___open___" where they apply, the spline (lathe),
+// the count line, one value a line with set markers and other comments passed over, "open" and
+// "sturm", and "}".
 //
-// A lathe profile that ends on its own first point is closed, and that point is its set's
-// closing repeat; when any finished profile does not, the lathe is open and every profile's
-// points are all its own. A surface of revolution's profiles are always open. The unfinished
-// set, the last declaration marked so, keeps no closing repeat. The end slope point of a cubic
-// lathe is passed over: the writer works it out again from the last two points.
+// A closed lathe's profile ends on its set's closing repeat. A profile of an open lathe (one
+// marked "//___open___") or of a surface of revolution is written without it, and gets one as a
+// set the editor finishes does. The unfinished set, the last declaration marked so, keeps no
+// closing repeat. The end slope point of a cubic lathe is passed over: the writer works it out
+// again from the last two points.
 class ProfileFileReading {
 public:
     ProfileFileReading(KCanvasPane& canvas, SceneLineReader& in, bool inUnion)
@@ -42,7 +43,6 @@ private:
         std::vector<Point2> second;  // handle 2
         bool hasControl = false;
         Point2 control{0, 0};
-        bool endsOnFirst = false;
     };
 
     int ReadProfile(Profile& profile);

@@ -19,8 +19,10 @@ const char* const LeadingControl = " //___control___ ";
 const char* const PlainControl = " //___control___";
 const char* const TrailingControl = " //___2control___";
 const char* const NotFiniteRefusal = "a coordinate or height is too large to write";
-// The first line inside the declaration of a profile that the user has not finished yet.
+// The first lines inside the declaration of a profile that the user has not finished yet, and
+// of each profile of an open lathe, which is written without its closing repeat.
 const char* const UnfinishedProfile = "//___unfinished___";
+const char* const OpenProfile = "//___open___";
 
 // An empty name, or one that ends in a folder, would become a hidden ".pol" or ".prm".
 bool Named(const char* fileName) {
@@ -153,7 +155,8 @@ void WritePointList(const WrittenPointList& list, SceneText& out) {
 }
 
 // One lathe or sor per profile; several are one object as a union. A profile's set marker
-// stands before its declaration, and the unfinished set says so inside its own.
+// stands before its declaration; the unfinished set, and every profile of an open lathe, say so
+// inside their own.
 void WriteProfiles(const KCanvasPane& canvas, const WrittenPointList& list, int kind, int spline,
                    SceneText& out) {
     const std::vector<WrittenSet> profiles = WrittenSets(list);
@@ -168,6 +171,9 @@ void WriteProfiles(const KCanvasPane& canvas, const WrittenPointList& list, int 
         }
         if (profile.set == 0) {
             out.Line(UnfinishedProfile);
+        }
+        if (kind == Lathe && canvas.isOpen == 1) {
+            out.Line(OpenProfile);
         }
         WriteSpline(spline, out);
         out.Line(std::to_string(profile.values.size()).c_str());
