@@ -99,9 +99,11 @@ private:
     void SaveCommand();
     void SaveAsCommand();
     void SaveUnderNewName(const char* prompt);
-    void ShowFailedRead(int result);
+    // The reader's notice for the result, then the hint when there is one.
+    void ShowFailedRead(int result, const char* hint);
     bool PickSaveName(const char* prompt);
     bool MayReplace(const char* chosen);
+    bool MayLoseValues(const char* name);
     bool WriteDrawing();
 
     // Undo and redo (undo_commands.cpp).

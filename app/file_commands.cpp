@@ -13,6 +13,7 @@
 #include "dialogs/KryDialog.h"
 #include "dialogs/RemsDialog.h"
 #include "model/KCanvasPane.h"
+#include "scenefile/KindValues.h"
 #include "scenefile/SceneKind.h"
 #include "scenefile/SceneReadResult.h"
 #include "toolkit/vFileSelect.h"
@@ -57,9 +58,11 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
         return;
     }
     RememberWorkingDirectory();
-    const int result = canvas->ReadSceneFile(name);
+    int stopLine = 0;
+    const char* hint = nullptr;
+    const int result = canvas->ReadSceneFile(name, stopLine, &hint);
     if (result != ReadOk) {
-        ShowFailedRead(result);
+        ShowFailedRead(result, hint);
         return;
     }
     remarksDialog->SetRemarks(canvas->remark1, canvas->remark2, canvas->remark3);
@@ -75,7 +78,7 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
 // The count shown tells how far the file got. A bad header leaves it at the header's count or
 // at the number of values the header gave, though no point was read: the drawing keeps only the
 // points read, so that the next set does not join points at the origin that were never there.
-void KryCmdWindow::ShowFailedRead(int result) {
+void KryCmdWindow::ShowFailedRead(int result, const char* hint) {
     char count[32];
     std::snprintf(count, sizeof count, "Tk= %i", canvas->pointCount);
     SetControlText(Cmd::ModeField, count);
@@ -87,6 +90,9 @@ void KryCmdWindow::ShowFailedRead(int result) {
     Repaint();
     if (const char* notice = SceneReadNotice(result)) {
         Notify(notice);
+    }
+    if (hint != nullptr) {
+        Notify(hint);
     }
 }
 
@@ -111,7 +117,9 @@ void KryCmdWindow::SaveCommand() {
         SaveUnderNewName("Save As");
         return;
     }
-    WriteDrawing();
+    if (MayLoseValues(fileName)) {
+        WriteDrawing();
+    }
 }
 
 void KryCmdWindow::SaveAsCommand() {
@@ -146,7 +154,7 @@ bool KryCmdWindow::AskSaveChanges() {
         default:
             return false;
     }
-    if (fileName[0] == '\0' && !PickSaveName("Save Vexlin File As")) {
+    if (fileName[0] == '\0' ? !PickSaveName("Save Vexlin File As") : !MayLoseValues(fileName)) {
         return false;
     }
     return WriteDrawing();
@@ -159,7 +167,7 @@ bool KryCmdWindow::PickSaveName(const char* prompt) {
     vFileSelect select(this, "File Select");
     if (!select.PickSaveFile(prompt, chosen, FileNameSize - 1, fileFilters, fileFilterIndex, 0,
                              nullptr) ||
-        chosen[0] == '\0' || !MayReplace(chosen)) {
+        chosen[0] == '\0' || !MayReplace(chosen) || !MayLoseValues(chosen)) {
         return false;
     }
     std::memcpy(fileName, chosen, sizeof fileName);
@@ -179,11 +187,28 @@ bool KryCmdWindow::MayReplace(const char* chosen) {
     return ask.AskYesNo(question.c_str()) == 1;
 }
 
+// The writer keeps to the kind that a name's extension names: a prism saved under a ".pol"
+// name loses its prism values, so the user is asked first.
+bool KryCmdWindow::MayLoseValues(const char* name) {
+    const int kind = KCanvasPane::KindToWrite(name, fileFilterIndex, shapeKind);
+    if (!WritingLosesValues(*canvas, shapeKind, kind)) {
+        return true;
+    }
+    const std::string written = KCanvasPane::NameToWrite(name, fileFilterIndex);
+    const std::string question = LostValuesQuestion(written, shapeKind, kind);
+    vYNReplyDialog ask(this, "Yes or No");
+    return ask.AskYesNo(question.c_str()) == 1;
+}
+
 // The writer may extend the name and change the drawing kind; the display follows the kind.
-// A failure is told to the user here; false then.
+// A failure is told to the user here, the reason in a second notice; false then.
 bool KryCmdWindow::WriteDrawing() {
-    if (!canvas->WriteSceneFile(fileName, fileFilterIndex)) {
+    std::string reason;
+    if (!canvas->WriteSceneFile(fileName, fileFilterIndex, &reason)) {
         Notify(kUnableToSave);
+        if (!reason.empty()) {
+            Notify((std::string(fileName) + ": " + reason).c_str());
+        }
         return false;
     }
     UpdateModeDisplay();

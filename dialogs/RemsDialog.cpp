@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "toolkit/CommandIds.h"
+#include "toolkit/Utf8Text.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ ControlSpec remarksTable[] = {
 constexpr const char* kStampFormat = "// %A  %m/%d/%Y   %I:%M %p";
 
 void CopyLine(char* line, const char* text) {
-    std::snprintf(line, RemsDialog::kRemarkSize, "%s", text != nullptr ? text : "");
+    CopyUtf8(line, RemsDialog::kRemarkSize, text != nullptr ? text : "");
 }
 
 // Makes the line the time stamp, at most 79 characters of it; a locale whose names make the
@@ -62,7 +63,7 @@ void StampLine(char* line, const std::tm& local) {
     if (std::strftime(full, sizeof full, kStampFormat, &local) == 0) {
         full[0] = '\0';
     }
-    std::snprintf(line, RemsDialog::kRemarkSize, "%.*s", RemsDialog::kTakenLength, full);
+    CopyUtf8(line, RemsDialog::kTakenLength + 1, full);
 }
 
 }  // namespace

@@ -56,23 +56,29 @@ int SnapAndTidy(Outline& outline) {
     return DropEmptySets(outline);
 }
 
-// The smallest move of x that the written file still shows.
-Point2 Nudged(const Point2& p, const Point2& first) {
+// The smallest move of x that the written file still shows. Six digits keep less of a larger
+// number, so the step starts well below what they show at the point's magnitude and doubles
+// until the written value changes. False when no step is found.
+bool Nudge(Point2& p, const Point2& first) {
     double step = std::max(std::fabs(p.x), 1e-3) * 1e-6;
     Point2 moved = p;
-    while (Same(moved, first) && step < 1) {
+    for (int tries = 0; tries < 64 && Same(moved, first); ++tries) {
         moved = AsWritten({p.x + step, p.y});
         step *= 2;
     }
-    return moved;
+    p = moved;
+    return !Same(moved, first);
 }
 
+// The number of points moved, or -1 when one cannot be.
 int NudgeFirstPointRepeats(Outline& outline) {
     int nudged = 0;
     for (Outline::Set& set : outline.sets) {
         for (size_t j = 1; j < set.points.size(); ++j) {
             if (Same(set.points[j], set.points[0])) {
-                set.points[j] = Nudged(set.points[j], set.points[0]);
+                if (!Nudge(set.points[j], set.points[0])) {
+                    return -1;
+                }
                 ++nudged;
             }
         }
@@ -170,6 +176,11 @@ bool PrepareOutline(Outline& outline, int spline, bool fit, ImportReport& report
         Simplify(outline, report);
     }
     int nudged = NudgeFirstPointRepeats(outline);
+    if (nudged < 0) {
+        return report.Fail(
+            "A point on its set's first point, where the file would end the "
+            "set, cannot be moved off it");
+    }
     if (nudged > 0) {
         report.Note(
             Printed("Points on their set's first point, where the file would end the set, "

@@ -42,6 +42,7 @@ public:
 
     const std::string& Text() const { return _text; }
     bool Empty() const { return _text.empty(); }
+    bool Finite() const { return _finite; }
     Point2 low{HUGE_VAL, HUGE_VAL};
     Point2 high{-HUGE_VAL, -HUGE_VAL};
 
@@ -51,6 +52,7 @@ private:
         bool first = true;
         for (const Point2& p : points) {
             _text += (first ? "" : " ") + Number(p.x) + "," + Number(p.y);
+            _finite = _finite && std::isfinite(p.x) && std::isfinite(p.y);
             first = false;
             low = {std::min(low.x, p.x), std::min(low.y, p.y)};
             high = {std::max(high.x, p.x), std::max(high.y, p.y)};
@@ -58,6 +60,7 @@ private:
     }
 
     std::string _text;
+    bool _finite = true;
 };
 
 // Set k's points p[0..m], p[m] its closing repeat, as the preview of each spline draws them.
@@ -131,7 +134,9 @@ void AddDescription(const KCanvasPane& canvas, pugi::xml_node& svg) {
     }
 }
 
-void SetFrame(pugi::xml_node& svg, Point2 low, Point2 high) {
+// False when the frame's numbers are not all finite: a drawing that reaches near the largest
+// numbers has no size that a number can hold.
+bool SetFrame(pugi::xml_node& svg, Point2 low, Point2 high) {
     if (!(low.x <= high.x)) {
         low = {-150, -150};
         high = {150, 150};
@@ -140,11 +145,17 @@ void SetFrame(pugi::xml_node& svg, Point2 low, Point2 high) {
     low = {low.x - margin, low.y - margin};
     Point2 size{high.x - low.x + margin, high.y - low.y + margin};
     double scale = PictureSide / std::max(size.x, size.y);
+    for (double value : {low.x, low.y, size.x, size.y, scale}) {
+        if (!std::isfinite(value)) {
+            return false;
+        }
+    }
     svg.append_attribute("width") = Number(std::round(size.x * scale)).c_str();
     svg.append_attribute("height") = Number(std::round(size.y * scale)).c_str();
     std::string box =
         Number(low.x) + " " + Number(low.y) + " " + Number(size.x) + " " + Number(size.y);
     svg.append_attribute("viewBox") = box.c_str();
+    return true;
 }
 
 void SetStroke(pugi::xml_node& node) {
@@ -176,8 +187,11 @@ std::string SvgDocumentText(const KCanvasPane& canvas) {
     declaration.append_attribute("encoding") = "UTF-8";
     pugi::xml_node svg = document.append_child("svg");
     svg.append_attribute("xmlns") = "http://www.w3.org/2000/svg";
-    SetFrame(svg, {std::min(path.low.x, open.low.x), std::min(path.low.y, open.low.y)},
-             {std::max(path.high.x, open.high.x), std::max(path.high.y, open.high.y)});
+    if (!path.Finite() || !open.Finite() ||
+        !SetFrame(svg, {std::min(path.low.x, open.low.x), std::min(path.low.y, open.low.y)},
+                  {std::max(path.high.x, open.high.x), std::max(path.high.y, open.high.y)})) {
+        return "";
+    }
     AddDescription(canvas, svg);
     if (!path.Empty()) {
         pugi::xml_node outline = svg.append_child("path");

@@ -8,5 +8,9 @@
 // subpaths of one filled path (even-odd, as a prism fills), each segment drawn as the canvas
 // previews draw the spline: straight lines, or the quadratic, cubic or bezier curves of the
 // spline preview. An unfinished set is drawn as a line of its own. User units are model units
-// (75 to a file unit, y down), so importing the document gives the drawing back.
+// (75 to a file unit, y down), so importing the document gives back the finished sets where
+// they were, as bezier curves or straight lines; the prism values are not in the document,
+// and the import closes the unfinished set, or leaves it out when it is too short.
+// "" when a number of the document would not be finite: the curves or the frame of a drawing
+// near the largest numbers overflow.
 std::string SvgDocumentText(const KCanvasPane& canvas);

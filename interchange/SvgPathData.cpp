@@ -47,30 +47,33 @@ double AngleBetween(Point2 u, Point2 v) {
 }
 
 // From the endpoint form of an SVG arc to its centre form, radii enlarged when they are too
-// small to reach the end point.
+// small to reach the end point. Worked on the unit circle that the radii scale to, so that no
+// radius is ever squared: radii far larger than the chord still give a centre and angles.
 Arc CentreForm(Point2 from, Point2 to, double rx, double ry, double degrees, bool large,
                bool sweep) {
     Arc arc{};
     arc.cosine = std::cos(degrees * Pi / 180);
     arc.sine = std::sin(degrees * Pi / 180);
     Point2 half = 0.5 * (from - to);
-    Point2 p{arc.cosine * half.x + arc.sine * half.y, -arc.sine * half.x + arc.cosine * half.y};
-    double lambda = (p.x * p.x) / (rx * rx) + (p.y * p.y) / (ry * ry);
-    if (lambda > 1) {
-        rx *= std::sqrt(lambda);
-        ry *= std::sqrt(lambda);
+    Point2 p{(arc.cosine * half.x + arc.sine * half.y) / rx,
+             (-arc.sine * half.x + arc.cosine * half.y) / ry};
+    double reach = std::hypot(p.x, p.y);
+    if (reach > 1) {
+        rx *= reach;
+        ry *= reach;
+        p = (1 / reach) * p;
+        reach = 1;
     }
-    double numerator = rx * rx * ry * ry - rx * rx * p.y * p.y - ry * ry * p.x * p.x;
-    double denominator = rx * rx * p.y * p.y + ry * ry * p.x * p.x;
-    double k = std::sqrt(std::max(0.0, numerator / denominator)) * (large == sweep ? -1 : 1);
-    Point2 c{k * rx * p.y / ry, -k * ry * p.x / rx};
+    // The centre lies off the chord's middle, across it, by what the unit circle leaves.
+    double across = std::sqrt(std::max(0.0, 1 - reach * reach)) * (large == sweep ? -1 : 1);
+    Point2 c = reach > 0 ? Point2{across * p.y / reach, -across * p.x / reach} : Point2{0, 0};
     Point2 middle = 0.5 * (from + to);
-    arc.centre = {arc.cosine * c.x - arc.sine * c.y + middle.x,
-                  arc.sine * c.x + arc.cosine * c.y + middle.y};
+    arc.centre = {arc.cosine * c.x * rx - arc.sine * c.y * ry + middle.x,
+                  arc.sine * c.x * rx + arc.cosine * c.y * ry + middle.y};
     arc.rx = rx;
     arc.ry = ry;
-    Point2 u{(p.x - c.x) / rx, (p.y - c.y) / ry};
-    Point2 v{(-p.x - c.x) / rx, (-p.y - c.y) / ry};
+    Point2 u{p.x - c.x, p.y - c.y};
+    Point2 v{-p.x - c.x, -p.y - c.y};
     arc.from = AngleBetween({1, 0}, u);
     arc.sweep = AngleBetween(u, v);
     if (!sweep && arc.sweep > 0) {
@@ -121,7 +124,9 @@ private:
             if (!Parameters(upper, v)) {
                 return "missing or bad numbers";
             }
-            Apply(upper, relative, v);
+            if (const char* problem = Apply(upper, relative, v)) {
+                return problem;
+            }
             upper = upper == 'M' ? 'L' : upper;
             _in.SkipCommaSpace();
         } while (_in.AtNumber());
@@ -150,7 +155,7 @@ private:
         return relative ? Point2{_current.x + x, _current.y + y} : Point2{x, y};
     }
 
-    void Apply(char command, bool relative, const double* v) {
+    const char* Apply(char command, bool relative, const double* v) {
         char last = _lastCurve;
         _lastCurve = 0;
         switch (command) {
@@ -173,9 +178,9 @@ private:
                 CurveCommand(command, relative, v, last);
                 break;
             default:
-                ArcTo(v, At(relative, v[5], v[6]));
-                break;
+                return ArcTo(v, At(relative, v[5], v[6]));
         }
+        return nullptr;
     }
 
     // A smooth curve (S, T) reflects the last control point of a curve of its own kind, or
@@ -238,28 +243,37 @@ private:
         _lastCurve = 'Q';
     }
 
-    void ArcTo(const double* v, Point2 end) {
+    // Radii so large that their squares overflow leave the arc without a centre or angles.
+    const char* ArcTo(const double* v, Point2 end) {
         if (end == _current) {
-            return;
+            return nullptr;
         }
         double rx = std::fabs(v[0]);
         double ry = std::fabs(v[1]);
         if (rx == 0 || ry == 0) {
             LineTo(end);
-            return;
+            return nullptr;
         }
         Arc arc = CentreForm(_current, end, rx, ry, v[2], v[3] != 0, v[4] != 0);
+        if (!std::isfinite(arc.rx) || !std::isfinite(arc.ry) || !std::isfinite(arc.sweep)) {
+            return "arc too large to draw";
+        }
         int pieces =
             std::max(1, static_cast<int>(std::ceil(std::fabs(arc.sweep) / (Pi / 2) - 1e-9)));
         double step = arc.sweep / pieces;
         double k = 4.0 / 3 * std::tan(step / 4);
+        // The ends of the pieces lean on the centre only between two pieces: with radii far
+        // beyond the chord the arc's own ends are the ones the centre cannot place exactly.
+        Point2 start = _current;
         for (int i = 0; i < pieces; ++i) {
             double t0 = arc.from + i * step;
             double t1 = t0 + step;
             Point2 to = i + 1 == pieces ? end : arc.At(t1);
-            CurveTo(arc.At(t0) + k * arc.Tangent(t0), arc.At(t1) - k * arc.Tangent(t1), to);
+            CurveTo(start + k * arc.Tangent(t0), to - k * arc.Tangent(t1), to);
+            start = to;
         }
         _lastCurve = 0;
+        return nullptr;
     }
 
     SvgScanner _in;

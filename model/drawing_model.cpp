@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "model/KCanvasPane.h"
+#include "toolkit/Utf8Text.h"
 
 namespace {
 
@@ -11,14 +12,12 @@ constexpr float NearestThreshold = 1000.0f;
 const vPen GridPen(220, 220, 230, 1, StyleSolid);
 const vPen BlackPen(0, 0, 0, 1, StyleSolid);
 
-// Copies at most RemarkTextLimit characters; the source may be the buffer itself.
+// Copies at most RemarkTextLimit bytes; the source may be the buffer itself.
 void CopyRemark(char* buffer, const char* text) {
     if (!text) {
         return;
     }
-    size_t length = strnlen(text, RemarkTextLimit);
-    std::memmove(buffer, text, length);
-    buffer[length] = '\0';
+    CopyUtf8(buffer, RemarkTextLimit + 1, text);
 }
 
 }  // namespace

@@ -213,6 +213,9 @@ void KCanvasPane::DragRubberBand(int x, int y) {
     bandToY = y;
 }
 
+// The left press marks the change, but a save or Clear may have come between it and this
+// release, and a press that only brought the window to the front never reached the canvas:
+// the point added here is a change of its own.
 void KCanvasPane::ReleaseAddPoint(int x, int y) {
     if (x == bandFromX && y == bandFromY) {
         return;
@@ -220,6 +223,7 @@ void KCanvasPane::ReleaseAddPoint(int x, int y) {
     if (pointCount < MaxPoints) {
         points[pointCount] = Point2{ModelX(x), ModelY(y)};
         ++pointCount;
+        changed = 1;
     }
     RedrawOutline(true);
     bandToX = -1;

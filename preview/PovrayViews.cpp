@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr double Pi = 3.14159265358979323846;
+
 std::string Number(double value) {
     char text[40];
     std::snprintf(text, sizeof text, "%.9g", value);
@@ -30,54 +32,51 @@ std::string Head(const std::string& drawingFile, int kind) {
            "background { color rgb 1 }\n";
 }
 
-// A pixel of the canvas covers [k, k + 1) model units: file x from its left edge, file y from
-// its lower edge down. Each grid line is one such column or row.
-std::string TopViewCamera(int width, int height) {
-    const std::string column = Number(4.0 / width);
-    const std::string row = Number(4.0 / height);
-    return "camera {\n"
-           "  orthographic\n"
-           "  location <0, max(Hi.y, 0) + 1, 0>\n"
-           "  direction <0, -1, 0>\n"
-           "  right <4, 0, 0>\n"
-           "  up <0, 0, 4>\n"
-           "}\n"
-           "#declare GridY = min(Lo.y, 0) - 1;\n"
-           "#declare GridLine = texture { pigment { color rgb <0.72, 0.72, 0.79> } "
-           "finish { ambient 1 diffuse 0 } }\n"
-           "#for (Line, -1, 1)\n"
-           "  box { <Line, GridY - 0.01, -2>, <Line + " +
-           column +
-           ", GridY, 2> texture { GridLine } }\n"
-           "  box { <-2, GridY - 0.01, Line - " +
-           row +
-           ">, <2, GridY, Line> texture { GridLine } }\n"
-           "#end\n"
-           "object { Shown pigment { color rgb <0.95, 0.16, 0.02> } "
-           "finish { ambient 1 diffuse 0 } }\n";
+// Face on, a plain point (x, up) at a depth along the camera's direction: straight down, the
+// outline's plane is x-z and the depth y; from the front, the plane is x-y and the depth z.
+std::string At(bool front, const std::string& x, const std::string& up,
+               const std::string& depth) {
+    return "<" + x + ", " + (front ? up + ", " + depth : depth + ", " + up) + ">";
 }
 
-// The same grid and framing from the front, the grid behind the object.
-std::string FrontViewCamera(int width, int height) {
+// A pixel of the canvas covers [k, k + 1) model units: file x from its left edge, file y from
+// its lower edge down. Each grid line is one such column or row, behind the object.
+std::string FaceOnCamera(bool front, int width, int height) {
     const std::string column = Number(4.0 / width);
     const std::string row = Number(4.0 / height);
+    const std::string tilt = Number(PovrayViews::FaceOnTilt * 180 / Pi);
+    const std::string behind = front ? "GridDepth, GridDepth + 0.01" : "GridDepth - 0.01, GridDepth";
+    const std::string near = behind.substr(0, behind.find(", "));
+    const std::string far = behind.substr(behind.find(", ") + 2);
     return "camera {\n"
            "  orthographic\n"
-           "  location <0, 0, min(Lo.z, 0) - 1>\n"
-           "  direction <0, 0, 1>\n"
+           "  location " +
+           At(front, "0", "0", front ? "min(Lo.z, 0) - 1" : "max(Hi.y, 0) + 1") +
+           "\n"
+           "  direction " +
+           At(front, "0", "0", front ? "1" : "-1") +
+           "\n"
            "  right <4, 0, 0>\n"
-           "  up <0, 4, 0>\n"
+           "  up " +
+           At(front, "0", "4", "0") +
+           "\n"
+           // Turned a little about both axes of the plane, off the camera's own.
+           "  rotate " +
+           At(front, tilt, tilt, "0") +
+           "\n"
            "}\n"
-           "#declare GridZ = max(Hi.z, 0) + 1;\n"
+           "#declare GridDepth = " +
+           (front ? "max(Hi.z, 0) + 1" : "min(Lo.y, 0) - 1") +
+           ";\n"
            "#declare GridLine = texture { pigment { color rgb <0.72, 0.72, 0.79> } "
            "finish { ambient 1 diffuse 0 } }\n"
            "#for (Line, -1, 1)\n"
-           "  box { <Line, -2, GridZ>, <Line + " +
-           column +
-           ", 2, GridZ + 0.01> texture { GridLine } }\n"
-           "  box { <-2, Line - " +
-           row +
-           ", GridZ>, <2, Line, GridZ + 0.01> texture { GridLine } }\n"
+           "  box { " +
+           At(front, "Line", "-2", near) + ", " + At(front, "Line + " + column, "2", far) +
+           " texture { GridLine } }\n"
+           "  box { " +
+           At(front, "-2", "Line - " + row, near) + ", " + At(front, "2", "Line", far) +
+           " texture { GridLine } }\n"
            "#end\n"
            "object { Shown pigment { color rgb <0.95, 0.16, 0.02> } "
            "finish { ambient 1 diffuse 0 } }\n";
@@ -108,8 +107,7 @@ std::string PovrayViews::Scene(View view, const std::string& drawingFile, int ki
     if (view != TopView) {
         return Head(drawingFile, kind) + ThreeQuarterCamera();
     }
-    return Head(drawingFile, kind) +
-           (IsTurnedKind(kind) ? FrontViewCamera(width, height) : TopViewCamera(width, height));
+    return Head(drawingFile, kind) + FaceOnCamera(IsTurnedKind(kind), width, height);
 }
 
 std::vector<std::string> PovrayViews::Arguments(View view, const std::string& scene,

@@ -18,6 +18,11 @@ public:
         ViewCount,
     };
 
+    // POV-Ray finds no intersection with a conic prism for a ray exactly along its axis, so an
+    // open one, which has no caps, would not show face on at all: the face-on views look this
+    // many radians off the axis, far too little to move anything by a pixel.
+    static constexpr double FaceOnTilt = 1e-4;
+
     // The scene showing `Thing` from the drawing file of the kind (a ShapeKind), which the scene
     // includes by that name.
     static std::string Scene(View view, const std::string& drawingFile, int kind, int width,

@@ -1,30 +1,23 @@
 #include "scenefile/FileReplace.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <vector>
 
 namespace {
 
 enum RenameOutcome { Renamed, RenameFailed, NoTemporary };
 
-// The file that a rename must replace: the target itself, or what a symbolic link names.
-std::string ResolvedTarget(const char* path) {
-    struct stat info;
-    if (lstat(path, &info) == 0 && S_ISLNK(info.st_mode)) {
-        char resolved[PATH_MAX];
-        if (realpath(path, resolved) != nullptr) {
-            return resolved;
-        }
-    }
-    return path;
-}
+// As many links as the kernel follows in one name.
+constexpr int MostLinks = 40;
 
 std::string FolderOf(const std::string& target) {
     size_t slash = target.rfind('/');
@@ -34,6 +27,94 @@ std::string FolderOf(const std::string& target) {
     return slash == 0 ? "/" : target.substr(0, slash);
 }
 
+// What a save failed on, for the user: the system's word for the last error, or a sentence.
+class SaveFailure {
+public:
+    explicit SaveFailure(std::string* reason) : _reason(reason) {}
+
+    bool Say(const std::string& text) {
+        if (_reason != nullptr && _reason->empty()) {
+            *_reason = text;
+        }
+        return false;
+    }
+    bool SayError() { return Say(std::strerror(errno)); }
+
+private:
+    std::string* _reason;
+};
+
+// The kernel follows a link in a sticky folder that everybody may write only for the link's
+// owner or the folder's owner: anybody else's link there may lead wherever its maker likes.
+bool PlantedByAnother(const std::string& link, const struct stat& linkInfo) {
+    struct stat folder;
+    if (stat(FolderOf(link).c_str(), &folder) != 0) {
+        return false;
+    }
+    bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+    return shared && linkInfo.st_uid != geteuid() && linkInfo.st_uid != folder.st_uid;
+}
+
+std::string LinkText(const std::string& link) {
+    std::vector<char> text(4096);
+    ssize_t length = readlink(link.c_str(), text.data(), text.size());
+    if (length <= 0 || static_cast<size_t>(length) >= text.size()) {
+        return "";
+    }
+    return std::string(text.data(), static_cast<size_t>(length));
+}
+
+// The file that a rename must replace: the name itself, or the file at the end of the chain of
+// links it starts. Every link on the way is checked as the kernel checks it; the rename itself
+// would not be, since it acts on the resolved name.
+bool ResolveTarget(const char* path, std::string& target, SaveFailure& failure) {
+    target = path;
+    for (int links = 0;; ++links) {
+        struct stat info;
+        if (lstat(target.c_str(), &info) != 0) {
+            return true;
+        }
+        if (!S_ISLNK(info.st_mode)) {
+            return true;
+        }
+        if (links == MostLinks) {
+            return failure.Say(std::string(path) + " leads through too many symbolic links");
+        }
+        if (PlantedByAnother(target, info)) {
+            return failure.Say("the symbolic link " + target +
+                               " belongs to another user, in a folder that everybody may "
+                               "write: it is not followed");
+        }
+        std::string next = LinkText(target);
+        if (next.empty()) {
+            return failure.SayError();
+        }
+        next = next[0] == '/' ? next : FolderOf(target) + "/" + next;
+        struct stat nextInfo;
+        if (lstat(next.c_str(), &nextInfo) != 0 && errno == ENOENT) {
+            return failure.Say("the symbolic link " + target + " points to " + next +
+                               ", which does not exist");
+        }
+        target = next;
+    }
+}
+
+// The kernel reports the umask only here without changing it; changing it to read it would
+// leave other threads a moment in which they create files open to everybody.
+mode_t CurrentUmask() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        unsigned mask = 0;
+        if (std::sscanf(line.c_str(), "Umask: %o", &mask) == 1) {
+            return static_cast<mode_t>(mask);
+        }
+    }
+    mode_t mask = umask(022);
+    umask(mask);
+    return mask;
+}
+
 // Write permission for this process, and at least one write bit: the super-user may write any
 // file, yet a file marked read-only for everybody is still not to be replaced.
 bool WriteProtected(const std::string& target, const struct stat& info) {
@@ -41,13 +122,14 @@ bool WriteProtected(const std::string& target, const struct stat& info) {
 }
 
 // A short name of its own, so that a target name near the length limit still leaves room.
+// Private from the start: nobody else may open it while the bytes go in.
 int CreateTemporary(const std::string& folder, std::string& tempName) {
     static unsigned serial = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         char name[32];
         std::snprintf(name, sizeof name, "/.vx%x-%x", static_cast<unsigned>(getpid()), serial++);
         tempName = folder + name;
-        int fd = open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        int fd = open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
         }
@@ -98,28 +180,34 @@ bool Truncate(int fd, size_t size) {
 }
 
 // Owner and group first: changing them may clear the set-id bits that the mode then restores.
-// The process may be allowed to give neither; the new file then belongs to it.
-void KeepOwnerAndMode(int fd, const struct stat& old) {
-    if (fchown(fd, old.st_uid, old.st_gid) != 0) {
-        bool groupKept = fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
+// The process may be allowed to give neither; the new file then belongs to it. A new file gets
+// the permissions that creating it would have given.
+void GiveOwnerAndMode(int fd, const struct stat* old) {
+    if (old == nullptr) {
+        fchmod(fd, 0666 & ~CurrentUmask());
+        return;
+    }
+    if (fchown(fd, old->st_uid, old->st_gid) != 0) {
+        bool groupKept = fchown(fd, static_cast<uid_t>(-1), old->st_gid) == 0;
         static_cast<void>(groupKept);
     }
-    fchmod(fd, old.st_mode & 07777);
+    fchmod(fd, old->st_mode & 07777);
 }
 
 RenameOutcome ReplaceByRename(const std::string& target, const std::string& bytes,
-                              const struct stat* old) {
+                              const struct stat* old, SaveFailure& failure) {
     std::string tempName;
     int fd = CreateTemporary(FolderOf(target), tempName);
     if (fd < 0) {
+        failure.SayError();
         return NoTemporary;
     }
-    if (old != nullptr) {
-        KeepOwnerAndMode(fd, *old);
+    bool ok = (WriteAllAt(fd, bytes) && fsync(fd) == 0) || failure.SayError();
+    if (ok) {
+        GiveOwnerAndMode(fd, old);
     }
-    bool ok = WriteAllAt(fd, bytes) && fsync(fd) == 0;
-    ok = close(fd) == 0 && ok;
-    ok = ok && rename(tempName.c_str(), target.c_str()) == 0;
+    ok = (close(fd) == 0 || failure.SayError()) && ok;
+    ok = ok && (rename(tempName.c_str(), target.c_str()) == 0 || failure.SayError());
     if (!ok) {
         unlink(tempName.c_str());
     }
@@ -141,41 +229,62 @@ bool Reserve(int fd, size_t oldSize, size_t newSize) {
     }
     // A failed reservation may have lengthened the file; the old bytes are all still there.
     Truncate(fd, oldSize);
+    errno = error;
     return false;
 }
 
-bool WriteInPlace(const std::string& target, const std::string& bytes) {
-    int fd = open(target.c_str(), O_RDWR | O_CLOEXEC);
+// Two saves rewriting one file at once would leave a mix of both: the second one gives way.
+bool WriteInPlace(const std::string& target, const std::string& bytes, SaveFailure& failure) {
+    int fd = open(target.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
-        return false;
+        return failure.SayError();
+    }
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        close(fd);
+        return failure.Say(errno == EWOULDBLOCK ? "another program is saving it at this moment"
+                                                : std::strerror(errno));
     }
     std::string old;
-    bool ok = ReadAll(fd, old) && Reserve(fd, old.size(), bytes.size());
-    bool written = ok && Rewrite(fd, bytes);
+    bool ok = (ReadAll(fd, old) && Reserve(fd, old.size(), bytes.size())) || failure.SayError();
+    bool written = ok && (Rewrite(fd, bytes) || failure.SayError());
     if (ok && !written) {
         Rewrite(fd, old);
     }
-    return close(fd) == 0 && written;
+    return (close(fd) == 0 || failure.SayError()) && written;
 }
 
 }  // namespace
 
-bool ReplaceFileContents(const char* path, const std::string& bytes) {
+bool ReplaceFileContents(const char* path, const std::string& bytes, std::string* reason) {
+    if (reason != nullptr) {
+        reason->clear();
+    }
+    SaveFailure failure(reason);
     size_t length = path != nullptr ? std::strlen(path) : 0;
     if (length == 0 || path[length - 1] == '/') {
+        return failure.Say(length == 0 ? "no file name" : "the name is a folder's");
+    }
+    std::string target;
+    if (!ResolveTarget(path, target, failure)) {
         return false;
     }
-    std::string target = ResolvedTarget(path);
     struct stat info;
-    bool exists = stat(target.c_str(), &info) == 0;
-    if (exists && (!S_ISREG(info.st_mode) || WriteProtected(target, info))) {
-        return false;
+    bool exists = lstat(target.c_str(), &info) == 0;
+    if (exists && !S_ISREG(info.st_mode)) {
+        return failure.Say(S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "not a regular file");
+    }
+    if (exists && WriteProtected(target, info)) {
+        return failure.Say(std::strerror(EACCES));
     }
     if (!exists || info.st_nlink == 1) {
-        RenameOutcome outcome = ReplaceByRename(target, bytes, exists ? &info : nullptr);
+        RenameOutcome outcome = ReplaceByRename(target, bytes, exists ? &info : nullptr, failure);
         if (outcome != NoTemporary || !exists) {
             return outcome == Renamed;
         }
+        // The folder takes no new file: the reason now is the in-place rewrite's, if it fails.
+        if (reason != nullptr) {
+            reason->clear();
+        }
     }
-    return WriteInPlace(target, bytes);
+    return WriteInPlace(target, bytes, failure);
 }

@@ -1,5 +1,9 @@
 #include "scenefile/SceneReadResult.h"
 
+const char* const SceneLayoutHint =
+    "The file ends where the point count should be: it is not in the layout the editor "
+    "writes. vexlin-tool import reads a polygon or prism in scene text of any layout.";
+
 const char* SceneReadNotice(int result) {
     static const char* const notices[] = {
         nullptr,        "Unable to open file.",  "{ NOT found",

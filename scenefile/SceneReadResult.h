@@ -13,3 +13,7 @@ enum SceneReadResult {
 
 // The notice shown to the user for a read result; nullptr for ReadOk and for unknown codes.
 const char* SceneReadNotice(int result);
+
+// Why a file that ends where its point count should be failed: it is scene text in another
+// layout, which the import reads.
+extern const char* const SceneLayoutHint;

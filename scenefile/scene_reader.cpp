@@ -12,6 +12,7 @@
 #include "scenefile/SceneLineReader.h"
 #include "scenefile/SceneReadResult.h"
 #include "scenefile/SceneValues.h"
+#include "toolkit/Utf8Text.h"
 
 namespace {
 
@@ -26,10 +27,7 @@ bool Is(const char* line, const char* text) {
 // A remark stays a comment: a line that does not start with "//", or whose "//" lies beyond the
 // characters the buffer keeps, is kept from its "//" on.
 void CopyRemark(char* remark, const char* line) {
-    line = std::strstr(line, "//");
-    size_t length = std::min(std::strlen(line), static_cast<size_t>(RemarkSize - 1));
-    std::memcpy(remark, line, length);
-    remark[length] = '\0';
+    CopyUtf8(remark, RemarkSize, std::strstr(line, "//"));
 }
 
 // The declaration names the kind; the file name only implies it. True for a union, whose kind
@@ -63,6 +61,10 @@ bool AllZero(const Point2& a, const Point2& b) {
 class SceneFileReading {
 public:
     SceneFileReading(KCanvasPane& canvas, SceneLineReader& in) : _canvas(canvas), _in(in) {}
+
+    // True when the input ended where the point count or the prism header should have been:
+    // a scene written in another layout, such as one holding the whole declaration on one line.
+    bool EndedBeforeHeader() const { return _endedBeforeHeader; }
 
     int Read() {
         if (!ReadRemarksAndBrace()) {
@@ -161,6 +163,7 @@ private:
         if (converted >= 2) {
             _canvas.prismEnd = end;
         }
+        _endedBeforeHeader = AtEndOfInput(line);
         if (converted < 3) {
             _canvas.pointCount = converted;
             return ReadBadHeader;
@@ -168,7 +171,19 @@ private:
         return TakeCount(count);
     }
 
-    int ReadPolygonHeader() { return TakeCount(std::strtoll(_in.Next(), nullptr, 10)); }
+    // A file the writer wrote always has its count line, if only "0": reading on into nothing
+    // would give an empty drawing with success, which a save would then put over the file.
+    int ReadPolygonHeader() {
+        const char* line = _in.Next();
+        _endedBeforeHeader = AtEndOfInput(line);
+        if (_endedBeforeHeader) {
+            _canvas.pointCount = 0;
+            return ReadBadHeader;
+        }
+        return TakeCount(std::strtoll(line, nullptr, 10));
+    }
+
+    bool AtEndOfInput(const char* line) const { return line[0] == '\0' && _in.AtEnd(); }
 
     int ReadLeadingControl() {
         int spline = _canvas.splineType;
@@ -369,6 +384,7 @@ private:
     int _filled = 0;  // entries of the three tables the file has written
     bool _union = false;
     bool _givenControl[MaxPoints] = {};
+    bool _endedBeforeHeader = false;
 };
 
 bool HasPrismExtension(const char* fileName) {
@@ -383,17 +399,24 @@ int KCanvasPane::ReadSceneFile(const char* fileName) {
     return ReadSceneFile(fileName, stopLine);
 }
 
-int KCanvasPane::ReadSceneFile(const char* fileName, int& stopLine) {
+int KCanvasPane::ReadSceneFile(const char* fileName, int& stopLine, const char** hint) {
+    if (hint != nullptr) {
+        *hint = nullptr;
+    }
     shapeKind = HasPrismExtension(fileName) ? Prism : Polygon;
     SceneLineReader in(fileName);
     stopLine = 0;
     if (!in.IsOpen()) {
         return ReadCannotOpen;
     }
-    int result = SceneFileReading(*this, in).Read();
+    SceneFileReading reading(*this, in);
+    int result = reading.Read();
     stopLine = in.LinesRead();
     if (result == ReadOk) {
         RedrawOutline(true);
+    }
+    if (hint != nullptr && reading.EndedBeforeHeader()) {
+        *hint = SceneLayoutHint;
     }
     return result;
 }

@@ -9,6 +9,7 @@
 #include "model/WrittenPoints.h"
 #include "scenefile/FileReplace.h"
 #include "scenefile/SceneKind.h"
+#include "toolkit/Utf8Text.h"
 
 namespace {
 
@@ -23,6 +24,13 @@ const char* const NotFiniteRefusal = "a coordinate or height is too large to wri
 // of each profile of an open lathe, which is written without its closing repeat.
 const char* const UnfinishedProfile = "//___unfinished___";
 const char* const OpenProfile = "//___open___";
+
+bool Refuse(std::string* reason, const char* why) {
+    if (reason != nullptr) {
+        *reason = why;
+    }
+    return false;
+}
 
 // An empty name, or one that ends in a folder, would become a hidden ".pol" or ".prm".
 bool Named(const char* fileName) {
@@ -53,7 +61,7 @@ public:
             _text += "// ";
             room -= 3;
         }
-        _text.append(remark, strnlen(remark, room));
+        _text.append(remark, Utf8Prefix(remark, room));
         std::replace_if(
             _text.begin() + static_cast<std::ptrdiff_t>(start), _text.end(),
             [](char c) { return c == '\r' || c == '\n'; }, ' ');
@@ -278,18 +286,17 @@ bool KCanvasPane::WriteSceneFile(char* fileName, int kindChoice, std::string* re
     const bool writable = SceneFileText(fileName, kindChoice, text, kind, &refusal);
     const std::string name = NameToWrite(fileName, kindChoice);
     if (name.empty()) {
-        return false;
+        return Refuse(reason, fileName[0] == '\0' ? "no file name"
+                              : Named(fileName)   ? "the name is too long to take the extension"
+                                                  : "the name ends in a slash, as a folder's does");
     }
     // Only a name without an extension grows, and NameToWrite keeps that within the buffer.
     std::memcpy(fileName, name.c_str(), name.size() + 1);
     shapeKind = kind;
     if (!writable) {
-        if (reason != nullptr) {
-            *reason = refusal;
-        }
-        return false;
+        return Refuse(reason, refusal.c_str());
     }
-    if (!ReplaceFileContents(fileName, text)) {
+    if (!ReplaceFileContents(fileName, text, reason)) {
         return false;
     }
     SetChanged(false);

@@ -3,7 +3,7 @@
 # include that breaks a rule:
 #   toolkit/             the toolkit itself and its platform interface; no program folder
 #   toolkit/platform/qt/ the one place besides tests/ and bench/ that includes Qt
-#   model/               itself, and the toolkit's canvas pane and value headers
+#   model/               itself, and the toolkit's canvas pane, value and text headers
 #   render/, scenefile/  the model, themselves, and the same toolkit headers
 #   dialogs/             the toolkit, and the model's prism values (a plain value type)
 #   interchange/, preview/  the model, scene files, the toolkit
@@ -15,7 +15,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 
 folders=(app dialogs model render scenefile toolkit interchange preview tools fuzz)
-model_toolkit='toolkit/(vCanvasPane|vColor|vPen|vBrush|vFont|DrawingStyles|DrawingTypes|StandardColors)\.h'
+model_toolkit='toolkit/(vCanvasPane|vColor|vPen|vBrush|vFont|DrawingStyles|DrawingTypes|StandardColors|Utf8Text)\.h'
 
 # Whether a file of that layer may include the header; Qt headers come as "<Q...>".
 allowed() {

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "toolkit/CommandIds.h"
+#include "toolkit/Utf8Text.h"
 #include "toolkit/platform/vControlHost.h"
 #include "toolkit/platform/vControlSink.h"
 #include "toolkit/vCmdParent.h"
@@ -48,8 +49,6 @@ void vTextInCmd::OnControlNotify(int id, int code) {
 }
 
 bool vTextInCmd::ReadText(char* buffer, int length) const {
-    const size_t count = std::min(_text.size(), static_cast<size_t>(length - 1));
-    std::memcpy(buffer, _text.data(), count);
-    buffer[count] = '\0';
+    CopyUtf8(buffer, static_cast<size_t>(length), _text.c_str());
     return true;
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "scenefile/SceneKind.h"
+#include "toolkit/Utf8Text.h"
 
 namespace {
 
@@ -89,7 +90,7 @@ void DrawingOptions::ApplyTo(KCanvasPane& canvas) const {
     char* remarks[] = {canvas.remark1, canvas.remark2, canvas.remark3};
     for (int i = 0; i < 3; ++i) {
         if (_remarks[i] != nullptr) {
-            std::snprintf(remarks[i], RemarkSize, "%s", _remarks[i]);
+            CopyUtf8(remarks[i], RemarkSize, _remarks[i]);
         }
     }
 }

@@ -9,7 +9,8 @@ enum ToolExit {
     ExitUsage = 64,
     // The shape generator refused the shape: an unfinished set, or no room left.
     ExitShapeRefused = 65,
-    // The import found no outline it could take, or one beyond the drawing's capacity.
+    // The import found no outline it could take, or one beyond the drawing's capacity; or the
+    // export found a drawing it cannot write.
     ExitImportRefused = 66,
     // POV-Ray is missing or made no picture of the drawing.
     ExitRenderFailed = 67,

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "scenefile/KindValues.h"
 #include "scenefile/SceneReadResult.h"
 #include "tools/ToolExit.h"
 #include "tools/ToolMessages.h"
@@ -60,9 +61,18 @@ int WriteDrawing(KCanvasPane& canvas, const char* path, int kindChoice) {
     // extension appended, which the writer refuses beyond 99 characters.
     std::vector<char> name(std::snprintf(nullptr, 0, "%s", path) + 100, '\0');
     std::snprintf(name.data(), name.size(), "%s", path);
+    const int kindBefore = shapeKind;
+    const int kind = KCanvasPane::KindToWrite(name.data(), kindChoice, kindBefore);
+    const bool losing = WritingLosesValues(canvas, kindBefore, kind);
     errno = 0;
-    if (!canvas.WriteSceneFile(name.data(), kindChoice)) {
-        return ReportSaveFailure(name.data(), errno);
+    std::string reason;
+    if (!canvas.WriteSceneFile(name.data(), kindChoice, &reason)) {
+        return reason.empty() ? ReportSaveFailure(name.data(), errno)
+                              : ReportSaveFailure(name.data(), reason);
+    }
+    if (losing) {
+        std::fprintf(stderr, "%s: note: %s\n", name.data(),
+                     LostValuesNote(kindBefore, kind).c_str());
     }
     std::printf("%s\n", name.data());
     return ExitOk;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "model/KCanvasPane.h"
@@ -10,7 +11,8 @@
 int ReadDrawing(KCanvasPane& canvas, const char* path);
 
 // Writes the drawing with the editor's writer and prints the name written; on failure says
-// which file and why on stderr. Returns the exit code.
+// which file and why on stderr. A drawing written as another kind than its own that loses
+// values on the way gets a note. Returns the exit code.
 int WriteDrawing(KCanvasPane& canvas, const char* path, int kindChoice);
 
 // True, after refusing the output on stderr with the reason, when it names the input file

@@ -25,9 +25,17 @@ int RunExportSvg(int argc, char** argv) {
                           "the SVG document would replace the drawing it shows")) {
         return ExitUsage;
     }
-    errno = 0;
-    if (!ReplaceFileContents(files[1], SvgDocumentText(canvas))) {
-        return ReportSaveFailure(files[1], errno);
+    const std::string document = SvgDocumentText(canvas);
+    if (document.empty()) {
+        std::fprintf(stderr,
+                     "%s: The drawing reaches too far for an SVG document: its curves or its "
+                     "frame would not be finite numbers\n",
+                     files[0]);
+        return ExitImportRefused;
+    }
+    std::string reason;
+    if (!ReplaceFileContents(files[1], document, &reason)) {
+        return ReportSaveFailure(files[1], reason);
     }
     std::printf("%s\n", files[1]);
     return ExitOk;

@@ -95,15 +95,20 @@ bool CompletePng(const std::string& bytes) {
 
 // The bytes replace the output as a saved drawing does, so that a failure leaves the old picture
 // whole.
-bool SavePng(const std::string& bytes, const char* path) {
-    return CompletePng(bytes) && ReplaceFileContents(path, bytes);
+bool SavePng(const std::string& bytes, const char* path, std::string& reason) {
+    if (!CompletePng(bytes)) {
+        reason = "the picture could not be made";
+        return false;
+    }
+    return ReplaceFileContents(path, bytes, &reason);
 }
 
 // The platform writes the image into a scratch file of its own.
-bool SavePicture(const PixelSurface& pixels, const char* path) {
+bool SavePicture(const PixelSurface& pixels, const char* path, std::string& reason) {
     std::string scratch = (std::filesystem::temp_directory_path() / "vexlin-png-XXXXXX").string();
     int fd = mkstemp(scratch.data());
     if (fd < 0) {
+        reason = "no scratch file for the picture";
         return false;
     }
     close(fd);
@@ -113,7 +118,11 @@ bool SavePicture(const PixelSurface& pixels, const char* path) {
         saved = ReadFileContents(scratch.c_str(), bytes);
     }
     unlink(scratch.c_str());
-    return saved && SavePng(bytes, path);
+    if (!saved) {
+        reason = "the picture could not be made";
+        return false;
+    }
+    return SavePng(bytes, path, reason);
 }
 
 // POV-Ray's top view of the drawing as a save would write it.
@@ -128,9 +137,9 @@ int SavePovrayPicture(const KCanvasPane& canvas, const char* drawing, const Rend
     if (!rendered) {
         return ExitRenderFailed;
     }
-    errno = 0;
-    if (!SavePng(png, path)) {
-        return ReportSaveFailure(path, errno);
+    std::string reason;
+    if (!SavePng(png, path, reason)) {
+        return ReportSaveFailure(path, reason);
     }
     std::printf("%s\n", path);
     return ExitOk;
@@ -192,9 +201,9 @@ int RunRender(int argc, char** argv) {
         return SavePovrayPicture(canvas, files[0], values, files[1]);
     }
     Draw(canvas, values);
-    errno = 0;
-    if (!SavePicture(dc->Pixels(), files[1])) {
-        return ReportSaveFailure(files[1], errno);
+    std::string reason;
+    if (!SavePicture(dc->Pixels(), files[1], reason)) {
+        return ReportSaveFailure(files[1], reason);
     }
     std::printf("%s\n", files[1]);
     return ExitOk;

@@ -9,6 +9,7 @@
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
 #include "model/ProfileCurves.h"
+#include "preview/PovrayViews.h"
 #include "scenefile/FileReplace.h"
 #include "tools/ToolArguments.h"
 #include "tools/ToolCommand.h"
@@ -149,7 +150,8 @@ std::string SceneText(const KCanvasPane& canvas, const std::string& includeName)
            "camera {\n"
            "  orthographic\n"
            "  location " +
-           Vector(centreX, centreY, -distance) +
+           Vector(centreX + distance * PovrayViews::FaceOnTilt,
+                  centreY + distance * PovrayViews::FaceOnTilt, -distance) +
            "\n"
            "  look_at " +
            Vector(centreX, centreY, 0) +
@@ -207,9 +209,9 @@ int RunScene(int argc, char** argv) {
         std::fputs(text.c_str(), stdout);
         return ExitOk;
     }
-    errno = 0;
-    if (!ReplaceFileContents(out, text)) {
-        return ReportSaveFailure(out, errno);
+    std::string reason;
+    if (!ReplaceFileContents(out, text, &reason)) {
+        return ReportSaveFailure(out, reason);
     }
     std::printf("%s\n", out);
     return ExitOk;

@@ -62,8 +62,11 @@ written must not be IN.)"},
     {"export-svg", RunExportSvg, "export-svg IN OUT.svg",
      R"(Writes the drawing as an SVG document for a browser: every set a closed subpath, drawn
 as the canvas previews the spline (lines, or the quadratic, cubic or bezier curves).
-75 user units make one file unit, so import gives the same drawing back. OUT.svg must
-not be IN.)"},
+75 user units make one file unit, so import gives back the finished sets where they
+were, as bezier curves or straight lines; the prism values are not in the document, and
+import closes the unfinished set, or leaves it out when it is too short (both said in a
+note). A drawing so large that a number of the document would not be finite is refused
+(exit 66). OUT.svg must not be IN.)"},
     {nullptr, nullptr, nullptr, nullptr},
 };
 

@@ -51,9 +51,14 @@ DRAWING OPTIONS
 const char* const Closing = R"(
 SAVING
   Every file written (drawing, scene, picture) keeps its old content or gets all of the new:
-  the new bytes go to a temporary file beside it, renamed over it once complete; a file whose
-  folder takes no new file, or that has other names (hard links), is rewritten in place. A
-  write-protected file is not replaced, and a value that is not finite is never written.
+  the new bytes go to a temporary file beside it, readable by nobody else, renamed over it
+  once complete; a file whose folder takes no new file, or that has other names (hard links),
+  is rewritten in place under a lock, and a second save at the same time fails. A
+  write-protected file is not replaced, a symbolic link that points nowhere is refused, a
+  link that another user made in a folder everybody may write (such as /tmp) is not
+  followed, and a value that is not finite is never written. A refused save prints
+  "FILE: Unable to save file: REASON". A prism written as a polygon (a name ending in
+  ".pol") loses its prism values: a note says so.
 
 EXIT STATUS
   0      success
@@ -65,7 +70,7 @@ EXIT STATUS
   64     bad arguments or refused values: a one-line reason that names the argument is
          printed, then where the command's help is
   65     the shape was not added: the drawing has an unfinished set or no room for it
-  66     import found no outline it could take (the reason is printed)
+  66     import or export found nothing it could use (the reason is printed)
   67     render --picture povray made no picture: POV-Ray is not installed or refused the
          drawing (its messages are printed)
 

@@ -72,7 +72,7 @@ protected:
     // command as an ordinary user, the chooser answering `name`, and the window is closed: the
     // notices are those expected, and the earlier file stays as it was.
     void SaveFails(int command, const std::string& earlier, const std::string& name,
-                   const Strings& expected = {kUnableToSave}) {
+                   const Strings& expected) {
         const std::string earlierText = earlier.empty() ? "" : Read(earlier);
         const std::string folder = ProgramPaths::FolderOf(earlier.empty() ? name : earlier);
         const bool counted = folder.rfind(root, 0) == 0 && std::filesystem::exists(folder);
@@ -111,22 +111,44 @@ TEST_F(FailureInjection, SavesThatCannotHappen) {
     SaveDrawing(locked + "/kept.pol", Polygon, 1);
     chmod(locked.c_str(), 0555);
     std::filesystem::create_directories(work + "/folder.pol/inside");
+    // A link that another user made in a folder that everybody may write leads to a file of
+    // the user's own, as an attacker would plant it.
+    const std::string shared = root + "/shared";
+    std::filesystem::create_directories(shared);
+    chmod(shared.c_str(), 01777);
+    Write(root + "/notes.txt", "private notes");
+    ASSERT_EQ(symlink((root + "/notes.txt").c_str(), (shared + "/planted.pol").c_str()), 0);
+    // Only the super-user may give the link to another user.
+    const bool planted =
+        lchown((shared + "/planted.pol").c_str(), kOrdinaryId + 1, kOrdinaryId + 1) == 0;
     const struct {
         const char* what;
         int command;
-        std::string earlier, name;
+        std::string earlier, name, reason;
     } cases[] = {
         // The "." keeps the writer from appending an extension: the name is the device's own.
-        {"the device that is always full", Cmd::SaveAs, "", "/dev/./full"},
-        {"a new file in a read-only folder", Cmd::SaveAs, "", locked + "/new.pol"},
-        {"a file in a read-only folder", Cmd::Save, locked + "/kept.pol", ""},
-        {"a name that is a folder", Cmd::SaveAs, "", work + "/folder.pol"},
-        {"a folder's name with a slash", Cmd::SaveAs, "", work + "/folder.pol/"},
+        {"the device that is always full", Cmd::SaveAs, "", "/dev/./full", "not a regular file"},
+        {"a new file in a read-only folder", Cmd::SaveAs, "", locked + "/new.pol",
+         "Permission denied"},
+        {"a file in a read-only folder", Cmd::Save, locked + "/kept.pol", "", "Permission denied"},
+        {"a name that is a folder", Cmd::SaveAs, "", work + "/folder.pol", "Is a directory"},
+        {"a folder's name with a slash", Cmd::SaveAs, "", work + "/folder.pol/",
+         "the name ends in a slash, as a folder's does"},
+        {"a link planted by another user", Cmd::SaveAs, "", shared + "/planted.pol",
+         "the symbolic link " + shared +
+             "/planted.pol belongs to another user, in a folder that everybody may write: it "
+             "is not followed"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        SaveFails(c.command, c.earlier, c.name);
+        if (!planted && c.name == shared + "/planted.pol") {
+            continue;
+        }
+        const std::string& named = c.earlier.empty() ? c.name : c.earlier;
+        SaveFails(c.command, c.earlier, c.name,
+                  {kUnableToSave, "Notice: " + named + ": " + c.reason});
     }
+    EXPECT_EQ(Read(root + "/notes.txt"), "private notes");
     EXPECT_TRUE(std::filesystem::is_directory(work + "/folder.pol/inside"));
     chmod(locked.c_str(), 0755);
 }
@@ -144,7 +166,9 @@ TEST_F(FailureInjection, AFullDisk) {
     Write(disk + "/vexlin-build-folder", "");
     full.Fill();
     settingsFolder = disk;
-    SaveFails(Cmd::Save, disk + "/kept.prm", "", {kUnableToSave, UnsavedSettingsNotice});
+    SaveFails(Cmd::Save, disk + "/kept.prm", "",
+              {kUnableToSave, "Notice: " + disk + "/kept.prm: No space left on device",
+               UnsavedSettingsNotice});
     EXPECT_EQ(Read(disk + "/Vexlin.ini"), settings);
 }
 
@@ -218,7 +242,8 @@ TEST_F(FailureInjection, AWorkingDirectoryThatHasGone) {
         ModalAnswers answers;
         files.path = "relative";
         Choose(window, Cmd::SaveAs);
-        EXPECT_EQ(answers.seen, Strings{kUnableToSave});
+        EXPECT_EQ(answers.seen,
+                  (Strings{kUnableToSave, "Notice: relative.pol: No such file or directory"}));
         window.canvas->changed = 0;
         EXPECT_EQ(app.CloseAppWindow(&window), 1);
     });

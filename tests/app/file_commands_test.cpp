@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "dialogs/KryDialog.h"
+#include "scenefile/SceneReadResult.h"
 #include "toolkit/CommandIds.h"
 
 namespace {
@@ -68,17 +69,29 @@ TEST_F(FileCommands, FailedReadsShowThePointsReadAndTheNotice) {
     const struct {
         const char* name;
         const char* text;  // null: no such file
-        const char* notice;
+        Strings notices;
         int shown;  // "Tk= " tells how far the file got
         int kept;   // the points read, all the drawing keeps
     } cases[] = {
-        {"missing.pol", nullptr, "Unable to open file.", 0, 0},
-        {"nobrace.pol", "//\n", "{ NOT found", 0, 0},
-        {"header.prm", "//\n#declare Thing=prism{\n0.25,xx\n}\n", "Prm Data BAD", 1, 0},
-        {"body.pol", "//\n#declare Thing=polygon{\n4\n<0,0>\nxx\n}\n", "Error in body of data", 1,
+        {"missing.pol", nullptr, {"Unable to open file."}, 0, 0},
+        {"nobrace.pol", "//\n", {"{ NOT found"}, 0, 0},
+        {"header.prm", "//\n#declare Thing=prism{\n0.25,xx\n}\n", {"Prm Data BAD"}, 1, 0},
+        {"body.pol",
+         "//\n#declare Thing=polygon{\n4\n<0,0>\nxx\n}\n",
+         {"Error in body of data"},
+         1,
          1},
-        {"control.prm", "//\n#declare Thing=prism{\ncubic_spline\n0,0.5,5\nxx\n}\n",
-         "Spline/Sweep Not right", 5, 0},
+        {"control.prm",
+         "//\n#declare Thing=prism{\ncubic_spline\n0,0.5,5\nxx\n}\n",
+         {"Spline/Sweep Not right"},
+         5,
+         0},
+        // A scene in another layout gets the specified notice, then where to turn.
+        {"tri.pol",
+         "polygon { 4, <0,0>, <1,0>, <0.5,1>, <0,0> }\n",
+         {"Prm Data BAD", SceneLayoutHint},
+         0,
+         0},
     };
     RunWithSettings([&](KryCmdWindow& window) {
         for (const auto& c : cases) {
@@ -89,7 +102,7 @@ TEST_F(FileCommands, FailedReadsShowThePointsReadAndTheNotice) {
             Pick(work + "/" + c.name);
             ModalAnswers answers;
             Choose(window, Cmd::Open);
-            EXPECT_EQ(answers.Messages(), Strings{c.notice});
+            EXPECT_EQ(answers.Messages(), c.notices);
             EXPECT_EQ(Field(window, Cmd::ModeField), "Tk= " + std::to_string(c.shown));
             EXPECT_EQ(window.canvas->pointCount, c.kept);
             EXPECT_EQ(Field(window, Cmd::KindField).find("PRISM") != std::string::npos,
@@ -118,21 +131,76 @@ TEST_F(FileCommands, SaveAndSaveAs) {
         int kind, filter;
         std::string pick;
         int pickedFilter;
-        std::string asked, caption, written, notice;
+        std::string asked, caption, written;
+        Strings notices;
         int filterAfter;
     } cases[] = {
-        {Cmd::Save, false, Polygon, AnyFileFilter, "one", AnyFileFilter, "Save As", "one.pol",
-         "one.pol", "", AnyFileFilter},
-        {Cmd::Save, false, Prism, BothFilter, "two", PrismFilter, "Save As", "two.prm", "two.prm",
-         "", PrismFilter},
-        {Cmd::Save, true, Prism, BothFilter, "", 0, "", "Changed to Prism", "t.prm", "",
+        {Cmd::Save,
+         false,
+         Polygon,
+         AnyFileFilter,
+         "one",
+         AnyFileFilter,
+         "Save As",
+         "one.pol",
+         "one.pol",
+         {},
+         AnyFileFilter},
+        {Cmd::Save,
+         false,
+         Prism,
+         BothFilter,
+         "two",
+         PrismFilter,
+         "Save As",
+         "two.prm",
+         "two.prm",
+         {},
+         PrismFilter},
+        {Cmd::Save,
+         true,
+         Prism,
+         BothFilter,
+         "",
+         0,
+         "",
+         "Changed to Prism",
+         "t.prm",
+         {},
          BothFilter},
-        {Cmd::SaveAs, true, Prism, PolygonFilter, "", 0, "Save As", "Changed to Prism", "", "",
+        {Cmd::SaveAs,
+         true,
+         Prism,
+         PolygonFilter,
+         "",
+         0,
+         "Save As",
+         "Changed to Prism",
+         "",
+         {},
          Prism},
-        {Cmd::SaveAs, false, Polygon, PolygonFilter, "three", PrismFilter, "Save As", "three.prm",
-         "three.prm", "", PrismFilter},
-        {Cmd::SaveAs, false, Polygon, PolygonFilter, missing, 0, "Save As", missing, "",
-         "Unable to save file", PolygonFilter},
+        {Cmd::SaveAs,
+         false,
+         Polygon,
+         PolygonFilter,
+         "three",
+         PrismFilter,
+         "Save As",
+         "three.prm",
+         "three.prm",
+         {},
+         PrismFilter},
+        {Cmd::SaveAs,
+         false,
+         Polygon,
+         PolygonFilter,
+         missing,
+         0,
+         "Save As",
+         missing,
+         "",
+         {"Unable to save file", missing + ": No such file or directory"},
+         PolygonFilter},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.caption);
@@ -150,7 +218,7 @@ TEST_F(FileCommands, SaveAndSaveAs) {
             ModalAnswers answers;
             Choose(window, c.command);
             EXPECT_EQ(files.seen.title, c.asked);
-            EXPECT_EQ(answers.Messages(), c.notice.empty() ? Strings{} : Strings{c.notice});
+            EXPECT_EQ(answers.Messages(), c.notices);
             EXPECT_STREQ(window.Name(), c.caption.c_str());
             EXPECT_EQ(fileFilterIndex, c.filterAfter);
             const bool prism = c.written.find(".prm") != std::string::npos;
@@ -227,7 +295,13 @@ TEST_F(FileCommands, ClosingAsksAboutUnsavedChanges) {
         {true, "kept.pol", " Yes ", "", 1, "kept.pol", {SaveQuestion}},
         {true, "", " Yes ", "", 0, "", {SaveQuestion}},
         {true, "", " Yes ", "new", 1, "new.pol", {SaveQuestion}},
-        {true, missing, " Yes ", "", 0, "", {SaveQuestion, "Unable to save file"}},
+        {true,
+         missing,
+         " Yes ",
+         "",
+         0,
+         "",
+         {SaveQuestion, "Unable to save file", missing + ": No such file or directory"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fileName + "/" + (c.answer ? c.answer : "-") + "/" + c.pick);
@@ -251,6 +325,63 @@ TEST_F(FileCommands, ClosingAsksAboutUnsavedChanges) {
                 EXPECT_EQ(files.seen.title, std::string("Save Vexlin File As"));
                 EXPECT_EQ(files.seen.filterIndex, BothFilter) << "not reset to the kind";
             }
+        });
+    }
+}
+
+// A prism saved under a ".pol" name is written as a polygon: Save, Save as and the Yes of the
+// closing question ask first when prism values would be lost, and No writes nothing.
+TEST_F(FileCommands, SavingAPrismAsAPolygonAsksFirst) {
+    const std::string lost = " will be saved as a polygon: its prism values are lost. Save?";
+    const struct {
+        const char* what;
+        int command;  // 0: closing the window
+        std::string titled, pick;
+        int spline;
+        const char* answer;
+        std::string written;
+        Strings messages;
+    } cases[] = {
+        {"Save, Yes", Cmd::Save, "p.pol", "", CubicSpline, " Yes ", "p.pol", {"p.pol" + lost}},
+        {"Save, No", Cmd::Save, "p.pol", "", CubicSpline, " No ", "", {"p.pol" + lost}},
+        {"Save as, No", Cmd::SaveAs, "", "q.pol", BezierSpline, " No ", "", {"q.pol" + lost}},
+        {"plain prism values", Cmd::SaveAs, "", "q.pol", LinearSpline, nullptr, "q.pol", {}},
+        {"closing, No", 0, "p.pol", "", CubicSpline, " No ", "", {SaveQuestion, "p.pol" + lost}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(work + "/p.pol");
+        std::filesystem::remove(work + "/q.pol");
+        RunWithSettings([&](KryCmdWindow& window) {
+            DrawTriangle(*window.canvas);
+            std::snprintf(window.fileName, sizeof window.fileName, "%s", c.titled.c_str());
+            shapeKind = Prism;
+            fileFilterIndex = AnyFileFilter;
+            window.prismDialog->SetPrismValues(0.0, 0.5, c.spline, LinearSweep, 0, 0);
+            window.canvas->SetPrismValues(0.0, 0.5, c.spline, LinearSweep, 0, 0);
+            Pick(c.pick);
+            std::vector<ModalAnswers::Answer> answers;
+            if (c.command == 0) {
+                answers.push_back(ModalAnswers::Click(" Yes "));
+            }
+            if (c.answer != nullptr) {
+                answers.push_back(ModalAnswers::Click(c.answer));
+            }
+            ModalAnswers seen(answers);
+            if (c.command == 0) {
+                EXPECT_EQ(app.CloseAppWindow(&window), 0) << "the window stays";
+            } else {
+                Choose(window, c.command);
+            }
+            EXPECT_EQ(seen.Messages(), c.messages);
+            const bool written = std::filesystem::exists(work + "/p.pol") ||
+                                 std::filesystem::exists(work + "/q.pol");
+            EXPECT_EQ(written, !c.written.empty());
+            if (written) {
+                EXPECT_NE(Read(work + "/" + c.written).find("=polygon{"), std::string::npos);
+            }
+            EXPECT_EQ(window.canvas->changed, c.written.empty() ? 1 : 0);
+            window.canvas->changed = 0;
         });
     }
 }

@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -8,10 +9,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+
 #include <cstring>
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 
 #include "AppFixture.h"
 #include "dialogs/KryDialog.h"
@@ -47,6 +50,9 @@ const char* const kTexts[] = {
 class Monkey : public AppFixture {
 protected:
     Monkey() : _random(static_cast<unsigned>(FromEnvironment("VEXLIN_MONKEY_SEED", 1))) {
+        // A session ends after its events, however slow the machine: the watchdog ending one
+        // early would make a seed replay another run.
+        watchdogMilliseconds = 240000;
         _answerer.setInterval(0);
         QObject::connect(&_answerer, &QTimer::timeout, [this] { AnswerDialogs(); });
         PrepareFiles();
@@ -80,11 +86,11 @@ protected:
     }
 
     // Runs sessions of the editor until the events are spent; Exit ends a session early.
-    // Sessions are short, as the fixture's watchdog ends one that runs long.
     void Run(int events) {
         _answerer.start();
         while (_done < events && !HasFailure()) {
             _baselines.clear();
+            _current = nullptr;
             const int sessionEnd = std::min(events, _done + Uniform(200, 1000));
             RunWithSettings([&](KryCmdWindow&) {
                 while (_done < sessionEnd && !HasFailure() && !_sessionOver) {
@@ -233,6 +239,9 @@ protected:
     void Command(KryCmdWindow& window, int id) {
         Log("command " + std::to_string(id) + " in \"" + window.Name() + "\"");
         ShuffleChooser();
+        const bool untitled = window.fileName[0] == '\0';
+        const std::map<std::string, std::string> stamps =
+            StampsOf({window.fileName, files.path, files.path + ".pol", files.path + ".prm"});
         if (Chance(80)) {
             Choose(window, id);
         } else {
@@ -242,7 +251,22 @@ protected:
             _sessionOver = app.WindowCount() == 0;
             return;
         }
-        NewBaselineAfter(window, id);
+        NewBaselineAfter(window, id, untitled, stamps);
+    }
+
+    // A file's identity and the time of its last change, "" when there is none: a save
+    // replaces the file or rewrites it, and either changes its stamp.
+    static std::map<std::string, std::string> StampsOf(std::initializer_list<std::string> paths) {
+        std::map<std::string, std::string> stamps;
+        for (const std::string& path : paths) {
+            struct stat info;
+            stamps[path] = stat(path.c_str(), &info) != 0
+                               ? ""
+                               : std::to_string(info.st_ino) + ":" +
+                                     std::to_string(info.st_ctim.tv_sec) + "." +
+                                     std::to_string(info.st_ctim.tv_nsec);
+        }
+        return stamps;
     }
 
     // The frame's own menu, when no window is open.
@@ -316,11 +340,15 @@ protected:
         PressAButton(*dialog, tries > 5);
     }
 
+    // The windows' prism values dialogs in the windows' order: Qt lists its top-level widgets
+    // in an order that changes from run to run, and a seed must replay the same run.
     void PokeModelessDialogs() {
         Log("modeless dialogs");
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<QDialog*>(top);
-            if (dialog != nullptr && dialog->isVisible() && !dialog->isModal()) {
+        for (int i = 0; i < app.WindowCount(); ++i) {
+            KryDialog& values = *Window(i)->prismDialog;
+            auto* host = values.HasHost() ? dynamic_cast<QtControlHost*>(&values.Host()) : nullptr;
+            QWidget* dialog = host != nullptr ? host->Window() : nullptr;
+            if (dialog != nullptr && dialog->isVisible()) {
                 Fill(*dialog);
                 PressAButton(*dialog, false);
             }
@@ -330,8 +358,11 @@ protected:
     // Checks ------------------------------------------------------------------------------------
 
     // What a save, a read or Clear leaves is the drawing the user has; a save counts only when
-    // the file holds the drawing as the writer writes it now.
-    void NewBaselineAfter(KryCmdWindow& window, int id) {
+    // the command wrote the file and it holds the drawing as the writer writes it now (another
+    // window may have written the same text there). Open reads into an untitled window; a read
+    // that failed leaves what it had read, which the user let go with the rest.
+    void NewBaselineAfter(KryCmdWindow& window, int id, bool untitled,
+                          const std::map<std::string, std::string>& stamps) {
         if (window.canvas->changed != 0 || app.WindowCount() == 0) {
             return;
         }
@@ -339,19 +370,45 @@ protected:
         if (id == Cmd::Save || id == Cmd::SaveAs) {
             std::string text;
             int kind = Polygon;
+            const auto before = stamps.find(window.fileName);
+            const bool written = before == stamps.end() ||
+                                 StampsOf({window.fileName}).begin()->second != before->second;
             // A device such as /dev/full would read without end.
-            saved = window.canvas->SceneFileText(window.fileName, shapeKind, text, kind) &&
-                    std::filesystem::is_regular_file(window.fileName) &&
-                    Read(window.fileName) == text;
+            saved =
+                written && window.canvas->SceneFileText(window.fileName, shapeKind, text, kind) &&
+                std::filesystem::is_regular_file(window.fileName) && Read(window.fileName) == text;
         }
-        if (saved || id == Cmd::Open) {
-            _baselines[&window] = {DrawingSnapshot::Of(*window.canvas), std::nullopt};
-        } else if (id == Cmd::Clear) {
-            _baselines[&window].cleared = DrawingSnapshot::Of(*window.canvas);
+        const bool read = id == Cmd::Open && untitled && window.fileName[0] != '\0';
+        const DrawingSnapshot now = DrawingSnapshot::Of(*window.canvas);
+        if (saved || read) {
+            _baselines[&window] = {now, std::nullopt};
+            return;
+        }
+        // A window not seen yet takes what it shows at the check.
+        auto known = _baselines.find(&window);
+        if (known != _baselines.end() &&
+            (id == Cmd::Clear || (id == Cmd::Open && !known->second.Holds(now)))) {
+            known->second.letGo = now;
+        }
+    }
+
+    // A window made later may take the memory of one closed now: it must not inherit its
+    // drawings, nor be taken for the window the user was working in.
+    void ForgetClosedWindows() {
+        std::set<KryCmdWindow*> open;
+        for (int i = 0; i < app.WindowCount(); ++i) {
+            open.insert(Window(i));
+        }
+        for (auto known = _baselines.begin(); known != _baselines.end();) {
+            known = open.count(known->first) != 0 ? std::next(known) : _baselines.erase(known);
+        }
+        if (open.count(_current) == 0) {
+            _current = nullptr;
         }
     }
 
     void CheckEveryWindow() {
+        ForgetClosedWindows();
         for (int i = 0; i < app.WindowCount(); ++i) {
             KryCmdWindow& window = *Window(i);
             const KCanvasPane& canvas = *window.canvas;
@@ -367,7 +424,7 @@ protected:
             std::string fault = DrawingFault(canvas);
             if (std::memchr(window.fileName, '\0', sizeof window.fileName) == nullptr) {
                 fault = "the file name has no end";
-            } else if (canvas.changed == 0 && now != unmarked.saved && now != unmarked.cleared) {
+            } else if (canvas.changed == 0 && !unmarked.Holds(now)) {
                 fault = "the drawing differs from the one saved, but is not marked changed";
             }
             if (!fault.empty()) {
@@ -393,10 +450,13 @@ protected:
     QTimer _answerer;
     std::vector<std::string> _names;
     // The drawings a window may show without being marked changed: the one last saved or
-    // read, and the one Clear left, for which the user let the rest go.
+    // read, and the one Clear or a failed read left, for which the user let the rest go.
     struct Baselines {
         DrawingSnapshot saved;
-        std::optional<DrawingSnapshot> cleared;
+        std::optional<DrawingSnapshot> letGo;
+        bool Holds(const DrawingSnapshot& drawing) const {
+            return drawing == saved || drawing == letGo;
+        }
     };
     std::map<KryCmdWindow*, Baselines> _baselines;
     const DrawingSnapshot _empty = DrawingSnapshot::Of(KCanvasPane(nullptr));

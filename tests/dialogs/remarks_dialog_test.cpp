@@ -37,6 +37,14 @@ protected:
 
 }  // namespace
 
+static std::string Times(const std::string& text, int count) {
+    std::string repeated;
+    for (int i = 0; i < count; ++i) {
+        repeated += text;
+    }
+    return repeated;
+}
+
 TEST_F(RemarksDialog, OkTakesTheFieldsOrAStampForTheTickedLine) {
     const std::string longLine(100, 'y');
     const std::string stamp = "stamp";
@@ -49,6 +57,10 @@ TEST_F(RemarksDialog, OkTakesTheFieldsOrAStampForTheTickedLine) {
         {Stamp2, {"// a", "// b", "// c"}, {"// a", stamp, "// c"}},
         {Stamp1, {"", longLine, ""}, {stamp, longLine.substr(0, 79), ""}},
         {Stamp3, {"1", "2", "3"}, {"1", "2", stamp}},
+        // The 79 bytes kept end on a character's boundary.
+        {NoStamp,
+         {Times("\xc3\xa9", 50), Times("\xe2\x82\xac", 40), Times("\xf0\x9f\x98\x80", 30)},
+         {Times("\xc3\xa9", 39), Times("\xe2\x82\xac", 26), Times("\xf0\x9f\x98\x80", 19)}},
     };
     std::vector<std::string> previous = {"//", "//", "//"};
     for (const auto& c : cases) {

@@ -113,6 +113,9 @@ TEST(OutlinePreparationTest, SetsReadBackAsImported) {
         // Closer to the first point than the file's six digits show.
         {Ring({{75, 75}, {150, 75}, {75, 150}, {75 + 1e-7, 75}, {0, 75}, {75, 0}}), 7},
         {Ring({{150, 75}, {75, 0}, {0, 75}, {150, 75}, {75, 150}}, true), 6},
+        // Six digits show only whole file units here, and hundreds near the largest usable.
+        {Ring({{1e7, 75}, {1e7 + 7500, 75}, {1e7, 7575}, {1e7, 75}, {1e7 - 7500, 75}}), 6},
+        {Ring({{-9e8, 0}, {-9e8, 9e7}, {-9e8, 0}, {-8e8, 0}}), 5},
     };
     TempDir dir;
     for (const Case& c : cases) {

@@ -62,6 +62,9 @@ TEST(SvgPathDataTest, EveryCommandAbsoluteAndRelative) {
         {"M0 0A5 5 0 0 1 0 0", "M0,0"},
         {"M0 0a5 5 0 1110 0", "M0,0 C0,-2.761 2.239,-5 5,-5 C7.761,-5 10,-2.761 10,0"},
         {"M0 0A5 5 0 0 0 10 0", "M0,0 C0,2.761 2.239,5 5,5 C7.761,5 10,2.761 10,0"},
+        // Radii far beyond the chord, whose squares overflow: all but straight.
+        {"M0 0A1e200 1e200 0 0 1 10 0", "M0,0 C3.333,0 6.667,0 10,0"},
+        {"M0 0A1e300 1e250 90 0 0 0 10", "M0,0 C0,0 0,10 0,10"},
     };
     for (const Case& c : cases) {
         std::vector<SvgSubpath> subpaths;
@@ -84,6 +87,8 @@ TEST(SvgPathDataTest, BadDataKeepsWhatCameBefore) {
         {"M0 0A1 1 0 2 0 3 3", "M0,0", "missing or bad numbers at character 5"},
         {"M0 0L1e999 0", "M0,0", "missing or bad numbers at character 5"},
         {"M0 0L0x10 0", "M0,0", "missing or bad numbers at character 5"},
+        // Radii enlarged beyond the largest number.
+        {"M0 0L5 5A1e308 1 0 1 1 9 9", "M0,0 L5,5", "arc too large to draw at character 9"},
     };
     for (const Case& c : cases) {
         std::vector<SvgSubpath> subpaths;

@@ -48,7 +48,9 @@ TEST_F(MouseEditingTest, ReleaseAddsThePointRepaintsAndReportsTheCursor) {
     Drag(130, 140);
     status.updates.clear();
     dc->Clear();
+    canvas.changed = 0;  // saved, or cleared, while the button was held
     Release(180, 90);
+    EXPECT_EQ(canvas.changed, 1);
     ASSERT_EQ(canvas.pointCount, 2);
     EXPECT_POINT(canvas.points[1], 30, -60);
     EXPECT_EQ(FirstCall(), "Redraw(1,1)");

@@ -321,6 +321,36 @@ TEST_F(SceneReaderTest, BadHeaderLeavesConvertedValues) {
     }
 }
 
+// Input that ends where the count or the prism header should be is scene text in some other
+// layout, never an empty drawing; what the writer writes, an empty drawing included, still
+// reads.
+TEST_F(SceneReaderTest, InputEndingBeforeTheCountIsNoDrawing) {
+    const struct {
+        const char* name;
+        std::string text;
+        int result;
+        bool hint;
+    } cases[] = {
+        {"tri.pol", "polygon { 4, <0,0>, <1,0>, <0.5,1>, <0,0> }\n", ReadBadHeader, true},
+        {"tri.pol", "polygon { 4, <0,0>, <1,0>, <0.5,1>, <0,0> }", ReadBadHeader, true},
+        {"tri.prm", "prism { 0, 1, 4, <0,0>, <1,0>, <0.5,1>, <0,0> }\r\n", ReadBadHeader, true},
+        {"k.prm", "//\n#declare Thing=prism{\ncubic_spline\n", ReadBadHeader, true},
+        {"bad.prm", "#declare Thing=prism{\nxx\n}\n", ReadBadHeader, false},
+        {"empty.pol", CrLf({"//", "//", "//", "#declare Thing=polygon{", "0", "}"}), ReadOk, false},
+        {"last.pol", "#declare Thing=polygon{\n0", ReadOk, false},
+        {"body.pol", "#declare Thing=polygon{\n4\n", ReadBadBody, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        PutFile(dir.File(c.name), c.text);
+        const char* hint = "not set";
+        int line = 0;
+        EXPECT_EQ(canvas.ReadSceneFile(dir.File(c.name).c_str(), line, &hint), c.result);
+        EXPECT_EQ(hint, c.hint ? SceneLayoutHint : nullptr);
+        EXPECT_EQ(canvas.pointCount, 0);
+    }
+}
+
 TEST_F(SceneReaderTest, BadFirstControlKeepsHeaderCount) {
     EXPECT_EQ(Read("f.prm",
                    Lf({"#declare Thing=prism{", "cubic_spline", "0,0.5,12", "<1>", "<1,1>", "}"})),

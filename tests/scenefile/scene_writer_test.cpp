@@ -302,6 +302,53 @@ TEST_F(SceneWriterTest, RemarksAreWrittenAsOneLineCommentsEach) {
     EXPECT_EQ(read.remark1, marked);
 }
 
+// True when every character of the text is whole UTF-8.
+bool WholeUtf8(const std::string& text) {
+    for (size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const size_t size = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        if (lead >= 0x80 && lead < 0xC0) {
+            return false;
+        }
+        for (size_t k = 1; k < size; ++k) {
+            if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
+                return false;
+            }
+        }
+        i += size;
+    }
+    return true;
+}
+
+// Remarks of characters of every width, near and beyond what a line keeps, with and without
+// the comment mark: the file and the drawing read back hold whole characters only.
+TEST_F(SceneWriterTest, RemarksAreCutBetweenCharacters) {
+    for (const std::string character : {"a", "\xc3\xa9", "\xe2\x82\xac", "\xf0\x9f\x98\x80"}) {
+        for (size_t count = 20; count <= 45; ++count) {
+            std::string text;
+            for (size_t i = 0; i < count; ++i) {
+                text += character;
+            }
+            SCOPED_TRACE(text);
+            canvas.SetRemarks(text.c_str(), ("//" + text).c_str(), "//");
+            const std::string file = Write("u.prm", 1);
+            EXPECT_TRUE(WholeUtf8(file));
+            KCanvasPane read(nullptr);
+            ASSERT_EQ(read.ReadSceneFile(fileName), 0);
+            // What is kept is the beginning of the text, all of it that fits but the last
+            // character's bytes.
+            const std::string given[] = {"// " + text, "//" + text};
+            const std::string kept[] = {read.remark1, read.remark2};
+            for (int line = 0; line < 2; ++line) {
+                EXPECT_TRUE(WholeUtf8(kept[line])) << kept[line];
+                EXPECT_EQ(given[line].rfind(kept[line], 0), 0u) << kept[line];
+                EXPECT_GE(kept[line].size(),
+                          std::min<size_t>(given[line].size(), RemarkSize - 1 - 3 - 3));
+            }
+        }
+    }
+}
+
 TEST_F(SceneWriterTest, FailedWriteReportsFailureAndKeepsThePreviousFile) {
     AddSet(canvas, {{0, 0}, {1, 0}, {0, 1}});
     std::string before = Write("keep.pol", 0);

@@ -64,6 +64,10 @@ TEST(InterchangeCommandsTest, ImportAndExportFromTheCommandLine) {
     PutFile(dir.File("computed.pov"), "#declare R = 2;\nprism { 0, 1, 4\n <0,0> <R,0> }");
     PutFile(dir.File("two.pov"),
             "prism{0,1,4 <0,0><1,0><0,1><0,0>} polygon{4 <5,5><6,5><5,6><5,5>}");
+    // A cubic prism the reader takes whose preview curves overflow.
+    PutFile(dir.File("huge.prm"),
+            CrLf({"#declare Thing=prism{", "cubic_spline", "0,1,6", "<0,0> //___control___ ",
+                  "<2e306,0>", "<-2e306,1e306>", "<0,-2e306>", "<2e306,0>", "}"}));
     struct Case {
         const char* arguments;
         int status;
@@ -80,7 +84,7 @@ TEST(InterchangeCommandsTest, ImportAndExportFromTheCommandLine) {
         {"import computed.pov out.prm", 66, "", "line 3: 'R' is not supported here"},
         {"import two.pov two", 0, "two.prm", ""},
         {"info two.prm", 0, "kind: prism\nspline: linear", ""},
-        {"import two.pov two --name X", 66, "", "No prism or polygon is declared as X"},
+        {"import two.pov two --name X", 66, "", "No prism, polygon, lathe or sor is declared as X"},
         {"import fine.svg fine.prm", 0, "fine.prm", "simplified to 500 entries"},
         {"info fine.prm", 0, "points: 500\nsets: 1", ""},
         {"import ring.svg ring.prm --sweep conic --end 2", 0, "ring.prm", ""},
@@ -90,6 +94,7 @@ TEST(InterchangeCommandsTest, ImportAndExportFromTheCommandLine) {
         {"export-svg ring.prm ring.svg", 0, "ring.svg", ""},
         {"export-svg none.prm ring.svg", 1, "", "none.prm: Unable to open file."},
         {"export-svg ring.prm .", 6, "", ".: Unable to save file: Is a directory"},
+        {"export-svg huge.prm huge.svg", 66, "", "huge.prm: The drawing reaches too far"},
         {"export-svg ring.prm", 64, "", "vexlin-tool export-svg: OUT.svg: missing"},
         // An output naming the input would destroy what is read.
         {"export-svg ring.prm ./ring.prm", 64, "", "would replace the drawing it shows"},
@@ -105,6 +110,7 @@ TEST(InterchangeCommandsTest, ImportAndExportFromTheCommandLine) {
         EXPECT_NE(run.out.find(c.out), std::string::npos) << c.arguments << "\n" << run.out;
         EXPECT_NE(run.err.find(c.err), std::string::npos) << c.arguments << "\n" << run.err;
     }
+    EXPECT_FALSE(std::filesystem::exists(dir.File("huge.svg")));
     EXPECT_GT(Extent(Tool(dir, "info ring.pol --points").out), 500);
     EXPECT_NE(FileText(dir.File("ring.svg")).find("<path fill="), std::string::npos);
     ASSERT_EQ(Tool(dir, "import ring.svg fit.prm --fit").status, 0);

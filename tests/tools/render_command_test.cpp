@@ -120,25 +120,37 @@ TEST_F(RenderCommand, PovrayTopViewIsFramedAsTheCanvasOrSaysWhyThereIsNone) {
     std::string box = dir + "/box.prm";
     std::FILE* file = std::fopen(box.c_str(), "wb");
     ASSERT_NE(file, nullptr);
-    std::fputs(
-        "//\r\n//\r\n//\r\n#declare Thing=prism{\r\n0,0.5,5\r\n<0,0.49>\r\n<1.51,0.49>\r\n"
-        "<1.51,1.8>\r\n<0,1.8>\r\n<0,0.49>\r\n}\r\n",
-        file);
+    const char* const outline = "<0,0.49>\r\n<1.51,0.49>\r\n<1.51,1.8>\r\n<0,1.8>\r\n<0,0.49>\r\n";
+    std::fprintf(file, "//\r\n//\r\n//\r\n#declare Thing=prism{\r\n0,0.5,5\r\n%s}\r\n", outline);
+    std::fclose(file);
+    // Seen along its axis an open conic prism, which has no caps, shows its walls: every
+    // outline from the apex at the origin to the one at the upper height, half the size.
+    std::string conic = dir + "/conic.prm";
+    file = std::fopen(conic.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fprintf(file, "#declare Thing=prism{\r\nconic_sweep\r\n0,0.5,5\r\n%sopen\r\n}\r\n",
+                 outline);
     std::fclose(file);
     std::string out = dir + "/top.png";
-    ASSERT_EQ(Tool("'" + box + "' '" + out + "' --picture povray"), 0);
-    QImage top = Saved(out);
-    ASSERT_EQ(top.size(), QSize(300, 300));
-    QRect filled;
-    for (int y = 0; y < top.height(); ++y) {
-        for (int x = 0; x < top.width(); ++x) {
-            QColor colour = top.pixelColor(x, y);
-            if (colour.red() > 200 && colour.green() < 150) {
-                filled |= QRect(x, y, 1, 1);
+    QImage top;
+    for (const auto& [drawing, expected] :
+         {std::pair{box, QRect(QPoint(150, 15), QPoint(262, 112))},
+          std::pair{conic, QRect(QPoint(150, 83), QPoint(206, 149))}}) {
+        SCOPED_TRACE(drawing);
+        ASSERT_EQ(Tool("'" + drawing + "' '" + out + "' --picture povray"), 0);
+        top = Saved(out);
+        ASSERT_EQ(top.size(), QSize(300, 300));
+        QRect filled;
+        for (int y = 0; y < top.height(); ++y) {
+            for (int x = 0; x < top.width(); ++x) {
+                QColor colour = top.pixelColor(x, y);
+                if (colour.red() > 200 && colour.green() < 150) {
+                    filled |= QRect(x, y, 1, 1);
+                }
             }
         }
+        EXPECT_EQ(filled, expected);
     }
-    EXPECT_EQ(filled, QRect(QPoint(150, 15), QPoint(262, 112)));
     // The canvas's grid line at file x = -1.
     EXPECT_LT(top.pixelColor(75, 200).red(), 250);
     EXPECT_EQ(top.pixelColor(74, 200), QColor(Qt::white));

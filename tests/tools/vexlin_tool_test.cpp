@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -191,6 +194,9 @@ TEST_F(VexlinToolTest, ReadFailuresNameTheFileAndTheLine) {
          ": line 4: Spline/Sweep Not right\n" + hint},
         {"nothing.pol", "{\n1\n<x>\n// none here: a_polygon {, polygonal {, prisms {\n}\n", 4,
          ": line 3: Error in body of data\n"},
+        // A scene on one line ends where the count should be: never an empty drawing.
+        {"tri.pol", "polygon { 4, <0,0>, <1,0>, <0.5,1>, <0,0> }\n", 3,
+         ": line 1: Prm Data BAD\n" + hint},
     };
     for (const Case& c : cases) {
         if (c.text != nullptr) {
@@ -248,24 +254,40 @@ TEST_F(VexlinToolTest, ConvertAppliesDrawingOptionsAndTheWritersRules) {
     // The name's own extension decides the kind; without --kind the kind read is kept.
     run = Run({"convert", "out.prm", "back.pol", "--kind", "prism"});
     EXPECT_EQ(run.out, "back.pol\n");
+    EXPECT_EQ(run.err, "back.pol: note: saved as a polygon: its prism values are lost\n");
     EXPECT_NE(FileText(File("back.pol")).find("#declare Thing=polygon{"), std::string::npos);
     run = Run({"convert", "out.prm", "same"});
     EXPECT_EQ(run.out, "same.prm\n");
 
-    // A failed save names the file and the system's reason.
+    // A failed save names the file and the reason; a link that another user made in a folder
+    // that everybody may write is not followed.
     std::filesystem::create_directory(File("folder.pol"));
+    std::filesystem::create_directory(File("shared"));
+    std::filesystem::permissions(File("shared"), std::filesystem::perms(01777));
+    Put("notes.txt", "notes");
+    std::filesystem::create_symlink(File("notes.txt"), File("shared/drawing.pol"));
+    const bool twoUsers =
+        geteuid() == 0 && lchown(File("shared/drawing.pol").c_str(), 65533, 65533) == 0;
     const std::pair<const char*, const char*> unsaved[] = {
         {"missing/out.pol", "No such file or directory"},
         {"folder.pol", "Is a directory"},
         {"square.pol/out.pol", "Not a directory"},
         {"", "the name is empty"},
+        {"shared/drawing.pol",
+         twoUsers ? "the symbolic link shared/drawing.pol belongs to another user, in a folder "
+                    "that everybody may write: it is not followed"
+                  : nullptr},
     };
     for (const auto& [name, reason] : unsaved) {
+        if (reason == nullptr) {
+            continue;
+        }
         run = Run({"convert", "square.pol", name});
         EXPECT_EQ(run.status, 6) << name;
         EXPECT_EQ(run.err, name + std::string(": Unable to save file: ") + reason + "\n");
         EXPECT_EQ(run.out, "") << name;
     }
+    EXPECT_EQ(FileText(File("notes.txt")), "notes");
 }
 
 TEST_F(VexlinToolTest, ShapeMakesTheEditorsShapes) {
@@ -425,3 +447,45 @@ TEST_F(VexlinToolTest, SceneRendersTheDrawing) {
 }
 
 }  // namespace
+
+// Face on, every prism shows: POV-Ray's statistics count the rays that hit it. A ray exactly
+// along a conic prism's axis finds nothing, so without the caps of a closed one nothing showed.
+TEST_F(VexlinToolTest, SceneShowsEveryPrismFaceOn) {
+    const struct {
+        const char* what;
+        const char* name;
+        std::vector<std::string> options;
+        const char* object;  // its line of the statistics
+    } cases[] = {
+        {"an open conic prism",
+         "star.prm",
+         {"--sweep", "conic", "--start", "0.2", "--end", "1", "--open", "1"},
+         "Prism "},
+        {"a closed conic prism",
+         "star.prm",
+         {"--sweep", "conic", "--start", "0.2", "--end", "1"},
+         "Prism "},
+        {"a linear prism", "star.prm", {}, "Prism "},
+        {"a polygon", "star.pol", {}, "Polygon "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::string> shape = {"shape",    c.name, "--style",    "star",
+                                          "--points", "5",    "--function", "0.5"};
+        shape.insert(shape.end(), c.options.begin(), c.options.end());
+        ASSERT_EQ(Run(shape).status, 0);
+        ASSERT_EQ(Run({"scene", c.name, "star.pov"}).status, 0);
+        const std::string command =
+            "cd " + Quoted(dir) + " && povray -D +W64 +H64 +Istar.pov +Ostar.png > povray.log 2>&1";
+        ASSERT_EQ(std::system(command.c_str()), 0) << FileText(File("povray.log"));
+        const std::string log = FileText(File("povray.log"));
+        const size_t line = log.find(std::string("\n") + c.object);
+        ASSERT_NE(line, std::string::npos) << log;
+        long tests = 0;
+        long hits = 0;
+        ASSERT_EQ(
+            std::sscanf(log.c_str() + line + 1 + std::strlen(c.object), "%ld %ld", &tests, &hits),
+            2);
+        EXPECT_GT(hits, 64 * 64 / 10) << "rays that hit, of " << tests;
+    }
+}

@@ -39,7 +39,7 @@ protected:
         QTimer watchdog;
         watchdog.setSingleShot(true);
         QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-        watchdog.start(20000);
+        watchdog.start(watchdogMilliseconds);
         return app.Run(static_cast<int>(arguments.size()), argv.data(), [](int argc, char** argv) {
             const int code = Start() != nullptr ? Start()(argc, argv) : 0;
             QTimer::singleShot(0, [] { Steps()(); });
@@ -57,6 +57,8 @@ protected:
 
     QtWindowPlatform platform;
     QtTextPlatform text;
+    // How long the event loop may run before the watchdog ends it.
+    int watchdogMilliseconds = 20000;
 
 private:
     static std::function<void()>& Steps() {

@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "toolkit/DialogUnits.h"
+#include "toolkit/Utf8Text.h"
 #include "toolkit/platform/qt/QtDialogWindow.h"
 #include "toolkit/platform/qt/QtFrame.h"
 #include "toolkit/platform/qt/QtLook.h"
@@ -244,10 +245,8 @@ int QtControlHost::ReadItemText(int item, char* buffer, int length) {
     if (auto* line = qobject_cast<QLineEdit*>(ItemWidget(item))) {
         text = line->text().toLocal8Bit();
     }
-    const int count = std::min(static_cast<int>(text.size()), length - 1);
-    std::memcpy(buffer, text.constData(), static_cast<size_t>(count));
-    buffer[count] = '\0';
-    return count;
+    CopyUtf8(buffer, static_cast<size_t>(length), text.constData());
+    return static_cast<int>(std::strlen(buffer));
 }
 
 void QtControlHost::SetItemChecked(int item, bool on) {
