@@ -55,7 +55,9 @@ int ReadDrawing(KCanvasPane& canvas, const char* path) {
 int WriteDrawing(KCanvasPane& canvas, const char* path, int kindChoice) {
     const std::string refusal = WriterRefusal(canvas, path, kindChoice);
     if (!refusal.empty()) {
-        return ReportSaveFailure(path, refusal);
+        // The name the file would have had, its extension included.
+        const std::string named = KCanvasPane::NameToWrite(path, kindChoice);
+        return ReportSaveFailure(named.empty() ? path : named, refusal);
     }
     // The editor's buffer holds 99 characters; a longer path fits here as long as it needs no
     // extension appended, which the writer refuses beyond 99 characters.

@@ -102,6 +102,37 @@ TEST_F(Commands, SwitchingBetweenPolygonAndPrism) {
     });
 }
 
+// Each "_TYPE_" item greys itself and enables the others; "Prm Values" and "Control" are for
+// every kind but the polygon.
+TEST_F(Commands, EveryKindOfTheTypeMenu) {
+    const struct {
+        int id;
+        int kind;
+        const char* caption;
+        const char* field;
+    } rows[] = {
+        {Cmd::KindLathe, Lathe, "Changed to Lathe", "    __LATHE__       "},
+        {Cmd::KindSor, Sor, "Changed to Sor", "     __SOR__        "},
+        {Cmd::KindPrism, Prism, "Changed to Prism", "    __PRISM__       "},
+        {Cmd::KindPolygon, Polygon, "Changed to Polygon", "   __POLYGON__       "},
+    };
+    const int kindItems[] = {Cmd::KindPolygon, Cmd::KindPrism, Cmd::KindLathe, Cmd::KindSor};
+    RunWithSettings([&](KryCmdWindow& window) {
+        for (const auto& row : rows) {
+            SCOPED_TRACE(row.caption);
+            Choose(window, row.id);
+            EXPECT_EQ(shapeKind, row.kind);
+            EXPECT_STREQ(window.Name(), row.caption);
+            EXPECT_EQ(Field(window, Cmd::KindField), row.field);
+            for (int kind = Polygon; kind <= Sor; ++kind) {
+                EXPECT_EQ(Enabled(window, kindItems[kind]), kind != row.kind) << kind;
+            }
+            EXPECT_EQ(Enabled(window, Cmd::PrismValues), row.kind != Polygon);
+            EXPECT_EQ(Enabled(window, Cmd::SetControl), row.kind != Polygon);
+        }
+    });
+}
+
 TEST_F(Commands, MouseAndCanvasCommandsChangeTheDrawingAndItsCounts) {
     RunWithSettings([&](KryCmdWindow& window) {
         KCanvasPane& canvas = *window.canvas;
@@ -186,18 +217,21 @@ TEST_F(Commands, NewWindowsAndCommandsPassedOn) {
             int id;
             const char* caption;
             int kind;
+            std::string field;
         } cases[] = {
-            {Cmd::NewPrism, "Untitled Prism", Prism},
-            {Cmd::NewPolygon, "Untitled Polygon", Polygon},
-            {Cmd::New, "New Polygon", Polygon},
+            {Cmd::NewPrism, "Untitled Prism", Prism, KindShown(true)},
+            {Cmd::NewLathe, "Untitled Lathe", Lathe, "    __LATHE__       "},
+            {Cmd::NewSor, "Untitled Sor", Sor, "     __SOR__        "},
+            {Cmd::NewPolygon, "Untitled Polygon", Polygon, KindShown(false)},
+            {Cmd::New, "New Polygon", Polygon, KindShown(false)},
         };
         for (const auto& c : cases) {
             window.OnWindowCommand(c.id, c.id, CtlMenuItem);
             ASSERT_EQ(Newest()->Name(), std::string(c.caption));
             EXPECT_EQ(shapeKind, c.kind);
-            EXPECT_EQ(Field(*Newest(), Cmd::KindField), KindShown(c.kind == Prism));
+            EXPECT_EQ(Field(*Newest(), Cmd::KindField), c.field);
         }
-        EXPECT_EQ(app.WindowCount(), 4);
+        EXPECT_EQ(app.WindowCount(), 6);
         files.answer = false;
         app.OnAppCommand(nullptr, IdAppOpen, 0, 0);
         EXPECT_EQ(Newest()->Name(), std::string("New Polygon")) << "the frame's Open";

@@ -68,12 +68,26 @@ TEST(InterchangeCommandsTest, ImportAndExportFromTheCommandLine) {
     PutFile(dir.File("huge.prm"),
             CrLf({"#declare Thing=prism{", "cubic_spline", "0,1,6", "<0,0> //___control___ ",
                   "<2e306,0>", "<-2e306,1e306>", "<0,-2e306>", "<2e306,0>", "}"}));
+    // Lathes and surfaces of revolution as people write them: comments, several points a line,
+    // keywords in any order, "open" and "sturm" anywhere.
+    PutFile(dir.File("vase.pov"),
+            "// a vase\n#declare Vase = lathe { sturm quadratic_spline\n"
+            "  6, <0.3,-1.2> <0.2,-1> <0.8,-0.6>, /* belly */ <0.5,0.4>\n"
+            "  <0.3,0.8> <0.45,1.1> pigment { rgb 1 } }\n"
+            "#declare Cup = sor { 5, <0,-0.2> <0.6,0> <0.8,0.6> <0.9,1.2>, <1,1.4> open }\n");
     struct Case {
         const char* arguments;
         int status;
         const char* out;
         const char* err;
     } cases[] = {
+        {"import vase.pov vase --name Vase", 0, "vase.lat", "modifiers (pigment ...)"},
+        {"info vase.lat", 0, "kind: lathe\nspline: quadratic", ""},
+        {"render vase.lat vase.png --picture povray", 0, "vase.png", ""},
+        {"import vase.pov cup --name Cup --fit", 0, "cup.sor", ""},
+        {"info cup.sor", 0, "kind: sor\nspline: linear\nsweep: linear\nstart: 0\nend: 0.5\nopen: 1",
+         ""},
+        {"render cup.sor cup.png --picture povray", 0, "cup.png", ""},
         {"import", 64, "", "vexlin-tool import: IN: missing"},
         {"import two.pov", 64, "", "vexlin-tool import: OUT: missing"},
         {"import two.pov out.prm --name", 64, "", "--name: needs a value"},
