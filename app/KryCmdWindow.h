@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "app/DrawingHistory.h"
 #include "model/KStatusSink.h"
 #include "preview/PreviewWindow.h"
@@ -41,6 +43,8 @@ public:
     void UpdateModeDisplay();
     // The cursor position in file units and the canvas's point and set counts.
     void UpdateStatus(double x, double y) override;
+    // The rule a point under the cursor breaks, in the mode field; the mode comes back after.
+    void ShowRuleBreak(const char* brief) override;
 
     // Reads a scene file into this window unless it already shows one; an empty name asks for
     // one. The caption shows `caption` when given, else the name.
@@ -111,4 +115,8 @@ private:
 
     void ShowCounts();
     void Notify(const char* message);
+
+    // While the mode field shows a broken rule: the rule shown, and the text it replaced.
+    std::string ruleShown;
+    std::string modeText;
 };

@@ -91,6 +91,25 @@ void KryCmdWindow::UpdateStatus(double x, double y) {
     ShowCounts();
 }
 
+// A command that shows another mode meanwhile keeps its text when the cursor leaves.
+void KryCmdWindow::ShowRuleBreak(const char* brief) {
+    char shown[StatusTextSize] = "";
+    GetControlText(Cmd::ModeField, shown, sizeof shown);
+    const bool showing = !ruleShown.empty() && ruleShown == shown;
+    if (brief == nullptr) {
+        if (showing) {
+            SetControlText(Cmd::ModeField, modeText.c_str());
+        }
+        ruleShown.clear();
+        return;
+    }
+    if (!showing) {
+        modeText = shown;
+    }
+    ruleShown = brief;
+    SetControlText(Cmd::ModeField, brief);
+}
+
 void KryCmdWindow::ShowCounts() {
     char text[StatusTextSize];
     std::snprintf(text, sizeof text, "         points: %i", canvas->pointCount);

@@ -3,13 +3,19 @@
 #include <cmath>
 #include <cstddef>
 #include <string>
+#include <vector>
 
+#include "model/Affine2.h"
+#include "model/CurveFlattening.h"
 #include "model/EditState.h"
 #include "model/KStatusSink.h"
 #include "model/ModelUnits.h"
 #include "model/Point2.h"
 #include "model/PrismValues.h"
 #include "toolkit/vCanvasPane.h"
+
+struct RuleBreak;
+struct WrittenPointList;
 
 constexpr int MaxPoints = 500;
 constexpr int MaxSets = 99;
@@ -97,6 +103,9 @@ public:
 
     // Mouse editing.
     void InsertPointAt(int nearest, int set, int x, int y);
+    // The short text of the rule that a lathe's or surface of revolution's point under the
+    // pixel breaks, or null (model/profile_hover.cpp).
+    const char* BrokenRuleAt(int x, int y) const;
     int PickControlHandle(int x, int y);
 
     // Rendering.
@@ -190,6 +199,15 @@ private:
         int m;
         bool withMarks;
     };
+    // Lathes and surfaces of revolution (render/profile_rendering.cpp): the axis, every profile
+    // mirrored across it, POV-Ray's curves of the profiles with the points that shape them, and
+    // the points that break a rule, in place of every other picture.
+    void DrawTurnedPicture(bool withMarks);
+    Affine2 FileToCanvas() const;
+    void PaintProfileLines(const Polylines& lines);
+    void DrawProfileHandles(const WrittenPointList& list);
+    void DrawProfileMarkers();
+    void DrawBrokenRules(const WrittenPointList& list, const std::vector<RuleBreak>& breaks);
     void DrawQuadraticSet(const SetCurve& curve);
     void DrawCubicSet(const SetCurve& curve);
     void DrawBezierSet(const SetCurve& curve);

@@ -6,4 +6,7 @@ class KStatusSink {
 public:
     virtual ~KStatusSink() = default;
     virtual void UpdateStatus(double x, double y) = 0;
+    // The rule, in a few words, that the point under the cursor breaks; null when the cursor
+    // rests on no such point.
+    virtual void ShowRuleBreak(const char* brief) { (void)brief; }
 };

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# How far the canvas's spline previews lie from what POV-Ray renders of the same file: for a
-# 5-point star in each spline, every pixel of the canvas's curve picture (300 x 300) is measured
-# to the nearest edge pixel of POV-Ray's top view (the preview window's, framed alike), and the
+# How far the canvas's curves lie from what POV-Ray renders of the same file: for a 5-point star
+# in each spline, and for a lathe of each spline and a surface of revolution, every pixel of the
+# canvas's curve picture (300 x 300) is measured to the nearest edge pixel of POV-Ray's face-on
+# view (the preview window's, framed alike: straight down for a prism, from the front for a
+# lathe or surface of revolution, whose profile is the right edge of its silhouette), and the
 # median, 95th percentile and maximum of those distances are printed, in pixels.
 # Usage: scripts/preview-accuracy.sh [BUILD_DIR]   (vexlin-tool must be built; needs povray and
 # ImageMagick's convert)
@@ -22,16 +24,37 @@ pixels() {
     }'
 }
 
-printf '%-10s %8s %8s %8s %8s\n' spline pixels median p95 max
 for spline in linear quadratic cubic bezier; do
-    star="$work/star-$spline.prm"
-    "$tool" shape "$star" --style star --points 5 --function 0.5 --kind prism \
+    "$tool" shape "$work/star-$spline.prm" --style star --points 5 --function 0.5 --kind prism \
         --spline "$spline" >/dev/null
-    "$tool" render "$star" "$work/canvas.png" --picture curves >/dev/null
-    "$tool" render "$star" "$work/povray.png" --picture povray >/dev/null
+done
+# Profiles whose every point lies on the silhouette: the height rises along each.
+cat >"$work/profiles.pov" <<'EOF'
+#declare LatheLinear = lathe { 5, <0.3,-1.8> <1.2,-1.2> <0.5,0.1> <0.7,1.1> <1.6,1.9> }
+#declare LatheQuadratic = lathe { quadratic_spline 6,
+    <0.1,-2.1> <0.4,-1.8> <1.4,-1> <0.6,0.2> <0.9,1.1> <1.7,1.8> }
+#declare LatheCubic = lathe { cubic_spline 7,
+    <1.5,-2.4> <0.4,-1.8> <1.5,-1> <0.5,0.3> <0.8,1.2> <1.6,1.8> <0.2,2.6> }
+#declare LatheBezier = lathe { bezier_spline 8,
+    <0.3,-1.9> <1.9,-1.6> <1.4,-0.4> <0.6,0> <0.6,0> <0.1,0.4> <0.4,0.8> <1.1,1.5> }
+#declare Sor = sor { 7, <0.2,-2.4> <0.9,-1.8> <1.5,-1> <0.5,0.2> <0.7,1> <1.5,1.8> <1.2,2.6> }
+EOF
+drawings=()
+for name in LatheLinear LatheQuadratic LatheCubic LatheBezier Sor; do
+    extension=.lat
+    [ "$name" = Sor ] && extension=.sor
+    "$tool" import "$work/profiles.pov" "$work/$name$extension" --name "$name" >/dev/null 2>&1
+    drawings+=("$work/$name$extension")
+done
+
+printf '%-16s %8s %8s %8s %8s\n' drawing pixels median p95 max
+for drawing in "$work"/star-*.prm "${drawings[@]}"; do
+    name=$(basename "${drawing%.*}")
+    "$tool" render "$drawing" "$work/canvas.png" --picture curves >/dev/null
+    "$tool" render "$drawing" "$work/povray.png" --picture povray >/dev/null
     pixels "$work/canvas.png" black >"$work/curve.txt"
     pixels "$work/povray.png" filled >"$work/filled.txt"
-    awk -v name="$spline" '
+    awk '
         FNR == NR { filled[$1 "," $2] = 1; next }
         { curve[++n] = $1 " " $2 }
         END {
@@ -54,9 +77,9 @@ for spline in linear quadratic cubic bezier; do
                 print sqrt(best)
             }
         }' "$work/filled.txt" "$work/curve.txt" | sort -g >"$work/distances.txt"
-    awk -v name="$spline" '{ d[NR] = $1 } END {
+    awk -v name="$name" '{ d[NR] = $1 } END {
         median = NR % 2 ? d[(NR + 1) / 2] : (d[NR / 2] + d[NR / 2 + 1]) / 2
         p95 = d[int(0.95 * NR + 0.999999)]
-        printf "%-10s %8d %8.1f %8.1f %8.1f\n", name, NR, median, p95, d[NR]
+        printf "%-16s %8d %8.1f %8.1f %8.1f\n", name, NR, median, p95, d[NR]
     }' "$work/distances.txt"
 done

@@ -1,0 +1,146 @@
+#include <algorithm>
+#include <vector>
+
+#include "model/CurveFlattening.h"
+#include "model/KCanvasPane.h"
+#include "model/ProfileCurves.h"
+#include "model/ProfileRules.h"
+#include "model/WrittenPoints.h"
+
+// A lathe or a surface of revolution on the canvas: the axis it turns about, every profile
+// mirrored across it in a light colour (the silhouette of the turned object), POV-Ray's own
+// curve of every profile, the points that shape it and the points that break a rule of the
+// ray tracer. Everything comes from the list the writer writes, so the canvas shows the file.
+
+namespace {
+
+const vPen AxisPen(60, 100, 190, 1, StyleDashDot);
+const vPen MirrorPen(170, 190, 235, 1, StyleSolid);
+const vPen OutlinePen(0, 0, 0, 1, StyleSolid);
+const vPen HandlePen(250, 100, 35, 1, StyleSolid);
+const vBrush HandleBrush(250, 100, 35);
+const vPen BrokenPen(220, 0, 0, 1, StyleSolid);
+const vBrush BrokenBrush(220, 0, 0);
+const vBrush BlackBrush(0, 0, 0);
+
+// A quarter pixel keeps the truncation to whole pixels the only visible step.
+constexpr double ProfileTolerance = 0.25;
+// A broken point's marker: larger than the normal ones, which it covers.
+constexpr int BrokenSize = 7;
+
+// The point of the list a slope point or handle bends: a leading slope point the point after
+// it, an end slope point the one before; a bezier segment's first handle its start, its second
+// its end.
+int BentPoint(const WrittenPointList& list, size_t i) {
+    const WrittenEntry& entry = list.entries[i];
+    const bool after = entry.role == WrittenRole::LeadingControl ||
+                       (entry.role == WrittenRole::Control && entry.source == WrittenSource::Control2);
+    const size_t bent = after ? i + 1 : i - 1;
+    if ((!after && i == 0) || bent >= list.entries.size() ||
+        list.entries[bent].role != WrittenRole::Point) {
+        return -1;
+    }
+    return static_cast<int>(bent);
+}
+
+}  // namespace
+
+Affine2 KCanvasPane::FileToCanvas() const {
+    const double x = scaleX * ModelUnitsPerFileUnit;
+    const double y = scaleY * ModelUnitsPerFileUnit;
+    return {x, 0, 0, -y, originX, originY};
+}
+
+void KCanvasPane::DrawTurnedPicture(bool withMarks) {
+    const int kind = shapeKind;
+    const int spline = kind == Sor ? LinearSpline : splineType;
+    const WrittenPointList list = WrittenPoints(*this, kind);
+    const int bottom = TruncatePixel(2 * originY);
+    UsePen(AxisPen);
+    PaintLine(PixelX(0), 0, PixelX(0), bottom);
+
+    FlattenOptions flatten;
+    flatten.tolerance = ProfileTolerance;
+    flatten.clip = ClipBox{0, 0, static_cast<double>(std::max(CanvasWidth(), 2 * PixelX(0) + 1)),
+                           static_cast<double>(std::max(CanvasHeight(), bottom + 1))};
+    const Affine2 mirror{-1, 0, 0, 1, 0, 0};
+    Polylines lines;
+    flatten.map = FileToCanvas() * mirror;
+    FlattenProfiles(list, kind, spline, flatten, lines);
+    UsePen(MirrorPen);
+    PaintProfileLines(lines);
+    lines.Clear();
+    flatten.map = FileToCanvas();
+    FlattenProfiles(list, kind, spline, flatten, lines);
+    UsePen(OutlinePen);
+    PaintProfileLines(lines);
+    if (withMarks) {
+        DrawProfileHandles(list);
+        DrawProfileMarkers();
+        DrawBrokenRules(list, ProfileRuleBreaks(list, kind, spline));
+    }
+    UsePen(OutlinePen);
+    UseBrush(BlackBrush);
+}
+
+void KCanvasPane::PaintProfileLines(const Polylines& lines) {
+    std::vector<vPoint> pixels;
+    size_t first = 0;
+    for (int end : lines.ends) {
+        pixels.clear();
+        for (size_t i = first; i < static_cast<size_t>(end); ++i) {
+            pixels.push_back({TruncatePixel(lines.points[i].x), TruncatePixel(lines.points[i].y)});
+        }
+        PaintPolyline(pixels.data(), static_cast<int>(pixels.size()));
+        first = static_cast<size_t>(end);
+    }
+}
+
+// Every slope point and handle the list has, joined to the point it bends.
+void KCanvasPane::DrawProfileHandles(const WrittenPointList& list) {
+    UsePen(HandlePen);
+    UseBrush(HandleBrush);
+    for (size_t i = 0; i < list.entries.size(); ++i) {
+        const int bent = BentPoint(list, i);
+        if (list.entries[i].role == WrittenRole::Point || bent < 0) {
+            continue;
+        }
+        const Point2& handle = list.entries[i].model;
+        const Point2& point = list.entries[static_cast<size_t>(bent)].model;
+        PaintLine(PixelX(point.x), PixelY(point.y), PixelX(handle.x), PixelY(handle.y));
+        PaintEllipse(PixelX(handle.x) - 2, PixelY(handle.y) - 2, 5, 5);
+    }
+}
+
+// The outline picture's markers without its lines: a square at the first point of every set,
+// the unfinished one's too, and a circle at every other point.
+void KCanvasPane::DrawProfileMarkers() {
+    UsePen(OutlinePen);
+    UseBrush(BlackBrush);
+    const int sets = std::clamp(setCount, 0, MaxSets);
+    const int count = std::clamp(pointCount, 0, MaxPoints);
+    int first = 0;
+    for (int k = 1; k <= sets + 1; ++k) {
+        const int end = k <= sets ? std::clamp(setEnds[k], first, count) : count;
+        for (int i = first; i < end; ++i) {
+            const int px = PixelX(points[i].x) - 2;
+            const int py = PixelY(points[i].y) - 2;
+            i == first ? PaintRectangle(px, py, 4, 4) : PaintEllipse(px, py, 5, 5);
+        }
+        first = end;
+    }
+}
+
+void KCanvasPane::DrawBrokenRules(const WrittenPointList& list,
+                                  const std::vector<RuleBreak>& breaks) {
+    UsePen(BrokenPen);
+    UseBrush(BrokenBrush);
+    for (const RuleBreak& broken : breaks) {
+        if (broken.entry < 0 || static_cast<size_t>(broken.entry) >= list.entries.size()) {
+            continue;
+        }
+        const Point2& at = list.entries[static_cast<size_t>(broken.entry)].model;
+        PaintEllipse(PixelX(at.x) - BrokenSize / 2, PixelY(at.y) - BrokenSize / 2, BrokenSize,
+                     BrokenSize);
+    }
+}
