@@ -9,6 +9,7 @@
 #include "dialogs/KryDialog.h"
 #include "dialogs/RemsDialog.h"
 #include "model/KCanvasPane.h"
+#include "toolkit/vCmd.h"
 #include "toolkit/vCommandPane.h"
 #include "toolkit/vMenuPane.h"
 #include "toolkit/vNoticeDialog.h"
@@ -93,8 +94,8 @@ void KryCmdWindow::UpdateStatus(double x, double y) {
 
 // A command that shows another mode meanwhile keeps its text when the cursor leaves.
 void KryCmdWindow::ShowRuleBreak(const char* brief) {
-    char shown[StatusTextSize] = "";
-    GetControlText(Cmd::ModeField, shown, sizeof shown);
+    const vCmd* field = statusPane->FindControl(Cmd::ModeField);
+    const std::string shown = field != nullptr ? field->Text() : std::string();
     const bool showing = !ruleShown.empty() && ruleShown == shown;
     if (brief == nullptr) {
         if (showing) {

@@ -68,6 +68,9 @@ public:
     static void DefaultHandles(const Point2& point, const Point2& next, Point2& first,
                                Point2& second);
     bool HasOpenSet() const { return setEnds[setCount] != pointCount; }
+    // The spline the drawing's curves are made with: a surface of revolution has none of its
+    // own, whatever the prism values hold.
+    int CurveSpline() const { return shapeKind == Sor ? LinearSpline : splineType; }
 
     // Coordinates: pixels, model units and file units.
     double ModelX(int px) const { return (px - originX) / scaleX; }

@@ -18,7 +18,7 @@ const char* KCanvasPane::BrokenRuleAt(int x, int y) const {
     if (!IsTurnedKind(shapeKind)) {
         return nullptr;
     }
-    const int spline = shapeKind == Sor ? LinearSpline : splineType;
+    const int spline = CurveSpline();
     const WrittenPointList list = WrittenPoints(*this, shapeKind);
     const char* found = nullptr;
     double best = HoverPixels;

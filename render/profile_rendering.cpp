@@ -53,7 +53,7 @@ Affine2 KCanvasPane::FileToCanvas() const {
 
 void KCanvasPane::DrawTurnedPicture(bool withMarks) {
     const int kind = shapeKind;
-    const int spline = kind == Sor ? LinearSpline : splineType;
+    const int spline = CurveSpline();
     const WrittenPointList list = WrittenPoints(*this, kind);
     const int bottom = TruncatePixel(2 * originY);
     UsePen(AxisPen);

@@ -133,6 +133,37 @@ TEST_F(Commands, EveryKindOfTheTypeMenu) {
     });
 }
 
+// While the cursor rests on a lathe's point that breaks a rule, the mode field tells the rule;
+// the mode comes back when it leaves, unless a command has shown another meanwhile.
+TEST_F(Commands, TheModeFieldTellsTheRuleUnderTheCursor) {
+    RunWithSettings([&](KryCmdWindow& window) {
+        KCanvasPane& canvas = *window.canvas;
+        DrawTriangle(canvas);
+        Choose(window, Cmd::KindLathe);
+        const std::string mode = Field(window, Cmd::ModeField);
+        const struct {
+            int x, y;
+            std::string field;
+        } steps[] = {
+            {101, 100, "lathe: x below 0"},  // the first point, left of the axis
+            {102, 101, "lathe: x below 0"},
+            {200, 100, mode},  // a point that keeps the rules
+            {20, 20, mode},
+        };
+        for (const auto& step : steps) {
+            canvas.OnMouseMotion(step.x, step.y);
+            EXPECT_EQ(Field(window, Cmd::ModeField), step.field) << step.x << "," << step.y;
+        }
+        canvas.OnMouseMotion(100, 100);
+        Choose(window, Cmd::PointMove);
+        canvas.OnMouseMotion(20, 20);
+        EXPECT_EQ(Field(window, Cmd::ModeField), "  Move Point");
+        Choose(window, Cmd::KindPolygon);
+        canvas.OnMouseMotion(100, 100);
+        EXPECT_EQ(Field(window, Cmd::ModeField), "  Move Point") << "a polygon breaks no rule";
+    });
+}
+
 TEST_F(Commands, MouseAndCanvasCommandsChangeTheDrawingAndItsCounts) {
     RunWithSettings([&](KryCmdWindow& window) {
         KCanvasPane& canvas = *window.canvas;
