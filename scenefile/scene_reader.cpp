@@ -72,7 +72,9 @@ public:
         }
         StartDrawing();
         if (IsTurnedKind(shapeKind)) {
-            return ProfileFileReading(_canvas, _in, _union).Read();
+            const int result = ProfileFileReading(_canvas, _in, _union).Read();
+            _endedBeforeHeader = result == ReadBadHeader && _in.AtEnd();
+            return result;
         }
         int result = shapeKind == Prism ? ReadPrismHeader() : ReadPolygonHeader();
         if (result == ReadOk) {
