@@ -9,6 +9,8 @@ public:
 
     // The PNG for one view; an empty path blanks the view.
     virtual void ShowPicture(int view, const std::string& path) = 0;
+    // The caption of one view.
+    virtual void ShowCaption(int view, const std::string& caption) = 0;
     virtual void ShowMessages(const std::string& text) = 0;
     virtual void ShowBusy(bool busy) = 0;
 };

@@ -68,6 +68,7 @@ void PreviewRenderer::Start() {
     _rendered = _latest;
     _started = true;
     _waitingForProgram = false;
+    ShowFaceOnCaption();
     if (!_latest.Writable()) {
         Fail(_latest.refusal);
         return;
@@ -164,6 +165,14 @@ void PreviewRenderer::Fail(const std::string& message) {
         _display.ShowPicture(view, std::string());
     }
     _display.ShowMessages(message);
+}
+
+void PreviewRenderer::ShowFaceOnCaption() {
+    const int front = IsTurnedKind(_rendered.kind) ? 1 : 0;
+    if (front != _captioned) {
+        _captioned = front;
+        _display.ShowCaption(PovrayViews::TopView, front == 1 ? "Front view" : "Top view");
+    }
 }
 
 // Busy while a render runs or a change waits for its turn.

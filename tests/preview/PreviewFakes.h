@@ -12,10 +12,14 @@
 class RecordingDisplay : public PreviewDisplay {
 public:
     void ShowPicture(int view, const std::string& path) override { pictures.at(view) = path; }
+    void ShowCaption(int view, const std::string& caption) override {
+        captions.at(view) = caption;
+    }
     void ShowMessages(const std::string& text) override { messages = text; }
     void ShowBusy(bool on) override { busy = on; }
 
     std::vector<std::string> pictures{"-", "-"};
+    std::vector<std::string> captions{"-", "-"};
     std::string messages;
     bool busy = false;
 };
@@ -33,6 +37,7 @@ public:
         return this;
     }
     bool ShowPicture(vHandle, int, const char*) override { return true; }
+    void ShowCaption(vHandle, int, const char*) override {}
     void ShowMessages(vHandle, const char* text) override { messages = text; }
     void ShowBusy(vHandle, bool) override {}
     void RaiseImageWindow(vHandle) override { ++raised; }

@@ -188,6 +188,13 @@ TEST(PreviewRenderer, LathesFromTheFrontAndTheRulesTheyBreak) {
     Rig refused;
     refused.renderer.Update(PreviewScene::Of(canvas, "vase.lat", 0), 0);
     EXPECT_TRUE(refused.runner.runs.empty());
+    EXPECT_EQ(refused.display.captions, (std::vector<std::string>{"Front view", "-"}));
+    refused.renderer.Update(SceneOf("a prism"), 1000);
+    refused.renderer.Update(SceneOf("a prism"), 1000 + PreviewRenderer::SettleMilliseconds);
+    EXPECT_EQ(refused.display.captions[0], "Top view");
+    refused.renderer.Update(PreviewScene::Of(canvas, "vase.lat", 0), 2000);
+    refused.renderer.Update(PreviewScene::Of(canvas, "vase.lat", 0),
+                            2000 + PreviewRenderer::SettleMilliseconds);
     EXPECT_EQ(refused.display.messages,
               std::string(BrokenRulesMessage) +
                   "Set 1, point 2 (-1, 0): a lathe must not have a radius x below 0.\n"

@@ -21,6 +21,8 @@ public:
     // Shows the PNG file in the place; an empty path blanks it. False, blanking the place, when
     // the file cannot be read as an image.
     virtual bool ShowPicture(vHandle window, int place, const char* path) = 0;
+    // The caption under a place.
+    virtual void ShowCaption(vHandle window, int place, const char* caption) = 0;
     // The text under the pictures; it may hold several lines.
     virtual void ShowMessages(vHandle window, const char* text) = 0;
     virtual void ShowBusy(vHandle window, bool busy) = 0;

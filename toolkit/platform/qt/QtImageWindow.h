@@ -18,12 +18,14 @@ public:
                   const QSize& pictureSize, vImageWindowEvents* events);
 
     bool ShowPicture(int place, const QString& path);
+    void ShowCaption(int place, const QString& caption);
     void ShowMessages(const QString& text);
     void ShowBusy(bool busy);
     // After this the window reports nothing more.
     void Forget() { _events = nullptr; }
 
     QLabel* Picture(int place) const;
+    QLabel* Caption(int place) const;
     QPlainTextEdit* Messages() const { return _messages; }
     QProgressBar* BusyBar() const { return _busy; }
 
@@ -35,6 +37,7 @@ private:
 
     QSize _pictureSize;
     std::vector<QLabel*> _pictures;
+    std::vector<QLabel*> _captions;
     QPlainTextEdit* _messages;
     QProgressBar* _busy;
     vImageWindowEvents* _events;

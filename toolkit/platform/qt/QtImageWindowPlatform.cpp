@@ -41,6 +41,12 @@ bool QtImageWindowPlatform::ShowPicture(vHandle window, int place, const char* p
     return shown != nullptr && shown->ShowPicture(place, QString::fromLocal8Bit(path));
 }
 
+void QtImageWindowPlatform::ShowCaption(vHandle window, int place, const char* caption) {
+    if (QtImageWindow* shown = WindowOf(window)) {
+        shown->ShowCaption(place, QString::fromUtf8(caption));
+    }
+}
+
 void QtImageWindowPlatform::ShowMessages(vHandle window, const char* text) {
     if (QtImageWindow* shown = WindowOf(window)) {
         shown->ShowMessages(QString::fromUtf8(text));
