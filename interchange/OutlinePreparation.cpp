@@ -149,9 +149,10 @@ bool PrepareProfiles(Outline& outline, bool fit, ImportReport& report) {
         return report.Fail("Nothing to import: no profile with a point");
     }
     if (outline.sets.size() > static_cast<size_t>(MaxSets) || outline.EntryCount() > MaxPoints) {
-        return report.Fail(Printed("The profiles need %zu sets and %d entries; a drawing holds at "
-                                   "most %d sets and %d entries",
-                                   outline.sets.size(), outline.EntryCount(), MaxSets, MaxPoints));
+        return report.Fail(
+            Printed("The profiles need %zu sets and %d entries; a drawing holds at "
+                    "most %d sets and %d entries",
+                    outline.sets.size(), outline.EntryCount(), MaxSets, MaxPoints));
     }
     return true;
 }

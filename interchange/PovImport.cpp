@@ -113,10 +113,9 @@ private:
                             Peek().line, _name));
             }
         }
-        return _report.Fail(_name == nullptr
-                                ? std::string("No prism, polygon, lathe or sor object found")
-                                : Printed("No prism, polygon, lathe or sor is declared as %s",
-                                          _name));
+        return _report.Fail(
+            _name == nullptr ? std::string("No prism, polygon, lathe or sor object found")
+                             : Printed("No prism, polygon, lathe or sor is declared as %s", _name));
     }
 
     bool IsDeclarationOfName() const {

@@ -34,8 +34,7 @@ std::string Head(const std::string& drawingFile, int kind) {
 
 // Face on, a plain point (x, up) at a depth along the camera's direction: straight down, the
 // outline's plane is x-z and the depth y; from the front, the plane is x-y and the depth z.
-std::string At(bool front, const std::string& x, const std::string& up,
-               const std::string& depth) {
+std::string At(bool front, const std::string& x, const std::string& up, const std::string& depth) {
     return "<" + x + ", " + (front ? up + ", " + depth : depth + ", " + up) + ">";
 }
 
@@ -45,9 +44,9 @@ std::string FaceOnCamera(bool front, int width, int height) {
     const std::string column = Number(4.0 / width);
     const std::string row = Number(4.0 / height);
     const std::string tilt = Number(PovrayViews::FaceOnTilt * 180 / Pi);
-    const std::string behind = front ? "GridDepth, GridDepth + 0.01" : "GridDepth - 0.01, GridDepth";
-    const std::string near = behind.substr(0, behind.find(", "));
-    const std::string far = behind.substr(behind.find(", ") + 2);
+    // The grid's thin boxes from their side nearer the camera to the farther one.
+    const std::string near = front ? "GridDepth" : "GridDepth - 0.01";
+    const std::string far = front ? "GridDepth + 0.01" : "GridDepth";
     return "camera {\n"
            "  orthographic\n"
            "  location " +

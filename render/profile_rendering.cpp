@@ -33,8 +33,9 @@ constexpr int BrokenSize = 7;
 // its end.
 int BentPoint(const WrittenPointList& list, size_t i) {
     const WrittenEntry& entry = list.entries[i];
-    const bool after = entry.role == WrittenRole::LeadingControl ||
-                       (entry.role == WrittenRole::Control && entry.source == WrittenSource::Control2);
+    const bool after =
+        entry.role == WrittenRole::LeadingControl ||
+        (entry.role == WrittenRole::Control && entry.source == WrittenSource::Control2);
     const size_t bent = after ? i + 1 : i - 1;
     if ((!after && i == 0) || bent >= list.entries.size() ||
         list.entries[bent].role != WrittenRole::Point) {

@@ -51,7 +51,8 @@ bool WritingLosesValues(const KCanvasPane& canvas, int from, int to) {
     const KeptValues& a = Row(from);
     const KeptValues& b = Row(to);
     bool plainHeights = canvas.prismStart == PlainStart && canvas.prismEnd == PlainEnd;
-    return LosesTurning(canvas, from, to) || Lost(a.spline, b.spline, canvas.splineType == LinearSpline) ||
+    return LosesTurning(canvas, from, to) ||
+           Lost(a.spline, b.spline, canvas.splineType == LinearSpline) ||
            Lost(a.sweep, b.sweep, canvas.sweepType == LinearSweep) ||
            Lost(a.heights, b.heights, plainHeights) || Lost(a.open, b.open, canvas.isOpen == 0) ||
            Lost(a.sturm, b.sturm, canvas.useSturm == 0);

@@ -132,8 +132,8 @@ TEST_F(PrismValuesDialog, ValuesTheKindDoesNotWriteAreGreyed) {
         {{false, false, false, true}, false, false, false},
         {{}, true, true, true},
     };
-    const int controls[] = {Linear, Quadratic, Cubic, Bezier, LinearSweep, Conic, StartField,
-                            EndField};
+    const int controls[] = {Linear,      Quadratic, Cubic,      Bezier,
+                            LinearSweep, Conic,     StartField, EndField};
     dialog.SetPrismValues(0.25, 0.75, 1, 1, 1, 1);
     for (const auto& row : rows) {
         for (bool shownFirst : {true, false}) {

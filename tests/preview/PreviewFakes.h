@@ -12,9 +12,7 @@
 class RecordingDisplay : public PreviewDisplay {
 public:
     void ShowPicture(int view, const std::string& path) override { pictures.at(view) = path; }
-    void ShowCaption(int view, const std::string& caption) override {
-        captions.at(view) = caption;
-    }
+    void ShowCaption(int view, const std::string& caption) override { captions.at(view) = caption; }
     void ShowMessages(const std::string& text) override { messages = text; }
     void ShowBusy(bool on) override { busy = on; }
 

@@ -60,8 +60,8 @@ void MakeProfiles(KCanvasPane& canvas, int profiles) {
     for (int k = 0; k < profiles; ++k) {
         double x = 0.05 + (k % 10) * 0.18;
         double y = -1.9 + (k / 10) * 0.38;
-        AddSet(canvas, {{x + 0.02, y}, {x + 0.12, y + 0.05}, {x + 0.08, y + 0.15},
-                        {x + 0.14, y + 0.3}});
+        AddSet(canvas,
+               {{x + 0.02, y}, {x + 0.12, y + 0.05}, {x + 0.08, y + 0.15}, {x + 0.14, y + 0.3}});
     }
 }
 
@@ -189,8 +189,8 @@ long Hits(const RenderCase& c) {
 
 bool Accepted(const RenderCase& c) {
     return c.status == 0 && c.log.find("POV-Ray finished") != std::string::npos &&
-           c.log.find("Warning:") == std::string::npos && c.log.find("Error") == std::string::npos &&
-           (c.shape.empty() || Hits(c) > 0);
+           c.log.find("Warning:") == std::string::npos &&
+           c.log.find("Error") == std::string::npos && (c.shape.empty() || Hits(c) > 0);
 }
 
 TEST(PovRayAcceptanceTest, EveryWrittenFileParsesAndRendersCleanly) {

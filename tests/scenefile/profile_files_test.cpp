@@ -54,13 +54,20 @@ TEST_F(ProfileFilesTest, LayoutOfLathesAndSurfacesOfRevolution) {
                "<0.625,1.75> //___2control___", "sturm", "}"})},
         {Lathe, BezierSpline, 1, false,
          CrLf({"//", "//", "//", "#declare Thing=lathe{", "//___open___", "bezier_spline", "8",
-               "<0.5,0>", "<0.625,0.25> //___control___", "<0.8125,0.625> //___control___",
-               "<1,1>", "<1,1>", "<0.875,1.25> //___control___",
-               "<0.6875,1.625> //___control___", "<0.5,2>", "sturm", "}"})},
-        {Sor, LinearSpline, 1, true,
-         CrLf({"//", "//", "//", "#declare Thing=union{", "sor{", "3", "<0.5,0>", "<1,1>",
-               "<0.5,2>", "open", "sturm", "}", "sor{", "//___unfinished___", "2", "<1.5,1>",
-               "<1.5,2>", "open", "sturm", "}", "}"})},
+               "<0.5,0>", "<0.625,0.25> //___control___", "<0.8125,0.625> //___control___", "<1,1>",
+               "<1,1>", "<0.875,1.25> //___control___", "<0.6875,1.625> //___control___", "<0.5,2>",
+               "sturm", "}"})},
+        {Sor, LinearSpline, 1, true, CrLf({"//",      "//",
+                                           "//",      "#declare Thing=union{",
+                                           "sor{",    "3",
+                                           "<0.5,0>", "<1,1>",
+                                           "<0.5,2>", "open",
+                                           "sturm",   "}",
+                                           "sor{",    "//___unfinished___",
+                                           "2",       "<1.5,1>",
+                                           "<1.5,2>", "open",
+                                           "sturm",   "}",
+                                           "}"})},
     };
     for (const Row& row : rows) {
         canvas.EmptyDrawing();
@@ -87,20 +94,33 @@ TEST_F(ProfileFilesTest, DrawingsThatBreakARuleAreNotWritten) {
         std::vector<Point2> vertices;
         const char* reason;
     } rows[] = {
-        {Lathe, LinearSpline, {{0.5, 0}, {-1, 1}, {0.5, 2}},
+        {Lathe,
+         LinearSpline,
+         {{0.5, 0}, {-1, 1}, {0.5, 2}},
          "Set 1, point 2 (-1, 1): a lathe must not have a radius x below 0."},
-        {Lathe, QuadraticSpline, {{0.5, 0}, {1, 1}, {0, 2}, {-0.5, 1}},
+        {Lathe,
+         QuadraticSpline,
+         {{0.5, 0}, {1, 1}, {0, 2}, {-0.5, 1}},
          "Set 1, point 4 (-0.5, 1): a lathe must not have a radius x below 0."},
-        {Sor, LinearSpline, {{0.5, 0}, {1, 1}, {1, 0.5}, {0.5, 3}},
+        {Sor,
+         LinearSpline,
+         {{0.5, 0}, {1, 1}, {1, 0.5}, {0.5, 3}},
          "Set 1, point 3 (1, 0.5): a surface of revolution must rise in height from its second "
          "point to the one before last; this one is not above the one before it."},
-        {Sor, LinearSpline, {{0.5, 0}, {1, 1}, {0.5, 3}},
+        {Sor,
+         LinearSpline,
+         {{0.5, 0}, {1, 1}, {0.5, 3}},
          "Set 1: a surface of revolution needs at least 4 points; it has 3."},
         // A prism's outline centred on the origin reaches left of the axis.
-        {Lathe, CubicSpline, {{-1, -1}, {1, -1}, {0, 1}},
+        {Lathe,
+         CubicSpline,
+         {{-1, -1}, {1, -1}, {0, 1}},
          "Set 1, control point (-0.5, -1): a lathe must not have a radius x below 0. 3 more "
          "rules are broken."},
-        {Lathe, LinearSpline, {}, "The drawing has no profile: a lathe needs at least one to turn."},
+        {Lathe,
+         LinearSpline,
+         {},
+         "The drawing has no profile: a lathe needs at least one to turn."},
     };
     for (const Row& row : rows) {
         canvas.EmptyDrawing();
@@ -128,10 +148,13 @@ TEST_F(ProfileFilesTest, ExtensionsAndFiltersChooseTheKind) {
         int kind;
         const char* written;
     } rows[] = {
-        {"v", FilterOfKind(Lathe), Lathe, "v.lat"}, {"v", FilterOfKind(Sor), Sor, "v.sor"},
-        {"v.lat", 0, Lathe, "v.lat"},               {"v.sor", 1, Sor, "v.sor"},
+        {"v", FilterOfKind(Lathe), Lathe, "v.lat"},
+        {"v", FilterOfKind(Sor), Sor, "v.sor"},
+        {"v.lat", 0, Lathe, "v.lat"},
+        {"v.sor", 1, Sor, "v.sor"},
         {"v.pol", FilterOfKind(Lathe), Polygon, "v.pol"},
-        {"v", 2, Prism, "v.prm"},                   {"v", 3, Prism, "v.prm"},
+        {"v", 2, Prism, "v.prm"},
+        {"v", 3, Prism, "v.prm"},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(KCanvasPane::KindToWrite(row.name, row.choice, Prism), row.kind) << row.name;

@@ -309,8 +309,11 @@ TEST(SceneRoundTrip, EveryWrittenProfileReadsBackAndWritesTheSameBytes) {
     const struct Row {
         int kind;
         int spline;
-    } rows[] = {{Lathe, LinearSpline},  {Lathe, QuadraticSpline}, {Lathe, CubicSpline},
-                {Lathe, BezierSpline},  {Sor, LinearSpline}};
+    } rows[] = {{Lathe, LinearSpline},
+                {Lathe, QuadraticSpline},
+                {Lathe, CubicSpline},
+                {Lathe, BezierSpline},
+                {Sor, LinearSpline}};
     TempDir dir;
     int savedKind = shapeKind;
     ProfileMaker maker(20261209);
@@ -323,8 +326,7 @@ TEST(SceneRoundTrip, EveryWrittenProfileReadsBackAndWritesTheSameBytes) {
             char first[100];
             std::snprintf(first, sizeof first, "%s", dir.File("d").c_str());
             std::string refusal;
-            ASSERT_TRUE(written.WriteSceneFile(first, FilterOfKind(row.kind), &refusal))
-                << refusal;
+            ASSERT_TRUE(written.WriteSceneFile(first, FilterOfKind(row.kind), &refusal)) << refusal;
             KCanvasPane read(nullptr);
             ASSERT_EQ(read.ReadSceneFile(first), ReadOk) << FileText(first);
             ExpectSameProfiles(written, read, row.kind);

@@ -521,6 +521,7 @@ TEST_F(VexlinToolTest, ProfilesAreWrittenOnlyWhenTheyKeepTheRules) {
     }
     EXPECT_DOUBLE_EQ(leftmost, 7.5) << "a tenth of a file unit right of the axis";
     run = Run({"convert", "vase.lat", "flat.prm"});
-    EXPECT_EQ(run.err, "flat.prm: note: saved as a prism: its profiles are no longer turned about "
-                       "the axis\n");
+    EXPECT_EQ(run.err,
+              "flat.prm: note: saved as a prism: its profiles are no longer turned about "
+              "the axis\n");
 }
