@@ -103,13 +103,8 @@ public:
     void AddFirstLessControl(int first) {
         Point2 point = ReadBack(FileOf(_canvas.points[first]));
         Point2 control = ReadBack(FileOf(_canvas.control1[first]));
-        Point2 file{point.x - control.x, point.y - control.y};
-        _entries.push_back({file,
-                            {file.x * ModelUnitsPerFileUnit, file.y * -ModelUnitsPerFileUnit},
-                            WrittenRole::ClosingControl,
-                            WrittenSource::FirstLessControl,
-                            first,
-                            _layout.SetOf(first)});
+        AddClosingControl({point.x - control.x, point.y - control.y},
+                          WrittenSource::FirstLessControl, first);
     }
 
     // A quarter of the way back from the last point to the one before it: on the chord, so
@@ -117,13 +112,8 @@ public:
     void AddEndSlope(int last, int before) {
         Point2 end = ReadBack(FileOf(_canvas.points[last]));
         Point2 previous = ReadBack(FileOf(_canvas.points[before]));
-        Point2 file{end.x + (previous.x - end.x) / 4, end.y + (previous.y - end.y) / 4};
-        _entries.push_back({file,
-                            {file.x * ModelUnitsPerFileUnit, file.y * -ModelUnitsPerFileUnit},
-                            WrittenRole::ClosingControl,
-                            WrittenSource::EndSlope,
-                            last,
-                            _layout.SetOf(last)});
+        AddClosingControl({end.x + (previous.x - end.x) / 4, end.y + (previous.y - end.y) / 4},
+                          WrittenSource::EndSlope, last);
     }
 
     void Mark(int set) { _markers.push_back({static_cast<int>(_entries.size()), set}); }
@@ -139,6 +129,16 @@ public:
     }
 
 private:
+    // A closing control line worked out from the values written, in file units.
+    void AddClosingControl(const Point2& file, WrittenSource source, int index) {
+        _entries.push_back({file,
+                            {file.x * ModelUnitsPerFileUnit, file.y * -ModelUnitsPerFileUnit},
+                            WrittenRole::ClosingControl,
+                            source,
+                            index,
+                            _layout.SetOf(index)});
+    }
+
     const KCanvasPane& _canvas;
     const SetLayout& _layout;
     std::vector<WrittenEntry>& _entries;
