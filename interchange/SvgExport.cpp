@@ -8,6 +8,10 @@
 #include <sstream>
 
 #include "interchange/PointArithmetic.h"
+#include "model/CurveFlattening.h"
+#include "model/SorCurve.h"
+#include "model/SplineCurve.h"
+#include "model/WrittenPoints.h"
 
 namespace {
 
@@ -112,6 +116,48 @@ void AddSet(const KCanvasPane& canvas, int first, int end, PathText& path) {
     path.Close();
 }
 
+Point2 ModelOf(const Point2& file) {
+    return {file.x * ModelUnitsPerFileUnit, -file.y * ModelUnitsPerFileUnit};
+}
+
+// The file-unit segment as a bezier in model units: its power form's control points.
+void AddExactSegment(const SplineSegment& s, bool first, PathText& path) {
+    const Point2 control1{s.d.x + s.c.x / 3, s.d.y + s.c.y / 3};
+    const Point2 control2{s.d.x + (2 * s.c.x + s.b.x) / 3, s.d.y + (2 * s.c.y + s.b.y) / 3};
+    if (first) {
+        path.Move(ModelOf(s.d));
+    }
+    path.Cubic(ModelOf(control1), ModelOf(control2), ModelOf(s.At(1)));
+}
+
+// A lathe's or surface of revolution's profiles, as open paths: POV-Ray's curve of each, a
+// lathe's segments beziers as they are, a surface of revolution's (its radius is the square
+// root of a cubic) flattened to within a tenth of a model unit.
+void AddProfiles(const KCanvasPane& canvas, PathText& path) {
+    for (const WrittenSet& profile : WrittenSets(WrittenPoints(canvas, shapeKind))) {
+        if (shapeKind == Sor) {
+            Polylines lines;
+            FlattenOptions flatten;
+            flatten.map = {ModelUnitsPerFileUnit, 0, 0, -ModelUnitsPerFileUnit, 0, 0};
+            flatten.tolerance = 0.1;
+            FlattenCurve(SorCurve(profile.values), flatten, lines);
+            for (size_t i = 0, line = 0; i < lines.points.size(); ++i) {
+                const bool starts = i == 0 || static_cast<int>(i) == lines.ends[line - 1];
+                line += starts ? 1 : 0;
+                starts ? path.Move(lines.points[i]) : path.Line(lines.points[i]);
+            }
+            continue;
+        }
+        const SplineCurve curve = LatheCurve(canvas.splineType, profile.values);
+        size_t segment = 0;
+        for (int end : curve.pieceEnds) {
+            for (size_t first = segment; segment < static_cast<size_t>(end); ++segment) {
+                AddExactSegment(curve.segments[segment], segment == first, path);
+            }
+        }
+    }
+}
+
 // Remarks are free text from a file: only printable ASCII is sure to make valid XML.
 std::string PlainText(const char* text) {
     std::string plain;
@@ -170,15 +216,20 @@ std::string SvgDocumentText(const KCanvasPane& canvas) {
     int points = std::clamp(canvas.pointCount, 0, MaxPoints);
     int sets = std::clamp(canvas.setCount, 0, MaxSets);
     PathText path;
-    int first = 0;
-    for (int k = 1; k <= sets; ++k) {
-        int end = std::clamp(canvas.setEnds[k], first, points);
-        AddSet(canvas, first, end, path);
-        first = end;
-    }
     PathText open;
-    for (int i = first; i < points; ++i) {
-        i == first ? open.Move(canvas.points[i]) : open.Line(canvas.points[i]);
+    int first = 0;
+    if (IsTurnedKind(shapeKind)) {
+        AddProfiles(canvas, open);
+        first = open.Empty() ? points : 0;
+    } else {
+        for (int k = 1; k <= sets; ++k) {
+            int end = std::clamp(canvas.setEnds[k], first, points);
+            AddSet(canvas, first, end, path);
+            first = end;
+        }
+        for (int i = first; i < points; ++i) {
+            i == first ? open.Move(canvas.points[i]) : open.Line(canvas.points[i]);
+        }
     }
 
     pugi::xml_document document;
@@ -200,7 +251,8 @@ std::string SvgDocumentText(const KCanvasPane& canvas) {
         SetStroke(outline);
         outline.append_attribute("d") = path.Text().c_str();
     }
-    // An unfinished set has no closing point yet: it is shown as the line drawn so far.
+    // An unfinished set has no closing point yet: it is shown as the line drawn so far. So are
+    // the profiles of a lathe or surface of revolution.
     if (points - first >= 2) {
         pugi::xml_node line = svg.append_child("path");
         line.append_attribute("fill") = "none";

@@ -71,7 +71,8 @@ as the canvas previews the spline (lines, or the quadratic, cubic or bezier curv
 75 user units make one file unit, so import gives back the finished sets where they
 were, as bezier curves or straight lines; the prism values are not in the document, and
 import closes the unfinished set, or leaves it out when it is too short (both said in a
-note). A drawing so large that a number of the document would not be finite is refused
+note). A lathe or a sor is drawn as its profiles, each an open line of POV-Ray's own
+curve. A drawing so large that a number of the document would not be finite is refused
 (exit 66). OUT.svg must not be IN.)"},
     {nullptr, nullptr, nullptr, nullptr},
 };

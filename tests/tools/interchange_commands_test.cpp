@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
@@ -88,6 +89,7 @@ TEST(InterchangeCommandsTest, ImportAndExportFromTheCommandLine) {
         {"info cup.sor", 0, "kind: sor\nspline: linear\nsweep: linear\nstart: 0\nend: 0.5\nopen: 1",
          ""},
         {"render cup.sor cup.png --picture povray", 0, "cup.png", ""},
+        {"export-svg vase.lat vase.svg", 0, "vase.svg", ""},
         {"import", 64, "", "vexlin-tool import: IN: missing"},
         {"import two.pov", 64, "", "vexlin-tool import: OUT: missing"},
         {"import two.pov out.prm --name", 64, "", "--name: needs a value"},
@@ -125,6 +127,11 @@ TEST(InterchangeCommandsTest, ImportAndExportFromTheCommandLine) {
         EXPECT_NE(run.err.find(c.err), std::string::npos) << c.arguments << "\n" << run.err;
     }
     EXPECT_FALSE(std::filesystem::exists(dir.File("huge.svg")));
+    // A lathe's profile is an open line of POV-Ray's curve, its four segments beziers.
+    const std::string vase = FileText(dir.File("vase.svg"));
+    EXPECT_EQ(vase.find("#fa6423"), std::string::npos) << vase;
+    EXPECT_NE(vase.find("fill=\"none\""), std::string::npos) << vase;
+    EXPECT_EQ(std::count(vase.begin(), vase.end(), 'C'), 4) << vase;
     EXPECT_GT(Extent(Tool(dir, "info ring.pol --points").out), 500);
     EXPECT_NE(FileText(dir.File("ring.svg")).find("<path fill="), std::string::npos);
     ASSERT_EQ(Tool(dir, "import ring.svg fit.prm --fit").status, 0);
