@@ -97,18 +97,32 @@ void KCanvasPane::PaintProfileLines(const Polylines& lines) {
     }
 }
 
-// Every slope point and handle the list has, joined to the point it bends.
+// Every slope point and handle the list has, joined to the point it bends. A surface of
+// revolution's first and last points only give its slopes: they are joined to their neighbours
+// alike.
 void KCanvasPane::DrawProfileHandles(const WrittenPointList& list) {
     UsePen(HandlePen);
     UseBrush(HandleBrush);
+    auto join = [this](const Point2& from, const Point2& to) {
+        PaintLine(PixelX(from.x), PixelY(from.y), PixelX(to.x), PixelY(to.y));
+    };
+    const std::vector<WrittenSet> profiles =
+        shapeKind == Sor ? WrittenSets(list) : std::vector<WrittenSet>();
+    for (const WrittenSet& profile : profiles) {
+        const size_t first = static_cast<size_t>(profile.first);
+        const size_t last = first + profile.values.size() - 1;
+        if (last > first) {
+            join(list.entries[first].model, list.entries[first + 1].model);
+            join(list.entries[last].model, list.entries[last - 1].model);
+        }
+    }
     for (size_t i = 0; i < list.entries.size(); ++i) {
         const int bent = BentPoint(list, i);
         if (list.entries[i].role == WrittenRole::Point || bent < 0) {
             continue;
         }
         const Point2& handle = list.entries[i].model;
-        const Point2& point = list.entries[static_cast<size_t>(bent)].model;
-        PaintLine(PixelX(point.x), PixelY(point.y), PixelX(handle.x), PixelY(handle.y));
+        join(list.entries[static_cast<size_t>(bent)].model, handle);
         PaintEllipse(PixelX(handle.x) - 2, PixelY(handle.y) - 2, 5, 5);
     }
 }
