@@ -17,7 +17,7 @@ void PutOutline(const Outline& outline, KCanvasPane& canvas) {
         canvas.points[canvas.pointCount] = set.points[0];
         canvas.InitBezierHandles();
         canvas.setEnds[++canvas.setCount] = ++canvas.pointCount;
-        for (int j = 0; j < n; ++j) {
+        for (size_t j = 0; j < set.segments.size(); ++j) {
             const Outline::Segment& segment = set.segments[j];
             if (segment.curved) {
                 canvas.control1[first + j] = segment.handle1;

@@ -26,14 +26,16 @@ ImportSourceResult ReadOutlineSource(const char* path, const char* name, Outline
     if (!ReadFileContents(path, text)) {
         return SourceCannotOpen;
     }
-    bool read = false;
-    if (IsXml(text)) {
-        if (name != nullptr) {
-            report.Note("--name picks a POV-Ray object; an SVG document is read whole");
-        }
-        read = ImportSvg(text, outline, report);
-    } else {
-        read = ImportPovScene(text, name, outline, report);
+    return ReadOutlineText(text, name, outline, report) ? SourceRead : SourceRefused;
+}
+
+bool ReadOutlineText(const std::string& text, const char* name, Outline& outline,
+                     ImportReport& report) {
+    if (!IsXml(text)) {
+        return ImportPovScene(text, name, outline, report);
     }
-    return read ? SourceRead : SourceRefused;
+    if (name != nullptr) {
+        report.Note("--name picks a POV-Ray object; an SVG document is read whole");
+    }
+    return ImportSvg(text, outline, report);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "interchange/ImportReport.h"
 #include "interchange/Outline.h"
 
@@ -14,3 +16,6 @@ enum ImportSourceResult {
 // (null: the first prism or polygon); an SVG document has no use for it.
 ImportSourceResult ReadOutlineSource(const char* path, const char* name, Outline& outline,
                                      ImportReport& report);
+// The same for the text of such a file; false when it is refused.
+bool ReadOutlineText(const std::string& text, const char* name, Outline& outline,
+                     ImportReport& report);

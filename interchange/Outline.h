@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "model/EditState.h"
@@ -18,7 +19,8 @@ struct Outline {
     };
 
     // One closed sub-outline: its points without the closing repeat, and the segment that
-    // leaves each of them, the last one going back to the first point.
+    // leaves each of them, the last one going back to the first point. A set of straight
+    // segments only may keep none, which spares a polygon of many points most of its memory.
     struct Set {
         std::vector<Point2> points;
         std::vector<Segment> segments;
@@ -27,6 +29,7 @@ struct Outline {
         Point2 control{0, 0};
 
         bool HasCurves() const;
+        Segment SegmentFrom(size_t j) const { return segments.empty() ? Segment{} : segments[j]; }
     };
 
     std::vector<Set> sets;

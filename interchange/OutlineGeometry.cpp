@@ -10,8 +10,6 @@ namespace {
 
 // The canvas shows -150 to 150 model units; a fitted outline keeps a margin inside that.
 constexpr double FittedHalfSize = 142.5;
-// No curve is split into more straight pieces than this, however large it is.
-constexpr int MaxPiecesPerCurve = 256;
 
 // Calls visit with every coordinate that shapes the outline.
 template <typename OutlineType, typename Visit>
@@ -41,15 +39,37 @@ Point2 Bezier(const Point2& p0, const Point2& p1, const Point2& p2, const Point2
     return {a * p0.x + b * p1.x + c * p2.x + d * p3.x, a * p0.y + b * p1.y + c * p2.y + d * p3.y};
 }
 
-// Enough equal steps in t for the chords to stay within tolerance of the curve: the distance
-// is at most 3/4 of the larger second difference of the control points over the square of
-// the step count.
-int PiecesFor(const Point2& p0, const Point2& p1, const Point2& p2, const Point2& p3,
-              double tolerance) {
+// The chords of n equal steps in t stay within 3/4 of the larger second difference of the
+// control points over n squared of the curve: the square root of that bound's numerator is what
+// a curve needs of steps times the square root of the tolerance.
+double Bend(const Point2& p0, const Point2& p1, const Point2& p2, const Point2& p3) {
     double first = std::hypot(p0.x - 2 * p1.x + p2.x, p0.y - 2 * p1.y + p2.y);
     double second = std::hypot(p1.x - 2 * p2.x + p3.x, p1.y - 2 * p2.y + p3.y);
-    double pieces = std::ceil(std::sqrt(0.75 * std::max(first, second) / tolerance));
-    return static_cast<int>(std::clamp(pieces, 1.0, static_cast<double>(MaxPiecesPerCurve)));
+    return std::sqrt(0.75 * std::max(first, second));
+}
+
+// Calls visit with each curved segment's four points.
+template <typename Visit>
+void ForEachCurve(const Outline& outline, Visit visit) {
+    for (const Outline::Set& set : outline.sets) {
+        size_t n = set.points.size();
+        for (size_t j = 0; j < set.segments.size(); ++j) {
+            const Outline::Segment& s = set.segments[j];
+            if (s.curved) {
+                visit(set.points[j], s.handle1, s.handle2, set.points[(j + 1) % n]);
+            }
+        }
+    }
+}
+
+// The tolerance, no finer than the one asked for, at which the curves' pieces keep within the
+// budget; every curve takes one piece besides.
+double ToleranceWithin(const Outline& outline, double tolerance, size_t budget) {
+    double bends = 0;
+    ForEachCurve(outline, [&](const Point2& p0, const Point2& p1, const Point2& p2,
+                              const Point2& p3) { bends += Bend(p0, p1, p2, p3); });
+    double needed = bends / static_cast<double>(std::max<size_t>(budget, 1));
+    return std::max(tolerance, needed * needed);
 }
 
 }  // namespace
@@ -106,8 +126,13 @@ void FitProfilesIntoCanvas(Outline& outline) {
     ForEachCoordinate(outline, [&](Point2& p) { p = {p.x * scale, (p.y - centre) * scale}; });
 }
 
-void FlattenCurves(Outline& outline, double tolerance) {
+double FlattenCurves(Outline& outline, double tolerance, size_t budget) {
+    tolerance = ToleranceWithin(outline, tolerance, budget);
     for (Outline::Set& set : outline.sets) {
+        if (!set.HasCurves()) {
+            set.segments.clear();
+            continue;
+        }
         std::vector<Point2> points;
         size_t n = set.points.size();
         for (size_t j = 0; j < n; ++j) {
@@ -115,14 +140,17 @@ void FlattenCurves(Outline& outline, double tolerance) {
             const Point2& to = set.points[(j + 1) % n];
             const Outline::Segment& s = set.segments[j];
             points.push_back(from);
-            int pieces = s.curved ? PiecesFor(from, s.handle1, s.handle2, to, tolerance) : 1;
-            for (int i = 1; i < pieces; ++i) {
-                points.push_back(Bezier(from, s.handle1, s.handle2, to, double(i) / pieces));
+            double pieces =
+                s.curved ? std::ceil(Bend(from, s.handle1, s.handle2, to) / std::sqrt(tolerance))
+                         : 1;
+            for (double i = 1; i < pieces; ++i) {
+                points.push_back(Bezier(from, s.handle1, s.handle2, to, i / pieces));
             }
         }
-        set.points = points;
-        set.segments.assign(points.size(), Outline::Segment{});
+        set.points = std::move(points);
+        set.segments.clear();
     }
+    return tolerance;
 }
 
 Point2 AsWritten(const Point2& point) {

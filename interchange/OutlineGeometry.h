@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 #include "interchange/Outline.h"
 
 // Whole-outline geometry shared by the import steps. Coordinates are model units.
@@ -19,8 +21,10 @@ void FitIntoCanvas(Outline& outline);
 // moved up or down.
 void FitProfilesIntoCanvas(Outline& outline);
 
-// Replaces every curved segment by straight ones that stay within tolerance of the curve.
-void FlattenCurves(Outline& outline, double tolerance);
+// Replaces every curved segment by straight ones that stay within tolerance of the curve, or
+// within the larger tolerance at which the straight pieces of all curves together number about
+// budget (besides one for each curve). Returns the tolerance kept.
+double FlattenCurves(Outline& outline, double tolerance, size_t budget);
 
 // Moves every coordinate to the value the writer's text gives back when read, so that points
 // the file will show as equal are equal here too.

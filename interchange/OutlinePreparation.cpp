@@ -1,5 +1,6 @@
 #include "interchange/OutlinePreparation.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "interchange/OutlineGeometry.h"
@@ -10,6 +11,10 @@ namespace {
 
 // Curves are flattened to within a quarter of a model unit: a quarter pixel at zoom 1.
 constexpr double FlattenTolerance = 0.25;
+// Flattened curves need follow the curve no closer than the drawing's 500 entries can: eight
+// pieces for each entry keep the flattening's error well below what simplifying to the entries
+// leaves, and the time and memory it takes bounded whatever the curves.
+constexpr size_t FlattenBudget = 8 * MaxPoints;
 // Coordinates beyond this are no drawing anyone could see, and would lose every digit that
 // the file keeps.
 constexpr double LargestUsable = 1e9;
@@ -19,19 +24,27 @@ bool Same(const Point2& a, const Point2& b) {
 }
 
 // Merges a point into the one before it where the straight segment between them has no
-// length. A curve keeps its points: its handles still shape it.
+// length; the segment that left the merged point then leaves the one it was merged into. A
+// curve keeps its points: its handles still shape it. The set's first point stays first: a
+// last point on it is the one merged.
 void MergeRepeats(Outline::Set& set) {
-    for (size_t j = 0; j < set.points.size() && set.points.size() > 1;) {
-        size_t next = (j + 1) % set.points.size();
-        if (set.segments[j].curved || !Same(set.points[j], set.points[next])) {
-            ++j;
-            continue;
+    std::vector<Point2>& points = set.points;
+    std::vector<Outline::Segment>& segments = set.segments;
+    auto curved = [&](size_t j) { return !segments.empty() && segments[j].curved; };
+    size_t kept = 0;
+    for (size_t i = 0; i < points.size(); ++i) {
+        bool merged = kept > 0 && !curved(kept - 1) && Same(points[kept - 1], points[i]);
+        size_t to = merged ? kept - 1 : kept++;
+        points[to] = points[i];
+        if (!segments.empty()) {
+            segments[to] = segments[i];
         }
-        // The set's first point stays first: merge the last point into it instead.
-        size_t gone = next == 0 ? j : next;
-        set.points.erase(set.points.begin() + static_cast<long>(gone));
-        set.segments.erase(set.segments.begin() + static_cast<long>(j));
     }
+    while (kept > 1 && !curved(kept - 1) && Same(points[kept - 1], points[0])) {
+        --kept;
+    }
+    points.resize(kept);
+    segments.resize(segments.empty() ? 0 : kept);
 }
 
 // Sets that enclose nothing: fewer than three points, or two joined by a curve.
@@ -40,20 +53,20 @@ int DropEmptySets(Outline& outline) {
     for (Outline::Set& set : outline.sets) {
         MergeRepeats(set);
     }
-    std::vector<Outline::Set> kept;
-    for (Outline::Set& set : outline.sets) {
-        if (set.points.size() >= (set.HasCurves() ? 2u : 3u)) {
-            kept.push_back(std::move(set));
-        }
-    }
-    outline.sets = std::move(kept);
+    auto empty = [](const Outline::Set& set) {
+        return set.points.size() < (set.HasCurves() ? 2u : 3u);
+    };
+    outline.sets.erase(std::remove_if(outline.sets.begin(), outline.sets.end(), empty),
+                       outline.sets.end());
     return static_cast<int>(before - outline.sets.size());
 }
 
-// Snaps and tidies: the steps every change of the points is followed by.
+// Snaps and tidies: the steps every change of the points is followed by. Equal points are
+// merged first as well, since snapping one costs far more than merging it.
 int SnapAndTidy(Outline& outline) {
+    int dropped = DropEmptySets(outline);
     SnapToWrittenValues(outline);
-    return DropEmptySets(outline);
+    return dropped + DropEmptySets(outline);
 }
 
 // The smallest move of x that the written file still shows. Six digits keep less of a larger
@@ -89,18 +102,19 @@ int NudgeFirstPointRepeats(Outline& outline) {
 void Simplify(Outline& outline, ImportReport& report) {
     int needed = outline.EntryCount();
     bool curved = outline.HasCurves();
+    double flattening = 0;
     if (curved) {
-        FlattenCurves(outline, FlattenTolerance);
+        flattening = FlattenCurves(outline, FlattenTolerance, FlattenBudget);
         SnapAndTidy(outline);
         outline.prism.spline = LinearSpline;
     }
-    double tolerance = SimplifyToCapacity(outline, MaxPoints);
+    double tolerance = SimplifyToCapacity(outline, MaxPoints) + flattening;
     DropEmptySets(outline);
     report.Note(
         Printed("The outline needs %d entries, more than the %d a drawing holds: "
-                "simplified%s to %d entries, within %.3g file units of the %s outline",
+                "simplified%s to %d entries, within %.3g file units of the original outline",
                 needed, MaxPoints, curved ? " into a linear outline" : "", outline.EntryCount(),
-                tolerance / ModelUnitsPerFileUnit, curved ? "flattened" : "original"));
+                tolerance / ModelUnitsPerFileUnit));
 }
 
 void MatchSpline(Outline& outline, int spline, ImportReport& report) {
@@ -109,14 +123,12 @@ void MatchSpline(Outline& outline, int spline, ImportReport& report) {
         return;
     }
     if (spline == LinearSpline) {
-        FlattenCurves(outline, FlattenTolerance);
+        FlattenCurves(outline, FlattenTolerance, FlattenBudget);
         report.Note("Curves were made into straight segments for a linear spline");
         return;
     }
     for (Outline::Set& set : outline.sets) {
-        for (Outline::Segment& segment : set.segments) {
-            segment.curved = false;
-        }
+        set.segments.clear();
     }
     report.Note("Bezier handles are not kept: a quadratic or cubic spline has none");
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <queue>
 
 #include "model/SegmentDistance.h"
 
@@ -10,128 +11,150 @@ namespace {
 
 constexpr double Always = std::numeric_limits<double>::infinity();
 
-// A point's rank: the largest tolerance at which the simplification would still keep it, and
-// when the simplification finds it, so that a point never outranks the one that split its run.
-struct Rank {
-    double tolerance;
-    long found;
+// The points of a set strictly between two kept ones (to may be the set's size: the first point
+// again), and the one of them farthest from the chord between the two.
+struct Stretch {
     size_t set;
-    size_t index;
+    size_t from;
+    size_t to;
+    size_t farthest;
+    double distance;
+    // The largest tolerance at which the simplification would still split the run: never more
+    // than that of the split that made it, so that splits come in the order of their rank.
+    double rank;
+
+    bool operator<(const Stretch& other) const {
+        if (rank != other.rank) {
+            return rank < other.rank;
+        }
+        return set != other.set ? set > other.set : from > other.from;
+    }
 };
 
-// Ranks the points of one closed set. The first point and the one farthest from it split the
-// ring into two runs; each run is split at its point farthest from its chord, and so on.
-void RankSet(const std::vector<Point2>& points, size_t set, long& found, std::vector<Rank>& ranks) {
-    size_t n = points.size();
-    std::vector<Rank> own(n, Rank{Always, 0, set, 0});
-    size_t far = 0;
-    for (size_t i = 1; i < n; ++i) {
-        auto distance = [&](size_t k) {
-            return std::hypot(points[k].x - points[0].x, points[k].y - points[0].y);
-        };
-        far = distance(i) > distance(far) ? i : far;
-    }
-    struct Run {
-        size_t from;
-        size_t to;
-        double tolerance;
+// Of points at the same distance the one nearest the middle splits the run, so that evenly
+// spaced peaks, as on a zigzag, halve it rather than shave one point off at a time.
+Stretch Measured(const std::vector<Point2>& points, size_t set, size_t from, size_t to,
+                 double ceiling) {
+    const size_t n = points.size();
+    const Point2& a = points[from];
+    const Point2& b = points[to % n];
+    Stretch run{set, from, to, from + 1, -1, 0};
+    const size_t twiceMiddle = from + to;
+    auto offCentre = [&](size_t k) {
+        return k * 2 > twiceMiddle ? k * 2 - twiceMiddle : twiceMiddle - k * 2;
     };
-    std::vector<Run> runs{{0, far, Always}, {far, n, Always}};
-    while (!runs.empty()) {
-        Run run = runs.back();
-        runs.pop_back();
-        if (run.to - run.from < 2) {
-            continue;
+    for (size_t k = from + 1; k < to; ++k) {
+        double d = SquaredDistanceToSegment(points[k], a, b);
+        if (d > run.distance || (d == run.distance && offCentre(k) < offCentre(run.farthest))) {
+            run.distance = d;
+            run.farthest = k;
         }
-        size_t split = run.from + 1;
-        double farthest = -1;
-        for (size_t k = run.from + 1; k < run.to; ++k) {
-            double d = DistanceToSegment(points[k], points[run.from], points[run.to % n]);
-            if (d > farthest) {
-                farthest = d;
-                split = k;
-            }
-        }
-        own[split] = Rank{std::min(farthest, run.tolerance), found++, set, split};
-        runs.push_back({run.from, split, own[split].tolerance});
-        runs.push_back({split, run.to, own[split].tolerance});
     }
-    // A set needs a third point: the best ranked of the others is always kept.
-    auto third = std::min_element(own.begin(), own.end(), [](const Rank& a, const Rank& b) {
-        bool aFinite = a.tolerance != Always;
-        bool bFinite = b.tolerance != Always;
-        if (aFinite != bFinite) {
-            return aFinite;
-        }
-        return a.tolerance > b.tolerance || (a.tolerance == b.tolerance && a.found < b.found);
-    });
-    if (third != own.end()) {
-        third->tolerance = Always;
-    }
-    for (size_t i = 0; i < n; ++i) {
-        own[i].index = i;
-        ranks.push_back(own[i]);
-    }
+    run.distance = std::sqrt(std::max(run.distance, 0.0));
+    run.rank = std::min(run.distance, ceiling);
+    return run;
 }
 
-// The farthest a left-out point of the ring lies from the segment joining the kept points on
-// either side of it. The ranks alone do not bound it: a point farther from its chord than the
-// point that split its run shares that point's rank, and the cut may fall between the two.
-double Deviation(const std::vector<Point2>& points, const std::vector<bool>& keep) {
-    const size_t n = points.size();
-    const size_t first =
-        static_cast<size_t>(std::find(keep.begin(), keep.end(), true) - keep.begin());
-    double worst = 0;
-    size_t from = first;
-    for (size_t step = 1; first < n && step <= n; ++step) {
-        const size_t to = (first + step) % n;
-        if (!keep[to]) {
-            continue;
+class Simplification {
+public:
+    explicit Simplification(Outline& outline) : _outline(outline) {}
+
+    double ToCapacity(int capacity) {
+        for (size_t s = 0; s < _outline.sets.size(); ++s) {
+            Start(s);
         }
-        for (size_t j = (from + 1) % n; j != to; j = (j + 1) % n) {
-            worst = std::max(worst, DistanceToSegment(points[j], points[from], points[to]));
+        // Every set also takes its closing entry.
+        const size_t room =
+            static_cast<size_t>(std::max(capacity - static_cast<int>(_outline.sets.size()), 0));
+        while (_kept < room && !_runs.empty()) {
+            Stretch run = _runs.top();
+            _runs.pop();
+            Split(run, run.rank);
         }
-        from = to;
+        double tolerance = 0;
+        for (; !_runs.empty(); _runs.pop()) {
+            tolerance = std::max(tolerance, _runs.top().distance);
+        }
+        Keep();
+        return tolerance;
     }
-    return worst;
-}
+
+private:
+    // A set keeps its first point, the point farthest from it, and the farthest of the others
+    // from the two, whatever the capacity: three points enclose something.
+    void Start(size_t s) {
+        const std::vector<Point2>& points = _outline.sets[s].points;
+        const size_t n = points.size();
+        _keep.emplace_back(n, 0);
+        if (n == 0) {
+            return;
+        }
+        Mark(s, 0);
+        size_t far = 0;
+        double farthest = -1;
+        for (size_t i = 1; i < n; ++i) {
+            double d = std::hypot(points[i].x - points[0].x, points[i].y - points[0].y);
+            if (d > farthest) {
+                farthest = d;
+                far = i;
+            }
+        }
+        if (far == 0) {
+            return;
+        }
+        Mark(s, far);
+        Stretch first = Measured(points, s, 0, far, Always);
+        Stretch second = Measured(points, s, far, n, Always);
+        bool firstLonger = first.to - first.from >= 2;
+        bool secondLonger = second.to - second.from >= 2;
+        bool third = firstLonger && (!secondLonger || first.distance >= second.distance);
+        if (firstLonger || secondLonger) {
+            Split(third ? first : second, Always);
+        }
+        Push(third ? second : first);
+    }
+
+    void Split(const Stretch& run, double rank) {
+        Mark(run.set, run.farthest);
+        const double ceiling = std::min(run.distance, rank);
+        const std::vector<Point2>& points = _outline.sets[run.set].points;
+        Push(Measured(points, run.set, run.from, run.farthest, ceiling));
+        Push(Measured(points, run.set, run.farthest, run.to, ceiling));
+    }
+
+    void Push(const Stretch& run) {
+        if (run.to - run.from >= 2) {
+            _runs.push(run);
+        }
+    }
+
+    void Mark(size_t set, size_t index) {
+        _keep[set][index] = 1;
+        ++_kept;
+    }
+
+    void Keep() {
+        for (size_t s = 0; s < _outline.sets.size(); ++s) {
+            std::vector<Point2>& points = _outline.sets[s].points;
+            size_t kept = 0;
+            for (size_t i = 0; i < points.size(); ++i) {
+                if (_keep[s][i] != 0) {
+                    points[kept++] = points[i];
+                }
+            }
+            points.resize(kept);
+            _outline.sets[s].segments.clear();
+        }
+    }
+
+    Outline& _outline;
+    std::vector<std::vector<char>> _keep;
+    std::priority_queue<Stretch> _runs;
+    size_t _kept = 0;
+};
 
 }  // namespace
 
 double SimplifyToCapacity(Outline& outline, int capacity) {
-    std::vector<Rank> ranks;
-    long found = 0;
-    for (size_t s = 0; s < outline.sets.size(); ++s) {
-        RankSet(outline.sets[s].points, s, found, ranks);
-    }
-    std::sort(ranks.begin(), ranks.end(), [](const Rank& a, const Rank& b) {
-        return a.tolerance > b.tolerance || (a.tolerance == b.tolerance && a.found < b.found);
-    });
-    // Every set also takes its closing entry.
-    size_t room =
-        static_cast<size_t>(std::max(capacity - static_cast<int>(outline.sets.size()), 0));
-    size_t kept = std::min(room, ranks.size());
-    while (kept < ranks.size() && ranks[kept].tolerance == Always) {
-        ++kept;
-    }
-    std::vector<std::vector<bool>> keep(outline.sets.size());
-    for (size_t s = 0; s < outline.sets.size(); ++s) {
-        keep[s].assign(outline.sets[s].points.size(), false);
-    }
-    for (size_t r = 0; r < kept; ++r) {
-        keep[ranks[r].set][ranks[r].index] = true;
-    }
-    double worst = 0;
-    for (size_t s = 0; s < outline.sets.size(); ++s) {
-        worst = std::max(worst, Deviation(outline.sets[s].points, keep[s]));
-        std::vector<Point2> points;
-        for (size_t i = 0; i < keep[s].size(); ++i) {
-            if (keep[s][i]) {
-                points.push_back(outline.sets[s].points[i]);
-            }
-        }
-        outline.sets[s].points = points;
-        outline.sets[s].segments.assign(points.size(), Outline::Segment{});
-    }
-    return worst;
+    return Simplification(outline).ToCapacity(capacity);
 }

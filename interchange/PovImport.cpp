@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <deque>
 #include <vector>
 
 #include "interchange/PovTokenizer.h"
@@ -61,19 +62,26 @@ int KindOfWord(const PovToken& token) {
 
 class PovObjectReading {
 public:
-    PovObjectReading(const char* name, Outline& outline, ImportReport& report)
-        : _name(name), _outline(outline), _report(report) {}
+    PovObjectReading(const std::string& text, const char* name, Outline& outline,
+                     ImportReport& report)
+        : _tokenizer(text), _name(name), _outline(outline), _report(report) {}
 
-    bool Read(const std::string& text) {
-        std::string error;
-        if (!TokenizePovScene(text, _tokens, error)) {
-            return _report.Fail(error);
+    // The rest of the text is tokenized too: a comment or string that never ends makes no
+    // scene, wherever it is.
+    bool Read() {
+        bool read = ReadObject();
+        while (Take().kind != PovToken::End) {
         }
+        return _tokenizer.Error().empty() ? read : _report.Fail(_tokenizer.Error());
+    }
+
+private:
+    bool ReadObject() {
         if (!FindObject()) {
             return false;
         }
-        _outline.kind = KindOfWord(_tokens[_at]);
-        _at += 2;
+        _outline.kind = KindOfWord(Take());
+        Take();
         std::vector<Point2> listed;
         std::vector<int> lines;
         if (!ReadHeader() || !ReadPoints(listed, lines) || !ReadModifiers()) {
@@ -86,25 +94,32 @@ public:
         return true;
     }
 
-private:
-    const PovToken& Peek() const { return _tokens[_at]; }
-    // The token that many places ahead, or the closing End token past it.
-    const PovToken& Ahead(size_t count) const {
-        return _tokens[std::min(_at + count, _tokens.size() - 1)];
+    const PovToken& Peek() { return Ahead(0); }
+    // The token that many places ahead, or an End token past the last one.
+    const PovToken& Ahead(size_t count) {
+        while (_ahead.size() <= count) {
+            _ahead.push_back(_tokenizer.Next());
+        }
+        return _ahead[count];
     }
-    const PovToken& Take() {
-        const PovToken& token = _tokens[_at];
-        _at += token.kind == PovToken::End ? 0 : 1;
+    PovToken Take() {
+        PovToken token = Peek();
+        if (token.kind != PovToken::End) {
+            _ahead.pop_front();
+        }
+        _lastLine = token.line;
         return token;
     }
 
     bool FindObject() {
-        for (_at = 0; Peek().kind != PovToken::End; ++_at) {
+        for (; Peek().kind != PovToken::End; Take()) {
             if (_name == nullptr && IsObjectWord(Peek()) && Ahead(1).IsSymbol('{')) {
                 return true;
             }
             if (_name != nullptr && IsDeclarationOfName()) {
-                _at += 3;
+                Take();
+                Take();
+                Take();
                 if (IsObjectWord(Peek()) && Ahead(1).IsSymbol('{')) {
                     return true;
                 }
@@ -118,8 +133,8 @@ private:
                              : Printed("No prism, polygon, lathe or sor is declared as %s", _name));
     }
 
-    bool IsDeclarationOfName() const {
-        const PovToken& directive = _tokens[_at];
+    bool IsDeclarationOfName() {
+        const PovToken& directive = Peek();
         return (directive.Is(PovToken::Directive, "#declare") ||
                 directive.Is(PovToken::Directive, "#local")) &&
                Ahead(1).Is(PovToken::Word, _name) && Ahead(2).IsSymbol('=');
@@ -165,7 +180,7 @@ private:
         }
         if (count < 0 || count > MaxListedPoints || count != std::floor(count)) {
             return _report.Fail(Printed("line %d: the point count %g is not a usable whole number",
-                                        _tokens[_at - 1].line, count));
+                                        _lastLine, count));
         }
         _count = static_cast<int>(count);
         return Comma();
@@ -185,7 +200,7 @@ private:
         return _report.Fail(
             Printed("line %d: '%s' is not supported here: values must be number "
                     "literals, not expressions, identifiers or macros",
-                    token.line, token.text.c_str()));
+                    token.line, std::string(token.text).c_str()));
     }
 
     bool Expect(char symbol) {
@@ -204,8 +219,7 @@ private:
         }
         value = sign * Take().value;
         if (!std::isfinite(value)) {
-            return _report.Fail(
-                Printed("line %d: the number is out of range", _tokens[_at - 1].line));
+            return _report.Fail(Printed("line %d: the number is out of range", _lastLine));
         }
         return EndsValue();
     }
@@ -263,9 +277,9 @@ private:
     // other modifiers are passed over with a note.
     bool ReadModifiers() {
         int depth = 0;
-        const PovToken* other = nullptr;
+        PovToken other;
         for (;;) {
-            const PovToken& token = Take();
+            const PovToken token = Take();
             if (token.kind == PovToken::End) {
                 return Unsupported(token);
             }
@@ -273,14 +287,14 @@ private:
                 break;
             }
             depth += token.IsSymbol('{') ? 1 : 0;
-            if (depth == 0 && !TakeFlag(token) && other == nullptr &&
+            if (depth == 0 && !TakeFlag(token) && other.kind == PovToken::End &&
                 token.kind == PovToken::Word) {
-                other = &token;
+                other = token;
             }
         }
-        if (other != nullptr) {
+        if (other.kind != PovToken::End) {
             _report.Note(Printed("line %d: the object's modifiers (%s ...) are not imported",
-                                 other->line, other->text.c_str()));
+                                 other.line, std::string(other.text).c_str()));
         }
         return true;
     }
@@ -408,7 +422,6 @@ private:
         while (i < listed.size() && !Same(listed[i], first)) {
             set.points.push_back(listed[i++]);
         }
-        set.segments.resize(set.points.size());
         if (i == listed.size()) {
             return false;
         }
@@ -462,11 +475,12 @@ private:
         }
     }
 
+    PovTokenizer _tokenizer;
+    std::deque<PovToken> _ahead;
+    int _lastLine = 0;
     const char* _name;
     Outline& _outline;
     ImportReport& _report;
-    std::vector<PovToken> _tokens;
-    size_t _at = 0;
     int _count = 0;
 };
 
@@ -474,5 +488,5 @@ private:
 
 bool ImportPovScene(const std::string& text, const char* name, Outline& outline,
                     ImportReport& report) {
-    return PovObjectReading(name, outline, report).Read(text);
+    return PovObjectReading(text, name, outline, report).Read();
 }

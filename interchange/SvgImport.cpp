@@ -89,16 +89,40 @@ std::string EllipsePath(double cx, double cy, double rx, double ry) {
            Printed("%.17g %.17gZ", cx + rx, cy);
 }
 
+// Line numbers of offsets into a text, counted on from the offset asked for last, since the
+// notes of a document come in its order.
+class LineCounter {
+public:
+    explicit LineCounter(const std::string& text) : _text(text) {}
+
+    int LineAt(ptrdiff_t offset) {
+        size_t end = std::min(_text.size(), static_cast<size_t>(std::max<ptrdiff_t>(offset, 0)));
+        if (end < _offset) {
+            _offset = 0;
+            _line = 1;
+        }
+        _line += static_cast<int>(std::count(_text.begin() + static_cast<ptrdiff_t>(_offset),
+                                             _text.begin() + static_cast<ptrdiff_t>(end), '\n'));
+        _offset = end;
+        return _line;
+    }
+
+private:
+    const std::string& _text;
+    size_t _offset = 0;
+    int _line = 1;
+};
+
 class SvgReading {
 public:
     SvgReading(const std::string& text, Outline& outline, ImportReport& report)
-        : _text(text), _outline(outline), _report(report) {}
+        : _text(text), _lines(text), _outline(outline), _report(report) {}
 
     bool Read() {
         pugi::xml_parse_result parsed = _document.load_buffer(_text.data(), _text.size());
         if (!parsed) {
             return _report.Fail(Printed("The SVG document cannot be read: %s (line %d)",
-                                        parsed.description(), LineAt(parsed.offset)));
+                                        parsed.description(), _lines.LineAt(parsed.offset)));
         }
         pugi::xml_node root = _document.document_element();
         if (std::strcmp(LocalName(root), "svg") != 0) {
@@ -107,10 +131,10 @@ public:
         }
         Walk(root, Affine2{}, 0);
         for (const auto& [name, count] : _leftOut) {
-            _report.Note(
-                Printed("<%s> elements left out (only path, polygon, polyline, rect, "
-                        "circle and ellipse are imported): %d",
-                        name.c_str(), count));
+            _report.NoteAlike("left out",
+                              Printed("<%s> elements left out (only path, polygon, polyline, "
+                                      "rect, circle and ellipse are imported): %d",
+                                      name.c_str(), count));
         }
         if (_closedByImport > 0) {
             _report.Note(Printed("Open subpaths closed with a straight line: %d", _closedByImport));
@@ -121,13 +145,11 @@ public:
     }
 
 private:
-    int LineAt(ptrdiff_t offset) const {
-        size_t end = std::min(_text.size(), static_cast<size_t>(std::max<ptrdiff_t>(offset, 0)));
-        return 1 + static_cast<int>(std::count(_text.begin(), _text.begin() + end, '\n'));
-    }
-
-    void NoteAt(const pugi::xml_node& node, const char* what) {
-        _report.Note(Printed("line %d: <%s> %s", LineAt(node.offset_debug()), node.name(), what));
+    // A note on an element; notes of one kind on elements of one name are alike.
+    void NoteAt(const pugi::xml_node& node, const char* kind, const std::string& what) {
+        _report.NoteAlike(std::string(kind) + " <" + node.name() + ">",
+                          Printed("line %d: <%s> %s", _lines.LineAt(node.offset_debug()),
+                                  node.name(), what.c_str()));
     }
 
     // Each group is a level of recursion: a document nested past what any drawing needs is cut
@@ -142,45 +164,54 @@ private:
             pugi::xml_attribute transform = node.attribute("transform");
             Affine2 own;
             if (transform && !ParseSvgTransform(transform.value(), own)) {
-                NoteAt(node, "has a transform that cannot be read and is left out");
+                NoteAt(node, "transform", "has a transform that cannot be read and is left out");
                 continue;
             }
             map = outer * own;
             if (IsOneOf(LocalName(node), groups)) {
                 if (depth == MaxGroupDepth) {
-                    NoteAt(node, Printed("is nested more than %d groups deep and is left out",
-                                         MaxGroupDepth)
-                                     .c_str());
+                    NoteAt(node, "depth",
+                           Printed("is nested more than %d groups deep and is left out",
+                                   MaxGroupDepth));
                     continue;
                 }
                 Walk(node, map, depth + 1);
                 continue;
             }
-            std::string data;
-            if (!PathDataOf(node, data)) {
+            std::string made;
+            const char* data = nullptr;
+            if (!PathDataOf(node, made, data)) {
                 continue;
             }
             AddPath(node, data, map);
         }
     }
 
-    // The element's outline as path data; false for elements that are not shapes, or not drawn.
-    bool PathDataOf(const pugi::xml_node& node, std::string& data) {
+    // The element's outline as path data: a path's own, or made for another shape; false for
+    // elements that are not shapes, or not drawn.
+    bool PathDataOf(const pugi::xml_node& node, std::string& made, const char*& data) {
         std::string name = LocalName(node);
+        data = made.c_str();
         if (name == "path") {
             data = node.attribute("d").value();
             return true;
         }
         if (name == "polygon" || name == "polyline") {
-            std::string points = node.attribute("points").value();
-            data = points.empty() ? "" : "M" + points + (name == "polygon" ? "Z" : "");
+            const char* points = node.attribute("points").value();
+            if (*points != '\0') {
+                made.reserve(std::strlen(points) + 2);
+                made.append("M").append(points).append(name == "polygon" ? "Z" : "");
+            }
+            data = made.c_str();
             return true;
         }
         if (name != "rect" && name != "circle" && name != "ellipse") {
             ++_leftOut[name];
             return false;
         }
-        return BasicShapeData(node, name, data);
+        const bool drawn = BasicShapeData(node, name, made);
+        data = made.c_str();
+        return drawn;
     }
 
     // A rect, circle or ellipse as path data; false when it is not drawn.
@@ -195,7 +226,7 @@ private:
                        TakeLength(node, name == "circle" ? "r" : "rx", 0, v[2]) &&
                        TakeLength(node, name == "circle" ? "r" : "ry", 0, v[3]);
         if (!lengths) {
-            NoteAt(node, "has a length that is not in user units and is left out");
+            NoteAt(node, "length", "has a length that is not in user units and is left out");
             return false;
         }
         // A shape with no width or height is not drawn.
@@ -213,47 +244,51 @@ private:
         return RectPath(v[0], v[1], v[2], v[3], std::min(rx, v[2] / 2), std::min(ry, v[3] / 2));
     }
 
-    void AddPath(const pugi::xml_node& node, const std::string& data, const Affine2& map) {
-        std::vector<SvgSubpath> subpaths;
-        std::string error;
-        if (!ParseSvgPathData(data.c_str(), subpaths, error)) {
-            NoteAt(node,
-                   Printed("has bad path data (%s); the rest of it is left out", error.c_str())
-                       .c_str());
-        }
-        for (SvgSubpath& subpath : subpaths) {
-            if (subpath.segments.empty()) {
-                continue;
+    void AddPath(const pugi::xml_node& node, const char* data, const Affine2& map) {
+        auto take = [&](SvgSubpath& subpath) {
+            if (subpath.points.size() < 2) {
+                return;
             }
             const Point2& first = subpath.points.front();
             const Point2& last = subpath.points.back();
             bool meets = first.x == last.x && first.y == last.y;
             _closedByImport += subpath.closed || meets ? 0 : 1;
             _outline.sets.push_back(ClosedSet(subpath, map));
+        };
+        std::string error;
+        if (!ParseSvgPathData(data, take, error)) {
+            NoteAt(node, "path data",
+                   Printed("has bad path data (%s); the rest of it is left out", error.c_str()));
         }
     }
 
-    // The subpath as a set: a last point on the first one is the closing repeat, which the set
-    // does not keep; any other end gets a straight segment back to the first point.
-    static Outline::Set ClosedSet(const SvgSubpath& subpath, const Affine2& map) {
+    // The subpath as a set, its points and segments taken over: a last point on the first one
+    // is the closing repeat, which the set does not keep; any other end gets a straight segment
+    // back to the first point.
+    static Outline::Set ClosedSet(SvgSubpath& subpath, const Affine2& map) {
         Outline::Set set;
-        for (const Point2& p : subpath.points) {
-            set.points.push_back(map.Apply(p));
+        const Point2 first = subpath.points.front();
+        const Point2 last = subpath.points.back();
+        set.points = std::move(subpath.points);
+        set.segments = std::move(subpath.segments);
+        for (Point2& p : set.points) {
+            p = map.Apply(p);
         }
-        for (const Outline::Segment& s : subpath.segments) {
-            set.segments.push_back({s.curved, map.Apply(s.handle1), map.Apply(s.handle2)});
+        for (Outline::Segment& s : set.segments) {
+            if (s.curved) {
+                s = {true, map.Apply(s.handle1), map.Apply(s.handle2)};
+            }
         }
-        const Point2& first = subpath.points.front();
-        const Point2& last = subpath.points.back();
         if (first.x == last.x && first.y == last.y) {
             set.points.pop_back();
-        } else {
+        } else if (!set.segments.empty()) {
             set.segments.push_back(Outline::Segment{});
         }
         return set;
     }
 
     const std::string& _text;
+    LineCounter _lines;
     Outline& _outline;
     ImportReport& _report;
     pugi::xml_document _document;

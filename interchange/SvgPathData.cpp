@@ -86,8 +86,7 @@ Arc CentreForm(Point2 from, Point2 to, double rx, double ry, double degrees, boo
 
 class PathDataReader {
 public:
-    PathDataReader(const char* text, std::vector<SvgSubpath>& subpaths)
-        : _in(text), _subpaths(subpaths) {}
+    PathDataReader(const char* text, const SvgSubpathTaker& take) : _in(text), _take(take) {}
 
     bool Read(std::string& error) {
         for (_in.SkipSpace(); !_in.AtEnd(); _in.SkipSpace()) {
@@ -97,9 +96,11 @@ public:
             const char* problem = Command(command);
             if (problem != nullptr) {
                 error = Printed("%s at character %zu", problem, at + 1);
+                HandOver();
                 return false;
             }
         }
+        HandOver();
         return true;
     }
 
@@ -203,18 +204,28 @@ private:
         if (!_open) {
             MoveTo(_current);
         }
-        return _subpaths.back();
+        return _path;
+    }
+
+    // A subpath is complete when the next one begins, or the data ends.
+    void HandOver() {
+        if (_begun) {
+            _take(_path);
+            _begun = false;
+        }
     }
 
     void MoveTo(Point2 p) {
-        _subpaths.push_back(SvgSubpath{{p}, {}, false});
+        HandOver();
+        _path = SvgSubpath{{p}, {}, false};
+        _begun = true;
         _open = true;
         _start = _current = p;
     }
 
     void Close() {
         if (_open) {
-            _subpaths.back().closed = true;
+            _path.closed = true;
             _open = false;
         }
         _current = _start;
@@ -222,13 +233,16 @@ private:
 
     void LineTo(Point2 end) {
         SvgSubpath& path = Current();
-        path.segments.push_back(Outline::Segment{});
+        if (!path.segments.empty()) {
+            path.segments.push_back(Outline::Segment{});
+        }
         path.points.push_back(end);
         _current = end;
     }
 
     void CurveTo(Point2 handle1, Point2 handle2, Point2 end) {
         SvgSubpath& path = Current();
+        path.segments.resize(path.points.size() - 1);
         path.segments.push_back(Outline::Segment{true, handle1, handle2});
         path.points.push_back(end);
         _current = end;
@@ -277,7 +291,9 @@ private:
     }
 
     SvgScanner _in;
-    std::vector<SvgSubpath>& _subpaths;
+    const SvgSubpathTaker& _take;
+    SvgSubpath _path;
+    bool _begun = false;
     bool _started = false;
     bool _open = false;
     Point2 _start{0, 0};
@@ -289,6 +305,11 @@ private:
 
 }  // namespace
 
+bool ParseSvgPathData(const char* text, const SvgSubpathTaker& take, std::string& error) {
+    return PathDataReader(text, take).Read(error);
+}
+
 bool ParseSvgPathData(const char* text, std::vector<SvgSubpath>& subpaths, std::string& error) {
-    return PathDataReader(text, subpaths).Read(error);
+    return ParseSvgPathData(
+        text, [&](SvgSubpath& path) { subpaths.push_back(std::move(path)); }, error);
 }

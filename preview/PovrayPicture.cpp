@@ -14,6 +14,13 @@ constexpr int TimeoutSeconds = 120;
 
 }  // namespace
 
+bool CompletePng(const std::string& bytes) {
+    static const char signature[] = "\x89PNG\r\n\x1a\n";
+    static const char end[] = "IEND\xae\x42\x60\x82";
+    return bytes.size() > 20 && bytes.compare(0, 8, signature) == 0 &&
+           bytes.compare(bytes.size() - 8, 8, end) == 0;
+}
+
 bool RenderPovrayPicture(const PreviewScene& scene, PovrayViews::View view, int width, int height,
                          std::string& png, std::string& messages, const std::string& program) {
     png.clear();

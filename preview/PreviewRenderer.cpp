@@ -5,9 +5,13 @@
 #include <utility>
 
 #include "preview/PovrayMessages.h"
+#include "preview/PovrayPicture.h"
+#include "preview/PovrayShape.h"
 #include "preview/PreviewDisplay.h"
 #include "preview/PreviewFolder.h"
+#include "preview/PreviewSketch.h"
 #include "preview/ProgramSearch.h"
+#include "scenefile/FileContents.h"
 #include "scenefile/SceneKind.h"
 #include "toolkit/platform/vProcessRunner.h"
 
@@ -35,14 +39,36 @@ void PreviewRenderer::Update(const PreviewScene& scene, long now) {
         _latest = scene;
         _latestSince = now;
         _seen = true;
+        _renderNeeded = true;
+        Cancel();
     }
-    const bool changed = _latest != _rendered && now - _latestSince >= SettleMilliseconds;
+    if (_latest != _sketched && (!_started || now - _sketchedAt >= SketchMilliseconds)) {
+        _sketched = _latest;
+        _sketchedAt = now;
+        Sketch();
+    }
+    const bool settled = !_started || now - _latestSince >= SettleMilliseconds;
     const bool installed =
         _waitingForProgram && vProcessRunner::Current() != nullptr && ProgramOnPath(_program);
-    if (!_started || changed || installed) {
+    if ((_renderNeeded && settled) || installed) {
         Start();
     }
+    ShowWrittenPictures();
     RefreshBusy();
+}
+
+// Without POV-Ray, or with a drawing it is not handed, nothing follows a sketch: none is drawn.
+// FIXME: a lathe or surface of revolution gets none either, until the sketches can turn a
+// profile about the axis (a front view filled row by row out to the widest radius, and a lit
+// surface of revolution from three quarters above); its POV-Ray pictures come as before.
+void PreviewRenderer::Sketch() {
+    if (!_latest.Writable() || IsTurnedKind(_latest.kind) || _waitingForProgram) {
+        return;
+    }
+    const PovrayShape shape = PovrayShape::Of(_latest.text, SketchSize);
+    _display.ShowSketch(PovrayViews::TopView, PreviewSketch::TopView(shape, SketchSize));
+    _display.ShowSketch(PovrayViews::ThreeQuarterView,
+                        PreviewSketch::ThreeQuarterView(shape, SketchSize));
 }
 
 bool PreviewRenderer::Running() const {
@@ -67,6 +93,7 @@ void PreviewRenderer::Start() {
     ++_generation;
     _rendered = _latest;
     _started = true;
+    _renderNeeded = false;
     _waitingForProgram = false;
     ShowFaceOnCaption();
     if (!_latest.Writable()) {
@@ -100,6 +127,7 @@ bool PreviewRenderer::StartViews(vProcessRunner& runner) {
             Cancel();
             return false;
         }
+        _shown[view] = false;
         _process[view] =
             runner.StartProcess(_program,
                                 PovrayViews::Arguments(which, scene, Name(ViewNames[view], ".png"),
@@ -115,6 +143,21 @@ void PreviewRenderer::Cancel() {
             _runner->CancelProcess(process);
         }
         process = 0;
+    }
+}
+
+// POV-Ray writes a picture whole some time before it has ended: a picture that ends as a PNG
+// file ends is shown without waiting for the program.
+void PreviewRenderer::ShowWrittenPictures() {
+    for (int view = 0; view < PovrayViews::ViewCount; ++view) {
+        if (_process[view] != 0 && !_shown[view]) {
+            const std::string image = _folder.File(Name(ViewNames[view], ".png"));
+            std::string bytes;
+            if (ReadFileContents(image.c_str(), bytes) && CompletePng(bytes)) {
+                _display.ShowPicture(view, image);
+                _shown[view] = true;
+            }
+        }
     }
 }
 
@@ -141,7 +184,9 @@ void PreviewRenderer::Finish() {
         const std::string image = _folder.File(Name(ViewNames[view], ".png"));
         const bool made =
             result.outcome == vProcessResult::Exited && result.exitStatus == 0 && FileExists(image);
-        _display.ShowPicture(view, made ? image : std::string());
+        if (!made || !_shown[view]) {
+            _display.ShowPicture(view, made ? image : std::string());
+        }
         pictures = pictures && made;
         output += result.output;
         if (result.outcome == vProcessResult::NotStarted) {
@@ -177,7 +222,7 @@ void PreviewRenderer::ShowFaceOnCaption() {
 
 // Busy while a render runs or a change waits for its turn.
 void PreviewRenderer::RefreshBusy() {
-    const bool busy = Running() || (_started && _latest != _rendered);
+    const bool busy = Running() || (_started && _renderNeeded);
     if (busy != _busy) {
         _busy = busy;
         _display.ShowBusy(busy);

@@ -9,8 +9,8 @@
 
 namespace {
 
-// Often enough that a change is seen well within the settling time.
-constexpr int PollMilliseconds = 100;
+// Often enough that a change is sketched within a frame or two of the screen.
+constexpr int PollMilliseconds = 25;
 
 long Now() {
     using namespace std::chrono;
@@ -80,6 +80,12 @@ void PreviewWindow::ShowPicture(int view, const std::string& path) {
 void PreviewWindow::ShowCaption(int view, const std::string& caption) {
     if (vImageWindowPlatform* platform = vImageWindowPlatform::Current()) {
         platform->ShowCaption(_window, view, caption.c_str());
+    }
+}
+
+void PreviewWindow::ShowSketch(int view, const PixelSurface& picture) {
+    if (vImageWindowPlatform* platform = vImageWindowPlatform::Current()) {
+        platform->ShowPixels(_window, view, picture);
     }
 }
 

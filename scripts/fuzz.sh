@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer harnesses with clang into build-fuzz/ and runs each one for a bounded
-# time from its seed corpus in fuzz/corpus/: FUZZ_SECONDS each (default 60), or, with
-# FUZZ_TOTAL_SECONDS, that time shared out among however many harnesses there are (CI's budget).
-# A finding stops the script with the input saved in build-fuzz/findings/.
-# `scripts/fuzz.sh scene_reader -runs=N` runs one harness with libFuzzer options of your own.
+# time from its seed corpus in fuzz/corpus/ (and its dictionary fuzz/NAME.dict, if any),
+# FUZZ_JOBS of them at a time (default: one per core), each on one core: FUZZ_SECONDS each
+# (default 60), or, with FUZZ_TOTAL_SECONDS, the time that makes all of them take that long
+# (CI's budget). A finding is saved in build-fuzz/findings/ and fails the script once every
+# harness has run. `scripts/fuzz.sh svg_import -runs=N` runs one harness with libFuzzer options
+# of your own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # clang alone lacks the fuzzer's runtime library.
@@ -20,10 +22,14 @@ run() {
     local name=$1
     shift
     local scratch=build-fuzz/corpus/$name
+    local dictionary=()
+    if [ -f "fuzz/$name.dict" ]; then
+        dictionary=(-dict="fuzz/$name.dict")
+    fi
     mkdir -p "$scratch"
     echo "=== fuzzing $name $* ==="
     "build-fuzz/fuzz/${name}_fuzzer" -artifact_prefix=build-fuzz/findings/"$name"- \
-        -print_final_stats=1 "$@" "$scratch" "fuzz/corpus/$name"
+        -print_final_stats=1 "${dictionary[@]}" "$@" "$scratch" "fuzz/corpus/$name/"
 }
 
 if [ $# -gt 0 ]; then
@@ -35,15 +41,34 @@ for program in build-fuzz/fuzz/*_fuzzer; do
     name=$(basename "$program")
     harnesses+=("${name%_fuzzer}")
 done
+at_once=${FUZZ_JOBS:-$(nproc)}
 seconds=${FUZZ_SECONDS:-60}
 if [ -n "${FUZZ_TOTAL_SECONDS:-}" ]; then
-    seconds=$((FUZZ_TOTAL_SECONDS / ${#harnesses[@]}))
+    rounds=$(((${#harnesses[@]} + at_once - 1) / at_once))
+    seconds=$((FUZZ_TOTAL_SECONDS / rounds))
 fi
-for name in "${harnesses[@]}"; do
-    log=build-fuzz/$name.log
+
+# Runs one harness into its log; the log's summary, or its end when the harness failed.
+bounded() {
+    local name=$1
+    local log=build-fuzz/$name.log
     if ! run "$name" -max_total_time="$seconds" >"$log" 2>&1; then
         tail -n 60 "$log"
-        exit 1
+        return 1
     fi
     grep -E '^(=== |Done |stat::number_of_executed_units|stat::new_units_added)' "$log"
+}
+
+started=()
+for name in "${harnesses[@]}"; do
+    while [ "$(jobs -rp | wc -l)" -ge "$at_once" ]; do
+        sleep 1
+    done
+    bounded "$name" &
+    started+=($!)
 done
+failed=0
+for pid in "${started[@]}"; do
+    wait "$pid" || failed=1
+done
+exit "$failed"

@@ -84,17 +84,8 @@ bool NamesOtherPictureType(const char* path) {
     return false;
 }
 
-// The platform may report success for an image it could not write whole; a complete one ends
-// with the image-end chunk.
-bool CompletePng(const std::string& bytes) {
-    static const char signature[] = "\x89PNG\r\n\x1a\n";
-    static const char end[] = "IEND\xae\x42\x60\x82";
-    return bytes.size() > 20 && bytes.compare(0, 8, signature) == 0 &&
-           bytes.compare(bytes.size() - 8, 8, end) == 0;
-}
-
-// The bytes replace the output as a saved drawing does, so that a failure leaves the old picture
-// whole.
+// The platform may report success for an image it could not write whole. The bytes replace the
+// output as a saved drawing does, so that a failure leaves the old picture whole.
 bool SavePng(const std::string& bytes, const char* path, std::string& reason) {
     if (!CompletePng(bytes)) {
         reason = "the picture could not be made";

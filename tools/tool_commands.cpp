@@ -62,7 +62,8 @@ Without --fit, 75 SVG user units make one file unit, y flipped (SVG's points dow
 the centre).
 A drawing holds 500 entries and 99 sets: a larger outline is simplified until it fits
 (Ramer-Douglas-Peucker on the flattened curve, said in a note), more sets are refused.
-Notes on what was changed go to standard error. The kind is the source's, or prism for
+Notes on what was changed go to standard error; a note that every element of a large
+file would earn is given ten times, then counted. The kind is the source's, or prism for
 SVG; a polygon, or --spline linear, turns curves into straight segments. The file
 written must not be IN.)"},
     {"export-svg", RunExportSvg, "export-svg IN OUT.svg",

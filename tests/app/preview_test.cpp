@@ -12,7 +12,7 @@ namespace {
 
 constexpr int KeyF5 = 0xFFC5;
 
-// The image windows, waking a waiting test whenever a picture arrives.
+// The image windows, waking a waiting test whenever a picture or the messages arrive.
 class WatchedPictures : public QtImageWindowPlatform {
 public:
     using QtImageWindowPlatform::QtImageWindowPlatform;
@@ -20,6 +20,10 @@ public:
         const bool shown = QtImageWindowPlatform::ShowPicture(window, place, path);
         wait.Wake();
         return shown;
+    }
+    void ShowMessages(vHandle window, const char* text) override {
+        QtImageWindowPlatform::ShowMessages(window, text);
+        wait.Wake();
     }
     EventWait wait;
 };
@@ -46,10 +50,12 @@ protected:
         return found;
     }
 
-    // Lets the event loop run until both pictures are there.
+    // Lets the event loop run until both of POV-Ray's pictures are there, which the sketches
+    // come before and its messages after.
     bool Rendered(QtImageWindow& window) {
         return pictures.wait.Until([&window] {
-            return !window.Picture(0)->pixmap().isNull() && !window.Picture(1)->pixmap().isNull();
+            return !window.Picture(0)->pixmap().isNull() && !window.Picture(1)->pixmap().isNull() &&
+                   !window.Messages()->toPlainText().isEmpty();
         });
     }
 

@@ -23,13 +23,13 @@ inline std::string DescribeSets(const Outline& outline) {
         }
         for (size_t j = 0; j < set.points.size(); ++j) {
             if (j > 0) {
-                const Outline::Segment& s = set.segments[j - 1];
+                const Outline::Segment s = set.SegmentFrom(j - 1);
                 text +=
                     s.curved ? " (" + FilePair(s.handle1) + " " + FilePair(s.handle2) + ") " : " ";
             }
             text += FilePair(set.points[j]);
         }
-        const Outline::Segment& last = set.segments.back();
+        const Outline::Segment last = set.SegmentFrom(set.points.size() - 1);
         if (last.curved) {
             text += " (" + FilePair(last.handle1) + " " + FilePair(last.handle2) + ")";
         }

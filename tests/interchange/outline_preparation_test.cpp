@@ -13,6 +13,7 @@
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
 #include "support/TestRandom.h"
+#include "tests/interchange/OutlineText.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
 
 // Making imported outlines fit the drawing, its capacities and its file format.
@@ -56,23 +57,37 @@ double DistanceToRing(const Point2& p, const std::vector<Point2>& ring) {
     return best;
 }
 
-// Outlines of up to 2000 points in up to 99 sets: at most 500 entries are left alone, more are
-// simplified to exactly 500, every set keeps three points or more, and every point left out
+// A ring of teeth of equal height: every peak is as far from a chord as the others.
+std::vector<Point2> Zigzag(int count) {
+    std::vector<Point2> points;
+    for (int i = 0; i < count; ++i) {
+        double angle = 2 * 3.14159265358979 * i / count;
+        double r = i % 2 == 0 ? 100 : 110;
+        points.push_back({r * std::cos(angle), r * std::sin(angle)});
+    }
+    return points;
+}
+
+// Outlines of up to 20000 points in up to 99 sets: at most 500 entries are left alone, more
+// are simplified to exactly 500, every set keeps three points or more, and every point left out
 // lies within the tolerance the note gives.
 TEST(OutlinePreparationTest, SimplifiesPastTheEntryLimitOnly) {
     struct Case {
         int sets;
         int points;
         bool curved;
-    } cases[] = {{1, 499, false}, {1, 500, false}, {1, 2000, false},
-                 {3, 400, false}, {99, 10, false}, {2, 300, true}};
+        bool zigzag = false;
+    } cases[] = {{1, 499, false}, {1, 500, false}, {1, 2000, false},       {3, 400, false},
+                 {99, 10, false}, {2, 300, true},  {1, 20000, false, true}};
     TestRandom random(7);
     for (const Case& c : cases) {
         Outline outline;
         for (int s = 0; s < c.sets; ++s) {
             Point2 centre{(s % 10) * 40.0, (s / 10) * 40.0};
             outline.sets.push_back(
-                Ring(NoisyCircle(random, c.points, centre, c.sets > 1 ? 15 : 140), c.curved));
+                Ring(c.zigzag ? Zigzag(c.points)
+                              : NoisyCircle(random, c.points, centre, c.sets > 1 ? 15 : 140),
+                     c.curved));
         }
         outline.prism.spline = c.curved ? BezierSpline : LinearSpline;
         Outline original = outline;
@@ -116,6 +131,8 @@ TEST(OutlinePreparationTest, SetsReadBackAsImported) {
         // Six digits show only whole file units here, and hundreds near the largest usable.
         {Ring({{1e7, 75}, {1e7 + 7500, 75}, {1e7, 7575}, {1e7, 75}, {1e7 - 7500, 75}}), 6},
         {Ring({{-9e8, 0}, {-9e8, 9e7}, {-9e8, 0}, {-8e8, 0}}), 5},
+        // Found by fuzzing: a circle far out whose points the file shows at one x.
+        {Ring({{1.18e8 + 110, 0}, {1.18e8, 110}, {1.18e8 - 110, 0}, {1.18e8, -110}}, true), 5},
     };
     TempDir dir;
     for (const Case& c : cases) {
@@ -136,6 +153,32 @@ TEST(OutlinePreparationTest, SetsReadBackAsImported) {
         ASSERT_EQ(read.ReadSceneFile(name), 0);
         EXPECT_EQ(read.setCount, 1);
         EXPECT_EQ(read.pointCount, c.entries);
+    }
+}
+
+// Points repeated where a straight segment joins them become one, the set's first point kept
+// first; a curve between equal points stays, its handles shaping it.
+TEST(OutlinePreparationTest, RepeatsMergeIntoOnePoint) {
+    const Point2 a{0, 0}, b{75, 0}, c{0, -75};
+    // A loop from b back to b between the straight sides.
+    Outline::Set loop = Ring({a, b, b, c});
+    loop.segments[1] = {true, {150, -75}, {150, 75}};
+    struct Case {
+        Outline::Set set;
+        const char* sets;
+    } cases[] = {
+        {Ring({a, a, a, b, b, c, c, c, a, a}), "0,0 1,0 0,1"},
+        {Ring({b, c, a, a, b}), "1,0 0,1 0,0"},
+        {Ring({a, b, b, b, b, b, b, b, b, c}), "0,0 1,0 0,1"},
+        {Ring(std::vector<Point2>(1000, a)), ""},
+        {loop, "0,0 1,0 (2,1 2,-1) 1,0 0,1"},
+    };
+    for (const Case& k : cases) {
+        Outline outline{{k.set}};
+        outline.prism.spline = k.set.HasCurves() ? BezierSpline : LinearSpline;
+        ImportReport report;
+        PrepareOutline(outline, outline.prism.spline, false, report);
+        EXPECT_EQ(DescribeSets(outline), k.sets);
     }
 }
 

@@ -23,10 +23,11 @@ std::string Describe(const std::vector<SvgSubpath>& subpaths) {
     std::string text;
     for (const SvgSubpath& path : subpaths) {
         text += (text.empty() ? "M" : " M") + Pair(path.points[0]);
-        for (size_t j = 0; j < path.segments.size(); ++j) {
-            const Outline::Segment& s = path.segments[j];
-            text += s.curved ? " C" + Pair(s.handle1) + " " + Pair(s.handle2) + " " : " L";
-            text += Pair(path.points[j + 1]);
+        for (size_t j = 1; j < path.points.size(); ++j) {
+            const bool curved = !path.segments.empty() && path.segments[j - 1].curved;
+            const Outline::Segment& s = curved ? path.segments[j - 1] : Outline::Segment{};
+            text += curved ? " C" + Pair(s.handle1) + " " + Pair(s.handle2) + " " : " L";
+            text += Pair(path.points[j]);
         }
         text += path.closed ? " Z" : "";
     }
@@ -89,6 +90,8 @@ TEST(SvgPathDataTest, BadDataKeepsWhatCameBefore) {
         {"M0 0L0x10 0", "M0,0", "missing or bad numbers at character 5"},
         // Radii enlarged beyond the largest number.
         {"M0 0L5 5A1e308 1 0 1 1 9 9", "M0,0 L5,5", "arc too large to draw at character 9"},
+        // Found by fuzzing: a radius so small that its square is 0 grows past every number.
+        {"M0 0A10 1e-320 30 0 1 40 42", "M0,0", "arc too large to draw at character 5"},
     };
     for (const Case& c : cases) {
         std::vector<SvgSubpath> subpaths;

@@ -79,6 +79,35 @@ TEST(SvgImportTest, ShapesGroupsAndTransforms) {
     }
 }
 
+// A note that every element of a large file earns is given ten times, with its line, and then
+// counted.
+TEST(SvgImportTest, AlikeNotesAreCountedAfterTheFirstTen) {
+    struct Case {
+        int rects;
+        size_t notes;
+        const char* last;
+    } cases[] = {
+        {3, 3, "line 6: <rect> has a length that is not in user units and is left out"},
+        {10, 10, "line 13: <rect> has a length that is not in user units and is left out"},
+        {40000, 11, "... and 39,990 more like it"},
+    };
+    for (const Case& c : cases) {
+        std::string body = "<path d='M0 0H75V75Z'/>";
+        for (int i = 0; i < c.rects; ++i) {
+            body += "\n<circle r='1em'/><rect width='1cm' height='2'/>";
+        }
+        // Elements of names of their own, left out, are counted alike as well.
+        for (int i = 0; i < c.rects; ++i) {
+            body += Printed("<h%d/>", i);
+        }
+        Outline outline;
+        ImportReport report;
+        ASSERT_TRUE(ImportSvg(Document(body), outline, report));
+        ASSERT_EQ(report.notes.size(), c.notes * 3) << c.rects;
+        EXPECT_EQ(report.notes[c.notes * 2 - 1], c.last) << c.rects;
+    }
+}
+
 TEST(SvgImportTest, RefusesWhatIsNoSvg) {
     struct Case {
         const char* text;

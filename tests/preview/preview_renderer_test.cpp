@@ -57,38 +57,58 @@ struct Rig {
     PreviewRenderer renderer;
 };
 
-TEST(PreviewRenderer, RendersAtOnceThenOnceAChangeSettlesCancellingTheOvertakenRender) {
+// A PNG file from its signature to its image-end chunk, or cut short as while POV-Ray writes it.
+std::string Png(bool whole) {
+    const std::string png = std::string("\x89PNG\r\n\x1a\n", 8) + std::string(40, 'x') +
+                            std::string("IEND\xae\x42\x60\x82", 8);
+    return whole ? png : png.substr(0, 30);
+}
+
+TEST(PreviewRenderer, SketchesEveryChangeAtOnceAndRendersItOnceSettledStoppingTheOvertakenRender) {
     Rig rig;
     auto& [runner, folder, display, renderer] = rig;
     renderer.Update(SceneOf("A"), 0);
     EXPECT_EQ(runner.Live(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(display.sketches, 2);
     EXPECT_TRUE(display.busy);
     struct Step {
         const char* scene;
         long time;
         std::vector<int> live;
+        int sketches;
     } steps[] = {
-        {"B", 100, {1, 2}},  // a change waits to settle
-        {"C", 250, {1, 2}},  // a further change starts the wait again
-        {"C", 549, {1, 2}},
-        {"C", 550, {3, 4}},   // settled: the render of A is overtaken and cancelled
-        {"C", 5000, {3, 4}},  // nothing new, nothing started
+        {"B", 100, {}, 4},  // a change stops the render it overtakes and is sketched at once
+        {"C", 200, {}, 6},  // a further change starts the wait again
+        {"C", 349, {}, 6},
+        {"C", 350, {3, 4}, 6},   // settled
+        {"C", 5000, {3, 4}, 6},  // nothing new, nothing started
+        {"B", 5100, {}, 8},
+        {"C", 5150, {}, 8},  // back to a scene whose render was stopped: rendered again; the
+                             // sketch waits for the last one to be old enough
+        {"C", 5300, {5, 6}, 10},
     };
     for (const Step& step : steps) {
         renderer.Update(SceneOf(step.scene), step.time);
         EXPECT_EQ(runner.Live(), step.live) << step.time;
+        EXPECT_EQ(display.sketches, step.sketches) << step.time;
         EXPECT_TRUE(display.busy) << step.time;
     }
     EXPECT_TRUE(runner.runs[0].cancelled && runner.runs[1].cancelled);
     // A late word from a cancelled run changes nothing.
     FinishWithPicture(runner, 1);
     EXPECT_EQ(display.pictures, (std::vector<std::string>{"-", "-"}));
-    FinishWithPicture(runner, 3);
+    // A picture is shown once POV-Ray has written it whole, before the program has ended.
+    for (bool whole : {false, true}) {
+        PutFile(ImageOf(runner.runs[4]), Png(whole));
+        renderer.Update(SceneOf("C"), 5400);
+        EXPECT_EQ(display.pictures[0], whole ? ImageOf(runner.runs[4]) : "-");
+    }
+    FinishWithPicture(runner, 5);
     EXPECT_TRUE(display.busy);
-    FinishWithPicture(runner, 4, "Parse Warning: Polygon not closed. Closing it.\n");
+    FinishWithPicture(runner, 6, "Parse Warning: Polygon not closed. Closing it.\n");
     EXPECT_FALSE(display.busy);
     EXPECT_EQ(display.pictures,
-              (std::vector<std::string>{ImageOf(runner.runs[2]), ImageOf(runner.runs[3])}));
+              (std::vector<std::string>{ImageOf(runner.runs[4]), ImageOf(runner.runs[5])}));
     EXPECT_EQ(display.messages, "Warning: Polygon not closed. Closing it.\n");
     for (const FakeProcessRunner::Run& run : runner.runs) {
         EXPECT_EQ(run.folder, folder.Path());
@@ -182,6 +202,9 @@ TEST(PreviewRenderer, LathesFromTheFrontAndTheRulesTheyBreak) {
     const std::string front = PovrayViews::Scene(PovrayViews::TopView, "d.lat", Lathe, 300, 300);
     EXPECT_NE(front.find("direction <0, 0, 1>"), std::string::npos) << front;
     EXPECT_EQ(front.find("rotate 90 * x"), std::string::npos) << "a lathe stands as it is";
+    Rig turned;
+    turned.renderer.Update(scene, 0);
+    EXPECT_EQ(turned.display.sketches, 0) << "the sketches only draw polygons and prisms";
 
     canvas.points[1].x = -75;
     canvas.points[2].x = -30;

@@ -77,6 +77,16 @@ TEST(QtImageWindowPlatform, ShowsPicturesMessagesAndBusyAndReportsTheUserClosing
     QFile::remove(png);
     EXPECT_EQ(window->Picture(1)->pixmap().toImage().pixel(5, 5), QColor(Qt::red).rgb());
     EXPECT_TRUE(window->Picture(0)->pixmap().isNull());
+    // Pixels of half the place's size fill it, each doubled with hard edges.
+    PixelSurface sketch(20, 15, 0xff0000ffu);
+    sketch.At(1, 0) = 0xffff0000u;
+    platform.ShowPixels(handle, 0, sketch);
+    const QImage shown = window->Picture(0)->pixmap().toImage();
+    EXPECT_EQ(shown.size(), QSize(40, 30));
+    EXPECT_EQ(shown.pixel(1, 1), 0xff0000ffu);
+    EXPECT_EQ(shown.pixel(2, 1), 0xffff0000u);
+    EXPECT_EQ(shown.pixel(3, 0), 0xffff0000u);
+    EXPECT_EQ(shown.pixel(4, 0), 0xff0000ffu);
     platform.ShowMessages(handle, "Error in line 9: Too few points in prism.\n");
     EXPECT_EQ(window->Messages()->toPlainText(), "Error in line 9: Too few points in prism.\n");
     platform.ShowBusy(handle, true);

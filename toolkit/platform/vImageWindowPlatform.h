@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/PixelSurface.h"
 #include "toolkit/vHandle.h"
 
 class vImageWindowEvents;
@@ -23,6 +24,8 @@ public:
     virtual bool ShowPicture(vHandle window, int place, const char* path) = 0;
     // The caption under a place.
     virtual void ShowCaption(vHandle window, int place, const char* caption) = 0;
+    // Shows the pixels in the place, enlarged (or reduced) to its size with hard pixel edges.
+    virtual void ShowPixels(vHandle window, int place, const PixelSurface& pixels) = 0;
     // The text under the pictures; it may hold several lines.
     virtual void ShowMessages(vHandle window, const char* text) = 0;
     virtual void ShowBusy(vHandle window, bool busy) = 0;

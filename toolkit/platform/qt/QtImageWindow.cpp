@@ -87,6 +87,17 @@ bool QtImageWindow::ShowPicture(int place, const QString& path) {
     return read;
 }
 
+void QtImageWindow::ShowPixels(int place, const PixelSurface& pixels) {
+    QLabel* picture = Picture(place);
+    if (picture == nullptr || pixels.Width() == 0 || pixels.Height() == 0) {
+        return;
+    }
+    const QImage image(reinterpret_cast<const uchar*>(pixels.Data()), pixels.Width(),
+                       pixels.Height(), pixels.Width() * 4, QImage::Format_RGB32);
+    picture->setPixmap(QPixmap::fromImage(
+        image.scaled(_pictureSize, Qt::KeepAspectRatio, Qt::FastTransformation)));
+}
+
 void QtImageWindow::ShowMessages(const QString& text) {
     _messages->setPlainText(text);
 }

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/PixelSurface.h"
+
 class QLabel;
 class QPlainTextEdit;
 class QProgressBar;
@@ -19,6 +21,7 @@ public:
 
     bool ShowPicture(int place, const QString& path);
     void ShowCaption(int place, const QString& caption);
+    void ShowPixels(int place, const PixelSurface& pixels);
     void ShowMessages(const QString& text);
     void ShowBusy(bool busy);
     // After this the window reports nothing more.

@@ -47,6 +47,12 @@ void QtImageWindowPlatform::ShowCaption(vHandle window, int place, const char* c
     }
 }
 
+void QtImageWindowPlatform::ShowPixels(vHandle window, int place, const PixelSurface& pixels) {
+    if (QtImageWindow* shown = WindowOf(window)) {
+        shown->ShowPixels(place, pixels);
+    }
+}
+
 void QtImageWindowPlatform::ShowMessages(vHandle window, const char* text) {
     if (QtImageWindow* shown = WindowOf(window)) {
         shown->ShowMessages(QString::fromUtf8(text));

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "model/CurveFlattening.h"
+
+// The shape POV-Ray makes of a drawing file, for the editor's quick sketches of it: the object's
+// kind, its curves as the model builds them from the file's point list, flattened into polylines
+// in file units (x, and file y as POV-Ray's z), and how it stands. Another kind of object needs
+// only its curve from the model and its own way of being sketched.
+struct PovrayShape {
+    enum class Kind { Polygon, Prism };
+
+    Kind kind = Kind::Polygon;
+    // The outlines POV-Ray closes, a polygon's or a prism's sub-prisms, each line ending on its
+    // first point; none when POV-Ray would refuse the declaration.
+    Polylines outlines;
+    double low = 0;
+    double high = 0;
+    bool conic = false;
+    bool open = false;
+
+    // Reads the text the scene writer makes, for sketches `size` pixels across that show the
+    // whole shape: curves are flattened to within a quarter of such a pixel.
+    static PovrayShape Of(const std::string& sceneText, int size);
+    // How much a conic prism's outline is scaled at height y; 1 for any other.
+    double ScaleAt(double y) const { return conic ? y : 1; }
+};
