@@ -80,6 +80,25 @@ enum Id : int {
     // " Help ".
     HelpContents = 2032,
     About = 2033,
+
+    // Beside the specified menus: " &Edit " and " &View ", after " Help ". Their ids keep clear
+    // of the specified ones; 2103 to 2109 and 2121 to 2129 are left for more of each.
+    EditMenu = 2100,
+    Undo = 2101,
+    Redo = 2102,
+    ViewMenu = 2110,
+    ZoomIn = 2111,
+    ZoomOut = 2112,
+    WholeDrawing = 2113,
+    ActualSize = 2114,
+    SnapToGrid = 2115,
+    GridSpacing = 2116,
+    PovrayCurves = 2117,
+    PovrayPreview = 2118,
+    // The status field after the specified ones: the view's zoom.
+    ZoomField = 2120,
+    // Keys only: a new window of the current kind.
+    NewOfKind = 2130,
 };
 
 // Ids of the toolkit's reserved range that the tables carry on purpose.

@@ -26,6 +26,7 @@ void DrawingHistory::EndStep(const KCanvasPane& canvas) {
         return;
     }
     _steps.Record(*_before, DrawingSnapshot::Of(canvas));
+    StepsChanged();
 }
 
 bool DrawingHistory::Undo(KCanvasPane& canvas) {
@@ -46,6 +47,7 @@ bool DrawingHistory::Travel(KCanvasPane& canvas, bool back) {
     }
     drawing.RestoreInto(canvas);
     canvas.SetChanged(!_steps.IsSaved(drawing));
+    StepsChanged();
     return true;
 }
 
@@ -56,4 +58,5 @@ void DrawingHistory::Saved(const KCanvasPane& canvas) {
 void DrawingHistory::FileRead(const KCanvasPane& canvas) {
     _steps.Clear();
     Saved(canvas);
+    StepsChanged();
 }

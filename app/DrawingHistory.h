@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "model/DrawingSnapshot.h"
@@ -43,6 +44,8 @@ public:
     void FileRead(const KCanvasPane& canvas);
 
     const UndoHistory& Steps() const { return _steps; }
+    // Called whenever what can be undone or redone may have changed.
+    void OnStepsChanged(std::function<void()> listener) { _stepsChanged = std::move(listener); }
 
 private:
     bool Travel(KCanvasPane& canvas, bool back);
@@ -50,4 +53,10 @@ private:
     UndoHistory _steps;
     std::unique_ptr<DrawingSnapshot> _before;
     int _depth = 0;
+    std::function<void()> _stepsChanged;
+    void StepsChanged() const {
+        if (_stepsChanged) {
+            _stepsChanged();
+        }
+    }
 };

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/DrawingHistory.h"
+#include "model/CanvasOptions.h"
 #include "model/KStatusSink.h"
 #include "preview/PreviewWindow.h"
 #include "toolkit/vCmdWindow.h"
@@ -35,8 +36,14 @@ public:
 
     void OnWindowCommand(int id, int value, int kind) override;
     static CommandRole RoleOf(int id);
-    // Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo (undo_commands.cpp).
+    // The window's keys (window_keys.cpp): undo and redo, the view, snap, and the file
+    // commands' keys; the others go on to the application.
     void OnWindowKey(int key, int modifiers) override;
+    // The Edit and View items' states, which the menu tables share between windows, made this
+    // window's again.
+    void OnWindowActivated() override;
+    // The view's zoom in the status field after the specified ones; empty at zoom 1.
+    void ShowZoom(double zoom) override;
 
     // Shows the drawing kind, enables the items that only the other kinds use and greys the prism
     // values that the kind does not use.
@@ -112,6 +119,23 @@ private:
 
     // Undo and redo (undo_commands.cpp).
     void TravelHistory(bool back);
+    void UndoCommand();
+    void RedoCommand();
+    // Undo and Redo greyed when there is nothing to undo or redo.
+    void RefreshEditItems();
+
+    // The View menu (view_commands.cpp).
+    void ZoomInCommand();
+    void ZoomOutCommand();
+    void WholeDrawingCommand();
+    void ActualSizeCommand();
+    void SnapCommand();
+    void GridSpacingCommand();
+    void PovrayCurvesCommand();
+    void ChangeOptions(const CanvasOptions& options);
+    // The program's options on this window's canvas and its View items.
+    void ApplyOptions();
+    void NewWindowOfKind();
 
     void ShowCounts();
     void Notify(const char* message);

@@ -44,11 +44,11 @@ constexpr ModeCommand modeCommands[] = {
 // Ids in the tables that the window leaves to the application: the menu titles, the spacers and
 // the separator, and new and exit, which the application answers.
 constexpr int passedOnIds[] = {Cmd::FileMenu, Cmd::PointsMenu, Cmd::SetsMenu, Cmd::FunctionsMenu,
-                               Cmd::TypeMenu, Cmd::HelpMenu,   Cmd::Spacer,   Cmd::Separator,
-                               Cmd::New,      Cmd::Exit};
+                               Cmd::TypeMenu, Cmd::HelpMenu,   Cmd::EditMenu, Cmd::ViewMenu,
+                               Cmd::Spacer,   Cmd::Separator,  Cmd::New,      Cmd::Exit};
 // Status fields only show text.
 constexpr int shownIds[] = {Cmd::ModeField, Cmd::KindField,    Cmd::LocationLabel, Cmd::PointsField,
-                            Cmd::SetsField, Cmd::CursorXField, Cmd::CursorYField};
+                            Cmd::SetsField, Cmd::CursorXField, Cmd::CursorYField,  Cmd::ZoomField};
 
 template <size_t N>
 bool Lists(const int (&ids)[N], int id) {
@@ -101,6 +101,17 @@ const KryCmdWindow::CommandHandler* KryCmdWindow::HandlerFor(int id) {
         {Cmd::Open, &KryCmdWindow::OpenCommand},
         {Cmd::Save, &KryCmdWindow::SaveCommand},
         {Cmd::SaveAs, &KryCmdWindow::SaveAsCommand},
+        {Cmd::Undo, &KryCmdWindow::UndoCommand},
+        {Cmd::Redo, &KryCmdWindow::RedoCommand},
+        {Cmd::ZoomIn, &KryCmdWindow::ZoomInCommand},
+        {Cmd::ZoomOut, &KryCmdWindow::ZoomOutCommand},
+        {Cmd::WholeDrawing, &KryCmdWindow::WholeDrawingCommand},
+        {Cmd::ActualSize, &KryCmdWindow::ActualSizeCommand},
+        {Cmd::SnapToGrid, &KryCmdWindow::SnapCommand},
+        {Cmd::GridSpacing, &KryCmdWindow::GridSpacingCommand},
+        {Cmd::PovrayCurves, &KryCmdWindow::PovrayCurvesCommand},
+        {Cmd::PovrayPreview, &KryCmdWindow::ShowPovrayPreview},
+        {Cmd::NewOfKind, &KryCmdWindow::NewWindowOfKind},
     };
     for (const CommandHandler& handler : handlers) {
         if (handler.id == id) {
@@ -234,6 +245,13 @@ void KryCmdWindow::NewLatheWindow() {
 
 void KryCmdWindow::NewSorWindow() {
     KryApp::OpenDrawingWindow("Sor");
+}
+
+// The names of new windows that make each kind, by ShapeKind.
+void KryCmdWindow::NewWindowOfKind() {
+    static const char* const names[] = {"Pol", "Prm", "Lathe", "Sor"};
+    KryApp::OpenDrawingWindow(
+        names[shapeKind >= Polygon && shapeKind <= Sor ? shapeKind : Polygon]);
 }
 
 void KryCmdWindow::Repaint() {

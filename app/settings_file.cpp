@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/KryCmdWindow.h"
+#include "app/ProgramOptions.h"
 #include "app/ProgramState.h"
 #include "app/SettingsLocation.h"
 #include "app/SettingsText.h"
@@ -58,6 +59,8 @@ bool WriteSettings(const std::string& text) {
 }  // namespace
 
 void KryCmdWindow::LoadSettings() {
+    ProgramOptions::Load();
+    ApplyOptions();
     BuildSettingsPath();
     std::ifstream in(settingsPath);
     if (!in) {

@@ -1,29 +1,8 @@
-// The drawing window's keys: undo and redo through the window's history.
+// Undo and redo through the window's history, and the Edit items that offer them.
+#include "app/CommandId.h"
 #include "app/KryCmdWindow.h"
 #include "model/KCanvasPane.h"
 #include "toolkit/CommandIds.h"
-
-namespace {
-
-// Control with a letter arrives as that letter's control character.
-constexpr int CtrlY = 'Y' - '@';
-constexpr int CtrlZ = 'Z' - '@';
-
-}  // namespace
-
-void KryCmdWindow::OnWindowKey(int key, int modifiers) {
-    switch (key) {
-        case CtrlZ:
-            TravelHistory((modifiers & ModShift) == 0);
-            return;
-        case CtrlY:
-            TravelHistory(false);
-            return;
-        default:
-            vCmdWindow::OnWindowKey(key, modifiers);
-            return;
-    }
-}
 
 // What the last press picked may not exist in the drawing put back, so the gesture starts
 // afresh, as after choosing a mode. The cursor fields keep the cursor's place.
@@ -34,4 +13,17 @@ void KryCmdWindow::TravelHistory(bool back) {
     canvas->ResetGesture();
     Repaint();
     ShowCounts();
+}
+
+void KryCmdWindow::UndoCommand() {
+    TravelHistory(true);
+}
+
+void KryCmdWindow::RedoCommand() {
+    TravelHistory(false);
+}
+
+void KryCmdWindow::RefreshEditItems() {
+    SetControlValue(Cmd::Undo, history.Steps().UndoSteps() > 0 ? 1 : 0, AspectEnabled);
+    SetControlValue(Cmd::Redo, history.Steps().RedoSteps() > 0 ? 1 : 0, AspectEnabled);
 }

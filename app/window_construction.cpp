@@ -57,6 +57,9 @@ KryCmdWindow::KryCmdWindow(const char* name, int width, int height)
     fileName[0] = '\0';
     // A new window's empty drawing counts as saved: undoing everything leaves nothing to ask.
     history.Saved(*canvas);
+    history.OnStepsChanged([this] { RefreshEditItems(); });
+    RefreshEditItems();
+    ApplyOptions();
     UpdateModeDisplay();
     PresentWindow();
 }

@@ -14,6 +14,8 @@ constexpr char kBarSpacer20[] = "                    ";
 constexpr char kBarSpacer17[] = "                 ";
 static_assert(sizeof kMenuSpacer18 == 19 && sizeof kMenuSpacer10 == 11 && sizeof kMenuSpacer7 == 8);
 static_assert(sizeof kBarSpacer20 == 21 && sizeof kBarSpacer17 == 18);
+// Room for "x0.0625" in dialog units.
+constexpr int ZoomFieldWidth = 36;
 
 MenuSpec emptyMenu[] = {{}};
 
@@ -82,6 +84,28 @@ MenuSpec helpMenu[] = {
     {},
 };
 
+// Beside the specified menus. Their keys reach the window's key hook (the items name them but
+// carry no key code), so no specified item gets a key text or a new place.
+MenuSpec editMenu[] = {
+    {"&Undo", Cmd::Undo, 0, "Ctrl+Z", 0, nullptr, 0},
+    {"&Redo", Cmd::Redo, 0, "Ctrl+Shift+Z", 0, nullptr, 0},
+    {},
+};
+
+MenuSpec viewMenu[] = {
+    {"Zoom &in", Cmd::ZoomIn, MenuEnabled, "Ctrl+=", 0, nullptr, 0},
+    {"Zoom &out", Cmd::ZoomOut, MenuEnabled, "Ctrl+-", 0, nullptr, 0},
+    {"&Whole drawing", Cmd::WholeDrawing, MenuEnabled, "Ctrl+0", 0, nullptr, 0},
+    {"&Actual size", Cmd::ActualSize, MenuEnabled, "Ctrl+1", 0, nullptr, 0},
+    {"-", Cmd::Separator, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"&Snap to grid", Cmd::SnapToGrid, MenuEnabled, "G", 0, nullptr, 0},
+    {"&Grid spacing...", Cmd::GridSpacing, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"-", Cmd::Separator, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"POV-Ray &curves", Cmd::PovrayCurves, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"POV-Ray &preview", Cmd::PovrayPreview, MenuEnabled, "F5", 0, nullptr, 0},
+    {},
+};
+
 }  // namespace
 
 MenuSpec menuBar[] = {
@@ -94,6 +118,8 @@ MenuSpec menuBar[] = {
     {"_TYPE_", Cmd::TypeMenu, 0, nullptr, 0, typeMenu, 0},
     {kMenuSpacer7, Cmd::Spacer, 0, nullptr, 0, emptyMenu, 0},
     {" Help ", Cmd::HelpMenu, 0, nullptr, 0, helpMenu, 0},
+    {" &Edit ", Cmd::EditMenu, 0, nullptr, 0, editMenu, 0},
+    {" &View ", Cmd::ViewMenu, 0, nullptr, 0, viewMenu, 0},
     {},
 };
 
@@ -116,6 +142,8 @@ const StatusFieldSpec statusBar[] = {
     {" X,Y Location  ", Cmd::LocationLabel, AttrNoBorder, 1, 0},
     {"  000000  ", Cmd::CursorXField, AttrNoBorder, 1, 0},
     {"  000000  ", Cmd::CursorYField, AttrNoBorder, 1, 0},
+    // Beside the specified fields: the zoom, empty at zoom 1.
+    {"", Cmd::ZoomField, AttrNoBorder, 1, ZoomFieldWidth},
     {nullptr, 0, 0, 0, 0},
 };
 

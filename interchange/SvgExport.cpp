@@ -130,6 +130,19 @@ void AddExactSegment(const SplineSegment& s, bool first, PathText& path) {
     path.Cubic(ModelOf(control1), ModelOf(control2), ModelOf(s.At(1)));
 }
 
+// Each piece of the curve a subpath of its own, closed when the curve is.
+void AddCurve(const SplineCurve& curve, bool closed, PathText& path) {
+    int segment = 0;
+    for (int end : curve.pieceEnds) {
+        for (int first = segment; segment < end; ++segment) {
+            AddExactSegment(curve.segments[static_cast<size_t>(segment)], segment == first, path);
+        }
+        if (closed) {
+            path.Close();
+        }
+    }
+}
+
 // A lathe's or surface of revolution's profiles, as open paths: POV-Ray's curve of each, a
 // lathe's segments beziers as they are, a surface of revolution's (its radius is the square
 // root of a cubic) flattened to within a tenth of a model unit.
@@ -148,14 +161,22 @@ void AddProfiles(const KCanvasPane& canvas, PathText& path) {
             }
             continue;
         }
-        const SplineCurve curve = LatheCurve(canvas.splineType, profile.values);
-        size_t segment = 0;
-        for (int end : curve.pieceEnds) {
-            for (size_t first = segment; segment < static_cast<size_t>(end); ++segment) {
-                AddExactSegment(curve.segments[segment], segment == first, path);
-            }
-        }
+        AddCurve(LatheCurve(canvas.splineType, profile.values), false, path);
     }
+}
+
+// POV-Ray's curve of each finished set; true for each set that has one.
+std::vector<bool> AddExactSets(const KCanvasPane& canvas, PathText& path) {
+    std::vector<bool> curved(SetEndEntries, false);
+    for (const WrittenSet& set : WrittenSets(WrittenPoints(canvas, Prism))) {
+        if (set.set < 1 || set.set >= SetEndEntries) {
+            continue;
+        }
+        const SplineCurve curve = PrismCurve(canvas.splineType, set.values);
+        AddCurve(curve, true, path);
+        curved[static_cast<size_t>(set.set)] = !curve.pieceEnds.empty();
+    }
+    return curved;
 }
 
 // Remarks are free text from a file: only printable ASCII is sure to make valid XML.
@@ -212,7 +233,7 @@ void SetStroke(pugi::xml_node& node) {
 
 }  // namespace
 
-std::string SvgDocumentText(const KCanvasPane& canvas) {
+std::string SvgDocumentText(const KCanvasPane& canvas, bool exact) {
     int points = std::clamp(canvas.pointCount, 0, MaxPoints);
     int sets = std::clamp(canvas.setCount, 0, MaxSets);
     PathText path;
@@ -222,9 +243,15 @@ std::string SvgDocumentText(const KCanvasPane& canvas) {
         AddProfiles(canvas, open);
         first = open.Empty() ? points : 0;
     } else {
+        const bool curves =
+            exact && canvas.splineType >= QuadraticSpline && canvas.splineType <= BezierSpline;
+        const std::vector<bool> curved =
+            curves ? AddExactSets(canvas, path) : std::vector<bool>(SetEndEntries, false);
         for (int k = 1; k <= sets; ++k) {
             int end = std::clamp(canvas.setEnds[k], first, points);
-            AddSet(canvas, first, end, path);
+            if (!curved[static_cast<size_t>(k)]) {
+                AddSet(canvas, first, end, path);
+            }
             first = end;
         }
         for (int i = first; i < points; ++i) {

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "model/Affine2.h"
+#include "model/CanvasOptions.h"
+#include "model/CanvasView.h"
 #include "model/CurveFlattening.h"
 #include "model/EditState.h"
 #include "model/KStatusSink.h"
@@ -38,6 +40,9 @@ public:
     void OnMouseMotion(int x, int y) override;
     void OnRedraw(int x, int y, int width, int height) override;
     void OnResize(int width, int height) override;
+    // Beside the mouse hooks: with Ctrl the wheel zooms about the cursor; otherwise, while the
+    // view is zoomed, it scrolls the view (horizontally with Shift or a sideways wheel).
+    void OnMouseWheel(int x, int y, int delta, bool sideways, int modifiers) override;
 
     virtual void ClearCanvas(int keepPoints);
     // ClearCanvas by name: the grid alone on the canvas, the drawing kept or emptied first.
@@ -72,11 +77,32 @@ public:
     // own, whatever the prism values hold.
     int CurveSpline() const { return shapeKind == Sor ? LinearSpline : splineType; }
 
-    // Coordinates: pixels, model units and file units.
-    double ModelX(int px) const { return (px - originX) / scaleX; }
-    double ModelY(int py) const { return (py - originY) / scaleY; }
-    int PixelX(double mx) const { return TruncatePixel(mx * scaleX + originX); }
-    int PixelY(double my) const { return TruncatePixel(my * scaleY + originY); }
+    // Coordinates: pixels, model units and file units, through the view. In the default view
+    // these are the canvas's own mapping to the bit; in any other a pixel stands for the model
+    // point at its centre, so that a point placed there is drawn on that pixel.
+    double ModelX(int px) const {
+        return view.IsIdentity() ? (px - originX) / scaleX
+                                 : (px + 0.5 - ViewOriginX()) / ViewScaleX();
+    }
+    double ModelY(int py) const {
+        return view.IsIdentity() ? (py - originY) / scaleY
+                                 : (py + 0.5 - ViewOriginY()) / ViewScaleY();
+    }
+    int PixelX(double mx) const {
+        return TruncatePixel(view.IsIdentity() ? mx * scaleX + originX
+                                               : mx * ViewScaleX() + ViewOriginX());
+    }
+    int PixelY(double my) const {
+        return TruncatePixel(view.IsIdentity() ? my * scaleY + originY
+                                               : my * ViewScaleY() + ViewOriginY());
+    }
+    // Pixels per model unit, and the pixel position of the model origin, through the view.
+    double ViewScaleX() const { return scaleX * view.zoom; }
+    double ViewScaleY() const { return scaleY * view.zoom; }
+    double ViewOriginX() const { return originX - view.centre.x * ViewScaleX(); }
+    double ViewOriginY() const { return originY - view.centre.y * ViewScaleY(); }
+    // From file units to (unrounded) canvas pixels through the view.
+    Affine2 FileToPixels() const;
     // Truncates toward zero; a drawing scaled far beyond the canvas (or a value that is not a
     // number) lands on a pixel far outside it instead of overflowing the integer.
     // Inline: the curve previews map a few hundred thousand positions per repaint.
@@ -100,6 +126,25 @@ public:
     void FlipSetVertical();
     void FlipAllVertical();
     void CentreAll();
+
+    // The view: zoom and pan. Every change repaints and tells the window the zoom.
+    const CanvasView& View() const { return view; }
+    void SetView(const CanvasView& wanted);
+    // The model point under the pixel stays under it.
+    void ZoomAbout(int px, int py, double zoom);
+    // One step of the zoom ladder about the canvas centre.
+    void ZoomStep(bool in);
+    // The drawing moves by so many pixels on the canvas.
+    void PanByPixels(double dx, double dy);
+    // Every point in view with a margin; the default view for an empty drawing.
+    void FitWholeDrawing();
+
+    // Program options (snap, grid spacing, POV-Ray curves), the same in every window.
+    const CanvasOptions& Options() const { return options; }
+    void SetOptions(const CanvasOptions& wanted);
+    // The nearest grid intersection to a model point (the grid at the options' spacing), and
+    // to x = 0 when the point lies within the snap distance of the y axis on the canvas.
+    Point2 SnapToGrid(Point2 model) const;
 
     // Shapes.
     void GenerateShape(int pointsWanted, double size, int rotate, double function, int style);
@@ -177,6 +222,12 @@ public:
     KStatusSink* ownerWindow;
 
 private:
+    CanvasView view;
+    CanvasOptions options;
+    // The last pixel of a middle-button drag of the view; x < 0 when none is under way.
+    int panFromX = -1;
+    int panFromY = 0;
+
     // The press state by what it holds in the mode at hand: each field has several uses.
     int& PickedPoint() { return pickIndex; }       // the point a press picked
     int& RangeStart() { return pickIndex; }        // first index of the set being turned
@@ -190,8 +241,25 @@ private:
     int& ClosingPartner() { return controlWrap; }  // CONTROL Set: moves with the first point
     bool SetChosen() const { return controlState != 0; }
 
-    // Rendering (render/canvas_rendering.cpp): the outline picture without the grid.
-    void DrawOutline(bool withMarks);
+    // The grid of a zoomed or moved view, or with snap on (render/grid_rendering.cpp): lines
+    // at the snap spacing, lighter than the canvas's own lines, which keep their model
+    // positions, with the origin's label.
+    void DrawViewGrid();
+
+    // POV-Ray's own curves (render/exact_curves.cpp): shown in place of straight lines and of
+    // the canvas's own curve construction when the option is on and the spline has curves.
+    bool ExactCurvesShown() const;
+    // The curves of the finished sets (of one set unless onlySet is 0) in canvas pixels;
+    // curved[k] is 1 for each set k that got one.
+    void FlattenExactCurves(int onlySet, Polylines& lines, std::vector<char>& curved) const;
+    // How every POV-Ray curve reaches the canvas: from file units through the view, to within a
+    // quarter pixel, clipped to the canvas.
+    FlattenOptions ExactFlattening() const;
+    void PaintPolylines(const Polylines& lines);
+
+    // Rendering (render/canvas_rendering.cpp): the outline picture without the grid. The sets
+    // that `curved` marks are drawn without their lines.
+    void DrawOutline(bool withMarks, const std::vector<char>* curved = nullptr);
     // One finished set for the curve drawings: its points from the first to the closing repeat
     // (m + 1 of them), its entries of the two control arrays, and whether its markers and
     // handle lines are drawn.
@@ -201,19 +269,47 @@ private:
         const Point2* control2;
         int m;
         bool withMarks;
+        bool plotCurve;  // false: markers and handle lines only, the curve drawn apart
     };
+    void PlotSegment(const SetCurve& curve, Point2 p0, Point2 p3, Point2 p1, Point2 p2);
     // Lathes and surfaces of revolution (render/profile_rendering.cpp): the axis, every profile
     // mirrored across it, POV-Ray's curves of the profiles with the points that shape them, and
     // the points that break a rule, in place of every other picture.
     void DrawTurnedPicture(bool withMarks);
-    Affine2 FileToCanvas() const;
-    void PaintProfileLines(const Polylines& lines);
     void DrawProfileHandles(const WrittenPointList& list);
     void DrawProfileMarkers();
     void DrawBrokenRules(const WrittenPointList& list, const std::vector<RuleBreak>& breaks);
     void DrawQuadraticSet(const SetCurve& curve);
     void DrawCubicSet(const SetCurve& curve);
     void DrawBezierSet(const SetCurve& curve);
+
+    // The view's and the options' share of the gestures (model/view_gestures.cpp): in the
+    // default view with snap off every gesture keeps the canvas's own arithmetic; in any other
+    // view or with snap on, presses pick within a few pixels and positions are exact or
+    // snapped.
+    bool OwnArithmetic() const { return view.IsIdentity() && !options.snapToGrid; }
+    // How far from a point or handle, on the canvas, a press in a zoomed or moved view still
+    // picks it, and how close to the y axis a snapped point lands on it.
+    static constexpr double PickPixels = 8;
+    // The point a press picks: the nearest one within 1000 model units in the default view,
+    // within PickPixels on the canvas in any other.
+    int PickPoint(int x, int y) const;
+    // Distance on the canvas from the pixel to a model point.
+    double PixelDistance(int x, int y, const Point2& model) const;
+    // The model position a gesture places at the pixel: snapped when snapping, else cut toward
+    // zero when `truncates` in the default view, else exact.
+    Point2 PlacedAt(int x, int y, bool truncates) const;
+    // A model position worked out by a gesture, as it is placed: snapped, or cut toward zero
+    // in the default view.
+    Point2 Placed(Point2 model) const;
+    // A move of sets or of everything: whole grid steps when snapping, else whole model units
+    // in the default view, else exact.
+    Point2 MoveStep(Point2 by) const;
+    void ShowZoom();
+    // The middle button drags the view while it is zoomed. A press of another button, or any
+    // release, ends such a drag; DragPan is true when the move was the view's.
+    void StartPan(int x, int y, int button);
+    bool DragPan(int x, int y, int button);
 
     // Mouse editing, one group per concern (model/mouse_*.cpp, model/control_set_editing.cpp).
     void ReportStatusAt(int x, int y);

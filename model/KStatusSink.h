@@ -9,4 +9,6 @@ public:
     // The rule, in a few words, that the point under the cursor breaks; null when the cursor
     // rests on no such point.
     virtual void ShowRuleBreak(const char* brief) { (void)brief; }
+    // The canvas's view changed its zoom (1 is the canvas's own size).
+    virtual void ShowZoom(double zoom) { (void)zoom; }
 };

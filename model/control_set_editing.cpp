@@ -26,7 +26,7 @@ void KCanvasPane::PressControlSet(int x, int y) {
     if (CurveSpline() == LinearSpline || HasOpenSet()) {
         return;
     }
-    int nearest = FindNearestPoint(x, y);
+    int nearest = PickPoint(x, y);
     int set = nearest >= 0 ? FindSetOf(nearest) : -1;
     if (set < 1) {
         return;
@@ -48,11 +48,14 @@ int KCanvasPane::PickControlHandle(int x, int y) {
     }
     int start = setEnds[set - 1];
     int end = setEnds[set];
+    // In the default view the distance is in model units from the cursor cut toward zero; in
+    // any other, on the canvas, and only what lies within a few pixels is grabbed.
+    const bool ownView = view.IsIdentity();
     Point2 cursor{std::trunc(ModelX(x)), std::trunc(ModelY(y))};
-    double best = 1000;
+    double best = ownView ? 1000 : PickPixels;
     int result = -1;
     auto consider = [&](const Point2& item, int index, int kind) {
-        double distance = Distance(cursor, item);
+        double distance = ownView ? Distance(cursor, item) : PixelDistance(x, y, item);
         if (distance < best) {
             best = distance;
             result = index;
@@ -87,7 +90,7 @@ void KCanvasPane::DragControlItem(int x, int y) {
         ChosenSet() < 1 || ChosenSet() > setCount) {
         return;
     }
-    Point2 cursor{std::trunc(ModelX(x)), std::trunc(ModelY(y))};
+    const Point2 cursor = PlacedAt(x, y, true);
     if (GrabbedArray() == OutlineItem) {
         points[grabbed] = cursor;
         const int partner = ClosingPartner();

@@ -41,6 +41,10 @@ void KCanvasPane::ClearCanvas(int keepPoints) {
     if (_cpDC) {
         _cpDC->EraseCanvas();
     }
+    if (!view.IsIdentity() || options.snapToGrid) {
+        DrawViewGrid();
+        return;
+    }
     UsePen(GridPen);
     int bottom = static_cast<int>(2 * originY);
     for (double fraction : {1.0, 0.5, 1.5}) {
@@ -195,6 +199,12 @@ double KCanvasPane::FileY(double my) {
 }
 
 void KCanvasPane::StatusPosition(int px, int py, double& x, double& y) const {
+    // Through a zoomed or moved view, the file position of the model point under the pixel.
+    if (!view.IsIdentity()) {
+        x = HasArea() ? FileX(ModelX(px)) : 0;
+        y = HasArea() ? FileY(ModelY(py)) : 0;
+        return;
+    }
     x = originX != 0 ? (px - originX) * 2 / originX : 0;
     y = originY != 0 ? (originY - py) * 2 / originY : 0;
 }

@@ -3,7 +3,7 @@
 // Copy Set and Copy All: the press picks what to copy, every right release appends a copy.
 
 void KCanvasPane::PressCopy(int x, int y) {
-    int nearest = HasOpenSet() ? -1 : FindNearestPoint(x, y);
+    int nearest = HasOpenSet() ? -1 : PickPoint(x, y);
     // A press that picks nothing must not leave an earlier pick for the right release.
     PickedPoint() = nearest;
     if (nearest < 0) {
@@ -28,8 +28,13 @@ bool KCanvasPane::CopyPicked(int x, int y) {
     if (pointCount + (last - first) > MaxPoints - 2 || setCount + newSets > MaxSets) {
         return false;
     }
-    double dx = ModelX(x) - points[picked].x;
-    double dy = ModelY(y) - points[picked].y;
+    Point2 by{ModelX(x) - points[picked].x, ModelY(y) - points[picked].y};
+    // Snapped copies land whole grid steps away.
+    if (options.snapToGrid) {
+        by = MoveStep(by);
+    }
+    const double dx = by.x;
+    const double dy = by.y;
     int base = pointCount;
     for (int i = first; i < last; ++i) {
         points[pointCount] = points[i];

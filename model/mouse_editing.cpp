@@ -11,6 +11,7 @@ enum MouseButton { LeftButton = 1, RightButton = 3 };
 
 void KCanvasPane::OnMouseDown(int x, int y, int button) {
     if (button != LeftButton) {
+        StartPan(x, y, button);
         return;
     }
     SetChanged(true);
@@ -22,7 +23,7 @@ void KCanvasPane::OnMouseDown(int x, int y, int button) {
 
 void KCanvasPane::OnMouseMove(int x, int y, int button) {
     ReportStatusAt(x, y);
-    if (button != LeftButton || !HasArea()) {
+    if (DragPan(x, y, button) || button != LeftButton || !HasArea()) {
         return;
     }
     // A chosen control item stays grabbed even when the polygon command has turned CONTROL Set
@@ -38,6 +39,7 @@ void KCanvasPane::OnMouseUp(int x, int y, int button) {
     if (button == LeftButton) {
         buttonHeld = 0;
     }
+    StartPan(-1, -1, 0);
     if (!HasArea()) {
         return;
     }
@@ -68,7 +70,7 @@ void KCanvasPane::PressInMode(int x, int y) {
             PressAddPoint(x, y);
             break;
         case InsertPoint: {
-            int nearest = FindNearestPoint(x, y);
+            int nearest = PickPoint(x, y);
             int set = nearest >= 0 ? FindSetOf(nearest) : -1;
             if (set >= 1 && pointCount <= MaxPoints - 2) {
                 InsertPointAt(nearest, set, x, y);
@@ -88,16 +90,16 @@ void KCanvasPane::PressInMode(int x, int y) {
             break;
         case RotateSet:
         case ScaleSet:
-            PivotPoint() = FindNearestPoint(x, y);
+            PivotPoint() = PickPoint(x, y);
             if (PivotPoint() >= 0) {
                 FindSetCentre();
             }
             break;
         case RotateAll:
-            PivotPoint() = FindNearestPoint(x, y);
+            PivotPoint() = PickPoint(x, y);
             break;
         case ScaleAll:
-            PickedPoint() = FindNearestPoint(x, y);
+            PickedPoint() = PickPoint(x, y);
             break;
         case CopySet:
         case CopyAll:
@@ -198,7 +200,7 @@ void KCanvasPane::PressAddPoint(int x, int y) {
         return;
     }
     if (pointCount < MaxPoints) {
-        points[pointCount] = Point2{ModelX(x), ModelY(y)};
+        points[pointCount] = PlacedAt(x, y, false);
         ++pointCount;
     }
     bandFromX = x;
@@ -223,8 +225,12 @@ void KCanvasPane::ReleaseAddPoint(int x, int y) {
     if (x == bandFromX && y == bandFromY) {
         return;
     }
-    if (pointCount < MaxPoints) {
-        points[pointCount] = Point2{ModelX(x), ModelY(y)};
+    const Point2 placed = PlacedAt(x, y, false);
+    // A snapped release onto the grid point just placed would repeat it.
+    const bool repeats = !OwnArithmetic() && HasOpenSet() && placed.x == points[pointCount - 1].x &&
+                         placed.y == points[pointCount - 1].y;
+    if (pointCount < MaxPoints && !repeats) {
+        points[pointCount] = placed;
         ++pointCount;
         changed = 1;
     }

@@ -36,7 +36,11 @@ void KCanvasPane::InsertPointAt(int nearest, int set, int x, int y) {
     int prev = nearest - 1 < start ? end - 2 : nearest - 1;
     int next = nearest + 1 == end ? start + 1 : nearest + 1;
     const Point2& at = points[nearest];
-    Point2 cursor{std::trunc(ModelX(x)), std::trunc(ModelY(y))};
+    // Only the direction counts here: in another view than the default the cursor is not cut.
+    Point2 cursor{ModelX(x), ModelY(y)};
+    if (view.IsIdentity()) {
+        cursor = {std::trunc(cursor.x), std::trunc(cursor.y)};
+    }
     Point2 toPrev = Difference(points[prev], at);
     Point2 toNext = Difference(points[next], at);
     Point2 toCursor = Difference(cursor, at);
@@ -53,6 +57,9 @@ void KCanvasPane::InsertPointAt(int nearest, int set, int x, int y) {
     int other = beforeNearest ? prev : next;
     int index = beforeNearest ? prev + 1 : next;
     Point2 added = Midpoint(at, points[other]);
+    if (options.snapToGrid) {
+        added = SnapToGrid(added);
+    }
 
     for (int i = pointCount; i > index; --i) {
         points[i] = points[i - 1];
@@ -71,7 +78,7 @@ void KCanvasPane::InsertPointAt(int nearest, int set, int x, int y) {
 }
 
 void KCanvasPane::PressDeletePoint(int x, int y) {
-    const int picked = PickedPoint() = FindNearestPoint(x, y);
+    const int picked = PickedPoint() = PickPoint(x, y);
     if (picked < 0) {
         CoincidentPoint() = -1;
         return;
@@ -94,7 +101,7 @@ void KCanvasPane::PressDeletePoint(int x, int y) {
 }
 
 void KCanvasPane::PressDeleteSet(int x, int y) {
-    const int picked = PickedPoint() = FindNearestPoint(x, y);
+    const int picked = PickedPoint() = PickPoint(x, y);
     const int set = PickedSetNumber() = picked >= 0 ? FindSetOf(picked) : -1;
     if (set < 1 || set > setCount) {
         return;

@@ -51,7 +51,7 @@ float ScaleFactor(double toCursor, double toPicked) {
 }  // namespace
 
 void KCanvasPane::PressWithAnchor(int x, int y) {
-    PickedPoint() = FindNearestPoint(x, y);
+    PickedPoint() = PickPoint(x, y);
     if (PickedPoint() < 0) {
         PickedSetNumber() = -1;
         return;
@@ -72,7 +72,8 @@ void KCanvasPane::DragMove(int x, int y) {
     if (picked < 0 || picked >= pointCount) {
         return;
     }
-    Point2 to{std::trunc(ModelX(x) - anchorX), std::trunc(ModelY(y) - anchorY)};
+    const Point2 cursor{ModelX(x) - anchorX, ModelY(y) - anchorY};
+    const Point2 to = Placed(cursor);
     if (!std::isfinite(to.x) || !std::isfinite(to.y)) {
         return;
     }
@@ -89,8 +90,11 @@ void KCanvasPane::DragMove(int x, int y) {
             return;
         }
         const Point2& from = points[picked];
+        const Point2 by = OwnArithmetic()
+                              ? Point2{-std::trunc(from.x - to.x), -std::trunc(from.y - to.y)}
+                              : MoveStep({cursor.x - from.x, cursor.y - from.y});
         ShiftEntries(wholeDrawing ? 0 : setEnds[set - 1], wholeDrawing ? pointCount : setEnds[set],
-                     -std::trunc(from.x - to.x), -std::trunc(from.y - to.y));
+                     by.x, by.y);
     }
     RedrawOutline(true);
 }
@@ -126,9 +130,12 @@ void KCanvasPane::DragScale(int x, int y) {
         if (picked < 0 || picked >= pointCount) {
             return;
         }
-        PivotRadius() = TruncateToInt(Length(points[picked].x, points[picked].y));
+        // The picked point's distance is cut to whole model units in the default view only.
+        const double toPicked = Length(points[picked].x, points[picked].y);
+        PivotRadius() = TruncateToInt(toPicked);
         radius = Length(cursorX, cursorY);
-        ScaleRange(0, pointCount, ScaleFactor(radius, PivotRadius()), 0);
+        ScaleRange(0, pointCount, ScaleFactor(radius, view.IsIdentity() ? PivotRadius() : toPicked),
+                   0);
     } else {
         const int pivot = PivotPoint();
         if (pivot < 0 || pivot >= pointCount) {
@@ -147,8 +154,13 @@ void KCanvasPane::DragScale(int x, int y) {
 void KCanvasPane::DrawGuide(int x, int y, double radius) {
     bool aboutOrigin = editMode == RotateAll || editMode == ScaleAll;
     bool scaling = editMode == ScaleAll || editMode == ScaleSet;
-    int cx = aboutOrigin ? TruncatePixel(originX) : PixelX(anchorX);
-    int cy = aboutOrigin ? TruncatePixel(originY) : PixelY(anchorY);
+    int cx = PixelX(aboutOrigin ? 0 : anchorX);
+    int cy = PixelY(aboutOrigin ? 0 : anchorY);
+    // The radius is model units taken as pixels in the default view; in any other the circle
+    // goes through the cursor.
+    if (!view.IsIdentity()) {
+        radius *= ViewScaleX();
+    }
     GuideColour colour = scaling ? ScaleGuide : (aboutOrigin ? RotateAllGuide : RotateSetGuide);
     UsePen(vPen(colour.red, colour.green, colour.blue, 1, StyleDot));
     if (scaling) {
@@ -168,7 +180,7 @@ void KCanvasPane::PressFlipSet(int x, int y) {
     if (setCount < 1) {
         return;
     }
-    PivotPoint() = FindNearestPoint(x, y);
+    PivotPoint() = PickPoint(x, y);
     if (PivotPoint() < 0) {
         return;
     }

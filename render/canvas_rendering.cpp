@@ -69,12 +69,19 @@ void KCanvasPane::OnRedraw(int x, int y, int, int) {
         DrawSetCurve(ChosenSet(), 0);
     } else if (x < 0) {
         DrawSetCurve(y, 0);
+    } else if (ExactCurvesShown()) {
+        // The curves in the outline's black, under the markers.
+        Polylines lines;
+        std::vector<char> curved;
+        FlattenExactCurves(0, lines, curved);
+        PaintPolylines(lines);
+        DrawOutline(y >= 0, &curved);
     } else {
         DrawOutline(y >= 0);
     }
 }
 
-void KCanvasPane::DrawOutline(bool withMarks) {
+void KCanvasPane::DrawOutline(bool withMarks, const std::vector<char>* curved) {
     const int sets = setCount < 0 ? 0 : (setCount > MaxSets ? MaxSets : setCount);
     int n = pointCount < 0 ? 0 : (pointCount > MaxPoints ? MaxPoints : pointCount);
     // An open set of one point is not drawn until it has a second.
@@ -90,7 +97,10 @@ void KCanvasPane::DrawOutline(bool withMarks) {
             ++starts;
             continue;
         }
-        Join(*this, points[i], points[i - 1]);
+        // The point lies in set `starts` (the open set when that is beyond the finished ones).
+        if (!curved || starts > sets || !(*curved)[static_cast<size_t>(starts)]) {
+            Join(*this, points[i], points[i - 1]);
+        }
         if (withMarks) {
             EllipseMarker(*this, points[i]);
         }
@@ -131,6 +141,12 @@ void KCanvasPane::DrawCurveSegment(Point2 p0, Point2 p3, Point2 p1, Point2 p2) {
     }
 }
 
+void KCanvasPane::PlotSegment(const SetCurve& curve, Point2 p0, Point2 p3, Point2 p1, Point2 p2) {
+    if (curve.plotCurve) {
+        DrawCurveSegment(p0, p3, p1, p2);
+    }
+}
+
 void KCanvasPane::DrawSetCurve(int set, int curveOnly) {
     if (splineType < QuadraticSpline || splineType > BezierSpline || set < 1 || set > setCount ||
         set > MaxSets) {
@@ -142,7 +158,22 @@ void KCanvasPane::DrawSetCurve(int set, int curveOnly) {
     if (s < 0 || end > pointCount || end > MaxPoints || end - s < 2) {
         return;
     }
-    const SetCurve curve{points + s, control1 + s, control2 + s, end - s - 1, curveOnly == 0};
+    SetCurve curve{points + s, control1 + s, control2 + s, end - s - 1, curveOnly == 0, true};
+    if (ExactCurvesShown()) {
+        // POV-Ray's curve in place of the construction's, in the pen the construction draws
+        // its curve with; the markers and handle lines stay.
+        Polylines lines;
+        std::vector<char> curved;
+        FlattenExactCurves(set, lines, curved);
+        if (curved[static_cast<size_t>(set)]) {
+            const vPen pen = curve.withMarks ? CurvePen() : vPen(0, 0, 0, 1, StyleSolid);
+            const vPen before = _cpDC ? _cpDC->CurrentPen() : pen;
+            UsePen(pen);
+            PaintPolylines(lines);
+            UsePen(before);
+            curve.plotCurve = false;
+        }
+    }
     if (splineType == BezierSpline) {
         DrawBezierSet(curve);
         return;
@@ -171,13 +202,13 @@ void KCanvasPane::DrawSetCurve(int set, int curveOnly) {
 void KCanvasPane::DrawQuadraticSet(const SetCurve& curve) {
     const Point2* p = curve.points;
     const Point2 r = curve.control1[0];
-    DrawCurveSegment(p[0], p[1], r, r);
+    PlotSegment(curve, p[0], p[1], r, r);
     if (curve.withMarks) {
         Join(*this, p[0], r);
     }
     for (int j = 2; j <= curve.m; ++j) {
         Point2 control = p[j - 1] + (p[j] - p[j - 2]) / 3;
-        DrawCurveSegment(p[j - 1], p[j], control, control);
+        PlotSegment(curve, p[j - 1], p[j], control, control);
         if (curve.withMarks) {
             EllipseMarker(*this, p[j - 1]);
         }
@@ -200,7 +231,7 @@ void KCanvasPane::DrawCubicSet(const SetCurve& curve) {
         return;
     }
     Point2 q = p[1] + (p[1] - p[2]) / 3;
-    DrawCurveSegment(p[0], p[1], r, q);
+    PlotSegment(curve, p[0], p[1], r, q);
     if (curve.withMarks) {
         Join(*this, p[0], r);
         EllipseMarker(*this, p[1]);
@@ -209,12 +240,12 @@ void KCanvasPane::DrawCubicSet(const SetCurve& curve) {
     for (int j = 2; j <= m - 1; ++j) {
         Point2 first = Twice(p[j - 1]) - q;
         q = p[j] + (p[j - 1] - p[j]) / 3;
-        DrawCurveSegment(p[j - 1], p[j], first, q);
+        PlotSegment(curve, p[j - 1], p[j], first, q);
         if (curve.withMarks) {
             EllipseMarker(*this, p[j + 1]);
         }
     }
-    DrawCurveSegment(p[m - 1], p[0], Twice(p[m - 1]) - q, p[0] - r);
+    PlotSegment(curve, p[m - 1], p[0], Twice(p[m - 1]) - q, p[0] - r);
 }
 
 // Every segment has its own two handles; the handle lines join them around the set.
@@ -242,7 +273,7 @@ void KCanvasPane::DrawBezierSet(const SetCurve& curve) {
         UseBrush(brush);
     }
     for (int j = 0; j < m; ++j) {
-        DrawCurveSegment(curve.points[j], curve.points[j + 1], h1[j], h2[j]);
+        PlotSegment(curve, curve.points[j], curve.points[j + 1], h1[j], h2[j]);
         if (curve.withMarks) {
             EllipseMarker(*this, curve.points[j]);
         }

@@ -23,8 +23,6 @@ const vPen BrokenPen(220, 0, 0, 1, StyleSolid);
 const vBrush BrokenBrush(220, 0, 0);
 const vBrush BlackBrush(0, 0, 0);
 
-// A quarter pixel keeps the truncation to whole pixels the only visible step.
-constexpr double ProfileTolerance = 0.25;
 // A broken point's marker: larger than the normal ones, which it covers.
 constexpr int BrokenSize = 7;
 
@@ -46,35 +44,27 @@ int BentPoint(const WrittenPointList& list, size_t i) {
 
 }  // namespace
 
-Affine2 KCanvasPane::FileToCanvas() const {
-    const double x = scaleX * ModelUnitsPerFileUnit;
-    const double y = scaleY * ModelUnitsPerFileUnit;
-    return {x, 0, 0, -y, originX, originY};
-}
-
 void KCanvasPane::DrawTurnedPicture(bool withMarks) {
     const int kind = shapeKind;
     const int spline = CurveSpline();
     const WrittenPointList list = WrittenPoints(*this, kind);
-    const int bottom = TruncatePixel(2 * originY);
     UsePen(AxisPen);
-    PaintLine(PixelX(0), 0, PixelX(0), bottom);
+    PaintLine(PixelX(0), 0, PixelX(0), TruncatePixel(2 * originY));
 
-    FlattenOptions flatten;
-    flatten.tolerance = ProfileTolerance;
-    flatten.clip = ClipBox{0, 0, static_cast<double>(std::max(CanvasWidth(), 2 * PixelX(0) + 1)),
-                           static_cast<double>(std::max(CanvasHeight(), bottom + 1))};
-    const Affine2 mirror{-1, 0, 0, 1, 0, 0};
+    // POV-Ray's curves as every picture of them is drawn, through the view; the mirror image
+    // turns file x about the axis first.
+    FlattenOptions flatten = ExactFlattening();
+    const Affine2 toPixels = flatten.map;
     Polylines lines;
-    flatten.map = FileToCanvas() * mirror;
+    flatten.map = toPixels * Affine2{-1, 0, 0, 1, 0, 0};
     FlattenProfiles(list, kind, spline, flatten, lines);
     UsePen(MirrorPen);
-    PaintProfileLines(lines);
+    PaintPolylines(lines);
     lines.Clear();
-    flatten.map = FileToCanvas();
+    flatten.map = toPixels;
     FlattenProfiles(list, kind, spline, flatten, lines);
     UsePen(OutlinePen);
-    PaintProfileLines(lines);
+    PaintPolylines(lines);
     if (withMarks) {
         DrawProfileHandles(list);
         DrawProfileMarkers();
@@ -82,19 +72,6 @@ void KCanvasPane::DrawTurnedPicture(bool withMarks) {
     }
     UsePen(OutlinePen);
     UseBrush(BlackBrush);
-}
-
-void KCanvasPane::PaintProfileLines(const Polylines& lines) {
-    std::vector<vPoint> pixels;
-    size_t first = 0;
-    for (int end : lines.ends) {
-        pixels.clear();
-        for (size_t i = first; i < static_cast<size_t>(end); ++i) {
-            pixels.push_back({TruncatePixel(lines.points[i].x), TruncatePixel(lines.points[i].y)});
-        }
-        PaintPolyline(pixels.data(), static_cast<int>(pixels.size()));
-        first = static_cast<size_t>(end);
-    }
 }
 
 // Every slope point and handle the list has, joined to the point it bends. A surface of

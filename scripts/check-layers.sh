@@ -5,7 +5,8 @@
 #   toolkit/platform/qt/ the one place besides tests/ and bench/ that includes Qt
 #   model/               itself, and the toolkit's canvas pane, value and text headers
 #   render/, scenefile/  the model, themselves, and the same toolkit headers
-#   dialogs/             the toolkit, and the model's prism values (a plain value type)
+#   dialogs/             the toolkit, and the model's prism values and program options (plain
+#                        value types)
 #   interchange/, preview/  the model, scene files, the toolkit
 #   app/, tools/         any of the above, not each other; fuzz/ anything but Qt
 # Usage: scripts/check-layers.sh [ROOT]   (default: this repository)
@@ -33,7 +34,7 @@ allowed() {
         render | scenefile)
             [[ $header == model/* || $header == $layer/* ]] || [[ $header =~ ^$model_toolkit$ ]] ;;
         dialogs)
-            [[ $header == dialogs/* || $header == model/PrismValues.h ]] ||
+            [[ $header == dialogs/* || $header =~ ^model/(PrismValues|CanvasOptions)\.h$ ]] ||
                 [[ $header == toolkit/* && $header != toolkit/platform/qt/* ]] ;;
         interchange | preview)
             [[ $header =~ ^($layer|model|scenefile)/ ]] ||

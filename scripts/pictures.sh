@@ -5,7 +5,8 @@
 #       question; the help window; the notice for a missing help file
 #   prism-values, shapes, remarks   the program's dialogs as a fresh window opens them
 #   main-window, menu-*, dialog-*, help   the editor with a triangle drawn with the mouse, each
-#       drop-down of its menu bar, each dialog it opens and its help window; given a DRAWING,
+#       drop-down of its menu bar, the triangle zoomed with the snap grid, each dialog it opens
+#       and its help window; given a DRAWING,
 #       main-window alone, the editor showing that drawing
 # Usage: scripts/pictures.sh [BUILD_DIR] [OUT_DIR] [DRAWING]
 #        (default BUILD_DIR build, OUT_DIR BUILD_DIR/pictures; the build must be done)
@@ -66,7 +67,7 @@ done
 click -60 30 3
 shot main-window
 
-names=(file spacer-1 points sets functions spacer-2 type spacer-3 help window)
+names=(file spacer-1 points sets functions spacer-2 type spacer-3 help edit view window)
 for n in "${!names[@]}"; do
     menu_shot "${names[n]}" "$n"
 done
@@ -75,6 +76,16 @@ xdotool key Down Right
 sleep 0.4
 shot menu-file-new
 xdotool key Escape Escape Escape
+
+# Zoomed twice about the centre, with the snap grid (View > Snap to grid), then back.
+xdotool key ctrl+equal ctrl+equal
+sleep 0.3
+choose 10 4
+shot main-window-zoomed
+choose 10 4
+xdotool key ctrl+1
+choose 10 5
+dialog_shot grid-spacing '^Grid spacing$' Escape
 
 choose 6 0
 press 307 33

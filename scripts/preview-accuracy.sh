@@ -1,15 +1,30 @@
 #!/usr/bin/env bash
 # How far the canvas's curves lie from what POV-Ray renders of the same file: for a 5-point star
-# in each spline, and for a lathe of each spline and a surface of revolution, every pixel of the
-# canvas's curve picture (300 x 300) is measured to the nearest edge pixel of POV-Ray's face-on
-# view (the preview window's, framed alike: straight down for a prism, from the front for a
-# lathe or surface of revolution, whose profile is the right edge of its silhouette), and the
-# median, 95th percentile and maximum of those distances are printed, in pixels.
-# Usage: scripts/preview-accuracy.sh [BUILD_DIR]   (vexlin-tool must be built; needs povray and
-# ImageMagick's convert)
+# in each spline, for examples/hand-written-prism.pov imported, and for a lathe of each spline
+# and a surface of revolution, every pixel of the canvas's curve picture is measured to the
+# nearest edge pixel of POV-Ray's face-on view (the preview window's, framed alike: straight
+# down for a prism, from the front for a lathe or surface of revolution, whose profile is the
+# right edge of its silhouette), and the median, 95th percentile and maximum of those distances
+# are printed, in pixels. A lathe's or surface of revolution's curves are always POV-Ray's own.
+# Usage: scripts/preview-accuracy.sh [--exact] [--size N] [BUILD_DIR]
+#   --exact   the canvas draws POV-Ray's own curves (View > POV-Ray curves) rather than its
+#             own construction
+#   --size N  pictures of N x N pixels (default 300)
+# (vexlin-tool must be built; needs povray and ImageMagick's convert)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tool=$(realpath "${1:-build}/tools/vexlin-tool")
+exact=()
+side=300
+build=build
+while [ $# -gt 0 ]; do
+    case $1 in
+        --exact) exact=(--exact) ;;
+        --size) side=$2; shift ;;
+        *) build=$1 ;;
+    esac
+    shift
+done
+tool=$(realpath "$build/tools/vexlin-tool")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # Qt asks for a runtime folder of its own even offscreen.
@@ -28,6 +43,7 @@ for spline in linear quadratic cubic bezier; do
     "$tool" shape "$work/star-$spline.prm" --style star --points 5 --function 0.5 --kind prism \
         --spline "$spline" >/dev/null
 done
+"$tool" import examples/hand-written-prism.pov "$work/hand-written.prm" >/dev/null 2>&1
 # Profiles whose every point lies on the silhouette: the height rises along each.
 cat >"$work/profiles.pov" <<'EOF'
 #declare LatheLinear = lathe { 5, <0.3,-1.8> <1.2,-1.2> <0.5,0.1> <0.7,1.1> <1.6,1.9> }
@@ -48,10 +64,12 @@ for name in LatheLinear LatheQuadratic LatheCubic LatheBezier Sor; do
 done
 
 printf '%-16s %8s %8s %8s %8s\n' drawing pixels median p95 max
-for drawing in "$work"/star-*.prm "${drawings[@]}"; do
+for drawing in "$work"/star-{linear,quadratic,cubic,bezier}.prm "$work/hand-written.prm" \
+    "${drawings[@]}"; do
     name=$(basename "${drawing%.*}")
-    "$tool" render "$drawing" "$work/canvas.png" --picture curves >/dev/null
-    "$tool" render "$drawing" "$work/povray.png" --picture povray >/dev/null
+    "$tool" render "$drawing" "$work/canvas.png" --picture curves --size "${side}x$side" \
+        "${exact[@]}" >/dev/null
+    "$tool" render "$drawing" "$work/povray.png" --picture povray --size "${side}x$side" >/dev/null
     pixels "$work/canvas.png" black >"$work/curve.txt"
     pixels "$work/povray.png" filled >"$work/filled.txt"
     awk '

@@ -71,6 +71,11 @@ public:
     virtual void GotFocus();
     virtual void LostFocus();
     virtual void CreateCanvasDC();
+    // Beside the hooks above: the mouse wheel (delta 120 a notch, positive away from the user
+    // or to the right; modifiers 1 Shift, 4 Ctrl). The base does nothing.
+    virtual void OnMouseWheel(int x, int y, int delta, bool sideways, int modifiers) {
+        (void)x, (void)y, (void)delta, (void)sideways, (void)modifiers;
+    }
 
     // Hands the pane a drawing context of the caller's making (a memory surface, a recorder);
     // the pane owns it from then on and deletes any context it had.

@@ -249,6 +249,7 @@ void vWindow::ChildActivated(bool active) {
     if (theApp) {
         theApp->ShowPanesFor(this);
     }
+    OnWindowActivated();
 }
 
 void vWindow::ChildCloseRequest() {
@@ -310,6 +311,12 @@ void vWindow::ChildKey(int key, int modifiers) {
         OnMenuCommand(id);
     } else {
         OnWindowKey(key, modifiers);
+    }
+}
+
+void vWindow::ChildWheel(int x, int y, int delta, bool sideways, int modifiers) {
+    if (_canvas) {
+        _canvas->OnMouseWheel(x, y, delta, sideways, modifiers);
     }
 }
 

@@ -37,6 +37,8 @@ public:
     virtual void GetWindowPlacement(int& left, int& top, int& width, int& height);
     virtual void MoveWindowTo(int left, int top);
     virtual void CloseCmdWindow();
+    // Beside the hooks above: the window has become the active child. The base does nothing.
+    virtual void OnWindowActivated() {}
 
     // The client size asked for, kept in step with the real one.
     int RequestedWidth() const { return _width; }
@@ -71,6 +73,7 @@ private:
     void ChildMouse(MouseAction action, int button, int x, int y, int held) override;
     void ChildKey(int key, int modifiers) override;
     void ChildScroll(bool horizontal, ScrollCode code, int position) override;
+    void ChildWheel(int x, int y, int delta, bool sideways, int modifiers) override;
 
     void InstallMenu();
     void Unlink();

@@ -1,5 +1,6 @@
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -15,9 +16,17 @@
 int RunExportSvg(int argc, char** argv) {
     std::vector<const char*> files;
     KCanvasPane canvas(nullptr);
+    bool exact = false;
     int result = ParseAndReadDrawing(
         "export-svg", argc, argv, 2, 2, files,
-        [](const char*, ToolArguments&) -> std::string { return UnknownOption; }, canvas);
+        [&exact](const char* name, ToolArguments&) -> std::string {
+            if (std::strcmp(name, "exact") != 0) {
+                return UnknownOption;
+            }
+            exact = true;
+            return "";
+        },
+        canvas);
     if (result != ToolContinue) {
         return result;
     }
@@ -25,7 +34,7 @@ int RunExportSvg(int argc, char** argv) {
                           "the SVG document would replace the drawing it shows")) {
         return ExitUsage;
     }
-    const std::string document = SvgDocumentText(canvas);
+    const std::string document = SvgDocumentText(canvas, exact);
     if (document.empty()) {
         std::fprintf(stderr,
                      "%s: The drawing reaches too far for an SVG document: its curves or its "

@@ -36,7 +36,40 @@ struct RenderValues {
     long height = 300;
     Picture picture = PictureNormal;
     long set = 0;
+    // What View shows in the editor.
+    CanvasView view;
+    CanvasOptions options;
 };
+
+// "X,Y" in file units, as the model point in the middle of the picture.
+std::string TakeCentre(const char* text, CanvasView& view) {
+    const char* comma = std::strchr(text, ',');
+    double x = 0;
+    double y = 0;
+    if (comma == nullptr || !ParseReal(std::string(text, comma).c_str(), x) ||
+        !ParseReal(comma + 1, y)) {
+        return "not X,Y in file units";
+    }
+    view.centre = {x * ModelUnitsPerFileUnit, -y * ModelUnitsPerFileUnit};
+    return "";
+}
+
+std::string TakeZoom(const char* text, CanvasView& view) {
+    if (!ParseReal(text, view.zoom) || view.zoom < CanvasView::MinZoom ||
+        view.zoom > CanvasView::MaxZoom) {
+        return "not a zoom from 0.0625 to 64";
+    }
+    return "";
+}
+
+std::string TakeGrid(const char* text, CanvasOptions& options) {
+    if (!ParseReal(text, options.gridSpacing) ||
+        !CanvasOptions::ValidSpacing(options.gridSpacing)) {
+        return "not a spacing from 0.001 to 10 file units";
+    }
+    options.snapToGrid = true;
+    return "";
+}
 
 std::string TakePicture(const char* text, RenderValues& values) {
     static const char* const pictures[] = {"normal", "curves", "povray", nullptr};
@@ -54,16 +87,29 @@ std::string TakePicture(const char* text, RenderValues& values) {
 }
 
 std::string TakeRenderOption(const char* name, ToolArguments& args, RenderValues& values) {
-    const bool size = std::strcmp(name, "size") == 0;
-    if (!size && std::strcmp(name, "picture") != 0) {
+    if (std::strcmp(name, "exact") == 0) {
+        values.options.exactCurves = true;
+        return "";
+    }
+    const std::string option = name;
+    if (option != "size" && option != "picture" && option != "zoom" && option != "centre" &&
+        option != "grid") {
         return UnknownOption;
     }
     const char* value = nullptr;
     if (!args.Value(value)) {
         return MissingValue;
     }
-    return size ? TakeSize(value, MaxSide, values.width, values.height)
-                : TakePicture(value, values);
+    if (option == "size") {
+        return TakeSize(value, MaxSide, values.width, values.height);
+    }
+    if (option == "zoom") {
+        return TakeZoom(value, values.view);
+    }
+    if (option == "centre") {
+        return TakeCentre(value, values.view);
+    }
+    return option == "grid" ? TakeGrid(value, values.options) : TakePicture(value, values);
 }
 
 // The picture is always a PNG; a name that promises another type would deceive whatever opens
@@ -191,6 +237,8 @@ int RunRender(int argc, char** argv) {
     if (values.picture == PicturePovray) {
         return SavePovrayPicture(canvas, files[0], values, files[1]);
     }
+    canvas.SetOptions(values.options);
+    canvas.SetView(values.view);
     Draw(canvas, values);
     std::string reason;
     if (!SavePicture(dc->Pixels(), files[1], reason)) {

@@ -33,7 +33,9 @@ standard error when the drawing has an unfinished set, which POV-Ray refuses in 
 and closes itself in a polygon. A lathe or a sor is seen from the front, framed by its
 profiles turned about the axis. A name holding a line break or a double quote cannot
 be named in a scene and is refused, and so is OUT.pov naming IN itself.)"},
-    {"render", RunRender, "render IN OUT.png [--size WxH] [--picture normal|curves|set:K|povray]",
+    {"render", RunRender,
+     "render IN OUT.png [--size WxH] [--picture normal|curves|set:K|povray] [--exact] "
+     "[--zoom Z] [--centre X,Y] [--grid SPACING]",
      R"(Draws IN as the editor's canvas of that size shows it (default 300x300, at most
 8192 a side) and saves the picture as a PNG, with no display: normal is the grid and
 the outline with its markers, curves every finished set as its spline curve, set:K
@@ -43,7 +45,13 @@ povray has POV-Ray render the drawing, as a save would write it, seen straight d
 and framed as the canvas frames it (file x to the right, file y up, -2 to 2 across,
 with the canvas's grid lines): the preview window's top view; a lathe or a sor is seen
 from the front, framed alike, and rendered with sturm. POV-Ray's errors and warnings,
-or the rules a lathe's or sor's profiles break, are printed to standard error.)"},
+or the rules a lathe's or sor's profiles break, are printed to standard error.
+--exact draws the finished sets of a quadratic, cubic or bezier prism as the curves
+POV-Ray renders, as the editor's View > POV-Ray curves does (normal, curves and set:K);
+a lathe's or sor's profiles are always drawn so. --zoom Z (0.0625 to 64) and --centre
+X,Y (the file position in the middle of the picture) show the view the editor would;
+--grid SPACING draws the snap grid of that spacing in file units (0.001 to 10), as
+View > Snap to grid does.)"},
     {"import", RunImport, "import IN OUT [--name NAME] [--fit] [drawing options]",
      R"(Reads the outline of a POV-Ray scene or include file, or of an SVG document (told apart
 by the content), and writes it as a drawing with the editor's writer.
@@ -66,15 +74,18 @@ Notes on what was changed go to standard error; a note that every element of a l
 file would earn is given ten times, then counted. The kind is the source's, or prism for
 SVG; a polygon, or --spline linear, turns curves into straight segments. The file
 written must not be IN.)"},
-    {"export-svg", RunExportSvg, "export-svg IN OUT.svg",
+    {"export-svg", RunExportSvg, "export-svg IN OUT.svg [--exact]",
      R"(Writes the drawing as an SVG document for a browser: every set a closed subpath, drawn
 as the canvas previews the spline (lines, or the quadratic, cubic or bezier curves).
-75 user units make one file unit, so import gives back the finished sets where they
-were, as bezier curves or straight lines; the prism values are not in the document, and
-import closes the unfinished set, or leaves it out when it is too short (both said in a
-note). A lathe or a sor is drawn as its profiles, each an open line of POV-Ray's own
-curve. A drawing so large that a number of the document would not be finite is refused
-(exit 66). OUT.svg must not be IN.)"},
+With --exact, every finished set of a quadratic, cubic or bezier prism is instead the
+curve POV-Ray renders from the file as the editor writes it, each segment a cubic
+bezier. 75 user units make one file unit, so import gives back the finished sets where
+they were (with --exact, the curves' own points), as bezier curves or straight lines;
+the prism values are not in the document, and import closes the unfinished set, or
+leaves it out when it is too short (both said in a note). A lathe or a sor is drawn as
+its profiles, each an open line of POV-Ray's own curve. A drawing so large that a
+number of the document would not be finite is refused (exit 66). OUT.svg must not be
+IN.)"},
     {nullptr, nullptr, nullptr, nullptr},
 };
 

@@ -16,7 +16,15 @@ namespace {
 
 using Events = vWindowEvents;
 
-void DragSteps(benchmark::State& state, int mode) {
+// The view and curves the steps are shown with: the canvas's own, or POV-Ray's curves of the
+// spline at a zoom about the picked point.
+struct StepView {
+    bool exact = false;
+    int spline = LinearSpline;
+    double zoom = 1;
+};
+
+void DragSteps(benchmark::State& state, int mode, StepView view = {}) {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
     vDesktopSession& desktop = Desktop();
@@ -30,15 +38,20 @@ void DragSteps(benchmark::State& state, int mode) {
         desktop.SendMouse(child, Events::MousePress, 1, 0, 0, Events::HeldLeft);
     }
     FillFiftySets(canvas);
+    const Point2 picked = canvas.points[canvas.setEnds[24]];
+    canvas.splineType = view.spline;
+    CanvasOptions options;
+    options.exactCurves = view.exact;
+    canvas.SetOptions(options);
+    canvas.SetView({view.zoom, view.zoom == 1 ? Point2{0, 0} : picked});
     canvas.RedrawOutline(true);
     desktop.ProcessEvents();
 
     editMode = mode;
-    const Point2 picked = canvas.points[canvas.setEnds[24]];
-    desktop.SendMouse(child, Events::MousePress, 1, PixelX(canvas, picked.x),
-                      PixelY(canvas, picked.y), Events::HeldLeft);
-    const int toX[2] = {PixelX(canvas, picked.x + 6), PixelX(canvas, picked.x)};
-    const int toY[2] = {PixelY(canvas, picked.y - 4), PixelY(canvas, picked.y)};
+    desktop.SendMouse(child, Events::MousePress, 1, canvas.PixelX(picked.x),
+                      canvas.PixelY(picked.y), Events::HeldLeft);
+    const int toX[2] = {canvas.PixelX(picked.x + 6), canvas.PixelX(picked.x)};
+    const int toY[2] = {canvas.PixelY(picked.y - 4), canvas.PixelY(picked.y)};
     const int paintsBefore = desktop.PaintCount(child);
     int step = 0;
     for (auto _ : state) {
@@ -51,6 +64,7 @@ void DragSteps(benchmark::State& state, int mode) {
         static_cast<double>(desktop.PaintCount(child) - paintsBefore) / state.iterations();
     desktop.SendMouse(child, Events::MouseRelease, 1, toX[step], toY[step], 0);
     editMode = AddPoint;
+    canvas.SetOptions(CanvasOptions{});
     canvas.SetChanged(false);
     theApp->vApp::CloseAppWindow(window);
     desktop.ProcessEvents();
@@ -61,6 +75,11 @@ void BM_MovePointDragStepShown(benchmark::State& state) {
 }
 void BM_RotateAllDragStepShown(benchmark::State& state) {
     DragSteps(state, RotateAll);
+}
+// POV-Ray's curves of the spline (third argument) at the zoom (fourth) about the point dragged.
+void BM_MovePointExactCurvesShown(benchmark::State& state) {
+    DragSteps(state, MovePoint,
+              {true, static_cast<int>(state.range(2)), static_cast<double>(state.range(3))});
 }
 
 // A canvas twice the first window's, and one as large as a full-HD screen.
@@ -76,3 +95,9 @@ void ClientSizes(benchmark::internal::Benchmark* benchmark) {
 
 BENCHMARK(BM_MovePointDragStepShown)->Apply(ClientSizes);
 BENCHMARK(BM_RotateAllDragStepShown)->Apply(ClientSizes);
+BENCHMARK(BM_MovePointExactCurvesShown)
+    ->ArgsProduct({{600}, {600}, {QuadraticSpline, CubicSpline, BezierSpline}, {1, 4}})
+    ->ArgsProduct({{1920}, {1080}, {CubicSpline, BezierSpline}, {1, 4}})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);

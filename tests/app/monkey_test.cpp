@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <cstring>
 #include <deque>
@@ -193,6 +194,17 @@ protected:
         if (Chance(10)) {
             Send(*widget, QEvent::MouseMove, RandomPoint(*widget, canvas), Qt::NoButton,
                  Qt::NoButton);
+            return;
+        }
+        // The wheel zooms with Ctrl and scrolls a zoomed view.
+        if (Chance(5)) {
+            const QPoint at = RandomPoint(*widget, canvas);
+            const Qt::KeyboardModifiers modifiers[] = {Qt::NoModifier, Qt::ControlModifier,
+                                                       Qt::ShiftModifier};
+            QWheelEvent wheel(QPointF(at), widget->mapToGlobal(QPointF(at)), QPoint(),
+                              QPoint(Uniform(-1, 1) * 15, Uniform(-2, 2) * 120), Qt::NoButton,
+                              OneOf(modifiers), Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(widget, &wheel);
             return;
         }
         Send(*widget, QEvent::MouseButtonPress, RandomPoint(*widget, canvas), button, button);

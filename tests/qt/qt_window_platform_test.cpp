@@ -386,17 +386,35 @@ TEST(QtKeys, TranslatesKeysToToolkitCodes) {
         int code;
     };
     const Case cases[] = {
-        {Qt::Key_F1, Qt::NoModifier, "", 0xFFC1},     {Qt::Key_F16, Qt::NoModifier, "", 0xFFD0},
-        {Qt::Key_Home, Qt::NoModifier, "", 0xFF50},   {Qt::Key_Insert, Qt::NoModifier, "", 0xFF58},
-        {Qt::Key_Delete, Qt::NoModifier, "", 0x7F},   {Qt::Key_A, Qt::ControlModifier, "", 1},
-        {Qt::Key_A, Qt::NoModifier, "a", 'a'},        {Qt::Key_A, Qt::ShiftModifier, "A", 'A'},
-        {Qt::Key_Escape, Qt::NoModifier, "\x1b", 27}, {Qt::Key_Backspace, Qt::NoModifier, "\b", 8},
-        {Qt::Key_Return, Qt::NoModifier, "\r", 13},   {Qt::Key_Backtab, Qt::ShiftModifier, "", 9},
-        {Qt::Key_Shift, Qt::ShiftModifier, "", -1},   {Qt::Key_F20, Qt::NoModifier, "", -1},
+        {Qt::Key_F1, Qt::NoModifier, "", 0xFFC1},
+        {Qt::Key_F16, Qt::NoModifier, "", 0xFFD0},
+        {Qt::Key_Home, Qt::NoModifier, "", 0xFF50},
+        {Qt::Key_Insert, Qt::NoModifier, "", 0xFF58},
+        {Qt::Key_Delete, Qt::NoModifier, "", 0x7F},
+        {Qt::Key_A, Qt::ControlModifier, "", 1},
+        {Qt::Key_A, Qt::NoModifier, "a", 'a'},
+        {Qt::Key_A, Qt::ShiftModifier, "A", 'A'},
+        {Qt::Key_Escape, Qt::NoModifier, "\x1b", 27},
+        {Qt::Key_Backspace, Qt::NoModifier, "\b", 8},
+        {Qt::Key_Return, Qt::NoModifier, "\r", 13},
+        {Qt::Key_Backtab, Qt::ShiftModifier, "", 9},
+        {Qt::Key_Shift, Qt::ShiftModifier, "", -1},
+        {Qt::Key_F20, Qt::NoModifier, "", -1},
+        // Control with the view's keys is the character, whatever text the layout gives.
+        {Qt::Key_Equal, Qt::ControlModifier, "", '='},
+        {Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier, "\x1d", '+'},
+        {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, "", '+'},
+        {Qt::Key_Minus, Qt::ControlModifier, "\x1f", '-'},
+        {Qt::Key_0, Qt::ControlModifier, "", '0'},
+        {Qt::Key_9, Qt::ControlModifier | Qt::ShiftModifier, "", '9'},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(QtCanvasWidget::ToolkitKey(c.key, c.modifiers, c.text), c.code)
             << "key " << std::hex << c.key;
     }
+    // A number row that gives other symbols without Shift: its place tells the digit.
+    EXPECT_EQ(QtCanvasWidget::ToolkitKey(Qt::Key_Ampersand, Qt::ControlModifier, "", 10), '1');
+    EXPECT_EQ(QtCanvasWidget::ToolkitKey(Qt::Key_Agrave, Qt::ControlModifier, "", 19), '0');
+    EXPECT_EQ(QtCanvasWidget::ToolkitKey(Qt::Key_Ampersand, Qt::NoModifier, "&", 10), '&');
     EXPECT_EQ(QtCanvasWidget::ToolkitModifiers(Qt::ShiftModifier | Qt::ControlModifier), 5);
 }

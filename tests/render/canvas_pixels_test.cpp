@@ -107,6 +107,19 @@ TEST_F(PixelCanvas, LatheShowsTheAxisTheSilhouetteAndBrokenPoints) {
     canvas.DrawAllCurves();
     EXPECT_EQ(dc->PixelAt(110, 110), White) << "the curves alone";
     EXPECT_EQ(dc->PixelAt(170, 150), Black);
+
+    // Through a view of twice the size about model (20, 0): x goes to 2 x + 110, y to 2 y + 150.
+    canvas.SetView({2, {20, 0}});
+    EXPECT_EQ(dc->PixelAt(150, 150), Black) << "the profile";
+    EXPECT_EQ(dc->PixelAt(189, 190), Black);
+    EXPECT_EQ(dc->PixelAt(70, 150), Mirror);
+    EXPECT_EQ(dc->PixelAt(30, 70), Red) << "the lone point";
+    axis = 0;
+    for (int y = 0; y < 300; ++y) {
+        axis += dc->PixelAt(110, y) == Axis;
+    }
+    EXPECT_GT(axis, 100);
+    canvas.SetView(CanvasView{});
     shapeKind = Polygon;
 }
 

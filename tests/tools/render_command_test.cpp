@@ -81,12 +81,70 @@ TEST_F(RenderCommand, SavesWhatTheCanvasShowsForEachPicture) {
     QImage set = Saved(out);
     EXPECT_EQ(set, Expected(200, 200, [](KCanvasPane& c) { c.OnRedraw(-1, 1, 1, 1); }));
     EXPECT_NE(set, normal.scaled(200, 200));
+
+    out = dir + "/view.png";
+    ASSERT_EQ(Tool("'" + input + "' '" + out + "' --exact --zoom 4 --centre 0.5,-0.25 --grid 0.1"),
+              0);
+    EXPECT_EQ(Saved(out), Expected(300, 300, [](KCanvasPane& c) {
+                  CanvasOptions options;
+                  options.exactCurves = options.snapToGrid = true;
+                  options.gridSpacing = 0.1;
+                  c.SetOptions(options);
+                  c.SetView({4, {37.5, 18.75}});
+                  c.RedrawOutline(true);
+              }));
+}
+
+// With --exact the curves are POV-Ray's: every pixel of each spline's curve picture lies next
+// to the edge of POV-Ray's top view of the same file.
+TEST_F(RenderCommand, ExactCurvesLieOnTheEdgeOfPovraysTopView) {
+    if (std::system("command -v povray > /dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "povray is not installed";
+    }
+    for (const char* spline : {"quadratic", "cubic", "bezier"}) {
+        SCOPED_TRACE(spline);
+        const std::string drawing = dir + "/" + spline + ".prm";
+        const std::string shape =
+            VEXLIN_BINARY_DIR "/tools/vexlin-tool shape '" + drawing +
+            "' --style star --points 5 --function 0.5 --kind prism --spline " + spline +
+            " > /dev/null";
+        ASSERT_EQ(std::system(shape.c_str()), 0);
+        ASSERT_EQ(Tool("'" + drawing + "' '" + dir + "/exact.png' --picture curves --exact"), 0);
+        ASSERT_EQ(Tool("'" + drawing + "' '" + dir + "/top.png' --picture povray"), 0);
+        const QImage exact = Saved(dir + "/exact.png");
+        const QImage top = Saved(dir + "/top.png");
+        auto filled = [&top](int x, int y) {
+            const QColor colour = top.pixelColor(x, y);
+            return top.rect().contains(x, y) && colour.red() > 200 && colour.green() < 150;
+        };
+        // A curve pixel has a filled and an empty pixel within two pixels of it.
+        int curve = 0;
+        for (int y = 0; y < exact.height(); ++y) {
+            for (int x = 0; x < exact.width(); ++x) {
+                if (exact.pixelColor(x, y) != QColor(Qt::black)) {
+                    continue;
+                }
+                ++curve;
+                bool inside = false;
+                bool outside = false;
+                for (int dy = -2; dy <= 2; ++dy) {
+                    for (int dx = -2; dx <= 2; ++dx) {
+                        (filled(x + dx, y + dy) ? inside : outside) = true;
+                    }
+                }
+                EXPECT_TRUE(inside && outside) << x << "," << y;
+            }
+        }
+        EXPECT_GT(curve, 300);
+    }
 }
 
 TEST_F(RenderCommand, RefusesBadArgumentsAndReportsReadAndWriteFailures) {
     std::string out = "'" + dir + "/x.png'";
     const char* const refused[] = {"--size 0x10",    "--size 10",       "--size 9000x10",
-                                   "--picture set:", "--picture fancy", "--colour red"};
+                                   "--picture set:", "--picture fancy", "--colour red",
+                                   "--zoom 65",      "--zoom x",        "--centre 1",
+                                   "--grid 0",       "--exact 1"};
     for (const char* options : refused) {
         EXPECT_EQ(Tool("'" + input + "' " + out + " " + options), 64) << options;
     }

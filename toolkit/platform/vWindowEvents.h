@@ -32,4 +32,7 @@ public:
     // Key codes and modifiers in the toolkit's terms (characters, 0xFFxx keys; 1 Shift, 4 Ctrl).
     virtual void ChildKey(int key, int modifiers) = 0;
     virtual void ChildScroll(bool horizontal, ScrollCode code, int position) = 0;
+    // The mouse wheel turned over the client area: delta in eighths of a degree (120 a notch),
+    // positive away from the user or to the right; modifiers as for keys.
+    virtual void ChildWheel(int x, int y, int delta, bool sideways, int modifiers) = 0;
 };

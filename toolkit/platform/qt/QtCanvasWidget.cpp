@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace {
 
@@ -22,6 +23,7 @@ constexpr KeyEntry KeyTable[] = {
 };
 
 constexpr int ScrollBarThickness = 16;
+constexpr unsigned int FirstNumberRowCode = 10;
 
 int HeldButtons(Qt::MouseButtons buttons) {
     int held = 0;
@@ -186,7 +188,8 @@ int QtCanvasWidget::ToolkitModifiers(Qt::KeyboardModifiers modifiers) {
     return ((modifiers & Qt::ShiftModifier) ? 1 : 0) | ((modifiers & Qt::ControlModifier) ? 4 : 0);
 }
 
-int QtCanvasWidget::ToolkitKey(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text) {
+int QtCanvasWidget::ToolkitKey(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text,
+                               unsigned int scanCode) {
     for (const KeyEntry& entry : KeyTable) {
         if (entry.qtKey == qtKey) {
             return entry.code;
@@ -199,6 +202,18 @@ int QtCanvasWidget::ToolkitKey(int qtKey, Qt::KeyboardModifiers modifiers, const
     if ((modifiers & Qt::ControlModifier) && qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) {
         return qtKey - Qt::Key_A + 1;
     }
+    if (modifiers & Qt::ControlModifier) {
+        if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || qtKey == Qt::Key_Equal ||
+            qtKey == Qt::Key_Plus || qtKey == Qt::Key_Minus) {
+            return qtKey;
+        }
+        // X key codes 10 to 19 are the number row, 1 to 9 and 0, on every layout.
+        if (scanCode >= FirstNumberRowCode && scanCode <= FirstNumberRowCode + 9) {
+            return scanCode == FirstNumberRowCode + 9
+                       ? '0'
+                       : static_cast<int>('1' + scanCode - FirstNumberRowCode);
+        }
+    }
     if (text.isEmpty()) {
         return -1;
     }
@@ -208,12 +223,29 @@ int QtCanvasWidget::ToolkitKey(int qtKey, Qt::KeyboardModifiers modifiers, const
 }
 
 void QtCanvasWidget::keyPressEvent(QKeyEvent* event) {
-    int key = ToolkitKey(event->key(), event->modifiers(), event->text());
+    int key = ToolkitKey(event->key(), event->modifiers(), event->text(), event->nativeScanCode());
     if (!_events || key < 0) {
         QWidget::keyPressEvent(event);
         return;
     }
     _events->ChildKey(key, ToolkitModifiers(event->modifiers()));
+}
+
+void QtCanvasWidget::wheelEvent(QWheelEvent* event) {
+    if (!_events) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    const QPoint at = event->position().toPoint();
+    const QPoint delta = event->angleDelta();
+    const int modifiers = ToolkitModifiers(event->modifiers());
+    if (delta.y() != 0) {
+        _events->ChildWheel(at.x(), at.y(), delta.y(), false, modifiers);
+    }
+    if (delta.x() != 0) {
+        _events->ChildWheel(at.x(), at.y(), delta.x(), true, modifiers);
+    }
+    event->accept();
 }
 
 void QtCanvasWidget::focusInEvent(QFocusEvent*) {

@@ -20,7 +20,11 @@ public:
     void SetScrollBar(bool horizontal, bool visible, int shown, int position);
 
     // A Qt key as the toolkit's key code (characters, 0xFFxx keys), or -1 when it is dropped.
-    static int ToolkitKey(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text);
+    // Control with a digit, '=', '+' or '-' (keypad included) is that character whatever text
+    // the layout makes of it; scanCode (the platform's key position, 0 when unknown) tells the
+    // digit of a number row that gives other symbols without Shift.
+    static int ToolkitKey(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text,
+                          unsigned int scanCode = 0);
     static int ToolkitModifiers(Qt::KeyboardModifiers modifiers);
 
 protected:
@@ -31,6 +35,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

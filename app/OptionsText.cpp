@@ -1,0 +1,81 @@
+#include "app/OptionsText.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
+namespace {
+
+constexpr const char* kSnap = "snap-to-grid";
+constexpr const char* kSpacing = "grid-spacing";
+constexpr const char* kCurves = "povray-curves";
+
+bool ParseFlag(const std::string& value, bool& flag) {
+    if (value != "0" && value != "1") {
+        return false;
+    }
+    flag = value == "1";
+    return true;
+}
+
+bool ParseSpacing(const std::string& value, double& spacing) {
+    if (value.empty()) {
+        return false;
+    }
+    char* end = nullptr;
+    const double parsed = std::strtod(value.c_str(), &end);
+    if (*end != '\0' || !CanvasOptions::ValidSpacing(parsed)) {
+        return false;
+    }
+    spacing = parsed;
+    return true;
+}
+
+bool ParseLine(const std::string& line, CanvasOptions& options) {
+    const size_t equals = line.find('=');
+    if (equals == std::string::npos) {
+        return line.empty();
+    }
+    const std::string name = line.substr(0, equals);
+    const std::string value = line.substr(equals + 1);
+    if (name == kSnap) {
+        return ParseFlag(value, options.snapToGrid);
+    }
+    if (name == kCurves) {
+        return ParseFlag(value, options.exactCurves);
+    }
+    if (name == kSpacing) {
+        return ParseSpacing(value, options.gridSpacing);
+    }
+    return true;
+}
+
+}  // namespace
+
+CanvasOptions OptionsText::Parse(const std::string& text) {
+    CanvasOptions options;
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (!ParseLine(line, options)) {
+            return CanvasOptions{};
+        }
+    }
+    return options;
+}
+
+std::string OptionsText::Compose(const CanvasOptions& options) {
+    // The shortest text that reads back as the same spacing.
+    char spacing[40];
+    for (int digits = 6; digits <= 17; ++digits) {
+        std::snprintf(spacing, sizeof spacing, "%.*g", digits, options.gridSpacing);
+        if (std::strtod(spacing, nullptr) == options.gridSpacing) {
+            break;
+        }
+    }
+    return std::string(kSnap) + "=" + (options.snapToGrid ? "1" : "0") + "\n" + kSpacing + "=" +
+           spacing + "\n" + kCurves + "=" + (options.exactCurves ? "1" : "0") + "\n";
+}

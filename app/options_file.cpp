@@ -1,0 +1,58 @@
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/OptionsText.h"
+#include "app/ProgramOptions.h"
+#include "app/ProgramState.h"
+#include "app/SettingsLocation.h"
+#include "scenefile/FileReplace.h"
+#include "toolkit/ProgramPaths.h"
+
+namespace {
+
+CanvasOptions current;
+
+// "" when the location rule gives no folder, with the reason in `why`.
+std::string OptionsPath(std::string& why) {
+    const std::string program =
+        settingsFolder.empty() ? ProgramPaths::ExecutableFolder() : settingsFolder;
+    const std::string folder = SettingsLocation::Folder(program, &why);
+    return folder.empty() ? folder : ProgramPaths::Join(folder, OptionsText::kFileName);
+}
+
+}  // namespace
+
+namespace ProgramOptions {
+
+const CanvasOptions& Current() {
+    return current;
+}
+
+void Load() {
+    std::string why;
+    std::ifstream in(OptionsPath(why));
+    std::ostringstream text;
+    if (in) {
+        text << in.rdbuf();
+    }
+    current = OptionsText::Parse(in ? text.str() : std::string());
+}
+
+bool Change(const CanvasOptions& options) {
+    current = options;
+    std::string why;
+    const std::string path = OptionsPath(why);
+    if (!path.empty()) {
+        if (SettingsLocation::PrepareFor(path, why) &&
+            ReplaceFileContents(path.c_str(), OptionsText::Compose(options), &why)) {
+            return true;
+        }
+        why = path + ": " + why;
+    }
+    std::fprintf(stderr, "Vexlin: the options cannot be kept: %s\n", why.c_str());
+    return false;
+}
+
+}  // namespace ProgramOptions

@@ -1,0 +1,22 @@
+#pragma once
+
+// The program's options beyond the settings file, the same for every canvas: snapping to the
+// grid, the grid's spacing, and drawing POV-Ray's own curves.
+struct CanvasOptions {
+    static constexpr double MinSpacing = 0.001;
+    static constexpr double MaxSpacing = 10;
+    static constexpr double DefaultSpacing = 0.25;
+
+    bool snapToGrid = false;
+    double gridSpacing = DefaultSpacing;  // file units
+    bool exactCurves = false;
+
+    bool operator==(const CanvasOptions& other) const {
+        return snapToGrid == other.snapToGrid && gridSpacing == other.gridSpacing &&
+               exactCurves == other.exactCurves;
+    }
+    bool operator!=(const CanvasOptions& other) const { return !(*this == other); }
+    static bool ValidSpacing(double spacing) {
+        return spacing >= MinSpacing && spacing <= MaxSpacing;
+    }
+};

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Makes the help's pictures of the two curve constructions: a 5-point star in quadratic and in
+# cubic spline, as set:1 shows it with Vexlin's own construction and with POV-Ray's curves
+# (View > POV-Ray curves), into help/. Run after changing how curves are drawn, and commit the
+# pictures. Usage: scripts/help-pictures.sh [BUILD_DIR]   (vexlin-tool must be built)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tool=$(realpath "${1:-build}/tools/vexlin-tool")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# Qt asks for a runtime folder of its own even offscreen.
+export XDG_RUNTIME_DIR="$work"
+export QT_QPA_PLATFORM=offscreen
+for spline in quadratic cubic; do
+    "$tool" shape "$work/star.prm" --style star --points 5 --function 0.5 --kind prism \
+        --spline "$spline" >/dev/null
+    "$tool" render "$work/star.prm" "help/spline-$spline-own.png" --picture set:1 \
+        --size 200x200 --zoom 1.6 >/dev/null
+    "$tool" render "$work/star.prm" "help/spline-$spline-povray.png" --picture set:1 --exact \
+        --size 200x200 --zoom 1.6 >/dev/null
+done
+echo "help/spline-*.png"
