@@ -8,11 +8,7 @@
 # ImageMagick's convert)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tool=$(realpath "${1:-build}/tools/vexlin-tool")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# Qt asks for a runtime folder of its own even offscreen.
-export XDG_RUNTIME_DIR="$work"
+source scripts/tool-work.sh "${1:-build}"
 
 # Joins the pictures side by side into OUT, without the chunks that date it.
 join() {

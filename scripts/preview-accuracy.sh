@@ -24,11 +24,7 @@ while [ $# -gt 0 ]; do
     esac
     shift
 done
-tool=$(realpath "$build/tools/vexlin-tool")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# Qt asks for a runtime folder of its own even offscreen.
-export XDG_RUNTIME_DIR="$work"
+source scripts/tool-work.sh "$build"
 
 # "x y" for every pixel of the image that the awk condition on r, g, b selects.
 pixels() {
