@@ -59,12 +59,17 @@ enum Id : int {
     // "_TYPE_".
     KindPolygon = 2021,
     KindPrism = 2022,
+    // Beside the specified items, after a separator: the kinds beyond polygon and prism.
+    KindLathe = 2140,
+    KindSor = 2141,
 
     // " &File ". New, open, exit and the separator are the toolkit's own ids; save and save-as
     // lie in its reserved range but are left to the program.
     New = IdAppNew,
     NewPolygon = 2026,
     NewPrism = 2027,
+    NewLathe = 2142,
+    NewSor = 2143,
     Open = IdAppOpen,
     Save = 32103,
     SaveAs = 32104,

@@ -14,6 +14,17 @@ bool StartsWith(const char* name, const char* prefix) {
     return std::strncmp(name, prefix, std::strlen(prefix)) == 0;
 }
 
+// The program's own names of new windows for the kinds beyond polygon and prism, matched whole.
+struct TurnedKindName {
+    const char* name;
+    int kind;
+    const char* caption;
+};
+constexpr TurnedKindName turnedKindNames[] = {
+    {"Lathe", Lathe, "Untitled Lathe"},
+    {"Sor", Sor, "Untitled Sor"},
+};
+
 // The naming rule of new windows; a name for a kind also switches every window to that kind.
 const char* WindowName(const char* name) {
     if (name == nullptr || name[0] == '\0') {
@@ -26,6 +37,12 @@ const char* WindowName(const char* name) {
     if (StartsWith(name, "Prm")) {
         shapeKind = Prism;
         return "Untitled Prism";
+    }
+    for (const TurnedKindName& turned : turnedKindNames) {
+        if (std::strcmp(name, turned.name) == 0) {
+            shapeKind = turned.kind;
+            return turned.caption;
+        }
     }
     return name;
 }

@@ -47,10 +47,13 @@ public:
     // The view's zoom in the status field after the specified ones; empty at zoom 1.
     void ShowZoom(double zoom) override;
 
-    // Shows the polygon/prism kind and enables the items that only prisms use.
+    // Shows the drawing kind, enables the items that only the other kinds use and greys the prism
+    // values that the kind does not use.
     void UpdateModeDisplay();
     // The cursor position in file units and the canvas's point and set counts.
     void UpdateStatus(double x, double y) override;
+    // The rule a point under the cursor breaks, in the mode field; the mode comes back after.
+    void ShowRuleBreak(const char* brief) override;
 
     // Reads a scene file into this window unless it already shows one; an empty name asks for
     // one. The caption shows `caption` when given, else the name.
@@ -64,6 +67,9 @@ public:
     // Opens the POV-Ray preview of the drawing, or brings it to the front
     // (preview_commands.cpp).
     void ShowPovrayPreview();
+    // The file type the preview and the clipboard write the drawing as, by its name and the
+    // file dialogs' last choice.
+    int KindChoiceToWrite() const;
     // A change of the drawing made beside the canvas's gestures (the point table, a paste), as
     // one undo step; the change returns false when it did nothing. The drawing is shown anew
     // and counts as changed when it differs. True when it does.
@@ -103,12 +109,17 @@ private:
     void HandPrismValues();
     void SwitchToPolygon();
     void SwitchToPrism();
+    void SwitchToLathe();
+    void SwitchToSor();
+    void SwitchKind(int kind, const char* caption);
     void ShowPrismDialog();
     void CentreDrawing();
     void FlipDrawing();
     void ClearDrawing();
     void NewPolygonWindow();
     void NewPrismWindow();
+    void NewLatheWindow();
+    void NewSorWindow();
     void Repaint();
     static bool ClosedWithOk(vModalDialog& dialog);
     void ShowShapeDialog();
@@ -168,4 +179,8 @@ private:
 
     void ShowCounts();
     void Notify(const char* message);
+
+    // While the mode field shows a broken rule: the rule shown, and the text it replaced.
+    std::string ruleShown;
+    std::string modeText;
 };

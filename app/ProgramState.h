@@ -17,11 +17,14 @@ extern char settingsPath[PathBufferSize];
 // executable's. Tests give each run a folder of its own.
 extern std::string settingsFolder;
 
-// The file-filter list of every file dialog, null-terminated.
+// The file-filter list of every file dialog, null-terminated. Which kind a filter stands for,
+// and which filter a kind's files have, is SceneKind's.
 enum FileFilter {
     PolygonFilter = 0,
     PrismFilter = 1,
     BothFilter = 2,
     AnyFileFilter = 3,
+    LatheFilter = 4,
+    SorFilter = 5,
 };
 extern const char* const fileFilters[];

@@ -12,6 +12,7 @@
 #include "dialogs/BackgroundDialog.h"
 #include "model/KCanvasPane.h"
 #include "scenefile/BackgroundSidecar.h"
+#include "scenefile/SceneKind.h"
 #include "toolkit/platform/vPictureReader.h"
 #include "toolkit/vFileSelect.h"
 
@@ -21,7 +22,6 @@ constexpr int PathSize = 4096;
 
 const char* const pictureFilters[] = {"*.png;*.jpg;*.jpeg;*.bmp;*.gif;*.svg", "*", nullptr};
 
-const char* const drawingExtensions[] = {".pol", ".prm"};
 const char* const pictureExtensions[] = {".png", ".jpg", ".jpeg", ".bmp", ".gif", ".svg", ".svgz"};
 
 std::string LowerExtension(const std::string& path) {
@@ -29,6 +29,11 @@ std::string LowerExtension(const std::string& path) {
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return extension;
+}
+
+// Any case of a drawing kind's extension: a file dropped from another system may shout.
+bool IsDrawingFile(const std::string& path) {
+    return KindOfExtension(LowerExtension(path).c_str()) >= 0;
 }
 
 template <size_t N>
@@ -183,7 +188,7 @@ void KryCmdWindow::ReadBackgroundSidecar() {
 }
 
 void KryCmdWindow::OnWindowFileDropped(const char* path) {
-    if (Lists(drawingExtensions, LowerExtension(path))) {
+    if (IsDrawingFile(path)) {
         KryApp::OpenInNewWindow(Absolute(path), path);
         return;
     }
@@ -191,7 +196,7 @@ void KryCmdWindow::OnWindowFileDropped(const char* path) {
 }
 
 void KryApp::OnFileDropped(const char* path) {
-    if (Lists(drawingExtensions, LowerExtension(path))) {
+    if (IsDrawingFile(path)) {
         OpenInNewWindow(Absolute(path), path);
         return;
     }

@@ -4,13 +4,11 @@
 
 #include "app/CommandId.h"
 #include "app/KryCmdWindow.h"
-#include "app/ProgramState.h"
 #include "dialogs/KryDialog.h"
 #include "interchange/PastedDrawing.h"
 #include "interchange/SvgExport.h"
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
-#include "preview/PreviewScene.h"
 #include "toolkit/platform/vClipboardPlatform.h"
 
 namespace {
@@ -21,21 +19,21 @@ constexpr const char* SvgImage = "image/svg+xml";
 }  // namespace
 
 // The text is what Save would write, by the rule the preview follows for its drawing file; a
-// vector program takes the SVG instead.
+// vector program takes the SVG instead. What the writer refuses is not copied either.
 void KryCmdWindow::CopyAsPovray() {
     vClipboardPlatform* clipboard = vClipboardPlatform::Current();
-    const bool unnamed = fileName[0] == '\0' && fileFilterIndex != AnyFileFilter;
-    const PreviewScene scene =
-        PreviewScene::Of(*canvas, fileName, unnamed ? shapeKind : fileFilterIndex);
     if (clipboard == nullptr) {
         Notify("There is no clipboard to copy to.");
         return;
     }
-    if (!scene.finite) {
-        Notify("The drawing cannot be copied: a number in it is not finite.");
+    std::string text;
+    std::string refusal;
+    int kind = shapeKind;
+    if (!canvas->SceneFileText(fileName, KindChoiceToWrite(), text, kind, &refusal)) {
+        Notify(("The drawing cannot be copied: " + refusal).c_str());
         return;
     }
-    clipboard->SetClipboard({{PlainText, scene.text}, {SvgImage, SvgDocumentText(*canvas)}});
+    clipboard->SetClipboard({{PlainText, text}, {SvgImage, SvgDocumentText(*canvas)}});
     SetControlValueAll(Cmd::Paste, 1, AspectEnabled);
 }
 

@@ -90,10 +90,14 @@ const KryCmdWindow::CommandHandler* KryCmdWindow::HandlerFor(int id) {
         {Cmd::AllFlip, &KryCmdWindow::FlipDrawing},
         {Cmd::KindPolygon, &KryCmdWindow::SwitchToPolygon},
         {Cmd::KindPrism, &KryCmdWindow::SwitchToPrism},
+        {Cmd::KindLathe, &KryCmdWindow::SwitchToLathe},
+        {Cmd::KindSor, &KryCmdWindow::SwitchToSor},
         {Cmd::Remarks, &KryCmdWindow::ShowRemarksDialog},
         {Cmd::Clear, &KryCmdWindow::ClearDrawing},
         {Cmd::NewPolygon, &KryCmdWindow::NewPolygonWindow},
         {Cmd::NewPrism, &KryCmdWindow::NewPrismWindow},
+        {Cmd::NewLathe, &KryCmdWindow::NewLatheWindow},
+        {Cmd::NewSor, &KryCmdWindow::NewSorWindow},
         {Cmd::HelpContents, &KryCmdWindow::ShowHelp},
         {Cmd::About, &KryCmdWindow::ShowAbout},
         {Cmd::Open, &KryCmdWindow::OpenCommand},
@@ -168,6 +172,7 @@ void KryCmdWindow::HandPrismValues() {
 }
 
 void KryCmdWindow::SwitchToPolygon() {
+    const bool turned = IsTurnedKind(shapeKind);
     shapeKind = Polygon;
     UpdateModeDisplay();
     // The spline type is saved with a prism, so losing it is a change.
@@ -181,12 +186,33 @@ void KryCmdWindow::SwitchToPolygon() {
         SetControlText(Cmd::ModeField, "  Cview");
     }
     SetWindowTitle("Changed to Polygon");
+    if (turned) {
+        Repaint();
+    }
 }
 
 void KryCmdWindow::SwitchToPrism() {
-    shapeKind = Prism;
+    SwitchKind(Prism, "Changed to Prism");
+}
+
+void KryCmdWindow::SwitchToLathe() {
+    SwitchKind(Lathe, "Changed to Lathe");
+}
+
+void KryCmdWindow::SwitchToSor() {
+    SwitchKind(Sor, "Changed to Sor");
+}
+
+// A lathe or a surface of revolution shows its profiles turned about the axis, so the canvas
+// shows the drawing anew when it becomes or stops being one.
+void KryCmdWindow::SwitchKind(int kind, const char* caption) {
+    const bool turned = IsTurnedKind(shapeKind) || IsTurnedKind(kind);
+    shapeKind = kind;
     UpdateModeDisplay();
-    SetWindowTitle("Changed to Prism");
+    SetWindowTitle(caption);
+    if (turned) {
+        Repaint();
+    }
 }
 
 void KryCmdWindow::ShowPrismDialog() {
@@ -221,8 +247,19 @@ void KryCmdWindow::NewPrismWindow() {
     KryApp::OpenDrawingWindow("Prm");
 }
 
+void KryCmdWindow::NewLatheWindow() {
+    KryApp::OpenDrawingWindow("Lathe");
+}
+
+void KryCmdWindow::NewSorWindow() {
+    KryApp::OpenDrawingWindow("Sor");
+}
+
+// The names of new windows that make each kind, by ShapeKind.
 void KryCmdWindow::NewWindowOfKind() {
-    KryApp::OpenDrawingWindow(shapeKind == Prism ? "Prm" : "Pol");
+    static const char* const names[] = {"Pol", "Prm", "Lathe", "Sor"};
+    KryApp::OpenDrawingWindow(
+        names[shapeKind >= Polygon && shapeKind <= Sor ? shapeKind : Polygon]);
 }
 
 void KryCmdWindow::Repaint() {

@@ -14,6 +14,7 @@
 #include "dialogs/RemsDialog.h"
 #include "model/KCanvasPane.h"
 #include "scenefile/KindValues.h"
+#include "scenefile/SceneKind.h"
 #include "scenefile/SceneReadResult.h"
 #include "toolkit/vFileSelect.h"
 #include "toolkit/vYNReplyDialog.h"
@@ -103,7 +104,7 @@ void KryCmdWindow::OpenCommand() {
         return;
     }
     if (fileFilterIndex != AnyFileFilter) {
-        fileFilterIndex = shapeKind;
+        fileFilterIndex = FilterOfKind(shapeKind);
     }
     KryCmdWindow* window = KryApp::OpenDrawingWindow("No prg");
     if (window != nullptr) {
@@ -132,7 +133,7 @@ void KryCmdWindow::SaveAsCommand() {
 // failed.
 void KryCmdWindow::SaveUnderNewName(const char* prompt) {
     if (fileFilterIndex != AnyFileFilter) {
-        fileFilterIndex = shapeKind;
+        fileFilterIndex = FilterOfKind(shapeKind);
     }
     if (!PickSaveName(prompt)) {
         return;

@@ -6,6 +6,7 @@
 #include "app/ProgramState.h"
 #include "model/EditState.h"
 #include "preview/PreviewScene.h"
+#include "scenefile/SceneKind.h"
 
 namespace {
 
@@ -28,14 +29,16 @@ void KryApp::OnAppKey(vWindow* window, int key, int modifiers) {
     vApp::OnAppKey(window, key, modifiers);
 }
 
-// The preview shows what Save would write now: a drawing without a name is first given its
-// own kind as the file type, unless any file type is wanted; a named one is written with the
-// type last chosen.
+// A drawing without a name is first given its own kind as the file type, unless any file type
+// is wanted; a named one is written with the type last chosen.
+int KryCmdWindow::KindChoiceToWrite() const {
+    const bool unnamed = fileName[0] == '\0' && fileFilterIndex != AnyFileFilter;
+    return unnamed ? FilterOfKind(shapeKind) : fileFilterIndex;
+}
+
+// The preview shows what Save would write now.
 void KryCmdWindow::ShowPovrayPreview() {
-    auto scene = [this] {
-        const bool unnamed = fileName[0] == '\0' && fileFilterIndex != AnyFileFilter;
-        return PreviewScene::Of(*canvas, fileName, unnamed ? shapeKind : fileFilterIndex);
-    };
+    auto scene = [this] { return PreviewScene::Of(*canvas, fileName, KindChoiceToWrite()); };
     if (!preview.Open(PreviewTitle(fileName), scene)) {
         Notify("The POV-Ray preview cannot be shown.");
     }

@@ -10,6 +10,7 @@
 #include "dialogs/KryDialog.h"
 #include "dialogs/RemsDialog.h"
 #include "model/KCanvasPane.h"
+#include "toolkit/vCmd.h"
 #include "toolkit/vCommandPane.h"
 #include "toolkit/vMenuPane.h"
 #include "toolkit/vNoticeDialog.h"
@@ -17,6 +18,27 @@
 namespace {
 
 constexpr int StatusTextSize = 32;
+
+// What the window shows and offers for each kind, by ShapeKind: the kind field's text, whether
+// "Prm Values" and "Control" apply, and the prism values the kind writes. The items of the
+// "_TYPE_" menu are enabled but for the current kind's.
+struct KindDisplay {
+    int kind;
+    const char* field;
+    bool prismItems;
+    PrismValuesInUse values;
+};
+
+constexpr KindDisplay kindDisplays[] = {
+    {Polygon, "   __POLYGON__       ", false, {}},
+    {Prism, "    __PRISM__       ", true, {}},
+    {Lathe, "    __LATHE__       ", true, {true, false, false, true}},
+    {Sor, "     __SOR__        ", true, {false, false, false, true}},
+};
+static_assert(kindDisplays[Lathe].kind == Lathe && kindDisplays[Sor].kind == Sor,
+              "one row per kind, in the order of the kinds");
+
+constexpr int kindItems[] = {Cmd::KindPolygon, Cmd::KindPrism, Cmd::KindLathe, Cmd::KindSor};
 
 }  // namespace
 
@@ -70,12 +92,15 @@ KryCmdWindow::~KryCmdWindow() {
 }
 
 void KryCmdWindow::UpdateModeDisplay() {
-    const bool prism = shapeKind == Prism;
-    SetControlText(Cmd::KindField, prism ? "    __PRISM__       " : "   __POLYGON__       ");
-    SetControlValue(Cmd::PrismValues, prism, AspectEnabled);
-    SetControlValue(Cmd::SetControl, prism, AspectEnabled);
-    SetControlValue(Cmd::KindPolygon, prism, AspectEnabled);
-    SetControlValue(Cmd::KindPrism, !prism, AspectEnabled);
+    const int kind = shapeKind >= Polygon && shapeKind <= Sor ? shapeKind : Polygon;
+    const KindDisplay& shown = kindDisplays[kind];
+    SetControlText(Cmd::KindField, shown.field);
+    SetControlValue(Cmd::PrismValues, shown.prismItems, AspectEnabled);
+    SetControlValue(Cmd::SetControl, shown.prismItems, AspectEnabled);
+    for (int item = Polygon; item <= Sor; ++item) {
+        SetControlValue(kindItems[item], item != kind, AspectEnabled);
+    }
+    prismDialog->UseValues(shown.values);
 }
 
 void KryCmdWindow::UpdateStatus(double x, double y) {
@@ -85,6 +110,25 @@ void KryCmdWindow::UpdateStatus(double x, double y) {
     std::snprintf(text, sizeof text, "%4lf", y);
     SetControlText(Cmd::CursorYField, text);
     ShowCounts();
+}
+
+// A command that shows another mode meanwhile keeps its text when the cursor leaves.
+void KryCmdWindow::ShowRuleBreak(const char* brief) {
+    const vCmd* field = statusPane->FindControl(Cmd::ModeField);
+    const std::string shown = field != nullptr ? field->Text() : std::string();
+    const bool showing = !ruleShown.empty() && ruleShown == shown;
+    if (brief == nullptr) {
+        if (showing) {
+            SetControlText(Cmd::ModeField, modeText.c_str());
+        }
+        ruleShown.clear();
+        return;
+    }
+    if (!showing) {
+        modeText = shown;
+    }
+    ruleShown = brief;
+    SetControlText(Cmd::ModeField, brief);
 }
 
 void KryCmdWindow::ShowCounts() {

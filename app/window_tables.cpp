@@ -22,6 +22,9 @@ MenuSpec emptyMenu[] = {{}};
 MenuSpec newMenu[] = {
     {"Polygon", Cmd::NewPolygon, MenuEnabled, nullptr, 0, nullptr, 0},
     {" Prism ", Cmd::NewPrism, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"-", Cmd::Separator, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"Lathe", Cmd::NewLathe, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"Sor", Cmd::NewSor, MenuEnabled, nullptr, 0, nullptr, 0},
     {},
 };
 
@@ -69,6 +72,9 @@ MenuSpec functionsMenu[] = {
 MenuSpec typeMenu[] = {
     {"Polygon", Cmd::KindPolygon, 0, nullptr, 0, nullptr, 0},
     {" Prism ", Cmd::KindPrism, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"-", Cmd::Separator, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"Lathe", Cmd::KindLathe, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"Sor", Cmd::KindSor, MenuEnabled, nullptr, 0, nullptr, 0},
     {},
 };
 

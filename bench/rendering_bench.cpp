@@ -61,4 +61,40 @@ BENCHMARK(BM_RepaintWorstCase)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
+// A full lathe (500 entries in 5 profiles) as the canvas shows it at every change: the written
+// list, its rules, POV-Ray's curves flattened twice (the profile and its mirror image), the
+// handles and the markers. Arguments: the spline, and whether the profiles stand right of the
+// axis (1) or straddle it, half their points breaking a rule (0). With them, the cost of
+// finding the rule under the cursor, which every mouse motion pays.
+void BM_RepaintLathe(benchmark::State& state) {
+    KCanvasPane canvas(nullptr);
+    vMemoryDC* dc = new vMemoryDC(Side, Side);
+    canvas.AdoptDC(dc);
+    canvas.SizeChanged(Side, Side);
+    FillWithPolygons(canvas, 5);
+    if (state.range(1) == 1) {
+        for (int i = 0; i < canvas.pointCount; ++i) {
+            canvas.points[i].x += 150;
+            canvas.control1[i].x += 150;
+            canvas.control2[i].x += 150;
+        }
+    }
+    canvas.splineType = static_cast<int>(state.range(0));
+    const int savedKind = shapeKind;
+    shapeKind = Lathe;
+    for (auto _ : state) {
+        canvas.RedrawOutline(true);
+        benchmark::DoNotOptimize(canvas.BrokenRuleAt(Side / 2, Side / 2));
+        benchmark::DoNotOptimize(dc->Pixels().Data());
+        benchmark::ClobberMemory();
+    }
+    shapeKind = savedKind;
+}
+
+BENCHMARK(BM_RepaintLathe)
+    ->ArgsProduct({{LinearSpline, CubicSpline, BezierSpline}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
 }  // namespace

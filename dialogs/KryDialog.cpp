@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 #include "dialogs/RadioChoice.h"
 #include "toolkit/CommandIds.h"
@@ -92,6 +93,8 @@ bool SturmApplies(int spline) {
     return spline == 2 || spline == 3;
 }
 
+constexpr int kHeightFields[] = {StartField, EndField};
+
 }  // namespace
 
 KryDialog::KryDialog(vBaseWindow* parent, const char* title)
@@ -126,14 +129,45 @@ void KryDialog::OnDialogShown() {
     TickChoice(*this, kSweepRadios, sweepType);
     SetControlValue(SturmBox, useSturm != 0 ? 1 : 0, AspectValue);
     SetControlValue(OpenBox, isOpen != 0 ? 1 : 0, AspectValue);
+    if (_inUse != PrismValuesInUse{}) {
+        ShowValuesInUse();
+    }
+}
+
+void KryDialog::UseValues(const PrismValuesInUse& inUse) {
+    if (inUse == _inUse) {
+        return;
+    }
+    _inUse = inUse;
+    if (IsDisplayed()) {
+        ShowValuesInUse();
+    }
+}
+
+bool KryDialog::SturmEnabled(int spline) const {
+    return _inUse.sturmWithEverySpline || SturmApplies(spline);
+}
+
+void KryDialog::ShowValuesInUse() {
+    auto enable = [this](const int* ids, size_t count, bool enabled) {
+        for (size_t i = 0; i < count; ++i) {
+            SetControlValue(ids[i], enabled ? 1 : 0, AspectEnabled);
+        }
+    };
+    enable(kSplineRadios, std::size(kSplineRadios), _inUse.spline);
+    enable(kSweepRadios, std::size(kSweepRadios), _inUse.sweep);
+    enable(kHeightFields, std::size(kHeightFields), _inUse.heights);
+    SetControlValue(SturmBox, SturmEnabled(TickedChoice(*this, kSplineRadios, splineType)) ? 1 : 0,
+                    AspectEnabled);
 }
 
 void KryDialog::OnDialogCommand(int id, int value, int kind) {
     switch (id) {
         case LinearSplineRadio:
         case QuadraticRadio:
-            // The tick stays: it is written to the file only for cubic and bezier splines.
-            SetControlValue(SturmBox, 0, AspectEnabled);
+            // The tick stays: a prism writes it only for cubic and bezier splines.
+            SetControlValue(SturmBox, SturmEnabled(id == QuadraticRadio ? 1 : 0) ? 1 : 0,
+                            AspectEnabled);
             break;
         case CubicRadio:
         case BezierRadio:

@@ -21,6 +21,9 @@ public:
     KryDialog& SetPrismValues(double start, double end, int spline, int sweep, int sturm, int open);
     KryDialog& SetPrismValues(const PrismValues& values);
     PrismValues GetPrismValues() const { return PrismValues::Of(*this); }
+    // The values the drawing's kind writes: the others are greyed, at once when the dialog is
+    // shown. The values themselves are kept.
+    void UseValues(const PrismValuesInUse& inUse);
     void OnDialogCommand(int id, int value, int kind) override;
     void OnDialogShown() override;
 
@@ -35,10 +38,14 @@ public:
     vBaseWindow* parentWindow;
 
 private:
+    PrismValuesInUse _inUse;
+
     void ShowHeight(int field, double height, char* text);
     // Reads a height field whole; a value that is not finite is refused with a notice and the
     // height keeps its value.
     void ReadHeight(int field, char* text, double& height, const char* notice);
     void AcceptValues();
+    void ShowValuesInUse();
+    bool SturmEnabled(int spline) const;
     void Notify(const char* message);
 };

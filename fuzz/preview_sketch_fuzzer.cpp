@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             continue;
         }
         const PreviewScene scene = PreviewScene::Of(canvas, "Untitled", kind);
-        if (!scene.finite) {
+        if (!scene.Writable()) {
             continue;
         }
         const PovrayShape shape = PovrayShape::Of(scene.text, Side);

@@ -108,6 +108,24 @@ void FitIntoCanvas(Outline& outline) {
     });
 }
 
+void FitProfilesIntoCanvas(Outline& outline) {
+    double widest = 0;
+    double low = HUGE_VAL;
+    double high = -HUGE_VAL;
+    ForEachCoordinate(outline, [&](const Point2& p) {
+        widest = std::max(widest, std::fabs(p.x));
+        low = std::min(low, p.y);
+        high = std::max(high, p.y);
+    });
+    if (low > high) {
+        return;
+    }
+    double centre = (low + high) / 2;
+    double half = std::max(widest, (high - low) / 2);
+    double scale = half > 0 ? FittedHalfSize / half : 1;
+    ForEachCoordinate(outline, [&](Point2& p) { p = {p.x * scale, (p.y - centre) * scale}; });
+}
+
 double FlattenCurves(Outline& outline, double tolerance, size_t budget) {
     tolerance = ToleranceWithin(outline, tolerance, budget);
     for (Outline::Set& set : outline.sets) {

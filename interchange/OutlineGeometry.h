@@ -16,6 +16,11 @@ double LargestCoordinate(const Outline& outline);
 // that it fills the visible canvas with a small margin, aspect kept.
 void FitIntoCanvas(Outline& outline);
 
+// The same for the profiles of a lathe or a surface of revolution, which turn about the y axis:
+// they are scaled about the origin so that their turned silhouette fills the canvas, and only
+// moved up or down.
+void FitProfilesIntoCanvas(Outline& outline);
+
 // Replaces every curved segment by straight ones that stay within tolerance of the curve, or
 // within the larger tolerance at which the straight pieces of all curves together number about
 // budget (besides one for each curve). Returns the tolerance kept.

@@ -133,20 +133,45 @@ void MatchSpline(Outline& outline, int spline, ImportReport& report) {
     report.Note("Bezier handles are not kept: a quadratic or cubic spline has none");
 }
 
-}  // namespace
-
-bool PrepareOutline(Outline& outline, int spline, bool fit, ImportReport& report) {
+// What every import checks first: finite coordinates, fitted when asked for, within reach.
+bool CheckAndFit(Outline& outline, bool fit, void (*fitting)(Outline&), ImportReport& report) {
     if (!AllFinite(outline)) {
         return report.Fail("The outline has coordinates that are not finite numbers");
     }
     if (fit) {
-        FitIntoCanvas(outline);
+        fitting(outline);
     }
     if (LargestCoordinate(outline) > LargestUsable) {
         return report.Fail(
             Printed("The outline reaches beyond %g file units from the centre; "
                     "--fit scales it into the canvas",
                     LargestUsable / ModelUnitsPerFileUnit));
+    }
+    return true;
+}
+
+}  // namespace
+
+bool PrepareProfiles(Outline& outline, bool fit, ImportReport& report) {
+    if (!CheckAndFit(outline, fit, FitProfilesIntoCanvas, report)) {
+        return false;
+    }
+    SnapToWrittenValues(outline);
+    if (outline.sets.empty()) {
+        return report.Fail("Nothing to import: no profile with a point");
+    }
+    if (outline.sets.size() > static_cast<size_t>(MaxSets) || outline.EntryCount() > MaxPoints) {
+        return report.Fail(
+            Printed("The profiles need %zu sets and %d entries; a drawing holds at "
+                    "most %d sets and %d entries",
+                    outline.sets.size(), outline.EntryCount(), MaxSets, MaxPoints));
+    }
+    return true;
+}
+
+bool PrepareOutline(Outline& outline, int spline, bool fit, ImportReport& report) {
+    if (!CheckAndFit(outline, fit, FitIntoCanvas, report)) {
+        return false;
     }
     MatchSpline(outline, spline, report);
     int dropped = SnapAndTidy(outline);

@@ -15,3 +15,10 @@
 // The outline's spline becomes the one it was made ready for. Every change is noted in the
 // report; false, with the reason, when the outline cannot be written.
 bool PrepareOutline(Outline& outline, int spline, bool fit, ImportReport& report);
+
+// Makes the imported profiles of a lathe or a surface of revolution fit the editor and its
+// files: with fit, scaled about the axis into the visible canvas; every coordinate moved to what
+// the written file gives back. Profiles are never simplified: more than the drawing's 500
+// entries or 99 sets are refused. Whether the profiles keep the ray tracer's rules the writer
+// checks. False, with the reason, when they cannot be written.
+bool PrepareProfiles(Outline& outline, bool fit, ImportReport& report);

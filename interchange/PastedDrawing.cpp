@@ -64,7 +64,8 @@ std::string XmlEscaped(const std::string& text) {
     return escaped;
 }
 
-// The editor's own file: three remark lines, then the declaration of Thing.
+// The editor's own file: three remark lines, then the declaration of Thing, its lines ended as
+// the writer ends them or as a clipboard may have turned them.
 bool IsEditorFile(const std::string& text) {
     std::istringstream in(text);
     std::string line;
@@ -73,8 +74,18 @@ bool IsEditorFile(const std::string& text) {
             return false;
         }
     }
-    return std::getline(in, line) && (line.compare(0, 23, "#declare Thing=polygon{") == 0 ||
-                                      line.compare(0, 21, "#declare Thing=prism{") == 0);
+    if (!std::getline(in, line)) {
+        return false;
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    for (const char* word : {"polygon", "prism", "lathe", "sor", "union"}) {
+        if (line == std::string("#declare Thing=") + word + "{") {
+            return true;
+        }
+    }
+    return false;
 }
 
 // Read as the file would be; the program-wide kind is the reader's to set, so it is put back.
@@ -128,10 +139,17 @@ bool PastedDrawing::Read(const std::string& clipped, int drawingKind, int drawin
         declared = read;
         kind = outline.kind;
     }
+    // Profiles of a lathe or surface of revolution are taken as they are; outlines are made to
+    // fit the spline they will be drawn with.
     const bool ownKind = takeDeclared && declared;
-    const int spline = ownKind ? (kind == Polygon ? LinearSpline : outline.prism.spline)
-                               : (drawingKind == Polygon ? LinearSpline : drawingSpline);
-    if (!read || !PrepareOutline(outline, spline, false, report)) {
+    const int target = ownKind ? kind : drawingKind;
+    const int spline = ownKind ? outline.prism.spline : drawingSpline;
+    const bool prepared =
+        read &&
+        (IsTurnedKind(target)
+             ? PrepareProfiles(outline, false, report)
+             : PrepareOutline(outline, target == Polygon ? LinearSpline : spline, false, report));
+    if (!prepared) {
         why = "Nothing to paste: " + report.error;
         return false;
     }

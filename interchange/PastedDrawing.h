@@ -8,10 +8,10 @@
 class KCanvasPane;
 
 // Outlines found in text from the clipboard, ready to be added to a drawing: the editor's own
-// file text (read as opening the file reads it), POV-Ray text holding a prism or polygon in any
-// layout, an SVG document, a lone SVG element such as <path d="...">, or bare SVG path data
-// ("M 0 0 L ..."). Everything but the editor's own text goes through the importer, which makes
-// it fit the drawing and notes what it changed.
+// file text (read as opening the file reads it), POV-Ray text holding a prism, polygon, lathe or
+// sor in any layout, an SVG document, a lone SVG element such as <path d="...">, or bare SVG
+// path data ("M 0 0 L ..."). Everything but the editor's own text goes through the importer,
+// which makes it fit the drawing and notes what it changed.
 struct PastedDrawing {
     // The outlines as finished sets in model units at their file coordinates; its prism
     // values are those of the text when it declared them.
@@ -23,9 +23,9 @@ struct PastedDrawing {
     std::vector<std::string> notes;
 
     // Reads the text. The outlines are made ready for the drawing they go to, of that kind and
-    // spline; with takeDeclared they are made ready for the kind and spline the text declares
-    // instead, if it declares them. False, with the reason, when the text holds nothing to
-    // paste.
+    // spline (profiles of a lathe or sor are taken as they are); with takeDeclared they are
+    // made ready for the kind and spline the text declares instead, if it declares them. False,
+    // with the reason, when the text holds nothing to paste.
     bool Read(const std::string& text, int drawingKind, int drawingSpline, bool takeDeclared,
               std::string& why);
     // Adds the sets after the drawing's own, as new sets. False, with the reason and the

@@ -30,8 +30,34 @@ int SplineWord(const PovToken& token) {
     return -1;
 }
 
+// The objects read and the kind each makes.
+struct ObjectWord {
+    const char* word;
+    int kind;
+};
+const ObjectWord ObjectWords[] = {
+    {"prism", Prism},
+    {"polygon", Polygon},
+    {"lathe", Lathe},
+    {"sor", Sor},
+};
+
 bool IsObjectWord(const PovToken& token) {
-    return token.Is(PovToken::Word, "prism") || token.Is(PovToken::Word, "polygon");
+    for (const ObjectWord& object : ObjectWords) {
+        if (token.Is(PovToken::Word, object.word)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int KindOfWord(const PovToken& token) {
+    for (const ObjectWord& object : ObjectWords) {
+        if (token.Is(PovToken::Word, object.word)) {
+            return object.kind;
+        }
+    }
+    return Polygon;
 }
 
 class PovObjectReading {
@@ -54,14 +80,14 @@ private:
         if (!FindObject()) {
             return false;
         }
-        _outline.kind = Take().text == "prism" ? Prism : Polygon;
+        _outline.kind = KindOfWord(Take());
         Take();
         std::vector<Point2> listed;
         std::vector<int> lines;
         if (!ReadHeader() || !ReadPoints(listed, lines) || !ReadModifiers()) {
             return false;
         }
-        if (!MakeSets(listed, lines)) {
+        if (IsTurnedKind(_outline.kind) ? !MakeProfile(listed, lines) : !MakeSets(listed, lines)) {
             return false;
         }
         ToModelUnits();
@@ -97,13 +123,14 @@ private:
                 if (IsObjectWord(Peek()) && Ahead(1).IsSymbol('{')) {
                     return true;
                 }
-                return _report.Fail(Printed(
-                    "line %d: %s is declared, but not as a prism or polygon", Peek().line, _name));
+                return _report.Fail(
+                    Printed("line %d: %s is declared, but not as a prism, polygon, lathe or sor",
+                            Peek().line, _name));
             }
         }
-        return _report.Fail(_name == nullptr
-                                ? std::string("No prism or polygon object found")
-                                : Printed("No prism or polygon is declared as %s", _name));
+        return _report.Fail(
+            _name == nullptr ? std::string("No prism, polygon, lathe or sor object found")
+                             : Printed("No prism, polygon, lathe or sor is declared as %s", _name));
     }
 
     bool IsDeclarationOfName() {
@@ -221,7 +248,7 @@ private:
             if (!Literal(z)) {
                 return false;
             }
-            if (_outline.kind == Prism || z != 0) {
+            if (_outline.kind != Polygon || z != 0) {
                 return _report.Fail(Printed(
                     "line %d: only points in the plane z = 0, written <x, y>, can be imported",
                     line));
@@ -305,6 +332,71 @@ private:
             _outline.sets.push_back(set);
         }
         NoteChangedSets(unclosed, trailing);
+        return true;
+    }
+
+    // A lathe or a surface of revolution is one profile: the set of its points, with a lathe's
+    // slope points and handles as the editor keeps them. A lathe profile that ends on its first
+    // point is closed; any other is open, as is every surface of revolution's.
+    bool MakeProfile(const std::vector<Point2>& listed, const std::vector<int>& lines) {
+        const int spline = _outline.kind == Lathe ? _outline.prism.spline : LinearSpline;
+        _outline.prism.spline = spline;
+        Outline::Set set;
+        size_t first = 0;
+        size_t end = listed.size();
+        if ((spline == QuadraticSpline || spline == CubicSpline) && !listed.empty()) {
+            set.hasControl = true;
+            set.control = listed[first++];
+            end -= spline == CubicSpline && end > 2 ? 1 : 0;
+        }
+        if (spline == BezierSpline) {
+            if (!BezierProfile(listed, lines, set)) {
+                return false;
+            }
+        } else {
+            set.points.assign(listed.begin() + static_cast<long>(first),
+                              listed.begin() + static_cast<long>(end));
+        }
+        const bool closed = _outline.kind == Lathe && set.points.size() >= 2 &&
+                            Same(set.points.back(), set.points.front());
+        if (closed) {
+            set.points.pop_back();
+        }
+        set.segments.resize(set.points.size());
+        if (_outline.kind == Lathe) {
+            _outline.prism.open = closed ? 0 : 1;
+        }
+        if (spline == CubicSpline && listed.size() > 2) {
+            _report.Note(
+                "cubic_spline: the end slope point is not kept, since the editor writes it a "
+                "quarter of the way back from the profile's last point to the one before it");
+        }
+        if (!set.points.empty()) {
+            _outline.sets.push_back(set);
+        }
+        return true;
+    }
+
+    // Every group of four is a segment, each starting where the one before it ends.
+    bool BezierProfile(const std::vector<Point2>& listed, const std::vector<int>& lines,
+                       Outline::Set& set) {
+        if (listed.size() % 4 != 0) {
+            return _report.Fail(Printed("line %d: a bezier_spline takes four points per segment",
+                                        lines[listed.size() / 4 * 4]));
+        }
+        for (size_t i = 0; i < listed.size(); i += 4) {
+            if (i > 0 && !Same(listed[i], listed[i - 1])) {
+                return _report.Fail(
+                    Printed("line %d: a bezier segment begins away from the end of the one "
+                            "before it",
+                            lines[i]));
+            }
+            set.points.push_back(listed[i]);
+            set.segments.push_back({true, listed[i + 1], listed[i + 2]});
+        }
+        if (!listed.empty()) {
+            set.points.push_back(listed.back());
+        }
         return true;
     }
 

@@ -8,6 +8,8 @@
 #include <sstream>
 
 #include "interchange/PointArithmetic.h"
+#include "model/CurveFlattening.h"
+#include "model/SorCurve.h"
 #include "model/SplineCurve.h"
 #include "model/WrittenPoints.h"
 
@@ -114,18 +116,53 @@ void AddSet(const KCanvasPane& canvas, int first, int end, PathText& path) {
     path.Close();
 }
 
+Point2 ModelOf(const Point2& file) {
+    return {file.x * ModelUnitsPerFileUnit, -file.y * ModelUnitsPerFileUnit};
+}
+
 // The file-unit segment as a bezier in model units: its power form's control points.
 void AddExactSegment(const SplineSegment& s, bool first, PathText& path) {
-    auto model = [](Point2 file) {
-        return Point2{file.x * ModelUnitsPerFileUnit, -file.y * ModelUnitsPerFileUnit};
-    };
-    const Point2 start = s.d;
     const Point2 control1{s.d.x + s.c.x / 3, s.d.y + s.c.y / 3};
     const Point2 control2{s.d.x + (2 * s.c.x + s.b.x) / 3, s.d.y + (2 * s.c.y + s.b.y) / 3};
     if (first) {
-        path.Move(model(start));
+        path.Move(ModelOf(s.d));
     }
-    path.Cubic(model(control1), model(control2), model(s.At(1)));
+    path.Cubic(ModelOf(control1), ModelOf(control2), ModelOf(s.At(1)));
+}
+
+// Each piece of the curve a subpath of its own, closed when the curve is.
+void AddCurve(const SplineCurve& curve, bool closed, PathText& path) {
+    int segment = 0;
+    for (int end : curve.pieceEnds) {
+        for (int first = segment; segment < end; ++segment) {
+            AddExactSegment(curve.segments[static_cast<size_t>(segment)], segment == first, path);
+        }
+        if (closed) {
+            path.Close();
+        }
+    }
+}
+
+// A lathe's or surface of revolution's profiles, as open paths: POV-Ray's curve of each, a
+// lathe's segments beziers as they are, a surface of revolution's (its radius is the square
+// root of a cubic) flattened to within a tenth of a model unit.
+void AddProfiles(const KCanvasPane& canvas, PathText& path) {
+    for (const WrittenSet& profile : WrittenSets(WrittenPoints(canvas, shapeKind))) {
+        if (shapeKind == Sor) {
+            Polylines lines;
+            FlattenOptions flatten;
+            flatten.map = {ModelUnitsPerFileUnit, 0, 0, -ModelUnitsPerFileUnit, 0, 0};
+            flatten.tolerance = 0.1;
+            FlattenCurve(SorCurve(profile.values), flatten, lines);
+            for (size_t i = 0, line = 0; i < lines.points.size(); ++i) {
+                const bool starts = i == 0 || static_cast<int>(i) == lines.ends[line - 1];
+                line += starts ? 1 : 0;
+                starts ? path.Move(lines.points[i]) : path.Line(lines.points[i]);
+            }
+            continue;
+        }
+        AddCurve(LatheCurve(canvas.splineType, profile.values), false, path);
+    }
 }
 
 // POV-Ray's curve of each finished set; true for each set that has one.
@@ -136,15 +173,8 @@ std::vector<bool> AddExactSets(const KCanvasPane& canvas, PathText& path) {
             continue;
         }
         const SplineCurve curve = PrismCurve(canvas.splineType, set.values);
-        int segment = 0;
-        for (int end : curve.pieceEnds) {
-            for (int first = segment; segment < end; ++segment) {
-                AddExactSegment(curve.segments[static_cast<size_t>(segment)], segment == first,
-                                path);
-            }
-            path.Close();
-            curved[static_cast<size_t>(set.set)] = true;
-        }
+        AddCurve(curve, true, path);
+        curved[static_cast<size_t>(set.set)] = !curve.pieceEnds.empty();
     }
     return curved;
 }
@@ -207,21 +237,26 @@ std::string SvgDocumentText(const KCanvasPane& canvas, bool exact) {
     int points = std::clamp(canvas.pointCount, 0, MaxPoints);
     int sets = std::clamp(canvas.setCount, 0, MaxSets);
     PathText path;
-    const bool curves =
-        exact && canvas.splineType >= QuadraticSpline && canvas.splineType <= BezierSpline;
-    const std::vector<bool> curved =
-        curves ? AddExactSets(canvas, path) : std::vector<bool>(SetEndEntries, false);
-    int first = 0;
-    for (int k = 1; k <= sets; ++k) {
-        int end = std::clamp(canvas.setEnds[k], first, points);
-        if (!curved[static_cast<size_t>(k)]) {
-            AddSet(canvas, first, end, path);
-        }
-        first = end;
-    }
     PathText open;
-    for (int i = first; i < points; ++i) {
-        i == first ? open.Move(canvas.points[i]) : open.Line(canvas.points[i]);
+    int first = 0;
+    if (IsTurnedKind(shapeKind)) {
+        AddProfiles(canvas, open);
+        first = open.Empty() ? points : 0;
+    } else {
+        const bool curves =
+            exact && canvas.splineType >= QuadraticSpline && canvas.splineType <= BezierSpline;
+        const std::vector<bool> curved =
+            curves ? AddExactSets(canvas, path) : std::vector<bool>(SetEndEntries, false);
+        for (int k = 1; k <= sets; ++k) {
+            int end = std::clamp(canvas.setEnds[k], first, points);
+            if (!curved[static_cast<size_t>(k)]) {
+                AddSet(canvas, first, end, path);
+            }
+            first = end;
+        }
+        for (int i = first; i < points; ++i) {
+            i == first ? open.Move(canvas.points[i]) : open.Line(canvas.points[i]);
+        }
     }
 
     pugi::xml_document document;
@@ -243,7 +278,8 @@ std::string SvgDocumentText(const KCanvasPane& canvas, bool exact) {
         SetStroke(outline);
         outline.append_attribute("d") = path.Text().c_str();
     }
-    // An unfinished set has no closing point yet: it is shown as the line drawn so far.
+    // An unfinished set has no closing point yet: it is shown as the line drawn so far. So are
+    // the profiles of a lathe or surface of revolution.
     if (points - first >= 2) {
         pugi::xml_node line = svg.append_child("path");
         line.append_attribute("fill") = "none";

@@ -13,7 +13,9 @@
 // and the import closes the unfinished set, or leaves it out when it is too short.
 // With `exact`, every finished set of a quadratic, cubic or bezier prism is the curve POV-Ray
 // renders from the values the writer writes, each of its segments one cubic bezier (a set of
-// which POV-Ray builds nothing is drawn as the previews draw it).
+// which POV-Ray builds nothing is drawn as the previews draw it). A lathe or a surface of
+// revolution is always drawn as the profiles POV-Ray turns, each an open line of its curve (not
+// a drawing import gives back).
 // "" when a number of the document would not be finite: the curves or the frame of a drawing
 // near the largest numbers overflow.
 std::string SvgDocumentText(const KCanvasPane& canvas, bool exact = false);

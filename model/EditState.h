@@ -24,7 +24,15 @@ enum EditMode {
 enum ShapeKind {
     Polygon = 0,
     Prism = 1,
+    // A profile turned about the file's y axis: every set is one profile.
+    Lathe = 2,
+    Sor = 3,
 };
+
+// Lathes and surfaces of revolution: kinds whose sets are profiles turned about the y axis.
+constexpr bool IsTurnedKind(int kind) {
+    return kind == Lathe || kind == Sor;
+}
 
 enum SplineType {
     LinearSpline = 0,
@@ -47,5 +55,5 @@ enum ShapeStyle {
 
 // What a left press on any canvas does (an EditMode).
 extern int editMode;
-// Whether drawings are polygons or prisms (a ShapeKind).
+// Whether drawings are polygons, prisms, lathes or surfaces of revolution (a ShapeKind).
 extern int shapeKind;

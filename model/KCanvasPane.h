@@ -17,6 +17,9 @@
 #include "model/PrismValues.h"
 #include "toolkit/vCanvasPane.h"
 
+struct RuleBreak;
+struct WrittenPointList;
+
 constexpr int MaxPoints = 500;
 constexpr int MaxSets = 99;
 constexpr int SetEndEntries = MaxSets + 1;
@@ -76,6 +79,9 @@ public:
     static void DefaultHandles(const Point2& point, const Point2& next, Point2& first,
                                Point2& second);
     bool HasOpenSet() const { return setEnds[setCount] != pointCount; }
+    // The spline the drawing's curves are made with: a surface of revolution has none of its
+    // own, whatever the prism values hold.
+    int CurveSpline() const { return shapeKind == Sor ? LinearSpline : splineType; }
 
     // Coordinates: pixels, model units and file units, through the view. In the default view
     // these are the canvas's own mapping to the bit; in any other a pixel stands for the model
@@ -154,6 +160,9 @@ public:
     // Puts the point between entries index - 1 and index of the set (both inside it), giving
     // the two segments that meet at it fresh handles; the caller checks there is room.
     void InsertEntryAt(int set, int index, const Point2& added);
+    // The short text of the rule that a lathe's or surface of revolution's point under the
+    // pixel breaks, or null (model/profile_hover.cpp).
+    const char* BrokenRuleAt(int x, int y) const;
     int PickControlHandle(int x, int y);
 
     // Rendering.
@@ -162,18 +171,21 @@ public:
     void DrawCurveSegment(Point2 p0, Point2 p3, Point2 p1, Point2 p2);
 
     // Scene files.
-    // False when the file could not be written; `reason`, when given, then says why.
+    // False when the file could not be written; `reason`, when given, then says why the writer
+    // refused the drawing (empty when the system refused the file).
     bool WriteSceneFile(char* fileName, int kindChoice, std::string* reason = nullptr);
-    // The kind WriteSceneFile writes under that name: the extension decides, then the choice,
-    // then the kind the drawing has.
+    // The kind WriteSceneFile writes under that name: the extension decides, then a choice that
+    // is one kind's file filter (SceneKind), then the kind the drawing has.
     static int KindToWrite(const char* fileName, int kindChoice, int currentKind);
     // The name WriteSceneFile would write under, with the extension it would append; "" when it
     // would refuse the name.
     static std::string NameToWrite(const char* fileName, int kindChoice);
     // The text WriteSceneFile would write under that name and the kind it would write, with no
-    // change to the drawing, the program-wide kind or the name. False when a number in the
-    // text would not be finite: the writer would refuse it.
-    bool SceneFileText(const char* fileName, int kindChoice, std::string& text, int& kind) const;
+    // change to the drawing, the program-wide kind or the name. False when the writer would
+    // refuse it: a number in the text would not be finite, or a lathe's or surface of
+    // revolution's profile breaks a rule of the ray tracer. `refusal`, when given, says why.
+    bool SceneFileText(const char* fileName, int kindChoice, std::string& text, int& kind,
+                       std::string* refusal = nullptr) const;
     int ReadSceneFile(const char* fileName);
     // The same, telling the number of the line where reading stopped (0 before the first). A
     // failure whose notice alone would not tell the user what to do sets `hint`, when given,
@@ -249,6 +261,9 @@ private:
     // The curves of the finished sets (of one set unless onlySet is 0) in canvas pixels;
     // curved[k] is 1 for each set k that got one.
     void FlattenExactCurves(int onlySet, Polylines& lines, std::vector<char>& curved) const;
+    // How every POV-Ray curve reaches the canvas: from file units through the view, to within a
+    // quarter pixel, clipped to the canvas.
+    FlattenOptions ExactFlattening() const;
     void PaintPolylines(const Polylines& lines);
 
     // Rendering (render/canvas_rendering.cpp): the outline picture without the grid. The sets
@@ -267,6 +282,13 @@ private:
         bool plotCurve;  // false: markers and handle lines only, the curve drawn apart
     };
     void PlotSegment(const SetCurve& curve, Point2 p0, Point2 p3, Point2 p1, Point2 p2);
+    // Lathes and surfaces of revolution (render/profile_rendering.cpp): the axis, every profile
+    // mirrored across it, POV-Ray's curves of the profiles with the points that shape them, and
+    // the points that break a rule, in place of every other picture.
+    void DrawTurnedPicture(bool withMarks);
+    void DrawProfileHandles(const WrittenPointList& list);
+    void DrawProfileMarkers();
+    void DrawBrokenRules(const WrittenPointList& list, const std::vector<RuleBreak>& breaks);
     void DrawQuadraticSet(const SetCurve& curve);
     void DrawCubicSet(const SetCurve& curve);
     void DrawBezierSet(const SetCurve& curve);

@@ -51,12 +51,15 @@ std::string FileText(double value) {
 // The control array that holds the handle a column of the row shows; null where the row has
 // none. A quadratic or cubic set's one control point sits on its first row; a bezier segment's
 // handles on the row it leaves from (a set's closing row and the open set's last row start no
-// segment).
+// segment, nor does the row before the closing one of an open lathe, whose profile ends there).
+// A surface of revolution has no handles.
 using ControlArray = Point2* KCanvasPane::*;
 
 ControlArray HandleArray(const KCanvasPane& canvas, int kind, int index, int column) {
-    const int spline = kind == Polygon ? LinearSpline : canvas.splineType;
+    const int spline = kind == Polygon || kind == Sor ? LinearSpline : canvas.splineType;
     const Place place = PlaceOf(canvas, index);
+    const bool profileEndsEarly = kind == Lathe && canvas.isOpen == 1 && place.Finished();
+    const int lastWritten = place.end - (profileEndsEarly ? 2 : 1);
     const bool first = column == PointTable::Handle1X || column == PointTable::Handle1Y;
     if (!first && column != PointTable::Handle2X && column != PointTable::Handle2Y) {
         return nullptr;
@@ -64,7 +67,7 @@ ControlArray HandleArray(const KCanvasPane& canvas, int kind, int index, int col
     if (spline == QuadraticSpline || spline == CubicSpline) {
         return first && place.IsFirst(index) ? &KCanvasPane::control1 : nullptr;
     }
-    if (spline == BezierSpline && index + 1 < place.end && !place.IsClosing(index)) {
+    if (spline == BezierSpline && index < lastWritten) {
         return first ? &KCanvasPane::control1 : &KCanvasPane::control2;
     }
     return nullptr;

@@ -33,3 +33,18 @@ struct PrismValues {
     }
     bool operator!=(const PrismValues& other) const { return !(*this == other); }
 };
+
+// Which of the values a kind of drawing writes, so that the dialog greys the others. A prism uses
+// them all, "sturm" with cubic and bezier splines only.
+struct PrismValuesInUse {
+    bool spline = true;
+    bool sweep = true;
+    bool heights = true;
+    bool sturmWithEverySpline = false;
+
+    bool operator==(const PrismValuesInUse& other) const {
+        return spline == other.spline && sweep == other.sweep && heights == other.heights &&
+               sturmWithEverySpline == other.sturmWithEverySpline;
+    }
+    bool operator!=(const PrismValuesInUse& other) const { return !(*this == other); }
+};

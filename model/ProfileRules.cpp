@@ -96,6 +96,9 @@ private:
             case WrittenSource::FirstLessControl:
                 name = "closing control point";
                 break;
+            case WrittenSource::EndSlope:
+                name = "end slope point";
+                break;
         }
         return name + Format(" (%g, %g)", entry.file.x, entry.file.y);
     }
@@ -166,4 +169,28 @@ std::vector<RuleBreak> SorRuleBreaks(const std::vector<WrittenEntry>& profile) {
                     NoSorSlope);
     }
     return check.Take();
+}
+
+std::vector<RuleBreak> ProfileRuleBreaks(const WrittenPointList& list, int kind, int spline) {
+    std::vector<RuleBreak> breaks;
+    if (list.entries.empty()) {
+        bool lathe = kind == Lathe;
+        breaks.push_back({-1, lathe ? "lathe: no profile" : "sor: no profile",
+                          std::string("The drawing has no profile: ") +
+                              (lathe ? "a lathe" : "a surface of revolution") +
+                              " needs at least one to turn.",
+                          nullptr});
+        return breaks;
+    }
+    for (const WrittenSet& set : WrittenSets(list)) {
+        auto first = list.entries.begin() + set.first;
+        const std::vector<WrittenEntry> profile(first,
+                                                first + static_cast<long>(set.values.size()));
+        for (RuleBreak& found :
+             kind == Lathe ? LatheRuleBreaks(spline, profile) : SorRuleBreaks(profile)) {
+            found.entry += set.first;
+            breaks.push_back(std::move(found));
+        }
+    }
+    return breaks;
 }

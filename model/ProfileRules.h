@@ -18,3 +18,8 @@ struct RuleBreak {
 // for the spline (a SplineType), in the order of the entries.
 std::vector<RuleBreak> LatheRuleBreaks(int spline, const std::vector<WrittenEntry>& profile);
 std::vector<RuleBreak> SorRuleBreaks(const std::vector<WrittenEntry>& profile);
+
+// Every rule the drawing's profiles break, as the kind (Lathe or Sor) writes them (WrittenPoints
+// with that kind) for the spline: entry then indexes the whole list. A list without any entry is
+// a drawing with no profile, which the ray tracer refuses too; its one break has entry -1.
+std::vector<RuleBreak> ProfileRuleBreaks(const WrittenPointList& list, int kind, int spline);

@@ -103,13 +103,17 @@ public:
     void AddFirstLessControl(int first) {
         Point2 point = ReadBack(FileOf(_canvas.points[first]));
         Point2 control = ReadBack(FileOf(_canvas.control1[first]));
-        Point2 file{point.x - control.x, point.y - control.y};
-        _entries.push_back({file,
-                            {file.x * ModelUnitsPerFileUnit, file.y * -ModelUnitsPerFileUnit},
-                            WrittenRole::ClosingControl,
-                            WrittenSource::FirstLessControl,
-                            first,
-                            _layout.SetOf(first)});
+        AddClosingControl({point.x - control.x, point.y - control.y},
+                          WrittenSource::FirstLessControl, first);
+    }
+
+    // A quarter of the way back from the last point to the one before it: on the chord, so
+    // its radius is never below both of theirs.
+    void AddEndSlope(int last, int before) {
+        Point2 end = ReadBack(FileOf(_canvas.points[last]));
+        Point2 previous = ReadBack(FileOf(_canvas.points[before]));
+        AddClosingControl({end.x + (previous.x - end.x) / 4, end.y + (previous.y - end.y) / 4},
+                          WrittenSource::EndSlope, last);
     }
 
     void Mark(int set) { _markers.push_back({static_cast<int>(_entries.size()), set}); }
@@ -125,6 +129,16 @@ public:
     }
 
 private:
+    // A closing control line worked out from the values written, in file units.
+    void AddClosingControl(const Point2& file, WrittenSource source, int index) {
+        _entries.push_back({file,
+                            {file.x * ModelUnitsPerFileUnit, file.y * -ModelUnitsPerFileUnit},
+                            WrittenRole::ClosingControl,
+                            source,
+                            index,
+                            _layout.SetOf(index)});
+    }
+
     const KCanvasPane& _canvas;
     const SetLayout& _layout;
     std::vector<WrittenEntry>& _entries;
@@ -181,11 +195,70 @@ void ListBezier(const SetLayout& layout, const Outlines& outlines, ListBuilder& 
     }
 }
 
+// One profile of a lathe from its points first .. last - 1: a leading slope point for quadratic
+// and cubic, an end slope point for cubic, the handles of every segment for bezier. A bezier
+// profile of a single point has no segment, and is listed as that point alone.
+void ListLatheProfile(int spline, int first, int last, ListBuilder& list) {
+    switch (spline) {
+        case QuadraticSpline:
+        case CubicSpline:
+            list.Add(WrittenSource::Control1, first, WrittenRole::LeadingControl);
+            list.AddPoints(first, last);
+            if (spline == CubicSpline) {
+                list.AddEndSlope(last - 1, std::max(last - 2, first));
+            }
+            break;
+        case BezierSpline:
+            if (last - first < 2) {
+                list.AddPoints(first, last);
+            }
+            ListBezierSegments(first, last - 1, list);
+            break;
+        default:
+            list.AddPoints(first, last);
+            break;
+    }
+}
+
+// A finished set's last entry is its closing repeat: a closed lathe's profile ends on it, an
+// open one's and a surface of revolution's before it. The unfinished set is listed as it is.
+void ListProfiles(const SetLayout& layout, int kind, int spline, bool open, ListBuilder& list) {
+    bool repeat = kind == Lathe && !open;
+    auto profile = [&](int first, int last) {
+        if (kind == Lathe) {
+            ListLatheProfile(spline, first, last, list);
+        } else {
+            list.AddPoints(first, last);
+        }
+    };
+    for (int k = 1; k <= layout.sets; ++k) {
+        int first = layout.ends[k - 1];
+        int end = layout.ends[k];
+        if (end - first < 1) {
+            continue;
+        }
+        if (k > 1) {
+            list.Mark(k);
+        }
+        profile(first, repeat || end - first == 1 ? end : end - 1);
+    }
+    if (layout.points > layout.ends[layout.sets]) {
+        profile(layout.ends[layout.sets], layout.points);
+    }
+}
+
 }  // namespace
 
 WrittenPointList WrittenPoints(const KCanvasPane& canvas, int kind) {
-    int spline = kind == Polygon ? LinearSpline : canvas.splineType;
+    int spline = kind == Polygon || kind == Sor ? LinearSpline : canvas.splineType;
     SetLayout layout = LayoutOf(canvas);
+    if (IsTurnedKind(kind)) {
+        WrittenPointList result;
+        ListBuilder list(canvas, layout, result);
+        ListProfiles(layout, kind, spline, canvas.isOpen == 1, list);
+        result.declaredCount = static_cast<int>(result.entries.size());
+        return result;
+    }
     Outlines outlines = OutlinesOf(canvas, layout.points);
     WrittenPointList result;
     result.declaredCount = DeclaredCount(layout, outlines, spline);

@@ -21,6 +21,9 @@ enum class WrittenSource {
     Control2,
     // The outline's first point less its control point, taken from the values as written.
     FirstLessControl,
+    // A cubic lathe profile's end slope point: a quarter of the way back from its last point to
+    // the one before it, taken from the values as written.
+    EndSlope,
 };
 
 struct WrittenEntry {
@@ -28,7 +31,8 @@ struct WrittenEntry {
     Point2 model;  // model units (for FirstLessControl, the model position printed as `file`)
     WrittenRole role;
     WrittenSource source;
-    int index;  // into the source array; FirstLessControl: the outline's first point
+    int index;  // into the source array; FirstLessControl: the outline's first point; EndSlope:
+                // the profile's last point
     int set;    // the drawing's set (1 .. setCount) it belongs to, 0 for the open set
 };
 
@@ -48,7 +52,11 @@ struct WrittenPointList {
 };
 
 // The point list the writer writes for the drawing as the kind (a ShapeKind): a polygon is
-// always linear, a prism follows the drawing's spline.
+// always linear, a prism follows the drawing's spline. A lathe or a surface of revolution lists
+// one profile per set, the unfinished set last: a lathe's by its spline, with its set's closing
+// repeat unless it is open; a surface of revolution's its points alone, the first and last
+// giving only the slopes at its ends. Its markers stand before every finished set but the
+// first.
 WrittenPointList WrittenPoints(const KCanvasPane& canvas, int kind);
 
 // One set's stretch of a list, with its values as the ray tracer reads them (file units):

@@ -85,6 +85,11 @@ void KCanvasPane::FitWholeDrawing() {
         low = {std::min(low.x, points[i].x), std::min(low.y, points[i].y)};
         high = {std::max(high.x, points[i].x), std::max(high.y, points[i].y)};
     }
+    // A lathe or surface of revolution shows every profile mirrored across the axis too.
+    if (IsTurnedKind(shapeKind)) {
+        high.x = std::max(std::fabs(low.x), std::fabs(high.x));
+        low.x = -high.x;
+    }
     // Half the drawing's extent in pixels at zoom 1; a single point counts as a pixel wide.
     const double halfWidth = std::max((high.x - low.x) * 0.5 * scaleX, 0.5);
     const double halfHeight = std::max((high.y - low.y) * 0.5 * scaleY, 0.5);

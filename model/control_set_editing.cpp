@@ -23,7 +23,7 @@ void KCanvasPane::PressControlSet(int x, int y) {
         controlState = found > 0 ? 1 : -1;
         return;
     }
-    if (splineType == LinearSpline || HasOpenSet()) {
+    if (CurveSpline() == LinearSpline || HasOpenSet()) {
         return;
     }
     int nearest = PickPoint(x, y);
@@ -62,9 +62,12 @@ int KCanvasPane::PickControlHandle(int x, int y) {
             GrabbedArray() = kind;
         }
     };
+    // A lathe writes no handles at its sets' closing points, nor, when open, on their closing
+    // segments: what is not written is not shown, and cannot be grabbed.
+    const int handlesEnd = !IsTurnedKind(shapeKind) ? end : end - (isOpen == 1 ? 2 : 1);
     for (int i = start; i < end; ++i) {
         consider(points[i], i, OutlineItem);
-        if (splineType == BezierSpline) {
+        if (splineType == BezierSpline && i < handlesEnd) {
             consider(control1[i], i, FirstControlItem);
             consider(control2[i], i, SecondControlItem);
         }
@@ -83,7 +86,7 @@ int KCanvasPane::PickControlHandle(int x, int y) {
 
 void KCanvasPane::DragControlItem(int x, int y) {
     const int grabbed = PickedPoint();
-    if (splineType == LinearSpline || !SetChosen() || grabbed < 0 || grabbed >= pointCount ||
+    if (CurveSpline() == LinearSpline || !SetChosen() || grabbed < 0 || grabbed >= pointCount ||
         ChosenSet() < 1 || ChosenSet() > setCount) {
         return;
     }

@@ -52,6 +52,9 @@ void KCanvasPane::OnMouseUp(int x, int y, int button) {
 
 void KCanvasPane::OnMouseMotion(int x, int y) {
     ReportStatusAt(x, y);
+    if (ownerWindow != nullptr) {
+        ownerWindow->ShowRuleBreak(BrokenRuleAt(x, y));
+    }
 }
 
 void KCanvasPane::ReportStatusAt(int x, int y) {

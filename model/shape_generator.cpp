@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -13,6 +14,9 @@ constexpr int LastVertexCount = MaxPoints - 3;
 constexpr int MinVertices = 3;
 constexpr int RandomSpan = 150;
 constexpr int RandomHalfSpan = 75;
+// A new profile of a lathe or a surface of revolution starts this far right of the axis it
+// turns about (a tenth of a file unit).
+constexpr double AxisGap = 0.1 * ModelUnitsPerFileUnit;
 
 // Appends the vertices of one new set to a canvas that has been checked to have room for them.
 class ShapeMaker {
@@ -139,6 +143,15 @@ void KCanvasPane::GenerateShape(int pointsWanted, double size, int rotate, doubl
         if (rotate > 0) {
             RotateRange(first, pointCount, rotate, 0, 0);
         }
+    }
+    // A lathe or a surface of revolution turns every set about the y axis: the new one stands
+    // right of it, handles and all.
+    if (IsTurnedKind(shapeKind)) {
+        double leftmost = points[first].x;
+        for (int i = first; i < pointCount; ++i) {
+            leftmost = std::min(leftmost, points[i].x);
+        }
+        ShiftEntries(first, pointCount, AxisGap - leftmost, 0);
     }
     SetChanged(true);
     ReportStatus(0, 0);

@@ -8,6 +8,9 @@ const char* const PovrayRefusedMessage = "POV-Ray cannot render the drawing as i
 const char* const NotFiniteMessage =
     "The drawing holds a number too large to be written: it cannot be saved, and POV-Ray cannot "
     "render it.\n";
+const char* const BrokenRulesMessage =
+    "The drawing breaks POV-Ray's rules: it cannot be saved, and POV-Ray would refuse it or warn "
+    "about it.\n";
 
 namespace {
 

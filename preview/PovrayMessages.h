@@ -15,3 +15,5 @@ std::string MissingPovrayMessage(const std::string& program);
 extern const char* const PovrayRefusedMessage;
 // Why a drawing the writer would refuse is not rendered either.
 extern const char* const NotFiniteMessage;
+// The first line before the rules a lathe's or surface of revolution's profiles break.
+extern const char* const BrokenRulesMessage;

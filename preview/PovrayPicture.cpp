@@ -4,6 +4,7 @@
 #include "preview/PreviewFolder.h"
 #include "preview/ProgramSearch.h"
 #include "scenefile/FileContents.h"
+#include "scenefile/SceneKind.h"
 #include "toolkit/platform/vProcessRunner.h"
 
 namespace {
@@ -28,14 +29,14 @@ bool RenderPovrayPicture(const PreviewScene& scene, PovrayViews::View view, int 
         messages = MissingPovrayMessage(program);
         return false;
     }
-    if (!scene.finite) {
-        messages = NotFiniteMessage;
+    if (!scene.Writable()) {
+        messages = scene.refusal;
         return false;
     }
     PreviewFolder folder;
-    const std::string drawing = scene.prism ? "drawing.prm" : "drawing.pol";
+    const std::string drawing = std::string("drawing") + SceneKindOf(scene.kind).extension;
     if (!folder.Write(drawing, scene.text) ||
-        !folder.Write("view.pov", PovrayViews::Scene(view, drawing, scene.prism, width, height))) {
+        !folder.Write("view.pov", PovrayViews::Scene(view, drawing, scene.kind, width, height))) {
         messages = "No temporary file could be written.\n";
         return false;
     }

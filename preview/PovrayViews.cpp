@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "model/EditState.h"
+
 namespace {
 
 constexpr double Pi = 3.14159265358979323846;
@@ -14,47 +16,66 @@ std::string Number(double value) {
 
 // POV-Ray stands a prism's outline in the x-z plane and lays a polygon's in the x-y plane;
 // turned about x, the polygon lies in the x-z plane too, file y along z. Both views look at
-// that plane with y up.
-std::string Head(const std::string& drawingFile, bool prism) {
+// that plane with y up. A lathe or a surface of revolution turns its profiles about y: file x is
+// the radius and file y the height, and the face-on view looks at it from the front.
+std::string Head(const std::string& drawingFile, int kind) {
     return "#version 3.7;\n"
            "global_settings { assumed_gamma 1.0 }\n"
            "#include \"" +
            drawingFile +
            "\"\n"
            "#declare Shown = object { Thing" +
-           (prism ? "" : " rotate 90 * x") +
+           (kind == Polygon ? " rotate 90 * x" : "") +
            " }\n"
            "#declare Lo = min_extent(Shown);\n"
            "#declare Hi = max_extent(Shown);\n"
            "background { color rgb 1 }\n";
 }
 
+// Face on, a plain point (x, up) at a depth along the camera's direction: straight down, the
+// outline's plane is x-z and the depth y; from the front, the plane is x-y and the depth z.
+std::string At(bool front, const std::string& x, const std::string& up, const std::string& depth) {
+    return "<" + x + ", " + (front ? up + ", " + depth : depth + ", " + up) + ">";
+}
+
 // A pixel of the canvas covers [k, k + 1) model units: file x from its left edge, file y from
-// its lower edge down. Each grid line is one such column or row.
-std::string TopViewCamera(int width, int height) {
+// its lower edge down. Each grid line is one such column or row, behind the object.
+std::string FaceOnCamera(bool front, int width, int height) {
     const std::string column = Number(4.0 / width);
     const std::string row = Number(4.0 / height);
     const std::string tilt = Number(PovrayViews::FaceOnTilt * 180 / Pi);
+    // The grid's thin boxes from their side nearer the camera to the farther one.
+    const std::string near = front ? "GridDepth" : "GridDepth - 0.01";
+    const std::string far = front ? "GridDepth + 0.01" : "GridDepth";
     return "camera {\n"
            "  orthographic\n"
-           "  location <0, max(Hi.y, 0) + 1, 0>\n"
-           "  direction <0, -1, 0>\n"
+           "  location " +
+           At(front, "0", "0", front ? "min(Lo.z, 0) - 1" : "max(Hi.y, 0) + 1") +
+           "\n"
+           "  direction " +
+           At(front, "0", "0", front ? "1" : "-1") +
+           "\n"
            "  right <4, 0, 0>\n"
-           "  up <0, 0, 4>\n"
-           "  rotate <" +
-           tilt + ", 0, " + tilt +
-           ">\n"
+           "  up " +
+           At(front, "0", "4", "0") +
+           "\n"
+           // Turned a little about both axes of the plane, off the camera's own.
+           "  rotate " +
+           At(front, tilt, tilt, "0") +
+           "\n"
            "}\n"
-           "#declare GridY = min(Lo.y, 0) - 1;\n"
+           "#declare GridDepth = " +
+           (front ? "max(Hi.z, 0) + 1" : "min(Lo.y, 0) - 1") +
+           ";\n"
            "#declare GridLine = texture { pigment { color rgb <0.72, 0.72, 0.79> } "
            "finish { ambient 1 diffuse 0 } }\n"
            "#for (Line, -1, 1)\n"
-           "  box { <Line, GridY - 0.01, -2>, <Line + " +
-           column +
-           ", GridY, 2> texture { GridLine } }\n"
-           "  box { <-2, GridY - 0.01, Line - " +
-           row +
-           ">, <2, GridY, Line> texture { GridLine } }\n"
+           "  box { " +
+           At(front, "Line", "-2", near) + ", " + At(front, "Line + " + column, "2", far) +
+           " texture { GridLine } }\n"
+           "  box { " +
+           At(front, "-2", "Line - " + row, near) + ", " + At(front, "2", "Line", far) +
+           " texture { GridLine } }\n"
            "#end\n"
            "object { Shown pigment { color rgb <0.95, 0.16, 0.02> } "
            "finish { ambient 1 diffuse 0 } }\n";
@@ -80,10 +101,12 @@ std::string ThreeQuarterCamera() {
 
 }  // namespace
 
-std::string PovrayViews::Scene(View view, const std::string& drawingFile, bool prism, int width,
+std::string PovrayViews::Scene(View view, const std::string& drawingFile, int kind, int width,
                                int height) {
-    return Head(drawingFile, prism) +
-           (view == TopView ? TopViewCamera(width, height) : ThreeQuarterCamera());
+    if (view != TopView) {
+        return Head(drawingFile, kind) + ThreeQuarterCamera();
+    }
+    return Head(drawingFile, kind) + FaceOnCamera(IsTurnedKind(kind), width, height);
 }
 
 std::vector<std::string> PovrayViews::Arguments(View view, const std::string& scene,

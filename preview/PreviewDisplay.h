@@ -11,6 +11,8 @@ public:
 
     // The PNG for one view; an empty path blanks the view.
     virtual void ShowPicture(int view, const std::string& path) = 0;
+    // The caption of one view.
+    virtual void ShowCaption(int view, const std::string& caption) = 0;
     // A quick picture for one view until its PNG comes, smaller than the view: shown enlarged.
     virtual void ShowSketch(int view, const PixelSurface& picture) = 0;
     virtual void ShowMessages(const std::string& text) = 0;

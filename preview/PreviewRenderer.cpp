@@ -12,6 +12,7 @@
 #include "preview/PreviewSketch.h"
 #include "preview/ProgramSearch.h"
 #include "scenefile/FileContents.h"
+#include "scenefile/SceneKind.h"
 #include "toolkit/platform/vProcessRunner.h"
 
 namespace {
@@ -57,8 +58,11 @@ void PreviewRenderer::Update(const PreviewScene& scene, long now) {
 }
 
 // Without POV-Ray, or with a drawing it is not handed, nothing follows a sketch: none is drawn.
+// FIXME: a lathe or surface of revolution gets none either, until the sketches can turn a
+// profile about the axis (a front view filled row by row out to the widest radius, and a lit
+// surface of revolution from three quarters above); its POV-Ray pictures come as before.
 void PreviewRenderer::Sketch() {
-    if (!_latest.finite || _waitingForProgram) {
+    if (!_latest.Writable() || IsTurnedKind(_latest.kind) || _waitingForProgram) {
         return;
     }
     const PovrayShape shape = PovrayShape::Of(_latest.text, SketchSize);
@@ -81,7 +85,7 @@ std::string PreviewRenderer::Name(const char* view, const char* extension) const
 }
 
 std::string PreviewRenderer::DrawingName() const {
-    return Name("drawing", _rendered.prism ? ".prm" : ".pol");
+    return Name("drawing", SceneKindOf(_rendered.kind).extension);
 }
 
 void PreviewRenderer::Start() {
@@ -91,8 +95,9 @@ void PreviewRenderer::Start() {
     _started = true;
     _renderNeeded = false;
     _waitingForProgram = false;
-    if (!_latest.finite) {
-        Fail(NotFiniteMessage);
+    ShowFaceOnCaption();
+    if (!_latest.Writable()) {
+        Fail(_latest.refusal);
         return;
     }
     _runner = vProcessRunner::Current();
@@ -117,7 +122,7 @@ bool PreviewRenderer::StartViews(vProcessRunner& runner) {
         const auto which = static_cast<PovrayViews::View>(view);
         const std::string scene = Name(ViewNames[view], ".pov");
         const std::string text =
-            PovrayViews::Scene(which, drawing, _latest.prism, PictureSize, PictureSize);
+            PovrayViews::Scene(which, drawing, _latest.kind, PictureSize, PictureSize);
         if (!_folder.Write(scene, text)) {
             Cancel();
             return false;
@@ -205,6 +210,14 @@ void PreviewRenderer::Fail(const std::string& message) {
         _display.ShowPicture(view, std::string());
     }
     _display.ShowMessages(message);
+}
+
+void PreviewRenderer::ShowFaceOnCaption() {
+    const int front = IsTurnedKind(_rendered.kind) ? 1 : 0;
+    if (front != _captioned) {
+        _captioned = front;
+        _display.ShowCaption(PovrayViews::TopView, front == 1 ? "Front view" : "Top view");
+    }
 }
 
 // Busy while a render runs or a change waits for its turn.

@@ -51,6 +51,8 @@ private:
     void Finish();
     void Fail(const std::string& message);
     void RefreshBusy();
+    // The face-on view looks down on a polygon or prism and at a lathe's or sor's front.
+    void ShowFaceOnCaption();
     std::string Name(const char* view, const char* extension) const;
     // The drawing file of the render under way or last finished.
     std::string DrawingName() const;
@@ -70,6 +72,7 @@ private:
     bool _renderNeeded = true;
     bool _waitingForProgram = false;
     bool _busy = false;
+    int _captioned = -1;  // 1 when the face-on view is captioned as a front view, 0 a top one
     int _generation = 0;
     int _process[PovrayViews::ViewCount] = {};
     bool _shown[PovrayViews::ViewCount] = {};

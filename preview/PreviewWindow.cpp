@@ -77,6 +77,12 @@ void PreviewWindow::ShowPicture(int view, const std::string& path) {
     }
 }
 
+void PreviewWindow::ShowCaption(int view, const std::string& caption) {
+    if (vImageWindowPlatform* platform = vImageWindowPlatform::Current()) {
+        platform->ShowCaption(_window, view, caption.c_str());
+    }
+}
+
 void PreviewWindow::ShowSketch(int view, const PixelSurface& picture) {
     if (vImageWindowPlatform* platform = vImageWindowPlatform::Current()) {
         platform->ShowPixels(_window, view, picture);

@@ -36,6 +36,7 @@ public:
 
     void ImageWindowClosed() override { Close(); }
     void ShowPicture(int view, const std::string& path) override;
+    void ShowCaption(int view, const std::string& caption) override;
     void ShowSketch(int view, const PixelSurface& picture) override;
     void ShowMessages(const std::string& text) override;
     void ShowBusy(bool busy) override;

@@ -66,7 +66,9 @@ void KCanvasPane::RedrawSetCurve(int set) {
 // is shown whatever was asked.
 void KCanvasPane::OnRedraw(int x, int y, int, int) {
     ClearToGrid();
-    if (editMode == ControlSet && SetChosen()) {
+    if (IsTurnedKind(shapeKind)) {
+        DrawTurnedPicture(x < 0 || y >= 0);
+    } else if (editMode == ControlSet && SetChosen()) {
         DrawSetCurve(ChosenSet(), 0);
     } else if (x < 0) {
         DrawSetCurve(y, 0);
@@ -305,7 +307,8 @@ void KCanvasPane::DrawBezierSet(const SetCurve& curve) {
 }
 
 void KCanvasPane::DrawAllCurves() {
-    if (splineType == LinearSpline) {
+    // A lathe's or surface of revolution's curves are always POV-Ray's, in every picture.
+    if (splineType == LinearSpline || IsTurnedKind(shapeKind)) {
         RedrawOutline(false);
         return;
     }

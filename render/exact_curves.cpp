@@ -28,12 +28,7 @@ bool KCanvasPane::ExactCurvesShown() const {
 void KCanvasPane::FlattenExactCurves(int onlySet, Polylines& lines,
                                      std::vector<char>& curved) const {
     curved.assign(SetEndEntries, 0);
-    FlattenOptions flatten;
-    flatten.map = FileToPixels();
-    flatten.tolerance = ExactTolerance;
-    const double right = std::max<double>(CanvasWidth(), 2 * originX + 1);
-    const double bottom = std::max<double>(CanvasHeight(), 2 * originY + 1);
-    flatten.clip = ClipBox{0, 0, right, bottom};
+    const FlattenOptions flatten = ExactFlattening();
     const WrittenPointList list = WrittenPoints(*this, Prism);
     for (const WrittenSet& set : WrittenSets(list)) {
         if (set.set < 1 || set.set >= SetEndEntries || (onlySet != 0 && set.set != onlySet)) {
@@ -45,6 +40,16 @@ void KCanvasPane::FlattenExactCurves(int onlySet, Polylines& lines,
             curved[set.set] = 1;
         }
     }
+}
+
+FlattenOptions KCanvasPane::ExactFlattening() const {
+    FlattenOptions flatten;
+    flatten.map = FileToPixels();
+    flatten.tolerance = ExactTolerance;
+    const double right = std::max<double>(CanvasWidth(), 2 * originX + 1);
+    const double bottom = std::max<double>(CanvasHeight(), 2 * originY + 1);
+    flatten.clip = ClipBox{0, 0, right, bottom};
+    return flatten;
 }
 
 void KCanvasPane::PaintPolylines(const Polylines& lines) {

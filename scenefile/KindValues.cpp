@@ -9,7 +9,8 @@ namespace {
 constexpr double PlainStart = 0;
 constexpr double PlainEnd = 0.5;
 
-// One row per kind, in the order of ShapeKind.
+// One row per kind, in the order of ShapeKind. A lathe's "open" is whether its profiles are
+// open curves, a surface of revolution's whether it has caps.
 struct KeptValues {
     const char* noun;
     bool spline;
@@ -22,9 +23,17 @@ struct KeptValues {
 constexpr KeptValues kKinds[] = {
     {"polygon", false, false, false, false, false},
     {"prism", true, true, true, true, true},
+    {"lathe", true, false, false, true, true},
+    {"surface of revolution", false, false, false, true, true},
 };
 constexpr int KindCount = static_cast<int>(sizeof kKinds / sizeof kKinds[0]);
-static_assert(KindCount == Prism + 1, "one row per kind");
+static_assert(KindCount == Sor + 1, "one row per kind");
+
+// A lathe's or a surface of revolution's sets are profiles turned about the axis; written as a
+// polygon or a prism they become outlines, whatever values are kept.
+bool LosesTurning(const KCanvasPane& canvas, int from, int to) {
+    return IsTurnedKind(from) && !IsTurnedKind(to) && canvas.pointCount > 0;
+}
 
 const KeptValues& Row(int kind) {
     return kKinds[kind >= 0 && kind < KindCount ? kind : Polygon];
@@ -42,15 +51,19 @@ bool WritingLosesValues(const KCanvasPane& canvas, int from, int to) {
     const KeptValues& a = Row(from);
     const KeptValues& b = Row(to);
     bool plainHeights = canvas.prismStart == PlainStart && canvas.prismEnd == PlainEnd;
-    return Lost(a.spline, b.spline, canvas.splineType == LinearSpline) ||
+    return LosesTurning(canvas, from, to) ||
+           Lost(a.spline, b.spline, canvas.splineType == LinearSpline) ||
            Lost(a.sweep, b.sweep, canvas.sweepType == LinearSweep) ||
            Lost(a.heights, b.heights, plainHeights) || Lost(a.open, b.open, canvas.isOpen == 0) ||
            Lost(a.sturm, b.sturm, canvas.useSturm == 0);
 }
 
 std::string LostValuesNote(int from, int to) {
-    return std::string("saved as a ") + Row(to).noun + ": its " + Row(from).noun +
-           " values are lost";
+    const std::string written = std::string("saved as a ") + Row(to).noun;
+    if (IsTurnedKind(from) && !IsTurnedKind(to)) {
+        return written + ": its profiles are no longer turned about the axis";
+    }
+    return written + ": its " + Row(from).noun + " values are lost";
 }
 
 std::string LostValuesQuestion(const std::string& name, int from, int to) {

@@ -2,7 +2,8 @@
 
 const char* const SceneLayoutHint =
     "The file ends where the point count should be: it is not in the layout the editor "
-    "writes. vexlin-tool import reads a polygon or prism in scene text of any layout.";
+    "writes. vexlin-tool import reads a polygon, prism, lathe or sor in scene text of any "
+    "layout.";
 
 const char* SceneReadNotice(int result) {
     static const char* const notices[] = {

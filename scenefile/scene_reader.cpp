@@ -7,8 +7,11 @@
 #include <vector>
 
 #include "model/KCanvasPane.h"
+#include "scenefile/ProfileFileReading.h"
+#include "scenefile/SceneKind.h"
 #include "scenefile/SceneLineReader.h"
 #include "scenefile/SceneReadResult.h"
+#include "scenefile/SceneValues.h"
 #include "toolkit/Utf8Text.h"
 
 namespace {
@@ -16,33 +19,9 @@ namespace {
 constexpr int RemarkLines = 3;
 // The declaration line must appear among the first ten lines after the remarks.
 constexpr int BraceSearchLines = 10;
-// The largest file value that is still finite once turned into model units.
-constexpr double FileValueLimit = DBL_MAX / ModelUnitsPerFileUnit;
 
 bool Is(const char* line, const char* text) {
     return std::strcmp(line, text) == 0;
-}
-
-int SplineKeyword(const char* line) {
-    static const char* const keywords[] = {"linear_spline", "quadratic_spline", "cubic_spline",
-                                           "bezier_spline"};
-    for (int spline = LinearSpline; spline <= BezierSpline; ++spline) {
-        if (Is(line, keywords[spline])) {
-            return spline;
-        }
-    }
-    return -1;
-}
-
-// A point or control line: "<" x "," y ">" and anything after; both numbers must stay finite in
-// model units.
-bool ReadPair(const char* line, Point2& value) {
-    return std::sscanf(line, "%*c %lf %*c %lf", &value.x, &value.y) == 2 &&
-           std::fabs(value.x) <= FileValueLimit && std::fabs(value.y) <= FileValueLimit;
-}
-
-bool SamePoint(const Point2& a, const Point2& b) {
-    return a.x == b.x && a.y == b.y;
 }
 
 // A remark stays a comment: a line that does not start with "//", or whose "//" lies beyond the
@@ -51,13 +30,16 @@ void CopyRemark(char* remark, const char* line) {
     CopyUtf8(remark, RemarkSize, std::strstr(line, "//"));
 }
 
-// The declaration names the kind; the file name only implies it.
-void TakeDeclaredKind(const char* line) {
-    if (std::strstr(line, "prism{") != nullptr) {
-        shapeKind = Prism;
-    } else if (std::strstr(line, "polygon{") != nullptr) {
-        shapeKind = Polygon;
+// The declaration names the kind; the file name only implies it. True for a union, whose kind
+// its first inner declaration names.
+bool TakeDeclaredKind(const char* line) {
+    for (const SceneKind& row : SceneKinds) {
+        if (std::strstr(line, (std::string(row.name) + "{").c_str()) != nullptr) {
+            shapeKind = row.kind;
+            return false;
+        }
     }
+    return std::strstr(line, "union{") != nullptr;
 }
 
 // The largest header count a drawing of MaxPoints entries can have: a bezier prism counts four
@@ -89,6 +71,11 @@ public:
             return ReadNoBrace;
         }
         StartDrawing();
+        if (IsTurnedKind(shapeKind)) {
+            const int result = ProfileFileReading(_canvas, _in, _union).Read();
+            _endedBeforeHeader = result == ReadBadHeader && _in.AtEnd();
+            return result;
+        }
         int result = shapeKind == Prism ? ReadPrismHeader() : ReadPolygonHeader();
         if (result == ReadOk) {
             result = ReadLeadingControl();
@@ -119,7 +106,10 @@ private:
             }
             line = _in.Next();
         }
-        TakeDeclaredKind(line);
+        _union = TakeDeclaredKind(line);
+        if (_union) {
+            TakeDeclaredKind(_in.Next());
+        }
         return true;
     }
 
@@ -290,7 +280,7 @@ private:
         }
         ++_index;
         if (_canvas.splineType != BezierSpline && _index - 1 != _setStart &&
-            SamePoint(point, _canvas.points[_setStart])) {
+            SameValue(point, _canvas.points[_setStart])) {
             CloseSet(_index);
             closed = true;
         }
@@ -321,7 +311,7 @@ private:
     // A bezier segment's end is the next segment's start and is written again there; only the
     // end that closes the set is kept.
     bool TakeSegmentEnd(const Point2& value) {
-        if (!SamePoint(value, _canvas.points[_setStart])) {
+        if (!SameValue(value, _canvas.points[_setStart])) {
             return true;
         }
         if (!Store(_canvas.points, _index, value)) {
@@ -394,6 +384,7 @@ private:
     int _setStart = 0;  // first index of the set being read
     int _phase = 0;
     int _filled = 0;  // entries of the three tables the file has written
+    bool _union = false;
     bool _givenControl[MaxPoints] = {};
     bool _endedBeforeHeader = false;
 };

@@ -5,8 +5,10 @@
 #include <string>
 
 #include "model/KCanvasPane.h"
+#include "model/ProfileRules.h"
 #include "model/WrittenPoints.h"
 #include "scenefile/FileReplace.h"
+#include "scenefile/SceneKind.h"
 #include "toolkit/Utf8Text.h"
 
 namespace {
@@ -17,12 +19,11 @@ constexpr int FileNameCapacity = 99;
 const char* const LeadingControl = " //___control___ ";
 const char* const PlainControl = " //___control___";
 const char* const TrailingControl = " //___2control___";
-
-bool EndsWith(const char* text, const char* ending) {
-    size_t length = std::strlen(text);
-    size_t endingLength = std::strlen(ending);
-    return length >= endingLength && std::strcmp(text + length - endingLength, ending) == 0;
-}
+const char* const NotFiniteRefusal = "a coordinate or height is too large to write";
+// The first lines inside the declaration of a profile that the user has not finished yet, and
+// of each profile of an open lathe, which is written without its closing repeat.
+const char* const UnfinishedProfile = "//___unfinished___";
+const char* const OpenProfile = "//___open___";
 
 bool Refuse(std::string* reason, const char* why) {
     if (reason != nullptr) {
@@ -96,21 +97,29 @@ private:
     bool _finite = true;
 };
 
-void WriteHead(const KCanvasPane& canvas, int declaredCount, int kind, int spline, SceneText& out) {
+const char* const SplineNames[] = {nullptr, "quadratic_spline", "cubic_spline", "bezier_spline"};
+
+void WriteSpline(int spline, SceneText& out) {
+    if (spline > LinearSpline && spline <= BezierSpline) {
+        out.Line(SplineNames[spline]);
+    }
+}
+
+void WriteRemarks(const KCanvasPane& canvas, SceneText& out) {
     out.Remark(canvas.remark1);
     out.Remark(canvas.remark2);
     out.Remark(canvas.remark3);
+}
+
+void WriteHead(const KCanvasPane& canvas, int declaredCount, int kind, int spline, SceneText& out) {
+    WriteRemarks(canvas, out);
     if (kind == Polygon) {
         out.Line("#declare Thing=polygon{");
         out.Line(std::to_string(declaredCount).c_str());
         return;
     }
     out.Line("#declare Thing=prism{");
-    static const char* const splineNames[] = {nullptr, "quadratic_spline", "cubic_spline",
-                                              "bezier_spline"};
-    if (spline > LinearSpline && spline <= BezierSpline) {
-        out.Line(splineNames[spline]);
-    }
+    WriteSpline(spline, out);
     if (canvas.sweepType == ConicSweep) {
         out.Line("conic_sweep");
     }
@@ -130,23 +139,93 @@ const char* CommentOf(WrittenRole role) {
     }
 }
 
-void WritePointList(const WrittenPointList& list, SceneText& out) {
-    auto marker = list.markers.begin();
-    for (size_t i = 0; i <= list.entries.size(); ++i) {
-        for (; marker != list.markers.end() && marker->before == static_cast<int>(i); ++marker) {
-            out.SetMarker(marker->set);
-        }
-        if (i < list.entries.size()) {
-            out.FilePoint(list.entries[i].file, CommentOf(list.entries[i].role));
+void WriteMarkers(const WrittenPointList& list, size_t before, SceneText& out) {
+    for (const WrittenMarker& marker : list.markers) {
+        if (marker.before == static_cast<int>(before)) {
+            out.SetMarker(marker.set);
         }
     }
 }
 
-// The whole file, or false when a number in it would not be finite.
-bool ComposeScene(const KCanvasPane& canvas, int kind, std::string& text) {
-    int spline = kind == Polygon ? LinearSpline : canvas.splineType;
+void WriteEntries(const WrittenPointList& list, size_t first, size_t end, SceneText& out) {
+    for (size_t i = first; i < end; ++i) {
+        out.FilePoint(list.entries[i].file, CommentOf(list.entries[i].role));
+    }
+}
+
+// Each set marker before the entry it stands before, the last ones after the last entry.
+void WritePointList(const WrittenPointList& list, SceneText& out) {
+    for (size_t i = 0; i < list.entries.size(); ++i) {
+        WriteMarkers(list, i, out);
+        WriteEntries(list, i, i + 1, out);
+    }
+    WriteMarkers(list, list.entries.size(), out);
+}
+
+// One lathe or sor per profile; several are one object as a union. A profile's set marker
+// stands before its declaration; the unfinished set, and every profile of an open lathe, say so
+// inside their own.
+void WriteProfiles(const KCanvasPane& canvas, const WrittenPointList& list, int kind, int spline,
+                   SceneText& out) {
+    const std::vector<WrittenSet> profiles = WrittenSets(list);
+    const std::string word = SceneKindOf(kind).name;
+    const bool several = profiles.size() > 1;
+    out.Line(("#declare Thing=" + (several ? std::string("union") : word) + "{").c_str());
+    for (const WrittenSet& profile : profiles) {
+        const size_t first = static_cast<size_t>(profile.first);
+        WriteMarkers(list, first, out);
+        if (several) {
+            out.Line((word + "{").c_str());
+        }
+        if (profile.set == 0) {
+            out.Line(UnfinishedProfile);
+        }
+        if (kind == Lathe && canvas.isOpen == 1) {
+            out.Line(OpenProfile);
+        }
+        WriteSpline(spline, out);
+        out.Line(std::to_string(profile.values.size()).c_str());
+        WriteEntries(list, first, first + profile.values.size(), out);
+        if (kind == Sor && canvas.isOpen == 1) {
+            out.Line("open");
+        }
+        if (canvas.useSturm == 1) {
+            out.Line("sturm");
+        }
+        if (several) {
+            out.Line("}");
+        }
+    }
+    out.Line("}");
+}
+
+// A drawing the ray tracer would refuse or warn about is not written: the refusal names the
+// first broken rule.
+std::string ProfileRefusal(const WrittenPointList& list, int kind, int spline) {
+    const std::vector<RuleBreak> breaks = ProfileRuleBreaks(list, kind, spline);
+    if (breaks.empty()) {
+        return "";
+    }
+    std::string refusal = breaks.front().sentence;
+    if (breaks.size() > 1) {
+        refusal += " " + std::to_string(breaks.size() - 1) +
+                   (breaks.size() == 2 ? " more rule is" : " more rules are") + " broken.";
+    }
+    return refusal;
+}
+
+// The whole file, or why the writer refuses it: a number in it would not be finite, or a profile
+// breaks one of the ray tracer's rules.
+std::string ComposeScene(const KCanvasPane& canvas, int kind, std::string& text) {
+    int spline = kind == Polygon || kind == Sor ? LinearSpline : canvas.splineType;
     WrittenPointList list = WrittenPoints(canvas, kind);
     SceneText out(text);
+    if (IsTurnedKind(kind)) {
+        WriteRemarks(canvas, out);
+        WriteProfiles(canvas, list, kind, spline, out);
+        const std::string refusal = ProfileRefusal(list, kind, spline);
+        return out.Finite() ? refusal : NotFiniteRefusal;
+    }
     WriteHead(canvas, list.declaredCount, kind, spline, out);
     WritePointList(list, out);
     // A polygon with "open" is rejected by the ray tracer, so only prisms carry it.
@@ -157,28 +236,32 @@ bool ComposeScene(const KCanvasPane& canvas, int kind, std::string& text) {
         out.Line("sturm");
     }
     out.Line("}");
-    return out.Finite();
+    return out.Finite() ? "" : NotFiniteRefusal;
 }
 
 }  // namespace
 
-// A name already carrying one of the two extensions must hold what the reader expects from that
-// extension, or the saved drawing could not be opened again.
+// A name already carrying one of the kinds' extensions must hold what the reader expects from
+// that extension, or the saved drawing could not be opened again. Otherwise a filter of one kind
+// chooses that kind.
 int KCanvasPane::KindToWrite(const char* fileName, int kindChoice, int currentKind) {
-    if (EndsWith(fileName, ".pol")) {
-        return Polygon;
+    const int named = KindOfExtension(fileName);
+    if (named >= 0) {
+        return named;
     }
-    if (EndsWith(fileName, ".prm")) {
-        return Prism;
-    }
-    return kindChoice == Polygon || kindChoice == Prism ? kindChoice : currentKind;
+    const int chosen = KindOfFilter(kindChoice);
+    return chosen >= 0 ? chosen : currentKind;
 }
 
-bool KCanvasPane::SceneFileText(const char* fileName, int kindChoice, std::string& text,
-                                int& kind) const {
+bool KCanvasPane::SceneFileText(const char* fileName, int kindChoice, std::string& text, int& kind,
+                                std::string* refusal) const {
     kind = KindToWrite(fileName, kindChoice, shapeKind);
     text.clear();
-    return ComposeScene(*this, kind, text);
+    const std::string why = ComposeScene(*this, kind, text);
+    if (refusal != nullptr) {
+        *refusal = why;
+    }
+    return why.empty();
 }
 
 // A name without any "." gets the kind's extension, as long as the window's buffer has room.
@@ -193,13 +276,14 @@ std::string KCanvasPane::NameToWrite(const char* fileName, int kindChoice) {
     if (name.size() + 4 > FileNameCapacity) {
         return "";
     }
-    return name + (KindToWrite(fileName, kindChoice, shapeKind) == Prism ? ".prm" : ".pol");
+    return name + SceneKindOf(KindToWrite(fileName, kindChoice, shapeKind)).extension;
 }
 
 bool KCanvasPane::WriteSceneFile(char* fileName, int kindChoice, std::string* reason) {
     std::string text;
     int kind = Polygon;
-    bool finite = SceneFileText(fileName, kindChoice, text, kind);
+    std::string refusal;
+    const bool writable = SceneFileText(fileName, kindChoice, text, kind, &refusal);
     const std::string name = NameToWrite(fileName, kindChoice);
     if (name.empty()) {
         return Refuse(reason, fileName[0] == '\0' ? "no file name"
@@ -209,8 +293,8 @@ bool KCanvasPane::WriteSceneFile(char* fileName, int kindChoice, std::string* re
     // Only a name without an extension grows, and NameToWrite keeps that within the buffer.
     std::memcpy(fileName, name.c_str(), name.size() + 1);
     shapeKind = kind;
-    if (!finite) {
-        return Refuse(reason, "a coordinate or height is too large to write");
+    if (!writable) {
+        return Refuse(reason, refusal.c_str());
     }
     if (!ReplaceFileContents(fileName, text, reason)) {
         return false;

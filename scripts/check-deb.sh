@@ -176,7 +176,9 @@ fi
 # What a file manager asks: the type of a drawing and the program that opens that type.
 if command -v gio >/dev/null && [ "$prefix" = /usr ]; then
     "$tool" shape star.prm --style star --kind prism >/dev/null
-    for pair in "star.pol text/x-vexlin-polygon" "star.prm text/x-vexlin-prism"; do
+    "$tool" shape star.lat --style star >/dev/null
+    for pair in "star.pol text/x-vexlin-polygon" "star.prm text/x-vexlin-prism" \
+        "star.lat text/x-vexlin-lathe"; do
         read -r drawing wanted <<<"$pair"
         kind=$(gio info -a standard::content-type "$drawing" | sed -n 's/.*content-type: //p')
         opener=$(gio mime "$kind" | sed -n 's/^Default application for .*: //p')

@@ -5,11 +5,7 @@
 # pictures. Usage: scripts/help-pictures.sh [BUILD_DIR]   (vexlin-tool must be built)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tool=$(realpath "${1:-build}/tools/vexlin-tool")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# Qt asks for a runtime folder of its own even offscreen.
-export XDG_RUNTIME_DIR="$work"
+source scripts/tool-work.sh "${1:-build}"
 export QT_QPA_PLATFORM=offscreen
 for spline in quadratic cubic; do
     "$tool" shape "$work/star.prm" --style star --points 5 --function 0.5 --kind prism \

@@ -16,18 +16,6 @@ cp examples/logo-scene.pov "$work/"
     cat "$work/povray.log" >&2
     exit 1
 }
-# The PNG's chunks, less the time ("tIME") and the comment that holds the render date.
-perl -e '
-    local $/;
-    my $png = <STDIN>;
-    my $kept = substr($png, 0, 8);
-    for (my $at = 8; $at < length $png;) {
-        my ($length, $type) = unpack "Na4", substr($png, $at, 8);
-        my $chunk = substr($png, $at, $length + 12);
-        my $dated = $type eq "tIME" || ($type eq "tEXt" && substr($chunk, 8, 8) eq "Comment\0");
-        $kept .= $chunk unless $dated;
-        $at += $length + 12;
-    }
-    print $kept;' <"$work/logo.png" >"$work/kept.png"
+scripts/png-without-dates.sh <"$work/logo.png" >"$work/kept.png"
 mv "$work/kept.png" "$out"
 echo "$out"

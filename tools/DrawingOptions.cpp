@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "scenefile/SceneKind.h"
 #include "toolkit/Utf8Text.h"
 
 namespace {
@@ -40,13 +41,17 @@ std::string DrawingOptions::Take(const char* name, ToolArguments& args) {
 }
 
 std::string DrawingOptions::TakeValue(const char* name, const char* value) {
-    static const char* const kinds[] = {"polygon", "prism", nullptr};
+    static const char* const kinds[] = {"polygon", "prism", "lathe", "sor", nullptr};
     static const char* const splines[] = {"linear", "quadratic", "cubic", "bezier", nullptr};
     static const char* const sweeps[] = {"linear", "conic", nullptr};
     static const char* const flags[] = {"0", "1", nullptr};
     switch (IndexIn(OptionNames, name)) {
-        case 0:
-            return TakeChoice(value, kinds, _kindChoice);
+        case 0: {
+            int kind = Polygon;
+            const std::string refused = TakeChoice(value, kinds, kind);
+            _kindChoice = refused.empty() ? FilterOfKind(kind) : _kindChoice;
+            return refused;
+        }
         case 1:
             return TakeChoice(value, splines, _spline);
         case 2:

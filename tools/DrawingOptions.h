@@ -14,7 +14,8 @@ public:
     // Takes the option's value: "" when taken, else why it is refused.
     std::string Take(const char* name, ToolArguments& args);
     void ApplyTo(KCanvasPane& canvas) const;
-    // The writer's kind choice: 0 polygon, 1 prism, 2 the kind the drawing already has.
+    // The writer's kind choice: the file filter of the kind given (SceneKind), else 2, a filter
+    // of no one kind, which writes the kind the drawing already has.
     int KindChoice() const { return _kindChoice; }
 
 private:

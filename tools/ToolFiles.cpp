@@ -37,12 +37,11 @@ std::string WriterRefusal(const KCanvasPane& canvas, const char* path, int kindC
         return "the name is a folder's";
     }
     if (KCanvasPane::NameToWrite(path, kindChoice).empty()) {
-        return "the name is too long for \".pol\" or \".prm\" to be added";
+        return "the name is too long for its extension to be added";
     }
-    if (!canvas.SceneFileText(path, kindChoice, text, kind)) {
-        return "a coordinate would not be finite";
-    }
-    return "";
+    std::string refusal;
+    canvas.SceneFileText(path, kindChoice, text, kind, &refusal);
+    return refusal;
 }
 
 }  // namespace
@@ -56,7 +55,9 @@ int ReadDrawing(KCanvasPane& canvas, const char* path) {
 int WriteDrawing(KCanvasPane& canvas, const char* path, int kindChoice) {
     const std::string refusal = WriterRefusal(canvas, path, kindChoice);
     if (!refusal.empty()) {
-        return ReportSaveFailure(path, refusal);
+        // The name the file would have had, its extension included.
+        const std::string named = KCanvasPane::NameToWrite(path, kindChoice);
+        return ReportSaveFailure(named.empty() ? path : named, refusal);
     }
     // The editor's buffer holds 99 characters; a longer path fits here as long as it needs no
     // extension appended, which the writer refuses beyond 99 characters.

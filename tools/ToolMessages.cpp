@@ -40,8 +40,8 @@ bool WordEndsAt(const std::string& text, size_t at, const std::string& word) {
     return at == word.size() || !NameCharacter(text[at - word.size() - 1]);
 }
 
-// A POV-Ray object the import reads, "prism {" or "polygon {", though the editor's own layout
-// is not there.
+// A POV-Ray object the import reads, "prism {", "polygon {", "lathe {" or "sor {", though the
+// editor's own layout is not there.
 bool HoldsSceneObject(const std::string& path) {
     std::string text;
     if (!ReadFileContents(path.c_str(), text)) {
@@ -53,8 +53,10 @@ bool HoldsSceneObject(const std::string& path) {
         while (end > 0 && std::isspace(static_cast<unsigned char>(text[end - 1]))) {
             --end;
         }
-        if (WordEndsAt(text, end, "prism") || WordEndsAt(text, end, "polygon")) {
-            return true;
+        for (const char* word : {"prism", "polygon", "lathe", "sor"}) {
+            if (WordEndsAt(text, end, word)) {
+                return true;
+            }
         }
     }
     return false;

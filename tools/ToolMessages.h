@@ -8,8 +8,9 @@
 // code.
 
 // "FILE: line N: TEXT", TEXT being the reader's own notice for the result, or "FILE: TEXT
-// (REASON)" when the file could not be opened; then, when the file holds a "prism {" or a
-// "polygon {" that the reader could not take, "try: vexlin-tool import FILE OUT".
+// (REASON)" when the file could not be opened; then, when the file holds a "prism {", a
+// "polygon {", a "lathe {" or a "sor {" that the reader could not take, "try: vexlin-tool
+// import FILE OUT".
 std::string ReadFailureText(const std::string& path, int result, int line);
 int ReportReadFailure(const std::string& path, int result, int line);
 

@@ -60,9 +60,12 @@ int RunImport(int argc, char** argv) {
     NameSource(canvas, files[0]);
     options.ApplyTo(canvas);
     int kind = KCanvasPane::KindToWrite(files[1], options.KindChoice(), outline.kind);
-    bool prepared = source == SourceRead &&
-                    PrepareOutline(outline, kind == Polygon ? LinearSpline : canvas.splineType,
-                                   values.fit, report);
+    bool prepared =
+        source == SourceRead &&
+        (IsTurnedKind(kind)
+             ? PrepareProfiles(outline, values.fit, report)
+             : PrepareOutline(outline, kind == Polygon ? LinearSpline : canvas.splineType,
+                              values.fit, report));
     for (const std::string& note : report.notes) {
         std::fprintf(stderr, "note: %s\n", note.c_str());
     }

@@ -5,6 +5,7 @@
 
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
+#include "scenefile/SceneKind.h"
 #include "tools/ToolArguments.h"
 #include "tools/ToolCommand.h"
 #include "tools/ToolExit.h"
@@ -17,10 +18,9 @@ const char* NameOf(int value, const char* const* names, int count) {
 }
 
 void PrintValues(const KCanvasPane& canvas) {
-    static const char* const kinds[] = {"polygon", "prism"};
     static const char* const splines[] = {"linear", "quadratic", "cubic", "bezier"};
     static const char* const sweeps[] = {"linear", "conic"};
-    std::printf("kind: %s\n", NameOf(shapeKind, kinds, 2));
+    std::printf("kind: %s\n", SceneKindOf(shapeKind).name);
     std::printf("spline: %s\n", NameOf(canvas.splineType, splines, 4));
     std::printf("sweep: %s\n", NameOf(canvas.sweepType, sweeps, 2));
     std::printf("start: %g\nend: %g\n", canvas.prismStart, canvas.prismEnd);

@@ -8,6 +8,7 @@
 
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
+#include "model/ProfileCurves.h"
 #include "preview/PovrayViews.h"
 #include "scenefile/FileReplace.h"
 #include "tools/ToolArguments.h"
@@ -26,10 +27,32 @@ struct Frame {
     double top = 2;
 };
 
+// A lathe or a surface of revolution seen from the front: its profiles' curves and their mirror
+// images across the axis it turns about.
+Frame TurnedFrameOf(const KCanvasPane& canvas) {
+    Polylines curves;
+    FlattenOptions flatten;
+    flatten.tolerance = 0.001;
+    FlattenProfiles(WrittenPoints(canvas, shapeKind), shapeKind, canvas.splineType, flatten,
+                    curves);
+    if (curves.points.empty()) {
+        return Frame{};
+    }
+    Frame frame{0, 0, HUGE_VAL, -HUGE_VAL};
+    for (const Point2& p : curves.points) {
+        frame = {std::min(frame.left, -std::fabs(p.x)), std::max(frame.right, std::fabs(p.x)),
+                 std::min(frame.bottom, p.y), std::max(frame.top, p.y)};
+    }
+    return frame;
+}
+
 Frame FrameOf(const KCanvasPane& canvas) {
     Frame frame;
     if (canvas.pointCount <= 0) {
         return frame;
+    }
+    if (IsTurnedKind(shapeKind)) {
+        return TurnedFrameOf(canvas);
     }
     frame = {HUGE_VAL, -HUGE_VAL, HUGE_VAL, -HUGE_VAL};
     for (int i = 0; i < canvas.pointCount; ++i) {
@@ -102,8 +125,10 @@ std::string SceneText(const KCanvasPane& canvas, const std::string& includeName)
     double width = std::max(frame.right - frame.left, 1e-3);
     double height = std::max(frame.top - frame.bottom, 1e-3);
     bool prism = shapeKind == Prism;
-    double distance =
-        10 + (prism ? std::max(std::fabs(canvas.prismStart), std::fabs(canvas.prismEnd)) : 0);
+    // In front of the object, whose depth is a prism's height or a turned profile's radius.
+    double depth = prism ? std::max(std::fabs(canvas.prismStart), std::fabs(canvas.prismEnd))
+                         : (IsTurnedKind(shapeKind) ? frame.right : 0);
+    double distance = 10 + depth;
     double lightX = centreX - width;
     double lightY = centreY + height;
     double lightZ = -distance * 2;
@@ -140,7 +165,8 @@ std::string SceneText(const KCanvasPane& canvas, const std::string& includeName)
            " color rgb 1 }\n"
            "object {\n"
            "  Thing\n" +
-           // A prism stands on the x-z plane; turned about x its outline faces the camera.
+           // A prism stands on the x-z plane; turned about x its outline faces the camera. A
+           // lathe or a surface of revolution stands along y already.
            (prism ? "  rotate -90 * x\n" : "") +
            "  pigment { color rgb <0.15, 0.35, 0.75> }\n"
            "  finish { ambient 0.3 diffuse 0.7 }\n"
@@ -169,8 +195,9 @@ int RunScene(int argc, char** argv) {
                               "a scene cannot name a file whose name holds a line break or a "
                               "double quote");
     }
-    // The ray tracer refuses a prism with an unfinished outline and closes a polygon's itself.
-    if (canvas.HasOpenSet()) {
+    // The ray tracer refuses a prism with an unfinished outline and closes a polygon's itself; a
+    // lathe's unfinished profile is a profile like any other.
+    if (canvas.HasOpenSet() && !IsTurnedKind(shapeKind)) {
         std::fprintf(stderr, "Warning: the drawing has an unfinished set\n");
     }
     std::string text = SceneText(canvas, includeName);

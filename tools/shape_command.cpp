@@ -125,6 +125,8 @@ int RunShape(int argc, char** argv) {
     if (shape.seed >= 0) {
         SeedSource::UseSeed(static_cast<uint32_t>(shape.seed));
     }
+    // The shape is placed for the kind it will be written as: right of the axis of a lathe.
+    shapeKind = KCanvasPane::KindToWrite(files[0], options.KindChoice(), shapeKind);
     int setsBefore = canvas.setCount;
     canvas.GenerateShape(static_cast<int>(shape.points), shape.size, static_cast<int>(shape.rotate),
                          shape.function, shape.style);

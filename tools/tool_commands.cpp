@@ -17,7 +17,8 @@ the drawing read from IN, and writes OUT. Values are clamped as the shape dialog
 points 3..100 (default 3), size 0.0001..2, else 1.0 (default 1.0), rotate 0..360
 (default 0), function 0..1 (default 0.0). --canvas sets the canvas size in pixels
 (default 300x300), which sets the shape's radius. --seed N makes random shapes
-repeatable; without it the random source is seeded with the time.)"},
+repeatable; without it the random source is seeded with the time. Written as a lathe or
+a sor, the shape is placed right of the axis: its leftmost point at x = 0.1.)"},
     {"transform", RunTransform,
      "transform IN OUT [--center] [--flip] [--rotate DEG] [--scale F] [drawing options]",
      R"(Reads IN, applies the transforms in the order given and writes OUT: --center moves the
@@ -29,7 +30,8 @@ the drawing as it is.)"},
      R"(Writes (to OUT.pov, or to standard output) a small POV-Ray scene that includes IN and
 shows its object Thing facing the camera, lit and framed: povray +IOUT.pov. Warns on
 standard error when the drawing has an unfinished set, which POV-Ray refuses in a prism
-and closes itself in a polygon. A name holding a line break or a double quote cannot
+and closes itself in a polygon. A lathe or a sor is seen from the front, framed by its
+profiles turned about the axis. A name holding a line break or a double quote cannot
 be named in a scene and is refused, and so is OUT.pov naming IN itself.)"},
     {"render", RunRender,
      "render IN OUT.png [--size WxH] [--picture normal|curves|set:K|povray] [--exact] "
@@ -41,20 +43,25 @@ the curve of set K with its markers and handle lines. OUT.png must not be IN, an
 name ending in another picture type (.jpg, .gif, .bmp, .svg ...) is refused.
 povray has POV-Ray render the drawing, as a save would write it, seen straight down
 and framed as the canvas frames it (file x to the right, file y up, -2 to 2 across,
-with the canvas's grid lines): the preview window's top view. POV-Ray's errors and
-warnings are printed to standard error.
+with the canvas's grid lines): the preview window's top view; a lathe or a sor is seen
+from the front, framed alike, and rendered with sturm. POV-Ray's errors and warnings,
+or the rules a lathe's or sor's profiles break, are printed to standard error.
 --exact draws the finished sets of a quadratic, cubic or bezier prism as the curves
-POV-Ray renders, as the editor's View > POV-Ray curves does (normal, curves and set:K).
---zoom Z (0.0625 to 64) and --centre X,Y (the file position in
-the middle of the picture) show the view the editor would; --grid SPACING draws the
-snap grid of that spacing in file units (0.001 to 10), as View > Snap to grid does.)"},
+POV-Ray renders, as the editor's View > POV-Ray curves does (normal, curves and set:K);
+a lathe's or sor's profiles are always drawn so. --zoom Z (0.0625 to 64) and --centre
+X,Y (the file position in the middle of the picture) show the view the editor would;
+--grid SPACING draws the snap grid of that spacing in file units (0.001 to 10), as
+View > Snap to grid does.)"},
     {"import", RunImport, "import IN OUT [--name NAME] [--fit] [drawing options]",
      R"(Reads the outline of a POV-Ray scene or include file, or of an SVG document (told apart
 by the content), and writes it as a drawing with the editor's writer.
-POV-Ray: the first prism or polygon object, or the one declared as NAME, written in the
-scene language as people write it (comments, any layout, keywords in any order, "open"
-and "sturm"); values must be number literals, anything computed is refused with its
-line. Sub-outlines become sets; heights, spline, sweep and control points carry over.
+POV-Ray: the first prism, polygon, lathe or sor object, or the one declared as NAME,
+written in the scene language as people write it (comments, any layout, keywords in any
+order, "open" and "sturm"); values must be number literals, anything computed is refused
+with its line. Sub-outlines become sets; heights, spline, sweep and control points carry
+over. A lathe or a sor is one profile, one set: a lathe's is open unless it ends on its
+first point, and a cubic lathe's end slope point is worked out again (a note says so);
+--fit scales it about the axis into the canvas.
 SVG: path (every command), polygon, polyline, rect, circle and ellipse elements, with
 the transforms of elements and groups. Every subpath becomes a set; curves become
 bezier handles, so the drawing is a bezier prism, or linear when all is straight.
@@ -75,7 +82,8 @@ curve POV-Ray renders from the file as the editor writes it, each segment a cubi
 bezier. 75 user units make one file unit, so import gives back the finished sets where
 they were (with --exact, the curves' own points), as bezier curves or straight lines;
 the prism values are not in the document, and import closes the unfinished set, or
-leaves it out when it is too short (both said in a note). A drawing so large that a
+leaves it out when it is too short (both said in a note). A lathe or a sor is drawn as
+its profiles, each an open line of POV-Ray's own curve. A drawing so large that a
 number of the document would not be finite is refused (exit 66). OUT.svg must not be
 IN.)"},
     {nullptr, nullptr, nullptr, nullptr},

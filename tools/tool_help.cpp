@@ -21,10 +21,11 @@ std::string Indented(const char* text, int first, int rest) {
 
 const char* const Description = R"(
 DESCRIPTION
-  Reads, writes and changes Vexlin drawings (.pol polygons, .prm prisms) without a window,
-  with the editor's own reader, writer, transforms and shape generator. A file is read as the
-  editor opens it: the declaration ("prism{" or "polygon{") gives the kind; where it names
-  neither, ".prm" at the end of the name means a prism, anything else a polygon.
+  Reads, writes and changes Vexlin drawings (.pol polygons, .prm prisms, .lat lathes, .sor
+  surfaces of revolution) without a window, with the editor's own reader, writer, transforms
+  and shape generator. A file is read as the editor opens it: the declaration ("prism{",
+  "polygon{", "lathe{", "sor{", or a union of lathes or sors) gives the kind; where it names
+  none, ".prm" at the end of the name means a prism, anything else a polygon.
   vexlin-tool help COMMAND, or vexlin-tool COMMAND --help, prints the part of this manual
   about one command. Vexlin )" VEXLIN_VERSION R"( is free software under the MIT licence.
 
@@ -34,7 +35,8 @@ COMMANDS
 const char* const DrawingOptions = R"(
 DRAWING OPTIONS
   Applied to the drawing before it is written; values not given are kept.
-  --kind polygon|prism     the kind to write (default: the kind read, or polygon)
+  --kind polygon|prism|lathe|sor
+                           the kind to write (default: the kind read, or polygon)
   --spline linear|quadratic|cubic|bezier
   --sweep linear|conic
   --start H, --end H       prism heights
@@ -44,8 +46,11 @@ DRAWING OPTIONS
                            and no line break; one that does not begin with "//" is written
                            with "// " before it, so that the file stays valid scene text,
                            and then keeps at most 86 characters of its own
-  The writer's rules apply: a name without any "." gets ".pol" or ".prm"; a name ending in
-  ".pol" or ".prm" is written as that kind. The name written is printed.
+  The writer's rules apply: a name without any "." gets the kind's extension (".pol", ".prm",
+  ".lat", ".sor"); a name ending in one of them is written as that kind. A lathe or a surface
+  of revolution is written only when every profile keeps POV-Ray's rules (every radius x at
+  least 0, enough points for the spline, a sor's heights rising): otherwise exit 6 names the
+  set, the point and the rule, and nothing is written. The name written is printed.
 )";
 
 const char* const Closing = R"(
@@ -58,7 +63,8 @@ SAVING
   link that another user made in a folder everybody may write (such as /tmp) is not
   followed, and a value that is not finite is never written. A refused save prints
   "FILE: Unable to save file: REASON". A prism written as a polygon (a name ending in
-  ".pol") loses its prism values: a note says so.
+  ".pol") loses its prism values, and a lathe or sor written as a polygon or prism is no
+  longer turned about the axis: a note says so.
 
 EXIT STATUS
   0      success
@@ -66,7 +72,8 @@ EXIT STATUS
          3 "Prm Data BAD", 4 "Error in body of data", 5 "Spline/Sweep Not right",
          printed as "FILE: line N: TEXT" with the line where reading stopped; a file holding
          a POV-Ray prism or polygon that only import reads gets "try: vexlin-tool import"
-  6      "FILE: Unable to save file: REASON", with the system's reason
+  6      "FILE: Unable to save file: REASON", with the system's reason or the rule a lathe's
+         or sor's profile breaks
   64     bad arguments or refused values: a one-line reason that names the argument is
          printed, then where the command's help is
   65     the shape was not added: the drawing has an unfinished set or no room for it
@@ -88,6 +95,8 @@ EXAMPLES
       a scene that shows the drawing, rendered by POV-Ray
   vexlin-tool import logo.svg logo.prm --fit --end 0.35
       an SVG logo as a prism fitted into the canvas
+  vexlin-tool import scene.pov vase.lat --name Vase --fit
+      a lathe of a POV-Ray scene, scaled about its axis into the canvas
 
 SEE ALSO
   vexlin(1), povray(1)

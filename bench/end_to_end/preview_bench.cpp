@@ -40,6 +40,9 @@ public:
         sketched[place] = Clock::now();
         _real.ShowPixels(window, place, pixels);
     }
+    void ShowCaption(vHandle window, int place, const char* caption) override {
+        _real.ShowCaption(window, place, caption);
+    }
     void ShowMessages(vHandle window, const char* text) override {
         _real.ShowMessages(window, text);
     }

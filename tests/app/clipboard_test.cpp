@@ -4,6 +4,7 @@
 
 #include "AppFixture.h"
 #include "dialogs/KryDialog.h"
+#include "scenefile/SceneKind.h"
 #include "toolkit/platform/qt/QtClipboard.h"
 
 namespace {
@@ -21,7 +22,7 @@ protected:
     static std::string Written(const KCanvasPane& canvas, int kind) {
         std::string text;
         int written = kind;
-        canvas.SceneFileText("", kind, text, written);
+        canvas.SceneFileText("", FilterOfKind(kind), text, written);
         return text;
     }
     static void Clip(const char* text) { QGuiApplication::clipboard()->setText(text); }
@@ -31,7 +32,7 @@ protected:
 
 // Copy gives the text Save would write and the SVG export; pasted into an empty polygon window
 // it gives the same drawing with the prism's kind and values, which undo takes back and redo
-// brings again.
+// brings again. What the writer refuses is not copied.
 TEST_F(ClipboardInEditor, CopiesAndPastesTheDrawingWithItsKind) {
     RunWithSettings([&](KryCmdWindow&) {
         KryCmdWindow& prism = *KryApp::OpenDrawingWindow("Prm");
@@ -62,6 +63,17 @@ TEST_F(ClipboardInEditor, CopiesAndPastesTheDrawingWithItsKind) {
         Choose(polygon, Cmd::Paste);
         EXPECT_EQ(polygon.canvas->setCount, 2);
         EXPECT_TRUE(polygon.canvas->GetPrismValues() == values);
+
+        // A lathe the writer would refuse is not copied; the notice says which rule it breaks.
+        KryCmdWindow& lathe = *KryApp::OpenDrawingWindow("Lat");
+        Choose(lathe, Cmd::KindLathe);
+        DrawTriangle(*lathe.canvas);
+        ModalAnswers answers;
+        lathe.HandleKey(CtrlC, 0);
+        ASSERT_EQ(answers.seen.size(), 1u);
+        EXPECT_EQ(answers.seen[0].rfind("Notice: The drawing cannot be copied: ", 0), 0u);
+        EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+                  Written(*prism.canvas, Prism));
     });
 }
 

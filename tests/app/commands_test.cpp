@@ -102,6 +102,68 @@ TEST_F(Commands, SwitchingBetweenPolygonAndPrism) {
     });
 }
 
+// Each "_TYPE_" item greys itself and enables the others; "Prm Values" and "Control" are for
+// every kind but the polygon.
+TEST_F(Commands, EveryKindOfTheTypeMenu) {
+    const struct {
+        int id;
+        int kind;
+        const char* caption;
+        const char* field;
+    } rows[] = {
+        {Cmd::KindLathe, Lathe, "Changed to Lathe", "    __LATHE__       "},
+        {Cmd::KindSor, Sor, "Changed to Sor", "     __SOR__        "},
+        {Cmd::KindPrism, Prism, "Changed to Prism", "    __PRISM__       "},
+        {Cmd::KindPolygon, Polygon, "Changed to Polygon", "   __POLYGON__       "},
+    };
+    const int kindItems[] = {Cmd::KindPolygon, Cmd::KindPrism, Cmd::KindLathe, Cmd::KindSor};
+    RunWithSettings([&](KryCmdWindow& window) {
+        for (const auto& row : rows) {
+            SCOPED_TRACE(row.caption);
+            Choose(window, row.id);
+            EXPECT_EQ(shapeKind, row.kind);
+            EXPECT_STREQ(window.Name(), row.caption);
+            EXPECT_EQ(Field(window, Cmd::KindField), row.field);
+            for (int kind = Polygon; kind <= Sor; ++kind) {
+                EXPECT_EQ(Enabled(window, kindItems[kind]), kind != row.kind) << kind;
+            }
+            EXPECT_EQ(Enabled(window, Cmd::PrismValues), row.kind != Polygon);
+            EXPECT_EQ(Enabled(window, Cmd::SetControl), row.kind != Polygon);
+        }
+    });
+}
+
+// While the cursor rests on a lathe's point that breaks a rule, the mode field tells the rule;
+// the mode comes back when it leaves, unless a command has shown another meanwhile.
+TEST_F(Commands, TheModeFieldTellsTheRuleUnderTheCursor) {
+    RunWithSettings([&](KryCmdWindow& window) {
+        KCanvasPane& canvas = *window.canvas;
+        DrawTriangle(canvas);
+        Choose(window, Cmd::KindLathe);
+        const std::string mode = Field(window, Cmd::ModeField);
+        const struct {
+            int x, y;
+            std::string field;
+        } steps[] = {
+            {101, 100, "lathe: x below 0"},  // the first point, left of the axis
+            {102, 101, "lathe: x below 0"},
+            {200, 100, mode},  // a point that keeps the rules
+            {20, 20, mode},
+        };
+        for (const auto& step : steps) {
+            canvas.OnMouseMotion(step.x, step.y);
+            EXPECT_EQ(Field(window, Cmd::ModeField), step.field) << step.x << "," << step.y;
+        }
+        canvas.OnMouseMotion(100, 100);
+        Choose(window, Cmd::PointMove);
+        canvas.OnMouseMotion(20, 20);
+        EXPECT_EQ(Field(window, Cmd::ModeField), "  Move Point");
+        Choose(window, Cmd::KindPolygon);
+        canvas.OnMouseMotion(100, 100);
+        EXPECT_EQ(Field(window, Cmd::ModeField), "  Move Point") << "a polygon breaks no rule";
+    });
+}
+
 TEST_F(Commands, MouseAndCanvasCommandsChangeTheDrawingAndItsCounts) {
     RunWithSettings([&](KryCmdWindow& window) {
         KCanvasPane& canvas = *window.canvas;
@@ -186,18 +248,21 @@ TEST_F(Commands, NewWindowsAndCommandsPassedOn) {
             int id;
             const char* caption;
             int kind;
+            std::string field;
         } cases[] = {
-            {Cmd::NewPrism, "Untitled Prism", Prism},
-            {Cmd::NewPolygon, "Untitled Polygon", Polygon},
-            {Cmd::New, "New Polygon", Polygon},
+            {Cmd::NewPrism, "Untitled Prism", Prism, KindShown(true)},
+            {Cmd::NewLathe, "Untitled Lathe", Lathe, "    __LATHE__       "},
+            {Cmd::NewSor, "Untitled Sor", Sor, "     __SOR__        "},
+            {Cmd::NewPolygon, "Untitled Polygon", Polygon, KindShown(false)},
+            {Cmd::New, "New Polygon", Polygon, KindShown(false)},
         };
         for (const auto& c : cases) {
             window.OnWindowCommand(c.id, c.id, CtlMenuItem);
             ASSERT_EQ(Newest()->Name(), std::string(c.caption));
             EXPECT_EQ(shapeKind, c.kind);
-            EXPECT_EQ(Field(*Newest(), Cmd::KindField), KindShown(c.kind == Prism));
+            EXPECT_EQ(Field(*Newest(), Cmd::KindField), c.field);
         }
-        EXPECT_EQ(app.WindowCount(), 4);
+        EXPECT_EQ(app.WindowCount(), 6);
         files.answer = false;
         app.OnAppCommand(nullptr, IdAppOpen, 0, 0);
         EXPECT_EQ(Newest()->Name(), std::string("New Polygon")) << "the frame's Open";

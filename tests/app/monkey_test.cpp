@@ -77,7 +77,8 @@ protected:
                                        files + "/" + entry.path().filename().string());
             _names.push_back(files + "/" + entry.path().filename().string());
         }
-        for (const char* name : {"new", "new.pol", "new.prm", "folder.pol", "missing/x.pol"}) {
+        for (const char* name :
+             {"new", "new.pol", "new.prm", "new.lat", "new.sor", "folder.pol", "missing/x.pol"}) {
             _names.push_back(files + "/" + name);
         }
         // The device itself: a name without a "." would get an extension, and as root the
@@ -245,7 +246,7 @@ protected:
     void ShuffleChooser() {
         files.answer = Chance(85);
         files.path = _names[Uniform(0, static_cast<int>(_names.size()) - 1)];
-        files.filter = Uniform(PolygonFilter, AnyFileFilter);
+        files.filter = Uniform(PolygonFilter, SorFilter);
     }
 
     void Command(KryCmdWindow& window, int id) {
@@ -253,7 +254,8 @@ protected:
         ShuffleChooser();
         const bool untitled = window.fileName[0] == '\0';
         const std::map<std::string, std::string> stamps =
-            StampsOf({window.fileName, files.path, files.path + ".pol", files.path + ".prm"});
+            StampsOf({window.fileName, files.path, files.path + ".pol", files.path + ".prm",
+                      files.path + ".lat", files.path + ".sor"});
         if (Chance(80)) {
             Choose(window, id);
         } else {

@@ -105,6 +105,9 @@ TEST_F(ViewMenu, KeysReachTheirCommands) {
         EXPECT_TRUE(Enabled(window, Cmd::Redo));
         Key(window, Qt::Key_Y, Qt::ControlModifier);
         EXPECT_TRUE(Enabled(window, Cmd::Undo));
+        Choose(window, Cmd::KindLathe);
+        Key(window, Qt::Key_N, Qt::ControlModifier);
+        EXPECT_EQ(Newest()->Name(), std::string("Untitled Lathe"));
     });
 }
 

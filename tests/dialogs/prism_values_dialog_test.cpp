@@ -1,9 +1,11 @@
 #include <QMdiArea>
 #include <cfloat>
 #include <cstdio>
+#include <vector>
 
 #include "DialogFixture.h"
 #include "dialogs/KryDialog.h"
+#include "support/PrismValuesPrint.h"
 
 namespace {
 
@@ -116,4 +118,43 @@ TEST_F(PrismValuesDialog, StrumIsEnabledForCubicAndBezierAndKeepsItsTick) {
     EXPECT_EQ(dialog.useSturm, 1) << "the writer decides whether a linear prism gets sturm";
     EXPECT_EQ(dialog.sweepType, 1);
     EXPECT_EQ(dialog.isOpen, 1);
+}
+
+// The values a kind of drawing does not write are greyed, at once while the dialog is shown and
+// at every showing; the values stay. A lathe and a surface of revolution take sturm with every
+// spline.
+TEST_F(PrismValuesDialog, ValuesTheKindDoesNotWriteAreGreyed) {
+    const struct {
+        PrismValuesInUse inUse;
+        bool splines, sweeps, heights;
+    } rows[] = {
+        {{true, false, false, true}, true, false, false},
+        {{false, false, false, true}, false, false, false},
+        {{}, true, true, true},
+    };
+    const int controls[] = {Linear,      Quadratic, Cubic,      Bezier,
+                            LinearSweep, Conic,     StartField, EndField};
+    dialog.SetPrismValues(0.25, 0.75, 1, 1, 1, 1);
+    for (const auto& row : rows) {
+        for (bool shownFirst : {true, false}) {
+            dialog.UseValues(PrismValuesInUse{});
+            if (shownFirst) {
+                dialog.ShowDialog("");
+            }
+            dialog.UseValues(row.inUse);
+            if (!shownFirst) {
+                dialog.ShowDialog("");
+            }
+            std::vector<bool> enabled;
+            for (int id : controls) {
+                enabled.push_back(Widget(dialog, id)->isEnabled());
+            }
+            const bool s = row.splines, w = row.sweeps, h = row.heights;
+            EXPECT_EQ(enabled, (std::vector<bool>{s, s, s, s, w, w, h, h})) << shownFirst;
+            EXPECT_EQ(Button(dialog, Strum)->isEnabled(), row.inUse.sturmWithEverySpline);
+            EXPECT_TRUE(Button(dialog, Open)->isEnabled());
+            Button(dialog, Ok)->click();
+            EXPECT_EQ(dialog.GetPrismValues(), (PrismValues{0.25, 0.75, 1, 1, 1, 1}));
+        }
+    }
 }

@@ -4,6 +4,7 @@
 
 #include "interchange/PastedDrawing.h"
 #include "model/KCanvasPane.h"
+#include "scenefile/SceneKind.h"
 #include "tests/interchange/OutlineText.h"
 
 namespace {
@@ -32,31 +33,41 @@ std::string SetsOf(const KCanvasPane& canvas) {
 
 std::string Written(const KCanvasPane& canvas, int kind) {
     std::string text;
-    int written = kind;
-    EXPECT_TRUE(canvas.SceneFileText("", kind, text, written));
+    int written = -1;
+    std::string refusal;
+    EXPECT_TRUE(canvas.SceneFileText("", FilterOfKind(kind), text, written, &refusal)) << refusal;
+    EXPECT_EQ(written, kind);
     return text;
 }
 
-// Copy then paste into an empty drawing, for every kind and spline: the same file, the same
-// kind and prism values, however the values were rounded on the way.
+// Copy then paste into an empty drawing, for every kind, spline and "open": the same file, the
+// same kind and prism values, however the values were rounded on the way. A lathe's and a
+// surface of revolution's profiles keep right of the axis and rise.
 TEST(PastedDrawing, TheEditorsOwnTextPastesIntoTheSameDrawing) {
-    for (int kind : {Polygon, Prism}) {
+    for (int kind : {Polygon, Prism, Lathe, Sor}) {
         for (int spline = LinearSpline; spline <= BezierSpline; ++spline) {
-            KCanvasPane copied(nullptr);
-            AddSet(copied, {{10.3, -20.7}, {100, -21}, {55.55, 60}});
-            AddSet(copied, {{-100, -100}, {-40.123456, -95}, {-70, -30}, {-99, -31}});
-            copied.control1[0] = {1.5, 2.25};
-            copied.SetPrismValues(PrismValues{-0.25, 1.75, spline, ConicSweep, 1, 1});
-            const std::string text = Written(copied, kind);
-            PastedDrawing pasted;
-            std::string why;
-            ASSERT_TRUE(pasted.Read(text, Polygon, LinearSpline, true, why)) << why;
-            EXPECT_TRUE(pasted.declared);
-            EXPECT_EQ(pasted.kind, kind);
-            KCanvasPane target(nullptr);
-            target.SetPrismValues(pasted.sets.prism);
-            ASSERT_TRUE(pasted.AddTo(target, why)) << why;
-            EXPECT_EQ(Written(target, kind), text) << kind << " " << spline;
+            for (int open : {0, 1}) {
+                KCanvasPane copied(nullptr);
+                if (IsTurnedKind(kind)) {
+                    AddSet(copied, {{10.3, 0}, {40, -20.7}, {30, -40}, {55.55, -60}, {20, -80}});
+                    AddSet(copied, {{80, 10}, {100.123456, -5}, {90, -30}, {120, -31}});
+                } else {
+                    AddSet(copied, {{10.3, -20.7}, {100, -21}, {55.55, 60}});
+                    AddSet(copied, {{-100, -100}, {-40.123456, -95}, {-70, -30}, {-99, -31}});
+                }
+                copied.control1[0] = {11.5, 2.25};
+                copied.SetPrismValues(PrismValues{-0.25, 1.75, spline, ConicSweep, 1, open});
+                const std::string text = Written(copied, kind);
+                PastedDrawing pasted;
+                std::string why;
+                ASSERT_TRUE(pasted.Read(text, Polygon, LinearSpline, true, why)) << why;
+                EXPECT_TRUE(pasted.declared);
+                EXPECT_EQ(pasted.kind, kind);
+                KCanvasPane target(nullptr);
+                target.SetPrismValues(pasted.sets.prism);
+                ASSERT_TRUE(pasted.AddTo(target, why)) << why;
+                EXPECT_EQ(Written(target, kind), text) << kind << " " << spline << " " << open;
+            }
         }
     }
 }
@@ -70,6 +81,8 @@ TEST(PastedDrawing, ReadsEveryAcceptedFormAndRefusesTheRest) {
     } cases[] = {
         {"prism { linear_spline 0, 1, 4, <0,0>, <1,0>, <0,1>, <0,0> }", true, "0,0 1,0 0,1"},
         {"  polygon {\n 4 <0,0> <2,0> <2,2> <0,0>\n}\n", true, "0,0 2,0 2,2"},
+        {"lathe { linear_spline 3, <0,0>, <1,1>, <0,2> }", true, "0,0 1,1 0,2"},
+        {"sor { 4, <0,0>, <1,1>, <1,2>, <0,3> sturm }", true, "0,0 1,1 1,2 0,3"},
         {"<?xml version=\"1.0\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\">"
          "<rect x=\"0\" y=\"0\" width=\"75\" height=\"150\"/></svg>",
          false, "0,0 1,0 1,-2 0,-2"},

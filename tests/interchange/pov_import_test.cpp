@@ -59,6 +59,19 @@ TEST(PovImportTest, HandWrittenObjectsInEverySpline) {
         {nullptr,
          "prism { 0, 1, 3 <0,0> <1,0> <0,1> }",
          {Prism, LinearSpline, LinearSweep, 0, 1, 0, 0, "0,0 1,0 0,1", 1}},
+        // A lathe is one profile: closed when it ends on its first point, its slope points
+        // the set's control point and, for cubic, worked out again (a note).
+        {nullptr,
+         "lathe { sturm cubic_spline // a vase\n 6, <0.2,0> <0.5,0>, <0.7,0.5>\n"
+         "  /* rim */ <0.4,1.5> <0.5,0> <0.6,0.2> pigment { rgb 1 } }",
+         {Lathe, CubicSpline, LinearSweep, 0, 0.5, 0, 1, "[0.2,0] 0.5,0 0.7,0.5 0.4,1.5", 2}},
+        {nullptr,
+         "lathe { bezier_spline 8, <0,0> <1,0> <1,1> <1,1>, <1,1> <1,2> <0.5,2> <0.5,3> }",
+         {Lathe, BezierSpline, LinearSweep, 0, 0.5, 1, 0, "0,0 (1,0 1,1) 1,1 (1,2 0.5,2) 0.5,3",
+          0}},
+        {nullptr,
+         "sor { 5, <0.5,0> <1,1>\n<1,2> <0.5,3>, <0.6,4> sturm open }",
+         {Sor, LinearSpline, LinearSweep, 0, 0.5, 1, 1, "0.5,0 1,1 1,2 0.5,3 0.6,4", 0}},
     };
     for (const Case& c : cases) {
         Outline outline;
@@ -92,10 +105,11 @@ TEST(PovImportTest, RefusesWhatItCannotTakeWithTheLine) {
          "line 1: the count says 4 points, but only 2 are listed"},
         {nullptr, "prism { 0, 1, 2.5 <0,0> <1,0> }",
          "line 1: the point count 2.5 is not a usable whole number"},
-        {nullptr, "sphere { 0, 1 } // prism {", "No prism or polygon object found"},
-        {"Shape", "#declare Other = prism { 0, 1, 0 }", "No prism or polygon is declared as Shape"},
+        {nullptr, "sphere { 0, 1 } // prism {", "No prism, polygon, lathe or sor object found"},
+        {"Shape", "#declare Other = prism { 0, 1, 0 }",
+         "No prism, polygon, lathe or sor is declared as Shape"},
         {"Shape", "\n#declare Shape = sphere { 0, 1 }",
-         "line 2: Shape is declared, but not as a prism or polygon"},
+         "line 2: Shape is declared, but not as a prism, polygon, lathe or sor"},
         {nullptr, "\n/* never ends", "line 2: the comment that begins here never ends"},
         {nullptr, "prism { bezier_spline 0,1,8 <0,0><1,0><2,0><2,2>\n<3,3><1,3><0,2><0,0> }",
          "line 2: a bezier segment begins away from the end of the one before it"},

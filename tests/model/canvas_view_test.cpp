@@ -96,6 +96,14 @@ TEST(CanvasView, WholeDrawingFitsEveryPointWithAMargin) {
     }
     EXPECT_EQ(canvas.View().zoom, CanvasView::MaxZoom)
         << "a tiny drawing stops at the largest zoom";
+
+    // A lathe's profiles are seen with their mirror images about the axis.
+    shapeKind = Lathe;
+    canvas.FitWholeDrawing();
+    shapeKind = Polygon;
+    EXPECT_EQ(canvas.View().centre.x, 0);
+    EXPECT_GE(canvas.PixelX(-14), 20);
+    EXPECT_LE(canvas.PixelX(14), 380);
 }
 
 // The status position is the file position under the cursor through the view; in the default

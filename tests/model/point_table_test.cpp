@@ -7,6 +7,7 @@
 
 #include "MouseEditingFixture.h"
 #include "model/PointTable.h"
+#include "model/WrittenPoints.h"
 #include "support/DrawingSoundness.h"
 
 namespace {
@@ -17,31 +18,40 @@ std::string G(double value) {
     return text;
 }
 
-// The table a drawing must give, worked out from the model's own queries: one row per entry,
-// each set's first row and the open set's rows marked, x and y as the file writes them, and the
-// handles the spline gives each row.
+// Whether the writer lists the entry of that control array: the handles the table must show.
+bool Written(const WrittenPointList& list, WrittenSource source, int index) {
+    for (const WrittenEntry& entry : list.entries) {
+        if (entry.source == source && entry.index == index) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The table a drawing must give, worked out from the model's own queries and the writer's
+// list: one row per entry, each set's first row and the open set's rows marked, x and y as the
+// file writes them, and the handles the writer writes for each row.
 void ExpectTableOf(const KCanvasPane& canvas, int kind, const std::string& after) {
     SCOPED_TRACE(after);
     const std::vector<PointTable::Row> rows = PointTable::Rows(canvas, kind);
     ASSERT_EQ(static_cast<int>(rows.size()), canvas.pointCount);
-    const int spline = kind == Polygon ? LinearSpline : canvas.splineType;
+    const WrittenPointList written = WrittenPoints(canvas, kind);
     for (int i = 0; i < canvas.pointCount; ++i) {
         const PointTable::Row& row = rows[static_cast<size_t>(i)];
         const int set = canvas.FindSetOf(i);
         const int first = set > 0 ? canvas.setEnds[set - 1] : canvas.setEnds[canvas.setCount];
-        const int end = set > 0 ? canvas.setEnds[set] : canvas.pointCount;
         EXPECT_EQ(row.cells[PointTable::SetColumn], set > 0 ? std::to_string(set) : "open") << i;
         EXPECT_EQ(row.marked, i == first || set < 0) << i;
         EXPECT_EQ(row.cells[PointTable::XColumn], G(KCanvasPane::FileX(canvas.points[i].x)));
         EXPECT_EQ(row.cells[PointTable::YColumn], G(KCanvasPane::FileY(canvas.points[i].y)));
-        const bool control = (spline == QuadraticSpline || spline == CubicSpline) && i == first;
-        const bool segment = spline == BezierSpline && i + 1 < end && !(set > 0 && i == end - 1);
-        EXPECT_EQ(row.cells[PointTable::Handle1X].empty(), !control && !segment) << i;
-        EXPECT_EQ(row.cells[PointTable::Handle2X].empty(), !segment) << i;
-        if (control || segment) {
+        const bool handle1 = Written(written, WrittenSource::Control1, i);
+        const bool handle2 = Written(written, WrittenSource::Control2, i);
+        EXPECT_EQ(row.cells[PointTable::Handle1X].empty(), !handle1) << i;
+        EXPECT_EQ(row.cells[PointTable::Handle2X].empty(), !handle2) << i;
+        if (handle1) {
             EXPECT_EQ(row.cells[PointTable::Handle1Y], G(KCanvasPane::FileY(canvas.control1[i].y)));
         }
-        if (segment) {
+        if (handle2) {
             EXPECT_EQ(row.cells[PointTable::Handle2X], G(KCanvasPane::FileX(canvas.control2[i].x)));
         }
     }
@@ -66,7 +76,8 @@ protected:
 };
 
 // After every kind of change, by gesture, command, table edit or insertion and deletion, for
-// every spline and both kinds, the table is the drawing.
+// every spline, every kind and open or not, the table is the drawing and shows the handles the
+// writer writes.
 TEST_F(PointTableTest, FollowsTheDrawingThroughEveryKindOfChange) {
     std::string why;
     const std::vector<std::pair<std::string, std::function<void()>>> steps = {
@@ -111,11 +122,15 @@ TEST_F(PointTableTest, FollowsTheDrawingThroughEveryKindOfChange) {
         for (const auto& step : steps) {
             step.second();
             ASSERT_EQ(DrawingFault(canvas), "") << step.first;
-            for (int kind : {Polygon, Prism}) {
-                ExpectTableOf(canvas, kind,
-                              step.first + " in spline " + std::to_string(spline) + ", kind " +
-                                  std::to_string(kind));
+            for (int kind : {Polygon, Prism, Lathe, Sor}) {
+                for (int open : {0, 1}) {
+                    canvas.isOpen = open;
+                    ExpectTableOf(canvas, kind,
+                                  step.first + " in spline " + std::to_string(spline) + ", kind " +
+                                      std::to_string(kind) + ", open " + std::to_string(open));
+                }
             }
+            canvas.isOpen = 0;
         }
     }
 }

@@ -12,11 +12,13 @@
 class RecordingDisplay : public PreviewDisplay {
 public:
     void ShowPicture(int view, const std::string& path) override { pictures.at(view) = path; }
+    void ShowCaption(int view, const std::string& caption) override { captions.at(view) = caption; }
     void ShowSketch(int, const PixelSurface&) override { ++sketches; }
     void ShowMessages(const std::string& text) override { messages = text; }
     void ShowBusy(bool on) override { busy = on; }
 
     std::vector<std::string> pictures{"-", "-"};
+    std::vector<std::string> captions{"-", "-"};
     int sketches = 0;
     std::string messages;
     bool busy = false;
@@ -35,6 +37,7 @@ public:
         return this;
     }
     bool ShowPicture(vHandle, int, const char*) override { return true; }
+    void ShowCaption(vHandle, int, const char*) override {}
     void ShowPixels(vHandle, int, const PixelSurface&) override {}
     void ShowMessages(vHandle, const char* text) override { messages = text; }
     void ShowBusy(vHandle, bool) override {}
@@ -51,6 +54,6 @@ public:
 inline PreviewScene SceneOf(const std::string& text) {
     PreviewScene scene;
     scene.text = text;
-    scene.prism = true;
+    scene.kind = Prism;
     return scene;
 }

@@ -15,6 +15,7 @@
 #include "preview/PreviewFolder.h"
 #include "preview/PreviewRenderer.h"
 #include "preview/PreviewWindow.h"
+#include "scenefile/SceneKind.h"
 #include "tests/preview/FakeProcessRunner.h"
 #include "tests/preview/PreviewFakes.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
@@ -186,6 +187,41 @@ TEST(PreviewRenderer, HandsPovrayExactlyWhatSaveWrites) {
     refused.renderer.Update(PreviewScene::Of(canvas, "star", Prism), 0);
     EXPECT_TRUE(refused.runner.runs.empty());
     EXPECT_EQ(refused.display.messages, NotFiniteMessage);
+}
+
+// A lathe is seen from the front and written with sturm, which face on it needs; one that breaks
+// rules is not rendered, and the messages list every rule it breaks.
+TEST(PreviewRenderer, LathesFromTheFrontAndTheRulesTheyBreak) {
+    KCanvasPane canvas(nullptr);
+    AddSet(canvas, {{0.5, -1}, {1, 0}, {0.4, 1}});
+    canvas.splineType = QuadraticSpline;
+    PreviewScene scene = PreviewScene::Of(canvas, "vase", FilterOfKind(Lathe));
+    EXPECT_TRUE(scene.Writable());
+    EXPECT_EQ(scene.kind, Lathe);
+    EXPECT_NE(scene.text.find("\r\nsturm\r\n}"), std::string::npos) << scene.text;
+    const std::string front = PovrayViews::Scene(PovrayViews::TopView, "d.lat", Lathe, 300, 300);
+    EXPECT_NE(front.find("direction <0, 0, 1>"), std::string::npos) << front;
+    EXPECT_EQ(front.find("rotate 90 * x"), std::string::npos) << "a lathe stands as it is";
+    Rig turned;
+    turned.renderer.Update(scene, 0);
+    EXPECT_EQ(turned.display.sketches, 0) << "the sketches only draw polygons and prisms";
+
+    canvas.points[1].x = -75;
+    canvas.points[2].x = -30;
+    Rig refused;
+    refused.renderer.Update(PreviewScene::Of(canvas, "vase.lat", 0), 0);
+    EXPECT_TRUE(refused.runner.runs.empty());
+    EXPECT_EQ(refused.display.captions, (std::vector<std::string>{"Front view", "-"}));
+    refused.renderer.Update(SceneOf("a prism"), 1000);
+    refused.renderer.Update(SceneOf("a prism"), 1000 + PreviewRenderer::SettleMilliseconds);
+    EXPECT_EQ(refused.display.captions[0], "Top view");
+    refused.renderer.Update(PreviewScene::Of(canvas, "vase.lat", 0), 2000);
+    refused.renderer.Update(PreviewScene::Of(canvas, "vase.lat", 0),
+                            2000 + PreviewRenderer::SettleMilliseconds);
+    EXPECT_EQ(refused.display.messages,
+              std::string(BrokenRulesMessage) +
+                  "Set 1, point 2 (-1, 0): a lathe must not have a radius x below 0.\n"
+                  "Set 1, point 3 (-0.4, 1): a lathe must not have a radius x below 0.\n");
 }
 
 TEST(PovrayMessages, ErrorsAndWarningsInPlainWords) {

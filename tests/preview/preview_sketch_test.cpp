@@ -10,6 +10,7 @@
 #include "preview/PovrayViews.h"
 #include "preview/PreviewScene.h"
 #include "preview/PreviewSketch.h"
+#include "scenefile/SceneKind.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
 
 // The quick sketches against what POV-Ray renders of the same drawing: the thing covers the
@@ -22,9 +23,9 @@ constexpr int Side = 120;
 // made none.
 std::vector<uint32_t> PovrayPixels(const PreviewScene& scene, PovrayViews::View view) {
     TempDir dir;
-    const std::string drawing = scene.prism ? "drawing.prm" : "drawing.pol";
+    const std::string drawing = std::string("drawing") + SceneKindOf(scene.kind).extension;
     PutFile(dir.File(drawing), scene.text);
-    PutFile(dir.File("view.pov"), PovrayViews::Scene(view, drawing, scene.prism, Side, Side));
+    PutFile(dir.File("view.pov"), PovrayViews::Scene(view, drawing, scene.kind, Side, Side));
     const std::string command = "cd '" + dir.Path() + "' && povray -D -GA +FP +W" +
                                 std::to_string(Side) + " +H" + std::to_string(Side) +
                                 " +Iview.pov +Oview.ppm -A >/dev/null 2>&1";

@@ -82,6 +82,47 @@ TEST_F(PixelCanvas, CurvesPictureIsBlackWithoutMarkers) {
     EXPECT_EQ(CountColour(Orange), 0);
 }
 
+// As a lathe the triangle is a profile turned about the axis, drawn with POV-Ray's curve (a
+// linear one here), mirrored in light blue; the lone point left of the axis breaks two rules.
+TEST_F(PixelCanvas, LatheShowsTheAxisTheSilhouetteAndBrokenPoints) {
+    constexpr uint32_t Axis = 0xff3c64beu;    // 60, 100, 190
+    constexpr uint32_t Mirror = 0xffaabeebu;  // 170, 190, 235
+    constexpr uint32_t Red = 0xffdc0000u;     // 220, 0, 0
+    shapeKind = Lathe;
+    canvas.OnRedraw(1, 1, 1, 1);
+    int axis = 0;
+    for (int y = 0; y < 300; ++y) {
+        axis += dc->PixelAt(150, y) == Axis;
+    }
+    EXPECT_GT(axis, 100) << "dash-dotted down the middle";
+    EXPECT_EQ(dc->PixelAt(170, 150), Black) << "the profile's curve";
+    // The curve is POV-Ray's of the values written: 40 model units written as 0.533333 file
+    // units come back a hair short of the pixel's edge.
+    EXPECT_EQ(dc->PixelAt(189, 170), Black);
+    EXPECT_EQ(dc->PixelAt(130, 150), Mirror) << "its mirror image";
+    EXPECT_EQ(dc->PixelAt(110, 170), Mirror);
+    EXPECT_EQ(dc->PixelAt(152, 152), Black) << "the set's first point";
+    EXPECT_EQ(dc->PixelAt(110, 110), Red) << "the unfinished profile's lone point";
+    EXPECT_EQ(dc->PixelAt(113, 110), Red);
+    canvas.DrawAllCurves();
+    EXPECT_EQ(dc->PixelAt(110, 110), White) << "the curves alone";
+    EXPECT_EQ(dc->PixelAt(170, 150), Black);
+
+    // Through a view of twice the size about model (20, 0): x goes to 2 x + 110, y to 2 y + 150.
+    canvas.SetView({2, {20, 0}});
+    EXPECT_EQ(dc->PixelAt(150, 150), Black) << "the profile";
+    EXPECT_EQ(dc->PixelAt(189, 190), Black);
+    EXPECT_EQ(dc->PixelAt(70, 150), Mirror);
+    EXPECT_EQ(dc->PixelAt(30, 70), Red) << "the lone point";
+    axis = 0;
+    for (int y = 0; y < 300; ++y) {
+        axis += dc->PixelAt(110, y) == Axis;
+    }
+    EXPECT_GT(axis, 100);
+    canvas.SetView(CanvasView{});
+    shapeKind = Polygon;
+}
+
 class LargePixelCanvas : public PixelCanvas {
 protected:
     LargePixelCanvas() : PixelCanvas(600) {}

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
@@ -68,12 +69,27 @@ TEST(InterchangeCommandsTest, ImportAndExportFromTheCommandLine) {
     PutFile(dir.File("huge.prm"),
             CrLf({"#declare Thing=prism{", "cubic_spline", "0,1,6", "<0,0> //___control___ ",
                   "<2e306,0>", "<-2e306,1e306>", "<0,-2e306>", "<2e306,0>", "}"}));
+    // Lathes and surfaces of revolution as people write them: comments, several points a line,
+    // keywords in any order, "open" and "sturm" anywhere.
+    PutFile(dir.File("vase.pov"),
+            "// a vase\n#declare Vase = lathe { sturm quadratic_spline\n"
+            "  6, <0.3,-1.2> <0.2,-1> <0.8,-0.6>, /* belly */ <0.5,0.4>\n"
+            "  <0.3,0.8> <0.45,1.1> pigment { rgb 1 } }\n"
+            "#declare Cup = sor { 5, <0,-0.2> <0.6,0> <0.8,0.6> <0.9,1.2>, <1,1.4> open }\n");
     struct Case {
         const char* arguments;
         int status;
         const char* out;
         const char* err;
     } cases[] = {
+        {"import vase.pov vase --name Vase", 0, "vase.lat", "modifiers (pigment ...)"},
+        {"info vase.lat", 0, "kind: lathe\nspline: quadratic", ""},
+        {"render vase.lat vase.png --picture povray", 0, "vase.png", ""},
+        {"import vase.pov cup --name Cup --fit", 0, "cup.sor", ""},
+        {"info cup.sor", 0, "kind: sor\nspline: linear\nsweep: linear\nstart: 0\nend: 0.5\nopen: 1",
+         ""},
+        {"render cup.sor cup.png --picture povray", 0, "cup.png", ""},
+        {"export-svg vase.lat vase.svg", 0, "vase.svg", ""},
         {"import", 64, "", "vexlin-tool import: IN: missing"},
         {"import two.pov", 64, "", "vexlin-tool import: OUT: missing"},
         {"import two.pov out.prm --name", 64, "", "--name: needs a value"},
@@ -84,7 +100,7 @@ TEST(InterchangeCommandsTest, ImportAndExportFromTheCommandLine) {
         {"import computed.pov out.prm", 66, "", "line 3: 'R' is not supported here"},
         {"import two.pov two", 0, "two.prm", ""},
         {"info two.prm", 0, "kind: prism\nspline: linear", ""},
-        {"import two.pov two --name X", 66, "", "No prism or polygon is declared as X"},
+        {"import two.pov two --name X", 66, "", "No prism, polygon, lathe or sor is declared as X"},
         {"import fine.svg fine.prm", 0, "fine.prm", "simplified to 500 entries"},
         {"info fine.prm", 0, "points: 500\nsets: 1", ""},
         {"import ring.svg ring.prm --sweep conic --end 2", 0, "ring.prm", ""},
@@ -111,6 +127,11 @@ TEST(InterchangeCommandsTest, ImportAndExportFromTheCommandLine) {
         EXPECT_NE(run.err.find(c.err), std::string::npos) << c.arguments << "\n" << run.err;
     }
     EXPECT_FALSE(std::filesystem::exists(dir.File("huge.svg")));
+    // A lathe's profile is an open line of POV-Ray's curve, its four segments beziers.
+    const std::string vase = FileText(dir.File("vase.svg"));
+    EXPECT_EQ(vase.find("#fa6423"), std::string::npos) << vase;
+    EXPECT_NE(vase.find("fill=\"none\""), std::string::npos) << vase;
+    EXPECT_EQ(std::count(vase.begin(), vase.end(), 'C'), 4) << vase;
     EXPECT_GT(Extent(Tool(dir, "info ring.pol --points").out), 500);
     EXPECT_NE(FileText(dir.File("ring.svg")).find("<path fill="), std::string::npos);
     ASSERT_EQ(Tool(dir, "import ring.svg fit.prm --fit").status, 0);

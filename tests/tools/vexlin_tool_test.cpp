@@ -85,7 +85,7 @@ TEST_F(VexlinToolTest, RefusalsNameTheArgumentAndTheReason) {
         {{"info", "a.pol", "--bogus"}, "vexlin-tool info: --bogus: unknown option"},
         {{"convert", "a.pol"}, "vexlin-tool convert: OUT: missing"},
         {{"convert", "a.pol", "b.pol", "--kind", "cube"},
-         "vexlin-tool convert: --kind cube: not one of polygon, prism"},
+         "vexlin-tool convert: --kind cube: not one of polygon, prism, lathe, sor"},
         {{"convert", "a.pol", "b.pol", "--spline", "wobbly"},
          "vexlin-tool convert: --spline wobbly: not one of linear, quadratic, cubic, bezier"},
         {{"convert", "a.pol", "b.pol", "--start"}, "vexlin-tool convert: --start: needs a value"},
@@ -450,13 +450,17 @@ TEST_F(VexlinToolTest, SceneRendersTheDrawing) {
 
 // Face on, every prism shows: POV-Ray's statistics count the rays that hit it. A ray exactly
 // along a conic prism's axis finds nothing, so without the caps of a closed one nothing showed.
+// A lathe or a surface of revolution is seen from the front.
 TEST_F(VexlinToolTest, SceneShowsEveryPrismFaceOn) {
+    Put("vase.sor", "#declare Thing=sor{\n5\n<0.5,-1>\n<1,-0.5>\n<0.4,0.5>\n<0.7,1>\n<1,2>\n}\n");
     const struct {
         const char* what;
         const char* name;
         std::vector<std::string> options;
         const char* object;  // its line of the statistics
     } cases[] = {
+        {"a cubic lathe", "star.lat", {"--spline", "cubic"}, "Lathe "},
+        {"a surface of revolution", "vase.sor", {}, "Surface of Revolution "},
         {"an open conic prism",
          "star.prm",
          {"--sweep", "conic", "--start", "0.2", "--end", "1", "--open", "1"},
@@ -473,7 +477,7 @@ TEST_F(VexlinToolTest, SceneShowsEveryPrismFaceOn) {
         std::vector<std::string> shape = {"shape",    c.name, "--style",    "star",
                                           "--points", "5",    "--function", "0.5"};
         shape.insert(shape.end(), c.options.begin(), c.options.end());
-        ASSERT_EQ(Run(shape).status, 0);
+        ASSERT_TRUE(std::strcmp(c.name, "vase.sor") == 0 || Run(shape).status == 0);
         ASSERT_EQ(Run({"scene", c.name, "star.pov"}).status, 0);
         const std::string command =
             "cd " + Quoted(dir) + " && povray -D +W64 +H64 +Istar.pov +Ostar.png > povray.log 2>&1";
@@ -488,4 +492,36 @@ TEST_F(VexlinToolTest, SceneShowsEveryPrismFaceOn) {
             2);
         EXPECT_GT(hits, 64 * 64 / 10) << "rays that hit, of " << tests;
     }
+}
+
+// A lathe or a surface of revolution is written only when it keeps POV-Ray's rules: a polygon
+// centred on the origin reaches left of the axis, and converting it says where; shapes for a
+// lathe stand right of the axis.
+TEST_F(VexlinToolTest, ProfilesAreWrittenOnlyWhenTheyKeepTheRules) {
+    Put("square.pol", Square);
+    ToolRun run = Run({"convert", "square.pol", "out", "--kind", "lathe"});
+    EXPECT_EQ(run.status, 6);
+    EXPECT_EQ(run.err,
+              "out.lat: Unable to save file: Set 1, point 2 (-1, 1): a lathe must not have a "
+              "radius x below 0. 1 more rule is broken.\n");
+    EXPECT_FALSE(std::filesystem::exists(File("out.lat")));
+
+    run = Run({"shape", "vase", "--style", "polygon", "--points", "6", "--kind", "lathe"});
+    EXPECT_EQ(run.out, "vase.lat\n") << run.err;
+    ToolRun info = Run({"info", "vase.lat", "--points"});
+    EXPECT_EQ(info.out.rfind("kind: lathe\n", 0), 0u) << info.out;
+    double leftmost = 1e9;
+    for (size_t at = info.out.find("\n0 "); at != std::string::npos;
+         at = info.out.find('\n', at + 1)) {
+        int index = 0;
+        double x = 0;
+        if (std::sscanf(info.out.c_str() + at + 1, "%d %lf", &index, &x) == 2) {
+            leftmost = std::min(leftmost, x);
+        }
+    }
+    EXPECT_DOUBLE_EQ(leftmost, 7.5) << "a tenth of a file unit right of the axis";
+    run = Run({"convert", "vase.lat", "flat.prm"});
+    EXPECT_EQ(run.err,
+              "flat.prm: note: saved as a prism: its profiles are no longer turned about "
+              "the axis\n");
 }

@@ -22,6 +22,8 @@ public:
     // Shows the PNG file in the place; an empty path blanks it. False, blanking the place, when
     // the file cannot be read as an image.
     virtual bool ShowPicture(vHandle window, int place, const char* path) = 0;
+    // The caption under a place.
+    virtual void ShowCaption(vHandle window, int place, const char* caption) = 0;
     // Shows the pixels in the place, enlarged (or reduced) to its size with hard pixel edges.
     virtual void ShowPixels(vHandle window, int place, const PixelSurface& pixels) = 0;
     // The text under the pictures; it may hold several lines.

@@ -58,11 +58,22 @@ QWidget* QtImageWindow::PicturePlace(const std::string& caption) {
     column->addWidget(picture);
     column->addWidget(label);
     _pictures.push_back(picture);
+    _captions.push_back(label);
     return place;
 }
 
 QLabel* QtImageWindow::Picture(int place) const {
     return place >= 0 && place < static_cast<int>(_pictures.size()) ? _pictures[place] : nullptr;
+}
+
+QLabel* QtImageWindow::Caption(int place) const {
+    return place >= 0 && place < static_cast<int>(_captions.size()) ? _captions[place] : nullptr;
+}
+
+void QtImageWindow::ShowCaption(int place, const QString& caption) {
+    if (QLabel* label = Caption(place)) {
+        label->setText(caption);
+    }
 }
 
 bool QtImageWindow::ShowPicture(int place, const QString& path) {

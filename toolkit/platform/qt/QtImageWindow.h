@@ -20,6 +20,7 @@ public:
                   const QSize& pictureSize, vImageWindowEvents* events);
 
     bool ShowPicture(int place, const QString& path);
+    void ShowCaption(int place, const QString& caption);
     void ShowPixels(int place, const PixelSurface& pixels);
     void ShowMessages(const QString& text);
     void ShowBusy(bool busy);
@@ -27,6 +28,7 @@ public:
     void Forget() { _events = nullptr; }
 
     QLabel* Picture(int place) const;
+    QLabel* Caption(int place) const;
     QPlainTextEdit* Messages() const { return _messages; }
     QProgressBar* BusyBar() const { return _busy; }
 
@@ -38,6 +40,7 @@ private:
 
     QSize _pictureSize;
     std::vector<QLabel*> _pictures;
+    std::vector<QLabel*> _captions;
     QPlainTextEdit* _messages;
     QProgressBar* _busy;
     vImageWindowEvents* _events;

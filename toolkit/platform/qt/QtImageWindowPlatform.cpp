@@ -23,6 +23,12 @@ bool QtImageWindowPlatform::ShowPicture(vHandle window, int place, const char* p
     return shown != nullptr && shown->ShowPicture(place, QString::fromLocal8Bit(path));
 }
 
+void QtImageWindowPlatform::ShowCaption(vHandle window, int place, const char* caption) {
+    if (QtImageWindow* shown = WindowOf(window)) {
+        shown->ShowCaption(place, QString::fromUtf8(caption));
+    }
+}
+
 void QtImageWindowPlatform::ShowPixels(vHandle window, int place, const PixelSurface& pixels) {
     if (QtImageWindow* shown = WindowOf(window)) {
         shown->ShowPixels(place, pixels);

@@ -14,6 +14,7 @@ public:
     vHandle CreateImageWindow(const char* title, const std::vector<std::string>& captions,
                               int width, int height, vImageWindowEvents* events) override;
     bool ShowPicture(vHandle window, int place, const char* path) override;
+    void ShowCaption(vHandle window, int place, const char* caption) override;
     void ShowPixels(vHandle window, int place, const PixelSurface& pixels) override;
     void ShowMessages(vHandle window, const char* text) override;
     void ShowBusy(vHandle window, bool busy) override;

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <vector>
+
+#include "model/Point2.h"
+
+class KCanvasPane;
+class SceneLineReader;
+
+// Reads the profiles of a lathe or surface-of-revolution file into the canvas, the kind being
+// the program-wide one: one declaration a profile, several of them inside a union. It starts
+// just past the line that opens the first declaration and reads the layout the writer writes,
+// line by line: "//___unfinished___" and "//___open___" where they apply, the spline (lathe),
+// the count line, one value a line with set markers and other comments passed over, "open" and
+// "sturm", and "}".
+//
+// A closed lathe's profile ends on its set's closing repeat. A profile of an open lathe (one
+// marked "//___open___") or of a surface of revolution is written without it, and gets one as a
+// set the editor finishes does. The unfinished set, the last declaration marked so, keeps no
+// closing repeat. The end slope point of a cubic lathe is passed over: the writer works it out
+// again from the last two points.
+class ProfileFileReading {
+public:
+    ProfileFileReading(KCanvasPane& canvas, SceneLineReader& in, bool inUnion)
+        : _canvas(canvas), _in(in), _inUnion(inUnion) {}
+
+    // A SceneReadResult. On a failure the profiles read whole before it stay in the drawing.
+    int Read();
+
+private:
+    // One declaration's values in file units, as listed.
+    struct Profile {
+        std::vector<Point2> values;
+        bool unfinished = false;
+        bool open = false;
+        bool sturm = false;
+    };
+    // A profile as the drawing keeps it: its points, the handles of its segments and its one
+    // control point.
+    struct Laid {
+        std::vector<Point2> points;
+        std::vector<Point2> first;   // handle 1 of the segment from each point
+        std::vector<Point2> second;  // handle 2
+        bool hasControl = false;
+        Point2 control{0, 0};
+    };
+
+    int ReadProfile(Profile& profile);
+    int ReadValues(Profile& profile);
+    int NextDeclaration();
+    Laid LayOut(const Profile& profile) const;
+    bool PutProfiles();
+    bool PutProfile(const Laid& laid, bool unfinished, bool keepLast);
+
+    KCanvasPane& _canvas;
+    SceneLineReader& _in;
+    bool _inUnion;
+    std::vector<Profile> _profiles;
+};
