@@ -1,9 +1,14 @@
+#include <QDropEvent>
 #include <QImage>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QUrl>
 
 #include "AppFixture.h"
 #include "scenefile/BackgroundSidecar.h"
+#include "toolkit/platform/qt/QtCanvasWidget.h"
 #include "toolkit/platform/qt/QtPictureReader.h"
+#include "toolkit/platform/qt/QtSubWindow.h"
 
 namespace {
 
@@ -30,6 +35,18 @@ protected:
             fields[1]->setText(width);
             ModalAnswers::ClickButton(dialog, " OK ");
         };
+    }
+
+    // The file dragged onto the window's canvas and dropped there, as a file manager does.
+    static void Drop(KryCmdWindow& window, const std::string& path) {
+        QWidget* canvas = static_cast<QtSubWindow*>(window.Handle())->Canvas();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(canvas, &enter);
+        QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(canvas, &drop);
     }
 
     QtPictureReader reader;
@@ -81,7 +98,8 @@ TEST_F(BackgroundInEditor, IsRememberedBesideTheDrawingAndNeverChangesIt) {
 }
 
 // An untitled drawing's picture is remembered at its first save; a picture that cannot be read
-// changes nothing; a dropped drawing opens in a window of its own.
+// changes nothing; a drawing dropped on the canvas, its extension in any case, opens in a
+// window of its own.
 TEST_F(BackgroundInEditor, WaitsForTheFirstSaveAndRefusesWhatItCannotRead) {
     RunWithSettings([&](KryCmdWindow& window) {
         window.OnWindowFileDropped(RedPicture("logo.png").c_str());
@@ -98,10 +116,11 @@ TEST_F(BackgroundInEditor, WaitsForTheFirstSaveAndRefusesWhatItCannotRead) {
         EXPECT_NE(Read(work + "/logo-trace.prm.vexlin-bg").find("picture=logo.png"),
                   std::string::npos);
 
-        const std::string drawing = work + "/two.pol";
-        SaveDrawing(drawing, Polygon, 2);
+        const std::string drawing = work + "/TWO.POL";
+        SaveDrawing(work + "/two.pol", Polygon, 2);
+        std::filesystem::rename(work + "/two.pol", drawing);
         const int windows = app.WindowCount();
-        window.OnWindowFileDropped(drawing.c_str());
+        Drop(window, drawing);
         EXPECT_EQ(app.WindowCount(), windows + 1);
         EXPECT_EQ(Newest()->canvas->setCount, 2);
     });
