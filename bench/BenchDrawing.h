@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/KCanvasPane.h"
+#include "toolkit/PixelSurface.h"
 
 // The drawing the drag benchmarks work on: all 500 entries, as 50 closed sets of nine points
 // (and their closing repeats) with bezier handles, on a grid of seven columns around the origin.
@@ -29,4 +30,15 @@ inline int PixelX(const KCanvasPane& canvas, double x) {
 }
 inline int PixelY(const KCanvasPane& canvas, double y) {
     return static_cast<int>(y * canvas.scaleY + canvas.originY);
+}
+
+// A photograph-like picture to trace, as large as a camera's: no two neighbours alike.
+inline PixelSurface Photo() {
+    PixelSurface photo(3000, 2000);
+    for (int y = 0; y < photo.Height(); ++y) {
+        for (int x = 0; x < photo.Width(); ++x) {
+            photo.At(x, y) = PixelSurface::FromRgb(x / 12, y / 8, (x ^ y) & 0xff);
+        }
+    }
+    return photo;
 }

@@ -11,16 +11,6 @@
 
 namespace {
 
-PixelSurface Photo() {
-    PixelSurface photo(3000, 2000);
-    for (int y = 0; y < photo.Height(); ++y) {
-        for (int x = 0; x < photo.Width(); ++x) {
-            photo.At(x, y) = PixelSurface::FromRgb(x / 12, y / 8, (x ^ y) & 0xff);
-        }
-    }
-    return photo;
-}
-
 struct Traced {
     explicit Traced(int width, int height) : dc(new vMemoryDC(width, height)) {
         canvas.AdoptDC(dc);

@@ -20,18 +20,6 @@ using Events = vWindowEvents;
 // What else the window shows while the drag goes on.
 enum Extras { Nothing = 0, Background = 1, PointTable = 2 };
 
-// A photograph-like picture as large as a camera's, traced at the default 40 % across the
-// canvas.
-PixelSurface Photo() {
-    PixelSurface photo(3000, 2000);
-    for (int y = 0; y < photo.Height(); ++y) {
-        for (int x = 0; x < photo.Width(); ++x) {
-            photo.At(x, y) = PixelSurface::FromRgb(x / 12, y / 8, (x ^ y) & 0xff);
-        }
-    }
-    return photo;
-}
-
 void ShowExtras(KryCmdWindow& window, int extras) {
     if (extras & Background) {
         static const PixelSurface photo = Photo();
