@@ -78,6 +78,8 @@ public:
     void ShowDrawing();
     // The point table shows this window from now on (table_commands.cpp).
     void ShowInPointTable();
+    // View > Point table is ticked while the table is open.
+    void RefreshTableItem();
     // A picture dropped on the window becomes its background; a drawing opens in a window of
     // its own (background_commands.cpp).
     void OnWindowFileDropped(const char* path) override;

@@ -84,6 +84,15 @@ void PointTableWindow::Close() {
     _rows.clear();
 }
 
+// Closed from its own title bar: the drawing window's item loses its tick.
+void PointTableWindow::TableWindowClosed() {
+    KryCmdWindow* shown = _window;
+    Close();
+    if (shown != nullptr) {
+        shown->RefreshTableItem();
+    }
+}
+
 void PointTableWindow::Follow(KryCmdWindow& window) {
     if (!IsOpen() || _window == &window) {
         return;

@@ -46,7 +46,7 @@ public:
     void TableCellEdited(int row, int column, const char* text) override;
     void TableButtonPressed(int button) override;
     void TableKey(int key, int modifiers) override;
-    void TableWindowClosed() override { Close(); }
+    void TableWindowClosed() override;
 
 private:
     void OnTimerTick() override;

@@ -1,5 +1,6 @@
 // The point table of the drawing windows: one window beside the frame that shows the active
 // drawing window's entries.
+#include "app/CommandId.h"
 #include "app/KryApp.h"
 #include "app/KryCmdWindow.h"
 #include "model/KCanvasPane.h"
@@ -9,12 +10,21 @@ void KryCmdWindow::TogglePointTable() {
     if (table == nullptr || !table->Toggle(*this)) {
         Notify("The point table cannot be shown.");
     }
+    RefreshTableItem();
 }
 
 void KryCmdWindow::ShowInPointTable() {
     if (PointTableWindow* table = KryApp::Table()) {
         table->Follow(*this);
     }
+    RefreshTableItem();
+}
+
+// The menu tables are shared between windows, and the table between them too: the active
+// window's item is ticked while the table is open.
+void KryCmdWindow::RefreshTableItem() {
+    const PointTableWindow* table = KryApp::Table();
+    SetControlValue(Cmd::PointTable, table != nullptr && table->IsOpen() ? 1 : 0, AspectValue);
 }
 
 void KryCmdWindow::TableFollows() {

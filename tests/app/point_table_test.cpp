@@ -46,13 +46,14 @@ protected:
 // View > Point table shows the active window's entries; a typed value is stored and is one
 // undo step, which Ctrl+Z in the table takes back; bad text is refused in the status line; the
 // buttons insert and delete; a Move Point press selects its row; the table follows another
-// active window and F6 closes it.
+// active window and F6 closes it; the View item is ticked while it is open.
 TEST_F(PointTableInEditor, ShowsEditsAndFollowsTheActiveDrawing) {
     RunWithSettings([&](KryCmdWindow& window) {
         KCanvasPane& canvas = *window.canvas;
         DrawTriangle(canvas);
         Choose(window, Cmd::PointTable);
         ASSERT_NE(Table(), nullptr);
+        EXPECT_TRUE(MenuItem(window, Cmd::PointTable)->isChecked());
         EXPECT_EQ(Table()->windowTitle().toStdString(), "Point table: Untitled");
         EXPECT_EQ(Table()->Model()->rowCount(), 4);
         EXPECT_EQ(Cell(1, PointTable::XColumn), "0.666667");
@@ -93,6 +94,7 @@ TEST_F(PointTableInEditor, ShowsEditsAndFollowsTheActiveDrawing) {
         Key(Qt::Key_F6, Qt::NoModifier);
         Settle();
         EXPECT_EQ(Table(), nullptr);
+        EXPECT_FALSE(MenuItem(*other, Cmd::PointTable)->isChecked());
     });
 }
 
