@@ -9,8 +9,8 @@
 #       drop-down of its menu bar, the triangle zoomed with the snap grid, each dialog it opens
 #       and its help window; given a DRAWING,
 #       main-window alone, the editor showing that drawing
-#   traced, traced-table   a star traced over a sketch shown at 40 %, then its point table
-#       beside the editor
+#   traced, traced-table, traced-zoomed   a star traced over a sketch shown at 40 %, then its
+#       point table beside the editor, then the view zoomed in with the sketch
 # Usage: scripts/pictures.sh [BUILD_DIR] [OUT_DIR] [DRAWING]
 #        (default BUILD_DIR build, OUT_DIR BUILD_DIR/pictures; the build must be done)
 set -euo pipefail
@@ -129,3 +129,9 @@ eval "$(xdotool getwindowgeometry --shell "$table")"
 xdotool mousemove "$((X + 60))" "$((Y + 75))" click 1
 sleep 0.5
 shot traced-table
+# Zoomed in three steps about the canvas centre, the table closed: the sketch follows the view.
+xdotool key F6
+sleep 0.5
+xdotool key ctrl+equal ctrl+equal ctrl+equal
+sleep 0.5
+shot traced-zoomed
