@@ -63,6 +63,20 @@ protected:
     std::string input;
 };
 
+// Under a language whose numbers take a decimal comma the drawing reads and renders the same.
+TEST_F(RenderCommand, ReadsAndRendersAlikeUnderADecimalCommaLocale) {
+    const std::string locales = dir + "/locales";
+    std::filesystem::create_directories(locales);
+    if (std::system(("localedef -i de_DE -f UTF-8 '" + locales + "/de_DE.UTF-8' > /dev/null 2>&1")
+                        .c_str()) != 0) {
+        GTEST_SKIP() << "no German locale source to make a decimal comma locale from";
+    }
+    const std::string comma = "LOCPATH='" + locales + "' LC_ALL=de_DE.UTF-8 ";
+    ASSERT_EQ(Tool("'" + input + "' '" + dir + "/comma.png'", comma), 0) << FileText(dir + "/err");
+    ASSERT_EQ(Tool("'" + input + "' '" + dir + "/point.png'"), 0);
+    EXPECT_TRUE(Saved(dir + "/comma.png") == Saved(dir + "/point.png"));
+}
+
 }  // namespace
 
 TEST_F(RenderCommand, SavesWhatTheCanvasShowsForEachPicture) {

@@ -12,6 +12,7 @@
 #include "toolkit/platform/qt/QtFrame.h"
 #include "toolkit/platform/qt/QtImageWindowPlatform.h"
 #include "toolkit/platform/qt/QtMenuPlatform.h"
+#include "toolkit/platform/qt/QtNumberLocale.h"
 #include "toolkit/platform/qt/QtPictureReader.h"
 #include "toolkit/platform/qt/QtProcessRunner.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
@@ -27,6 +28,7 @@ QApplication* MakeApplication(int& argc, char** argv, bool offscreen) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
     auto* application = new QApplication(argc, argv);
+    KeepNumbersPlain();
     QApplication::setQuitOnLastWindowClosed(false);
     return application;
 }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "toolkit/platform/qt/QtNumberLocale.h"
 #include "toolkit/platform/qt/QtProcessRunner.h"
 #include "toolkit/platform/qt/QtTextPlatform.h"
 #include "toolkit/platform/vHeadlessSession.h"
@@ -40,6 +41,7 @@ vHeadlessSession::vHeadlessSession() : _state(new State) {
     if (!QGuiApplication::instance()) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
         _state->application = std::make_unique<QGuiApplication>(_state->argc, _state->argv);
+        KeepNumbersPlain();
     }
     _state->previous = vTextPlatform::Current();
     vTextPlatform::Install(&_state->text);
