@@ -97,6 +97,8 @@ void KryCmdWindow::UpdateModeDisplay() {
     SetControlText(Cmd::KindField, shown.field);
     SetControlValue(Cmd::PrismValues, shown.prismItems, AspectEnabled);
     SetControlValue(Cmd::SetControl, shown.prismItems, AspectEnabled);
+    // A profile's curve is always POV-Ray's own, so the choice means nothing for those kinds.
+    SetControlValue(Cmd::PovrayCurves, kind == Polygon || kind == Prism, AspectEnabled);
     for (int item = Polygon; item <= Sor; ++item) {
         SetControlValue(kindItems[item], item != kind, AspectEnabled);
     }

@@ -103,7 +103,7 @@ TEST_F(Commands, SwitchingBetweenPolygonAndPrism) {
 }
 
 // Each "_TYPE_" item greys itself and enables the others; "Prm Values" and "Control" are for
-// every kind but the polygon.
+// every kind but the polygon, the choice of POV-Ray's curves for polygons and prisms only.
 TEST_F(Commands, EveryKindOfTheTypeMenu) {
     const struct {
         int id;
@@ -129,6 +129,7 @@ TEST_F(Commands, EveryKindOfTheTypeMenu) {
             }
             EXPECT_EQ(Enabled(window, Cmd::PrismValues), row.kind != Polygon);
             EXPECT_EQ(Enabled(window, Cmd::SetControl), row.kind != Polygon);
+            EXPECT_EQ(Enabled(window, Cmd::PovrayCurves), row.kind == Polygon || row.kind == Prism);
         }
     });
 }
