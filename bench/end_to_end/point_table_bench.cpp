@@ -1,31 +1,17 @@
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QScrollBar>
-#include <QTableView>
-
 #include "app/KryApp.h"
 #include "app/KryCmdWindow.h"
 #include "bench/BenchDrawing.h"
 #include "bench/end_to_end/EndToEndDesktop.h"
 #include "model/PointTable.h"
-#include "toolkit/platform/qt/QtTableModel.h"
-#include "toolkit/platform/qt/QtTableWindow.h"
+#include "toolkit/platform/qt/QtShownTable.h"
 
 // The point table of a drawing of all 500 entries (bezier, every row with its handles), as
 // the user works with it on the offscreen platform: scrolling, and typing a value whose change
 // the canvas and the table both show.
 
 namespace {
-
-QtTableWindow* TableWindow() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* table = qobject_cast<QtTableWindow*>(widget); table && table->isVisible()) {
-            return table;
-        }
-    }
-    return nullptr;
-}
 
 KryCmdWindow& WindowWithTable() {
     auto* window =
@@ -50,15 +36,13 @@ void Done(KryCmdWindow& window) {
 // One turn of the mouse wheel (three rows), the rows then in view painted.
 void BM_TableScrollStepShown(benchmark::State& state) {
     KryCmdWindow& window = WindowWithTable();
-    QTableView* view = TableWindow()->View();
-    QScrollBar* bar = view->verticalScrollBar();
+    const int last = QtShownTable::LastScrollRow();
     int row = 0;
     for (auto _ : state) {
-        row = row + 3 > bar->maximum() ? 0 : row + 3;
-        bar->setValue(row);
-        view->viewport()->repaint();
+        row = row + 3 > last ? 0 : row + 3;
+        QtShownTable::ScrollTo(row);
     }
-    state.counters["rows"] = view->model()->rowCount();
+    state.counters["rows"] = QtShownTable::RowCount();
     Done(window);
 }
 
@@ -66,12 +50,10 @@ void BM_TableScrollStepShown(benchmark::State& state) {
 // again, the table's changed row set, and both shown.
 void BM_TableEditShown(benchmark::State& state) {
     KryCmdWindow& window = WindowWithTable();
-    QtTableModel* model = TableWindow()->Model();
-    const QModelIndex cell = model->index(250, PointTable::XColumn);
-    const QString values[2] = {"0.125", "-0.25"};
+    const char* values[2] = {"0.125", "-0.25"};
     int step = 0;
     for (auto _ : state) {
-        model->setData(cell, values[step], Qt::EditRole);
+        QtShownTable::Type(250, PointTable::XColumn, values[step]);
         Desktop().ProcessEvents();
         step ^= 1;
     }
