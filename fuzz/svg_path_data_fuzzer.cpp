@@ -31,6 +31,9 @@ bool Written(const std::vector<SvgSubpath>& subpaths, std::string& data) {
         Require(!path.points.empty(), "a subpath without a point");
         Require(path.segments.empty() || path.segments.size() + 1 == path.points.size(),
                 "a subpath's segments do not match its points");
+        if (!Finite(path.points[0])) {
+            return false;
+        }
         data += "M" + Pair(path.points[0]);
         for (size_t j = 1; j < path.points.size(); ++j) {
             const bool curved = !path.segments.empty() && path.segments[j - 1].curved;
