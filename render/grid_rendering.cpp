@@ -15,11 +15,18 @@ constexpr double MinLineGap = 8;
 // The canvas's own lines: the model origin and a quarter of the canvas on each side of it.
 constexpr double OwnLines[] = {0, -75, 75};
 
-// The multiples of step between low and high, as whole numbers of steps.
+// Beyond this many steps from the origin, whole numbers of steps are no longer one apart.
+constexpr double MaxWholeSteps = 9007199254740992.0;
+
+// The multiples of step between low and high, as whole numbers of steps; none so far out that
+// neighbouring multiples cannot be told apart (a view panned to a drawing's far-away points).
 template <typename Paint>
 void EachMultiple(double low, double high, double step, Paint paint) {
     const double first = std::ceil(low / step);
     const double last = std::floor(high / step);
+    if (!(std::fabs(first) < MaxWholeSteps && std::fabs(last) < MaxWholeSteps)) {
+        return;
+    }
     for (double k = first; k <= last; ++k) {
         paint(k * step);
     }

@@ -104,6 +104,11 @@ TEST(CanvasView, WholeDrawingFitsEveryPointWithAMargin) {
     EXPECT_EQ(canvas.View().centre.x, 0);
     EXPECT_GE(canvas.PixelX(-14), 20);
     EXPECT_LE(canvas.PixelX(14), 380);
+
+    // Far out, where grid lines a step apart are one number, the view is drawn without them.
+    AddFinishedSet(canvas, {{1e32, 1e32}, {1.1e32, 1e32}, {1e32, 1.2e32}});
+    canvas.FitWholeDrawing();
+    EXPECT_GT(canvas.View().centre.x, 1e31);
 }
 
 // The status position is the file position under the cursor through the view; in the default
