@@ -28,7 +28,8 @@ bool Thing(uint32_t pixel) {
 
 void RequireFinite(const Polylines& lines, const std::string& text) {
     for (const Point2& p : lines.points) {
-        Require(std::isfinite(p.x) && std::isfinite(p.y), "a shape's point is not finite:\n" + text);
+        Require(std::isfinite(p.x) && std::isfinite(p.y),
+                "a shape's point is not finite:\n" + text);
     }
 }
 

@@ -83,8 +83,8 @@ PovrayShape::Kind KindNamed(const std::string& line) {
 bool BreaksRules(PovrayShape::Kind kind, const PointList& list) {
     std::vector<WrittenEntry> profile;
     for (const Point2& p : list.values) {
-        profile.push_back({p, p, WrittenRole::Point, WrittenSource::Points,
-                           static_cast<int>(profile.size()), 1});
+        profile.push_back(
+            {p, p, WrittenRole::Point, WrittenSource::Points, static_cast<int>(profile.size()), 1});
     }
     return !(kind == PovrayShape::Kind::Lathe ? LatheRuleBreaks(list.spline, profile)
                                               : SorRuleBreaks(profile))

@@ -74,7 +74,8 @@ void FillEvenOdd(const Polylines& lines, int width, int height, Fill fill) {
 // A prism's or a polygon's three-quarter view: its caps and the walls its outlines sweep.
 class ThreeQuarterScene {
 public:
-    ThreeQuarterScene(const PovrayShape& shape, int size) : _shape(shape), _stage(Stage(shape, size)) {}
+    ThreeQuarterScene(const PovrayShape& shape, int size)
+        : _shape(shape), _stage(Stage(shape, size)) {}
 
     PixelSurface Draw() {
         if (_shape.kind == PovrayShape::Kind::Polygon) {

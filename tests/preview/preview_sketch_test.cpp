@@ -71,8 +71,8 @@ TEST(PreviewSketch, CoversThePixelsPovrayCovers) {
         SCOPED_TRACE(row.description);
         KCanvasPane canvas(nullptr);
         if (IsTurnedKind(row.kind)) {
-            for (const Point2& p : {Point2{0.5, -1.4}, {0.7, -1.1}, {0.4, 0}, {0.9, 0.8},
-                                    {0.6, 1.3}, {0.55, 1.6}}) {
+            for (const Point2& p :
+                 {Point2{0.5, -1.4}, {0.7, -1.1}, {0.4, 0}, {0.9, 0.8}, {0.6, 1.3}, {0.55, 1.6}}) {
                 canvas.points[canvas.pointCount++] = {p.x * 75, p.y * -75};
             }
             canvas.InitBezierHandles();
@@ -133,24 +133,41 @@ TEST(PreviewSketch, TurnedShapesFillTheirSilhouettes) {
         {"bezier lathe",
          "lathe{\r\nbezier_spline\r\n4\r\n<1,-1>\r\n<1,-0.3>\r\n<1,0.3>\r\n<1,1>\r\n}",
          {cylinder}},
-        {"surface of revolution", "sor{\r\n4\r\n<1,-2>\r\n<1,-1>\r\n<1,1>\r\n<1,2>\r\n}",
+        {"surface of revolution",
+         "sor{\r\n4\r\n<1,-2>\r\n<1,-1>\r\n<1,1>\r\n<1,2>\r\n}",
          {cylinder}},
         {"open surface of revolution",
-         "sor{\r\n4\r\n<1,-2>\r\n<1,-1>\r\n<1,1>\r\n<1,2>\r\nopen\r\n}", {cylinder}},
+         "sor{\r\n4\r\n<1,-2>\r\n<1,-1>\r\n<1,1>\r\n<1,2>\r\nopen\r\n}",
+         {cylinder}},
         {"two lathes, a cone on a cylinder",
          "union{\r\nlathe{\r\nlinear_spline\r\n2\r\n<1,-1>\r\n<1,0>\r\n}\r\n//___set___\r\n"
          "lathe{\r\nlinear_spline\r\n2\r\n<0.6,0.5>\r\n<0,1>\r\n}\r\n}",
          // The cone widens by 1.2 pixels a row on either side.
-         {{60, 89, 30, 89}, {30, 30, 59, 60}, {31, 31, 58, 61}, {32, 32, 57, 62}, {33, 33, 56, 63},
-          {34, 34, 55, 64}, {35, 35, 53, 66}, {36, 36, 52, 67}, {37, 37, 51, 68}, {38, 38, 50, 69},
-          {39, 39, 49, 70}, {40, 40, 47, 72}, {41, 41, 46, 73}, {42, 42, 45, 74}, {43, 43, 44, 75},
+         {{60, 89, 30, 89},
+          {30, 30, 59, 60},
+          {31, 31, 58, 61},
+          {32, 32, 57, 62},
+          {33, 33, 56, 63},
+          {34, 34, 55, 64},
+          {35, 35, 53, 66},
+          {36, 36, 52, 67},
+          {37, 37, 51, 68},
+          {38, 38, 50, 69},
+          {39, 39, 49, 70},
+          {40, 40, 47, 72},
+          {41, 41, 46, 73},
+          {42, 42, 45, 74},
+          {43, 43, 44, 75},
           {44, 44, 43, 76}}},
-        {"lathe with a radius below 0", "lathe{\r\nlinear_spline\r\n3\r\n<1,-1>\r\n<-0.5,0>\r\n<1,1>\r\n}",
+        {"lathe with a radius below 0",
+         "lathe{\r\nlinear_spline\r\n3\r\n<1,-1>\r\n<-0.5,0>\r\n<1,1>\r\n}",
          {}},
         {"cubic lathe with too few points",
-         "lathe{\r\ncubic_spline\r\n3\r\n<1,-1>\r\n<1,0>\r\n<1,1>\r\n}", {}},
+         "lathe{\r\ncubic_spline\r\n3\r\n<1,-1>\r\n<1,0>\r\n<1,1>\r\n}",
+         {}},
         {"surface of revolution falling",
-         "sor{\r\n4\r\n<1,-2>\r\n<1,1>\r\n<1,-1>\r\n<1,2>\r\n}", {}},
+         "sor{\r\n4\r\n<1,-2>\r\n<1,1>\r\n<1,-1>\r\n<1,2>\r\n}",
+         {}},
         {"one good lathe beside a refused one",
          "union{\r\nlathe{\r\nlinear_spline\r\n2\r\n<1,-1>\r\n<1,1>\r\n}\r\n"
          "lathe{\r\nlinear_spline\r\n1\r\n<1,-1>\r\n}\r\n}",
