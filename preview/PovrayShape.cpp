@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/EditState.h"
+#include "model/ProfileRules.h"
 #include "model/SplineCurve.h"
 
 namespace {
@@ -61,17 +62,134 @@ PointList ReadBody(std::istream& in, PovrayShape& shape) {
     return list;
 }
 
+// The kind a declaration's opening line names; a union's is that of its first member.
+PovrayShape::Kind KindNamed(const std::string& line) {
+    const struct {
+        const char* word;
+        PovrayShape::Kind kind;
+    } words[] = {{"prism", PovrayShape::Kind::Prism},
+                 {"lathe", PovrayShape::Kind::Lathe},
+                 {"sor", PovrayShape::Kind::Sor}};
+    for (const auto& named : words) {
+        if (line.find(named.word) != std::string::npos) {
+            return named.kind;
+        }
+    }
+    return PovrayShape::Kind::Polygon;
+}
+
+// The model's rules for a profile as POV-Ray reads it; POV-Ray refuses the whole file for any
+// one broken, and so does the writer.
+bool BreaksRules(PovrayShape::Kind kind, const PointList& list) {
+    std::vector<WrittenEntry> profile;
+    for (const Point2& p : list.values) {
+        profile.push_back(
+            {p, p, WrittenRole::Point, WrittenSource::Points, static_cast<int>(profile.size()), 1});
+    }
+    return !(kind == PovrayShape::Kind::Lathe ? LatheRuleBreaks(list.spline, profile)
+                                              : SorRuleBreaks(profile))
+                .empty();
+}
+
+// The lathes or sors of the declaration whose opening line was read: one, or a union's.
+std::vector<PointList> ReadProfiles(std::istream& in, const std::string& head, PovrayShape& shape) {
+    std::vector<PointList> lists;
+    if (head.find("union") == std::string::npos) {
+        lists.push_back(ReadBody(in, shape));
+        return lists;
+    }
+    std::string line;
+    while (std::getline(in, line) && line.compare(0, 1, "}") != 0) {
+        if (line.find('{') != std::string::npos && line.compare(0, 2, "//") != 0) {
+            shape.kind = KindNamed(line);
+            lists.push_back(ReadBody(in, shape));
+        }
+    }
+    return lists;
+}
+
+void Widen(PovrayShape& shape, const Point2& p) {
+    shape.radius = std::max(shape.radius, std::fabs(p.x));
+    shape.low = std::min(shape.low, p.y);
+    shape.high = std::max(shape.high, p.y);
+}
+
+// Each segment a piece of its own: the sketches shade smoothly only along a piece, so that the
+// corners where segments meet stay corners.
+SplineCurve SegmentPieces(SplineCurve curve) {
+    curve.pieceEnds.clear();
+    for (size_t end = 1; end <= curve.segments.size(); ++end) {
+        curve.pieceEnds.push_back(static_cast<int>(end));
+    }
+    return curve;
+}
+
+// A surface of revolution's segments one by one, and its caps unless it is open.
+void FlattenSor(const std::vector<Point2>& values, const FlattenOptions& options,
+                PovrayShape& shape) {
+    for (const SorSegment& segment : SorCurve(values)) {
+        FlattenCurve(std::vector<SorSegment>{segment}, options, shape.profiles);
+    }
+    for (const Point2& rim : {values[1], values[values.size() - 2]}) {
+        if (!shape.open) {
+            shape.profiles.points.push_back({0, rim.y});
+            shape.profiles.points.push_back(rim);
+            shape.profiles.ends.push_back(static_cast<int>(shape.profiles.points.size()));
+        }
+        Widen(shape, rim);
+    }
+}
+
+// POV-Ray bounds a turned object by the curve's own extremes, but a bezier lathe by its points.
+void ReadTurned(std::istream& in, const std::string& head, int size, PovrayShape& shape) {
+    const std::vector<PointList> lists = ReadProfiles(in, head, shape);
+    std::vector<Point2> every;
+    for (const PointList& list : lists) {
+        if (BreaksRules(shape.kind, list)) {
+            return;
+        }
+        every.insert(every.end(), list.values.begin(), list.values.end());
+    }
+    FlattenOptions options;
+    options.tolerance = Extent(every) / (4.0 * std::max(size, 1));
+    shape.low = HUGE_VAL;
+    shape.high = -HUGE_VAL;
+    for (const PointList& list : lists) {
+        if (shape.kind == PovrayShape::Kind::Sor) {
+            FlattenSor(list.values, options, shape);
+        } else {
+            FlattenCurve(SegmentPieces(LatheCurve(list.spline, list.values)), options,
+                         shape.profiles);
+        }
+        for (size_t i = 0; shape.kind == PovrayShape::Kind::Lathe && list.spline == BezierSpline &&
+                           i < list.values.size();
+             ++i) {
+            Widen(shape, list.values[i]);
+        }
+    }
+    for (const Point2& p : shape.profiles.points) {
+        Widen(shape, p);
+    }
+    if (!(shape.low <= shape.high)) {
+        shape.low = shape.high = 0;
+    }
+}
+
 }  // namespace
 
 // The text as the scene writer lays it out: remarks, the head line with its opening brace, and
-// the body.
+// the body; a lathe's or a sor's several profiles are the members of a union.
 PovrayShape PovrayShape::Of(const std::string& sceneText, int size) {
     PovrayShape shape;
     std::istringstream in(sceneText);
-    std::string line;
-    while (std::getline(in, line) && line.find('{') == std::string::npos) {
+    std::string head;
+    while (std::getline(in, head) && head.compare(0, 9, "#declare ") != 0) {
     }
-    shape.kind = line.find("prism") != std::string::npos ? Kind::Prism : Kind::Polygon;
+    shape.kind = KindNamed(head);
+    if (shape.Turned() || head.find("union") != std::string::npos) {
+        ReadTurned(in, head, size, shape);
+        return shape;
+    }
     const PointList list = ReadBody(in, shape);
     // A polygon reads its list as a linear prism does.
     const SplineCurve curve =

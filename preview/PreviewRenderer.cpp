@@ -58,14 +58,13 @@ void PreviewRenderer::Update(const PreviewScene& scene, long now) {
 }
 
 // Without POV-Ray, or with a drawing it is not handed, nothing follows a sketch: none is drawn.
-// FIXME: a lathe or surface of revolution gets none either, until the sketches can turn a
-// profile about the axis (a front view filled row by row out to the widest radius, and a lit
-// surface of revolution from three quarters above); its POV-Ray pictures come as before.
+// The face-on sketch is captioned as the view it shows at once.
 void PreviewRenderer::Sketch() {
-    if (!_latest.Writable() || IsTurnedKind(_latest.kind) || _waitingForProgram) {
+    if (!_latest.Writable() || _waitingForProgram) {
         return;
     }
     const PovrayShape shape = PovrayShape::Of(_latest.text, SketchSize);
+    ShowFaceOnCaption(_latest.kind);
     _display.ShowSketch(PovrayViews::TopView, PreviewSketch::TopView(shape, SketchSize));
     _display.ShowSketch(PovrayViews::ThreeQuarterView,
                         PreviewSketch::ThreeQuarterView(shape, SketchSize));
@@ -95,7 +94,7 @@ void PreviewRenderer::Start() {
     _started = true;
     _renderNeeded = false;
     _waitingForProgram = false;
-    ShowFaceOnCaption();
+    ShowFaceOnCaption(_rendered.kind);
     if (!_latest.Writable()) {
         Fail(_latest.refusal);
         return;
@@ -212,8 +211,8 @@ void PreviewRenderer::Fail(const std::string& message) {
     _display.ShowMessages(message);
 }
 
-void PreviewRenderer::ShowFaceOnCaption() {
-    const int front = IsTurnedKind(_rendered.kind) ? 1 : 0;
+void PreviewRenderer::ShowFaceOnCaption(int kind) {
+    const int front = IsTurnedKind(kind) ? 1 : 0;
     if (front != _captioned) {
         _captioned = front;
         _display.ShowCaption(PovrayViews::TopView, front == 1 ? "Front view" : "Top view");

@@ -51,8 +51,9 @@ private:
     void Finish();
     void Fail(const std::string& message);
     void RefreshBusy();
-    // The face-on view looks down on a polygon or prism and at a lathe's or sor's front.
-    void ShowFaceOnCaption();
+    // The face-on view looks down on a polygon or prism and at a lathe's or sor's front (kind, a
+    // ShapeKind).
+    void ShowFaceOnCaption(int kind);
     std::string Name(const char* view, const char* extension) const;
     // The drawing file of the render under way or last finished.
     std::string DrawingName() const;

@@ -189,8 +189,8 @@ TEST(PreviewRenderer, HandsPovrayExactlyWhatSaveWrites) {
     EXPECT_EQ(refused.display.messages, NotFiniteMessage);
 }
 
-// A lathe is seen from the front and written with sturm, which face on it needs; one that breaks
-// rules is not rendered, and the messages list every rule it breaks.
+// A lathe is sketched and seen from the front and written with sturm, which face on it needs; one
+// that breaks rules is neither sketched nor rendered, and the messages list every rule it breaks.
 TEST(PreviewRenderer, LathesFromTheFrontAndTheRulesTheyBreak) {
     KCanvasPane canvas(nullptr);
     AddSet(canvas, {{0.5, -1}, {1, 0}, {0.4, 1}});
@@ -204,13 +204,15 @@ TEST(PreviewRenderer, LathesFromTheFrontAndTheRulesTheyBreak) {
     EXPECT_EQ(front.find("rotate 90 * x"), std::string::npos) << "a lathe stands as it is";
     Rig turned;
     turned.renderer.Update(scene, 0);
-    EXPECT_EQ(turned.display.sketches, 0) << "the sketches only draw polygons and prisms";
+    EXPECT_EQ(turned.display.sketches, 2);
+    EXPECT_EQ(turned.display.captions[0], "Front view");
 
     canvas.points[1].x = -75;
     canvas.points[2].x = -30;
     Rig refused;
     refused.renderer.Update(PreviewScene::Of(canvas, "vase.lat", 0), 0);
     EXPECT_TRUE(refused.runner.runs.empty());
+    EXPECT_EQ(refused.display.sketches, 0);
     EXPECT_EQ(refused.display.captions, (std::vector<std::string>{"Front view", "-"}));
     refused.renderer.Update(SceneOf("a prism"), 1000);
     refused.renderer.Update(SceneOf("a prism"), 1000 + PreviewRenderer::SettleMilliseconds);
