@@ -19,6 +19,11 @@ constexpr double FinestTolerance = 1e-3;
 constexpr int SorMinDepth = 2;
 constexpr int SorMaxDepth = 24;
 
+// However large a profile segment is, it is halved no finer than this share of its size: one
+// reaching far beyond any view would otherwise be halved to the last level along its whole
+// length, millions of points for one segment.
+constexpr double FinestShareOfSize = 1e-6;
+
 double ToleranceOf(const FlattenOptions& options) {
     return options.tolerance > FinestTolerance ? options.tolerance : FinestTolerance;
 }
@@ -109,6 +114,18 @@ std::vector<double> SignBreaks(const SorSegment& s) {
     return breaks;
 }
 
+// The size of a profile segment in the caller's units, at least: its rise and its widest
+// diameter (the square of the radius, a cubic, stays within the larger end value and 4/27 of
+// each end slope).
+double SizeOf(const SorSegment& s, const Affine2& map) {
+    double widest = std::sqrt(std::max(std::fabs(s.f1), std::fabs(s.f2)) +
+                              4.0 / 27 * (std::fabs(s.m1) + std::fabs(s.m2)));
+    double across = std::max(std::fabs(s.h2 - s.h1), 2 * widest);
+    Point2 x = map.ApplyLinear({across, 0});
+    Point2 y = map.ApplyLinear({0, across});
+    return std::max(std::hypot(x.x, x.y), std::hypot(y.x, y.y));
+}
+
 class ProfileFlattener {
 public:
     ProfileFlattener(const FlattenOptions& options, Polylines& out)
@@ -120,6 +137,8 @@ public:
             End();
         }
         _previous = &s;
+        _tolerance =
+            std::max(0.5 * ToleranceOf(_options), FinestShareOfSize * SizeOf(s, _options.map));
         std::vector<double> breaks = SignBreaks(s);
         for (size_t k = 0; k + 1 < breaks.size(); ++k) {
             double from = breaks[k];
@@ -159,19 +178,20 @@ private:
         Subdivide(s, mid, middle, u1, p1, depth + 1);
     }
 
-    // Whether the chord stays within half the tolerance at the middle and the two quarters:
-    // the half leaves room for the curve between them. A curve beyond the numbers counts as
-    // flat, so that it ends the halving.
+    // Whether the chord stays within the segment's tolerance at the middle and the two
+    // quarters. A curve beyond the numbers counts as flat, so that it ends the halving.
     bool Flat(const SorSegment& s, double u0, const Point2& p0, double u1, const Point2& p1,
               const Point2& middle) const {
-        double tolerance = 0.5 * ToleranceOf(_options);
-        return !(DistanceToSegment(middle, p0, p1) > tolerance ||
-                 DistanceToSegment(Map(s, 0.75 * u0 + 0.25 * u1), p0, p1) > tolerance ||
-                 DistanceToSegment(Map(s, 0.25 * u0 + 0.75 * u1), p0, p1) > tolerance);
+        return !(DistanceToSegment(middle, p0, p1) > _tolerance ||
+                 DistanceToSegment(Map(s, 0.75 * u0 + 0.25 * u1), p0, p1) > _tolerance ||
+                 DistanceToSegment(Map(s, 0.25 * u0 + 0.75 * u1), p0, p1) > _tolerance);
     }
 
     const FlattenOptions& _options;
     Polylines& _out;
+    // Half the caller's tolerance, which leaves room for the curve between the three points
+    // Flat looks at; coarser for a segment of a size beyond any view.
+    double _tolerance = 0;
     const SorSegment* _previous = nullptr;
     bool _running = false;
 };

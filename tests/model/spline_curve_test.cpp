@@ -166,6 +166,8 @@ TEST(SplineCurveTest, FlatteningHostileValuesStaysBounded) {
         {{0, 0}, {1, 1}, {nan, 2}, {1, 3}, {0.5, 4}, {1, 5}, {0, 6}, {1, 7}},
         {{huge, 0}, {1, huge}, {huge, 2}, {1, 3}, {-huge, 4}, {1, 5}, {0, 6}, {1, 7}},
         {{0, 0}, {1, 1e-12}, {1, 2e-12}, {1, 3e-12}, {0.5, 4}, {1, 5}, {0, 6}, {1, 7}},
+        // Finite but far beyond any view: once halved to the last level all along.
+        {{2.5, 0}, {2, 3e30}, {1.4, 1}, {0, 1.5}, {0.6, 1.7}, {0.55, 1.75}},
     };
     for (const std::vector<Point2>& points : lists) {
         for (double tolerance : {0.0, -1.0, nan, 1e-9}) {
