@@ -12,7 +12,7 @@
 const std::array<const char*, PointTable::ColumnCount> PointTable::ColumnTitles = {
     "#", "Set", "", "x", "y", "Handle 1 x", "Handle 1 y", "Handle 2 x", "Handle 2 y"};
 const std::array<const char*, PointTable::ColumnCount> PointTable::ColumnWidest = {
-    "500",          "open",         "closing",      "-8.88889e-16", "-8.88889e-16",
+    "500",          "open",         "not written",  "-8.88889e-16", "-8.88889e-16",
     "-8.88889e-16", "-8.88889e-16", "-8.88889e-16", "-8.88889e-16"};
 
 namespace {
@@ -27,6 +27,12 @@ struct Place {
     bool IsFirst(int index) const { return index == first; }
     bool IsClosing(int index) const { return Finished() && index == end - 1; }
 };
+
+// An open profile (a lathe's with Open ticked, and every surface of revolution's) ends before its
+// set's closing repeat, so the writer leaves that repeat out.
+bool ClosingWritten(const KCanvasPane& canvas, int kind) {
+    return kind != Sor && !(kind == Lathe && canvas.isOpen == 1);
+}
 
 Place PlaceOf(const KCanvasPane& canvas, int index) {
     for (int k = 1; k <= canvas.setCount; ++k) {
@@ -58,7 +64,7 @@ using ControlArray = Point2* KCanvasPane::*;
 ControlArray HandleArray(const KCanvasPane& canvas, int kind, int index, int column) {
     const int spline = kind == Polygon || kind == Sor ? LinearSpline : canvas.splineType;
     const Place place = PlaceOf(canvas, index);
-    const bool profileEndsEarly = kind == Lathe && canvas.isOpen == 1 && place.Finished();
+    const bool profileEndsEarly = !ClosingWritten(canvas, kind) && place.Finished();
     const int lastWritten = place.end - (profileEndsEarly ? 2 : 1);
     const bool first = column == PointTable::Handle1X || column == PointTable::Handle1Y;
     if (!first && column != PointTable::Handle2X && column != PointTable::Handle2Y) {
@@ -94,9 +100,11 @@ PointTable::Row PointTable::RowOf(const KCanvasPane& canvas, int kind, int index
     const Place place = PlaceOf(canvas, index);
     row.cells[NumberColumn] = std::to_string(index + 1);
     row.cells[SetColumn] = place.Finished() ? std::to_string(place.set) : "open";
-    row.cells[RoleColumn] = place.IsClosing(index) ? "closing"
-                            : place.IsFirst(index) ? "first"
-                                                   : "";
+    // A set of one entry is written whole.
+    const bool written = ClosingWritten(canvas, kind) || place.end - place.first == 1;
+    row.cells[RoleColumn] = !place.IsClosing(index) ? (place.IsFirst(index) ? "first" : "")
+                            : written               ? "closing"
+                                                    : "not written";
     row.marked = place.IsFirst(index) || !place.Finished();
     for (int column : {XColumn, YColumn}) {
         row.cells[column] = CellText(canvas.points[index], column);

@@ -7,10 +7,11 @@
 class KCanvasPane;
 
 // The drawing as a table, one row per entry of the point list: its number, its set, its role in
-// the set, its file coordinates as the file has them and the handles its spline gives it (a
-// quadratic or cubic set's control point on the set's first row, a bezier segment's two handles
-// on the row it starts from). Cells are edited in file units; every edit checks the text first
-// and then changes the drawing whole or not at all.
+// the set (an open profile's closing repeat, which the file leaves out, says so), its file
+// coordinates as the file has them and the handles its spline gives it (a quadratic or cubic
+// set's control point on the set's first row, a bezier segment's two handles on the row it
+// starts from). Cells are edited in file units; every edit checks the text first and then
+// changes the drawing whole or not at all.
 class PointTable {
 public:
     enum Column {

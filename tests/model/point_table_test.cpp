@@ -29,8 +29,10 @@ bool Written(const WrittenPointList& list, WrittenSource source, int index) {
 }
 
 // The table a drawing must give, worked out from the model's own queries and the writer's
-// list: one row per entry, each set's first row and the open set's rows marked, x and y as the
-// file writes them, and the handles the writer writes for each row.
+// list: one row per entry, each set's first row and the open set's rows marked, a finished
+// set's last row named closing where the writer writes it and not written where it does not,
+// with its first row's x and y, x and y as the file writes them, and the handles the writer
+// writes for each row.
 void ExpectTableOf(const KCanvasPane& canvas, int kind, const std::string& after) {
     SCOPED_TRACE(after);
     const std::vector<PointTable::Row> rows = PointTable::Rows(canvas, kind);
@@ -42,6 +44,15 @@ void ExpectTableOf(const KCanvasPane& canvas, int kind, const std::string& after
         const int first = set > 0 ? canvas.setEnds[set - 1] : canvas.setEnds[canvas.setCount];
         EXPECT_EQ(row.cells[PointTable::SetColumn], set > 0 ? std::to_string(set) : "open") << i;
         EXPECT_EQ(row.marked, i == first || set < 0) << i;
+        const bool closing = set > 0 && i == canvas.setEnds[set] - 1;
+        const char* role = !closing ? (i == first ? "first" : "")
+                           : Written(written, WrittenSource::Points, i) ? "closing"
+                                                                        : "not written";
+        EXPECT_EQ(row.cells[PointTable::RoleColumn], role) << i;
+        if (closing) {
+            EXPECT_EQ(row.cells[PointTable::XColumn], rows[first].cells[PointTable::XColumn]);
+            EXPECT_EQ(row.cells[PointTable::YColumn], rows[first].cells[PointTable::YColumn]);
+        }
         EXPECT_EQ(row.cells[PointTable::XColumn], G(KCanvasPane::FileX(canvas.points[i].x)));
         EXPECT_EQ(row.cells[PointTable::YColumn], G(KCanvasPane::FileY(canvas.points[i].y)));
         const bool handle1 = Written(written, WrittenSource::Control1, i);
@@ -67,9 +78,10 @@ protected:
         Click(Px(dx), Px(0), 3);
     }
     // Edits a cell and expects it taken (why empty) or refused with that much of the reason.
-    void Edit(int row, int column, const std::string& text, const std::string& why = "") {
+    void Edit(int row, int column, const std::string& text, const std::string& why = "",
+              int kind = Prism) {
         std::string reason;
-        const bool taken = PointTable::EditCell(canvas, Prism, row, column, text, reason);
+        const bool taken = PointTable::EditCell(canvas, kind, row, column, text, reason);
         EXPECT_EQ(taken, why.empty()) << text << ": " << reason;
         EXPECT_NE(reason.find(why), std::string::npos) << reason;
     }
@@ -114,6 +126,13 @@ TEST_F(PointTableTest, FollowsTheDrawingThroughEveryKindOfChange) {
          }},
         {"an inserted row", [&] { PointTable::InsertAfter(canvas, 2, why); }},
         {"a deleted row", [&] { PointTable::Delete(canvas, 2, why); }},
+        {"a typed closing row of an open profile",
+         [&] {
+             canvas.isOpen = 1;
+             Edit(canvas.setEnds[1] - 1, PointTable::YColumn, "-0.75", "", Lathe);
+             Edit(canvas.setEnds[1] - 1, PointTable::XColumn, "0.5", "", Sor);
+             canvas.isOpen = 0;
+         }},
         {"cleared", [&] { canvas.EmptyDrawing(); }},
     };
     for (int spline = LinearSpline; spline <= BezierSpline; ++spline) {

@@ -15,6 +15,7 @@
 #include "toolkit/platform/qt/QtNumberLocale.h"
 #include "toolkit/platform/qt/QtPictureReader.h"
 #include "toolkit/platform/qt/QtProcessRunner.h"
+#include "toolkit/platform/qt/QtQuietRuntimeFolder.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
 #include "toolkit/platform/qt/QtTableWindowPlatform.h"
 #include "toolkit/platform/qt/QtTextPlatform.h"
@@ -62,7 +63,8 @@ QtCanvasWidget* CanvasOf(vHandle child) {
 
 }  // namespace
 
-// The members are made in this order and go in the reverse one: the application first.
+// The members are made in this order and go in the reverse one: the application first, once
+// the quieting of the notes it may give at its start is in place.
 struct vDesktopSession::State {
     State(int& argc, char** argv, bool offscreen)
         : application(MakeApplication(argc, argv, offscreen)),
@@ -70,6 +72,7 @@ struct vDesktopSession::State {
           pictures(&windows),
           tables(&windows) {}
 
+    QtQuietRuntimeFolder quiet;
     std::unique_ptr<QApplication> application;
     QtWindowPlatform windows;
     QtTextPlatform text;
