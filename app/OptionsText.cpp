@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "model/NumberText.h"
+
 namespace {
 
 constexpr const char* kSnap = "snap-to-grid";
@@ -19,12 +21,8 @@ bool ParseFlag(const std::string& value, bool& flag) {
 }
 
 bool ParseSpacing(const std::string& value, double& spacing) {
-    if (value.empty()) {
-        return false;
-    }
-    char* end = nullptr;
-    const double parsed = std::strtod(value.c_str(), &end);
-    if (*end != '\0' || !CanvasOptions::ValidSpacing(parsed)) {
+    double parsed = 0;
+    if (!ReadNumber(value.c_str(), parsed) || !CanvasOptions::ValidSpacing(parsed)) {
         return false;
     }
     spacing = parsed;
@@ -68,14 +66,7 @@ CanvasOptions OptionsText::Parse(const std::string& text) {
 }
 
 std::string OptionsText::Compose(const CanvasOptions& options) {
-    // The shortest text that reads back as the same spacing.
-    char spacing[40];
-    for (int digits = 6; digits <= 17; ++digits) {
-        std::snprintf(spacing, sizeof spacing, "%.*g", digits, options.gridSpacing);
-        if (std::strtod(spacing, nullptr) == options.gridSpacing) {
-            break;
-        }
-    }
+    const std::string spacing = ShortestText(options.gridSpacing);
     return std::string(kSnap) + "=" + (options.snapToGrid ? "1" : "0") + "\n" + kSpacing + "=" +
            spacing + "\n" + kCurves + "=" + (options.exactCurves ? "1" : "0") + "\n";
 }

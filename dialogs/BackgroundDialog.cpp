@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "dialogs/RadioChoice.h"
+#include "model/NumberText.h"
 #include "toolkit/CommandIds.h"
 #include "toolkit/vNoticeDialog.h"
 
@@ -83,14 +84,9 @@ std::string Shown(double value) {
     return text;
 }
 
-bool ReadNumber(const char* text, double low, double high, double& value) {
-    char* end = nullptr;
-    const double read = std::strtod(text, &end);
-    while (end != nullptr && *end == ' ') {
-        ++end;
-    }
-    if (end == text || end == nullptr || *end != '\0' ||
-        !BackgroundPlacement::Within(read, low, high)) {
+bool ReadWithin(const char* text, double low, double high, double& value) {
+    double read = 0;
+    if (!ReadTypedNumber(text, read) || !BackgroundPlacement::Within(read, low, high)) {
         return false;
     }
     value = read;
@@ -151,7 +147,7 @@ bool BackgroundDialog::ReadFields(BackgroundPlacement& placement, std::string& w
     };
     for (const auto& f : fields) {
         GetControlText(f.field, text, sizeof text);
-        if (!ReadNumber(text, f.low, f.high, *f.value)) {
+        if (!ReadWithin(text, f.low, f.high, *f.value)) {
             why = f.refusal;
             return false;
         }

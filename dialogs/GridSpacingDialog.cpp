@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "model/CanvasOptions.h"
+#include "model/NumberText.h"
 #include "toolkit/CommandIds.h"
 
 namespace {
@@ -63,12 +64,8 @@ void GridSpacingDialog::OnDialogCommand(int id, int value, int kind) {
 bool GridSpacingDialog::TakeSpacing() {
     char text[FieldSize] = "";
     GetControlText(SpacingField, text, sizeof text);
-    char* end = nullptr;
-    const double typed = std::strtod(text, &end);
-    while (end != text && (*end == ' ' || *end == '\t')) {
-        ++end;
-    }
-    if (end == text || *end != '\0' || !CanvasOptions::ValidSpacing(typed)) {
+    double typed = 0;
+    if (!ReadTypedNumber(text, typed) || !CanvasOptions::ValidSpacing(typed)) {
         return false;
     }
     spacing = typed;

@@ -9,6 +9,7 @@
 
 #include "interchange/PointArithmetic.h"
 #include "model/CurveFlattening.h"
+#include "model/NumberText.h"
 #include "model/SorCurve.h"
 #include "model/SplineCurve.h"
 #include "model/WrittenPoints.h"
@@ -20,19 +21,6 @@ constexpr double PictureSide = 400;
 
 Point2 Twice(Point2 a) {
     return {2 * a.x, 2 * a.y};
-}
-
-// The shortest text that reads back as exactly the same number; minus zero is written as 0.
-std::string Number(double value) {
-    value = value == 0 ? 0.0 : value;
-    char text[40];
-    for (int digits = 6; digits <= 17; ++digits) {
-        std::snprintf(text, sizeof text, "%.*g", digits, value);
-        if (std::strtod(text, nullptr) == value) {
-            break;
-        }
-    }
-    return text;
 }
 
 // Path data written command by command, keeping the bounds of every coordinate written.
@@ -55,7 +43,7 @@ private:
         _text += letter;
         bool first = true;
         for (const Point2& p : points) {
-            _text += (first ? "" : " ") + Number(p.x) + "," + Number(p.y);
+            _text += (first ? "" : " ") + ShortestText(p.x) + "," + ShortestText(p.y);
             _finite = _finite && std::isfinite(p.x) && std::isfinite(p.y);
             first = false;
             low = {std::min(low.x, p.x), std::min(low.y, p.y)};
@@ -217,10 +205,10 @@ bool SetFrame(pugi::xml_node& svg, Point2 low, Point2 high) {
             return false;
         }
     }
-    svg.append_attribute("width") = Number(std::round(size.x * scale)).c_str();
-    svg.append_attribute("height") = Number(std::round(size.y * scale)).c_str();
-    std::string box =
-        Number(low.x) + " " + Number(low.y) + " " + Number(size.x) + " " + Number(size.y);
+    svg.append_attribute("width") = ShortestText(std::round(size.x * scale)).c_str();
+    svg.append_attribute("height") = ShortestText(std::round(size.y * scale)).c_str();
+    std::string box = ShortestText(low.x) + " " + ShortestText(low.y) + " " + ShortestText(size.x) +
+                      " " + ShortestText(size.y);
     svg.append_attribute("viewBox") = box.c_str();
     return true;
 }

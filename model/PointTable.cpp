@@ -1,6 +1,5 @@
 #include "model/PointTable.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -8,6 +7,7 @@
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
 #include "model/ModelUnits.h"
+#include "model/NumberText.h"
 
 const std::array<const char*, PointTable::ColumnCount> PointTable::ColumnTitles = {
     "#", "Set", "", "x", "y", "Handle 1 x", "Handle 1 y", "Handle 2 x", "Handle 2 y"};
@@ -129,14 +129,8 @@ std::vector<PointTable::Row> PointTable::Rows(const KCanvasPane& canvas, int kin
 }
 
 bool PointTable::ParseValue(const std::string& text, double& value, std::string& why) {
-    const char* start = text.c_str();
-    char* end = nullptr;
-    errno = 0;
-    const double read = std::strtod(start, &end);
-    while (end != nullptr && (*end == ' ' || *end == '\t')) {
-        ++end;
-    }
-    if (end == start || end == nullptr || *end != '\0' || !std::isfinite(read)) {
+    double read = 0;
+    if (!ReadTypedNumber(text.c_str(), read)) {
         why = "\"" + text + "\" is not a number.";
         return false;
     }

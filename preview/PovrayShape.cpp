@@ -161,10 +161,10 @@ void ReadTurned(std::istream& in, const std::string& head, int size, PovrayShape
             FlattenCurve(SegmentPieces(LatheCurve(list.spline, list.values)), options,
                          shape.profiles);
         }
-        for (size_t i = 0; shape.kind == PovrayShape::Kind::Lathe && list.spline == BezierSpline &&
-                           i < list.values.size();
-             ++i) {
-            Widen(shape, list.values[i]);
+        if (shape.kind == PovrayShape::Kind::Lathe && list.spline == BezierSpline) {
+            for (const Point2& p : list.values) {
+                Widen(shape, p);
+            }
         }
     }
     for (const Point2& p : shape.profiles.points) {

@@ -9,6 +9,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "model/NumberText.h"
 #include "scenefile/FileContents.h"
 #include "scenefile/FileReplace.h"
 #include "scenefile/SaveFailure.h"
@@ -29,23 +30,12 @@ std::string Number(double value) {
     return text;
 }
 
-// The whole text as a number.
-bool ReadNumber(const std::string& text, double& value) {
-    char* end = nullptr;
-    const double read = std::strtod(text.c_str(), &end);
-    if (end == text.c_str() || *end != '\0' || !std::isfinite(read)) {
-        return false;
-    }
-    value = read;
-    return true;
-}
-
 bool ReadPair(const std::string& text, double& x, double& y) {
     const size_t comma = text.find(',');
     double first = 0;
     double second = 0;
-    if (comma == std::string::npos || !ReadNumber(text.substr(0, comma), first) ||
-        !ReadNumber(text.substr(comma + 1), second)) {
+    if (comma == std::string::npos || !ReadNumber(text.substr(0, comma).c_str(), first) ||
+        !ReadNumber(text.substr(comma + 1).c_str(), second)) {
         return false;
     }
     x = first;
@@ -99,13 +89,14 @@ bool BackgroundSidecar::Parse(const std::string& text, const std::string& drawin
         double number = 0;
         if (key == "picture") {
             read.picture = value;
-        } else if (key == "opacity" && ReadNumber(value, number)) {
+        } else if (key == "opacity" && ReadNumber(value.c_str(), number)) {
             p.opacity = number;
-        } else if (key == "width" && ReadNumber(value, number)) {
+        } else if (key == "width" && ReadNumber(value.c_str(), number)) {
             p.width = number;
         } else if (key == "centre") {
             ReadPair(value, p.centreX, p.centreY);
-        } else if (key == "turns" && ReadNumber(value, number) && number == std::floor(number)) {
+        } else if (key == "turns" && ReadNumber(value.c_str(), number) &&
+                   number == std::floor(number)) {
             p.quarterTurns = static_cast<int>(std::fmod(number, 4.0));
         } else if (key == "mirror" && (value == "0" || value == "1")) {
             p.mirrored = value == "1";

@@ -7,7 +7,7 @@
 #                        memory surfaces
 #   render/, scenefile/  the model, themselves, and the same toolkit headers
 #   dialogs/             the toolkit, and the model's plain value types (prism values, program
-#                        options, a background's placement)
+#                        options, a background's placement, number text)
 #   interchange/, preview/  the model, scene files, the toolkit
 #   app/, tools/         any of the above, not each other; fuzz/ anything but Qt
 # Usage: scripts/check-layers.sh [ROOT]   (default: this repository)
@@ -35,7 +35,7 @@ allowed() {
         render | scenefile)
             [[ $header == model/* || $header == $layer/* ]] || [[ $header =~ ^$model_toolkit$ ]] ;;
         dialogs)
-            [[ $header == dialogs/* || $header =~ ^model/(PrismValues|CanvasOptions|BackgroundPlacement|Affine2|Point2)\.h$ ]] ||
+            [[ $header == dialogs/* || $header =~ ^model/(PrismValues|CanvasOptions|BackgroundPlacement|Affine2|Point2|NumberText)\.h$ ]] ||
                 [[ $header == toolkit/* && $header != toolkit/platform/qt/* ]] ;;
         interchange | preview)
             [[ $header =~ ^($layer|model|scenefile)/ ]] ||

@@ -1,4 +1,5 @@
 #include "tools/DrawingOptions.h"
+#include "model/NumberText.h"
 
 #include <cstdio>
 #include <cstring>
@@ -22,7 +23,7 @@ int IndexIn(const char* const* names, const char* text) {
 }
 
 std::string TakeHeight(const char* value, bool& given, double& height) {
-    given = ParseReal(value, height);
+    given = ReadNumber(value, height);
     return given ? "" : "not a finite number";
 }
 

@@ -91,12 +91,6 @@ bool ParseWhole(const char* text, long& value) {
     return *text != '\0' && *end == '\0' && errno == 0;
 }
 
-bool ParseReal(const char* text, double& value) {
-    char* end = nullptr;
-    value = std::strtod(text, &end);
-    return *text != '\0' && *end == '\0' && std::isfinite(value);
-}
-
 std::string TakeSize(const char* text, long maxSide, long& width, long& height) {
     const char* x = std::strchr(text, 'x');
     char widthText[16] = {};

@@ -39,9 +39,9 @@ int ParseToolArguments(const char* command, int argc, char** argv, int minPositi
                        int maxPositional, std::vector<const char*>& positional,
                        const OptionHandler& option);
 
-// Whole-text numbers: false for anything else, and for values that are not finite.
+// The whole text as a whole number: false for anything else, and for one out of range. (Real
+// numbers are read by ReadNumber.)
 bool ParseWhole(const char* text, long& value);
-bool ParseReal(const char* text, double& value);
 
 // "WxH" with whole sides from 1 to maxSide: "" when taken, else why not.
 std::string TakeSize(const char* text, long maxSide, long& width, long& height);

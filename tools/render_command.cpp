@@ -11,6 +11,7 @@
 
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
+#include "model/NumberText.h"
 #include "preview/PovrayPicture.h"
 #include "scenefile/FileContents.h"
 #include "scenefile/FileReplace.h"
@@ -46,8 +47,8 @@ std::string TakeCentre(const char* text, CanvasView& view) {
     const char* comma = std::strchr(text, ',');
     double x = 0;
     double y = 0;
-    if (comma == nullptr || !ParseReal(std::string(text, comma).c_str(), x) ||
-        !ParseReal(comma + 1, y)) {
+    if (comma == nullptr || !ReadNumber(std::string(text, comma).c_str(), x) ||
+        !ReadNumber(comma + 1, y)) {
         return "not X,Y in file units";
     }
     view.centre = {x * ModelUnitsPerFileUnit, -y * ModelUnitsPerFileUnit};
@@ -55,7 +56,7 @@ std::string TakeCentre(const char* text, CanvasView& view) {
 }
 
 std::string TakeZoom(const char* text, CanvasView& view) {
-    if (!ParseReal(text, view.zoom) || view.zoom < CanvasView::MinZoom ||
+    if (!ReadNumber(text, view.zoom) || view.zoom < CanvasView::MinZoom ||
         view.zoom > CanvasView::MaxZoom) {
         return "not a zoom from 0.0625 to 64";
     }
@@ -63,7 +64,7 @@ std::string TakeZoom(const char* text, CanvasView& view) {
 }
 
 std::string TakeGrid(const char* text, CanvasOptions& options) {
-    if (!ParseReal(text, options.gridSpacing) ||
+    if (!ReadNumber(text, options.gridSpacing) ||
         !CanvasOptions::ValidSpacing(options.gridSpacing)) {
         return "not a spacing from 0.001 to 10 file units";
     }

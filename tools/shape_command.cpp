@@ -7,6 +7,7 @@
 
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
+#include "model/NumberText.h"
 #include "model/SeedSource.h"
 #include "scenefile/SceneReadResult.h"
 #include "tools/DrawingOptions.h"
@@ -46,7 +47,7 @@ std::string WholeNumber(const char* text, long& value) {
 }
 
 std::string RealNumber(const char* text, double& value) {
-    return ParseReal(text, value) ? "" : "not a finite number";
+    return ReadNumber(text, value) ? "" : "not a finite number";
 }
 
 std::string TakeShapeOption(const char* name, const char* value, ShapeValues& shape) {

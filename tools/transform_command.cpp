@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/KCanvasPane.h"
+#include "model/NumberText.h"
 #include "tools/DrawingOptions.h"
 #include "tools/ToolArguments.h"
 #include "tools/ToolCommand.h"
@@ -47,7 +48,7 @@ std::string TakeTransform(const char* name, ToolArguments& args,
     if (!args.Value(text)) {
         return MissingValue;
     }
-    if (!ParseReal(text, value)) {
+    if (!ReadNumber(text, value)) {
         return "not a finite number";
     }
     bool rotate = option == "rotate";
