@@ -82,7 +82,7 @@ enum Id : int {
     About = 2033,
 
     // Beside the specified menus: " &Edit " and " &View ", after " Help ". Their ids keep clear
-    // of the specified ones; 2104 to 2109 and 2125 to 2129 are left for more of each.
+    // of the specified ones; 2104 to 2109 and 2126 to 2129 are left for more of each.
     EditMenu = 2100,
     Undo = 2101,
     Redo = 2102,
@@ -106,6 +106,7 @@ enum Id : int {
     BackgroundPicture = 2122,
     HideBackground = 2123,
     RemoveBackground = 2124,
+    KeepProportions = 2125,
     // Keys only: a new window of the current kind.
     NewOfKind = 2130,
 };

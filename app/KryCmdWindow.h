@@ -153,9 +153,12 @@ private:
     void ZoomOutCommand();
     void WholeDrawingCommand();
     void ActualSizeCommand();
+    void KeepProportionsCommand();
     void SnapCommand();
     void GridSpacingCommand();
     void PovrayCurvesCommand();
+    // One check item's option turned over, in every window.
+    void ToggleOption(bool CanvasOptions::*option);
     void ChangeOptions(const CanvasOptions& options);
     // The program's options on this window's canvas and its View items.
     void ApplyOptions();

@@ -11,6 +11,7 @@ namespace {
 constexpr const char* kSnap = "snap-to-grid";
 constexpr const char* kSpacing = "grid-spacing";
 constexpr const char* kCurves = "povray-curves";
+constexpr const char* kProportions = "keep-proportions";
 
 bool ParseFlag(const std::string& value, bool& flag) {
     if (value != "0" && value != "1") {
@@ -42,6 +43,9 @@ bool ParseLine(const std::string& line, CanvasOptions& options) {
     if (name == kCurves) {
         return ParseFlag(value, options.exactCurves);
     }
+    if (name == kProportions) {
+        return ParseFlag(value, options.keepProportions);
+    }
     if (name == kSpacing) {
         return ParseSpacing(value, options.gridSpacing);
     }
@@ -67,6 +71,13 @@ CanvasOptions OptionsText::Parse(const std::string& text) {
 
 std::string OptionsText::Compose(const CanvasOptions& options) {
     const std::string spacing = ShortestText(options.gridSpacing);
-    return std::string(kSnap) + "=" + (options.snapToGrid ? "1" : "0") + "\n" + kSpacing + "=" +
-           spacing + "\n" + kCurves + "=" + (options.exactCurves ? "1" : "0") + "\n";
+    std::string text = std::string(kSnap) + "=" + (options.snapToGrid ? "1" : "0") + "\n" +
+                       kSpacing + "=" + spacing + "\n" + kCurves + "=" +
+                       (options.exactCurves ? "1" : "0") + "\n";
+    // Off, the line is left out: the file is then the one earlier versions wrote, and a file
+    // without it reads as off.
+    if (options.keepProportions) {
+        text += std::string(kProportions) + "=1\n";
+    }
+    return text;
 }

@@ -109,6 +109,7 @@ const KryCmdWindow::CommandHandler* KryCmdWindow::HandlerFor(int id) {
         {Cmd::ZoomOut, &KryCmdWindow::ZoomOutCommand},
         {Cmd::WholeDrawing, &KryCmdWindow::WholeDrawingCommand},
         {Cmd::ActualSize, &KryCmdWindow::ActualSizeCommand},
+        {Cmd::KeepProportions, &KryCmdWindow::KeepProportionsCommand},
         {Cmd::SnapToGrid, &KryCmdWindow::SnapCommand},
         {Cmd::GridSpacing, &KryCmdWindow::GridSpacingCommand},
         {Cmd::PovrayCurves, &KryCmdWindow::PovrayCurvesCommand},

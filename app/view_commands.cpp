@@ -1,5 +1,5 @@
-// The View menu: zoom and pan of the canvas, the snap grid, and POV-Ray's curves; and the
-// program options behind its check items, the same in every window.
+// The View menu: zoom and pan of the canvas, its proportions, the snap grid, and POV-Ray's
+// curves; and the program options behind its check items, the same in every window.
 #include <cstdio>
 
 #include "app/CommandId.h"
@@ -31,15 +31,21 @@ void KryCmdWindow::ActualSizeCommand() {
     canvas->SetView(CanvasView{});
 }
 
+void KryCmdWindow::KeepProportionsCommand() {
+    ToggleOption(&CanvasOptions::keepProportions);
+}
+
 void KryCmdWindow::SnapCommand() {
-    CanvasOptions options = ProgramOptions::Current();
-    options.snapToGrid = !options.snapToGrid;
-    ChangeOptions(options);
+    ToggleOption(&CanvasOptions::snapToGrid);
 }
 
 void KryCmdWindow::PovrayCurvesCommand() {
+    ToggleOption(&CanvasOptions::exactCurves);
+}
+
+void KryCmdWindow::ToggleOption(bool CanvasOptions::*option) {
     CanvasOptions options = ProgramOptions::Current();
-    options.exactCurves = !options.exactCurves;
+    options.*option = !(options.*option);
     ChangeOptions(options);
 }
 
@@ -69,6 +75,7 @@ void KryCmdWindow::ApplyOptions() {
     canvas->SetOptions(options);
     SetControlValue(Cmd::SnapToGrid, options.snapToGrid ? 1 : 0, AspectValue);
     SetControlValue(Cmd::PovrayCurves, options.exactCurves ? 1 : 0, AspectValue);
+    SetControlValue(Cmd::KeepProportions, options.keepProportions ? 1 : 0, AspectValue);
 }
 
 void KryCmdWindow::OnWindowActivated() {

@@ -100,6 +100,7 @@ MenuSpec viewMenu[] = {
     {"Zoom &out", Cmd::ZoomOut, MenuEnabled, "Ctrl+-", 0, nullptr, 0},
     {"&Whole drawing", Cmd::WholeDrawing, MenuEnabled, "Ctrl+0", 0, nullptr, 0},
     {"&Actual size", Cmd::ActualSize, MenuEnabled, "Ctrl+1", 0, nullptr, 0},
+    {"&Keep proportions", Cmd::KeepProportions, MenuEnabled, nullptr, 0, nullptr, 0},
     {"-", Cmd::Separator, MenuEnabled, nullptr, 0, nullptr, 0},
     {"&Snap to grid", Cmd::SnapToGrid, MenuEnabled, "G", 0, nullptr, 0},
     {"&Grid spacing...", Cmd::GridSpacing, MenuEnabled, nullptr, 0, nullptr, 0},

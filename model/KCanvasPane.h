@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <string>
@@ -84,27 +85,39 @@ public:
     int CurveSpline() const { return shapeKind == Sor ? LinearSpline : splineType; }
 
     // Coordinates: pixels, model units and file units, through the view. In the default view
-    // these are the canvas's own mapping to the bit; in any other a pixel stands for the model
-    // point at its centre, so that a point placed there is drawn on that pixel.
+    // these are the canvas's own mapping to the bit; in any other, or keeping proportions on a
+    // canvas that is not square, a pixel stands for the model point at its centre, so that a
+    // point placed there is drawn on that pixel.
     double ModelX(int px) const {
-        return view.IsIdentity() ? (px - originX) / scaleX
-                                 : (px + 0.5 - ViewOriginX()) / ViewScaleX();
+        return OwnMapping() ? (px - originX) / scaleX : (px + 0.5 - ViewOriginX()) / ViewScaleX();
     }
     double ModelY(int py) const {
-        return view.IsIdentity() ? (py - originY) / scaleY
-                                 : (py + 0.5 - ViewOriginY()) / ViewScaleY();
+        return OwnMapping() ? (py - originY) / scaleY : (py + 0.5 - ViewOriginY()) / ViewScaleY();
     }
     int PixelX(double mx) const {
-        return TruncatePixel(view.IsIdentity() ? mx * scaleX + originX
-                                               : mx * ViewScaleX() + ViewOriginX());
+        return TruncatePixel(OwnMapping() ? mx * scaleX + originX
+                                          : mx * ViewScaleX() + ViewOriginX());
     }
     int PixelY(double my) const {
-        return TruncatePixel(view.IsIdentity() ? my * scaleY + originY
-                                               : my * ViewScaleY() + ViewOriginY());
+        return TruncatePixel(OwnMapping() ? my * scaleY + originY
+                                          : my * ViewScaleY() + ViewOriginY());
+    }
+    // Pixels per model unit at zoom 1: the canvas's own on each axis, or, keeping proportions,
+    // the smaller of the two on both, so that the -150 .. 150 square fits the canvas centred.
+    double BaseScaleX() const {
+        return options.keepProportions ? std::min(scaleX, scaleY) : scaleX;
+    }
+    double BaseScaleY() const {
+        return options.keepProportions ? std::min(scaleX, scaleY) : scaleY;
+    }
+    // The canvas's own mapping, with its cuts toward zero: the default view at the canvas's
+    // own scales (keeping proportions on a square canvas changes nothing).
+    bool OwnMapping() const {
+        return view.IsIdentity() && BaseScaleX() == scaleX && BaseScaleY() == scaleY;
     }
     // Pixels per model unit, and the pixel position of the model origin, through the view.
-    double ViewScaleX() const { return scaleX * view.zoom; }
-    double ViewScaleY() const { return scaleY * view.zoom; }
+    double ViewScaleX() const { return BaseScaleX() * view.zoom; }
+    double ViewScaleY() const { return BaseScaleY() * view.zoom; }
     double ViewOriginX() const { return originX - view.centre.x * ViewScaleX(); }
     double ViewOriginY() const { return originY - view.centre.y * ViewScaleY(); }
     // From file units to (unrounded) canvas pixels through the view.
@@ -145,7 +158,8 @@ public:
     // Every point in view with a margin; the default view for an empty drawing.
     void FitWholeDrawing();
 
-    // Program options (snap, grid spacing, POV-Ray curves), the same in every window.
+    // Program options (snap, grid spacing, POV-Ray curves, proportions), the same in every
+    // window.
     const CanvasOptions& Options() const { return options; }
     void SetOptions(const CanvasOptions& wanted);
     // The nearest grid intersection to a model point (the grid at the options' spacing), and
@@ -297,7 +311,7 @@ private:
     // default view with snap off every gesture keeps the canvas's own arithmetic; in any other
     // view or with snap on, presses pick within a few pixels and positions are exact or
     // snapped.
-    bool OwnArithmetic() const { return view.IsIdentity() && !options.snapToGrid; }
+    bool OwnArithmetic() const { return OwnMapping() && !options.snapToGrid; }
     // How far from a point or handle, on the canvas, a press in a zoomed or moved view still
     // picks it, and how close to the y axis a snapped point lands on it.
     static constexpr double PickPixels = 8;

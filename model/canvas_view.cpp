@@ -48,14 +48,14 @@ void KCanvasPane::ZoomAbout(int px, int py, double zoom) {
     CanvasView next{zoom, view.centre};
     if (scaleX > 0 && scaleY > 0) {
         // The pixel's own model point is its centre in every view but the default one.
-        const double atX = view.IsIdentity() ? px : px + 0.5;
-        const double atY = view.IsIdentity() ? py : py + 0.5;
-        next.centre = {under.x - (atX - originX) / (scaleX * zoom),
-                       under.y - (atY - originY) / (scaleY * zoom)};
+        const double atX = OwnMapping() ? px : px + 0.5;
+        const double atY = OwnMapping() ? py : py + 0.5;
+        next.centre = {under.x - (atX - originX) / (BaseScaleX() * zoom),
+                       under.y - (atY - originY) / (BaseScaleY() * zoom)};
     }
     // Back at zoom 1 about the origin, the view is the default one again, to the bit.
-    if (zoom == 1 && std::fabs(next.centre.x) * scaleX < 0.5 &&
-        std::fabs(next.centre.y) * scaleY < 0.5) {
+    if (zoom == 1 && std::fabs(next.centre.x) * BaseScaleX() < 0.5 &&
+        std::fabs(next.centre.y) * BaseScaleY() < 0.5) {
         next.centre = {0, 0};
     }
     SetView(next);
@@ -91,8 +91,8 @@ void KCanvasPane::FitWholeDrawing() {
         low.x = -high.x;
     }
     // Half the drawing's extent in pixels at zoom 1; a single point counts as a pixel wide.
-    const double halfWidth = std::max((high.x - low.x) * 0.5 * scaleX, 0.5);
-    const double halfHeight = std::max((high.y - low.y) * 0.5 * scaleY, 0.5);
+    const double halfWidth = std::max((high.x - low.x) * 0.5 * BaseScaleX(), 0.5);
+    const double halfHeight = std::max((high.y - low.y) * 0.5 * BaseScaleY(), 0.5);
     const double room = 1 - FitMargin;
     const double zoom = std::min(originX * room / halfWidth, originY * room / halfHeight);
     SetView({zoom, {low.x * 0.5 + high.x * 0.5, low.y * 0.5 + high.y * 0.5}});

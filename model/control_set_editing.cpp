@@ -50,7 +50,7 @@ int KCanvasPane::PickControlHandle(int x, int y) {
     int end = setEnds[set];
     // In the default view the distance is in model units from the cursor cut toward zero; in
     // any other, on the canvas, and only what lies within a few pixels is grabbed.
-    const bool ownView = view.IsIdentity();
+    const bool ownView = OwnMapping();
     Point2 cursor{std::trunc(ModelX(x)), std::trunc(ModelY(y))};
     double best = ownView ? 1000 : PickPixels;
     int result = -1;

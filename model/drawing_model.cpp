@@ -44,7 +44,7 @@ void KCanvasPane::ClearCanvas(int keepPoints) {
     if (_backdrop != nullptr) {
         _backdrop->DrawUnder(*this);
     }
-    if (!view.IsIdentity() || options.snapToGrid) {
+    if (!OwnMapping() || options.snapToGrid) {
         DrawViewGrid();
         return;
     }
@@ -203,7 +203,7 @@ double KCanvasPane::FileY(double my) {
 
 void KCanvasPane::StatusPosition(int px, int py, double& x, double& y) const {
     // Through a zoomed or moved view, the file position of the model point under the pixel.
-    if (!view.IsIdentity()) {
+    if (!OwnMapping()) {
         x = HasArea() ? FileX(ModelX(px)) : 0;
         y = HasArea() ? FileY(ModelY(py)) : 0;
         return;

@@ -38,7 +38,7 @@ void KCanvasPane::InsertPointAt(int nearest, int set, int x, int y) {
     const Point2& at = points[nearest];
     // Only the direction counts here: in another view than the default the cursor is not cut.
     Point2 cursor{ModelX(x), ModelY(y)};
-    if (view.IsIdentity()) {
+    if (OwnMapping()) {
         cursor = {std::trunc(cursor.x), std::trunc(cursor.y)};
     }
     Point2 toPrev = Difference(points[prev], at);

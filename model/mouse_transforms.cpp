@@ -134,8 +134,7 @@ void KCanvasPane::DragScale(int x, int y) {
         const double toPicked = Length(points[picked].x, points[picked].y);
         PivotRadius() = TruncateToInt(toPicked);
         radius = Length(cursorX, cursorY);
-        ScaleRange(0, pointCount, ScaleFactor(radius, view.IsIdentity() ? PivotRadius() : toPicked),
-                   0);
+        ScaleRange(0, pointCount, ScaleFactor(radius, OwnMapping() ? PivotRadius() : toPicked), 0);
     } else {
         const int pivot = PivotPoint();
         if (pivot < 0 || pivot >= pointCount) {
@@ -158,7 +157,7 @@ void KCanvasPane::DrawGuide(int x, int y, double radius) {
     int cy = PixelY(aboutOrigin ? 0 : anchorY);
     // The radius is model units taken as pixels in the default view; in any other the circle
     // goes through the cursor.
-    if (!view.IsIdentity()) {
+    if (!OwnMapping()) {
         radius *= ViewScaleX();
     }
     GuideColour colour = scaling ? ScaleGuide : (aboutOrigin ? RotateAllGuide : RotateSetGuide);

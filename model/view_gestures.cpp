@@ -23,7 +23,7 @@ double KCanvasPane::PixelDistance(int x, int y, const Point2& model) const {
 }
 
 int KCanvasPane::PickPoint(int x, int y) const {
-    if (view.IsIdentity()) {
+    if (OwnMapping()) {
         return FindNearestPoint(x, y);
     }
     double best = PickPixels;
@@ -52,7 +52,7 @@ Point2 KCanvasPane::Placed(Point2 model) const {
     if (options.snapToGrid) {
         return SnapToGrid(model);
     }
-    if (view.IsIdentity()) {
+    if (OwnMapping()) {
         return {std::trunc(model.x), std::trunc(model.y)};
     }
     return model;
@@ -71,7 +71,7 @@ Point2 KCanvasPane::MoveStep(Point2 by) const {
         const double step = options.gridSpacing * ModelUnitsPerFileUnit;
         return {Snapped(by.x, step), Snapped(by.y, step)};
     }
-    if (view.IsIdentity()) {
+    if (OwnMapping()) {
         return {std::trunc(by.x), std::trunc(by.y)};
     }
     return by;

@@ -92,6 +92,10 @@ std::string TakeRenderOption(const char* name, ToolArguments& args, RenderValues
         values.options.exactCurves = true;
         return "";
     }
+    if (std::strcmp(name, "keep-proportions") == 0) {
+        values.options.keepProportions = true;
+        return "";
+    }
     const std::string option = name;
     if (option != "size" && option != "picture" && option != "zoom" && option != "centre" &&
         option != "grid") {

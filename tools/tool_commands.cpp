@@ -35,7 +35,7 @@ profiles turned about the axis. A name holding a line break or a double quote ca
 be named in a scene and is refused, and so is OUT.pov naming IN itself.)"},
     {"render", RunRender,
      "render IN OUT.png [--size WxH] [--picture normal|curves|set:K|povray] [--exact] "
-     "[--zoom Z] [--centre X,Y] [--grid SPACING]",
+     "[--zoom Z] [--centre X,Y] [--grid SPACING] [--keep-proportions]",
      R"(Draws IN as the editor's canvas of that size shows it (default 300x300, at most
 8192 a side) and saves the picture as a PNG, with no display: normal is the grid and
 the outline with its markers, curves every finished set as its spline curve, set:K
@@ -51,7 +51,9 @@ POV-Ray renders, as the editor's View > POV-Ray curves does (normal, curves and 
 a lathe's or sor's profiles are always drawn so. --zoom Z (0.0625 to 64) and --centre
 X,Y (the file position in the middle of the picture) show the view the editor would;
 --grid SPACING draws the snap grid of that spacing in file units (0.001 to 10), as
-View > Snap to grid does.)"},
+View > Snap to grid does. --keep-proportions uses one scale on both axes, fitted to the
+smaller side and centred, as View > Keep proportions does: a circle stays round on a
+picture that is not square.)"},
     {"import", RunImport, "import IN OUT [--name NAME] [--fit] [drawing options]",
      R"(Reads the outline of a POV-Ray scene or include file, or of an SVG document (told apart
 by the content), and writes it as a drawing with the editor's writer.

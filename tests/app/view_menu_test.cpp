@@ -192,3 +192,23 @@ TEST_F(ViewMenu, OptionsAreKeptBesideTheSettingsFile) {
         EXPECT_EQ(Read(OptionsFile()), "snap-to-grid=2\n") << "reading writes nothing";
     });
 }
+
+// Keep proportions: off in a file written without it, kept in the options file while on (and
+// left out again when off), read back at the next start, ticked in the menu.
+TEST_F(ViewMenu, KeepProportionsIsKeptAndReadBack) {
+    EXPECT_EQ(OptionsText::Parse("keep-proportions=yes\n"), CanvasOptions{});
+    const std::string earlier = "snap-to-grid=0\ngrid-spacing=0.25\npovray-curves=0\n";
+    Write(OptionsFile(), earlier);
+    RunWithSettings([&](KryCmdWindow& window) {
+        EXPECT_FALSE(window.canvas->Options().keepProportions);
+        Choose(window, Cmd::KeepProportions);
+        EXPECT_TRUE(MenuItem(window, Cmd::KeepProportions)->isChecked());
+        EXPECT_EQ(Read(OptionsFile()), earlier + "keep-proportions=1\n");
+    });
+    RunWithSettings([&](KryCmdWindow& window) {
+        EXPECT_TRUE(window.canvas->Options().keepProportions);
+        EXPECT_TRUE(MenuItem(window, Cmd::KeepProportions)->isChecked());
+        Choose(window, Cmd::KeepProportions);
+        EXPECT_EQ(Read(OptionsFile()), earlier);
+    });
+}

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "model/KCanvasPane.h"
@@ -109,6 +111,52 @@ TEST(CanvasView, WholeDrawingFitsEveryPointWithAMargin) {
     AddFinishedSet(canvas, {{1e32, 1e32}, {1.1e32, 1e32}, {1e32, 1.2e32}});
     canvas.FitWholeDrawing();
     EXPECT_GT(canvas.View().centre.x, 1e31);
+}
+
+// Keeping proportions, over canvas sizes, zooms and pans drawn at random: both axes have the
+// smaller side's scale, the model origin stays in the centre at zoom 1, pixels round-trip
+// through model units, and a square canvas keeps the canvas's own mapping to the bit.
+TEST(CanvasView, KeepingProportionsGivesOneScaleThatRoundTrips) {
+    TestRandom random(2125);
+    CanvasOptions keep;
+    keep.keepProportions = true;
+    for (int k = 0; k < 300; ++k) {
+        const int width = random.Between(2, 2500);
+        const int height = k % 5 == 0 ? width : random.Between(2, 2500);
+        KCanvasPane plain(nullptr);
+        KCanvasPane canvas(nullptr);
+        plain.OnResize(width, height);
+        canvas.OnResize(width, height);
+        canvas.SetOptions(keep);
+        SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
+        EXPECT_EQ(canvas.PixelX(0), width / 2);
+        EXPECT_EQ(canvas.PixelY(0), height / 2);
+        const CanvasView view{k % 3 == 0 ? 1 : std::exp(random.Uniform(-2.7, 4.1)),
+                              k % 2 == 0
+                                  ? Point2{0, 0}
+                                  : Point2{random.Uniform(-400, 400), random.Uniform(-400, 400)}};
+        plain.SetView(view);
+        canvas.SetView(view);
+        EXPECT_EQ(canvas.ViewScaleX(), canvas.ViewScaleY());
+        EXPECT_EQ(canvas.ViewScaleX(), std::min(plain.ViewScaleX(), plain.ViewScaleY()));
+        for (int n = 0; n < 20; ++n) {
+            const int x = random.Below(width);
+            const int y = random.Below(height);
+            if (width == height) {
+                ASSERT_EQ(canvas.ModelX(x), plain.ModelX(x));
+                ASSERT_EQ(canvas.ModelY(y), plain.ModelY(y));
+            } else {
+                ASSERT_EQ(canvas.PixelX(canvas.ModelX(x)), x) << view.zoom;
+                ASSERT_EQ(canvas.PixelY(canvas.ModelY(y)), y) << view.zoom;
+            }
+        }
+        const int x = random.Below(width);
+        const int y = random.Below(height);
+        const Point2 under{canvas.ModelX(x), canvas.ModelY(y)};
+        canvas.ZoomAbout(x, y, CanvasView::ZoomedIn(canvas.View().zoom));
+        EXPECT_LE(std::abs(canvas.PixelX(under.x) - x), 1);
+        EXPECT_LE(std::abs(canvas.PixelY(under.y) - y), 1);
+    }
 }
 
 // The status position is the file position under the cursor through the view; in the default

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
 #include "model/KCanvasPane.h"
 #include "toolkit/vMemoryDC.h"
 
@@ -136,6 +140,54 @@ TEST_F(LargePixelCanvas, EverythingGrowsWithTheWindowButTheGrid) {
     EXPECT_EQ(dc->PixelAt(382, 378), White) << "markers keep their size";
     EXPECT_EQ(dc->PixelAt(150, 10), Grid) << "quarter line";
     EXPECT_EQ(dc->PixelAt(75, 10), White);
+}
+
+// A 40-point circle in a wide window: stretched to an ellipse by the canvas's own mapping,
+// round (its black pixels' bounding box square) while keeping proportions, also after Whole
+// drawing.
+TEST(ProportionsPixels, ACircleStaysRoundInAWideWindow) {
+    constexpr int Width = 1500;
+    constexpr int Height = 876;
+    KCanvasPane canvas(nullptr);
+    auto* dc = new vMemoryDC(Width, Height);
+    canvas.AdoptDC(dc);
+    canvas.SizeChanged(Width, Height);
+    editMode = AddPoint;
+    constexpr int Count = 40;
+    for (int i = 0; i <= Count; ++i) {
+        const double angle = 2 * M_PI * (i % Count) / Count;
+        canvas.points[i] = {100 * std::cos(angle), 100 * std::sin(angle)};
+    }
+    canvas.pointCount = Count + 1;
+    canvas.setCount = 1;
+    canvas.setEnds[1] = Count + 1;
+    auto blackBox = [&] {
+        int left = Width, right = -1, top = Height, bottom = -1;
+        for (int y = 0; y < Height; ++y) {
+            for (int x = 0; x < Width; ++x) {
+                if (dc->PixelAt(x, y) == Black) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+            }
+        }
+        return std::make_pair(right - left, bottom - top);
+    };
+    canvas.OnRedraw(1, 1, 1, 1);
+    const auto stretched = blackBox();
+    EXPECT_GT(stretched.first, stretched.second + 100);
+    CanvasOptions keep;
+    keep.keepProportions = true;
+    canvas.SetOptions(keep);
+    const auto round = blackBox();
+    EXPECT_LE(std::abs(round.first - round.second), 1);
+    EXPECT_NEAR(round.second, stretched.second, 1) << "fitted to the smaller side";
+    canvas.FitWholeDrawing();
+    const auto fitted = blackBox();
+    EXPECT_LE(std::abs(fitted.first - fitted.second), 1);
+    EXPECT_GT(fitted.second, round.second);
 }
 
 }  // namespace

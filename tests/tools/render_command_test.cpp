@@ -107,6 +107,15 @@ TEST_F(RenderCommand, SavesWhatTheCanvasShowsForEachPicture) {
                   c.SetView({4, {37.5, 18.75}});
                   c.RedrawOutline(true);
               }));
+
+    out = dir + "/proportions.png";
+    ASSERT_EQ(Tool("'" + input + "' '" + out + "' --keep-proportions --size 400x200"), 0);
+    EXPECT_EQ(Saved(out), Expected(400, 200, [](KCanvasPane& c) {
+                  CanvasOptions options;
+                  options.keepProportions = true;
+                  c.SetOptions(options);
+                  c.RedrawOutline(true);
+              }));
 }
 
 // With --exact the curves are POV-Ray's: every pixel of each spline's curve picture lies next
