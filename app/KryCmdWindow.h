@@ -109,6 +109,7 @@ private:
     bool SelectModeFor(int id);
     void SelectMode(int mode, const char* text);
     void HandPrismValues();
+    void TakeDialogValues();
     void SwitchToPolygon();
     void SwitchToPrism();
     void SwitchToLathe();

@@ -156,6 +156,9 @@ bool KryCmdWindow::AskSaveChanges() {
         default:
             return false;
     }
+    // The question is about the drawing as the user sees it, with the values chosen in the
+    // prism values dialog.
+    HandPrismValues();
     if (fileName[0] == '\0' ? !PickSaveName("Save Vexlin File As") : !MayLoseValues(fileName)) {
         return false;
     }
