@@ -98,4 +98,32 @@ TEST_F(PointTableInEditor, ShowsEditsAndFollowsTheActiveDrawing) {
     });
 }
 
+// Insert row with no row chosen starts a drawing in an empty table and goes on after the last
+// entry, one undo step each, so that a lathe's profile is typed from nothing.
+TEST_F(PointTableInEditor, InsertRowStartsAndExtendsADrawing) {
+    RunWithSettings([&](KryCmdWindow& window) {
+        KCanvasPane& canvas = *window.canvas;
+        Choose(window, Cmd::KindLathe);
+        Choose(window, Cmd::PointTable);
+        ASSERT_NE(Table(), nullptr);
+        const char* const typed[][2] = {{"0.5", "0"}, {"1", "0.5"}, {"0.5", "1"}};
+        for (int row = 0; row < 3; ++row) {
+            Table()->Button(PointTableWindow::InsertRow)->click();
+            ASSERT_EQ(Table()->Model()->rowCount(), row + 1)
+                << Table()->Status()->text().toStdString();
+            EXPECT_EQ(SelectedRow(), row);
+            Type(row, PointTable::XColumn, typed[row][0]);
+            Type(row, PointTable::YColumn, typed[row][1]);
+        }
+        EXPECT_EQ(canvas.points[2].x, 37.5);
+        EXPECT_EQ(canvas.points[2].y, -75);
+        const size_t steps = window.history.Steps().UndoSteps();
+        Key(Qt::Key_Z, Qt::ControlModifier);
+        Key(Qt::Key_Z, Qt::ControlModifier);
+        Key(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(window.history.Steps().UndoSteps(), steps - 3);
+        EXPECT_EQ(Table()->Model()->rowCount(), 2);
+    });
+}
+
 }  // namespace
