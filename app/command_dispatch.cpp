@@ -68,7 +68,8 @@ struct KryCmdWindow::CommandHandler {
     void (KryCmdWindow::*run)();
 };
 
-// The point table follows whatever a command did to the drawing or to its kind.
+// The point table and the preview's title follow whatever a command did to the drawing, its
+// name or its kind.
 void KryCmdWindow::OnWindowCommand(int id, int value, int kind) {
     if (SelectModeFor(id)) {
         return;
@@ -76,6 +77,7 @@ void KryCmdWindow::OnWindowCommand(int id, int value, int kind) {
     if (const CommandHandler* handler = HandlerFor(id)) {
         (this->*handler->run)();
         TableFollows();
+        PreviewTitleFollows();
         return;
     }
     vCmdWindow::OnWindowCommand(id, value, kind);

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "app/CommandId.h"
@@ -140,6 +141,16 @@ void KryCmdWindow::SaveUnderNewName(const char* prompt) {
     }
     WriteDrawing();
     SetWindowTitle(fileName);
+}
+
+std::string KryCmdWindow::DrawingName() const {
+    if (fileName[0] != '\0') {
+        const std::string name = fileName;
+        return name.substr(name.find_last_of('/') + 1);
+    }
+    static const char* const kindNames[] = {"Polygon", "Prism", "Lathe", "Sor"};
+    static_assert(std::size(kindNames) == SceneKindCount, "one name per kind");
+    return std::string("Untitled ") + kindNames[SceneKindOf(shapeKind).kind];
 }
 
 bool KryCmdWindow::AskSaveChanges() {

@@ -54,7 +54,7 @@ TEST_F(PointTableInEditor, ShowsEditsAndFollowsTheActiveDrawing) {
         Choose(window, Cmd::PointTable);
         ASSERT_NE(Table(), nullptr);
         EXPECT_TRUE(MenuItem(window, Cmd::PointTable)->isChecked());
-        EXPECT_EQ(Table()->windowTitle().toStdString(), "Point table: Untitled");
+        EXPECT_EQ(Table()->windowTitle().toStdString(), "Point table: Untitled Polygon");
         EXPECT_EQ(Table()->Model()->rowCount(), 4);
         EXPECT_EQ(Cell(1, PointTable::XColumn), "0.666667");
 
@@ -86,7 +86,7 @@ TEST_F(PointTableInEditor, ShowsEditsAndFollowsTheActiveDrawing) {
         KryCmdWindow* other = KryApp::OpenDrawingWindow("Prm");
         Settle();
         EXPECT_EQ(Table()->Model()->rowCount(), 0);
-        EXPECT_EQ(Table()->windowTitle().toStdString(), "Point table: Untitled");
+        EXPECT_EQ(Table()->windowTitle().toStdString(), "Point table: Untitled Prism");
         EXPECT_EQ(canvas.MarkedEntry(), -1);
         Choose(*other, Cmd::PointAdd);
         DrawTriangle(*other->canvas);
@@ -123,6 +123,24 @@ TEST_F(PointTableInEditor, InsertRowStartsAndExtendsADrawing) {
         Key(Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(window.history.Steps().UndoSteps(), steps - 3);
         EXPECT_EQ(Table()->Model()->rowCount(), 2);
+    });
+}
+
+// The table's title is the drawing's file name, or "Untitled" and the drawing's kind.
+TEST_F(PointTableInEditor, TitleFollowsTheDrawingsNameAndKind) {
+    RunWithSettings([&](KryCmdWindow& window) {
+        Choose(window, Cmd::KindLathe);
+        Choose(window, Cmd::PointTable);
+        ASSERT_NE(Table(), nullptr);
+        EXPECT_EQ(Table()->windowTitle().toStdString(), "Point table: Untitled Lathe");
+        DrawTriangle(*window.canvas, 60);
+        files.answer = true;
+        files.path = work + "/wheel.lat";
+        files.filter = LatheFilter;
+        ModalAnswers answers;
+        Choose(window, Cmd::SaveAs);
+        EXPECT_EQ(answers.Messages(), Strings{});
+        EXPECT_EQ(Table()->windowTitle().toStdString(), "Point table: wheel.lat");
     });
 }
 
