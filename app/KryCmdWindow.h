@@ -67,6 +67,9 @@ public:
     // Opens the POV-Ray preview of the drawing, or brings it to the front
     // (preview_commands.cpp).
     void ShowPovrayPreview();
+    // The drawing's name in the windows beside it: its file's name without the folder, or
+    // "Untitled" and its kind.
+    std::string DrawingName() const;
     // The file type the preview and the clipboard write the drawing as, by its name and the
     // file dialogs' last choice.
     int KindChoiceToWrite() const;
@@ -109,6 +112,7 @@ private:
     bool SelectModeFor(int id);
     void SelectMode(int mode, const char* text);
     void HandPrismValues();
+    void TakeDialogValues();
     void SwitchToPolygon();
     void SwitchToPrism();
     void SwitchToLathe();
@@ -171,6 +175,8 @@ private:
     // The point table (table_commands.cpp).
     void TogglePointTable();
     void TableFollows();
+    // The preview's title follows the drawing's name and kind (preview_commands.cpp).
+    void PreviewTitleFollows();
 
     // The picture to trace (background_commands.cpp).
     void ChooseBackground();

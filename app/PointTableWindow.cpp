@@ -18,8 +18,7 @@ vTableRow AsTableRow(const PointTable::Row& row) {
 }
 
 std::string Title(const KryCmdWindow& window) {
-    const std::string name = window.fileName[0] != '\0' ? window.fileName : "Untitled";
-    return "Point table: " + name.substr(name.find_last_of('/') + 1);
+    return "Point table: " + window.DrawingName();
 }
 
 // The rows of one entry as the drawing has it: the entry and its handles.

@@ -68,7 +68,8 @@ struct KryCmdWindow::CommandHandler {
     void (KryCmdWindow::*run)();
 };
 
-// The point table follows whatever a command did to the drawing or to its kind.
+// The point table and the preview's title follow whatever a command did to the drawing, its
+// name or its kind.
 void KryCmdWindow::OnWindowCommand(int id, int value, int kind) {
     if (SelectModeFor(id)) {
         return;
@@ -76,6 +77,7 @@ void KryCmdWindow::OnWindowCommand(int id, int value, int kind) {
     if (const CommandHandler* handler = HandlerFor(id)) {
         (this->*handler->run)();
         TableFollows();
+        PreviewTitleFollows();
         return;
     }
     vCmdWindow::OnWindowCommand(id, value, kind);
@@ -172,6 +174,28 @@ void KryCmdWindow::HandPrismValues() {
     canvas->SetPrismValues(values);
 }
 
+// OK in the dialog makes its values the drawing's at once, as one step of the history: the
+// preview, the point table, the clipboard, POV-Ray's curves and the turned kinds' profiles show
+// them. The canvas's own curve construction keeps to the values handed over, so it is shown
+// anew only when what it shows changed.
+void KryCmdWindow::TakeDialogValues() {
+    const PrismValues values = prismDialog->GetPrismValues();
+    if (values == canvas->GetPrismValues()) {
+        return;
+    }
+    const int spline = canvas->CurveSpline();
+    const int open = canvas->isOpen;
+    {
+        const DrawingHistory::Step step(history, *canvas);
+        canvas->AcceptPrismValues(values);
+    }
+    canvas->SetChanged(true);
+    if (canvas->CurveSpline() != spline || (IsTurnedKind(shapeKind) && canvas->isOpen != open)) {
+        Repaint();
+    }
+    TableFollows();
+}
+
 void KryCmdWindow::SwitchToPolygon() {
     const bool turned = IsTurnedKind(shapeKind);
     shapeKind = Polygon;
@@ -180,7 +204,9 @@ void KryCmdWindow::SwitchToPolygon() {
     if (canvas->splineType != LinearSpline) {
         canvas->SetChanged(true);
     }
-    canvas->splineType = LinearSpline;
+    PrismValues linear = canvas->GetPrismValues();
+    linear.spline = LinearSpline;
+    canvas->SetPrismValues(linear);
     prismDialog->splineType = LinearSpline;
     if (editMode == ControlSet) {
         editMode = ControlView;

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "app/CommandId.h"
@@ -142,6 +143,16 @@ void KryCmdWindow::SaveUnderNewName(const char* prompt) {
     SetWindowTitle(fileName);
 }
 
+std::string KryCmdWindow::DrawingName() const {
+    if (fileName[0] != '\0') {
+        const std::string name = fileName;
+        return name.substr(name.find_last_of('/') + 1);
+    }
+    static const char* const kindNames[] = {"Polygon", "Prism", "Lathe", "Sor"};
+    static_assert(std::size(kindNames) == SceneKindCount, "one name per kind");
+    return std::string("Untitled ") + kindNames[SceneKindOf(shapeKind).kind];
+}
+
 bool KryCmdWindow::AskSaveChanges() {
     if (!canvas->IsChanged()) {
         return true;
@@ -156,6 +167,9 @@ bool KryCmdWindow::AskSaveChanges() {
         default:
             return false;
     }
+    // The question is about the drawing as the user sees it, with the values chosen in the
+    // prism values dialog.
+    HandPrismValues();
     if (fileName[0] == '\0' ? !PickSaveName("Save Vexlin File As") : !MayLoseValues(fileName)) {
         return false;
     }

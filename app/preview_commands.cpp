@@ -13,9 +13,8 @@ namespace {
 // F1 to F16 arrive as 0xFFC1 to 0xFFD0.
 constexpr int KeyF5 = 0xFFC5;
 
-std::string PreviewTitle(const char* fileName) {
-    const std::string name = fileName[0] != '\0' ? fileName : "Untitled";
-    return "POV-Ray preview: " + name.substr(name.find_last_of('/') + 1);
+std::string PreviewTitle(const std::string& name) {
+    return "POV-Ray preview: " + name;
 }
 
 }  // namespace
@@ -36,10 +35,14 @@ int KryCmdWindow::KindChoiceToWrite() const {
     return unnamed ? FilterOfKind(shapeKind) : fileFilterIndex;
 }
 
+void KryCmdWindow::PreviewTitleFollows() {
+    preview.SetTitle(PreviewTitle(DrawingName()));
+}
+
 // The preview shows what Save would write now.
 void KryCmdWindow::ShowPovrayPreview() {
     auto scene = [this] { return PreviewScene::Of(*canvas, fileName, KindChoiceToWrite()); };
-    if (!preview.Open(PreviewTitle(fileName), scene)) {
+    if (!preview.Open(PreviewTitle(DrawingName()), scene)) {
         Notify("The POV-Ray preview cannot be shown.");
     }
 }

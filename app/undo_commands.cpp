@@ -6,14 +6,18 @@
 #include "toolkit/CommandIds.h"
 
 // What the last press picked may not exist in the drawing put back, so the gesture starts
-// afresh, as after choosing a mode. The cursor fields keep the cursor's place.
+// afresh, as after choosing a mode. The cursor fields keep the cursor's place. The prism values
+// dialog takes prism values put back, or saving would hand the undone ones over again.
 void KryCmdWindow::TravelHistory(bool back) {
+    const PrismValues before = canvas->GetPrismValues();
     if (!(back ? history.Undo(*canvas) : history.Redo(*canvas))) {
         return;
     }
     canvas->ResetGesture();
-    if (history.KindTravelled()) {
+    if (history.KindTravelled() || canvas->GetPrismValues() != before) {
         prismDialog->SetPrismValues(canvas->GetPrismValues());
+    }
+    if (history.KindTravelled()) {
         UpdateModeDisplay();
     }
     ShowDrawing();

@@ -61,6 +61,7 @@ KryCmdWindow::KryCmdWindow(const char* name, int width, int height)
     statusPane = new vCommandPane(WindowTables::statusBar);
     AttachPane(statusPane);
     prismDialog = new KryDialog(this, KryDialog::kTitle);
+    prismDialog->OnAccepted([this] { TakeDialogValues(); });
     shapeDialog = new KScalModalDialog(this, KScalModalDialog::kTitle);
     remarksDialog = new RemsDialog(this, RemsDialog::kTitle);
     fileName[0] = '\0';

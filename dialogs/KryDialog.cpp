@@ -179,6 +179,9 @@ void KryDialog::OnDialogCommand(int id, int value, int kind) {
         case OkButton:
             AcceptValues();
             CloseDialog();
+            if (_accepted) {
+                _accepted();
+            }
             break;
         default:
             break;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <limits>
+#include <utility>
 
 #include "model/PrismValues.h"
 #include "toolkit/vDialog.h"
@@ -24,6 +26,9 @@ public:
     // The values the drawing's kind writes: the others are greyed, at once when the dialog is
     // shown. The values themselves are kept.
     void UseValues(const PrismValuesInUse& inUse);
+    // Called after OK has taken the values and closed the dialog, so that what shows them
+    // can follow at once.
+    void OnAccepted(std::function<void()> listener) { _accepted = std::move(listener); }
     void OnDialogCommand(int id, int value, int kind) override;
     void OnDialogShown() override;
 
@@ -39,6 +44,7 @@ public:
 
 private:
     PrismValuesInUse _inUse;
+    std::function<void()> _accepted;
 
     void ShowHeight(int field, double height, char* text);
     // Reads a height field whole; a value that is not finite is refused with a notice and the

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -68,7 +69,12 @@ public:
     // Model.
     void SetRemarks(const char* text1, const char* text2, const char* text3);
     void SetPrismValues(double start, double end, int spline, int sweep, int sturm, int open);
-    void SetPrismValues(const PrismValues& values) { values.StoreInto(*this); }
+    // Hands the values over: everything, the canvas's own curve construction too, shows them.
+    void SetPrismValues(const PrismValues& values);
+    // The values become the drawing's at once, but the canvas's own curve construction of a
+    // polygon or prism, and CONTROL Set with it, keep the spline type last handed over until
+    // the next SetPrismValues.
+    void AcceptPrismValues(const PrismValues& values);
     PrismValues GetPrismValues() const { return PrismValues::Of(*this); }
     int FindNearestPoint(int px, int py) const;
     int FindSetOf(int index) const;
@@ -80,9 +86,16 @@ public:
     static void DefaultHandles(const Point2& point, const Point2& next, Point2& first,
                                Point2& second);
     bool HasOpenSet() const { return setEnds[setCount] != pointCount; }
-    // The spline the drawing's curves are made with: a surface of revolution has none of its
-    // own, whatever the prism values hold.
-    int CurveSpline() const { return shapeKind == Sor ? LinearSpline : splineType; }
+    // The spline the canvas's curves are made with: a surface of revolution has none of its
+    // own, whatever the prism values hold; a polygon's or prism's construction keeps to the
+    // spline handed over, while POV-Ray's curves and the turned kinds show the drawing's own.
+    int CurveSpline() const {
+        if (shapeKind == Sor) {
+            return LinearSpline;
+        }
+        const bool ownConstruction = !IsTurnedKind(shapeKind) && !options.exactCurves;
+        return ownConstruction && _handedSpline ? *_handedSpline : splineType;
+    }
 
     // Coordinates: pixels, model units and file units, through the view. In the default view
     // these are the canvas's own mapping to the bit; in any other, or keeping proportions on a
@@ -366,4 +379,6 @@ private:
 
     CanvasBackdrop* _backdrop = nullptr;
     int _markedEntry = -1;
+    // The spline type last handed over, while values accepted since differ from it.
+    std::optional<int> _handedSpline;
 };

@@ -93,6 +93,34 @@ std::string CellText(const Point2& model, int column) {
     return FileText(IsX(column) ? KCanvasPane::FileX(model.x) : KCanvasPane::FileY(model.y));
 }
 
+// How far above the last entry a point of a new set begins, in model units: a quarter of a
+// file unit, as a lathe's profile climbs.
+constexpr double NewSetStep = ModelUnitsPerFileUnit / 4.0;
+
+// The entry after the last one: the open set's last step taken once more, or a step above the
+// last entry when the open set has no step yet (or a step of nothing); the origin in an empty
+// drawing. Its values are then typed into its row.
+Point2 NextEntry(const KCanvasPane& canvas) {
+    const int n = canvas.pointCount;
+    if (n == 0) {
+        return {0, 0};
+    }
+    const Point2 last = canvas.points[n - 1];
+    Point2 step{0, -NewSetStep};
+    if (canvas.HasOpenSet() && n - 1 > canvas.setEnds[canvas.setCount]) {
+        const Point2 before = canvas.points[n - 2];
+        if (last.x != before.x || last.y != before.y) {
+            step = {last.x - before.x, last.y - before.y};
+        }
+    }
+    return {last.x + step.x, last.y + step.y};
+}
+
+bool WithinReach(const Point2& model) {
+    constexpr double Reach = PointTable::LargestValue * ModelUnitsPerFileUnit;
+    return std::fabs(model.x) <= Reach && std::fabs(model.y) <= Reach;
+}
+
 }  // namespace
 
 PointTable::Row PointTable::RowOf(const KCanvasPane& canvas, int kind, int index) {
@@ -181,9 +209,8 @@ bool PointTable::EditCell(KCanvasPane& canvas, int kind, int row, int column,
 }
 
 int PointTable::InsertAfter(KCanvasPane& canvas, int row, std::string& why) {
-    if (!ValidRow(canvas, row)) {
-        why = "Select the row to insert after.";
-        return -1;
+    if (!ValidRow(canvas, row) || (row == canvas.pointCount - 1 && canvas.HasOpenSet())) {
+        return Append(canvas, why);
     }
     const Place place = PlaceOf(canvas, row);
     if (!place.Finished()) {
@@ -200,6 +227,28 @@ int PointTable::InsertAfter(KCanvasPane& canvas, int row, std::string& why) {
     const Point2& b = canvas.points[from + 1];
     canvas.InsertEntryAt(place.set, from + 1, {a.x * 0.5 + b.x * 0.5, a.y * 0.5 + b.y * 0.5});
     return from + 1;
+}
+
+int PointTable::Append(KCanvasPane& canvas, std::string& why) {
+    if (canvas.pointCount >= MaxPoints) {
+        why = "The drawing is full: it holds 500 entries.";
+        return -1;
+    }
+    if (!canvas.HasOpenSet() && canvas.setCount >= MaxSets) {
+        why = "The drawing has 99 sets: no other set can begin.";
+        return -1;
+    }
+    const Point2 next = NextEntry(canvas);
+    if (!WithinReach(next)) {
+        why = "The next point would lie more than 1000000 file units from the centre.";
+        return -1;
+    }
+    const int added = canvas.pointCount;
+    canvas.points[added] = next;
+    canvas.control1[added] = next;
+    canvas.control2[added] = next;
+    ++canvas.pointCount;
+    return added;
 }
 
 bool PointTable::Delete(KCanvasPane& canvas, int row, std::string& why) {

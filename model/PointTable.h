@@ -60,9 +60,12 @@ public:
     static bool EditCell(KCanvasPane& canvas, int kind, int row, int column,
                          const std::string& text, std::string& why);
     // A point at the middle of the segment that leaves the row's point, as Insert Point makes
-    // it; the new row is `row + 1` (or the set's second row after its closing row). Returns the
-    // new row, or -1 with the reason.
+    // it; the new row is `row + 1` (or the set's second row after its closing row). With no
+    // row (or the open set's last one) it appends. Returns the new row, or -1 with the reason.
     static int InsertAfter(KCanvasPane& canvas, int row, std::string& why);
+    // An entry after the last one, to be typed: the open set's next point, or the first point
+    // of a new set when there is no open set. Returns its row, or -1 with the reason.
+    static int Append(KCanvasPane& canvas, std::string& why);
     // Removes the row's point, with the refusals of Delete Point; false with the reason.
     static bool Delete(KCanvasPane& canvas, int row, std::string& why);
 };

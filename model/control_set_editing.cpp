@@ -64,15 +64,16 @@ int KCanvasPane::PickControlHandle(int x, int y) {
     };
     // A lathe writes no handles at its sets' closing points, nor, when open, on their closing
     // segments: what is not written is not shown, and cannot be grabbed.
+    const int spline = CurveSpline();
     const int handlesEnd = !IsTurnedKind(shapeKind) ? end : end - (isOpen == 1 ? 2 : 1);
     for (int i = start; i < end; ++i) {
         consider(points[i], i, OutlineItem);
-        if (splineType == BezierSpline && i < handlesEnd) {
+        if (spline == BezierSpline && i < handlesEnd) {
             consider(control1[i], i, FirstControlItem);
             consider(control2[i], i, SecondControlItem);
         }
     }
-    if (splineType == QuadraticSpline || splineType == CubicSpline) {
+    if (spline == QuadraticSpline || spline == CubicSpline) {
         consider(control1[start], start, FirstControlItem);
     }
     PickedPoint() = result;

@@ -84,6 +84,21 @@ void KCanvasPane::SetPrismValues(double start, double end, int spline, int sweep
     SetPrismValues(PrismValues{start, end, spline, sweep, sturm, open});
 }
 
+void KCanvasPane::SetPrismValues(const PrismValues& values) {
+    values.StoreInto(*this);
+    _handedSpline.reset();
+}
+
+void KCanvasPane::AcceptPrismValues(const PrismValues& values) {
+    if (!_handedSpline) {
+        _handedSpline = splineType;
+    }
+    values.StoreInto(*this);
+    if (*_handedSpline == splineType) {
+        _handedSpline.reset();
+    }
+}
+
 int KCanvasPane::FindNearestPoint(int px, int py) const {
     double modelX = ModelX(px);
     double modelY = ModelY(py);

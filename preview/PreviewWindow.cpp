@@ -41,6 +41,7 @@ bool PreviewWindow::Open(const std::string& title, SceneSource source) {
     if (_window == nullptr) {
         return false;
     }
+    _title = title;
     _source = std::move(source);
     _folder = std::make_unique<PreviewFolder>();
     _renderer = std::make_unique<PreviewRenderer>(*this, *_folder, _program);
@@ -58,6 +59,14 @@ void PreviewWindow::Close() {
         if (vImageWindowPlatform* platform = vImageWindowPlatform::Current()) {
             platform->DestroyImageWindow(window);
         }
+    }
+}
+
+void PreviewWindow::SetTitle(const std::string& title) {
+    vImageWindowPlatform* platform = vImageWindowPlatform::Current();
+    if (platform != nullptr && _window != nullptr && title != _title) {
+        platform->SetImageWindowTitle(_window, title.c_str());
+        _title = title;
     }
 }
 

@@ -29,6 +29,8 @@ public:
     bool Open(const std::string& title, SceneSource source);
     void Close();
     bool IsOpen() const { return _window != nullptr; }
+    // The open window's title from now on.
+    void SetTitle(const std::string& title);
     // Hands the drawing as it is now to the renderer.
     void Poll();
     // The folder of the open window, for a look from outside.
@@ -46,6 +48,7 @@ private:
 
     SceneSource _source;
     std::string _program;
+    std::string _title;
     vHandle _window = nullptr;
     std::unique_ptr<PreviewFolder> _folder;
     std::unique_ptr<PreviewRenderer> _renderer;

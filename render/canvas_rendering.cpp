@@ -135,7 +135,7 @@ void KCanvasPane::DrawCurveSegment(Point2 p0, Point2 p3, Point2 p1, Point2 p2) {
     Point2 u{0, 0};
     Point2 v{0, 0};
     Point2 w{0, 0};
-    if (splineType == QuadraticSpline) {
+    if (CurveSpline() == QuadraticSpline) {
         u = Point2{2 * (p1.x - p0.x), 2 * (p1.y - p0.y)};
         v = Point2{p3.x - p0.x - u.x, p3.y - p0.y - u.y};
     } else {
@@ -170,7 +170,8 @@ void KCanvasPane::PlotSegment(const SetCurve& curve, Point2 p0, Point2 p3, Point
 }
 
 void KCanvasPane::DrawSetCurve(int set, int curveOnly) {
-    if (splineType < QuadraticSpline || splineType > BezierSpline || set < 1 || set > setCount ||
+    const int spline = CurveSpline();
+    if (spline < QuadraticSpline || spline > BezierSpline || set < 1 || set > setCount ||
         set > MaxSets) {
         return;
     }
@@ -196,7 +197,7 @@ void KCanvasPane::DrawSetCurve(int set, int curveOnly) {
             curve.plotCurve = false;
         }
     }
-    if (splineType == BezierSpline) {
+    if (spline == BezierSpline) {
         DrawBezierSet(curve);
         return;
     }
@@ -205,13 +206,13 @@ void KCanvasPane::DrawSetCurve(int set, int curveOnly) {
         UsePen(CurvePen());
     }
     vBrush brush = CurveBrush();
-    if (curve.withMarks || splineType == CubicSpline) {
+    if (curve.withMarks || spline == CubicSpline) {
         UseBrush(brush);
     }
     if (curve.withMarks) {
         EllipseMarker(*this, curve.points[0]);
     }
-    if (splineType == QuadraticSpline) {
+    if (spline == QuadraticSpline) {
         DrawQuadraticSet(curve);
     } else {
         DrawCubicSet(curve);
@@ -308,7 +309,7 @@ void KCanvasPane::DrawBezierSet(const SetCurve& curve) {
 
 void KCanvasPane::DrawAllCurves() {
     // A lathe's or surface of revolution's curves are always POV-Ray's, in every picture.
-    if (splineType == LinearSpline || IsTurnedKind(shapeKind)) {
+    if (CurveSpline() == LinearSpline || IsTurnedKind(shapeKind)) {
         RedrawOutline(false);
         return;
     }

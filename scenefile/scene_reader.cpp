@@ -406,6 +406,8 @@ int KCanvasPane::ReadSceneFile(const char* fileName, int& stopLine, const char**
         *hint = nullptr;
     }
     shapeKind = HasPrismExtension(fileName) ? Prism : Polygon;
+    // A drawing read shows its own values everywhere.
+    _handedSpline.reset();
     SceneLineReader in(fileName);
     stopLine = 0;
     if (!in.IsOpen()) {

@@ -50,6 +50,9 @@ public:
         busy = on;
         _real.ShowBusy(window, on);
     }
+    void SetImageWindowTitle(vHandle window, const char* title) override {
+        _real.SetImageWindowTitle(window, title);
+    }
     void RaiseImageWindow(vHandle window) override { _real.RaiseImageWindow(window); }
     void DestroyImageWindow(vHandle window) override { _real.DestroyImageWindow(window); }
 

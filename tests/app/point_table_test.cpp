@@ -54,7 +54,7 @@ TEST_F(PointTableInEditor, ShowsEditsAndFollowsTheActiveDrawing) {
         Choose(window, Cmd::PointTable);
         ASSERT_NE(Table(), nullptr);
         EXPECT_TRUE(MenuItem(window, Cmd::PointTable)->isChecked());
-        EXPECT_EQ(Table()->windowTitle().toStdString(), "Point table: Untitled");
+        EXPECT_EQ(Table()->windowTitle().toStdString(), "Point table: Untitled Polygon");
         EXPECT_EQ(Table()->Model()->rowCount(), 4);
         EXPECT_EQ(Cell(1, PointTable::XColumn), "0.666667");
 
@@ -86,7 +86,7 @@ TEST_F(PointTableInEditor, ShowsEditsAndFollowsTheActiveDrawing) {
         KryCmdWindow* other = KryApp::OpenDrawingWindow("Prm");
         Settle();
         EXPECT_EQ(Table()->Model()->rowCount(), 0);
-        EXPECT_EQ(Table()->windowTitle().toStdString(), "Point table: Untitled");
+        EXPECT_EQ(Table()->windowTitle().toStdString(), "Point table: Untitled Prism");
         EXPECT_EQ(canvas.MarkedEntry(), -1);
         Choose(*other, Cmd::PointAdd);
         DrawTriangle(*other->canvas);
@@ -95,6 +95,52 @@ TEST_F(PointTableInEditor, ShowsEditsAndFollowsTheActiveDrawing) {
         Settle();
         EXPECT_EQ(Table(), nullptr);
         EXPECT_FALSE(MenuItem(*other, Cmd::PointTable)->isChecked());
+    });
+}
+
+// Insert row with no row chosen starts a drawing in an empty table and goes on after the last
+// entry, one undo step each, so that a lathe's profile is typed from nothing.
+TEST_F(PointTableInEditor, InsertRowStartsAndExtendsADrawing) {
+    RunWithSettings([&](KryCmdWindow& window) {
+        KCanvasPane& canvas = *window.canvas;
+        Choose(window, Cmd::KindLathe);
+        Choose(window, Cmd::PointTable);
+        ASSERT_NE(Table(), nullptr);
+        const char* const typed[][2] = {{"0.5", "0"}, {"1", "0.5"}, {"0.5", "1"}};
+        for (int row = 0; row < 3; ++row) {
+            Table()->Button(PointTableWindow::InsertRow)->click();
+            ASSERT_EQ(Table()->Model()->rowCount(), row + 1)
+                << Table()->Status()->text().toStdString();
+            EXPECT_EQ(SelectedRow(), row);
+            Type(row, PointTable::XColumn, typed[row][0]);
+            Type(row, PointTable::YColumn, typed[row][1]);
+        }
+        EXPECT_EQ(canvas.points[2].x, 37.5);
+        EXPECT_EQ(canvas.points[2].y, -75);
+        const size_t steps = window.history.Steps().UndoSteps();
+        Key(Qt::Key_Z, Qt::ControlModifier);
+        Key(Qt::Key_Z, Qt::ControlModifier);
+        Key(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(window.history.Steps().UndoSteps(), steps - 3);
+        EXPECT_EQ(Table()->Model()->rowCount(), 2);
+    });
+}
+
+// The table's title is the drawing's file name, or "Untitled" and the drawing's kind.
+TEST_F(PointTableInEditor, TitleFollowsTheDrawingsNameAndKind) {
+    RunWithSettings([&](KryCmdWindow& window) {
+        Choose(window, Cmd::KindLathe);
+        Choose(window, Cmd::PointTable);
+        ASSERT_NE(Table(), nullptr);
+        EXPECT_EQ(Table()->windowTitle().toStdString(), "Point table: Untitled Lathe");
+        DrawTriangle(*window.canvas, 60);
+        files.answer = true;
+        files.path = work + "/wheel.lat";
+        files.filter = LatheFilter;
+        ModalAnswers answers;
+        Choose(window, Cmd::SaveAs);
+        EXPECT_EQ(answers.Messages(), Strings{});
+        EXPECT_EQ(Table()->windowTitle().toStdString(), "Point table: wheel.lat");
     });
 }
 

@@ -74,7 +74,7 @@ TEST_F(PreviewInEditor, F5OpensThePreviewOfTheWindowsDrawingAndItClosesWithTheWi
         window.OnWindowKey(KeyF5, 0);
         ASSERT_EQ(PreviewWindows().size(), 1u);
         QtImageWindow& shown = *PreviewWindows()[0];
-        EXPECT_EQ(shown.windowTitle(), "POV-Ray preview: Untitled");
+        EXPECT_EQ(shown.windowTitle(), "POV-Ray preview: Untitled Prism");
         ASSERT_TRUE(Rendered(shown));
         EXPECT_EQ(shown.Messages()->toPlainText(),
                   "POV-Ray rendered the drawing with no error and no warning.\n");
@@ -96,6 +96,7 @@ TEST_F(PreviewInEditor, F5OpensThePreviewOfTheWindowsDrawingAndItClosesWithTheWi
         files.filter = PrismFilter;
         Choose(window, Cmd::Save);
         EXPECT_EQ(handed, Read(saved));
+        EXPECT_EQ(shown.windowTitle(), "POV-Ray preview: triangle.prm");
 
         EXPECT_EQ(app.CloseAppWindow(&window), 1);
         Settle();

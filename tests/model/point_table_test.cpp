@@ -238,3 +238,54 @@ TEST_F(PointTableTest, InsertsMidpointsAndDeletesWithTheRefusalsOfTheGestures) {
 }
 
 }  // namespace
+
+// With no row chosen, or the open set's last, Insert appends: the origin in an empty drawing,
+// then a quarter file unit above the last entry, then the open set's last step once more; after
+// a finished set a new set begins. A full drawing, 99 sets and a point beyond reach are refused.
+TEST_F(PointTableTest, AppendsAfterTheLastEntrySoThatADrawingIsTypedFromNothing) {
+    std::string why;
+    const double reach = PointTable::LargestValue * ModelUnitsPerFileUnit;
+    const struct {
+        std::function<void()> before;
+        int row;
+        Point2 added;  // x > reach: refused
+        const char* why;
+    } cases[] = {
+        {[&] { canvas.EmptyDrawing(); }, -1, {0, 0}, ""},
+        {nullptr, 0, {0, -18.75}, ""},
+        {nullptr, -1, {0, -37.5}, ""},
+        {[&] { canvas.EmptyDrawing(), Triangle(0); }, -1, {-60, 21.25}, ""},
+        {nullptr, 4, {-60, 2.5}, ""},
+        {[&] { canvas.pointCount = MaxPoints; }, -1, {reach + 1, 0}, "full"},
+        {[&] { canvas.EmptyDrawing(), canvas.setCount = MaxSets; }, -1, {reach + 1, 0}, "99 sets"},
+        {[&] {
+             canvas.EmptyDrawing();
+             canvas.points[0] = {reach - 1, 0};
+             canvas.points[1] = {reach, 0};
+             canvas.pointCount = 2;
+         },
+         1,
+         {reach + 1, 0},
+         "1000000"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        if (c.before) {
+            c.before();
+        }
+        why.clear();
+        const int count = canvas.pointCount;
+        const int row = PointTable::InsertAfter(canvas, c.row, why);
+        EXPECT_NE(why.find(c.why), std::string::npos) << why;
+        if (c.added.x > reach) {
+            EXPECT_EQ(row, -1);
+            EXPECT_EQ(canvas.pointCount, count);
+            continue;
+        }
+        ASSERT_EQ(row, count);
+        EXPECT_EQ(canvas.FindSetOf(row), -1) << "the open set";
+        EXPECT_EQ(canvas.points[row].x, c.added.x);
+        EXPECT_EQ(canvas.points[row].y, c.added.y);
+        EXPECT_EQ(DrawingFault(canvas), "");
+    }
+}

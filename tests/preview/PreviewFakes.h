@@ -41,6 +41,7 @@ public:
     void ShowPixels(vHandle, int, const PixelSurface&) override {}
     void ShowMessages(vHandle, const char* text) override { messages = text; }
     void ShowBusy(vHandle, bool) override {}
+    void SetImageWindowTitle(vHandle, const char*) override {}
     void RaiseImageWindow(vHandle) override { ++raised; }
     void DestroyImageWindow(vHandle) override { ++destroyed; }
 

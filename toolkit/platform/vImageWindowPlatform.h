@@ -29,6 +29,7 @@ public:
     // The text under the pictures; it may hold several lines.
     virtual void ShowMessages(vHandle window, const char* text) = 0;
     virtual void ShowBusy(vHandle window, bool busy) = 0;
+    virtual void SetImageWindowTitle(vHandle window, const char* title) = 0;
     // Brings the window in front of the others and gives it the focus.
     virtual void RaiseImageWindow(vHandle window) = 0;
     // Closes the window for good; no event arrives from it afterwards.

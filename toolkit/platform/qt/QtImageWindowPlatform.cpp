@@ -47,6 +47,12 @@ void QtImageWindowPlatform::ShowBusy(vHandle window, bool busy) {
     }
 }
 
+void QtImageWindowPlatform::SetImageWindowTitle(vHandle window, const char* title) {
+    if (QtImageWindow* shown = WindowOf(window)) {
+        shown->setWindowTitle(QString::fromUtf8(title));
+    }
+}
+
 void QtImageWindowPlatform::RaiseImageWindow(vHandle window) {
     _made.Raise(window);
 }

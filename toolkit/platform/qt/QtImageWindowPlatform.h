@@ -18,6 +18,7 @@ public:
     void ShowPixels(vHandle window, int place, const PixelSurface& pixels) override;
     void ShowMessages(vHandle window, const char* text) override;
     void ShowBusy(vHandle window, bool busy) override;
+    void SetImageWindowTitle(vHandle window, const char* title) override;
     void RaiseImageWindow(vHandle window) override;
     void DestroyImageWindow(vHandle window) override;
 
