@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "interchange/ImportSource.h"
 #include "interchange/SceneObjectList.h"
-#include "scenefile/FileContents.h"
 #include "scenefile/SaveFailure.h"
 #include "scenefile/SceneReadResult.h"
 #include "tools/ToolExit.h"
@@ -31,7 +31,8 @@ std::string OpenFailureReason(const std::string& path) {
 // A POV-Ray object the import reads, though the editor's own layout is not there.
 bool FileHoldsSceneObject(const std::string& path) {
     std::string text;
-    return ReadFileContents(path.c_str(), text) && HoldsSceneObject(text);
+    std::string why;
+    return ReadSourceFile(path.c_str(), text, why) && HoldsSceneObject(text);
 }
 
 std::string Shown(const std::string& argument) {
