@@ -12,9 +12,9 @@
 #include "app/SettingsText.h"
 #include "dialogs/KryDialog.h"
 #include "dialogs/RemsDialog.h"
+#include "interchange/ImportSource.h"
 #include "interchange/SceneObjectList.h"
 #include "model/KCanvasPane.h"
-#include "scenefile/FileContents.h"
 #include "scenefile/KindValues.h"
 #include "scenefile/SceneKind.h"
 #include "scenefile/SceneReadResult.h"
@@ -40,10 +40,12 @@ void RememberWorkingDirectory() {
     }
 }
 
-// Scene text in a layout the editor does not write, which the import reads.
+// Scene text in a layout the editor does not write, with an object the import reads.
 const char* ImportHint(const char* name) {
     std::string text;
-    return ReadFileContents(name, text) && HoldsSceneObject(text) ? SceneImportHint : nullptr;
+    std::string why;
+    const bool read = ReadSourceFile(name, text, why);
+    return read && !ListSceneObjects(text).empty() ? SceneImportHint : nullptr;
 }
 
 }  // namespace

@@ -7,10 +7,10 @@
 #include "app/KryApp.h"
 #include "app/KryCmdWindow.h"
 #include "dialogs/ImportChoiceDialog.h"
+#include "interchange/ImportSource.h"
 #include "interchange/PastedDrawing.h"
 #include "interchange/SceneObjectList.h"
 #include "model/KCanvasPane.h"
-#include "scenefile/FileContents.h"
 
 namespace {
 
@@ -57,8 +57,9 @@ void KryCmdWindow::ImportCommand() {
 
 bool KryCmdWindow::ImportFile(const std::string& path) {
     std::string text;
-    if (!ReadFileContents(path.c_str(), text)) {
-        Notify(("Unable to import " + path + ": the file cannot be read.").c_str());
+    std::string why;
+    if (!ReadSourceFile(path.c_str(), text, why)) {
+        Notify(("Unable to import " + path + ": the file cannot be read (" + why + ").").c_str());
         return false;
     }
     std::string name;
@@ -66,7 +67,6 @@ bool KryCmdWindow::ImportFile(const std::string& path) {
         return false;
     }
     PastedDrawing imported;
-    std::string why;
     if (!imported.Import(text, name.empty() ? nullptr : name.c_str(), why)) {
         Notify(("Unable to import " + path + ": " + why).c_str());
         return false;
