@@ -82,7 +82,7 @@ enum Id : int {
     About = 2033,
 
     // Beside the specified menus: " &Edit " and " &View ", after " Help ". Their ids keep clear
-    // of the specified ones; 2104 to 2109 and 2126 to 2129 are left for more of each.
+    // of the specified ones; 2105 to 2109 and 2126 to 2129 are left for more of each.
     EditMenu = 2100,
     Undo = 2101,
     Redo = 2102,
@@ -90,6 +90,8 @@ enum Id : int {
     // the clipboard holds no text.
     CopyAsPov = 2103,
     Paste = IdPaste,
+    // A POV-Ray scene or SVG file read into a window of its own.
+    Import = 2104,
     ViewMenu = 2110,
     ZoomIn = 2111,
     ZoomOut = 2112,

@@ -104,13 +104,21 @@ KryCmdWindow* KryApp::OpenDrawingWindow(const char* name) {
 }
 
 void KryApp::OpenInNewWindow(const std::string& path, const std::string& caption) {
+    FillNewWindow(caption, [&](KryCmdWindow& window) {
+        window.OpenFile(path.c_str(), caption.c_str());
+        return window.fileName[0] != '\0';
+    });
+}
+
+// The window is captioned at once, so that a notice about the file says which it is about.
+void KryApp::FillNewWindow(const std::string& caption,
+                           const std::function<bool(KryCmdWindow&)>& fill) {
     KryCmdWindow* window = OpenDrawingWindow("Untitled");
     if (window == nullptr) {
         return;
     }
     window->SetWindowTitle(caption.c_str());
-    window->OpenFile(path.c_str(), caption.c_str());
-    if (window->fileName[0] == '\0') {
+    if (!fill(*window)) {
         window->CloseOwnDialogs();
         theApp->DiscardAppWindow(window);
     }

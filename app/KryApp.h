@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "app/PointTableWindow.h"
@@ -42,6 +43,10 @@ public:
     // The drawing file in a window of its own, captioned with its name at once so that a notice
     // about it says which file it is about; a file that cannot be read leaves no window.
     static void OpenInNewWindow(const std::string& path, const std::string& caption);
+    // The POV-Ray scene or SVG file imported into a new, untitled window captioned after it;
+    // a file that cannot be imported, or a choice cancelled, leaves no window
+    // (import_commands.cpp).
+    static void ImportInNewWindow(const std::string& path);
     // The point table of the running application; null when there is none.
     static PointTableWindow* Table();
 
@@ -49,4 +54,9 @@ public:
 
     // The window most recently made by NewAppWindow.
     vWindow* mainWindow = nullptr;
+
+private:
+    // A new drawing window with the caption, kept when the fill succeeds and gone otherwise.
+    static void FillNewWindow(const std::string& caption,
+                              const std::function<bool(KryCmdWindow&)>& fill);
 };

@@ -13,6 +13,7 @@
 class KCanvasPane;
 class KryDialog;
 class KScalModalDialog;
+struct PastedDrawing;
 class RemsDialog;
 class vCommandPane;
 class vMenuPane;
@@ -86,6 +87,10 @@ public:
     // A picture dropped on the window becomes its background; a drawing opens in a window of
     // its own (background_commands.cpp).
     void OnWindowFileDropped(const char* path) override;
+    // Reads the object of a POV-Ray scene or the outlines of an SVG document from the file into
+    // this empty window, as Edit > Import... does, asking which object when the file holds
+    // several (import_commands.cpp). False, with a notice, when nothing was imported.
+    bool ImportFile(const std::string& path);
     // Takes the picture as the window's background, keeping its placement; false, with a
     // notice, when it cannot be read.
     bool TakeBackgroundPicture(const std::string& path);
@@ -141,6 +146,8 @@ private:
     // The reader's notice for the result, then the hint when there is one.
     void ShowFailedRead(int result, const char* hint);
     bool PickSaveName(const char* prompt);
+    // Asks for a file to read with the file dialog; false when none was chosen.
+    bool PickOpenName(const char* prompt, const char* const* filters, std::string& path);
     bool MayReplace(const char* chosen);
     bool MayLoseValues(const char* name);
     bool WriteDrawing();
@@ -171,6 +178,13 @@ private:
     // The clipboard (clipboard_commands.cpp).
     void CopyAsPovray();
     void PasteFromClipboard();
+    // The read outlines added to the drawing as one undo step, with the kind and prism values
+    // the text declares when takeKind; the importer's notes follow in one notice under the
+    // heading. False, with a notice, when the drawing has no room for them.
+    bool AddPasted(const PastedDrawing& pasted, bool takeKind, const char* heading);
+
+    // Import (import_commands.cpp).
+    void ImportCommand();
 
     // The point table (table_commands.cpp).
     void TogglePointTable();
@@ -180,7 +194,6 @@ private:
 
     // The picture to trace (background_commands.cpp).
     void ChooseBackground();
-    bool PickPicture(std::string& path);
     void PlaceBackground(const BackgroundPlacement& placement);
     void HideBackground();
     void RefreshBackgroundItems();

@@ -14,11 +14,8 @@
 #include "scenefile/BackgroundSidecar.h"
 #include "scenefile/SceneKind.h"
 #include "toolkit/platform/vPictureReader.h"
-#include "toolkit/vFileSelect.h"
 
 namespace {
-
-constexpr int PathSize = 4096;
 
 const char* const pictureFilters[] = {"*.png;*.jpg;*.jpeg;*.bmp;*.gif;*.svg", "*", nullptr};
 
@@ -36,6 +33,12 @@ bool IsDrawingFile(const std::string& path) {
     return KindOfExtension(LowerExtension(path).c_str()) >= 0;
 }
 
+// POV-Ray scene and include files are imported; an SVG document stays a picture to trace.
+bool IsSceneFile(const std::string& path) {
+    const std::string extension = LowerExtension(path);
+    return extension == ".pov" || extension == ".inc";
+}
+
 template <size_t N>
 bool Lists(const char* const (&extensions)[N], const std::string& extension) {
     return std::find(std::begin(extensions), std::end(extensions), extension) !=
@@ -48,20 +51,20 @@ std::string Absolute(const std::string& path) {
     return error ? path : absolute.lexically_normal().string();
 }
 
-}  // namespace
-
-bool KryCmdWindow::PickPicture(std::string& path) {
-    std::string chosen(PathSize, '\0');
-    int filter = 0;
-    vFileSelect select(this, "File Select");
-    if (!select.PickFile("Background picture", chosen.data(), PathSize - 1, pictureFilters,
-                         filter) ||
-        chosen[0] == '\0') {
+// A drawing opens in a window of its own, a scene is imported into one; false for any other
+// file.
+bool OpenDroppedDrawing(const char* path) {
+    if (IsDrawingFile(path)) {
+        KryApp::OpenInNewWindow(Absolute(path), path);
+    } else if (IsSceneFile(path)) {
+        KryApp::ImportInNewWindow(Absolute(path));
+    } else {
         return false;
     }
-    path = chosen.c_str();
     return true;
 }
+
+}  // namespace
 
 bool KryCmdWindow::TakeBackgroundPicture(const std::string& path) {
     vPictureReader* reader = vPictureReader::Current();
@@ -83,7 +86,8 @@ bool KryCmdWindow::TakeBackgroundPicture(const std::string& path) {
 // Asks for a picture first when there is none; the dialog shows every change on the canvas.
 void KryCmdWindow::ChooseBackground() {
     std::string path;
-    if (backgroundPicture.empty() && (!PickPicture(path) || !TakeBackgroundPicture(path))) {
+    if (backgroundPicture.empty() && (!PickOpenName("Background picture", pictureFilters, path) ||
+                                      !TakeBackgroundPicture(path))) {
         return;
     }
     BackgroundDialog::Hooks hooks;
@@ -93,7 +97,8 @@ void KryCmdWindow::ChooseBackground() {
     };
     hooks.choosePicture = [this](std::string& name) {
         std::string chosen;
-        if (!PickPicture(chosen) || !TakeBackgroundPicture(chosen)) {
+        if (!PickOpenName("Background picture", pictureFilters, chosen) ||
+            !TakeBackgroundPicture(chosen)) {
             return false;
         }
         name = backgroundPicture;
@@ -188,16 +193,13 @@ void KryCmdWindow::ReadBackgroundSidecar() {
 }
 
 void KryCmdWindow::OnWindowFileDropped(const char* path) {
-    if (IsDrawingFile(path)) {
-        KryApp::OpenInNewWindow(Absolute(path), path);
-        return;
+    if (!OpenDroppedDrawing(path)) {
+        TakeBackgroundPicture(path);
     }
-    TakeBackgroundPicture(path);
 }
 
 void KryApp::OnFileDropped(const char* path) {
-    if (IsDrawingFile(path)) {
-        OpenInNewWindow(Absolute(path), path);
+    if (OpenDroppedDrawing(path)) {
         return;
     }
     auto* active = dynamic_cast<KryCmdWindow*>(vWindow::ActiveWindow());

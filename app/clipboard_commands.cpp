@@ -53,7 +53,11 @@ void KryCmdWindow::PasteFromClipboard() {
         Notify(why.c_str());
         return;
     }
-    const bool takeKind = empty && pasted.declared;
+    AddPasted(pasted, empty && pasted.declared, "Pasted, with changes to fit the drawing:");
+}
+
+bool KryCmdWindow::AddPasted(const PastedDrawing& pasted, bool takeKind, const char* heading) {
+    std::string why;
     const bool added = ChangeDrawing([&](KCanvasPane& drawing) {
         if (!pasted.AddTo(drawing, why)) {
             return false;
@@ -67,17 +71,18 @@ void KryCmdWindow::PasteFromClipboard() {
     });
     if (!added) {
         Notify(why.c_str());
-        return;
+        return false;
     }
     if (takeKind) {
         prismDialog->SetPrismValues(canvas->GetPrismValues());
         UpdateModeDisplay();
     }
     if (!pasted.notes.empty()) {
-        std::string notes = "Pasted, with changes to fit the drawing:";
+        std::string notes = heading;
         for (const std::string& note : pasted.notes) {
             notes += "\n- " + note;
         }
         Notify(notes.c_str());
     }
+    return true;
 }

@@ -119,6 +119,7 @@ const KryCmdWindow::CommandHandler* KryCmdWindow::HandlerFor(int id) {
         {Cmd::NewOfKind, &KryCmdWindow::NewWindowOfKind},
         {Cmd::CopyAsPov, &KryCmdWindow::CopyAsPovray},
         {Cmd::Paste, &KryCmdWindow::PasteFromClipboard},
+        {Cmd::Import, &KryCmdWindow::ImportCommand},
         {Cmd::PointTable, &KryCmdWindow::TogglePointTable},
         {Cmd::BackgroundPicture, &KryCmdWindow::ChooseBackground},
         {Cmd::HideBackground, &KryCmdWindow::HideBackground},

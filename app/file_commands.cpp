@@ -13,6 +13,8 @@
 #include "app/SettingsText.h"
 #include "dialogs/KryDialog.h"
 #include "dialogs/RemsDialog.h"
+#include "interchange/ImportSource.h"
+#include "interchange/SceneObjectList.h"
 #include "model/KCanvasPane.h"
 #include "scenefile/KindValues.h"
 #include "scenefile/SceneKind.h"
@@ -23,6 +25,8 @@
 namespace {
 
 constexpr int OpenNameSize = 256;
+// Files read beside drawings (pictures, scenes to import) may lie anywhere the system allows.
+constexpr int PickedPathSize = 4096;
 
 constexpr const char* kUnableToSave = "Unable to save file";
 constexpr const char* kNameTooLong =
@@ -35,6 +39,14 @@ void RememberWorkingDirectory() {
     if (getcwd(directory, sizeof directory) != nullptr && SettingsText::Holds(directory)) {
         std::memcpy(lastDirectory, directory, sizeof directory);
     }
+}
+
+// Scene text in a layout the editor does not write, with an object the import reads.
+const char* ImportHint(const char* name) {
+    std::string text;
+    std::string why;
+    const bool read = ReadSourceFile(name, text, why);
+    return read && !ListSceneObjects(text).empty() ? SceneImportHint : nullptr;
 }
 
 }  // namespace
@@ -63,7 +75,7 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
     const char* hint = nullptr;
     const int result = canvas->ReadSceneFile(name, stopLine, &hint);
     if (result != ReadOk) {
-        ShowFailedRead(result, hint);
+        ShowFailedRead(result, hint != nullptr ? hint : ImportHint(name));
         return;
     }
     remarksDialog->SetRemarks(canvas->remark1, canvas->remark2, canvas->remark3);
@@ -174,6 +186,18 @@ bool KryCmdWindow::AskSaveChanges() {
         return false;
     }
     return WriteDrawing();
+}
+
+bool KryCmdWindow::PickOpenName(const char* prompt, const char* const* filters, std::string& path) {
+    std::string chosen(PickedPathSize, '\0');
+    int filter = 0;
+    vFileSelect select(this, "File Select");
+    if (!select.PickFile(prompt, chosen.data(), PickedPathSize - 1, filters, filter) ||
+        chosen[0] == '\0') {
+        return false;
+    }
+    path = chosen.c_str();
+    return true;
 }
 
 // Asks for a name to save under; the window keeps its old name unless a new one was chosen.

@@ -92,6 +92,7 @@ MenuSpec editMenu[] = {
     {"-", Cmd::Separator, MenuEnabled, nullptr, 0, nullptr, 0},
     {"&Copy as POV-Ray", Cmd::CopyAsPov, MenuEnabled, "Ctrl+C", 0, nullptr, 0},
     {"&Paste", Cmd::Paste, MenuEnabled, "Ctrl+V", 0, nullptr, 0},
+    {"&Import...", Cmd::Import, MenuEnabled, nullptr, 0, nullptr, 0},
     {},
 };
 

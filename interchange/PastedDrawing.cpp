@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "interchange/CanvasOutline.h"
+#include "interchange/ImportSource.h"
 #include "interchange/OutlinePreparation.h"
 #include "interchange/PovImport.h"
 #include "interchange/SvgImport.h"
@@ -139,18 +140,41 @@ bool PastedDrawing::Read(const std::string& clipped, int drawingKind, int drawin
         declared = read;
         kind = outline.kind;
     }
-    // Profiles of a lathe or surface of revolution are taken as they are; outlines are made to
-    // fit the spline they will be drawn with.
     const bool ownKind = takeDeclared && declared;
-    const int target = ownKind ? kind : drawingKind;
-    const int spline = ownKind ? outline.prism.spline : drawingSpline;
-    const bool prepared =
-        read &&
-        (IsTurnedKind(target)
-             ? PrepareProfiles(outline, false, report)
-             : PrepareOutline(outline, target == Polygon ? LinearSpline : spline, false, report));
-    if (!prepared) {
+    if (!read || !Take(outline, report, ownKind ? kind : drawingKind,
+                       ownKind ? outline.prism.spline : drawingSpline)) {
         why = "Nothing to paste: " + report.error;
+        return false;
+    }
+    return true;
+}
+
+bool PastedDrawing::Import(const std::string& text, const char* name, std::string& why) {
+    *this = PastedDrawing();
+    Outline outline;
+    ImportReport report;
+    if (!ReadOutlineText(text, name, outline, report) ||
+        !Take(outline, report, outline.kind, outline.prism.spline)) {
+        why = report.error;
+        return false;
+    }
+    if (sets.setCount == 0) {
+        why = "The object has no points.";
+        return false;
+    }
+    declared = true;
+    kind = outline.kind;
+    return true;
+}
+
+// Profiles of a lathe or surface of revolution are taken as they are; outlines are made to fit
+// the spline they will be drawn with.
+bool PastedDrawing::Take(Outline& outline, ImportReport& report, int target, int spline) {
+    const bool prepared =
+        IsTurnedKind(target)
+            ? PrepareProfiles(outline, false, report)
+            : PrepareOutline(outline, target == Polygon ? LinearSpline : spline, false, report);
+    if (!prepared) {
         return false;
     }
     KCanvasPane scratch(nullptr);

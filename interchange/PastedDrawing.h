@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "interchange/ImportReport.h"
+#include "interchange/Outline.h"
 #include "model/DrawingSnapshot.h"
 
 class KCanvasPane;
@@ -28,8 +30,17 @@ struct PastedDrawing {
     // with the reason, when the text holds nothing to paste.
     bool Read(const std::string& text, int drawingKind, int drawingSpline, bool takeDeclared,
               std::string& why);
+    // Reads a POV-Ray scene or SVG document as importing its file does: the object declared
+    // as name (null: the first), or the document's outlines, made ready for the kind and spline
+    // the text declares. False, with the reason, when there is nothing to import.
+    bool Import(const std::string& text, const char* name, std::string& why);
     // Adds the sets after the drawing's own, as new sets. False, with the reason and the
     // drawing unchanged, when the drawing has a set left open or no room for them.
     bool AddTo(KCanvasPane& canvas, std::string& why) const;
     int EntryCount() const { return sets.setEnds[static_cast<size_t>(sets.setCount)]; }
+
+private:
+    // The outline made ready for the kind and spline and kept as the sets, with the report's
+    // notes; false, the reason in the report, when it cannot be.
+    bool Take(Outline& outline, ImportReport& report, int target, int spline);
 };

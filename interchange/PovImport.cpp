@@ -42,15 +42,6 @@ const ObjectWord ObjectWords[] = {
     {"sor", Sor},
 };
 
-bool IsObjectWord(const PovToken& token) {
-    for (const ObjectWord& object : ObjectWords) {
-        if (token.Is(PovToken::Word, object.word)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 int KindOfWord(const PovToken& token) {
     for (const ObjectWord& object : ObjectWords) {
         if (token.Is(PovToken::Word, object.word)) {
@@ -59,6 +50,19 @@ int KindOfWord(const PovToken& token) {
     }
     return Polygon;
 }
+
+}  // namespace
+
+bool IsObjectKeyword(const PovToken& token) {
+    for (const ObjectWord& object : ObjectWords) {
+        if (token.Is(PovToken::Word, object.word)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+namespace {
 
 class PovObjectReading {
 public:
@@ -113,14 +117,14 @@ private:
 
     bool FindObject() {
         for (; Peek().kind != PovToken::End; Take()) {
-            if (_name == nullptr && IsObjectWord(Peek()) && Ahead(1).IsSymbol('{')) {
+            if (_name == nullptr && IsObjectKeyword(Peek()) && Ahead(1).IsSymbol('{')) {
                 return true;
             }
             if (_name != nullptr && IsDeclarationOfName()) {
                 Take();
                 Take();
                 Take();
-                if (IsObjectWord(Peek()) && Ahead(1).IsSymbol('{')) {
+                if (IsObjectKeyword(Peek()) && Ahead(1).IsSymbol('{')) {
                     return true;
                 }
                 return _report.Fail(

@@ -2,8 +2,12 @@
 
 const char* const SceneLayoutHint =
     "The file ends where the point count should be: it is not in the layout the editor "
-    "writes. vexlin-tool import reads a polygon, prism, lathe or sor in scene text of any "
-    "layout.";
+    "writes. Edit > Import... (and vexlin-tool import) reads a polygon, prism, lathe or sor in "
+    "scene text of any layout.";
+
+const char* const SceneImportHint =
+    "The file is POV-Ray scene text in a layout the editor does not write. Edit > Import... "
+    "(and vexlin-tool import) reads a polygon, prism, lathe or sor from it into a new window.";
 
 const char* SceneReadNotice(int result) {
     static const char* const notices[] = {

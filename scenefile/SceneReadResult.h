@@ -17,3 +17,5 @@ const char* SceneReadNotice(int result);
 // Why a file that ends where its point count should be failed: it is scene text in another
 // layout, which the import reads.
 extern const char* const SceneLayoutHint;
+// Why a file that holds a polygon, prism, lathe or sor in the scene language failed otherwise.
+extern const char* const SceneImportHint;

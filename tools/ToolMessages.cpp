@@ -4,12 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
-#include "scenefile/FileContents.h"
+#include "interchange/ImportSource.h"
+#include "interchange/SceneObjectList.h"
 #include "scenefile/SaveFailure.h"
 #include "scenefile/SceneReadResult.h"
 #include "tools/ToolExit.h"
@@ -28,38 +28,11 @@ std::string OpenFailureReason(const std::string& path) {
     return regular ? std::strerror(EIO) : "not a regular file";
 }
 
-bool NameCharacter(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
-}
-
-// The word ends just before `at` and is a whole name, not the end of a longer one.
-bool WordEndsAt(const std::string& text, size_t at, const std::string& word) {
-    if (at < word.size() || text.compare(at - word.size(), word.size(), word) != 0) {
-        return false;
-    }
-    return at == word.size() || !NameCharacter(text[at - word.size() - 1]);
-}
-
-// A POV-Ray object the import reads, "prism {", "polygon {", "lathe {" or "sor {", though the
-// editor's own layout is not there.
-bool HoldsSceneObject(const std::string& path) {
+// A POV-Ray object the import reads, though the editor's own layout is not there.
+bool FileHoldsSceneObject(const std::string& path) {
     std::string text;
-    if (!ReadFileContents(path.c_str(), text)) {
-        return false;
-    }
-    for (size_t brace = text.find('{'); brace != std::string::npos;
-         brace = text.find('{', brace + 1)) {
-        size_t end = brace;
-        while (end > 0 && std::isspace(static_cast<unsigned char>(text[end - 1]))) {
-            --end;
-        }
-        for (const char* word : {"prism", "polygon", "lathe", "sor"}) {
-            if (WordEndsAt(text, end, word)) {
-                return true;
-            }
-        }
-    }
-    return false;
+    std::string why;
+    return ReadSourceFile(path.c_str(), text, why) && HoldsSceneObject(text);
 }
 
 std::string Shown(const std::string& argument) {
@@ -94,7 +67,7 @@ std::string ReadFailureText(const std::string& path, int result, int line) {
         return path + ": " + text + " (" + OpenFailureReason(path) + ")\n";
     }
     std::string said = path + ": line " + std::to_string(line) + ": " + text + "\n";
-    if (HoldsSceneObject(path)) {
+    if (FileHoldsSceneObject(path)) {
         said += "try: vexlin-tool import " + path + " OUT\n";
     }
     return said;
