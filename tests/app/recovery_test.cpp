@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,6 +14,7 @@
 #include "scenefile/FileContents.h"
 #include "scenefile/RecoveryCopy.h"
 #include "scenefile/RecoveryFolder.h"
+#include "scenefile/RewriteJournal.h"
 
 // Unsaved drawings survive the editor's end: each changed window keeps a recovery copy, and the
 // next start offers the copies of editors that have gone.
@@ -147,7 +149,8 @@ TEST_F(Recovery, AnEditorThatEndsUnaskedLeavesItsDrawingToTheNextStart) {
         RunWithSteps(app,
                      [&] {
                          DrawTriangle(*First()->canvas);
-                         Write(std::string(state) + "/ready", "");
+                         // The parent removes the folders of an editor that could not.
+                         Write(std::string(state) + "/ready", root);
                      },
                      OnAppStart, {"Vexlin"});
         return;
@@ -183,6 +186,8 @@ TEST_F(Recovery, AnEditorThatEndsUnaskedLeavesItsDrawingToTheNextStart) {
         if (display != 0) {
             waitpid(display, nullptr, 0);
         }
+        std::error_code none;
+        std::filesystem::remove_all(Read(root + "/state/ready"), none);
         EXPECT_EQ(WIFSIGNALED(status) != 0, c.signal == SIGKILL) << status;
         ASSERT_EQ(Copies().size(), 1u);
         EXPECT_LT(std::chrono::duration<double>(Clock::now() - started).count(), 10);
@@ -235,6 +240,42 @@ TEST_F(Recovery, TheNextStartReopensOrDiscardsEachAsAnswered) {
                 EXPECT_EQ(CopyIn(Newest()->recovery.Path()).scene, copy.scene);
             }
         });
+    }
+}
+
+// A file whose rewrite in place was cut short says so when opened, and offers its new bytes.
+TEST_F(Recovery, OpeningATornFileOffersItsNewBytes) {
+    const struct {
+        const char* answer;
+        std::string caption;
+        int points;
+        bool journalKept;
+    } cases[] = {
+        {" Yes ", work + "/torn.pol (recovered)", 8, false},
+        {" No ", work + "/torn.pol", 4, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer);
+        const std::string path = work + "/torn.pol";
+        SaveDrawing(path, Polygon, 1);
+        SaveDrawing(work + "/new.pol", Polygon, 2);
+        const std::string oldBytes = Read(path);
+        const std::string newBytes = Read(work + "/new.pol");
+        struct stat identity;
+        ASSERT_EQ(stat(path.c_str(), &identity), 0);
+        RewriteJournal journal;
+        ASSERT_TRUE(journal.Keep(path, identity, oldBytes, newBytes));
+        Write(path, oldBytes + "\r\n");
+        ModalAnswers answers({ModalAnswers::Click(c.answer)});
+        RunWithSettings([&](KryCmdWindow& window) {
+            window.OpenFile(path.c_str());
+            EXPECT_STREQ(window.Name(), c.caption.c_str());
+            EXPECT_EQ(window.canvas->pointCount, c.points);
+        });
+        ASSERT_EQ(answers.Messages().size(), 1u);
+        EXPECT_NE(answers.Messages()[0].find(journal.Path()), std::string::npos);
+        EXPECT_EQ(access(journal.Path().c_str(), F_OK) == 0, c.journalKept);
+        journal.Drop();
     }
 }
 
