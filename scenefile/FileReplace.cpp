@@ -217,6 +217,9 @@ RenameOutcome ReplaceByRename(const std::string& target, const std::string& byte
         unlink(tempName.c_str());
         return RenameFailed;
     }
+    if (old != nullptr) {
+        RewriteJournal::ForgetFile(*old);
+    }
     // The new name is durable only once the folder is: a crash of the machine could otherwise
     // bring back the old file, or no file at all.
     return SyncFolder(folder) || failure.SayError() ? Renamed : RenameFailed;

@@ -78,9 +78,7 @@ std::string StampOfCopy(const std::string& name) {
     return first != last && first > 0 ? name.substr(0, last) : "";
 }
 
-}  // namespace
-
-std::string RecoveryFolder::Path() {
+std::string FolderName() {
     std::string state = Environment("XDG_STATE_HOME");
     if (state.empty()) {
         const std::string home = Environment("HOME");
@@ -89,9 +87,13 @@ std::string RecoveryFolder::Path() {
         }
         state = home + "/.local/state";
     }
-    const std::string folder = state + "/vexlin/recovery";
+    return state + "/vexlin/recovery";
+}
+
+// The folder, made private, when it is a folder of this user's own; "" otherwise.
+std::string OwnFolder(const std::string& folder) {
     struct stat info;
-    if (!MakeFolder(folder) || lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+    if (folder.empty() || lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) ||
         info.st_uid != geteuid()) {
         return "";
     }
@@ -99,6 +101,20 @@ std::string RecoveryFolder::Path() {
         chmod(folder.c_str(), 0700);
     }
     return folder;
+}
+
+}  // namespace
+
+std::string RecoveryFolder::Path() {
+    const std::string folder = FolderName();
+    if (folder.empty() || !MakeFolder(folder)) {
+        return "";
+    }
+    return OwnFolder(folder);
+}
+
+std::string RecoveryFolder::ExistingPath() {
+    return OwnFolder(FolderName());
 }
 
 std::string RecoveryFolder::SessionStamp() {

@@ -11,6 +11,8 @@ public:
     // The folder, made (0700) where it is missing; "" when there is no home to put it in, or
     // when what lies there is not a folder of this user's own.
     static std::string Path();
+    // The folder when it is there already, made by nothing: reading a file makes no folder.
+    static std::string ExistingPath();
 
     // This process as the names of its copies tell it: its id and the moment it started, so
     // that a later process given the same id is not taken for it.

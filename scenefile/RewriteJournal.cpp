@@ -85,6 +85,7 @@ bool RewriteJournal::Keep(const std::string& target, const struct stat& identity
     char old[64];
     std::snprintf(old, sizeof old, "%zx-%016" PRIx64, oldBytes.size(), HashOf(oldBytes));
     _path = folder + "/" + PrefixOf(identity) + old + ExtensionOf(target);
+    _identity = identity;
     int fd = open(_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
         _path.clear();
@@ -103,13 +104,27 @@ bool RewriteJournal::Keep(const std::string& target, const struct stat& identity
 
 void RewriteJournal::Drop() {
     if (!_path.empty()) {
-        unlink(_path.c_str());
+        ForgetFile(_identity);
         _path.clear();
     }
 }
 
+void RewriteJournal::ForgetFile(const struct stat& identity) {
+    const std::string folder = RecoveryFolder::ExistingPath();
+    DIR* listing = folder.empty() ? nullptr : opendir(folder.c_str());
+    const std::string prefix = PrefixOf(identity);
+    while (const dirent* entry = listing != nullptr ? readdir(listing) : nullptr) {
+        if (std::strncmp(entry->d_name, prefix.c_str(), prefix.size()) == 0) {
+            unlink((folder + "/" + entry->d_name).c_str());
+        }
+    }
+    if (listing != nullptr) {
+        closedir(listing);
+    }
+}
+
 std::string RewriteJournal::LeftFor(const char* path) {
-    const std::string folder = RecoveryFolder::Path();
+    const std::string folder = RecoveryFolder::ExistingPath();
     int fd = folder.empty() ? -1 : open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         return "";

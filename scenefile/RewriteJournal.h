@@ -21,8 +21,11 @@ public:
     // with errno telling why, when it cannot be kept.
     bool Keep(const std::string& target, const struct stat& identity, const std::string& oldBytes,
               const std::string& newBytes);
-    // The rewrite is done, or undone: the file is whole again.
+    // The rewrite is done, or undone: the file is whole again, and every journal of it goes.
     void Drop();
+    // The file was replaced whole, or is whole again: no journal of it is left over, lest a
+    // later file given the same inode be taken for it.
+    static void ForgetFile(const struct stat& identity);
     const std::string& Path() const { return _path; }
 
     // The journal that an interrupted rewrite of the file at path left, when the file holds
@@ -32,4 +35,5 @@ public:
 
 private:
     std::string _path;
+    struct stat _identity = {};
 };

@@ -138,13 +138,25 @@ TEST_F(RecoveryFiles, ARewriteCutShortIsToldByItsJournal) {
 // A file with a second name is rewritten in place only once its new bytes are kept aside;
 // where they cannot be, the file stays as it was.
 TEST_F(RecoveryFiles, ARewriteInPlaceNeedsItsJournal) {
+    // A journal that a killed save left goes too once the file is saved whole, in place or by
+    // rename, lest a later file given the same inode be taken for a torn one.
+    for (const bool linked : {true, false}) {
+        const std::string path = files.File(linked ? "linked.pol" : "single.pol");
+        PutFile(path, "old");
+        if (linked) {
+            ASSERT_EQ(link(path.c_str(), files.File("other").c_str()), 0);
+        }
+        struct stat identity;
+        ASSERT_EQ(stat(path.c_str(), &identity), 0);
+        RewriteJournal stale;
+        ASSERT_TRUE(stale.Keep(path, identity, "older", "cut short"));
+        std::string reason;
+        EXPECT_TRUE(ReplaceFileContents(path.c_str(), "new", &reason)) << reason;
+        EXPECT_EQ(FileText(linked ? files.File("other") : path), "new");
+        EXPECT_EQ(FilesIn(RecoveryFolder::Path()), 0) << "the journals go once the file is whole";
+    }
     const std::string path = files.File("linked.pol");
-    PutFile(path, "old");
-    ASSERT_EQ(link(path.c_str(), files.File("other").c_str()), 0);
     std::string reason;
-    EXPECT_TRUE(ReplaceFileContents(path.c_str(), "new", &reason)) << reason;
-    EXPECT_EQ(FileText(files.File("other")), "new");
-    EXPECT_EQ(FilesIn(RecoveryFolder::Path()), 0) << "the journal goes once the file is whole";
     PutFile(files.File("no-folder"), "a file where the state folder would be");
     setenv("XDG_STATE_HOME", files.File("no-folder").c_str(), 1);
     EXPECT_FALSE(ReplaceFileContents(path.c_str(), "newer", &reason));
