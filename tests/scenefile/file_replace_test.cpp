@@ -24,7 +24,18 @@ struct stat StatOf(const std::string& path) {
     return info;
 }
 
+// The journals of saves in place go to a state folder of the test's own, never the user's.
+class PrivateStateFolder {
+public:
+    PrivateStateFolder() { setenv("XDG_STATE_HOME", _folder.Path().c_str(), 1); }
+    ~PrivateStateFolder() { unsetenv("XDG_STATE_HOME"); }
+
+private:
+    TempDir _folder;
+};
+
 TEST(FileReplace, SavingRules) {
+    PrivateStateFolder state;
     enum Setup {
         Nothing,
         OldFile,
