@@ -33,6 +33,7 @@ int OnAppStart(int argc, char** argv) {
         absolute.push_back(AbsoluteName(name));
     }
     window->LoadSettings();
+    KryApp::OfferRecoveredDrawings(window);
     for (size_t i = 0; i < typed.size(); ++i) {
         if (i == 0) {
             window->OpenFile(absolute[i].c_str(), typed[i].c_str());

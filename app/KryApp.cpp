@@ -77,6 +77,8 @@ int KryApp::CloseAppWindow(vWindow* window) {
         if (!drawing->AskSaveChanges()) {
             return 0;
         }
+        // Saved or let go: the recovery copy has nothing left to keep.
+        drawing->recovery.Remove();
         drawing->CloseOwnDialogs();
     }
     return vApp::CloseAppWindow(window);

@@ -29,6 +29,14 @@ public:
     // "Untitled Prism"; an empty name becomes "Kry App". A null window makes a drawing window.
     vWindow* NewAppWindow(vWindow* window, const char* name, int width, int height,
                           vAppWinInfo* winInfo) override;
+    // SIGTERM or SIGHUP: every window's recovery copy is kept, then the program ends; so it is
+    // when the display goes (recovery_commands.cpp).
+    void OnEndSignal(int signal) override;
+    void OnPlatformLost() override;
+    void KeepEveryRecoveryCopy();
+    // At start-up: the drawings kept by editors that ended unasked, offered in one question, to
+    // reopen or to discard each.
+    static void OfferRecoveredDrawings(vBaseWindow* owner);
     // F5 in a drawing window opens its POV-Ray preview (preview_commands.cpp).
     void OnAppKey(vWindow* window, int key, int modifiers) override;
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/DrawingHistory.h"
+#include "app/RecoveryKeeper.h"
 #include "model/CanvasOptions.h"
 #include "model/KStatusSink.h"
 #include "preview/PreviewWindow.h"
@@ -15,6 +16,7 @@ class KryDialog;
 class KScalModalDialog;
 struct PastedDrawing;
 class RemsDialog;
+struct RecoveryCopy;
 class vCommandPane;
 class vMenuPane;
 class vModalDialog;
@@ -65,6 +67,10 @@ public:
     void SaveSettings();
     // A modeless dialog must not outlive its window on screen, nor must the preview.
     void CloseOwnDialogs();
+    // Takes a recovered drawing into this empty window, as an untitled drawing with unsaved
+    // changes captioned after its file, and keeps its recovery copy at once
+    // (recovery_commands.cpp). False, leaving the window empty, when it cannot be read.
+    bool TakeRecovered(const RecoveryCopy& copy);
     // Opens the POV-Ray preview of the drawing, or brings it to the front
     // (preview_commands.cpp).
     void ShowPovrayPreview();
@@ -106,6 +112,8 @@ public:
     KScalModalDialog* shapeDialog;
     RemsDialog* remarksDialog;
     DrawingHistory history;
+    // The drawing's recovery copy, while it has unsaved changes.
+    RecoveryKeeper recovery;
     // The picture traced under the canvas, and the file it came from ("" none).
     BackgroundLayer background;
     std::string backgroundPicture;
@@ -151,6 +159,12 @@ private:
     bool MayReplace(const char* chosen);
     bool MayLoseValues(const char* name);
     bool WriteDrawing();
+    // A new file is about to be read: one whose rewrite was cut short says so, and may be
+    // opened from its new bytes instead. True when the caller is to read it as it is.
+    bool ReadDespiteTornRewrite(const char* name);
+
+    // What the recovery copy holds now (recovery_commands.cpp).
+    RecoveryKeeper::State RecoveryState(std::string& text) const;
 
     // Undo and redo (undo_commands.cpp).
     void TravelHistory(bool back);

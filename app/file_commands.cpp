@@ -71,6 +71,9 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
         return;
     }
     RememberWorkingDirectory();
+    if (!ReadDespiteTornRewrite(name)) {
+        return;
+    }
     int stopLine = 0;
     const char* hint = nullptr;
     const int result = canvas->ReadSceneFile(name, stopLine, &hint);
@@ -253,6 +256,7 @@ bool KryCmdWindow::WriteDrawing() {
     }
     UpdateModeDisplay();
     history.Saved(*canvas);
+    recovery.Remove();
     WriteBackgroundSidecar();
     return true;
 }

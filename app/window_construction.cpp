@@ -42,8 +42,19 @@ constexpr int kindItems[] = {Cmd::KindPolygon, Cmd::KindPrism, Cmd::KindLathe, C
 
 }  // namespace
 
+namespace {
+
+// Each window of the run has a serial number of its own, which names its recovery copy.
+int NextWindowSerial() {
+    static int serial = 0;
+    return ++serial;
+}
+
+}  // namespace
+
 KryCmdWindow::KryCmdWindow(const char* name, int width, int height)
-    : vCmdWindow(name, width, height) {
+    : vCmdWindow(name, width, height),
+      recovery(NextWindowSerial(), [this](std::string& text) { return RecoveryState(text); }) {
     menuPane = new vMenuPane(WindowTables::menuBar);
     AttachPane(menuPane);
     commandPane = new vCommandPane(WindowTables::commandBar);
@@ -72,6 +83,7 @@ KryCmdWindow::KryCmdWindow(const char* name, int width, int height)
     ApplyOptions();
     RefreshBackgroundItems();
     UpdateModeDisplay();
+    recovery.StartTimer(RecoveryKeeper::TickMilliseconds);
     PresentWindow();
     // A window is made active while it opens, before this constructor could hear of it.
     if (ActiveWindow() == this) {

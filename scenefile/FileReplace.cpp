@@ -1,6 +1,8 @@
 #include "scenefile/FileReplace.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +13,9 @@
 #include <cstring>
 #include <fstream>
 #include <vector>
+
+#include "scenefile/DescriptorBytes.h"
+#include "scenefile/RewriteJournal.h"
 
 namespace {
 
@@ -121,6 +126,42 @@ bool WriteProtected(const std::string& target, const struct stat& info) {
     return (info.st_mode & 0222) == 0 || access(target.c_str(), W_OK) != 0;
 }
 
+// The process a temporary file of ours belongs to, by its name ".vxPID-SERIAL" (both in hex);
+// 0 for any other name.
+pid_t MakerOfTemporary(const char* name) {
+    unsigned pid = 0;
+    unsigned serial = 0;
+    char end = '\0';
+    if (std::sscanf(name, ".vx%x-%x%c", &pid, &serial, &end) != 2 || pid == 0) {
+        return 0;
+    }
+    char again[32];
+    std::snprintf(again, sizeof again, ".vx%x-%x", pid, serial);
+    return std::strcmp(again, name) == 0 ? static_cast<pid_t>(pid) : 0;
+}
+
+// A save that was killed leaves its temporary file, the whole new drawing, behind: the next
+// save in that folder removes those of processes that no longer run, as long as they are this
+// user's own regular files.
+void RemoveStaleTemporaries(const std::string& folder) {
+    DIR* listing = opendir(folder.c_str());
+    if (listing == nullptr) {
+        return;
+    }
+    while (const dirent* entry = readdir(listing)) {
+        const pid_t maker = MakerOfTemporary(entry->d_name);
+        if (maker == 0 || maker == getpid() || kill(maker, 0) == 0 || errno != ESRCH) {
+            continue;
+        }
+        const std::string stale = folder + "/" + entry->d_name;
+        struct stat info;
+        if (lstat(stale.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == geteuid()) {
+            unlink(stale.c_str());
+        }
+    }
+    closedir(listing);
+}
+
 // A short name of its own, so that a target name near the length limit still leaves room.
 // Private from the start: nobody else may open it while the bytes go in.
 int CreateTemporary(const std::string& folder, std::string& tempName) {
@@ -135,44 +176,6 @@ int CreateTemporary(const std::string& folder, std::string& tempName) {
         }
     }
     return -1;
-}
-
-bool WriteAllAt(int fd, const std::string& bytes) {
-    const char* data = bytes.data();
-    size_t left = bytes.size();
-    off_t offset = 0;
-    while (left > 0) {
-        ssize_t written = pwrite(fd, data, left, offset);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        data += written;
-        offset += written;
-        left -= static_cast<size_t>(written);
-    }
-    return true;
-}
-
-bool ReadAll(int fd, std::string& bytes) {
-    char buffer[65536];
-    off_t offset = 0;
-    for (;;) {
-        ssize_t got = pread(fd, buffer, sizeof buffer, offset);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            return false;
-        }
-        if (got == 0) {
-            return true;
-        }
-        bytes.append(buffer, static_cast<size_t>(got));
-        offset += got;
-    }
 }
 
 bool Truncate(int fd, size_t size) {
@@ -196,8 +199,10 @@ void GiveOwnerAndMode(int fd, const struct stat* old) {
 
 RenameOutcome ReplaceByRename(const std::string& target, const std::string& bytes,
                               const struct stat* old, SaveFailure& failure) {
+    const std::string folder = FolderOf(target);
+    RemoveStaleTemporaries(folder);
     std::string tempName;
-    int fd = CreateTemporary(FolderOf(target), tempName);
+    int fd = CreateTemporary(folder, tempName);
     if (fd < 0) {
         failure.SayError();
         return NoTemporary;
@@ -210,8 +215,14 @@ RenameOutcome ReplaceByRename(const std::string& target, const std::string& byte
     ok = ok && (rename(tempName.c_str(), target.c_str()) == 0 || failure.SayError());
     if (!ok) {
         unlink(tempName.c_str());
+        return RenameFailed;
     }
-    return ok ? Renamed : RenameFailed;
+    if (old != nullptr) {
+        RewriteJournal::ForgetFile(*old);
+    }
+    // The new name is durable only once the folder is: a crash of the machine could otherwise
+    // bring back the old file, or no file at all.
+    return SyncFolder(folder) || failure.SayError() ? Renamed : RenameFailed;
 }
 
 bool Rewrite(int fd, const std::string& bytes) {
@@ -234,6 +245,8 @@ bool Reserve(int fd, size_t oldSize, size_t newSize) {
 }
 
 // Two saves rewriting one file at once would leave a mix of both: the second one gives way.
+// The new bytes are kept in a journal first, so that a rewrite cut short is noticed when the
+// file is next read; the journal goes once the file is whole again, new or old.
 bool WriteInPlace(const std::string& target, const std::string& bytes, SaveFailure& failure) {
     int fd = open(target.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
@@ -245,10 +258,18 @@ bool WriteInPlace(const std::string& target, const std::string& bytes, SaveFailu
                                                 : std::strerror(errno));
     }
     std::string old;
-    bool ok = (ReadAll(fd, old) && Reserve(fd, old.size(), bytes.size())) || failure.SayError();
+    struct stat identity = {};
+    RewriteJournal journal;
+    bool ok = (ReadAll(fd, old) && fstat(fd, &identity) == 0) || failure.SayError();
+    ok = ok && (journal.Keep(target, identity, old, bytes) ||
+                failure.Say(std::string("its new bytes could not be kept in the recovery folder "
+                                        "first: ") +
+                            std::strerror(errno)));
+    ok = ok && (Reserve(fd, old.size(), bytes.size()) || failure.SayError());
     bool written = ok && (Rewrite(fd, bytes) || failure.SayError());
-    if (ok && !written) {
-        Rewrite(fd, old);
+    const bool whole = written || !ok || Rewrite(fd, old);
+    if (whole) {
+        journal.Drop();
     }
     return (close(fd) == 0 || failure.SayError()) && written;
 }

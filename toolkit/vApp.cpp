@@ -1,7 +1,10 @@
 #include "toolkit/vApp.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include "toolkit/CommandIds.h"
 #include "toolkit/ProgramPaths.h"
@@ -9,6 +12,7 @@
 #include "toolkit/vAppWinInfo.h"
 #include "toolkit/vArgumentList.h"
 #include "toolkit/vCmdWindow.h"
+#include "toolkit/vEndSignals.h"
 #include "toolkit/vPane.h"
 #include "toolkit/vWorkTimer.h"
 
@@ -114,6 +118,42 @@ vWindow* vApp::RegisterAppWindow(vWindow* window) {
 void vApp::OnFileDropped(const char*) {}
 
 void vApp::OnWorkTick() {}
+
+void vApp::OnEndSignal(int) {
+    vWindowPlatform::Current().ExitEventLoop(0);
+}
+
+void vApp::EndSignalArrived(int) {
+    for (int signal = vEndSignals::Take(); signal != 0; signal = vEndSignals::Take()) {
+        if (theApp != nullptr) {
+            theApp->OnEndSignal(signal);
+        }
+    }
+}
+
+// The windowing system may end the program with exit() from inside the event loop when its
+// connection breaks. The windows still open would then be torn down by the static
+// application object's destructor, after the platform has gone, and crash on the way: the
+// program keeps what it must and ends here instead.
+void vApp::ExitedInEventLoop() {
+    if (theApp == nullptr || !theApp->_inEventLoop) {
+        return;
+    }
+    theApp->_inEventLoop = false;
+    theApp->OnPlatformLost();
+    std::fflush(nullptr);
+    _exit(1);
+}
+
+void vApp::WatchForTheEnd() {
+    static bool registered = false;
+    if (!registered) {
+        registered = std::atexit(&vApp::ExitedInEventLoop) == 0;
+    }
+    if (vEndSignals::Install()) {
+        vWindowPlatform::Current().WatchDescriptor(vEndSignals::ReadEnd(), &vApp::EndSignalArrived);
+    }
+}
 
 vWindow* vApp::WindowAt(int index) const {
     for (const WindowNode& node : _windows) {
@@ -301,10 +341,13 @@ int vApp::Run(int argc, char** argv, vAppStartFunction start) {
     MakeSharedObjects();
     platform.ShowFrame();
     _initialised = true;
+    WatchForTheEnd();
+    _inEventLoop = true;
     int code = start ? start(arguments.Argc(), arguments.Argv()) : 0;
     if (code == 0) {
         code = platform.RunEventLoop();
     }
+    _inEventLoop = false;
     TearDown();
     return code;
 }

@@ -39,6 +39,13 @@ public:
     virtual vWindow* RegisterAppWindow(vWindow* window);
     virtual void OnFileDropped(const char* path);
     virtual void OnWorkTick();
+    // SIGTERM or SIGHUP asked the program to end, noticed by the event loop; the base ends the
+    // event loop without asking anything.
+    virtual void OnEndSignal(int signal);
+    // The platform ends the program from inside the event loop (the display has gone): the last
+    // moment to keep what must survive. The windowing system cannot be used any more, and the
+    // program ends at once afterwards, without tearing its windows down.
+    virtual void OnPlatformLost() {}
 
     // Before the windowing system starts, so that the program can answer its own command line
     // (its help, its version, a refused argument) without a display. OnCommandLine gets the
@@ -106,6 +113,9 @@ private:
     void FrameFileDropped(const char* path) override;
 
     static void PrepareArguments(vArgumentList& arguments, int argc, char** argv);
+    static void EndSignalArrived(int fd);
+    static void ExitedInEventLoop();
+    void WatchForTheEnd();
     void RemoveWindow(vWindow* window);
     void Defer(vWindow* window);
     void BuildFrameMenu();
@@ -125,6 +135,7 @@ private:
     vWorkTimer* _workTimer = nullptr;
     bool _quitting = false;
     bool _initialised = false;
+    bool _inEventLoop = false;
     vPen _whitePen{255, 255, 255, 1, StyleSolid};
     vPen _greyPen{128, 128, 128, 1, StyleSolid};
     vPen _shadowPen{128, 128, 128, 1, StyleSolid};

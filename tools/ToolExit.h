@@ -6,6 +6,9 @@ enum ToolExit {
     ToolContinue = -1,
     ExitOk = 0,
     ExitWriteFailed = 6,
+    // The file may be torn: a save that rewrote it in place was cut short, and its new bytes
+    // are kept in a journal, which the message names.
+    ExitTornFile = 7,
     ExitUsage = 64,
     // The shape generator refused the shape: an unfinished set, or no room left.
     ExitShapeRefused = 65,

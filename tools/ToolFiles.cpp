@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "scenefile/KindValues.h"
+#include "scenefile/RewriteJournal.h"
 #include "scenefile/SceneReadResult.h"
 #include "tools/ToolExit.h"
 #include "tools/ToolMessages.h"
@@ -47,6 +48,14 @@ std::string WriterRefusal(const KCanvasPane& canvas, const char* path, int kindC
 }  // namespace
 
 int ReadDrawing(KCanvasPane& canvas, const char* path) {
+    const std::string journal = RewriteJournal::LeftFor(path);
+    if (!journal.empty()) {
+        std::fprintf(stderr,
+                     "%s: may be torn: a save that rewrote it was cut short; its new content is "
+                     "kept in %s\n",
+                     path, journal.c_str());
+        return ExitTornFile;
+    }
     int line = 0;
     const int result = canvas.ReadSceneFile(path, line);
     return result == ReadOk ? ReadOk : ReportReadFailure(path, result, line);

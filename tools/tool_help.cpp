@@ -56,9 +56,12 @@ DRAWING OPTIONS
 const char* const Closing = R"(
 SAVING
   Every file written (drawing, scene, picture) keeps its old content or gets all of the new:
-  the new bytes go to a temporary file beside it, readable by nobody else, renamed over it
-  once complete; a file whose folder takes no new file, or that has other names (hard links),
-  is rewritten in place under a lock, and a second save at the same time fails. A
+  the new bytes go to a temporary file beside it, readable by nobody else, synced and renamed
+  over it once complete, and the folder is synced after; temporary files that killed saves
+  left in the folder are removed. A file whose folder takes no new file, or that has other
+  names (hard links), is rewritten in place under a lock, its new bytes first synced to a
+  journal in $XDG_STATE_HOME/vexlin/recovery (~/.local/state/vexlin/recovery), and a second
+  save at the same time fails. A
   write-protected file is not replaced, a symbolic link that points nowhere is refused, a
   link that another user made in a folder everybody may write (such as /tmp) is not
   followed, and a value that is not finite is never written. A refused save prints
@@ -74,6 +77,8 @@ EXIT STATUS
          a POV-Ray prism or polygon that only import reads gets "try: vexlin-tool import"
   6      "FILE: Unable to save file: REASON", with the system's reason or the rule a lathe's
          or sor's profile breaks
+  7      "FILE: may be torn: a save that rewrote it was cut short; its new content is kept
+         in JOURNAL": a rewrite in place was killed, and JOURNAL holds the new bytes
   64     bad arguments or refused values: a one-line reason that names the argument is
          printed, then where the command's help is
   65     the shape was not added: the drawing has an unfinished set or no room for it

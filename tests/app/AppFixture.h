@@ -61,6 +61,8 @@ protected:
         Write(program + "/vexlin-build-folder", "");
         // The user's own configuration folder is never touched.
         setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
+        // Nor are its recovery copies.
+        setenv("XDG_STATE_HOME", (root + "/state").c_str(), 1);
         home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
         editMode = AddPoint;
         shapeKind = Polygon;
@@ -71,6 +73,7 @@ protected:
         std::filesystem::remove_all(root);
         settingsFolder.clear();
         unsetenv("XDG_CONFIG_HOME");
+        unsetenv("XDG_STATE_HOME");
         setenv("HOME", home.c_str(), 1);
         vMenuPlatform::Install(nullptr);
         vControlPlatform::Install(nullptr);

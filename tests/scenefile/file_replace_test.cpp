@@ -24,7 +24,18 @@ struct stat StatOf(const std::string& path) {
     return info;
 }
 
+// The journals of saves in place go to a state folder of the test's own, never the user's.
+class PrivateStateFolder {
+public:
+    PrivateStateFolder() { setenv("XDG_STATE_HOME", _folder.Path().c_str(), 1); }
+    ~PrivateStateFolder() { unsetenv("XDG_STATE_HOME"); }
+
+private:
+    TempDir _folder;
+};
+
 TEST(FileReplace, SavingRules) {
+    PrivateStateFolder state;
     enum Setup {
         Nothing,
         OldFile,
@@ -118,6 +129,18 @@ TEST(FileReplace, SavingRules) {
     }
 }
 
+// A user made by the test keeps the journals of its saves in a state folder of its own, in the
+// folder every user may write; the work runs with it, which goes afterwards.
+template <typename Work>
+auto WithOwnStateFolder(const Work& work) {
+    const std::string folder = "/tmp/vexlin-state-" + std::to_string(getpid());
+    setenv("XDG_STATE_HOME", folder.c_str(), 1);
+    auto result = work();
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+    return result;
+}
+
 // Runs the check as an ordinary user: the super-user may create files in any folder.
 bool AsOrdinaryUser(const std::function<bool()>& check) {
     if (geteuid() != 0) {
@@ -125,7 +148,7 @@ bool AsOrdinaryUser(const std::function<bool()>& check) {
     }
     pid_t child = fork();
     if (child == 0) {
-        bool ok = setgid(65534) == 0 && setuid(65534) == 0 && check();
+        bool ok = setgid(65534) == 0 && setuid(65534) == 0 && WithOwnStateFolder(check);
         _exit(ok ? 0 : 1);
     }
     int status = 0;
@@ -170,7 +193,7 @@ public:
             char ignored;
             bool ok = setgid(user) == 0 && setuid(user) == 0 &&
                       (start < 0 || read(start, &ignored, 1) == 1);
-            std::string text = ok ? work() : "could not become the user";
+            std::string text = ok ? WithOwnStateFolder(work) : "could not become the user";
             ssize_t written = write(out[1], text.data(), text.size());
             _exit(written == static_cast<ssize_t>(text.size()) ? 0 : 1);
         }

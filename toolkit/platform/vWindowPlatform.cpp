@@ -38,6 +38,10 @@ int vWindowPlatform::StartTimer(int, TimerCallback) {
     return 0;
 }
 
+bool vWindowPlatform::WatchDescriptor(int, TimerCallback) {
+    return false;
+}
+
 void vWindowPlatform::WarningBox(const char*, const char*) {}
 
 bool vWindowPlatform::ShowHelp(vHandle, const char*) {

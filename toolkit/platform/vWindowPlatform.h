@@ -63,6 +63,9 @@ public:
     // Returns a nonzero timer id, or 0 when no timer can be made.
     virtual int StartTimer(int milliseconds, TimerCallback callback);
     virtual void StopTimer(int id) { (void)id; }
+    // Calls back from the event loop whenever the descriptor has bytes to read, for as long as
+    // the platform lives. False when the platform cannot watch it.
+    virtual bool WatchDescriptor(int fd, TimerCallback callback);
     virtual void WarningBox(const char* caption, const char* text);
     // Shows a help document at its contents page in a help window that stays open beside the
     // program; the owner is the window that asked. False when the document cannot be shown.

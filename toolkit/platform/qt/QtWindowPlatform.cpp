@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include "toolkit/platform/qt/QtCanvasWidget.h"
@@ -280,6 +281,21 @@ void QtWindowPlatform::StopTimer(int id) {
         delete found->second;
         _timers.erase(found);
     }
+}
+
+bool QtWindowPlatform::WatchDescriptor(int fd, TimerCallback callback) {
+    if (fd < 0 || !callback) {
+        return false;
+    }
+    for (const auto& watch : _watches) {
+        if (watch->socket() == fd) {
+            return true;
+        }
+    }
+    auto notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    connect(notifier.get(), &QSocketNotifier::activated, this, [callback, fd]() { callback(fd); });
+    _watches.push_back(std::move(notifier));
+    return true;
 }
 
 void QtWindowPlatform::WarningBox(const char* caption, const char* text) {

@@ -3,12 +3,15 @@
 #include <QObject>
 #include <QPointer>
 #include <map>
+#include <memory>
 #include <set>
+#include <vector>
 
 #include "toolkit/platform/qt/QtHelpWindow.h"
 #include "toolkit/platform/vWindowPlatform.h"
 
 class QMenu;
+class QSocketNotifier;
 class QTimer;
 class QtFrame;
 
@@ -51,6 +54,7 @@ public:
     void ExitEventLoop(int code) override;
     int StartTimer(int milliseconds, TimerCallback callback) override;
     void StopTimer(int id) override;
+    bool WatchDescriptor(int fd, TimerCallback callback) override;
     void WarningBox(const char* caption, const char* text) override;
     bool ShowHelp(vHandle owner, const char* path) override;
     uint32_t SystemColor(SystemColour which) override;
@@ -70,6 +74,7 @@ private:
     QPointer<QtHelpWindow> _help;
     std::set<QMenu*> _menus;
     std::map<int, QTimer*> _timers;
+    std::vector<std::unique_ptr<QSocketNotifier>> _watches;
     int _lastTimerId = 0;
     bool _exitRequested = false;
     int _exitCode = 0;
