@@ -12,6 +12,7 @@
 #include "dialogs/BackgroundDialog.h"
 #include "model/KCanvasPane.h"
 #include "scenefile/BackgroundSidecar.h"
+#include "scenefile/BoundedFile.h"
 #include "scenefile/SceneKind.h"
 #include "toolkit/platform/vPictureReader.h"
 #include "toolkit/vFileSelect.h"
@@ -48,6 +49,19 @@ std::string Absolute(const std::string& path) {
     return error ? path : absolute.lexically_normal().string();
 }
 
+// The platform's reader is handed only a file that the program may read whole: it would wait
+// on a named pipe and read a device without end.
+bool ReadPictureFile(const std::string& path, PixelSurface& pixels, std::string& why) {
+    why = BoundedFile::Refusal(path.c_str(), BoundedFile::DocumentLimit);
+    if (!why.empty()) {
+        why += ".";
+        return false;
+    }
+    vPictureReader* reader = vPictureReader::Current();
+    why = "no picture reader is installed.";
+    return reader != nullptr && reader->ReadPicture(path.c_str(), pixels, why);
+}
+
 }  // namespace
 
 bool KryCmdWindow::PickPicture(std::string& path) {
@@ -64,10 +78,9 @@ bool KryCmdWindow::PickPicture(std::string& path) {
 }
 
 bool KryCmdWindow::TakeBackgroundPicture(const std::string& path) {
-    vPictureReader* reader = vPictureReader::Current();
     PixelSurface pixels;
-    std::string why = "no picture reader is installed.";
-    if (reader == nullptr || !reader->ReadPicture(path.c_str(), pixels, why)) {
+    std::string why;
+    if (!ReadPictureFile(path, pixels, why)) {
         Notify(("The picture " + path + " cannot be used as the background: " + why).c_str());
         return false;
     }
@@ -171,10 +184,8 @@ void KryCmdWindow::ReadBackgroundSidecar() {
         case BackgroundSidecar::SidecarRead:
             break;
     }
-    vPictureReader* reader = vPictureReader::Current();
     PixelSurface pixels;
-    why = "no picture reader is installed.";
-    if (reader == nullptr || !reader->ReadPicture(sidecar.picture.c_str(), pixels, why)) {
+    if (!ReadPictureFile(sidecar.picture, pixels, why)) {
         Notify(
             ("The background picture " + sidecar.picture + " of this drawing is not shown: " + why)
                 .c_str());

@@ -6,7 +6,7 @@
 
 #include "interchange/PovImport.h"
 #include "interchange/SvgImport.h"
-#include "scenefile/FileContents.h"
+#include "scenefile/BoundedFile.h"
 
 namespace {
 
@@ -23,7 +23,8 @@ bool IsXml(const std::string& text) {
 ImportSourceResult ReadOutlineSource(const char* path, const char* name, Outline& outline,
                                      ImportReport& report) {
     std::string text;
-    if (!ReadFileContents(path, text)) {
+    std::string why;
+    if (!BoundedFile::Read(path, BoundedFile::DocumentLimit, text, why)) {
         return SourceCannotOpen;
     }
     return ReadOutlineText(text, name, outline, report) ? SourceRead : SourceRefused;

@@ -3,7 +3,7 @@
 #include "preview/PovrayMessages.h"
 #include "preview/PreviewFolder.h"
 #include "preview/ProgramSearch.h"
-#include "scenefile/FileContents.h"
+#include "scenefile/BoundedFile.h"
 #include "scenefile/SceneKind.h"
 #include "toolkit/platform/vProcessRunner.h"
 
@@ -48,5 +48,7 @@ bool RenderPovrayPicture(const PreviewScene& scene, PovrayViews::View view, int 
         messages = PovrayRefusedMessage + messages;
         return false;
     }
-    return ReadFileContents(folder.File("view.png").c_str(), png) && !png.empty();
+    std::string why;
+    return BoundedFile::Read(folder.File("view.png").c_str(), BoundedFile::OutputLimit, png, why) &&
+           !png.empty();
 }

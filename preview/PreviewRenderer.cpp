@@ -11,7 +11,7 @@
 #include "preview/PreviewFolder.h"
 #include "preview/PreviewSketch.h"
 #include "preview/ProgramSearch.h"
-#include "scenefile/FileContents.h"
+#include "scenefile/BoundedFile.h"
 #include "scenefile/SceneKind.h"
 #include "toolkit/platform/vProcessRunner.h"
 
@@ -152,7 +152,9 @@ void PreviewRenderer::ShowWrittenPictures() {
         if (_process[view] != 0 && !_shown[view]) {
             const std::string image = _folder.File(Name(ViewNames[view], ".png"));
             std::string bytes;
-            if (ReadFileContents(image.c_str(), bytes) && CompletePng(bytes)) {
+            std::string why;
+            if (BoundedFile::Read(image.c_str(), BoundedFile::OutputLimit, bytes, why) &&
+                CompletePng(bytes)) {
                 _display.ShowPicture(view, image);
                 _shown[view] = true;
             }
