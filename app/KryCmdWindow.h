@@ -135,7 +135,7 @@ private:
     void SaveAsCommand();
     void SaveUnderNewName(const char* prompt);
     // The reader's notice for the result, then the hint when there is one.
-    void ShowFailedRead(int result, const char* hint);
+    void ShowFailedRead(int result, const std::string& hint);
     bool PickSaveName(const char* prompt);
     bool MayReplace(const char* chosen);
     bool MayLoseValues(const char* name);

@@ -7,9 +7,11 @@
 #include <vector>
 
 #include "model/KCanvasPane.h"
+#include "scenefile/ForeignSceneText.h"
 #include "scenefile/ProfileFileReading.h"
 #include "scenefile/SceneKind.h"
 #include "scenefile/SceneLineReader.h"
+#include "scenefile/SceneReadDetails.h"
 #include "scenefile/SceneReadResult.h"
 #include "scenefile/SceneValues.h"
 #include "toolkit/Utf8Text.h"
@@ -397,28 +399,27 @@ bool HasPrismExtension(const char* fileName) {
 }  // namespace
 
 int KCanvasPane::ReadSceneFile(const char* fileName) {
-    int stopLine = 0;
-    return ReadSceneFile(fileName, stopLine);
+    SceneReadDetails details;
+    return ReadSceneFile(fileName, details);
 }
 
-int KCanvasPane::ReadSceneFile(const char* fileName, int& stopLine, const char** hint) {
-    if (hint != nullptr) {
-        *hint = nullptr;
-    }
+int KCanvasPane::ReadSceneFile(const char* fileName, SceneReadDetails& details) {
+    details = SceneReadDetails{};
     shapeKind = HasPrismExtension(fileName) ? Prism : Polygon;
     SceneLineReader in(fileName);
-    stopLine = 0;
     if (!in.IsOpen()) {
+        details.hint = in.Refusal();
         return ReadCannotOpen;
     }
     SceneFileReading reading(*this, in);
     int result = reading.Read();
-    stopLine = in.LinesRead();
+    details.stopLine = in.LinesRead();
     if (result == ReadOk) {
+        details.foreignText = ForeignSceneText::Find(in.Bytes(), details.stopLine).Note();
         RedrawOutline(true);
     }
-    if (hint != nullptr && reading.EndedBeforeHeader()) {
-        *hint = SceneLayoutHint;
+    if (reading.EndedBeforeHeader()) {
+        details.hint = SceneLayoutHint;
     }
     return result;
 }

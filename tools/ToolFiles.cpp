@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "scenefile/KindValues.h"
+#include "scenefile/SceneReadDetails.h"
 #include "scenefile/SceneReadResult.h"
 #include "tools/ToolExit.h"
 #include "tools/ToolMessages.h"
@@ -47,9 +48,15 @@ std::string WriterRefusal(const KCanvasPane& canvas, const char* path, int kindC
 }  // namespace
 
 int ReadDrawing(KCanvasPane& canvas, const char* path) {
-    int line = 0;
-    const int result = canvas.ReadSceneFile(path, line);
-    return result == ReadOk ? ReadOk : ReportReadFailure(path, result, line);
+    SceneReadDetails details;
+    const int result = canvas.ReadSceneFile(path, details);
+    if (result != ReadOk) {
+        return ReportReadFailure(path, result, details.stopLine);
+    }
+    if (!details.foreignText.empty()) {
+        std::fprintf(stderr, "%s: note: %s\n", path, details.foreignText.c_str());
+    }
+    return ReadOk;
 }
 
 int WriteDrawing(KCanvasPane& canvas, const char* path, int kindChoice) {
