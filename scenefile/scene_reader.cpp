@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
@@ -408,7 +410,11 @@ int KCanvasPane::ReadSceneFile(const char* fileName, SceneReadDetails& details) 
     shapeKind = HasPrismExtension(fileName) ? Prism : Polygon;
     SceneLineReader in(fileName);
     if (!in.IsOpen()) {
-        details.hint = in.Refusal();
+        // A file the system would open but that is not read (a named pipe, a device, a folder,
+        // one too large, another user's link) says why; a missing one says enough already.
+        if (access(fileName, R_OK) == 0) {
+            details.hint = in.Refusal();
+        }
         return ReadCannotOpen;
     }
     SceneFileReading reading(*this, in);
