@@ -1,5 +1,7 @@
 // The picture traced under a drawing window's canvas, remembered beside its drawing, and the
 // files dropped on the editor.
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -50,9 +52,11 @@ std::string Absolute(const std::string& path) {
 }
 
 // The platform's reader is handed only a file that the program may read whole: it would wait
-// on a named pipe and read a device without end.
+// on a named pipe and read a device without end. A missing file is the reader's to tell.
 bool ReadPictureFile(const std::string& path, PixelSurface& pixels, std::string& why) {
-    why = BoundedFile::Refusal(path.c_str(), BoundedFile::DocumentLimit);
+    why = access(path.c_str(), F_OK) == 0
+              ? BoundedFile::Refusal(path.c_str(), BoundedFile::DocumentLimit)
+              : "";
     if (!why.empty()) {
         why += ".";
         return false;

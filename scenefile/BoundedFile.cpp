@@ -29,8 +29,6 @@ int OpenToRead(const char* path, size_t limit, std::string& reason) {
     struct stat info;
     if (fstat(fd, &info) != 0) {
         reason = std::strerror(errno);
-    } else if (S_ISDIR(info.st_mode)) {
-        reason = std::strerror(EISDIR);
     } else if (!S_ISREG(info.st_mode)) {
         reason = "not a regular file";
     } else if (static_cast<unsigned long long>(info.st_size) > limit) {
