@@ -1,6 +1,7 @@
 #include "preview/PovrayPicture.h"
 
 #include "preview/PovrayMessages.h"
+#include "preview/PovrayRestriction.h"
 #include "preview/PreviewFolder.h"
 #include "preview/ProgramSearch.h"
 #include "scenefile/BoundedFile.h"
@@ -35,7 +36,7 @@ bool RenderPovrayPicture(const PreviewScene& scene, PovrayViews::View view, int 
     }
     PreviewFolder folder;
     const std::string drawing = std::string("drawing") + SceneKindOf(scene.kind).extension;
-    if (!folder.Write(drawing, scene.text) ||
+    if (!RestrictPovray(folder) || !folder.Write(drawing, scene.text) ||
         !folder.Write("view.pov", PovrayViews::Scene(view, drawing, scene.kind, width, height))) {
         messages = "No temporary file could be written.\n";
         return false;

@@ -6,6 +6,7 @@
 
 #include "preview/PovrayMessages.h"
 #include "preview/PovrayPicture.h"
+#include "preview/PovrayRestriction.h"
 #include "preview/PovrayShape.h"
 #include "preview/PreviewDisplay.h"
 #include "preview/PreviewFolder.h"
@@ -114,7 +115,7 @@ void PreviewRenderer::Start() {
 bool PreviewRenderer::StartViews(vProcessRunner& runner) {
     _folder.Empty();
     const std::string drawing = DrawingName();
-    if (!_folder.Write(drawing, _latest.text)) {
+    if (!RestrictPovray(_folder) || !_folder.Write(drawing, _latest.text)) {
         return false;
     }
     for (int view = 0; view < PovrayViews::ViewCount; ++view) {
