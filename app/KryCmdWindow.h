@@ -152,7 +152,7 @@ private:
     void SaveAsCommand();
     void SaveUnderNewName(const char* prompt);
     // The reader's notice for the result, then the hint when there is one.
-    void ShowFailedRead(int result, const char* hint);
+    void ShowFailedRead(int result, const std::string& hint);
     bool PickSaveName(const char* prompt);
     // Asks for a file to read with the file dialog; false when none was chosen.
     bool PickOpenName(const char* prompt, const char* const* filters, std::string& path);

@@ -1,5 +1,7 @@
 // The picture traced under a drawing window's canvas, remembered beside its drawing, and the
 // files dropped on the editor.
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -12,6 +14,7 @@
 #include "dialogs/BackgroundDialog.h"
 #include "model/KCanvasPane.h"
 #include "scenefile/BackgroundSidecar.h"
+#include "scenefile/BoundedFile.h"
 #include "scenefile/SceneKind.h"
 #include "toolkit/platform/vPictureReader.h"
 
@@ -64,13 +67,27 @@ bool OpenDroppedDrawing(const char* path) {
     return true;
 }
 
+// The platform's reader is handed only a file that the program may read whole: it would wait
+// on a named pipe and read a device without end. A missing file is the reader's to tell.
+bool ReadPictureFile(const std::string& path, PixelSurface& pixels, std::string& why) {
+    why = access(path.c_str(), F_OK) == 0
+              ? BoundedFile::Refusal(path.c_str(), BoundedFile::DocumentLimit)
+              : "";
+    if (!why.empty()) {
+        why += ".";
+        return false;
+    }
+    vPictureReader* reader = vPictureReader::Current();
+    why = "no picture reader is installed.";
+    return reader != nullptr && reader->ReadPicture(path.c_str(), pixels, why);
+}
+
 }  // namespace
 
 bool KryCmdWindow::TakeBackgroundPicture(const std::string& path) {
-    vPictureReader* reader = vPictureReader::Current();
     PixelSurface pixels;
-    std::string why = "no picture reader is installed.";
-    if (reader == nullptr || !reader->ReadPicture(path.c_str(), pixels, why)) {
+    std::string why;
+    if (!ReadPictureFile(path, pixels, why)) {
         Notify(("The picture " + path + " cannot be used as the background: " + why).c_str());
         return false;
     }
@@ -176,10 +193,8 @@ void KryCmdWindow::ReadBackgroundSidecar() {
         case BackgroundSidecar::SidecarRead:
             break;
     }
-    vPictureReader* reader = vPictureReader::Current();
     PixelSurface pixels;
-    why = "no picture reader is installed.";
-    if (reader == nullptr || !reader->ReadPicture(sidecar.picture.c_str(), pixels, why)) {
+    if (!ReadPictureFile(sidecar.picture, pixels, why)) {
         Notify(
             ("The background picture " + sidecar.picture + " of this drawing is not shown: " + why)
                 .c_str());

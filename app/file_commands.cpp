@@ -18,6 +18,7 @@
 #include "model/KCanvasPane.h"
 #include "scenefile/KindValues.h"
 #include "scenefile/SceneKind.h"
+#include "scenefile/SceneReadDetails.h"
 #include "scenefile/SceneReadResult.h"
 #include "toolkit/vFileSelect.h"
 #include "toolkit/vYNReplyDialog.h"
@@ -74,11 +75,11 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
     if (!ReadDespiteTornRewrite(name)) {
         return;
     }
-    int stopLine = 0;
-    const char* hint = nullptr;
-    const int result = canvas->ReadSceneFile(name, stopLine, &hint);
+    SceneReadDetails details;
+    const int result = canvas->ReadSceneFile(name, details);
     if (result != ReadOk) {
-        ShowFailedRead(result, hint != nullptr ? hint : ImportHint(name));
+        const char* importHint = details.hint.empty() ? ImportHint(name) : nullptr;
+        ShowFailedRead(result, importHint != nullptr ? importHint : details.hint);
         return;
     }
     remarksDialog->SetRemarks(canvas->remark1, canvas->remark2, canvas->remark3);
@@ -91,12 +92,15 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
     UpdateStatus(0, 0);
     ReadBackgroundSidecar();
     TableFollows();
+    if (!details.foreignText.empty()) {
+        Notify(details.foreignText.c_str());
+    }
 }
 
 // The count shown tells how far the file got. A bad header leaves it at the header's count or
 // at the number of values the header gave, though no point was read: the drawing keeps only the
 // points read, so that the next set does not join points at the origin that were never there.
-void KryCmdWindow::ShowFailedRead(int result, const char* hint) {
+void KryCmdWindow::ShowFailedRead(int result, const std::string& hint) {
     char count[32];
     std::snprintf(count, sizeof count, "Tk= %i", canvas->pointCount);
     SetControlText(Cmd::ModeField, count);
@@ -109,8 +113,8 @@ void KryCmdWindow::ShowFailedRead(int result, const char* hint) {
     if (const char* notice = SceneReadNotice(result)) {
         Notify(notice);
     }
-    if (hint != nullptr) {
-        Notify(hint);
+    if (!hint.empty()) {
+        Notify(hint.c_str());
     }
 }
 

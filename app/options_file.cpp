@@ -1,12 +1,11 @@
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "app/OptionsText.h"
 #include "app/ProgramOptions.h"
 #include "app/ProgramState.h"
 #include "app/SettingsLocation.h"
+#include "scenefile/BoundedFile.h"
 #include "scenefile/FileReplace.h"
 #include "toolkit/ProgramPaths.h"
 
@@ -32,12 +31,11 @@ const CanvasOptions& Current() {
 
 void Load() {
     std::string why;
-    std::ifstream in(OptionsPath(why));
-    std::ostringstream text;
-    if (in) {
-        text << in.rdbuf();
+    std::string text;
+    if (!BoundedFile::Read(OptionsPath(why).c_str(), BoundedFile::SmallLimit, text, why)) {
+        text.clear();
     }
-    current = OptionsText::Parse(in ? text.str() : std::string());
+    current = OptionsText::Parse(text);
 }
 
 bool Change(const CanvasOptions& options) {

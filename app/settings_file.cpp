@@ -5,8 +5,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "app/KryCmdWindow.h"
@@ -14,6 +12,7 @@
 #include "app/ProgramState.h"
 #include "app/SettingsLocation.h"
 #include "app/SettingsText.h"
+#include "scenefile/BoundedFile.h"
 #include "scenefile/FileReplace.h"
 #include "scenefile/SaveFailure.h"
 #include "toolkit/ProgramPaths.h"
@@ -62,16 +61,16 @@ void KryCmdWindow::LoadSettings() {
     ProgramOptions::Load();
     ApplyOptions();
     BuildSettingsPath();
-    std::ifstream in(settingsPath);
-    if (!in) {
+    // A settings file that cannot be read, a named pipe or a device included, is a missing one.
+    std::string text;
+    std::string why;
+    if (!BoundedFile::Read(settingsPath, BoundedFile::SmallLimit, text, why)) {
         Notify("Unable to open INI FILE\n\n Creating NEW INI FILE");
         std::snprintf(lastDirectory, sizeof lastDirectory, "%s", "C:\\");
         SaveSettings();
         return;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    SettingsText::Parse(text.str(), lastDirectory, fileFilterIndex);
+    SettingsText::Parse(text, lastDirectory, fileFilterIndex);
     // A remembered directory that has gone leaves the working directory where it was.
     const int entered = chdir(lastDirectory);
     (void)entered;

@@ -1,9 +1,5 @@
 #include "interchange/ImportSource.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -12,6 +8,7 @@
 
 #include "interchange/PovImport.h"
 #include "interchange/SvgImport.h"
+#include "scenefile/BoundedFile.h"
 
 namespace {
 
@@ -23,55 +20,11 @@ bool IsXml(const std::string& text) {
     return at < text.size() && text[at] == '<';
 }
 
-std::string TooLarge() {
-    return "larger than " + std::to_string(MaxSourceBytes >> 20) + " MiB";
-}
-
-// The file's descriptor when it is a regular file no larger than the limit; -1 otherwise.
-int OpenSource(const char* path, std::string& why) {
-    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        why = std::strerror(errno);
-        return -1;
-    }
-    struct stat info;
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        why = "not a regular file";
-    } else if (info.st_size > MaxSourceBytes) {
-        why = TooLarge();
-    } else {
-        return fd;
-    }
-    close(fd);
-    return -1;
-}
-
 }  // namespace
 
 bool ReadSourceFile(const char* path, std::string& text, std::string& why) {
-    const int fd = OpenSource(path, why);
-    if (fd < 0) {
-        return false;
-    }
     text.clear();
-    char buffer[65536];
-    ssize_t count = 0;
-    // The file may grow while it is read: the limit holds all the same.
-    while ((count = read(fd, buffer, sizeof buffer)) > 0 &&
-           text.size() <= static_cast<size_t>(MaxSourceBytes)) {
-        text.append(buffer, static_cast<size_t>(count));
-    }
-    const int error = errno;
-    close(fd);
-    if (count < 0) {
-        why = std::strerror(error);
-        return false;
-    }
-    if (text.size() > static_cast<size_t>(MaxSourceBytes)) {
-        why = TooLarge();
-        return false;
-    }
-    return true;
+    return BoundedFile::Read(path, BoundedFile::DocumentLimit, text, why);
 }
 
 ImportSourceResult ReadOutlineSource(const char* path, const char* name, Outline& outline,

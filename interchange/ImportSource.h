@@ -11,11 +11,7 @@ enum ImportSourceResult {
     SourceRefused,
 };
 
-// Scene and SVG files larger than this are refused: the whole text is held while it is read.
-constexpr long MaxSourceBytes = 64L << 20;
-
-// The whole text of a file to import. Only a regular file is read, since a device may never
-// end and a named pipe would wait for a writer, and only up to MaxSourceBytes. False, with
+// The whole text of a file to import, read as every document is (BoundedFile). False, with
 // the reason, otherwise.
 bool ReadSourceFile(const char* path, std::string& text, std::string& why);
 // Reads the outline of a POV-Ray scene or include file, or of an SVG document, told apart by

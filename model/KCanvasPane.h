@@ -20,6 +20,7 @@
 #include "toolkit/vCanvasPane.h"
 
 struct RuleBreak;
+struct SceneReadDetails;
 struct WrittenPointList;
 
 constexpr int MaxPoints = 500;
@@ -214,10 +215,8 @@ public:
     bool SceneFileText(const char* fileName, int kindChoice, std::string& text, int& kind,
                        std::string* refusal = nullptr) const;
     int ReadSceneFile(const char* fileName);
-    // The same, telling the number of the line where reading stopped (0 before the first). A
-    // failure whose notice alone would not tell the user what to do sets `hint`, when given,
-    // to a second text; otherwise it becomes nullptr.
-    int ReadSceneFile(const char* fileName, int& stopLine, const char** hint = nullptr);
+    // The same, telling what the reading found beside its result.
+    int ReadSceneFile(const char* fileName, SceneReadDetails& details);
     // Reads the bytes as ReadSceneFile reads a file holding them, the kind that the file's name
     // would imply being the current program-wide kind; the canvas is not repainted.
     int ReadSceneText(const char* bytes, size_t size);

@@ -1,9 +1,10 @@
 #include "preview/PovrayPicture.h"
 
 #include "preview/PovrayMessages.h"
+#include "preview/PovrayRestriction.h"
 #include "preview/PreviewFolder.h"
 #include "preview/ProgramSearch.h"
-#include "scenefile/FileContents.h"
+#include "scenefile/BoundedFile.h"
 #include "scenefile/SceneKind.h"
 #include "toolkit/platform/vProcessRunner.h"
 
@@ -35,7 +36,7 @@ bool RenderPovrayPicture(const PreviewScene& scene, PovrayViews::View view, int 
     }
     PreviewFolder folder;
     const std::string drawing = std::string("drawing") + SceneKindOf(scene.kind).extension;
-    if (!folder.Write(drawing, scene.text) ||
+    if (!RestrictPovray(folder) || !folder.Write(drawing, scene.text) ||
         !folder.Write("view.pov", PovrayViews::Scene(view, drawing, scene.kind, width, height))) {
         messages = "No temporary file could be written.\n";
         return false;
@@ -48,5 +49,7 @@ bool RenderPovrayPicture(const PreviewScene& scene, PovrayViews::View view, int 
         messages = PovrayRefusedMessage + messages;
         return false;
     }
-    return ReadFileContents(folder.File("view.png").c_str(), png) && !png.empty();
+    std::string why;
+    return BoundedFile::Read(folder.File("view.png").c_str(), BoundedFile::OutputLimit, png, why) &&
+           !png.empty();
 }

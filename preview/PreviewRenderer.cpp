@@ -6,12 +6,13 @@
 
 #include "preview/PovrayMessages.h"
 #include "preview/PovrayPicture.h"
+#include "preview/PovrayRestriction.h"
 #include "preview/PovrayShape.h"
 #include "preview/PreviewDisplay.h"
 #include "preview/PreviewFolder.h"
 #include "preview/PreviewSketch.h"
 #include "preview/ProgramSearch.h"
-#include "scenefile/FileContents.h"
+#include "scenefile/BoundedFile.h"
 #include "scenefile/SceneKind.h"
 #include "toolkit/platform/vProcessRunner.h"
 
@@ -114,7 +115,7 @@ void PreviewRenderer::Start() {
 bool PreviewRenderer::StartViews(vProcessRunner& runner) {
     _folder.Empty();
     const std::string drawing = DrawingName();
-    if (!_folder.Write(drawing, _latest.text)) {
+    if (!RestrictPovray(_folder) || !_folder.Write(drawing, _latest.text)) {
         return false;
     }
     for (int view = 0; view < PovrayViews::ViewCount; ++view) {
@@ -152,7 +153,9 @@ void PreviewRenderer::ShowWrittenPictures() {
         if (_process[view] != 0 && !_shown[view]) {
             const std::string image = _folder.File(Name(ViewNames[view], ".png"));
             std::string bytes;
-            if (ReadFileContents(image.c_str(), bytes) && CompletePng(bytes)) {
+            std::string why;
+            if (BoundedFile::Read(image.c_str(), BoundedFile::OutputLimit, bytes, why) &&
+                CompletePng(bytes)) {
                 _display.ShowPicture(view, image);
                 _shown[view] = true;
             }

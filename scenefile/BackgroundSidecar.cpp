@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -10,7 +9,7 @@
 #include <sstream>
 
 #include "model/NumberText.h"
-#include "scenefile/FileContents.h"
+#include "scenefile/BoundedFile.h"
 #include "scenefile/FileReplace.h"
 #include "scenefile/SaveFailure.h"
 
@@ -22,12 +21,6 @@ constexpr const char* Heading = "# Vexlin: the picture traced under the drawing 
 
 fs::path FolderOf(const std::string& drawing) {
     return fs::absolute(fs::path(drawing)).lexically_normal().parent_path();
-}
-
-std::string Number(double value) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return text;
 }
 
 bool ReadPair(const std::string& text, double& x, double& y) {
@@ -62,9 +55,9 @@ std::string BackgroundSidecar::Text(const std::string& drawing) const {
     std::ostringstream out;
     out << Heading << "\n"
         << "picture=" << (relative.empty() ? absolute : relative).string() << "\n"
-        << "opacity=" << Number(p.opacity) << "\n"
-        << "width=" << Number(p.width) << "\n"
-        << "centre=" << Number(p.centreX) << "," << Number(p.centreY) << "\n"
+        << "opacity=" << ShortestText(p.opacity) << "\n"
+        << "width=" << ShortestText(p.width) << "\n"
+        << "centre=" << ShortestText(p.centreX) << "," << ShortestText(p.centreY) << "\n"
         << "turns=" << p.quarterTurns << "\n"
         << "mirror=" << (p.mirrored ? 1 : 0) << "\n";
     return out.str();
@@ -137,8 +130,7 @@ BackgroundSidecar::ReadResult BackgroundSidecar::Read(const std::string& drawing
         return NoSidecar;
     }
     std::string text;
-    if (!ReadFileContents(path.c_str(), text)) {
-        why = std::strerror(errno);
+    if (!BoundedFile::Read(path.c_str(), BoundedFile::SmallLimit, text, why)) {
         return SidecarDamaged;
     }
     return Parse(text, drawing, why) ? SidecarRead : SidecarDamaged;

@@ -12,7 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <vector>
+
+#include "scenefile/LinkChain.h"
 
 #include "scenefile/DescriptorBytes.h"
 #include "scenefile/RewriteJournal.h"
@@ -20,9 +21,6 @@
 namespace {
 
 enum RenameOutcome { Renamed, RenameFailed, NoTemporary };
-
-// As many links as the kernel follows in one name.
-constexpr int MostLinks = 40;
 
 std::string FolderOf(const std::string& target) {
     size_t slash = target.rfind('/');
@@ -49,59 +47,12 @@ private:
     std::string* _reason;
 };
 
-// The kernel follows a link in a sticky folder that everybody may write only for the link's
-// owner or the folder's owner: anybody else's link there may lead wherever its maker likes.
-bool PlantedByAnother(const std::string& link, const struct stat& linkInfo) {
-    struct stat folder;
-    if (stat(FolderOf(link).c_str(), &folder) != 0) {
-        return false;
-    }
-    bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
-    return shared && linkInfo.st_uid != geteuid() && linkInfo.st_uid != folder.st_uid;
-}
-
-std::string LinkText(const std::string& link) {
-    std::vector<char> text(4096);
-    ssize_t length = readlink(link.c_str(), text.data(), text.size());
-    if (length <= 0 || static_cast<size_t>(length) >= text.size()) {
-        return "";
-    }
-    return std::string(text.data(), static_cast<size_t>(length));
-}
-
 // The file that a rename must replace: the name itself, or the file at the end of the chain of
 // links it starts. Every link on the way is checked as the kernel checks it; the rename itself
 // would not be, since it acts on the resolved name.
 bool ResolveTarget(const char* path, std::string& target, SaveFailure& failure) {
-    target = path;
-    for (int links = 0;; ++links) {
-        struct stat info;
-        if (lstat(target.c_str(), &info) != 0) {
-            return true;
-        }
-        if (!S_ISLNK(info.st_mode)) {
-            return true;
-        }
-        if (links == MostLinks) {
-            return failure.Say(std::string(path) + " leads through too many symbolic links");
-        }
-        if (PlantedByAnother(target, info)) {
-            return failure.Say("the symbolic link " + target +
-                               " belongs to another user, in a folder that everybody may "
-                               "write: it is not followed");
-        }
-        std::string next = LinkText(target);
-        if (next.empty()) {
-            return failure.SayError();
-        }
-        next = next[0] == '/' ? next : FolderOf(target) + "/" + next;
-        struct stat nextInfo;
-        if (lstat(next.c_str(), &nextInfo) != 0 && errno == ENOENT) {
-            return failure.Say("the symbolic link " + target + " points to " + next +
-                               ", which does not exist");
-        }
-        target = next;
-    }
+    std::string why;
+    return FollowLinks(path, target, why) || failure.Say(why);
 }
 
 // The kernel reports the umask only here without changing it; changing it to read it would

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <string>
+#include <string_view>
 
 // Reads a scene file line by line into a 100-character buffer the way the reader has always
 // seen its input: a line ends at a line feed, a carriage return just before it is dropped, and
@@ -12,14 +14,18 @@ class SceneLineReader {
 public:
     static constexpr int LineSize = 100;
 
+    // Reads the file whole, as BoundedFile reads a drawing's file.
     explicit SceneLineReader(const char* fileName);
     // Reads the bytes as a file holding them would read; they must outlive the reader.
     SceneLineReader(const char* bytes, size_t size);
     SceneLineReader(const SceneLineReader&) = delete;
     SceneLineReader& operator=(const SceneLineReader&) = delete;
-    ~SceneLineReader();
 
-    bool IsOpen() const { return _file != nullptr || _bytes != nullptr; }
+    bool IsOpen() const { return _bytes != nullptr; }
+    // Why the file could not be read; "" once it was.
+    const std::string& Refusal() const { return _refusal; }
+    // Everything the source holds.
+    std::string_view Bytes() const { return {_bytes != nullptr ? _bytes : "", _size}; }
     // True once a read has reached the end of the file.
     bool AtEnd() const { return _atEnd; }
     // Reads the next line; the text stays valid until the next call.
@@ -33,7 +39,8 @@ private:
 
     static constexpr int NoChar = -2;
 
-    FILE* _file = nullptr;
+    std::string _owned;
+    std::string _refusal;
     const char* _bytes = nullptr;
     size_t _size = 0;
     size_t _offset = 0;

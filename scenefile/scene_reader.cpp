@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
@@ -7,9 +9,11 @@
 #include <vector>
 
 #include "model/KCanvasPane.h"
+#include "scenefile/ForeignSceneText.h"
 #include "scenefile/ProfileFileReading.h"
 #include "scenefile/SceneKind.h"
 #include "scenefile/SceneLineReader.h"
+#include "scenefile/SceneReadDetails.h"
 #include "scenefile/SceneReadResult.h"
 #include "scenefile/SceneValues.h"
 #include "toolkit/Utf8Text.h"
@@ -397,30 +401,33 @@ bool HasPrismExtension(const char* fileName) {
 }  // namespace
 
 int KCanvasPane::ReadSceneFile(const char* fileName) {
-    int stopLine = 0;
-    return ReadSceneFile(fileName, stopLine);
+    SceneReadDetails details;
+    return ReadSceneFile(fileName, details);
 }
 
-int KCanvasPane::ReadSceneFile(const char* fileName, int& stopLine, const char** hint) {
-    if (hint != nullptr) {
-        *hint = nullptr;
-    }
+int KCanvasPane::ReadSceneFile(const char* fileName, SceneReadDetails& details) {
+    details = SceneReadDetails{};
     shapeKind = HasPrismExtension(fileName) ? Prism : Polygon;
     // A drawing read shows its own values everywhere.
     _handedSpline.reset();
     SceneLineReader in(fileName);
-    stopLine = 0;
     if (!in.IsOpen()) {
+        // A file the system would open but that is not read (a named pipe, a device, a folder,
+        // one too large, another user's link) says why; a missing one says enough already.
+        if (access(fileName, R_OK) == 0) {
+            details.hint = in.Refusal();
+        }
         return ReadCannotOpen;
     }
     SceneFileReading reading(*this, in);
     int result = reading.Read();
-    stopLine = in.LinesRead();
+    details.stopLine = in.LinesRead();
     if (result == ReadOk) {
+        details.foreignText = ForeignSceneText::Find(in.Bytes(), details.stopLine).Note();
         RedrawOutline(true);
     }
-    if (hint != nullptr && reading.EndedBeforeHeader()) {
-        *hint = SceneLayoutHint;
+    if (reading.EndedBeforeHeader()) {
+        details.hint = SceneLayoutHint;
     }
     return result;
 }

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -30,6 +32,14 @@ bool Refuse(std::string* reason, const char* why) {
         *reason = why;
     }
     return false;
+}
+
+// A device, a named pipe or a socket is no drawing's file, and a name without a dot that names
+// one would otherwise become a new file beside it (/dev/full.pol). A folder's name still gets
+// its extension.
+bool IsSpecialFile(const char* fileName) {
+    struct stat info;
+    return stat(fileName, &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode);
 }
 
 // An empty name, or one that ends in a folder, would become a hidden ".pol" or ".prm".
@@ -280,6 +290,9 @@ std::string KCanvasPane::NameToWrite(const char* fileName, int kindChoice) {
 }
 
 bool KCanvasPane::WriteSceneFile(char* fileName, int kindChoice, std::string* reason) {
+    if (IsSpecialFile(fileName)) {
+        return Refuse(reason, "not a regular file");
+    }
     std::string text;
     int kind = Polygon;
     std::string refusal;

@@ -10,6 +10,7 @@
 
 #include "scenefile/KindValues.h"
 #include "scenefile/RewriteJournal.h"
+#include "scenefile/SceneReadDetails.h"
 #include "scenefile/SceneReadResult.h"
 #include "tools/ToolExit.h"
 #include "tools/ToolMessages.h"
@@ -56,9 +57,15 @@ int ReadDrawing(KCanvasPane& canvas, const char* path) {
                      path, journal.c_str());
         return ExitTornFile;
     }
-    int line = 0;
-    const int result = canvas.ReadSceneFile(path, line);
-    return result == ReadOk ? ReadOk : ReportReadFailure(path, result, line);
+    SceneReadDetails details;
+    const int result = canvas.ReadSceneFile(path, details);
+    if (result != ReadOk) {
+        return ReportReadFailure(path, result, details.stopLine);
+    }
+    if (!details.foreignText.empty()) {
+        std::fprintf(stderr, "%s: note: %s\n", path, details.foreignText.c_str());
+    }
+    return ReadOk;
 }
 
 int WriteDrawing(KCanvasPane& canvas, const char* path, int kindChoice) {

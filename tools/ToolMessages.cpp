@@ -1,15 +1,12 @@
 #include "tools/ToolMessages.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 #include "interchange/ImportSource.h"
 #include "interchange/SceneObjectList.h"
+#include "scenefile/BoundedFile.h"
 #include "scenefile/SaveFailure.h"
 #include "scenefile/SceneReadResult.h"
 #include "tools/ToolExit.h"
@@ -18,14 +15,8 @@ namespace {
 
 // Why the reader could not open the file, in the system's words.
 std::string OpenFailureReason(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return std::strerror(errno);
-    }
-    struct stat info;
-    const bool regular = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    close(fd);
-    return regular ? std::strerror(EIO) : "not a regular file";
+    const std::string refusal = BoundedFile::Refusal(path.c_str(), BoundedFile::DocumentLimit);
+    return refusal.empty() ? std::strerror(EIO) : refusal;
 }
 
 // A POV-Ray object the import reads, though the editor's own layout is not there.

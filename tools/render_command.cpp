@@ -13,7 +13,7 @@
 #include "model/KCanvasPane.h"
 #include "model/NumberText.h"
 #include "preview/PovrayPicture.h"
-#include "scenefile/FileContents.h"
+#include "scenefile/BoundedFile.h"
 #include "scenefile/FileReplace.h"
 #include "scenefile/SceneReadResult.h"
 #include "toolkit/platform/vHeadlessSession.h"
@@ -157,7 +157,8 @@ bool SavePicture(const PixelSurface& pixels, const char* path, std::string& reas
     std::string bytes;
     bool saved = vHeadlessSession::SavePng(pixels, scratch.c_str());
     if (saved) {
-        saved = ReadFileContents(scratch.c_str(), bytes);
+        std::string why;
+        saved = BoundedFile::Read(scratch.c_str(), BoundedFile::OutputLimit, bytes, why);
     }
     unlink(scratch.c_str());
     if (!saved) {

@@ -11,6 +11,7 @@
 #include "model/ProfileCurves.h"
 #include "preview/PovrayViews.h"
 #include "scenefile/FileReplace.h"
+#include "scenefile/SceneKind.h"
 #include "tools/ToolArguments.h"
 #include "tools/ToolCommand.h"
 #include "tools/ToolExit.h"
@@ -71,9 +72,9 @@ Frame FrameOf(const KCanvasPane& canvas) {
     return frame;
 }
 
-// The scene names the drawing by its bare name when both files share a folder, so the pair
-// can be moved together; otherwise by its absolute path.
-std::string IncludeName(const char* drawing, const char* scene) {
+// The scene's comment names the drawing by its bare name when both files share a folder;
+// otherwise by its absolute path.
+std::string ShownName(const char* drawing, const char* scene) {
     namespace fs = std::filesystem;
     if (scene == nullptr) {
         return drawing;
@@ -90,21 +91,10 @@ std::string IncludeName(const char* drawing, const char* scene) {
     return drawingPath.string();
 }
 
-// The name goes into a string of the scene language, where a line break or a double quote
-// would end it and leave the rest of the name as scene text.
+// The name goes into a comment of the scene language, where a line break would end it and leave
+// the rest of the name as scene text; a double quote would confuse whoever copies it.
 bool SceneCanName(const std::string& name) {
     return name.find_first_of("\r\n\"") == std::string::npos;
-}
-
-std::string QuotedForScene(const std::string& text) {
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '\\') {
-            quoted += '\\';
-        }
-        quoted += c;
-    }
-    return quoted + "\"";
 }
 
 std::string Number(double value) {
@@ -117,8 +107,11 @@ std::string Vector(double x, double y, double z) {
     return "<" + Number(x) + ", " + Number(y) + ", " + Number(z) + ">";
 }
 
-// The scene, or "" when the drawing is too large for any number of it to be finite.
-std::string SceneText(const KCanvasPane& canvas, const std::string& includeName) {
+// The scene, or "" when the drawing is too large for any number of it to be finite. It holds
+// the drawing as the editor writes it, never the file it was read from: text of that file which
+// the drawing does not keep must not run with the scene.
+std::string SceneText(const KCanvasPane& canvas, const std::string& shownName,
+                      const std::string& drawing) {
     Frame frame = FrameOf(canvas);
     double centreX = frame.left / 2 + frame.right / 2;
     double centreY = frame.bottom / 2 + frame.top / 2;
@@ -137,15 +130,11 @@ std::string SceneText(const KCanvasPane& canvas, const std::string& includeName)
             return "";
         }
     }
-    return "// Shows Thing from " + includeName +
+    return "// Shows Thing from " + shownName +
            " face on: povray +W400 +H300 +I<this file>\n"
            "#version 3.7;\n"
-           "global_settings { assumed_gamma 1.0 }\n"
-           "#include " +
-           QuotedForScene(includeName) +
-           "\n"
-           "#declare Span = 1.2 * max(" +
-           Number(height) + ", " + Number(width) +
+           "global_settings { assumed_gamma 1.0 }\n" +
+           drawing + "#declare Span = 1.2 * max(" + Number(height) + ", " + Number(width) +
            " * image_height / image_width);\n"
            "camera {\n"
            "  orthographic\n"
@@ -189,9 +178,9 @@ int RunScene(int argc, char** argv) {
         WouldReplaceInput("scene", files[0], out, "the scene would replace the drawing it shows")) {
         return ExitUsage;
     }
-    std::string includeName = IncludeName(files[0], out);
-    if (!SceneCanName(includeName)) {
-        return RefuseArgument("scene", includeName,
+    const std::string shownName = ShownName(files[0], out);
+    if (!SceneCanName(shownName)) {
+        return RefuseArgument("scene", shownName,
                               "a scene cannot name a file whose name holds a line break or a "
                               "double quote");
     }
@@ -200,7 +189,14 @@ int RunScene(int argc, char** argv) {
     if (canvas.HasOpenSet() && !IsTurnedKind(shapeKind)) {
         std::fprintf(stderr, "Warning: the drawing has an unfinished set\n");
     }
-    std::string text = SceneText(canvas, includeName);
+    std::string drawing;
+    int kind = shapeKind;
+    std::string refusal;
+    if (!canvas.SceneFileText(files[0], FilterOfKind(shapeKind), drawing, kind, &refusal)) {
+        std::fprintf(stderr, "%s: %s\n", files[0], refusal.c_str());
+        return ExitWriteFailed;
+    }
+    std::string text = SceneText(canvas, shownName, drawing);
     if (text.empty()) {
         std::fprintf(stderr, "%s: the drawing is too large to show in a scene\n", files[0]);
         return ExitWriteFailed;

@@ -25,7 +25,12 @@ DESCRIPTION
   surfaces of revolution) without a window, with the editor's own reader, writer, transforms
   and shape generator. A file is read as the editor opens it: the declaration ("prism{",
   "polygon{", "lathe{", "sor{", or a union of lathes or sors) gives the kind; where it names
-  none, ".prm" at the end of the name means a prism, anything else a polygon.
+  none, ".prm" at the end of the name means a prism, anything else a polygon. Only a regular
+  file of at most 64 MiB is read, never through a link that another user made in a folder
+  everybody may write. Scene text that the drawing does not keep (text before a remark's
+  "//", after a line's numbers, lines before the declaration or after its end) is named in a
+  note on standard error; a file written from the drawing leaves it out, and a scene made by
+  "scene" holds the drawing's own text, never the file read.
   vexlin-tool help COMMAND, or vexlin-tool COMMAND --help, prints the part of this manual
   about one command. Vexlin )" VEXLIN_VERSION R"( is free software under the MIT licence.
 
@@ -47,7 +52,8 @@ DRAWING OPTIONS
                            with "// " before it, so that the file stays valid scene text,
                            and then keeps at most 86 characters of its own
   The writer's rules apply: a name without any "." gets the kind's extension (".pol", ".prm",
-  ".lat", ".sor"); a name ending in one of them is written as that kind. A lathe or a surface
+  ".lat", ".sor"); a name ending in one of them is written as that kind; a name that is a
+  device or a named pipe is refused before any extension is added. A lathe or a surface
   of revolution is written only when every profile keeps POV-Ray's rules (every radius x at
   least 0, enough points for the spline, a sor's heights rising): otherwise exit 6 names the
   set, the point and the rule, and nothing is written. The name written is printed.

@@ -385,3 +385,20 @@ TEST_F(FileCommands, SavingAPrismAsAPolygonAsksFirst) {
         });
     }
 }
+
+// A drawing opens whole from a file that holds scene text it does not keep, and one notice
+// names the first such line, since Save leaves it out.
+TEST_F(FileCommands, OpeningNamesSceneTextTheDrawingDoesNotKeep) {
+    Write(work + "/evil.pol",
+          "#debug \"x\" //\n#declare Thing=polygon{\n4\n<0,0>\n<1,0>\n<0,1>\n<0,0>\n}\n");
+    RunWithSettings([&](KryCmdWindow& window) {
+        Pick(work + "/evil.pol");
+        ModalAnswers answers;
+        Choose(window, Cmd::Open);
+        EXPECT_EQ(answers.Messages(),
+                  Strings{"line 1 holds scene text the drawing does not keep: \"#debug \"x\" "
+                          "//\"; Save leaves it out."});
+        EXPECT_EQ(window.canvas->pointCount, 4);
+        EXPECT_EQ(std::string(window.fileName), work + "/evil.pol");
+    });
+}

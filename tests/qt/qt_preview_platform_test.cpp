@@ -31,13 +31,14 @@ public:
     EventWait wait;
 };
 
-// Results come from the event loop, never from within the call that starts or cancels.
+// Results come from the event loop, never from within the call that starts or cancels. The
+// working folder is the program's home too.
 TEST(QtProcessRunner, ReportsStatusAndOutputOnTheEventLoopAndNothingForACancelledRun) {
     QtProcessRunner runner;
     RecordingEvents events;
     const std::string folder = QDir::tempPath().toStdString();
-    const int done =
-        runner.StartProcess("sh", {"-c", "pwd; echo oops >&2; exit 3"}, folder, &events);
+    const int done = runner.StartProcess("sh", {"-c", "pwd; echo \"$HOME\"; echo oops >&2; exit 3"},
+                                         folder, &events);
     const int missing = runner.StartProcess("vexlin-no-such-program", {}, folder, &events);
     const int cancelled = runner.StartProcess("sleep", {"10"}, folder, &events);
     runner.CancelProcess(cancelled);
@@ -48,7 +49,7 @@ TEST(QtProcessRunner, ReportsStatusAndOutputOnTheEventLoopAndNothingForACancelle
     const vProcessResult& result = events.results[done];
     EXPECT_EQ(result.outcome, vProcessResult::Exited);
     EXPECT_EQ(result.exitStatus, 3);
-    EXPECT_EQ(result.output, folder + "\noops\n");
+    EXPECT_EQ(result.output, folder + "\n" + folder + "\noops\n");
     EXPECT_EQ(events.results[missing].outcome, vProcessResult::NotStarted);
 
     const vProcessResult blocking = runner.RunProcess("sh", {"-c", "echo hi"}, folder, 10);

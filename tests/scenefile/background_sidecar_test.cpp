@@ -9,7 +9,7 @@ namespace {
 
 // Written beside the drawing and read back, a sidecar gives the same picture, wherever the
 // picture lies, and the same placement, to the last bit; its text names the picture relative to
-// the drawing's folder.
+// the drawing's folder, and each number in the shortest text that reads back.
 TEST(BackgroundSidecar, ReadsBackWhatItWrote) {
     TempDir folder;
     const std::string drawing = folder.File("vase.prm");
@@ -22,7 +22,7 @@ TEST(BackgroundSidecar, ReadsBackWhatItWrote) {
         {folder.File("photos/a b.jpg"), "picture=photos/a b.jpg\n", {1, 0.1, -3, 2.5, 3, true}},
         {folder.Path() + "/../logo.svg", "picture=../logo.svg\n", {0, 1e6, 1e-7, -1e6, 2, false}},
         {"/usr/share/pixmaps/x=y.gif",
-         "picture=/usr/share/pixmaps/x=y.gif\n",
+         "picture=/usr/share/pixmaps/x=y.gif\nopacity=0.4\nwidth=1.3333333333333333\n",
          {0.4, 4.0 / 3, 1.0 / 3, 0, 1, false}},
     };
     for (const auto& c : cases) {

@@ -6,6 +6,7 @@
 
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
+#include "scenefile/SceneReadDetails.h"
 #include "scenefile/SceneReadResult.h"
 #include "support/PrismValuesPrint.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
@@ -343,10 +344,10 @@ TEST_F(SceneReaderTest, InputEndingBeforeTheCountIsNoDrawing) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         PutFile(dir.File(c.name), c.text);
-        const char* hint = "not set";
-        int line = 0;
-        EXPECT_EQ(canvas.ReadSceneFile(dir.File(c.name).c_str(), line, &hint), c.result);
-        EXPECT_EQ(hint, c.hint ? SceneLayoutHint : nullptr);
+        SceneReadDetails details;
+        details.hint = "not set";
+        EXPECT_EQ(canvas.ReadSceneFile(dir.File(c.name).c_str(), details), c.result);
+        EXPECT_EQ(details.hint, c.hint ? SceneLayoutHint : "");
         EXPECT_EQ(canvas.pointCount, 0);
     }
 }

@@ -10,6 +10,7 @@
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
 #include "scenefile/SceneKind.h"
+#include "scenefile/SceneReadDetails.h"
 #include "scenefile/SceneReadResult.h"
 #include "support/TestRandom.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
@@ -19,7 +20,8 @@
 // drawn at random, with a fixed seed, from the whole space: 0 to 500 entries, 0 to 99 sets with
 // outlines merged into set 99 as the editor merges them, with or without an unfinished set, any
 // coordinates a drawing may hold, control points at the origin included. No point inside a set
-// reads back equal to the set's first point, since that is how the file marks a set's end.
+// reads back equal to the set's first point, since that is how the file marks a set's end. The
+// reader finds no scene text in them that the drawing does not keep.
 namespace {
 
 // What the file carries of a generated drawing besides its points and sets.
@@ -205,7 +207,9 @@ TEST(SceneRoundTrip, EveryWrittenDrawingReadsBackAndWritesTheSameBytes) {
             ASSERT_TRUE(written.WriteSceneFile(first, row.kind));
 
             KCanvasPane read(nullptr);
-            ASSERT_EQ(read.ReadSceneFile(first), ReadOk) << FileText(first);
+            SceneReadDetails details;
+            ASSERT_EQ(read.ReadSceneFile(first, details), ReadOk) << FileText(first);
+            EXPECT_EQ(details.foreignText, "") << FileText(first);
             ExpectSameModel(written, read, row.kind, carried);
             char second[100];
             std::snprintf(second, sizeof second, "%s", dir.File("again.txt").c_str());
@@ -328,7 +332,9 @@ TEST(SceneRoundTrip, EveryWrittenProfileReadsBackAndWritesTheSameBytes) {
             std::string refusal;
             ASSERT_TRUE(written.WriteSceneFile(first, FilterOfKind(row.kind), &refusal)) << refusal;
             KCanvasPane read(nullptr);
-            ASSERT_EQ(read.ReadSceneFile(first), ReadOk) << FileText(first);
+            SceneReadDetails details;
+            ASSERT_EQ(read.ReadSceneFile(first, details), ReadOk) << FileText(first);
+            EXPECT_EQ(details.foreignText, "") << FileText(first);
             ExpectSameProfiles(written, read, row.kind);
             char second[100];
             std::snprintf(second, sizeof second, "%s", dir.File("again.txt").c_str());

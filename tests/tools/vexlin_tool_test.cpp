@@ -418,14 +418,48 @@ TEST_F(VexlinToolTest, SceneNamesOnlyWhatItCanQuoteAndWarnsOfUnfinishedSets) {
     Put(folder + "/square.pol", Square);
     run = Run({"scene", folder + "/square.pol", "view.pov"});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(FileText(File("view.pov")).find(folder + "/square.pol\""), std::string::npos);
+    EXPECT_NE(FileText(File("view.pov")).find(folder + "/square.pol face on"), std::string::npos);
+}
+
+// The scene holds the drawing as the editor writes it, never the file it was given: code that a
+// received file hides beside the drawing never runs. Reading such a file says so; a name that
+// is no regular file is never written, nor one made from it with an extension.
+TEST_F(VexlinToolTest, HiddenSceneCodeIsToldAndNeverRun) {
+    const std::string pwned = File("pwned");
+    Put("evil.prm", "#fopen A \"" + pwned + "\" write #write(A,\"x\\n\") #fclose A //\n" +
+                        "#declare Thing=prism{\n0,1,4\n<0,0>\n<1,0>\n<0,1>\n<0,0>\n}\n");
+    ToolRun info = Run({"info", "evil.prm"});
+    EXPECT_EQ(info.status, 0);
+    EXPECT_EQ(info.err.rfind("evil.prm: note: line 1 holds scene text the drawing does not keep: "
+                             "\"#fopen A ",
+                             0),
+              0u)
+        << info.err;
+    ASSERT_EQ(Run({"scene", "evil.prm", "evil.pov"}).status, 0);
+    const std::string scene = FileText(File("evil.pov"));
+    EXPECT_EQ(scene.find("#fopen"), std::string::npos) << scene;
+    EXPECT_EQ(scene.find("#include"), std::string::npos) << scene;
+    EXPECT_NE(scene.find("#declare Thing=prism{"), std::string::npos) << scene;
+    const std::string command =
+        "cd " + Quoted(dir) + " && povray -D -F +W16 +H16 +Ievil.pov > povray.log 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0) << FileText(File("povray.log"));
+    EXPECT_FALSE(std::filesystem::exists(pwned));
+
+    Put("tri.pol", "#declare Thing=polygon{\n4\n<0,0>\n<1,0>\n<0,1>\n<0,0>\n}\n");
+    for (const char* special : {"/dev/null", "/dev/full"}) {
+        ToolRun convert = Run({"convert", "tri.pol", special});
+        EXPECT_EQ(convert.status, 6) << special;
+        EXPECT_EQ(convert.err,
+                  std::string(special) + ": Unable to save file: not a regular file\n");
+        EXPECT_FALSE(std::filesystem::exists(std::string(special) + ".pol"));
+    }
 }
 
 TEST_F(VexlinToolTest, SceneRendersTheDrawing) {
     Put("two.prm", QuadraticExample);
     ToolRun printed = Run({"scene", "two.prm"});
     EXPECT_EQ(printed.status, 0) << printed.err;
-    EXPECT_NE(printed.out.find("#include \"two.prm\""), std::string::npos) << printed.out;
+    EXPECT_NE(printed.out.find("#declare Thing=prism{"), std::string::npos) << printed.out;
     EXPECT_NE(printed.out.find("rotate -90 * x"), std::string::npos);
 
     std::filesystem::create_directory(File("scenes"));
@@ -433,7 +467,7 @@ TEST_F(VexlinToolTest, SceneRendersTheDrawing) {
     EXPECT_EQ(written.status, 0) << written.err;
     EXPECT_EQ(written.out, "scenes/view.pov\n");
     std::string scene = FileText(File("scenes/view.pov"));
-    EXPECT_NE(scene.find("#include \"" + std::filesystem::canonical(dir).string() + "/two.prm\""),
+    EXPECT_NE(scene.find("from " + std::filesystem::canonical(dir).string() + "/two.prm face on"),
               std::string::npos)
         << scene;
 

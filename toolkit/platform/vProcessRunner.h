@@ -14,8 +14,9 @@ public:
     virtual ~vProcessRunner() = default;
 
     // Starts program, found on PATH unless it names a folder, with the arguments and the working
-    // folder. The result arrives later from the event loop through events, also when the
-    // program could not be started. Returns the process id, never 0.
+    // folder, which is also the program's home: what it reads as its user's configuration is
+    // what the caller put there, never the user's own. The result arrives later from the event loop
+    // through events, also when the program could not be started. Returns the process id, never 0.
     virtual int StartProcess(const std::string& program, const std::vector<std::string>& arguments,
                              const std::string& folder, vProcessEvents* events) = 0;
     // Ends a started program at once; its result is never reported. An id that has finished

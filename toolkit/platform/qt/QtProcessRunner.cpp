@@ -1,6 +1,7 @@
 #include "toolkit/platform/qt/QtProcessRunner.h"
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStringList>
 
 #include "toolkit/platform/vProcessEvents.h"
@@ -19,6 +20,9 @@ void Prepare(QProcess& process, const std::string& program,
     process.setProgram(QString::fromStdString(program));
     process.setArguments(list);
     process.setWorkingDirectory(QString::fromStdString(folder));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", QString::fromStdString(folder));
+    process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
 }
 

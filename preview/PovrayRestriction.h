@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+class PreviewFolder;
+
+// POV-Ray reads its user's I/O restrictions from $HOME/.povray/3.7/povray.conf, and a user's
+// setting may only restrict the system's further. The process runner gives every program its
+// working folder as its home, so this file, written into the folder the render runs in, keeps
+// the scene's file reading and writing inside that folder (and POV-Ray's own include files),
+// whatever the user's own configuration says, and forbids running other programs.
+bool RestrictPovray(const PreviewFolder& folder);
