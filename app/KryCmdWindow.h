@@ -108,6 +108,7 @@ private:
     static const CommandHandler* HandlerFor(int id);
     bool SelectModeFor(int id);
     void SelectMode(int mode, const char* text);
+    void ShowEditMode();
     void HandPrismValues();
     void SwitchToPolygon();
     void SwitchToPrism();

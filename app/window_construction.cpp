@@ -71,6 +71,7 @@ KryCmdWindow::KryCmdWindow(const char* name, int width, int height)
     ApplyOptions();
     RefreshBackgroundItems();
     UpdateModeDisplay();
+    ShowEditMode();
     PresentWindow();
     // A window is made active while it opens, before this constructor could hear of it.
     if (ActiveWindow() == this) {

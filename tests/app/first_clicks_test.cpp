@@ -193,3 +193,40 @@ TEST_F(FirstClicks, ControlSetHandleDragInANewWindow) {
         EXPECT_EQ(canvas.points[0].x, point.x);
     });
 }
+
+// The mode is the program's, so a window made while another mode is chosen shows that mode from
+// the start, and its first click does what the mode does (here: in any mode but Add Point, a
+// click on an empty canvas adds nothing).
+TEST_F(FirstClicks, NewWindowShowsTheModeItsClicksFollow) {
+    struct Case {
+        int mode;
+        const char* shown;
+        int points;
+    };
+    const Case cases[] = {
+        {Cmd::PointAdd, " Add Point           ", 1},
+        {Cmd::ControlView, "  Cview", 0},
+        {Cmd::SetControl, "  CONTROL Set ", 0},
+        {Cmd::AllMove, "  Move All", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        for (const bool byKey : {false, true}) {
+            RunWithSettings([&](KryCmdWindow& first) {
+                Choose(first, Cmd::KindPrism);
+                Choose(first, c.mode);
+                if (byKey) {
+                    QTest::keyClick(Activated(CanvasWidget(first)), Qt::Key_N, Qt::ControlModifier);
+                } else {
+                    Choose(first, Cmd::NewSor);
+                }
+                KryCmdWindow& made = *Newest();
+                ASSERT_NE(&made, &first);
+                EXPECT_EQ(Field(made, Cmd::ModeField), c.shown);
+                Settle();
+                ClickCanvas(made, QPoint(80, 80));
+                EXPECT_EQ(made.canvas->pointCount, c.points);
+            });
+        }
+    }
+}
