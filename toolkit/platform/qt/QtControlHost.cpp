@@ -16,6 +16,7 @@
 #include "toolkit/Utf8Text.h"
 #include "toolkit/platform/qt/QtDialogWindow.h"
 #include "toolkit/platform/qt/QtFrame.h"
+#include "toolkit/platform/qt/QtItemPainter.h"
 #include "toolkit/platform/qt/QtLook.h"
 #include "toolkit/platform/qt/QtOwnedCheck.h"
 #include "toolkit/platform/qt/QtOwnerDrawnItem.h"
@@ -326,6 +327,11 @@ void QtControlHost::AddTooltip(int item, const char* text) {
     if (QWidget* widget = ItemWidget(item)) {
         widget->setToolTip(Text(text));
     }
+}
+
+bool QtControlHost::ItemTextFits(int item, const char* text) const {
+    const QWidget* widget = ItemWidget(item);
+    return widget == nullptr || QtItemPainter::CaptionFits(*widget, text);
 }
 
 void QtControlHost::ResizeItem(int item, int cx, int cy) {
