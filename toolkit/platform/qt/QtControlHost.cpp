@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <cstring>
 
 #include "toolkit/DialogUnits.h"
@@ -357,7 +358,13 @@ void QtControlHost::ShowWindow() {
 
 int QtControlHost::RunModal() {
     auto* dialog = qobject_cast<QDialog*>(_window.data());
-    return dialog != nullptr ? dialog->exec() : 0;
+    if (dialog == nullptr) {
+        return 0;
+    }
+    // As a modeless dialog does, the dialog asks for the keyboard once shown: without a window
+    // manager that hands it over, typing would stay with the frame, which the dialog blocks.
+    QTimer::singleShot(0, dialog, [dialog] { dialog->activateWindow(); });
+    return dialog->exec();
 }
 
 void QtControlHost::EndModal(int result) {
