@@ -50,13 +50,7 @@ TEST_F(DialogFocus, EveryDialogTakesTheKeyboardInItsFirstField) {
         Choose(window, Cmd::KindPrism);
         Choose(window, Cmd::PrismValues);
         Settle();
-        QWidget* prism = nullptr;
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->isVisible() && top->windowTitle() == KryDialog::kTitle) {
-                prism = top;
-            }
-        }
-        ASSERT_NE(prism, nullptr);
-        EXPECT_TRUE(TypingReachesFirstField(prism));
+        EXPECT_TRUE(TypingReachesFirstField(
+            dynamic_cast<QtControlHost&>(window.prismDialog->Host()).Window()));
     });
 }

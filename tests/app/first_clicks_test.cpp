@@ -52,12 +52,7 @@ protected:
     void ChooseSplineWithOk(KryCmdWindow& window, const char* spline) {
         Choose(window, Cmd::PrismValues);
         Settle();
-        QWidget* dialog = nullptr;
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->isVisible() && top->windowTitle() == KryDialog::kTitle) {
-                dialog = top;
-            }
-        }
+        QWidget* dialog = dynamic_cast<QtControlHost&>(window.prismDialog->Host()).Window();
         ASSERT_NE(dialog, nullptr);
         for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
             if (button->text() == spline) {
@@ -72,6 +67,12 @@ protected:
         }
         Settle();
         ASSERT_FALSE(window.prismDialog->IsDisplayed());
+    }
+    KryCmdWindow* NewPrismWithSpline(KryCmdWindow& first, const char* spline) {
+        Choose(first, Cmd::NewPrism);
+        Settle();
+        ChooseSplineWithOk(*Newest(), spline);
+        return Newest();
     }
 };
 
@@ -111,19 +112,9 @@ TEST_F(FirstClicks, EveryPressLandsInAWindowActivatedOtherwiseThanByIt) {
              return Newest();
          }},
         {"New > Prism, then Bezier and OK in Prm Values",
-         [this](KryCmdWindow& first) {
-             Choose(first, Cmd::NewPrism);
-             Settle();
-             ChooseSplineWithOk(*Newest(), "Bezier");
-             return Newest();
-         }},
+         [this](KryCmdWindow& first) { return NewPrismWithSpline(first, "Bezier"); }},
         {"New > Prism, then Cubic and OK in Prm Values",
-         [this](KryCmdWindow& first) {
-             Choose(first, Cmd::NewPrism);
-             Settle();
-             ChooseSplineWithOk(*Newest(), "Cubic");
-             return Newest();
-         }},
+         [this](KryCmdWindow& first) { return NewPrismWithSpline(first, "Cubic"); }},
         {"New > Polygon, then a notice closed",
          [this](KryCmdWindow& first) {
              Choose(first, Cmd::NewPolygon);
