@@ -5,7 +5,6 @@
 #include "toolkit/platform/qt/QtSubWindow.h"
 
 #include <QMdiArea>
-#include <QRadioButton>
 #include <QTest>
 
 // Clicks as the user makes them: through the window system's own events, so that the press
@@ -17,7 +16,7 @@ protected:
     static QtCanvasWidget* CanvasWidget(KryCmdWindow& window) {
         return static_cast<QtSubWindow*>(window.Handle())->Canvas();
     }
-    // The window manager activates a top-level window before the press reaches i
+    // The window manager activates a top-level window before the press reaches it.
     static QWindow* Activated(QWidget* widget) {
         QWidget* top = widget->window();
         if (!top->isActiveWindow()) {
