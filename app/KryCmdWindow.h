@@ -124,6 +124,7 @@ private:
     static const CommandHandler* HandlerFor(int id);
     bool SelectModeFor(int id);
     void SelectMode(int mode, const char* text);
+    void ShowEditMode();
     void HandPrismValues();
     void TakeDialogValues();
     void SwitchToPolygon();

@@ -41,6 +41,23 @@ constexpr ModeCommand modeCommands[] = {
     {Cmd::ControlView, ControlView, " Cview "},
 };
 
+// What the mode field shows for the curve view when the polygon command leaves CONTROL Set.
+constexpr const char* kCurveViewText = "  Cview";
+
+// The text of a mode chosen before a window was made: the curve view's is the one the polygon
+// command gives it, since the window never saw the command that chose it.
+const char* ModeText(int mode) {
+    if (mode == ControlView) {
+        return kCurveViewText;
+    }
+    for (const ModeCommand& command : modeCommands) {
+        if (command.mode == mode) {
+            return command.text;
+        }
+    }
+    return nullptr;
+}
+
 // Ids in the tables that the window leaves to the application: the menu titles, the spacers and
 // the separator, and new and exit, which the application answers.
 constexpr int passedOnIds[] = {Cmd::FileMenu, Cmd::PointsMenu, Cmd::SetsMenu, Cmd::FunctionsMenu,
@@ -164,6 +181,15 @@ void KryCmdWindow::SelectMode(int mode, const char* text) {
     canvas->ResetGesture();
 }
 
+// The mode is the program's: a window made while another is chosen shows it from the start, so
+// that what its clicks do is what it says. Add Point keeps the field's own first text.
+void KryCmdWindow::ShowEditMode() {
+    const char* text = ModeText(editMode);
+    if (editMode != AddPoint && text != nullptr) {
+        SetControlText(Cmd::ModeField, text);
+    }
+}
+
 // The dialog's values become the drawing's; values the drawing did not have are a change to
 // save or to ask about.
 void KryCmdWindow::HandPrismValues() {
@@ -211,7 +237,7 @@ void KryCmdWindow::SwitchToPolygon() {
     prismDialog->splineType = LinearSpline;
     if (editMode == ControlSet) {
         editMode = ControlView;
-        SetControlText(Cmd::ModeField, "  Cview");
+        SetControlText(Cmd::ModeField, kCurveViewText);
     }
     SetWindowTitle("Changed to Polygon");
     if (turned) {

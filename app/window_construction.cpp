@@ -84,6 +84,7 @@ KryCmdWindow::KryCmdWindow(const char* name, int width, int height)
     RefreshBackgroundItems();
     UpdateModeDisplay();
     recovery.StartTimer(RecoveryKeeper::TickMilliseconds);
+    ShowEditMode();
     PresentWindow();
     // A window is made active while it opens, before this constructor could hear of it.
     if (ActiveWindow() == this) {

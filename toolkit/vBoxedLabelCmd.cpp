@@ -12,7 +12,8 @@ namespace {
 constexpr const char* kTooLong = "????????";
 }
 
-vBoxedLabelCmd::vBoxedLabelCmd(vCmdParent* parent, ControlSpec* entry) : vCmd(parent, entry) {
+vBoxedLabelCmd::vBoxedLabelCmd(vCmdParent* parent, ControlSpec* entry)
+    : vCmd(parent, entry), _tooltip(entry->tooltip != nullptr ? entry->tooltip : "") {
     SetCaption(entry->label);
 }
 
@@ -35,6 +36,18 @@ void vBoxedLabelCmd::ChangeText(const char* text) {
     SetCaption(text);
     _parent->Host().SetItemText(_item, _text.c_str());
     _parent->Host().RepaintItem(_item);
+    FollowCutText();
+}
+
+void vBoxedLabelCmd::FollowCutText() {
+    vControlHost& host = _parent->Host();
+    const std::string wanted = host.ItemTextFits(_item, _text.c_str())
+                                   ? (_entry->tooltip != nullptr ? _entry->tooltip : "")
+                                   : _text;
+    if (wanted != _tooltip) {
+        _tooltip = wanted;
+        host.AddTooltip(_item, _tooltip.c_str());
+    }
 }
 
 void vBoxedLabelCmd::InitText() {

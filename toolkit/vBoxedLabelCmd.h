@@ -20,4 +20,10 @@ public:
     void SetCaption(const char* text) override;
     void DrawControl(vItemPainter& painter) override;
     void InitText() override;
+
+private:
+    // A caption cut by its box shows whole in the box's tooltip; a whole one leaves the table's.
+    void FollowCutText();
+
+    std::string _tooltip;
 };

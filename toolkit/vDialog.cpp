@@ -13,6 +13,19 @@ namespace {
 constexpr unsigned kDialogStyle = DialogPopup | DialogVisible | DialogCaption | DialogSetFont;
 constexpr int kDialogX = 10;
 constexpr int kDialogY = 25;
+
+// Typing goes into the first field the user can type into, in table order, whichever control
+// took the focus while the controls were made; a dialog without one keeps that.
+void FocusFirstField(const std::vector<vCmd*>& controls, vControlHost& host) {
+    for (const vCmd* control : controls) {
+        if (control->Kind() == CtlTextIn && control->Enabled() &&
+            (control->Attributes() & AttrHidden) == 0) {
+            host.FocusItem(control->Item());
+            return;
+        }
+    }
+}
+
 }  // namespace
 
 vDialog::vDialog(vBaseWindow* owner, const char* name) : vDialog(owner, name, false) {}
@@ -92,6 +105,7 @@ void vDialog::RunWindow() {
     Host().SetCaption(Name());
     InitControls();
     OnDialogShown();
+    FocusFirstField(Controls(), Host());
     if (!_modal) {
         Host().ShowWindow();
         return;

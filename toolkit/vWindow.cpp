@@ -233,7 +233,7 @@ void vWindow::ChildFocus(bool gained) {
     }
 }
 
-void vWindow::ChildActivated(bool active) {
+void vWindow::ChildActivated(bool active, bool byLeftPress) {
     if (!active) {
         if (_active == this) {
             _active = nullptr;
@@ -247,8 +247,9 @@ void vWindow::ChildActivated(bool active) {
     if (theApp && theApp->Quitting()) {
         return;
     }
-    // Only a switch from another child arms the swallowed first press.
-    _justActivated = _lastDeactivated != nullptr && _lastDeactivated != this;
+    // Only the press that switches from another child is swallowed: it lands on a window the
+    // user was not yet working in. A window made active any other way takes its first press.
+    _justActivated = byLeftPress && _lastDeactivated != nullptr && _lastDeactivated != this;
     _lastDeactivated = nullptr;
     _active = this;
     InstallMenu();
@@ -265,8 +266,11 @@ void vWindow::ChildCloseRequest() {
 }
 
 void vWindow::ChildMouse(MouseAction action, int button, int x, int y, int held) {
-    if (action == MousePress && button == 1 && _justActivated) {
-        _justActivated = false;
+    // The activating press comes before any other report; when something else comes first (the
+    // press was on a scroll bar), no press is swallowed.
+    const bool activatingPress = _justActivated && action == MousePress && button == 1;
+    _justActivated = false;
+    if (activatingPress) {
         // Its release is swallowed with it, even after an earlier left press that never saw its
         // own release here: that release would otherwise reach the canvas without a press.
         _leftPressed = false;
@@ -327,6 +331,7 @@ void vWindow::ChildWheel(int x, int y, int delta, bool sideways, int modifiers) 
 }
 
 void vWindow::ChildScroll(bool horizontal, ScrollCode code, int position) {
+    _justActivated = false;
     if (_canvas) {
         _canvas->HandleScroll(horizontal, code, position);
     }

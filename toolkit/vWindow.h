@@ -62,6 +62,8 @@ public:
     // The surface was drawn on outside a paint: the platform is asked once to show it again.
     void SurfaceChanged();
     bool IsOpen() const { return !_closed; }
+    // The next report is the left press that switched to this window from another, which only
+    // activates it.
     bool JustActivated() const { return _justActivated; }
 
     // Every open window, newest first, and the active one.
@@ -73,7 +75,7 @@ private:
     void ChildResized(int width, int height) override;
     void ChildExposed() override;
     void ChildFocus(bool gained) override;
-    void ChildActivated(bool active) override;
+    void ChildActivated(bool active, bool byLeftPress) override;
     void ChildCloseRequest() override;
     void ChildMouse(MouseAction action, int button, int x, int y, int held) override;
     void ChildKey(int key, int modifiers) override { HandleKey(key, modifiers); }

@@ -133,7 +133,7 @@ protected:
     }
 
     // Users work in one window for a while. Menus and mouse reach the active window, so the
-    // one chosen is brought to the front, which swallows its first left press.
+    // one chosen is brought to the front.
     KryCmdWindow& ChooseWindow() {
         KryCmdWindow* window = nullptr;
         for (int i = 0; i < app.WindowCount() && Chance(80); ++i) {

@@ -98,12 +98,13 @@ public:
     // The user's side.
     vWindowEvents& Events(vHandle child) { return *children.at(Index(child) - 1).events; }
     void Tick(int id) { timers.at(id).second(id); }
-    // Activation moves from one child to another as the platform reports it.
-    void Activate(vHandle from, vHandle to) {
+    // Activation moves from one child to another as the platform reports it, by a left press
+    // on the child or otherwise.
+    void Activate(vHandle from, vHandle to, bool byLeftPress = false) {
         if (from) {
-            Events(from).ChildActivated(false);
+            Events(from).ChildActivated(false, false);
         }
-        Events(to).ChildActivated(true);
+        Events(to).ChildActivated(true, byLeftPress);
     }
     std::vector<std::string>& Menu(vHandle menu) { return menus.at(Index(menu) - 1); }
 

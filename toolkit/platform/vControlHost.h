@@ -19,7 +19,15 @@ public:
     // The selected entry of a list or drop-down, or the position of a slider (-1 = none).
     virtual int ItemSelection(int item) const = 0;
     virtual void SetItemPosition(int item, int position) = 0;
+    // Sets the item's tooltip; an empty text takes it away.
     virtual void AddTooltip(int item, const char* text) = 0;
+    // Whether the text shows whole as an owner-drawn item's caption, which is cut where it does
+    // not fit. A host that draws nothing cuts nothing.
+    virtual bool ItemTextFits(int item, const char* text) const {
+        (void)item;
+        (void)text;
+        return true;
+    }
     // Gives an item a new size in dialog units (frames that grew after the window was made).
     virtual void ResizeItem(int item, int cx, int cy) = 0;
 

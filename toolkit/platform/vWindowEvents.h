@@ -25,8 +25,11 @@ public:
     // outdated (first show, size change). Repaints of unchanged contents never come here twice.
     virtual void ChildExposed() = 0;
     virtual void ChildFocus(bool gained) = 0;
-    // Sent to the child losing activation first, then to the one gaining it.
-    virtual void ChildActivated(bool active) = 0;
+    // Sent to the child losing activation first, then to the one gaining it. byLeftPress tells
+    // that a left press on the child's client area made it active: that press is then the next
+    // mouse report. Any other activation (a new window, the window list, a dialog closing, a
+    // press on the caption) is not by a left press.
+    virtual void ChildActivated(bool active, bool byLeftPress) = 0;
     virtual void ChildCloseRequest() = 0;
     virtual void ChildMouse(MouseAction action, int button, int x, int y, int held) = 0;
     // Key codes and modifiers in the toolkit's terms (characters, 0xFFxx keys; 1 Shift, 4 Ctrl).

@@ -1,5 +1,6 @@
 #include "toolkit/platform/qt/QtCanvasWidget.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -163,6 +164,7 @@ void QtCanvasWidget::resizeEvent(QResizeEvent*) {
 }
 
 void QtCanvasWidget::Mouse(vWindowEvents::MouseAction action, QMouseEvent* event) {
+    _focusedByLeftPress = false;
     if (!_events) {
         return;
     }
@@ -250,13 +252,16 @@ void QtCanvasWidget::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
-void QtCanvasWidget::focusInEvent(QFocusEvent*) {
+void QtCanvasWidget::focusInEvent(QFocusEvent* event) {
+    _focusedByLeftPress = event->reason() == Qt::MouseFocusReason &&
+                          (QGuiApplication::mouseButtons() & Qt::LeftButton) != 0;
     if (_events) {
         _events->ChildFocus(true);
     }
 }
 
 void QtCanvasWidget::focusOutEvent(QFocusEvent*) {
+    _focusedByLeftPress = false;
     if (_events) {
         _events->ChildFocus(false);
     }

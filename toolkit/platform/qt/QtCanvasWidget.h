@@ -18,6 +18,9 @@ public:
     vWindowEvents* Events() const { return _events; }
     QSize sizeHint() const override { return _requested; }
     void SetScrollBar(bool horizontal, bool visible, int shown, int position);
+    // The focus came with a left press on the widget that has not been delivered yet: the press
+    // that activates a child window gives it the focus first.
+    bool FocusedByLeftPress() const { return _focusedByLeftPress; }
 
     // A Qt key as the toolkit's key code (characters, 0xFFxx keys), or -1 when it is dropped.
     // Control with a digit, '=', '+' or '-' (keypad included) is that character whatever text
@@ -50,4 +53,5 @@ private:
     vWindowEvents* _events;
     QSize _requested;
     QScrollBar* _bars[2];
+    bool _focusedByLeftPress = false;
 };

@@ -10,12 +10,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <cstring>
 
 #include "toolkit/DialogUnits.h"
 #include "toolkit/Utf8Text.h"
 #include "toolkit/platform/qt/QtDialogWindow.h"
 #include "toolkit/platform/qt/QtFrame.h"
+#include "toolkit/platform/qt/QtItemPainter.h"
 #include "toolkit/platform/qt/QtLook.h"
 #include "toolkit/platform/qt/QtOwnedCheck.h"
 #include "toolkit/platform/qt/QtOwnerDrawnItem.h"
@@ -328,6 +330,11 @@ void QtControlHost::AddTooltip(int item, const char* text) {
     }
 }
 
+bool QtControlHost::ItemTextFits(int item, const char* text) const {
+    const QWidget* widget = ItemWidget(item);
+    return widget == nullptr || QtItemPainter::CaptionFits(*widget, text);
+}
+
 void QtControlHost::ResizeItem(int item, int cx, int cy) {
     if (QWidget* widget = ItemWidget(item)) {
         const QRect r = ItemRect(0, 0, cx, cy);
@@ -351,7 +358,13 @@ void QtControlHost::ShowWindow() {
 
 int QtControlHost::RunModal() {
     auto* dialog = qobject_cast<QDialog*>(_window.data());
-    return dialog != nullptr ? dialog->exec() : 0;
+    if (dialog == nullptr) {
+        return 0;
+    }
+    // As a modeless dialog does, the dialog asks for the keyboard once shown: without a window
+    // manager that hands it over, typing would stay with the frame, which the dialog blocks.
+    QTimer::singleShot(0, dialog, [dialog] { dialog->activateWindow(); });
+    return dialog->exec();
 }
 
 void QtControlHost::EndModal(int result) {

@@ -31,6 +31,7 @@ public:
     int ItemSelection(int item) const override;
     void SetItemPosition(int item, int position) override;
     void AddTooltip(int item, const char* text) override;
+    bool ItemTextFits(int item, const char* text) const override;
     void ResizeItem(int item, int cx, int cy) override;
     void SetCaption(const char* text) override;
     void ShowWindow() override;

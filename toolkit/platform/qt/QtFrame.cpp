@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QResizeEvent>
 
+#include "toolkit/platform/qt/QtCanvasWidget.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
 
 QtFrame* QtFrame::_instance = nullptr;
@@ -96,10 +97,10 @@ void QtFrame::Activated(QMdiSubWindow* window) {
     QPointer<QtSubWindow> previous = _active;
     _active = child;
     if (previous && previous->Events()) {
-        previous->Events()->ChildActivated(false);
+        previous->Events()->ChildActivated(false, false);
     }
     if (child && child->Events()) {
-        child->Events()->ChildActivated(true);
+        child->Events()->ChildActivated(true, child->Canvas()->FocusedByLeftPress());
     }
 }
 

@@ -39,6 +39,14 @@ void QtItemPainter::Line(int x, int y, int x2, int y2, vShade shade) {
     _painter.drawLine(x, y, x2 - dx, y2 - dy);
 }
 
+bool QtItemPainter::Fits(const QFontMetrics& metrics, const QString& text, int width) {
+    return metrics.horizontalAdvance(text) <= width;
+}
+
+bool QtItemPainter::CaptionFits(const QWidget& widget, const char* text) {
+    return Fits(widget.fontMetrics(), QString::fromLocal8Bit(text).trimmed(), widget.width());
+}
+
 void QtItemPainter::CentredText(int x, int y, int width, int height, const char* text) {
     _painter.setPen(_widget->palette().color(
         _widget->isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
@@ -46,7 +54,7 @@ void QtItemPainter::CentredText(int x, int y, int width, int height, const char*
     // Captions carry blanks for layout, sized for the narrow blanks of the dialog font the
     // tables were made for; where ours overflow the box, the blanks give way, not the words.
     QString shown = QString::fromLocal8Bit(text);
-    if (_painter.fontMetrics().horizontalAdvance(shown) > width) {
+    if (!Fits(_painter.fontMetrics(), shown, width)) {
         shown = shown.trimmed();
     }
     _painter.drawText(QRect(x, y, width, height), Qt::AlignCenter | Qt::TextSingleLine, shown);

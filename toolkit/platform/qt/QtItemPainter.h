@@ -17,8 +17,11 @@ public:
     void Line(int x, int y, int x2, int y2, vShade shade) override;
     void CentredText(int x, int y, int width, int height, const char* text) override;
     void Icon(int x, int y, const vIcon& icon) override;
+    // Whether a caption shows whole in the widget: its blanks give way before its words are cut.
+    static bool CaptionFits(const QWidget& widget, const char* text);
 
 private:
+    static bool Fits(const QFontMetrics& metrics, const QString& text, int width);
     QColor Colour(vShade shade) const;
 
     QWidget* _widget;
