@@ -15,7 +15,7 @@
 #include "dialogs/RecoveryDialog.h"
 #include "dialogs/RemsDialog.h"
 #include "model/KCanvasPane.h"
-#include "scenefile/FileContents.h"
+#include "scenefile/BoundedFile.h"
 #include "scenefile/RecoveryCopy.h"
 #include "scenefile/RecoveryFolder.h"
 #include "scenefile/RewriteJournal.h"
@@ -58,8 +58,10 @@ std::vector<Orphan> ReadableOrphans() {
     std::vector<Orphan> orphans;
     for (const std::string& path : RecoveryFolder::OrphanedCopies()) {
         std::string text;
+        std::string why;
         Orphan orphan{path, {}};
-        if (ReadFileContents(path.c_str(), text) && RecoveryCopy::Parse(text, orphan.copy)) {
+        if (BoundedFile::Read(path.c_str(), BoundedFile::DocumentLimit, text, why) &&
+            RecoveryCopy::Parse(text, orphan.copy)) {
             orphans.push_back(orphan);
         }
         if (orphans.size() == static_cast<size_t>(RecoveryDialog::kMostDrawings)) {
@@ -141,7 +143,9 @@ bool KryCmdWindow::ReadDespiteTornRewrite(const char* name) {
     copy.kind = KindOfExtension(name) >= 0 ? KindOfExtension(name) : shapeKind;
     copy.filter = fileFilterIndex;
     copy.values = prismDialog->GetPrismValues();
-    if (!ReadFileContents(journal.c_str(), copy.scene) || !TakeRecovered(copy)) {
+    std::string why;
+    if (!BoundedFile::Read(journal.c_str(), BoundedFile::DocumentLimit, copy.scene, why) ||
+        !TakeRecovered(copy)) {
         Notify((journal + " could not be read as a drawing; it is left as it is.").c_str());
         return false;
     }

@@ -11,7 +11,7 @@
 #include "AppFixture.h"
 #include "dialogs/KryDialog.h"
 #include "dialogs/RecoveryDialog.h"
-#include "scenefile/FileContents.h"
+#include "scenefile/BoundedFile.h"
 #include "scenefile/RecoveryCopy.h"
 #include "scenefile/RecoveryFolder.h"
 #include "scenefile/RewriteJournal.h"
@@ -37,8 +37,10 @@ protected:
     }
     static RecoveryCopy CopyIn(const std::string& path) {
         std::string text;
+        std::string why;
         RecoveryCopy copy;
-        EXPECT_TRUE(ReadFileContents(path.c_str(), text) && RecoveryCopy::Parse(text, copy));
+        EXPECT_TRUE(BoundedFile::Read(path.c_str(), BoundedFile::DocumentLimit, text, why) &&
+                    RecoveryCopy::Parse(text, copy));
         return copy;
     }
     // Waits up to the time given for the check to hold.
