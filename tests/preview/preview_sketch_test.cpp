@@ -30,7 +30,9 @@ std::vector<uint32_t> PovrayPixels(const PreviewScene& scene, PovrayViews::View 
                                 std::to_string(Side) + " +H" + std::to_string(Side) +
                                 " +Iview.pov +Oview.ppm -A >/dev/null 2>&1";
     std::vector<uint32_t> pixels;
-    if (std::system(command.c_str()) != 0) {
+    // On a loaded machine POV-Ray now and then gives up waiting for its worker threads to start:
+    // a second run tells that apart from a scene it refuses.
+    if (std::system(command.c_str()) != 0 && std::system(command.c_str()) != 0) {
         return pixels;
     }
     const std::string ppm = FileText(dir.File("view.ppm"));
