@@ -27,10 +27,10 @@
 #include "toolkit/platform/qt/QtSubWindow.h"
 
 // A seeded, repeatable monkey: random mouse gestures in every edit mode, undo and redo keys,
-// every command with its dialogs answered at random, new, closed and resized windows. After
-// every event each drawing must be sound, and one that differs from what was last saved, read
-// or cleared must be marked changed. VEXLIN_MONKEY_SEED and VEXLIN_MONKEY_EVENTS choose another
-// run.
+// every command with its dialogs answered at random, new, closed and resized windows, other
+// programs changing the windows' files. After every event each drawing must be sound, and one
+// that differs from what was last saved, read (again) or cleared must be marked changed.
+// VEXLIN_MONKEY_SEED and VEXLIN_MONKEY_EVENTS choose another run.
 namespace {
 
 constexpr int kDefaultEvents = 2000;
@@ -57,6 +57,7 @@ protected:
         _answerer.setInterval(0);
         QObject::connect(&_answerer, &QTimer::timeout, [this] { AnswerDialogs(); });
         PrepareFiles();
+        WatchFiles();
     }
 
     int Uniform(int low, int high) { return _random.Between(low, high); }
@@ -123,6 +124,8 @@ protected:
             Command(window, _commands[Uniform(0, static_cast<int>(_commands.size()) - 1)]);
         } else if (what < 92) {
             CurveEditing(window);
+        } else if (what < 93) {
+            ChangeFileOutside(window);
         } else if (what < 94) {
             PokeModelessDialogs();
         } else if (what < 97 || windows > kMostWindows) {
@@ -300,6 +303,18 @@ protected:
         static_cast<QtSubWindow*>(window.Handle())->close();
     }
 
+    // Another program puts one of the prepared files in place of the window's file; the window
+    // offers to read it again once it is next activated.
+    void ChangeFileOutside(KryCmdWindow& window) {
+        const std::string& other = _names[Uniform(0, static_cast<int>(_names.size()) - 1)];
+        const std::string own = window.fileName;
+        Log("outside change of \"" + own + "\" to " + other);
+        if (own.rfind(root + "/files/", 0) == 0 && std::filesystem::is_regular_file(own) &&
+            std::filesystem::is_regular_file(other) && other != own) {
+            Write(own, Read(other));
+        }
+    }
+
     void Resize(KryCmdWindow& window) {
         const int width = Chance(20) ? Uniform(1, 60) : Uniform(60, 800);
         const int height = Chance(20) ? Uniform(1, 60) : Uniform(60, 700);
@@ -438,7 +453,7 @@ protected:
             std::string fault = DrawingFault(canvas);
             if (std::memchr(window.fileName, '\0', sizeof window.fileName) == nullptr) {
                 fault = "the file name has no end";
-            } else if (canvas.changed == 0 && !unmarked.Holds(now)) {
+            } else if (canvas.changed == 0 && !unmarked.Holds(now) && !ReadAgain(window, now)) {
                 fault = "the drawing differs from the one saved, but is not marked changed";
             }
             if (!fault.empty()) {
@@ -448,6 +463,16 @@ protected:
                 return;
             }
         }
+    }
+
+    // A drawing read again from its file, after another program changed it, is the one saved.
+    bool ReadAgain(KryCmdWindow& window, const DrawingSnapshot& now) {
+        if (window.fileName[0] == '\0' || !std::filesystem::is_regular_file(window.fileName) ||
+            DrawingIn(window.fileName) != now) {
+            return false;
+        }
+        _baselines[&window] = {now, std::nullopt};
+        return true;
     }
 
     std::string History() const {
