@@ -97,6 +97,7 @@ protected:
             const int sessionEnd = std::min(events, _done + Uniform(200, 1000));
             RunWithSettings([&](KryCmdWindow&) {
                 while (_done < sessionEnd && !HasFailure() && !_sessionOver) {
+                    NoteFilesShown();
                     OneEvent();
                     ++_done;
                     Settle();
@@ -465,10 +466,31 @@ protected:
         }
     }
 
+    // What the windows' files hold before an event: a window may read its file again during
+    // the event (on its activation), and another window may write the file after that.
+    void NoteFilesShown() {
+        for (int i = 0; i < app.WindowCount(); ++i) {
+            const std::string name = Window(i)->fileName;
+            if (name.empty() || !std::filesystem::is_regular_file(name)) {
+                continue;
+            }
+            const std::string stamp = StampsOf({name}).begin()->second;
+            auto known = _filesShown.find(name);
+            if (known == _filesShown.end() || known->second.first != stamp) {
+                _filesShown[name] = {stamp, DrawingIn(name)};
+            }
+        }
+    }
+
     // A drawing read again from its file, after another program changed it, is the one saved.
     bool ReadAgain(KryCmdWindow& window, const DrawingSnapshot& now) {
-        if (window.fileName[0] == '\0' || !std::filesystem::is_regular_file(window.fileName) ||
-            DrawingIn(window.fileName) != now) {
+        const std::string name = window.fileName;
+        if (name.empty() || !std::filesystem::is_regular_file(name)) {
+            return false;
+        }
+        const auto before = _filesShown.find(name);
+        if (DrawingIn(name) != now &&
+            (before == _filesShown.end() || before->second.second != now)) {
             return false;
         }
         _baselines[&window] = {now, std::nullopt};
@@ -498,6 +520,8 @@ protected:
         }
     };
     std::map<KryCmdWindow*, Baselines> _baselines;
+    // Each file's stamp and drawing when an event began.
+    std::map<std::string, std::pair<std::string, DrawingSnapshot>> _filesShown;
     const DrawingSnapshot _empty = DrawingSnapshot::Of(KCanvasPane(nullptr));
     std::deque<std::string> _log;
     KryCmdWindow* _current = nullptr;
