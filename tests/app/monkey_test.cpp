@@ -116,6 +116,9 @@ protected:
             return;
         }
         KryCmdWindow& window = ChooseWindow();
+        // Its activation may have read its file again: that drawing is the one to keep before
+        // the command that follows names another file.
+        CheckEveryWindow();
         const int what = Uniform(0, 99);
         if (what < 55) {
             Gesture(window);
@@ -270,6 +273,8 @@ protected:
             return;
         }
         NewBaselineAfter(window, id, untitled, stamps);
+        Log("  now \"" + std::string(window.fileName) + "\", changed " +
+            std::to_string(window.canvas->changed));
     }
 
     // A file's identity and the time of its last change, "" when there is none: a save
@@ -356,6 +361,8 @@ protected:
                 chosen = button;
             }
         }
+        Log("  answer \"" + chosen->text().toStdString() + "\" in \"" +
+            dialog.windowTitle().toStdString() + "\"");
         chosen->click();
     }
 
