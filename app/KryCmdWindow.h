@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/DrawingHistory.h"
@@ -9,6 +10,7 @@
 #include "model/KStatusSink.h"
 #include "preview/PreviewWindow.h"
 #include "render/BackgroundLayer.h"
+#include "scenefile/FileIdentity.h"
 #include "toolkit/vCmdWindow.h"
 
 class KCanvasPane;
@@ -167,6 +169,21 @@ private:
     // What the recovery copy holds now (recovery_commands.cpp).
     RecoveryKeeper::State RecoveryState(std::string& text) const;
 
+    // The file on disk as this window last read or wrote it (changed_file_commands.cpp).
+    enum class SaveTarget { OwnFile, NewName, Nowhere };
+    // Where a save goes: the window's own file, unless another program changed it since and the
+    // user chose another name or nothing at all; a new name for an untitled window.
+    SaveTarget TargetOfSave();
+    bool ChangedOnDisk() const;
+    // The file as it is now becomes the one the window knows, and is watched.
+    void RememberDiskFile();
+    // A newly chosen name: the user already agreed to replace what it holds.
+    void ForgetDiskFile();
+    void StopWatchingDiskFile();
+    // Offers to read the file again when it changed on disk since the window knew it.
+    void OfferReload();
+    void ReloadDrawing();
+
     // Undo and redo (undo_commands.cpp).
     void TravelHistory(bool back);
     void UndoCommand();
@@ -218,6 +235,14 @@ private:
 
     void ShowCounts();
     void Notify(const char* message);
+
+    std::optional<FileIdentity> diskFile;
+    // The change last offered for reading again, so that it is offered once.
+    FileIdentity toldDiskFile;
+    // The watch says the file changed: it is looked at on the next activation.
+    bool diskChangeNoted = false;
+    int fileWatch = 0;
+    std::string watchedName;
 
     // While the mode field shows a broken rule: the rule shown, and the text it replaced.
     std::string ruleShown;

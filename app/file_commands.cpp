@@ -88,6 +88,7 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
     std::memcpy(fileName, name, length + 1);
     canvas->SetChanged(false);
     history.FileRead(*canvas);
+    RememberDiskFile();
     prismDialog->SetPrismValues(canvas->GetPrismValues());
     UpdateStatus(0, 0);
     ReadBackgroundSidecar();
@@ -100,6 +101,8 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
 // The count shown tells how far the file got. A bad header leaves it at the header's count or
 // at the number of values the header gave, though no point was read: the drawing keeps only the
 // points read, so that the next set does not join points at the origin that were never there.
+// What the reader left is the drawing read, as after a read that succeeded: undoing back to it
+// leaves nothing to save, and nothing from before it can be undone.
 void KryCmdWindow::ShowFailedRead(int result, const std::string& hint) {
     char count[32];
     std::snprintf(count, sizeof count, "Tk= %i", canvas->pointCount);
@@ -107,6 +110,7 @@ void KryCmdWindow::ShowFailedRead(int result, const std::string& hint) {
     if (result == ReadBadHeader || result == ReadBadFirstControl) {
         canvas->pointCount = 0;
     }
+    history.FileRead(*canvas);
     UpdateModeDisplay();
     ShowCounts();
     Repaint();
@@ -135,12 +139,17 @@ void KryCmdWindow::OpenCommand() {
 
 void KryCmdWindow::SaveCommand() {
     HandPrismValues();
-    if (fileName[0] == '\0') {
-        SaveUnderNewName("Save As");
-        return;
-    }
-    if (MayLoseValues(fileName)) {
-        WriteDrawing();
+    switch (TargetOfSave()) {
+        case SaveTarget::OwnFile:
+            if (MayLoseValues(fileName)) {
+                WriteDrawing();
+            }
+            break;
+        case SaveTarget::NewName:
+            SaveUnderNewName("Save As");
+            break;
+        case SaveTarget::Nowhere:
+            break;
     }
 }
 
@@ -189,10 +198,15 @@ bool KryCmdWindow::AskSaveChanges() {
     // The question is about the drawing as the user sees it, with the values chosen in the
     // prism values dialog.
     HandPrismValues();
-    if (fileName[0] == '\0' ? !PickSaveName("Save Vexlin File As") : !MayLoseValues(fileName)) {
-        return false;
+    switch (TargetOfSave()) {
+        case SaveTarget::OwnFile:
+            return MayLoseValues(fileName) && WriteDrawing();
+        case SaveTarget::NewName:
+            return PickSaveName("Save Vexlin File As") && WriteDrawing();
+        case SaveTarget::Nowhere:
+            break;
     }
-    return WriteDrawing();
+    return false;
 }
 
 bool KryCmdWindow::PickOpenName(const char* prompt, const char* const* filters, std::string& path) {
@@ -218,6 +232,7 @@ bool KryCmdWindow::PickSaveName(const char* prompt) {
         return false;
     }
     std::memcpy(fileName, chosen, sizeof fileName);
+    ForgetDiskFile();
     return true;
 }
 
@@ -248,19 +263,21 @@ bool KryCmdWindow::MayLoseValues(const char* name) {
 }
 
 // The writer may extend the name and change the drawing kind; the display follows the kind.
-// A failure is told to the user here, the reason in a second notice; false then.
+// A failure is told to the user here, with its reason in the same notice; false then.
 bool KryCmdWindow::WriteDrawing() {
     std::string reason;
     if (!canvas->WriteSceneFile(fileName, fileFilterIndex, &reason)) {
-        Notify(kUnableToSave);
+        std::string notice = kUnableToSave;
         if (!reason.empty()) {
-            Notify((std::string(fileName) + ": " + reason).c_str());
+            notice += "\n" + std::string(fileName) + ": " + reason;
         }
+        Notify(notice.c_str());
         return false;
     }
     UpdateModeDisplay();
     history.Saved(*canvas);
     recovery.Remove();
+    RememberDiskFile();
     WriteBackgroundSidecar();
     return true;
 }

@@ -83,6 +83,7 @@ void KryCmdWindow::OnWindowActivated() {
     ApplyOptions();
     RefreshBackgroundItems();
     ShowInPointTable();
+    OfferReload();
 }
 
 void KryCmdWindow::ShowZoom(double zoom) {

@@ -93,6 +93,7 @@ KryCmdWindow::KryCmdWindow(const char* name, int width, int height)
 }
 
 KryCmdWindow::~KryCmdWindow() {
+    StopWatchingDiskFile();
     if (PointTableWindow* table = KryApp::Table()) {
         table->Forget(*this);
     }

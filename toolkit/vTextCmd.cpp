@@ -1,6 +1,7 @@
 #include "toolkit/vTextCmd.h"
 
 #include "toolkit/CommandIds.h"
+#include "toolkit/TextWrapping.h"
 #include "toolkit/platform/vControlHost.h"
 #include "toolkit/vCmdParent.h"
 
@@ -16,7 +17,12 @@ vTextCmd::vTextCmd(vCmdParent* parent, ControlSpec* entry) : vCmd(parent, entry)
 }
 
 void vTextCmd::SetCaption(const char* text) {
-    _text = WithCarriageReturns(ShownText(_extra, text));
+    const char* shown = ShownText(_extra, text);
+    if ((Attributes() & AttrMessage) != 0 && shown != nullptr) {
+        _text = WithCarriageReturns(WrappedText(shown, MessageColumns).c_str());
+        return;
+    }
+    _text = WithCarriageReturns(shown);
 }
 
 void vTextCmd::ChangeText(const char* text) {

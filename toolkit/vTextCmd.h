@@ -6,6 +6,10 @@
 // every LF preceded by CR.
 class vTextCmd : public vCmd {
 public:
+    // A message line longer than this is wrapped, so that a notice about a long path or a
+    // system error stays narrower than the screen; every shorter message keeps its layout.
+    static constexpr size_t MessageColumns = 80;
+
     vTextCmd(vCmdParent* parent, ControlSpec* entry);
 
     void BuildControl() override;

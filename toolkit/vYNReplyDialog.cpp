@@ -1,5 +1,8 @@
 #include "toolkit/vYNReplyDialog.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "toolkit/CommandIds.h"
 #include "toolkit/StandardIcons.h"
 #include "toolkit/vNoticeDialog.h"
@@ -22,9 +25,20 @@ ControlSpec questionTable[] = {
 
 }  // namespace
 
+std::array<ControlSpec, vYNReplyDialog::TableEntries> vYNReplyDialog::QuestionLayout() {
+    static_assert(sizeof questionTable / sizeof questionTable[0] == TableEntries);
+    std::array<ControlSpec, TableEntries> table;
+    std::copy(std::begin(questionTable), std::end(questionTable), table.begin());
+    return table;
+}
+
 int vYNReplyDialog::AskYesNo(const char* question) {
-    questionTable[1].extra = &StandardIcons::Question();
-    const int id = ShowTableWithMessage(questionTable, 2, _added, question);
+    return AskWithTable(questionTable, _added, question);
+}
+
+int vYNReplyDialog::AskWithTable(ControlSpec* table, bool& added, const char* question) {
+    table[1].extra = &StandardIcons::Question();
+    const int id = ShowTableWithMessage(table, 2, added, question);
     if (id == IdYes) {
         return 1;
     }

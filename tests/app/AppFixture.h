@@ -19,17 +19,21 @@
 #include "app/KryCmdWindow.h"
 #include "app/ProgramState.h"
 #include "app/WindowTables.h"
+#include "model/DrawingSnapshot.h"
 #include "model/KCanvasPane.h"
 #include "support/qt/ModalAnswers.h"
 #include "support/qt/QtAppFixture.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
 #include "toolkit/ScriptedChooser.h"
+#include "toolkit/TextWrapping.h"
 #include "toolkit/platform/qt/QtControlHost.h"
 #include "toolkit/platform/qt/QtControlPlatform.h"
+#include "toolkit/platform/qt/QtFileWatcher.h"
 #include "toolkit/platform/qt/QtMenuPlatform.h"
 #include "toolkit/vCmd.h"
 #include "toolkit/vCommandPane.h"
 #include "toolkit/vMenuPane.h"
+#include "toolkit/vTextCmd.h"
 
 // The editor on the offscreen platform, in a folder of its own: the settings file lives in
 // `program/` and the editor starts in `work/`. File choosers are answered by `files`; modal
@@ -75,9 +79,13 @@ protected:
         unsetenv("XDG_CONFIG_HOME");
         unsetenv("XDG_STATE_HOME");
         setenv("HOME", home.c_str(), 1);
+        vFileWatcher::Install(nullptr);
         vMenuPlatform::Install(nullptr);
         vControlPlatform::Install(nullptr);
     }
+
+    // Windows learn of changes that other programs make to their files.
+    void WatchFiles() { vFileWatcher::Install(&fileWatcher); }
 
     // Starts the editor with these arguments after the program's name; the steps run on the
     // first window once start-up is over, then the event loop ends. Returns the exit code.
@@ -102,6 +110,15 @@ protected:
     KryCmdWindow* First() { return Window(app.WindowCount() - 1); }
     KryCmdWindow* Newest() { return Window(0); }
     KryCmdWindow* Window(int index) { return dynamic_cast<KryCmdWindow*>(app.WindowAt(index)); }
+
+    // A message as a notice shows it, its long lines wrapped.
+    static std::string AsShown(const std::string& message) {
+        return WrappedText(message, vTextCmd::MessageColumns);
+    }
+    // The one notice of a refused save.
+    static std::string UnableToSave(const std::string& reason) {
+        return AsShown("Unable to save file\n" + reason);
+    }
 
     // The kind field as the window shows it.
     static std::string KindShown(bool prism) {
@@ -175,6 +192,14 @@ protected:
     static void Write(const std::string& path, const std::string& text) { PutFile(path, text); }
     static std::string Read(const std::string& path) { return FileText(path); }
     static std::string WorkingDirectory() { return std::filesystem::current_path().string(); }
+    // The drawing a file holds, as the editor reads it; the program-wide kind stays.
+    static DrawingSnapshot DrawingIn(const std::string& path) {
+        const int kind = shapeKind;
+        KCanvasPane canvas(nullptr);
+        canvas.ReadSceneFile(path.c_str());
+        shapeKind = kind;
+        return DrawingSnapshot::Of(canvas);
+    }
     // A closed triangle on the canvas, as three clicks and a right click make it.
     static void DrawTriangle(KCanvasPane& canvas, int dx = 0) {
         const int corners[][2] = {{100, 100}, {200, 100}, {150, 180}};
@@ -218,5 +243,6 @@ protected:
     ScriptedChooser files;
     QtControlPlatform controls;
     QtMenuPlatform menus{&platform};
+    QtFileWatcher fileWatcher;
     KryApp app;
 };

@@ -10,8 +10,6 @@
 // is lost or cut short.
 namespace {
 
-const std::string kUnableToSave = "Notice: Unable to save file";
-
 // The nobody user: the super-user, as whom the tests may run, may write into any folder.
 constexpr uid_t kOrdinaryId = 65534;
 
@@ -146,7 +144,7 @@ TEST_F(FailureInjection, SavesThatCannotHappen) {
         }
         const std::string& named = c.earlier.empty() ? c.name : c.earlier;
         SaveFails(c.command, c.earlier, c.name,
-                  {kUnableToSave, "Notice: " + named + ": " + c.reason});
+                  {"Notice: " + UnableToSave(named + ": " + c.reason)});
     }
     EXPECT_EQ(Read(root + "/notes.txt"), "private notes");
     EXPECT_TRUE(std::filesystem::is_directory(work + "/folder.pol/inside"));
@@ -167,7 +165,7 @@ TEST_F(FailureInjection, AFullDisk) {
     full.Fill();
     settingsFolder = disk;
     SaveFails(Cmd::Save, disk + "/kept.prm", "",
-              {kUnableToSave, "Notice: " + disk + "/kept.prm: No space left on device",
+              {"Notice: " + UnableToSave(disk + "/kept.prm: No space left on device"),
                UnsavedSettingsNotice});
     EXPECT_EQ(Read(disk + "/Vexlin.ini"), settings);
 }
@@ -243,7 +241,7 @@ TEST_F(FailureInjection, AWorkingDirectoryThatHasGone) {
         files.path = "relative";
         Choose(window, Cmd::SaveAs);
         EXPECT_EQ(answers.seen,
-                  (Strings{kUnableToSave, "Notice: relative.pol: No such file or directory"}));
+                  (Strings{"Notice: " + UnableToSave("relative.pol: No such file or directory")}));
         window.canvas->changed = 0;
         EXPECT_EQ(app.CloseAppWindow(&window), 1);
     });

@@ -89,7 +89,7 @@ TEST_F(FileCommands, FailedReadsShowThePointsReadAndTheNotice) {
         // A scene in another layout gets the specified notice, then where to turn.
         {"tri.pol",
          "polygon { 4, <0,0>, <1,0>, <0.5,1>, <0,0> }\n",
-         {"Prm Data BAD", SceneLayoutHint},
+         {"Prm Data BAD", AsShown(SceneLayoutHint)},
          0,
          0},
     };
@@ -199,7 +199,7 @@ TEST_F(FileCommands, SaveAndSaveAs) {
          "Save As",
          missing,
          "",
-         {"Unable to save file", missing + ": No such file or directory"},
+         {UnableToSave(missing + ": No such file or directory")},
          PolygonFilter},
     };
     for (const auto& c : cases) {
@@ -301,7 +301,7 @@ TEST_F(FileCommands, ClosingAsksAboutUnsavedChanges) {
          "",
          0,
          "",
-         {SaveQuestion, "Unable to save file", missing + ": No such file or directory"}},
+         {SaveQuestion, UnableToSave(missing + ": No such file or directory")}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fileName + "/" + (c.answer ? c.answer : "-") + "/" + c.pick);

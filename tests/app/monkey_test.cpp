@@ -27,10 +27,10 @@
 #include "toolkit/platform/qt/QtSubWindow.h"
 
 // A seeded, repeatable monkey: random mouse gestures in every edit mode, undo and redo keys,
-// every command with its dialogs answered at random, new, closed and resized windows. After
-// every event each drawing must be sound, and one that differs from what was last saved, read
-// or cleared must be marked changed. VEXLIN_MONKEY_SEED and VEXLIN_MONKEY_EVENTS choose another
-// run.
+// every command with its dialogs answered at random, new, closed and resized windows, other
+// programs changing the windows' files. After every event each drawing must be sound, and one
+// that differs from what was last saved, read (again) or cleared must be marked changed.
+// VEXLIN_MONKEY_SEED and VEXLIN_MONKEY_EVENTS choose another run.
 namespace {
 
 constexpr int kDefaultEvents = 2000;
@@ -57,6 +57,7 @@ protected:
         _answerer.setInterval(0);
         QObject::connect(&_answerer, &QTimer::timeout, [this] { AnswerDialogs(); });
         PrepareFiles();
+        WatchFiles();
     }
 
     int Uniform(int low, int high) { return _random.Between(low, high); }
@@ -96,6 +97,7 @@ protected:
             const int sessionEnd = std::min(events, _done + Uniform(200, 1000));
             RunWithSettings([&](KryCmdWindow&) {
                 while (_done < sessionEnd && !HasFailure() && !_sessionOver) {
+                    NoteFilesShown();
                     OneEvent();
                     ++_done;
                     Settle();
@@ -114,6 +116,9 @@ protected:
             return;
         }
         KryCmdWindow& window = ChooseWindow();
+        // Its activation may have read its file again: that drawing is the one to keep before
+        // the command that follows names another file.
+        CheckEveryWindow();
         const int what = Uniform(0, 99);
         if (what < 55) {
             Gesture(window);
@@ -123,6 +128,8 @@ protected:
             Command(window, _commands[Uniform(0, static_cast<int>(_commands.size()) - 1)]);
         } else if (what < 92) {
             CurveEditing(window);
+        } else if (what < 93) {
+            ChangeFileOutside(window);
         } else if (what < 94) {
             PokeModelessDialogs();
         } else if (what < 97 || windows > kMostWindows) {
@@ -266,6 +273,8 @@ protected:
             return;
         }
         NewBaselineAfter(window, id, untitled, stamps);
+        Log("  now \"" + std::string(window.fileName) + "\", changed " +
+            std::to_string(window.canvas->changed));
     }
 
     // A file's identity and the time of its last change, "" when there is none: a save
@@ -298,6 +307,18 @@ protected:
         Log("close " + std::string(window.Name()));
         ShuffleChooser();
         static_cast<QtSubWindow*>(window.Handle())->close();
+    }
+
+    // Another program puts one of the prepared files in place of the window's file; the window
+    // offers to read it again once it is next activated.
+    void ChangeFileOutside(KryCmdWindow& window) {
+        const std::string& other = _names[Uniform(0, static_cast<int>(_names.size()) - 1)];
+        const std::string own = window.fileName;
+        Log("outside change of \"" + own + "\" to " + other);
+        if (own.rfind(root + "/files/", 0) == 0 && std::filesystem::is_regular_file(own) &&
+            std::filesystem::is_regular_file(other) && other != own) {
+            Write(own, Read(other));
+        }
     }
 
     void Resize(KryCmdWindow& window) {
@@ -340,6 +361,8 @@ protected:
                 chosen = button;
             }
         }
+        Log("  answer \"" + chosen->text().toStdString() + "\" in \"" +
+            dialog.windowTitle().toStdString() + "\"");
         chosen->click();
     }
 
@@ -438,7 +461,7 @@ protected:
             std::string fault = DrawingFault(canvas);
             if (std::memchr(window.fileName, '\0', sizeof window.fileName) == nullptr) {
                 fault = "the file name has no end";
-            } else if (canvas.changed == 0 && !unmarked.Holds(now)) {
+            } else if (canvas.changed == 0 && !unmarked.Holds(now) && !ReadAgain(window, now)) {
                 fault = "the drawing differs from the one saved, but is not marked changed";
             }
             if (!fault.empty()) {
@@ -448,6 +471,37 @@ protected:
                 return;
             }
         }
+    }
+
+    // What the windows' files hold before an event: a window may read its file again during
+    // the event (on its activation), and another window may write the file after that.
+    void NoteFilesShown() {
+        for (int i = 0; i < app.WindowCount(); ++i) {
+            const std::string name = Window(i)->fileName;
+            if (name.empty() || !std::filesystem::is_regular_file(name)) {
+                continue;
+            }
+            const std::string stamp = StampsOf({name}).begin()->second;
+            auto known = _filesShown.find(name);
+            if (known == _filesShown.end() || known->second.first != stamp) {
+                _filesShown[name] = {stamp, DrawingIn(name)};
+            }
+        }
+    }
+
+    // A drawing read again from its file, after another program changed it, is the one saved.
+    bool ReadAgain(KryCmdWindow& window, const DrawingSnapshot& now) {
+        const std::string name = window.fileName;
+        if (name.empty() || !std::filesystem::is_regular_file(name)) {
+            return false;
+        }
+        const auto before = _filesShown.find(name);
+        if (DrawingIn(name) != now &&
+            (before == _filesShown.end() || before->second.second != now)) {
+            return false;
+        }
+        _baselines[&window] = {now, std::nullopt};
+        return true;
     }
 
     std::string History() const {
@@ -473,6 +527,8 @@ protected:
         }
     };
     std::map<KryCmdWindow*, Baselines> _baselines;
+    // Each file's stamp and drawing when an event began.
+    std::map<std::string, std::pair<std::string, DrawingSnapshot>> _filesShown;
     const DrawingSnapshot _empty = DrawingSnapshot::Of(KCanvasPane(nullptr));
     std::deque<std::string> _log;
     KryCmdWindow* _current = nullptr;

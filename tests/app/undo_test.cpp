@@ -222,6 +222,31 @@ TEST_F(Undo, ChangedFollowsTheDrawingLastSavedOrRead) {
         Choose(other, Cmd::AllCentre);
         UndoKey();
         EXPECT_EQ(Canvas().changed, 0) << "back to the drawing read";
+
+        // A read that fails keeps what it read, unchanged: that is the drawing read.
+        Choose(other, Cmd::NewPolygon);
+        KryCmdWindow& broken = *Newest();
+        Use(broken);
+        Write(work + "/broken.pol",
+              "//\n//\n//\n#declare Thing=polygon{\n9\n<0,0.5>\n<-0.4,-0.2>\n<0.4,-0.2>\n"
+              "<0,0.5>\nbroken\n}\n");
+        ModalAnswers notices;
+        broken.OpenFile((work + "/broken.pol").c_str());
+        const DrawingSnapshot partial = Drawing();
+        ASSERT_EQ(Canvas().pointCount, 4);
+        broken.ChangeDrawing([](KCanvasPane& drawing) {
+            drawing.EmptyDrawing();
+            return true;
+        });
+        // The first press after the switch to the window only activates it.
+        Click(10, 10);
+        Click(10, 10);
+        ASSERT_EQ(Canvas().pointCount, 1);
+        UndoKey();
+        EXPECT_EQ(Canvas().changed, 1) << "emptied";
+        UndoKey();
+        EXPECT_EQ(Drawing(), partial);
+        EXPECT_EQ(Canvas().changed, 0) << "back to what the read left";
         ModalAnswers answers;
         EXPECT_EQ(app.CloseAppWindow(&other), 1);
         EXPECT_EQ(answers.seen, std::vector<std::string>());

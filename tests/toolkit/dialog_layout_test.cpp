@@ -16,6 +16,8 @@ ControlSpec Entry(int kind, int id, const char* label, int insideFrame = 0, int 
 }
 
 const ControlSpec kEnd = {};
+// A message longer than a notice's line, with no blank to break it at (a path).
+const std::string kLongMessage(100, 'x');
 
 }  // namespace
 
@@ -175,6 +177,10 @@ TEST(DialogLayout, WidthsPerKind) {
         {Entry(CtlBoxedLabel, 1, "Mode", 0, 0, 0, 0, 60), 60, 11},
         {Entry(CtlText, 1, "one\ntwo lines"), 39, 23},
         {Entry(CtlText, 1, "a\r\nb\rc"), 7, 34},
+        // Messages wrap at the notice's width; those that fit keep their size.
+        {Entry(CtlText, 1, "Save new or changed drawing?", 0, 0, 0, AttrMessage), 115, 12},
+        {Entry(CtlText, 1, kLongMessage.c_str(), 0, 0, 0, AttrMessage), 323, 23},
+        {Entry(CtlText, 1, kLongMessage.c_str()), 403, 12},
         {Entry(CtlFrame, 1, ""), 4, 4},
     };
     for (const auto& c : cases) {

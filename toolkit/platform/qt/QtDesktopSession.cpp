@@ -9,6 +9,7 @@
 #include "toolkit/platform/qt/QtClipboard.h"
 #include "toolkit/platform/qt/QtControlPlatform.h"
 #include "toolkit/platform/qt/QtFileChooser.h"
+#include "toolkit/platform/qt/QtFileWatcher.h"
 #include "toolkit/platform/qt/QtFrame.h"
 #include "toolkit/platform/qt/QtImageWindowPlatform.h"
 #include "toolkit/platform/qt/QtMenuPlatform.h"
@@ -84,6 +85,7 @@ struct vDesktopSession::State {
     QtTableWindowPlatform tables;
     QtClipboard clipboard;
     QtPictureReader pictureReader;
+    QtFileWatcher fileWatcher;
     PaintCounter paints;
 };
 
@@ -99,9 +101,11 @@ vDesktopSession::vDesktopSession(int& argc, char** argv, bool offscreen)
     vTableWindowPlatform::Install(&_state->tables);
     vClipboardPlatform::Install(&_state->clipboard);
     vPictureReader::Install(&_state->pictureReader);
+    vFileWatcher::Install(&_state->fileWatcher);
 }
 
 vDesktopSession::~vDesktopSession() {
+    vFileWatcher::Install(nullptr);
     vPictureReader::Install(nullptr);
     vClipboardPlatform::Install(nullptr);
     vTableWindowPlatform::Install(nullptr);
