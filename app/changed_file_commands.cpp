@@ -9,6 +9,7 @@
 #include "dialogs/RemsDialog.h"
 #include "model/DrawingSnapshot.h"
 #include "model/KCanvasPane.h"
+#include "scenefile/SceneReadDetails.h"
 #include "scenefile/SceneReadResult.h"
 #include "toolkit/platform/vFileWatcher.h"
 #include "toolkit/vChoiceDialog.h"
@@ -96,13 +97,16 @@ void KryCmdWindow::ReloadDrawing() {
     const FileIdentity seen = FileIdentity::Of(fileName);
     const int kindBefore = shapeKind;
     KCanvasPane fresh(nullptr);
-    int stopLine = 0;
-    const int result = fresh.ReadSceneFile(fileName, stopLine);
+    SceneReadDetails details;
+    const int result = fresh.ReadSceneFile(fileName, details);
     const int kindRead = shapeKind;
     shapeKind = kindBefore;
     if (result != ReadOk) {
         const char* notice = SceneReadNotice(result);
         Notify(notice != nullptr ? notice : "Unable to open file.");
+        if (!details.hint.empty()) {
+            Notify(details.hint.c_str());
+        }
         return;
     }
     const DrawingSnapshot read = DrawingSnapshot::Of(fresh);
