@@ -2,6 +2,8 @@
 #include "dialogs/KryDialog.h"
 #include "scenefile/SceneReadResult.h"
 #include "toolkit/CommandIds.h"
+#include "toolkit/TextWrapping.h"
+#include "toolkit/vTextCmd.h"
 
 namespace {
 
@@ -396,8 +398,9 @@ TEST_F(FileCommands, OpeningNamesSceneTextTheDrawingDoesNotKeep) {
         ModalAnswers answers;
         Choose(window, Cmd::Open);
         EXPECT_EQ(answers.Messages(),
-                  Strings{"line 1 holds scene text the drawing does not keep: \"#debug \"x\" "
-                          "//\"; Save leaves it out."});
+                  Strings{WrappedText("line 1 holds scene text the drawing does not keep: "
+                                      "\"#debug \"x\" //\"; Save leaves it out.",
+                                      vTextCmd::MessageColumns)});
         EXPECT_EQ(window.canvas->pointCount, 4);
         EXPECT_EQ(std::string(window.fileName), work + "/evil.pol");
     });
