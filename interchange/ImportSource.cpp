@@ -1,9 +1,7 @@
 #include "interchange/ImportSource.h"
 
 #include <cctype>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "interchange/PovImport.h"

@@ -8,15 +8,16 @@
 #include <cerrno>
 #include <tuple>
 
+#include "scenefile/ByteHash.h"
+
 namespace {
 
 // A file larger than any drawing is told apart by its size and times alone: hashing it would
 // only keep the window waiting.
 constexpr std::int64_t kMostBytesHashed = 64LL * 1024 * 1024;
 
-// FNV-1a, 64 bits: enough to tell a rewrite with the same size and time from the bytes read.
 std::uint64_t HashOfBytes(int descriptor) {
-    std::uint64_t hash = 14695981039346656037ULL;
+    std::uint64_t hash = ByteHash::Start;
     std::array<unsigned char, 65536> buffer;
     for (;;) {
         const ssize_t got = read(descriptor, buffer.data(), buffer.size());
@@ -26,9 +27,7 @@ std::uint64_t HashOfBytes(int descriptor) {
         if (got <= 0) {
             return hash;
         }
-        for (ssize_t i = 0; i < got; ++i) {
-            hash = (hash ^ buffer[static_cast<size_t>(i)]) * 1099511628211ULL;
-        }
+        hash = ByteHash::Add(hash, buffer.data(), static_cast<size_t>(got));
     }
 }
 

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "scenefile/ByteHash.h"
 #include "scenefile/DescriptorBytes.h"
 #include "scenefile/RecoveryFolder.h"
 
@@ -17,13 +18,8 @@ namespace {
 
 constexpr size_t LongestExtension = 8;
 
-// FNV-1a: enough to tell the old bytes from a torn mix of old and new.
 uint64_t HashOf(const std::string& bytes) {
-    uint64_t hash = 14695981039346656037ull;
-    for (unsigned char byte : bytes) {
-        hash = (hash ^ byte) * 1099511628211ull;
-    }
-    return hash;
+    return ByteHash::Add(ByteHash::Start, bytes.data(), bytes.size());
 }
 
 // "rewrite-DEVICE-INODE-", the start of every journal of that file.
