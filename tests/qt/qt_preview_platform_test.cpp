@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <map>
 #include <string>
 
@@ -15,6 +17,7 @@
 #include "toolkit/platform/qt/QtProcessRunner.h"
 #include "toolkit/platform/vImageWindowEvents.h"
 #include "toolkit/platform/vProcessEvents.h"
+#include "toolkit/platform/vWriteConfinement.h"
 
 namespace {
 
@@ -59,6 +62,42 @@ TEST(QtProcessRunner, ReportsStatusAndOutputOnTheEventLoopAndNothingForACancelle
     EXPECT_EQ(runner.RunProcess("sh", {"-c", "kill -KILL $$"}, folder, 10).outcome,
               vProcessResult::Crashed);
     EXPECT_EQ(runner.RunProcess("sleep", {"10"}, folder, 0).outcome, vProcessResult::Crashed);
+}
+
+// A program we run writes inside its folder and nowhere else, whatever it is told: neither
+// a shell nor a POV-Ray scene's #fopen reaches the folder above. Where the kernel cannot
+// confine, programs still run and write inside.
+TEST(QtProcessRunner, ProgramsWriteOnlyInsideTheirFolder) {
+    QTemporaryDir above;
+    ASSERT_TRUE(above.isValid());
+    const std::string folder = above.filePath("run").toStdString();
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
+    const bool confined = vWriteConfinement(folder).Available();
+    RecordProperty("confined", confined ? "yes" : "no");
+    const QString outside = above.filePath("outside");
+    QtProcessRunner runner;
+    const vProcessResult shell =
+        runner.RunProcess("sh", {"-c", "echo in > inside; echo out > ../outside"}, folder, 10);
+    EXPECT_EQ(shell.outcome, vProcessResult::Exited);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(folder + "/inside")));
+    EXPECT_EQ(QFile::exists(outside), !confined);
+    QFile::remove(outside);
+
+    if (QStandardPaths::findExecutable("povray").isEmpty()) {
+        GTEST_SKIP() << "POV-Ray is not installed";
+    }
+    QFile scene(QString::fromStdString(folder + "/escape.pov"));
+    ASSERT_TRUE(scene.open(QIODevice::WriteOnly));
+    scene.write(
+        "#fopen F \"../outside\" write\n#write(F, \"x\\n\")\n#fclose F\n"
+        "sphere { 0, 1 pigment { rgb 1 } }\n");
+    scene.close();
+    const vProcessResult povray = runner.RunProcess(
+        "povray", {"+Iescape.pov", "+Oescape.png", "+W8", "+H8", "-D", "-V"}, folder, 60);
+    EXPECT_EQ(QFile::exists(outside), !confined) << povray.output;
+    if (confined) {
+        EXPECT_NE(povray.exitStatus, 0) << povray.output;
+    }
 }
 
 TEST(QtImageWindowPlatform, ShowsPicturesMessagesAndBusyAndReportsTheUserClosingIt) {

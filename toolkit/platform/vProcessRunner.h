@@ -15,7 +15,8 @@ public:
 
     // Starts program, found on PATH unless it names a folder, with the arguments and the working
     // folder, which is also the program's home: what it reads as its user's configuration is
-    // what the caller put there, never the user's own. The result arrives later from the event loop
+    // what the caller put there, never the user's own. It may write only inside that folder,
+    // where the kernel can confine it. The result arrives later from the event loop
     // through events, also when the program could not be started. Returns the process id, never 0.
     virtual int StartProcess(const std::string& program, const std::vector<std::string>& arguments,
                              const std::string& folder, vProcessEvents* events) = 0;

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "toolkit/platform/vProcessEvents.h"
+#include "toolkit/platform/vWriteConfinement.h"
 
 namespace {
 
@@ -34,6 +35,15 @@ vProcessResult ResultOf(QProcess& process) {
     const QByteArray output = process.readAll();
     result.output.assign(output.constData(), static_cast<size_t>(output.size()));
     return result;
+}
+
+// Starts the prepared program able to write only inside its working folder. The fork happens
+// within start(), so the rules live until it returns.
+void StartConfined(QProcess& process) {
+    const vWriteConfinement confinement(process.workingDirectory().toStdString());
+    process.setChildProcessModifier([&confinement] { confinement.ApplyInChild(); });
+    process.start();
+    process.setChildProcessModifier({});
 }
 
 void EndNow(QProcess& process) {
@@ -71,7 +81,7 @@ int QtProcessRunner::StartProcess(const std::string& program,
             }
         },
         Qt::QueuedConnection);
-    process->start();
+    StartConfined(*process);
     return id;
 }
 
@@ -96,7 +106,7 @@ vProcessResult QtProcessRunner::RunProcess(const std::string& program,
                                            const std::string& folder, int timeoutSeconds) {
     QProcess process;
     Prepare(process, program, arguments, folder);
-    process.start();
+    StartConfined(process);
     if (!process.waitForStarted(-1)) {
         return vProcessResult{};
     }
