@@ -397,7 +397,8 @@ protected:
     // What a save, a read or Clear leaves is the drawing the user has; a save counts only when
     // the command wrote the file and it holds the drawing as the writer writes it now (another
     // window may have written the same text there). Open reads into an untitled window; a read
-    // that failed leaves what it had read, which the user let go with the rest.
+    // that failed leaves what it had read, which counts as read: undoing back to it, even after
+    // a Clear, leaves nothing to save.
     void NewBaselineAfter(KryCmdWindow& window, int id, bool untitled,
                           const std::map<std::string, std::string>& stamps) {
         if (window.canvas->changed != 0 || app.WindowCount() == 0) {
@@ -423,8 +424,12 @@ protected:
         }
         // A window not seen yet takes what it shows at the check.
         auto known = _baselines.find(&window);
-        if (known != _baselines.end() &&
-            (id == Cmd::Clear || (id == Cmd::Open && !known->second.Holds(now)))) {
+        if (known == _baselines.end()) {
+            return;
+        }
+        if (id == Cmd::Open && !known->second.Holds(now)) {
+            known->second = {now, std::nullopt};
+        } else if (id == Cmd::Clear) {
             known->second.letGo = now;
         }
     }
@@ -518,7 +523,7 @@ protected:
     QTimer _answerer;
     std::vector<std::string> _names;
     // The drawings a window may show without being marked changed: the one last saved or
-    // read, and the one Clear or a failed read left, for which the user let the rest go.
+    // read (a failed read included), and the one Clear left, for which the user let the rest go.
     struct Baselines {
         DrawingSnapshot saved;
         std::optional<DrawingSnapshot> letGo;
