@@ -19,12 +19,9 @@ int RunExportSvg(int argc, char** argv) {
     bool exact = false;
     int result = ParseAndReadDrawing(
         "export-svg", argc, argv, 2, 2, files,
-        [&exact](const char* name, ToolArguments&) -> std::string {
-            if (std::strcmp(name, "exact") != 0) {
-                return UnknownOption;
-            }
-            exact = true;
-            return "";
+        [&exact](const char* name, ToolArguments&) {
+            exact = std::strcmp(name, "exact") == 0;
+            return exact ? OptionStatus::Taken : OptionStatus::Unknown;
         },
         canvas);
     if (result != ToolContinue) {

@@ -39,10 +39,11 @@ int RunImport(int argc, char** argv) {
         "import", argc, argv, 2, 2, files, [&](const char* name, ToolArguments& args) {
             if (std::strcmp(name, "fit") == 0) {
                 values.fit = true;
-                return std::string();
+                return OptionResult();
             }
             if (std::strcmp(name, "name") == 0) {
-                return std::string(args.Value(values.name) ? "" : MissingValue);
+                return OptionResult(args.Value(values.name) ? OptionStatus::Taken
+                                                            : OptionStatus::MissingValue);
             }
             return options.Take(name, args);
         });

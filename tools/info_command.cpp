@@ -51,9 +51,9 @@ int RunInfo(int argc, char** argv) {
     KCanvasPane canvas(nullptr);
     int result = ParseAndReadDrawing(
         "info", argc, argv, 1, 1, files,
-        [&](const char* name, ToolArguments&) -> std::string {
+        [&](const char* name, ToolArguments&) {
             withPoints = std::string_view(name) == "points";
-            return withPoints ? "" : UnknownOption;
+            return withPoints ? OptionStatus::Taken : OptionStatus::Unknown;
         },
         canvas);
     if (result != ToolContinue) {

@@ -169,7 +169,7 @@ int RunScene(int argc, char** argv) {
     KCanvasPane canvas(nullptr);
     int result = ParseAndReadDrawing(
         "scene", argc, argv, 1, 2, files,
-        [](const char*, ToolArguments&) -> std::string { return UnknownOption; }, canvas);
+        [](const char*, ToolArguments&) { return OptionStatus::Unknown; }, canvas);
     if (result != ToolContinue) {
         return result;
     }
