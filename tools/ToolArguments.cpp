@@ -35,22 +35,6 @@ bool ToolArguments::Value(const char*& value) {
 
 namespace {
 
-// The names of the command's positional arguments, as its synopsis writes them ("IN", "OUT").
-std::string PositionalName(const char* command, size_t index) {
-    const ToolCommand* entry = FindToolCommand(command);
-    std::vector<std::string> names;
-    const char* synopsis = entry != nullptr ? entry->synopsis : "";
-    for (const char* word = std::strchr(synopsis, ' '); word != nullptr;
-         word = std::strchr(word + 1, ' ')) {
-        std::string name(word + 1, std::strcspn(word + 1, " \n"));
-        if (name.rfind("--", 0) == 0 || name.rfind("[--", 0) == 0 || name.empty()) {
-            break;
-        }
-        names.push_back(name);
-    }
-    return index < names.size() ? names[index] : "an argument";
-}
-
 // What a refusal says of the option: a refused value gives its own reason.
 std::string RefusalReason(const OptionResult& result) {
     switch (result.status) {
@@ -65,9 +49,9 @@ std::string RefusalReason(const OptionResult& result) {
 
 }  // namespace
 
-int ParseToolArguments(const char* command, int argc, char** argv, int minPositional,
-                       int maxPositional, std::vector<const char*>& positional,
-                       const OptionHandler& option) {
+int ParseToolArguments(const char* command, int argc, char** argv,
+                       std::vector<const char*>& positional, const OptionHandler& option) {
+    const ToolCommand& entry = *FindToolCommand(command);
     ToolArguments args(argc, argv);
     while (!args.Done()) {
         const char* arg = args.Next();
@@ -77,7 +61,7 @@ int ParseToolArguments(const char* command, int argc, char** argv, int minPositi
         }
         if (std::strncmp(arg, "--", 2) != 0) {
             positional.push_back(arg);
-            if (static_cast<int>(positional.size()) > maxPositional) {
+            if (positional.size() > entry.positional.size()) {
                 return RefuseArgument(command, arg, "one argument too many");
             }
             continue;
@@ -89,8 +73,8 @@ int ParseToolArguments(const char* command, int argc, char** argv, int minPositi
                                   RefusalReason(result));
         }
     }
-    if (static_cast<int>(positional.size()) < minPositional) {
-        return RefuseArgument(command, PositionalName(command, positional.size()), "missing");
+    if (positional.size() < entry.required) {
+        return RefuseArgument(command, entry.positional[positional.size()], "missing");
     }
     return ToolContinue;
 }

@@ -43,13 +43,12 @@ struct OptionResult {
 // arguments.
 using OptionHandler = std::function<OptionResult(const char* name, ToolArguments& args)>;
 
-// Splits the arguments of the command into positional ones and options ("--" then a name).
-// "--help" prints the command's help. Returns ToolContinue when the command goes on, ExitOk
-// after the help, or ExitUsage after saying which argument is refused and why (an option, its
-// value, a positional argument missing or one too many).
-int ParseToolArguments(const char* command, int argc, char** argv, int minPositional,
-                       int maxPositional, std::vector<const char*>& positional,
-                       const OptionHandler& option);
+// Splits the arguments of the command (a name in the command table) into positional ones and
+// options ("--" then a name). "--help" prints the command's help. Returns ToolContinue when the
+// command goes on, ExitOk after the help, or ExitUsage after saying which argument is refused
+// and why (an option, its value, a positional argument missing or one too many).
+int ParseToolArguments(const char* command, int argc, char** argv,
+                       std::vector<const char*>& positional, const OptionHandler& option);
 
 // The whole text as a whole number: false for anything else, and for one out of range. (Real
 // numbers are read by ReadNumber.)

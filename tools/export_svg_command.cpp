@@ -18,7 +18,7 @@ int RunExportSvg(int argc, char** argv) {
     KCanvasPane canvas(nullptr);
     bool exact = false;
     int result = ParseAndReadDrawing(
-        "export-svg", argc, argv, 2, 2, files,
+        "export-svg", argc, argv, files,
         [&exact](const char* name, ToolArguments&) {
             exact = std::strcmp(name, "exact") == 0;
             return exact ? OptionStatus::Taken : OptionStatus::Unknown;

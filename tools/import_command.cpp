@@ -35,8 +35,8 @@ int RunImport(int argc, char** argv) {
     ImportValues values;
     DrawingOptions options;
     std::vector<const char*> files;
-    const int parsed = ParseToolArguments(
-        "import", argc, argv, 2, 2, files, [&](const char* name, ToolArguments& args) {
+    const int parsed =
+        ParseToolArguments("import", argc, argv, files, [&](const char* name, ToolArguments& args) {
             if (std::strcmp(name, "fit") == 0) {
                 values.fit = true;
                 return OptionResult();

@@ -50,7 +50,7 @@ int RunInfo(int argc, char** argv) {
     std::vector<const char*> files;
     KCanvasPane canvas(nullptr);
     int result = ParseAndReadDrawing(
-        "info", argc, argv, 1, 1, files,
+        "info", argc, argv, files,
         [&](const char* name, ToolArguments&) {
             withPoints = std::string_view(name) == "points";
             return withPoints ? OptionStatus::Taken : OptionStatus::Unknown;

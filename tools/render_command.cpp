@@ -204,7 +204,7 @@ void Draw(KCanvasPane& canvas, const RenderValues& values) {
 int RunRender(int argc, char** argv) {
     RenderValues values;
     std::vector<const char*> files;
-    const int parsed = ParseToolArguments("render", argc, argv, 2, 2, files,
+    const int parsed = ParseToolArguments("render", argc, argv, files,
                                           [&values](const char* name, ToolArguments& args) {
                                               return TakeRenderOption(name, args, values);
                                           });

@@ -98,8 +98,8 @@ int RunShape(int argc, char** argv) {
     ShapeValues shape;
     DrawingOptions options;
     std::vector<const char*> files;
-    const int parsed = ParseToolArguments(
-        "shape", argc, argv, 1, 1, files, [&](const char* name, ToolArguments& args) {
+    const int parsed =
+        ParseToolArguments("shape", argc, argv, files, [&](const char* name, ToolArguments& args) {
             const char* value = nullptr;
             if (DrawingOptions::Knows(name)) {
                 return options.Take(name, args);

@@ -86,7 +86,7 @@ int RunTransform(int argc, char** argv) {
     std::vector<const char*> files;
     KCanvasPane canvas(nullptr);
     int result = ParseAndReadDrawing(
-        "transform", argc, argv, 2, 2, files,
+        "transform", argc, argv, files,
         [&](const char* name, ToolArguments& args) {
             if (DrawingOptions::Knows(name)) {
                 return options.Take(name, args);
