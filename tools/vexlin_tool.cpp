@@ -1,3 +1,5 @@
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include "tools/ToolCommand.h"
@@ -32,9 +34,7 @@ int Help(int argc, char** argv) {
     return ExitOk;
 }
 
-}  // namespace
-
-int RunVexlinTool(int argc, char** argv) {
+int Run(int argc, char** argv) {
     if (argc < 2) {
         return RefuseArgument("", "COMMAND", "missing");
     }
@@ -50,4 +50,22 @@ int RunVexlinTool(int argc, char** argv) {
         return UnknownCommand(argv[1]);
     }
     return command->run(argc - 2, argv + 2);
+}
+
+// What the tool printed must reach standard output: a scene or a listing lost on a full disk is
+// a failed save, never a success.
+int OutputWritten(int code) {
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) {
+        return code;
+    }
+    const int error = errno != 0 ? errno : EIO;
+    std::clearerr(stdout);
+    return code == ExitOk ? ReportSaveFailure("standard output", std::strerror(error)) : code;
+}
+
+}  // namespace
+
+int RunVexlinTool(int argc, char** argv) {
+    return OutputWritten(Run(argc, argv));
 }

@@ -84,6 +84,10 @@ TEST_F(VexlinToolTest, TheProgramRunsTheLibrary) {
         EXPECT_EQ(program.err, library.err) << args[0];
     }
     EXPECT_EQ(RunProgram({"info", "out.prm"}).out.rfind("kind: prism\n", 0), 0u);
+    // What cannot reach standard output is a failed save, never a success.
+    const ToolRun full = RunProgram({"scene", "square.pol"}, "/dev/full");
+    EXPECT_EQ(full.status, 6);
+    EXPECT_EQ(full.err, "standard output: Unable to save file: No space left on device\n");
 }
 
 // Each refusal is one line naming the argument and the reason, then where the help is.
