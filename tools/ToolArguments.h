@@ -29,6 +29,7 @@ enum class OptionStatus { Taken, Unknown, MissingValue, BadValue };
 
 // An option handler's answer: the status, and for a refused value the reason.
 struct OptionResult {
+    // Not explicit: a handler answers OptionStatus::Unknown as it is.
     OptionResult(OptionStatus status = OptionStatus::Taken) : status(status) {}
     static OptionResult BadValue(std::string reason);
     // Taken when `taken`, else a refused value for the reason.
