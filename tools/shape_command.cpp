@@ -125,8 +125,11 @@ int RunShape(int argc, char** argv) {
             return result;
         }
     }
+    // Each run of the tool has its own source, also where runs share a process.
     if (shape.seed >= 0) {
         SeedSource::UseSeed(static_cast<uint32_t>(shape.seed));
+    } else {
+        SeedSource::UseClock();
     }
     // The shape is placed for the kind it will be written as: right of the axis of a lathe.
     shapeKind = KCanvasPane::KindToWrite(files[0], options.KindChoice(), shapeKind);

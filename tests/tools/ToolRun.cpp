@@ -9,7 +9,6 @@
 #include <sstream>
 
 #include "model/EditState.h"
-#include "model/SeedSource.h"
 #include "tools/VexlinTool.h"
 
 namespace {
@@ -53,11 +52,9 @@ private:
 }  // namespace
 
 ToolRun ToolRun::InProcess(const std::string& folder, const std::vector<std::string>& args) {
-    // FIXME: the tool still reads the program-wide kind and seed; once it keeps them in the
-    // drawing and its own values, this reset goes.
+    // FIXME: the tool still reads the program-wide kind; once the drawing keeps its kind, this
+    // reset goes.
     shapeKind = Polygon;
-    editMode = AddPoint;
-    SeedSource::UseClock();
     std::vector<std::string> words = {"vexlin-tool"};
     words.insert(words.end(), args.begin(), args.end());
     std::vector<char*> argv;

@@ -360,8 +360,11 @@ TEST_F(VexlinToolTest, SeedMakesRandomShapesRepeatable) {
     }
     ASSERT_EQ(Run({"shape", "c.pol", "--style", "random", "--points", "20", "--seed", "43"}).status,
               0);
+    // A run without a seed takes the clock's, not the seed of a run before it.
+    ASSERT_EQ(Run({"shape", "d.pol", "--style", "random", "--points", "20"}).status, 0);
     EXPECT_EQ(FileText(File("a.pol")), FileText(File("b.pol")));
     EXPECT_NE(FileText(File("a.pol")), FileText(File("c.pol")));
+    EXPECT_NE(FileText(File("c.pol")), FileText(File("d.pol")));
 }
 
 TEST_F(VexlinToolTest, ShapeRefusedIsAFailure) {
