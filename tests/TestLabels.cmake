@@ -8,7 +8,7 @@
 set(_vexlin_label_rules
     povray "^(PovRayAcceptanceTest|QtProcessRunner\\.ProgramsWriteOnlyInsideTheirFolder|PovRayCurvesTest|PreviewRenderer\\.PovrayRenders|RenderCommand\\.(ExactCurvesLieOnTheEdgeOfPovraysTopView|PovrayTopViewIsFramed)|VexlinToolTest\\.(Scene(RendersTheDrawing|ShowsEveryPrismFaceOn)|HiddenSceneCodeIsToldAndNeverRun)|InterchangeFilesTest\\.ImportedFilesOpenAndRender|InterchangeCommandsTest\\.ImportAndExportFromTheCommandLine|PreviewInEditor\\.F5Opens|PreviewSketch\\.CoversThePixelsPovrayCovers)"
     root "^(FailureInjection\\.(AFullDisk|SettingsOfAnInstalledProgram)|FileReplace\\.AnotherUserCannotSubvertASave)$"
-    slow "^(PovRayAcceptanceTest\\.|Undo\\.EveryGesture|PreviewSketch\\.CoversThePixels|Monkey\\.|PovRayCurvesTest\\.PrismListMessages|InterchangeCommandsTest\\.ImportAndExportFromTheCommandLine|RenderCommand\\.ReadsAndRendersAlikeUnderADecimalComma|SceneRoundTrip\\.EveryWritten|InterruptedSave\\.)")
+    slow "^(PovRayAcceptanceTest\\.|Undo\\.EveryGesture|PreviewSketch\\.CoversThePixels|Monkey\\.|PovRayCurvesTest\\.PrismListMessages|RenderCommand\\.ReadsAndRendersAlikeUnderADecimalComma|SceneRoundTrip\\.EveryWritten|InterruptedSave\\.)")
 
 foreach(_list IN ITEMS test_toolkit_TESTS test_model_TESTS test_render_TESTS test_scenefile_TESTS
                        test_interchange_TESTS test_preview_TESTS test_qt_TESTS test_tools_TESTS

@@ -9,73 +9,82 @@
 
 namespace {
 
+// In the order of OptionNames.
+enum class DrawingOption {
+    Kind,
+    Spline,
+    Sweep,
+    Start,
+    End,
+    Open,
+    Sturm,
+    Remark1,
+    Remark2,
+    Remark3
+};
+
 const char* const OptionNames[] = {"kind",  "spline",  "sweep",   "start",   "end",  "open",
                                    "sturm", "remark1", "remark2", "remark3", nullptr};
 
-// The index of the text among the names, or -1.
-int IndexIn(const char* const* names, const char* text) {
-    for (int i = 0; names[i] != nullptr; ++i) {
-        if (std::strcmp(names[i], text) == 0) {
-            return i;
-        }
-    }
-    return -1;
-}
-
-std::string TakeHeight(const char* value, bool& given, double& height) {
+OptionResult TakeHeight(const char* value, bool& given, double& height) {
     given = ReadNumber(value, height);
-    return given ? "" : "not a finite number";
+    return OptionResult::TakenIf(given, "not a finite number");
 }
 
 }  // namespace
 
 bool DrawingOptions::Knows(const char* name) {
-    return IndexIn(OptionNames, name) >= 0;
+    return ChoiceIndex(name, OptionNames) >= 0;
 }
 
-std::string DrawingOptions::Take(const char* name, ToolArguments& args) {
+int DrawingOptions::KindChoice() const {
+    return _kind ? FilterOfKind(*_kind) : 2;
+}
+
+OptionResult DrawingOptions::Take(const char* name, ToolArguments& args) {
     const char* value = nullptr;
     if (!Knows(name)) {
-        return UnknownOption;
+        return OptionStatus::Unknown;
     }
-    return args.Value(value) ? TakeValue(name, value) : MissingValue;
+    return args.Value(value) ? TakeValue(name, value) : OptionStatus::MissingValue;
 }
 
-std::string DrawingOptions::TakeValue(const char* name, const char* value) {
+OptionResult DrawingOptions::TakeValue(const char* name, const char* value) {
     static const char* const kinds[] = {"polygon", "prism", "lathe", "sor", nullptr};
     static const char* const splines[] = {"linear", "quadratic", "cubic", "bezier", nullptr};
     static const char* const sweeps[] = {"linear", "conic", nullptr};
     static const char* const flags[] = {"0", "1", nullptr};
-    switch (IndexIn(OptionNames, name)) {
-        case 0: {
-            int kind = Polygon;
-            const std::string refused = TakeChoice(value, kinds, kind);
-            _kindChoice = refused.empty() ? FilterOfKind(kind) : _kindChoice;
-            return refused;
-        }
-        case 1:
+    const auto option = static_cast<DrawingOption>(ChoiceIndex(name, OptionNames));
+    switch (option) {
+        case DrawingOption::Kind:
+            return TakeChoice(value, kinds, _kind);
+        case DrawingOption::Spline:
             return TakeChoice(value, splines, _spline);
-        case 2:
+        case DrawingOption::Sweep:
             return TakeChoice(value, sweeps, _sweep);
-        case 3:
+        case DrawingOption::Start:
             return TakeHeight(value, _hasStart, _start);
-        case 4:
+        case DrawingOption::End:
             return TakeHeight(value, _hasEnd, _end);
-        case 5:
+        case DrawingOption::Open:
             return TakeChoice(value, flags, _open);
-        case 6:
+        case DrawingOption::Sturm:
             return TakeChoice(value, flags, _sturm);
-        default:
+        case DrawingOption::Remark1:
+        case DrawingOption::Remark2:
+        case DrawingOption::Remark3:
             // A remark is one line of the file.
-            _remarks[name[6] - '1'] = value;
-            return std::strpbrk(value, "\r\n") == nullptr ? "" : "holds a line break";
+            _remarks[static_cast<int>(option) - static_cast<int>(DrawingOption::Remark1)] = value;
+            return OptionResult::TakenIf(std::strpbrk(value, "\r\n") == nullptr,
+                                         "holds a line break");
     }
+    return OptionStatus::Unknown;
 }
 
 void DrawingOptions::ApplyTo(KCanvasPane& canvas) const {
-    auto set = [](int& field, int value) {
-        if (value != Unset) {
-            field = value;
+    auto set = [](int& field, const auto& value) {
+        if (value) {
+            field = static_cast<int>(*value);
         }
     };
     set(canvas.splineType, _spline);

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <string>
+#include <optional>
 
+#include "model/EditState.h"
 #include "model/KCanvasPane.h"
 #include "tools/ToolArguments.h"
 
@@ -11,23 +12,20 @@ class DrawingOptions {
 public:
     // False when the name is not one of these options.
     static bool Knows(const char* name);
-    // Takes the option's value: "" when taken, else why it is refused.
-    std::string Take(const char* name, ToolArguments& args);
+    OptionResult Take(const char* name, ToolArguments& args);
     void ApplyTo(KCanvasPane& canvas) const;
     // The writer's kind choice: the file filter of the kind given (SceneKind), else 2, a filter
     // of no one kind, which writes the kind the drawing already has.
-    int KindChoice() const { return _kindChoice; }
+    int KindChoice() const;
 
 private:
-    static constexpr int Unset = -1;
+    OptionResult TakeValue(const char* name, const char* value);
 
-    std::string TakeValue(const char* name, const char* value);
-
-    int _kindChoice = 2;
-    int _spline = Unset;
-    int _sweep = Unset;
-    int _open = Unset;
-    int _sturm = Unset;
+    std::optional<ShapeKind> _kind;
+    std::optional<SplineType> _spline;
+    std::optional<SweepType> _sweep;
+    std::optional<bool> _open;
+    std::optional<bool> _sturm;
     bool _hasStart = false;
     bool _hasEnd = false;
     double _start = 0;

@@ -10,8 +10,15 @@
 #include "tools/ToolHelp.h"
 #include "tools/ToolMessages.h"
 
-const char* const UnknownOption = "unknown option";
-const char* const MissingValue = "needs a value";
+OptionResult OptionResult::BadValue(std::string reason) {
+    OptionResult result(OptionStatus::BadValue);
+    result.reason = std::move(reason);
+    return result;
+}
+
+OptionResult OptionResult::TakenIf(bool taken, const char* reason) {
+    return taken ? OptionResult() : BadValue(reason);
+}
 
 const char* ToolArguments::Next() {
     _value = nullptr;
@@ -28,35 +35,23 @@ bool ToolArguments::Value(const char*& value) {
 
 namespace {
 
-// The names of the command's positional arguments, as its synopsis writes them ("IN", "OUT").
-std::string PositionalName(const char* command, size_t index) {
-    const ToolCommand* entry = FindToolCommand(command);
-    std::vector<std::string> names;
-    const char* synopsis = entry != nullptr ? entry->synopsis : "";
-    for (const char* word = std::strchr(synopsis, ' '); word != nullptr;
-         word = std::strchr(word + 1, ' ')) {
-        std::string name(word + 1, std::strcspn(word + 1, " \n"));
-        if (name.rfind("--", 0) == 0 || name.rfind("[--", 0) == 0 || name.empty()) {
-            break;
-        }
-        names.push_back(name);
+// What a refusal says of the option: a refused value gives its own reason.
+std::string RefusalReason(const OptionResult& result) {
+    switch (result.status) {
+        case OptionStatus::Unknown:
+            return "unknown option";
+        case OptionStatus::MissingValue:
+            return "needs a value";
+        default:
+            return result.reason;
     }
-    return index < names.size() ? names[index] : "an argument";
-}
-
-std::string NotOneOf(const char* const* choices) {
-    std::string reason = "not one of";
-    for (int i = 0; choices[i] != nullptr; ++i) {
-        reason += (i == 0 ? " " : ", ") + std::string(choices[i]);
-    }
-    return reason;
 }
 
 }  // namespace
 
-int ParseToolArguments(const char* command, int argc, char** argv, int minPositional,
-                       int maxPositional, std::vector<const char*>& positional,
-                       const OptionHandler& option) {
+int ParseToolArguments(const char* command, int argc, char** argv,
+                       std::vector<const char*>& positional, const OptionHandler& option) {
+    const ToolCommand& entry = *FindToolCommand(command);
     ToolArguments args(argc, argv);
     while (!args.Done()) {
         const char* arg = args.Next();
@@ -66,20 +61,20 @@ int ParseToolArguments(const char* command, int argc, char** argv, int minPositi
         }
         if (std::strncmp(arg, "--", 2) != 0) {
             positional.push_back(arg);
-            if (static_cast<int>(positional.size()) > maxPositional) {
+            if (positional.size() > entry.positional.size()) {
                 return RefuseArgument(command, arg, "one argument too many");
             }
             continue;
         }
-        const std::string reason = option(arg + 2, args);
-        if (!reason.empty()) {
+        const OptionResult result = option(arg + 2, args);
+        if (!result.Taken()) {
             const char* value = args.TakenValue();
             return RefuseArgument(command, value != nullptr ? std::string(arg) + " " + value : arg,
-                                  reason);
+                                  RefusalReason(result));
         }
     }
-    if (static_cast<int>(positional.size()) < minPositional) {
-        return RefuseArgument(command, PositionalName(command, positional.size()), "missing");
+    if (positional.size() < entry.required) {
+        return RefuseArgument(command, entry.positional[positional.size()], "missing");
     }
     return ToolContinue;
 }
@@ -91,25 +86,33 @@ bool ParseWhole(const char* text, long& value) {
     return *text != '\0' && *end == '\0' && errno == 0;
 }
 
-std::string TakeSize(const char* text, long maxSide, long& width, long& height) {
+OptionResult TakeSize(const char* text, long maxSide, long& width, long& height) {
     const char* x = std::strchr(text, 'x');
     char widthText[16] = {};
     if (x != nullptr && x - text < static_cast<long>(sizeof widthText)) {
         std::memcpy(widthText, text, static_cast<size_t>(x - text));
         if (ParseWhole(widthText, width) && ParseWhole(x + 1, height) && width >= 1 &&
             height >= 1 && width <= maxSide && height <= maxSide) {
-            return "";
+            return OptionStatus::Taken;
         }
     }
-    return "not WIDTHxHEIGHT with sides from 1 to " + std::to_string(maxSide);
+    return OptionResult::BadValue("not WIDTHxHEIGHT with sides from 1 to " +
+                                  std::to_string(maxSide));
 }
 
-std::string TakeChoice(const char* value, const char* const* choices, int& index) {
+int ChoiceIndex(const char* value, const char* const* choices) {
     for (int i = 0; choices[i] != nullptr; ++i) {
         if (std::strcmp(choices[i], value) == 0) {
-            index = i;
-            return "";
+            return i;
         }
     }
-    return NotOneOf(choices);
+    return -1;
+}
+
+OptionResult NotOneOf(const char* const* choices) {
+    std::string reason = "not one of";
+    for (int i = 0; choices[i] != nullptr; ++i) {
+        reason += (i == 0 ? " " : ", ") + std::string(choices[i]);
+    }
+    return OptionResult::BadValue(reason);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,28 +24,53 @@ private:
     const char* _value = nullptr;
 };
 
-// Reasons an option handler gives; any other text is a refused value's reason.
-extern const char* const UnknownOption;
-extern const char* const MissingValue;
+// What an option handler made of one option.
+enum class OptionStatus { Taken, Unknown, MissingValue, BadValue };
+
+// An option handler's answer: the status, and for a refused value the reason.
+struct OptionResult {
+    // Not explicit: a handler answers OptionStatus::Unknown as it is.
+    OptionResult(OptionStatus status = OptionStatus::Taken) : status(status) {}
+    static OptionResult BadValue(std::string reason);
+    // Taken when `taken`, else a refused value for the reason.
+    static OptionResult TakenIf(bool taken, const char* reason);
+    bool Taken() const { return status == OptionStatus::Taken; }
+
+    OptionStatus status;
+    std::string reason;
+};
 
 // Handles one option (its name without the leading "--") and takes its value from the
-// arguments. Returns "" when the option is taken, else why it is refused.
-using OptionHandler = std::function<std::string(const char* name, ToolArguments& args)>;
+// arguments.
+using OptionHandler = std::function<OptionResult(const char* name, ToolArguments& args)>;
 
-// Splits the arguments of the command into positional ones and options ("--" then a name).
-// "--help" prints the command's help. Returns ToolContinue when the command goes on, ExitOk
-// after the help, or ExitUsage after saying which argument is refused and why (an option, its
-// value, a positional argument missing or one too many).
-int ParseToolArguments(const char* command, int argc, char** argv, int minPositional,
-                       int maxPositional, std::vector<const char*>& positional,
-                       const OptionHandler& option);
+// Splits the arguments of the command (a name in the command table) into positional ones and
+// options ("--" then a name). "--help" prints the command's help. Returns ToolContinue when the
+// command goes on, ExitOk after the help, or ExitUsage after saying which argument is refused
+// and why (an option, its value, a positional argument missing or one too many).
+int ParseToolArguments(const char* command, int argc, char** argv,
+                       std::vector<const char*>& positional, const OptionHandler& option);
 
 // The whole text as a whole number: false for anything else, and for one out of range. (Real
 // numbers are read by ReadNumber.)
 bool ParseWhole(const char* text, long& value);
 
-// "WxH" with whole sides from 1 to maxSide: "" when taken, else why not.
-std::string TakeSize(const char* text, long maxSide, long& width, long& height);
+// "WxH" with whole sides from 1 to maxSide.
+OptionResult TakeSize(const char* text, long maxSide, long& width, long& height);
 
-// Takes the value when it is one of the choices (a list ended by nullptr), as its index.
-std::string TakeChoice(const char* value, const char* const* choices, int& index);
+// The index of the value among the choices (a list ended by nullptr), or -1.
+int ChoiceIndex(const char* value, const char* const* choices);
+// The refusal of a value that is none of the choices: "not one of A, B, C".
+OptionResult NotOneOf(const char* const* choices);
+
+// Takes the value when it is one of the choices, as the enumerator of its index.
+template <typename Enum>
+OptionResult TakeChoice(const char* value, const char* const* choices,
+                        std::optional<Enum>& chosen) {
+    const int index = ChoiceIndex(value, choices);
+    if (index < 0) {
+        return NotOneOf(choices);
+    }
+    chosen = static_cast<Enum>(index);
+    return OptionStatus::Taken;
+}

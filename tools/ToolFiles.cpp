@@ -105,11 +105,10 @@ bool WouldReplaceInput(const char* command, const char* input, const char* outpu
     return true;
 }
 
-int ParseAndReadDrawing(const char* command, int argc, char** argv, int minPositional,
-                        int maxPositional, std::vector<const char*>& positional,
-                        const OptionHandler& option, KCanvasPane& canvas) {
-    const int parsed =
-        ParseToolArguments(command, argc, argv, minPositional, maxPositional, positional, option);
+int ParseAndReadDrawing(const char* command, int argc, char** argv,
+                        std::vector<const char*>& positional, const OptionHandler& option,
+                        KCanvasPane& canvas) {
+    const int parsed = ParseToolArguments(command, argc, argv, positional, option);
     if (parsed != ToolContinue) {
         return parsed;
     }

@@ -23,6 +23,6 @@ bool WouldReplaceInput(const char* command, const char* input, const char* outpu
 // Parses the command's arguments, then reads the drawing named by the first positional one.
 // Returns ToolContinue, or the exit code when the command is done (its help printed, bad
 // arguments, an unreadable file).
-int ParseAndReadDrawing(const char* command, int argc, char** argv, int minPositional,
-                        int maxPositional, std::vector<const char*>& positional,
-                        const OptionHandler& option, KCanvasPane& canvas);
+int ParseAndReadDrawing(const char* command, int argc, char** argv,
+                        std::vector<const char*>& positional, const OptionHandler& option,
+                        KCanvasPane& canvas);

@@ -12,7 +12,7 @@ int RunConvert(int argc, char** argv) {
     std::vector<const char*> files;
     KCanvasPane canvas(nullptr);
     int result = ParseAndReadDrawing(
-        "convert", argc, argv, 2, 2, files,
+        "convert", argc, argv, files,
         [&](const char* name, ToolArguments& args) { return options.Take(name, args); }, canvas);
     if (result != ToolContinue) {
         return result;

@@ -18,13 +18,10 @@ int RunExportSvg(int argc, char** argv) {
     KCanvasPane canvas(nullptr);
     bool exact = false;
     int result = ParseAndReadDrawing(
-        "export-svg", argc, argv, 2, 2, files,
-        [&exact](const char* name, ToolArguments&) -> std::string {
-            if (std::strcmp(name, "exact") != 0) {
-                return UnknownOption;
-            }
-            exact = true;
-            return "";
+        "export-svg", argc, argv, files,
+        [&exact](const char* name, ToolArguments&) {
+            exact = std::strcmp(name, "exact") == 0;
+            return exact ? OptionStatus::Taken : OptionStatus::Unknown;
         },
         canvas);
     if (result != ToolContinue) {

@@ -35,14 +35,15 @@ int RunImport(int argc, char** argv) {
     ImportValues values;
     DrawingOptions options;
     std::vector<const char*> files;
-    const int parsed = ParseToolArguments(
-        "import", argc, argv, 2, 2, files, [&](const char* name, ToolArguments& args) {
+    const int parsed =
+        ParseToolArguments("import", argc, argv, files, [&](const char* name, ToolArguments& args) {
             if (std::strcmp(name, "fit") == 0) {
                 values.fit = true;
-                return std::string();
+                return OptionResult();
             }
             if (std::strcmp(name, "name") == 0) {
-                return std::string(args.Value(values.name) ? "" : MissingValue);
+                return OptionResult(args.Value(values.name) ? OptionStatus::Taken
+                                                            : OptionStatus::MissingValue);
             }
             return options.Take(name, args);
         });

@@ -50,10 +50,10 @@ int RunInfo(int argc, char** argv) {
     std::vector<const char*> files;
     KCanvasPane canvas(nullptr);
     int result = ParseAndReadDrawing(
-        "info", argc, argv, 1, 1, files,
-        [&](const char* name, ToolArguments&) -> std::string {
+        "info", argc, argv, files,
+        [&](const char* name, ToolArguments&) {
             withPoints = std::string_view(name) == "points";
-            return withPoints ? "" : UnknownOption;
+            return withPoints ? OptionStatus::Taken : OptionStatus::Unknown;
         },
         canvas);
     if (result != ToolContinue) {

@@ -30,12 +30,12 @@ constexpr long MaxSide = 8192;
 // A kind choice other than polygon or prism writes the kind the drawing was read as.
 constexpr int KindOfTheDrawing = 2;
 
-enum Picture { PictureNormal, PictureCurves, PictureSet, PicturePovray };
+enum class Picture { Normal, Curves, Set, Povray };
 
 struct RenderValues {
     long width = 300;
     long height = 300;
-    Picture picture = PictureNormal;
+    Picture picture = Picture::Normal;
     long set = 0;
     // What View shows in the editor.
     CanvasView view;
@@ -43,67 +43,61 @@ struct RenderValues {
 };
 
 // "X,Y" in file units, as the model point in the middle of the picture.
-std::string TakeCentre(const char* text, CanvasView& view) {
+OptionResult TakeCentre(const char* text, CanvasView& view) {
     const char* comma = std::strchr(text, ',');
     double x = 0;
     double y = 0;
     if (comma == nullptr || !ReadNumber(std::string(text, comma).c_str(), x) ||
         !ReadNumber(comma + 1, y)) {
-        return "not X,Y in file units";
+        return OptionResult::BadValue("not X,Y in file units");
     }
     view.centre = {x * ModelUnitsPerFileUnit, -y * ModelUnitsPerFileUnit};
-    return "";
+    return OptionStatus::Taken;
 }
 
-std::string TakeZoom(const char* text, CanvasView& view) {
-    if (!ReadNumber(text, view.zoom) || view.zoom < CanvasView::MinZoom ||
-        view.zoom > CanvasView::MaxZoom) {
-        return "not a zoom from 0.0625 to 64";
-    }
-    return "";
+OptionResult TakeZoom(const char* text, CanvasView& view) {
+    return OptionResult::TakenIf(ReadNumber(text, view.zoom) && view.zoom >= CanvasView::MinZoom &&
+                                     view.zoom <= CanvasView::MaxZoom,
+                                 "not a zoom from 0.0625 to 64");
 }
 
-std::string TakeGrid(const char* text, CanvasOptions& options) {
-    if (!ReadNumber(text, options.gridSpacing) ||
-        !CanvasOptions::ValidSpacing(options.gridSpacing)) {
-        return "not a spacing from 0.001 to 10 file units";
-    }
-    options.snapToGrid = true;
-    return "";
+OptionResult TakeGrid(const char* text, CanvasOptions& options) {
+    options.snapToGrid =
+        ReadNumber(text, options.gridSpacing) && CanvasOptions::ValidSpacing(options.gridSpacing);
+    return OptionResult::TakenIf(options.snapToGrid, "not a spacing from 0.001 to 10 file units");
 }
 
-std::string TakePicture(const char* text, RenderValues& values) {
+OptionResult TakePicture(const char* text, RenderValues& values) {
     static const char* const pictures[] = {"normal", "curves", "povray", nullptr};
-    static const Picture named[] = {PictureNormal, PictureCurves, PicturePovray};
-    int index = 0;
-    if (TakeChoice(text, pictures, index).empty()) {
+    static const Picture named[] = {Picture::Normal, Picture::Curves, Picture::Povray};
+    const int index = ChoiceIndex(text, pictures);
+    if (index >= 0) {
         values.picture = named[index];
-        return "";
+        return OptionStatus::Taken;
     }
-    values.picture = PictureSet;
-    if (std::strncmp(text, "set:", 4) == 0 && ParseWhole(text + 4, values.set)) {
-        return "";
-    }
-    return "not one of normal, curves, set:K, povray";
+    values.picture = Picture::Set;
+    return OptionResult::TakenIf(
+        std::strncmp(text, "set:", 4) == 0 && ParseWhole(text + 4, values.set),
+        "not one of normal, curves, set:K, povray");
 }
 
-std::string TakeRenderOption(const char* name, ToolArguments& args, RenderValues& values) {
+OptionResult TakeRenderOption(const char* name, ToolArguments& args, RenderValues& values) {
     if (std::strcmp(name, "exact") == 0) {
         values.options.exactCurves = true;
-        return "";
+        return OptionStatus::Taken;
     }
     if (std::strcmp(name, "keep-proportions") == 0) {
         values.options.keepProportions = true;
-        return "";
+        return OptionStatus::Taken;
     }
     const std::string option = name;
     if (option != "size" && option != "picture" && option != "zoom" && option != "centre" &&
         option != "grid") {
-        return UnknownOption;
+        return OptionStatus::Unknown;
     }
     const char* value = nullptr;
     if (!args.Value(value)) {
-        return MissingValue;
+        return OptionStatus::MissingValue;
     }
     if (option == "size") {
         return TakeSize(value, MaxSide, values.width, values.height);
@@ -191,16 +185,16 @@ int SavePovrayPicture(const KCanvasPane& canvas, const char* drawing, const Rend
 // The picture the canvas would show, drawn anew over whatever the reader drew.
 void Draw(KCanvasPane& canvas, const RenderValues& values) {
     switch (values.picture) {
-        case PictureNormal:
+        case Picture::Normal:
             canvas.RedrawOutline(true);
             break;
-        case PictureCurves:
+        case Picture::Curves:
             canvas.DrawAllCurves();
             break;
-        case PictureSet:
+        case Picture::Set:
             canvas.RedrawSetCurve(static_cast<int>(values.set));
             break;
-        case PicturePovray:
+        case Picture::Povray:
             break;
     }
 }
@@ -210,7 +204,7 @@ void Draw(KCanvasPane& canvas, const RenderValues& values) {
 int RunRender(int argc, char** argv) {
     RenderValues values;
     std::vector<const char*> files;
-    const int parsed = ParseToolArguments("render", argc, argv, 2, 2, files,
+    const int parsed = ParseToolArguments("render", argc, argv, files,
                                           [&values](const char* name, ToolArguments& args) {
                                               return TakeRenderOption(name, args, values);
                                           });
@@ -236,11 +230,11 @@ int RunRender(int argc, char** argv) {
     if (result != ReadOk) {
         return result;
     }
-    if (values.picture == PictureSet && (values.set < 1 || values.set > canvas.setCount)) {
+    if (values.picture == Picture::Set && (values.set < 1 || values.set > canvas.setCount)) {
         return RefuseArgument("render", "--picture set:" + std::to_string(values.set),
                               "the drawing has no set " + std::to_string(values.set));
     }
-    if (values.picture == PicturePovray) {
+    if (values.picture == Picture::Povray) {
         return SavePovrayPicture(canvas, files[0], values, files[1]);
     }
     canvas.SetOptions(values.options);

@@ -168,8 +168,8 @@ int RunScene(int argc, char** argv) {
     std::vector<const char*> files;
     KCanvasPane canvas(nullptr);
     int result = ParseAndReadDrawing(
-        "scene", argc, argv, 1, 2, files,
-        [](const char*, ToolArguments&) -> std::string { return UnknownOption; }, canvas);
+        "scene", argc, argv, files,
+        [](const char*, ToolArguments&) { return OptionStatus::Unknown; }, canvas);
     if (result != ToolContinue) {
         return result;
     }

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,7 +24,7 @@ constexpr long MaxCanvasSide = 100000;
 
 // The shape's values as the shape dialog would hand them over, with its starting texts.
 struct ShapeValues {
-    int style = -1;  // not given
+    std::optional<ShapeStyle> style;
     long points = 3;
     double size = 1.0;
     long rotate = 0;
@@ -42,20 +43,20 @@ struct ShapeValues {
     }
 };
 
-std::string WholeNumber(const char* text, long& value) {
-    return ParseWhole(text, value) ? "" : "not a whole number";
+OptionResult WholeNumber(const char* text, long& value) {
+    return OptionResult::TakenIf(ParseWhole(text, value), "not a whole number");
 }
 
-std::string RealNumber(const char* text, double& value) {
-    return ReadNumber(text, value) ? "" : "not a finite number";
+OptionResult RealNumber(const char* text, double& value) {
+    return OptionResult::TakenIf(ReadNumber(text, value), "not a finite number");
 }
 
-std::string TakeShapeOption(const char* name, const char* value, ShapeValues& shape) {
+OptionResult TakeShapeOption(const char* name, const char* value, ShapeValues& shape) {
     static const char* const styles[] = {"polygon", "ranpoly", "random", "star", nullptr};
     std::string_view option(name);
     if (option == "into") {
         shape.into = value;
-        return "";
+        return OptionStatus::Taken;
     }
     if (option == "style") {
         return TakeChoice(value, styles, shape.style);
@@ -73,9 +74,9 @@ std::string TakeShapeOption(const char* name, const char* value, ShapeValues& sh
         return RealNumber(value, shape.function);
     }
     if (option == "seed") {
-        return ParseWhole(value, shape.seed) && shape.seed >= 0 && shape.seed <= 0xFFFFFFFFL
-                   ? ""
-                   : "not a whole number from 0 to 4294967295";
+        return OptionResult::TakenIf(
+            ParseWhole(value, shape.seed) && shape.seed >= 0 && shape.seed <= 0xFFFFFFFFL,
+            "not a whole number from 0 to 4294967295");
     }
     return TakeSize(value, MaxCanvasSide, shape.width, shape.height);
 }
@@ -97,21 +98,22 @@ int RunShape(int argc, char** argv) {
     ShapeValues shape;
     DrawingOptions options;
     std::vector<const char*> files;
-    const int parsed = ParseToolArguments(
-        "shape", argc, argv, 1, 1, files, [&](const char* name, ToolArguments& args) {
+    const int parsed =
+        ParseToolArguments("shape", argc, argv, files, [&](const char* name, ToolArguments& args) {
             const char* value = nullptr;
             if (DrawingOptions::Knows(name)) {
                 return options.Take(name, args);
             }
             if (!ShapeOption(name)) {
-                return std::string(UnknownOption);
+                return OptionResult(OptionStatus::Unknown);
             }
-            return args.Value(value) ? TakeShapeOption(name, value, shape) : MissingValue;
+            return args.Value(value) ? TakeShapeOption(name, value, shape)
+                                     : OptionStatus::MissingValue;
         });
     if (parsed != ToolContinue) {
         return parsed;
     }
-    if (shape.style < 0) {
+    if (!shape.style) {
         return RefuseArgument("shape", "--style", "required: polygon, ranpoly, random or star");
     }
     shape.Clamp();
@@ -123,14 +125,17 @@ int RunShape(int argc, char** argv) {
             return result;
         }
     }
+    // Each run of the tool has its own source, also where runs share a process.
     if (shape.seed >= 0) {
         SeedSource::UseSeed(static_cast<uint32_t>(shape.seed));
+    } else {
+        SeedSource::UseClock();
     }
     // The shape is placed for the kind it will be written as: right of the axis of a lathe.
     shapeKind = KCanvasPane::KindToWrite(files[0], options.KindChoice(), shapeKind);
     int setsBefore = canvas.setCount;
     canvas.GenerateShape(static_cast<int>(shape.points), shape.size, static_cast<int>(shape.rotate),
-                         shape.function, shape.style);
+                         shape.function, *shape.style);
     if (canvas.setCount == setsBefore) {
         std::fprintf(stderr, "Shape not added: the drawing has an unfinished set or no room\n");
         return ExitShapeRefused;

@@ -3,13 +3,24 @@
 #include "tools/ToolCommand.h"
 
 const ToolCommand ToolCommands[] = {
-    {"info", RunInfo, "info FILE [--points]",
+    {"info",
+     RunInfo,
+     {"FILE"},
+     1,
+     "info FILE [--points]",
      R"(Prints the drawing's values, one "name: value" line each: kind, spline, sweep, start,
 end, open, sturm, points, sets, set-ends, remark1, remark2, remark3. With --points, then
 one line per point "I X Y C1X C1Y C2X C2Y" in model units (75 to a file unit, y down).)"},
-    {"convert", RunConvert, "convert IN OUT [drawing options]",
+    {"convert",
+     RunConvert,
+     {"IN", "OUT"},
+     2,
+     "convert IN OUT [drawing options]",
      "Reads IN, applies the drawing options and writes OUT."},
-    {"shape", RunShape,
+    {"shape",
+     RunShape,
+     {"OUT"},
+     1,
      "shape OUT [--into IN] --style polygon|ranpoly|random|star [--points N] [--size S]\n"
      "[--rotate DEG] [--function F] [--seed N] [--canvas WxH] [drawing options]",
      R"(Adds one generated shape, as the editor's "add Shape" does, to an empty drawing or to
@@ -19,21 +30,31 @@ points 3..100 (default 3), size 0.0001..2, else 1.0 (default 1.0), rotate 0..360
 (default 300x300), which sets the shape's radius. --seed N makes random shapes
 repeatable; without it the random source is seeded with the time. Written as a lathe or
 a sor, the shape is placed right of the axis: its leftmost point at x = 0.1.)"},
-    {"transform", RunTransform,
+    {"transform",
+     RunTransform,
+     {"IN", "OUT"},
+     2,
      "transform IN OUT [--center] [--flip] [--rotate DEG] [--scale F] [drawing options]",
      R"(Reads IN, applies the transforms in the order given and writes OUT: --center moves the
 drawing's mean point to the origin, --flip mirrors it top to bottom, --rotate turns it
 DEG degrees about the origin, --scale scales it by F about the origin. F must not be 0
 and must fit single precision. A transform whose result would not be finite leaves
 the drawing as it is.)"},
-    {"scene", RunScene, "scene IN [OUT.pov]",
+    {"scene",
+     RunScene,
+     {"IN", "OUT.pov"},
+     1,
+     "scene IN [OUT.pov]",
      R"(Writes (to OUT.pov, or to standard output) a small POV-Ray scene that includes IN and
 shows its object Thing facing the camera, lit and framed: povray +IOUT.pov. Warns on
 standard error when the drawing has an unfinished set, which POV-Ray refuses in a prism
 and closes itself in a polygon. A lathe or a sor is seen from the front, framed by its
 profiles turned about the axis. A name holding a line break or a double quote cannot
 be named in a scene and is refused, and so is OUT.pov naming IN itself.)"},
-    {"render", RunRender,
+    {"render",
+     RunRender,
+     {"IN", "OUT.png"},
+     2,
      "render IN OUT.png [--size WxH] [--picture normal|curves|set:K|povray] [--exact] "
      "[--zoom Z] [--centre X,Y] [--grid SPACING] [--keep-proportions]",
      R"(Draws IN as the editor's canvas of that size shows it (default 300x300, at most
@@ -54,7 +75,11 @@ X,Y (the file position in the middle of the picture) show the view the editor wo
 View > Snap to grid does. --keep-proportions uses one scale on both axes, fitted to the
 smaller side and centred, as View > Keep proportions does: a circle stays round on a
 picture that is not square.)"},
-    {"import", RunImport, "import IN OUT [--name NAME] [--fit] [drawing options]",
+    {"import",
+     RunImport,
+     {"IN", "OUT"},
+     2,
+     "import IN OUT [--name NAME] [--fit] [drawing options]",
      R"(Reads the outline of a POV-Ray scene or include file, or of an SVG document (told apart
 by the content), and writes it as a drawing with the editor's writer.
 POV-Ray: the first prism, polygon, lathe or sor object, or the one declared as NAME,
@@ -76,7 +101,11 @@ Notes on what was changed go to standard error; a note that every element of a l
 file would earn is given ten times, then counted. The kind is the source's, or prism for
 SVG; a polygon, or --spline linear, turns curves into straight segments. The file
 written must not be IN.)"},
-    {"export-svg", RunExportSvg, "export-svg IN OUT.svg [--exact]",
+    {"export-svg",
+     RunExportSvg,
+     {"IN", "OUT.svg"},
+     2,
+     "export-svg IN OUT.svg [--exact]",
      R"(Writes the drawing as an SVG document for a browser: every set a closed subpath, drawn
 as the canvas previews the spline (lines, or the quadratic, cubic or bezier curves).
 With --exact, every finished set of a quadratic, cubic or bezier prism is instead the
@@ -88,7 +117,7 @@ leaves it out when it is too short (both said in a note). A lathe or a sor is dr
 its profiles, each an open line of POV-Ray's own curve. A drawing so large that a
 number of the document would not be finite is refused (exit 66). OUT.svg must not be
 IN.)"},
-    {nullptr, nullptr, nullptr, nullptr},
+    {nullptr, nullptr, {}, 0, nullptr, nullptr},
 };
 
 const ToolCommand* FindToolCommand(const char* name) {

@@ -14,7 +14,7 @@
 
 namespace {
 
-enum TransformKind { Centre, Flip, Rotate, Scale };
+enum class TransformKind { Centre, Flip, Rotate, Scale };
 
 struct Transform {
     TransformKind kind;
@@ -23,55 +23,56 @@ struct Transform {
 
 // The factor travels in single precision, where it must neither overflow nor vanish; and a
 // factor of 0 would be taken as 1, leaving the drawing as it is.
-std::string ScaleProblem(double factor) {
+OptionResult CheckScale(double factor) {
     if (factor == 0) {
-        return "a factor of 0 is refused";
+        return OptionResult::BadValue("a factor of 0 is refused");
     }
     if (std::fabs(factor) > FLT_MAX) {
-        return "too large for single precision";
+        return OptionResult::BadValue("too large for single precision");
     }
-    return static_cast<float>(factor) == 0 ? "too small for single precision" : "";
+    return OptionResult::TakenIf(static_cast<float>(factor) != 0, "too small for single precision");
 }
 
-std::string TakeTransform(const char* name, ToolArguments& args,
-                          std::vector<Transform>& transforms) {
+OptionResult TakeTransform(const char* name, ToolArguments& args,
+                           std::vector<Transform>& transforms) {
     std::string_view option(name);
     if (option == "center" || option == "flip") {
-        transforms.push_back({option == "center" ? Centre : Flip, 0});
-        return "";
+        transforms.push_back({option == "center" ? TransformKind::Centre : TransformKind::Flip, 0});
+        return OptionStatus::Taken;
     }
     const char* text = nullptr;
     double value = 0;
     if (option != "rotate" && option != "scale") {
-        return UnknownOption;
+        return OptionStatus::Unknown;
     }
     if (!args.Value(text)) {
-        return MissingValue;
+        return OptionStatus::MissingValue;
     }
     if (!ReadNumber(text, value)) {
-        return "not a finite number";
+        return OptionResult::BadValue("not a finite number");
     }
     bool rotate = option == "rotate";
-    const std::string problem = rotate ? "" : ScaleProblem(value);
-    if (problem.empty()) {
+    const OptionResult result = rotate ? OptionResult() : CheckScale(value);
+    if (result.Taken()) {
         // Whole turns change nothing; without them a huge angle keeps its precision.
-        transforms.push_back({rotate ? Rotate : Scale, rotate ? std::fmod(value, 360) : value});
+        transforms.push_back({rotate ? TransformKind::Rotate : TransformKind::Scale,
+                              rotate ? std::fmod(value, 360) : value});
     }
-    return problem;
+    return result;
 }
 
 void Apply(KCanvasPane& canvas, const Transform& transform) {
     switch (transform.kind) {
-        case Centre:
+        case TransformKind::Centre:
             canvas.CentreAll();
             break;
-        case Flip:
+        case TransformKind::Flip:
             canvas.FlipAllVertical();
             break;
-        case Rotate:
+        case TransformKind::Rotate:
             canvas.RotateRange(0, -1, transform.value, 0, 0);
             break;
-        case Scale:
+        case TransformKind::Scale:
             canvas.ScaleRange(0, canvas.pointCount, static_cast<float>(transform.value), 0);
             break;
     }
@@ -85,7 +86,7 @@ int RunTransform(int argc, char** argv) {
     std::vector<const char*> files;
     KCanvasPane canvas(nullptr);
     int result = ParseAndReadDrawing(
-        "transform", argc, argv, 2, 2, files,
+        "transform", argc, argv, files,
         [&](const char* name, ToolArguments& args) {
             if (DrawingOptions::Knows(name)) {
                 return options.Take(name, args);

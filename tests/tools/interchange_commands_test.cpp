@@ -1,30 +1,18 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <sstream>
 #include <string>
 
 #include "tests/scenefile/SceneFileTestSupport.h"
+#include "tests/tools/ToolRun.h"
 
 // vexlin-tool import and export-svg as a user runs them: exit codes, notes and files.
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-// Runs the tool in the folder with arguments that need no quoting.
-Outcome Tool(const TempDir& dir, const std::string& arguments) {
-    std::string command = "cd '" + dir.Path() + "' && " VEXLIN_BINARY_DIR "/tools/vexlin-tool " +
-                          arguments + " > out.txt 2> err.txt";
-    int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, FileText(dir.File("out.txt")),
-            FileText(dir.File("err.txt"))};
+ToolRun Tool(const TempDir& dir, const std::string& arguments) {
+    return ToolRun::InProcess(dir.Path(), Words(arguments));
 }
 
 std::string Svg(const std::string& body) {
@@ -121,7 +109,7 @@ TEST(InterchangeCommandsTest, ImportAndExportFromTheCommandLine) {
         {"--help", 0, "export-svg IN OUT.svg", ""},
     };
     for (const Case& c : cases) {
-        Outcome run = Tool(dir, c.arguments);
+        ToolRun run = Tool(dir, c.arguments);
         EXPECT_EQ(run.status, c.status) << c.arguments << "\n" << run.err;
         EXPECT_NE(run.out.find(c.out), std::string::npos) << c.arguments << "\n" << run.out;
         EXPECT_NE(run.err.find(c.err), std::string::npos) << c.arguments << "\n" << run.err;

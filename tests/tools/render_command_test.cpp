@@ -10,6 +10,7 @@
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
+#include "tests/tools/ToolRun.h"
 #include "toolkit/platform/vHeadlessSession.h"
 #include "toolkit/vMemoryDC.h"
 
@@ -23,18 +24,30 @@ protected:
         std::filesystem::create_directories(dir);
         input = dir + "/drawing.prm";
         // A star with bezier handles, made by the tool's own shape and convert commands.
-        std::string tool = VEXLIN_BINARY_DIR "/tools/vexlin-tool";
-        std::string made = tool + " shape '" + dir + "/star.pol' --style star --points 5 && " +
-                           tool + " convert '" + dir + "/star.pol' '" + input +
-                           "' --kind prism --spline bezier";
-        ASSERT_EQ(std::system((made + " > /dev/null").c_str()), 0);
+        for (const char* made : {"shape star.pol --style star --points 5",
+                                 "convert star.pol drawing.prm --kind prism --spline bezier"}) {
+            ASSERT_EQ(ToolRun::InProcess(dir, Words(made)).status, 0) << made;
+        }
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
 
-    int Tool(const std::string& arguments, const std::string& before = "") {
+    // The render command with the drawing, the picture and the options, in this process;
+    // standard error in `err`.
+    int Tool(const std::string& drawing, const std::string& picture,
+             const std::string& options = "") {
+        std::vector<std::string> arguments = Words(options);
+        arguments.insert(arguments.begin(), {"render", drawing, picture});
+        const ToolRun run = ToolRun::InProcess(dir, arguments);
+        err = run.err;
+        return run.status;
+    }
+
+    // The program, for what only the environment of a new process shows.
+    int Program(const std::string& arguments, const std::string& before) {
         std::string command = before + VEXLIN_BINARY_DIR "/tools/vexlin-tool render " + arguments +
                               " > '" + dir + "/out' 2> '" + dir + "/err'";
         int status = std::system(command.c_str());
+        err = FileText(dir + "/err");
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
@@ -61,6 +74,7 @@ protected:
 
     std::string dir;
     std::string input;
+    std::string err;
 };
 
 // Under a language whose numbers take a decimal comma the drawing reads and renders the same.
@@ -72,8 +86,8 @@ TEST_F(RenderCommand, ReadsAndRendersAlikeUnderADecimalCommaLocale) {
         GTEST_SKIP() << "no German locale source to make a decimal comma locale from";
     }
     const std::string comma = "LOCPATH='" + locales + "' LC_ALL=de_DE.UTF-8 ";
-    ASSERT_EQ(Tool("'" + input + "' '" + dir + "/comma.png'", comma), 0) << FileText(dir + "/err");
-    ASSERT_EQ(Tool("'" + input + "' '" + dir + "/point.png'"), 0);
+    ASSERT_EQ(Program("'" + input + "' '" + dir + "/comma.png'", comma), 0) << err;
+    ASSERT_EQ(Tool(input, dir + "/point.png"), 0);
     EXPECT_TRUE(Saved(dir + "/comma.png") == Saved(dir + "/point.png"));
 }
 
@@ -81,24 +95,23 @@ TEST_F(RenderCommand, ReadsAndRendersAlikeUnderADecimalCommaLocale) {
 
 TEST_F(RenderCommand, SavesWhatTheCanvasShowsForEachPicture) {
     std::string out = dir + "/normal.png";
-    ASSERT_EQ(Tool("'" + input + "' '" + out + "' --size 240x180"), 0);
+    ASSERT_EQ(Tool(input, out, "--size 240x180"), 0);
     QImage normal = Saved(out);
     EXPECT_EQ(normal.size(), QSize(240, 180));
     EXPECT_EQ(normal, Expected(240, 180, [](KCanvasPane& c) { c.OnRedraw(1, 1, 1, 1); }));
 
     out = dir + "/curves.png";
-    ASSERT_EQ(Tool("'" + input + "' '" + out + "' --picture curves"), 0);
+    ASSERT_EQ(Tool(input, out, "--picture curves"), 0);
     EXPECT_EQ(Saved(out), Expected(300, 300, [](KCanvasPane& c) { c.DrawAllCurves(); }));
 
     out = dir + "/set.png";
-    ASSERT_EQ(Tool("'" + input + "' '" + out + "' --picture set:1 --size 200x200"), 0);
+    ASSERT_EQ(Tool(input, out, "--picture set:1 --size 200x200"), 0);
     QImage set = Saved(out);
     EXPECT_EQ(set, Expected(200, 200, [](KCanvasPane& c) { c.OnRedraw(-1, 1, 1, 1); }));
     EXPECT_NE(set, normal.scaled(200, 200));
 
     out = dir + "/view.png";
-    ASSERT_EQ(Tool("'" + input + "' '" + out + "' --exact --zoom 4 --centre 0.5,-0.25 --grid 0.1"),
-              0);
+    ASSERT_EQ(Tool(input, out, "--exact --zoom 4 --centre 0.5,-0.25 --grid 0.1"), 0);
     EXPECT_EQ(Saved(out), Expected(300, 300, [](KCanvasPane& c) {
                   CanvasOptions options;
                   options.exactCurves = options.snapToGrid = true;
@@ -109,7 +122,7 @@ TEST_F(RenderCommand, SavesWhatTheCanvasShowsForEachPicture) {
               }));
 
     out = dir + "/proportions.png";
-    ASSERT_EQ(Tool("'" + input + "' '" + out + "' --keep-proportions --size 400x200"), 0);
+    ASSERT_EQ(Tool(input, out, "--keep-proportions --size 400x200"), 0);
     EXPECT_EQ(Saved(out), Expected(400, 200, [](KCanvasPane& c) {
                   CanvasOptions options;
                   options.keepProportions = true;
@@ -127,13 +140,13 @@ TEST_F(RenderCommand, ExactCurvesLieOnTheEdgeOfPovraysTopView) {
     for (const char* spline : {"quadratic", "cubic", "bezier"}) {
         SCOPED_TRACE(spline);
         const std::string drawing = dir + "/" + spline + ".prm";
-        const std::string shape =
-            VEXLIN_BINARY_DIR "/tools/vexlin-tool shape '" + drawing +
-            "' --style star --points 5 --function 0.5 --kind prism --spline " + spline +
-            " > /dev/null";
-        ASSERT_EQ(std::system(shape.c_str()), 0);
-        ASSERT_EQ(Tool("'" + drawing + "' '" + dir + "/exact.png' --picture curves --exact"), 0);
-        ASSERT_EQ(Tool("'" + drawing + "' '" + dir + "/top.png' --picture povray"), 0);
+        const std::string shape = std::string("shape ") + spline +
+                                  ".prm --style star --points 5 --function 0.5 --kind prism "
+                                  "--spline " +
+                                  spline;
+        ASSERT_EQ(ToolRun::InProcess(dir, Words(shape)).status, 0);
+        ASSERT_EQ(Tool(drawing, dir + "/exact.png", "--picture curves --exact"), 0);
+        ASSERT_EQ(Tool(drawing, dir + "/top.png", "--picture povray"), 0);
         const QImage exact = Saved(dir + "/exact.png");
         const QImage top = Saved(dir + "/top.png");
         auto filled = [&top](int x, int y) {
@@ -163,35 +176,37 @@ TEST_F(RenderCommand, ExactCurvesLieOnTheEdgeOfPovraysTopView) {
 }
 
 TEST_F(RenderCommand, RefusesBadArgumentsAndReportsReadAndWriteFailures) {
-    std::string out = "'" + dir + "/x.png'";
+    std::string out = dir + "/x.png";
     const char* const refused[] = {"--size 0x10",    "--size 10",       "--size 9000x10",
                                    "--picture set:", "--picture fancy", "--colour red",
                                    "--zoom 65",      "--zoom x",        "--centre 1",
                                    "--grid 0",       "--exact 1"};
     for (const char* options : refused) {
-        EXPECT_EQ(Tool("'" + input + "' " + out + " " + options), 64) << options;
+        EXPECT_EQ(Tool(input, out, options), 64) << options;
     }
-    EXPECT_EQ(Tool("'" + input + "' " + out + " --picture set:2"), 64) << "one set only";
-    EXPECT_EQ(Tool("'" + dir + "/missing.pol' " + out), 1);
-    EXPECT_EQ(Tool("'" + input + "' '" + dir + "/no/such/dir.png'"), 6);
-    EXPECT_EQ(Tool("'" + input + "' '" + input + "'"), 64) << "the output is the input";
-    EXPECT_EQ(Tool("'" + input + "' '" + dir + "/x.jpeg'"), 64) << "a PNG is no JPEG";
+    EXPECT_EQ(Tool(input, out, "--picture set:2"), 64) << "one set only";
+    EXPECT_EQ(Tool(dir + "/missing.pol", out), 1);
+    EXPECT_EQ(Tool(input, dir + "/no/such/dir.png"), 6);
+    EXPECT_EQ(Tool(input, input), 64) << "the output is the input";
+    EXPECT_EQ(Tool(input, dir + "/x.jpeg"), 64) << "a PNG is no JPEG";
 }
 
 // The platform's notes about the machine (no runtime folder on a machine without a desktop
 // login) never reach the tool's standard error.
 TEST_F(RenderCommand, SaysNothingOfThePlatform) {
-    ASSERT_EQ(Tool("'" + input + "' '" + dir + "/quiet.png'", "env -u XDG_RUNTIME_DIR "), 0);
-    EXPECT_EQ(FileText(dir + "/err"), "");
+    ASSERT_EQ(Program("'" + input + "' '" + dir + "/quiet.png'", "env -u XDG_RUNTIME_DIR "), 0);
+    EXPECT_EQ(err, "");
 }
 
 TEST_F(RenderCommand, AFailedSaveKeepsTheOldPicture) {
     std::string out = dir + "/kept.png";
-    ASSERT_EQ(Tool("'" + input + "' '" + out + "'"), 0);
+    ASSERT_EQ(Tool(input, out), 0);
     QImage old = Saved(out);
-    // Files may hold no more than 1 KB: the larger picture cannot be written.
-    EXPECT_EQ(Tool("'" + input + "' '" + out + "' --size 800x800", "ulimit -f 2; trap '' XFSZ; "),
-              6);
+    {
+        // Files may hold no more than 2 KB: the larger picture cannot be written.
+        FileSizeLimit limit(2048);
+        EXPECT_EQ(Tool(input, out, "--size 800x800"), 6);
+    }
     EXPECT_EQ(Saved(out), old);
 }
 
@@ -218,7 +233,7 @@ TEST_F(RenderCommand, PovrayTopViewIsFramedAsTheCanvasOrSaysWhyThereIsNone) {
          {std::pair{box, QRect(QPoint(150, 15), QPoint(262, 112))},
           std::pair{conic, QRect(QPoint(150, 83), QPoint(206, 149))}}) {
         SCOPED_TRACE(drawing);
-        ASSERT_EQ(Tool("'" + drawing + "' '" + out + "' --picture povray"), 0);
+        ASSERT_EQ(Tool(drawing, out, "--picture povray"), 0);
         top = Saved(out);
         ASSERT_EQ(top.size(), QSize(300, 300));
         QRect filled;
@@ -236,7 +251,9 @@ TEST_F(RenderCommand, PovrayTopViewIsFramedAsTheCanvasOrSaysWhyThereIsNone) {
     EXPECT_LT(top.pixelColor(75, 200).red(), 250);
     EXPECT_EQ(top.pixelColor(74, 200), QColor(Qt::white));
 
-    EXPECT_EQ(Tool("'" + box + "' '" + out + "' --picture povray", "PATH=/nonexistent "), 67);
-    const std::string said = FileText(dir + "/err");
-    EXPECT_NE(said.find("Debian package povray"), std::string::npos) << said;
+    const std::string path = getenv("PATH");
+    setenv("PATH", "/nonexistent", 1);
+    EXPECT_EQ(Tool(box, out, "--picture povray"), 67);
+    setenv("PATH", path.c_str(), 1);
+    EXPECT_NE(err.find("Debian package povray"), std::string::npos) << err;
 }

@@ -11,7 +11,10 @@
 #include <string>
 #include <vector>
 
-// vexlin-tool is run as a user runs it: the real executable, its output and its exit code.
+#include "tests/tools/ToolRun.h"
+
+// vexlin-tool as a user runs it: its output and its exit code, in the test's own process; the
+// program itself once, to show that it is the library.
 namespace {
 
 std::string FileText(const std::string& path) {
@@ -26,12 +29,6 @@ std::string Quoted(const std::string& text) {
     }
     return quoted + "'";
 }
-
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
 
 class VexlinToolTest : public ::testing::Test {
 protected:
@@ -49,12 +46,15 @@ protected:
         std::ofstream(File(name), std::ios::binary) << text;
     }
 
-    ToolRun Run(const std::vector<std::string>& args) {
+    ToolRun Run(const std::vector<std::string>& args) { return ToolRun::InProcess(dir, args); }
+
+    // The installed program, with standard output sent where `out` says.
+    ToolRun RunProgram(const std::vector<std::string>& args, const std::string& out = "tool.out") {
         std::string command = "cd " + Quoted(dir) + " && " VEXLIN_BINARY_DIR "/tools/vexlin-tool";
         for (const std::string& arg : args) {
             command += " " + Quoted(arg);
         }
-        command += " > tool.out 2> tool.err";
+        command += " > " + out + " 2> tool.err";
         int status = std::system(command.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, FileText(File("tool.out")),
                 FileText(File("tool.err"))};
@@ -70,6 +70,25 @@ const char* const QuadraticExample =
     "<-2,-1>\r\n<-1,-2>\r\n<-1,-1>\r\nopen\r\n}\r\n";
 
 const char* const Square = "#declare Thing=polygon{\n5\n<1,1>\n<-1,1>\n<-1,-1>\n<1,-1>\n<1,1>\n}\n";
+
+// The program is the library: the same exit code and the same bytes as a run in this process.
+TEST_F(VexlinToolTest, TheProgramRunsTheLibrary) {
+    Put("square.pol", Square);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"convert", "square.pol", "out", "--kind", "prism"},
+          std::vector<std::string>{"info", "square.pol", "--spline", "cubic"}}) {
+        const ToolRun program = RunProgram(args);
+        const ToolRun library = Run(args);
+        EXPECT_EQ(program.status, library.status) << args[0];
+        EXPECT_EQ(program.out, library.out) << args[0];
+        EXPECT_EQ(program.err, library.err) << args[0];
+    }
+    EXPECT_EQ(RunProgram({"info", "out.prm"}).out.rfind("kind: prism\n", 0), 0u);
+    // What cannot reach standard output is a failed save, never a success.
+    const ToolRun full = RunProgram({"scene", "square.pol"}, "/dev/full");
+    EXPECT_EQ(full.status, 6);
+    EXPECT_EQ(full.err, "standard output: Unable to save file: No space left on device\n");
+}
 
 // Each refusal is one line naming the argument and the reason, then where the help is.
 TEST_F(VexlinToolTest, RefusalsNameTheArgumentAndTheReason) {
@@ -341,8 +360,11 @@ TEST_F(VexlinToolTest, SeedMakesRandomShapesRepeatable) {
     }
     ASSERT_EQ(Run({"shape", "c.pol", "--style", "random", "--points", "20", "--seed", "43"}).status,
               0);
+    // A run without a seed takes the clock's, not the seed of a run before it.
+    ASSERT_EQ(Run({"shape", "d.pol", "--style", "random", "--points", "20"}).status, 0);
     EXPECT_EQ(FileText(File("a.pol")), FileText(File("b.pol")));
     EXPECT_NE(FileText(File("a.pol")), FileText(File("c.pol")));
+    EXPECT_NE(FileText(File("c.pol")), FileText(File("d.pol")));
 }
 
 TEST_F(VexlinToolTest, ShapeRefusedIsAFailure) {
