@@ -176,10 +176,9 @@ bool PastedDrawing::Take(Outline& outline, ImportReport& report, int target, int
     if (!prepared) {
         return false;
     }
-    KCanvasPane scratch(nullptr);
-    PutPrismValues(outline, scratch);
-    PutOutline(outline, scratch);
-    sets = scratch.Model();
+    sets = Drawing();
+    PutPrismValues(outline, sets);
+    PutOutline(outline, sets);
     notes = report.notes;
     return true;
 }
@@ -214,5 +213,6 @@ bool PastedDrawing::AddTo(KCanvasPane& canvas, std::string& why) const {
     }
     canvas.setCount += sets.setCount;
     canvas.pointCount = base + entries;
+    canvas.Model().CheckInvariants();
     return true;
 }

@@ -30,3 +30,14 @@ void FillDefaultHandles(Drawing& drawing) {
         DefaultHandles(point, j + 1 < MaxPoints ? drawing.points[j + 1] : point, first, second);
     }
 }
+
+void InitBezierHandles(Drawing& drawing) {
+    // The closing point is read at points[pointCount], which must lie inside the arrays.
+    if (drawing.pointCount >= MaxPoints) {
+        return;
+    }
+    for (int i = drawing.setEnds[drawing.setCount]; i < drawing.pointCount; ++i) {
+        DefaultHandles(drawing.points[i], drawing.points[i + 1], drawing.control1[i],
+                       drawing.control2[i]);
+    }
+}

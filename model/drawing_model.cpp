@@ -193,13 +193,7 @@ void KCanvasPane::FindSetCentre() {
 }
 
 void KCanvasPane::InitBezierHandles() {
-    // The closing point is read at points[pointCount], which must lie inside the arrays.
-    if (pointCount >= MaxPoints) {
-        return;
-    }
-    for (int i = setEnds[setCount]; i < pointCount; ++i) {
-        DefaultHandles(points[i], points[i + 1], control1[i], control2[i]);
-    }
+    ::InitBezierHandles(drawing);
 }
 
 void KCanvasPane::DefaultHandles(const Point2& point, const Point2& next, Point2& first,
