@@ -24,7 +24,8 @@ void DrawingHistory::BeginStep(const KCanvasPane& canvas) {
 
 void DrawingHistory::KindChanging(int before) {
     if (_depth > 0) {
-        _before->kind = before;
+        _before->kind = static_cast<ShapeKind>(before);
+        _before->withKind = true;
     }
 }
 
@@ -50,12 +51,13 @@ bool DrawingHistory::Travel(KCanvasPane& canvas, bool back) {
         return false;
     }
     DrawingSnapshot drawing = DrawingSnapshot::Of(canvas);
-    drawing.kind = shapeKind;
+    drawing.kind = static_cast<ShapeKind>(shapeKind);
+    drawing.withKind = true;
     if (!(back ? _steps.Undo(drawing) : _steps.Redo(drawing))) {
         return false;
     }
     drawing.RestoreInto(canvas);
-    _kindTravelled = drawing.kind >= 0;
+    _kindTravelled = drawing.withKind;
     if (_kindTravelled) {
         shapeKind = drawing.kind;
     }

@@ -22,16 +22,15 @@ std::string Title(const KryCmdWindow& window) {
 }
 
 // The rows of one entry as the drawing has it: the entry and its handles.
-bool SameEntry(const DrawingSnapshot& a, const KCanvasPane& b, int i) {
+bool SameEntry(const Drawing& a, const KCanvasPane& b, int i) {
     auto same = [](const Point2& p, const Point2& q) { return p.x == q.x && p.y == q.y; };
     return same(a.points[i], b.points[i]) && same(a.control1[i], b.control1[i]) &&
            same(a.control2[i], b.control2[i]);
 }
 
 // Whether every row keeps its set and role: the counts, the set ends and the spline.
-bool SameLayout(const DrawingSnapshot& a, const KCanvasPane& b) {
-    if (a.pointCount != b.pointCount || a.setCount != b.setCount ||
-        a.prism.spline != b.splineType) {
+bool SameLayout(const Drawing& a, const KCanvasPane& b) {
+    if (a.pointCount != b.pointCount || a.setCount != b.setCount || a.splineType != b.splineType) {
         return false;
     }
     for (int k = 0; k <= a.setCount && k < SetEndEntries; ++k) {
@@ -130,7 +129,7 @@ void PointTableWindow::ShowAll() {
         }
     }
     _rows = std::move(rows);
-    _shown = DrawingSnapshot::Of(canvas);
+    _shown = canvas.Model();
     _shownKind = shapeKind;
     if (_selected >= static_cast<int>(_rows.size())) {
         Mark(-1);

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "model/DrawingSnapshot.h"
+#include "model/Drawing.h"
 #include "model/PointTable.h"
 #include "toolkit/platform/vTableWindowEvents.h"
 #include "toolkit/vHandle.h"
@@ -61,7 +61,7 @@ private:
     vHandle _handle = nullptr;
     KryCmdWindow* _window = nullptr;
     // What the rows show: the drawing and its kind when they were last set.
-    DrawingSnapshot _shown;
+    Drawing _shown;
     int _shownKind = -1;
     std::vector<PointTable::Row> _rows;
     int _selected = -1;

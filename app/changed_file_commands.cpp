@@ -7,10 +7,10 @@
 #include "app/ProgramState.h"
 #include "dialogs/KryDialog.h"
 #include "dialogs/RemsDialog.h"
-#include "model/DrawingSnapshot.h"
 #include "model/KCanvasPane.h"
 #include "scenefile/SceneReadDetails.h"
 #include "scenefile/SceneReadResult.h"
+#include "scenefile/SceneReading.h"
 #include "toolkit/platform/vFileWatcher.h"
 #include "toolkit/vChoiceDialog.h"
 
@@ -95,28 +95,23 @@ void KryCmdWindow::OfferReload() {
 // as it was; the drawing read comes in as one undo step.
 void KryCmdWindow::ReloadDrawing() {
     const FileIdentity seen = FileIdentity::Of(fileName);
-    const int kindBefore = shapeKind;
-    KCanvasPane fresh(nullptr);
-    SceneReadDetails details;
-    const int result = fresh.ReadSceneFile(fileName, details);
-    const int kindRead = shapeKind;
-    shapeKind = kindBefore;
-    if (result != ReadOk) {
-        const char* notice = SceneReadNotice(result);
+    const SceneRead read = ReadScene(fileName, Drawing());
+    if (!read.Ok()) {
+        const char* notice = SceneReadNotice(read.result);
         Notify(notice != nullptr ? notice : "Unable to open file.");
-        if (!details.hint.empty()) {
-            Notify(details.hint.c_str());
+        if (!read.details.hint.empty()) {
+            Notify(read.details.hint.c_str());
         }
         return;
     }
-    const DrawingSnapshot read = DrawingSnapshot::Of(fresh);
     canvas->ResetGesture();
     ChangeDrawing([&](KCanvasPane& drawing) {
-        if (kindRead != shapeKind) {
+        if (read.drawing.kind != shapeKind) {
             history.KindChanging(shapeKind);
-            shapeKind = kindRead;
+            shapeKind = read.drawing.kind;
         }
-        read.RestoreInto(drawing);
+        drawing.SetModel(read.drawing);
+        drawing.SetPrismValues(PrismValues::Of(read.drawing));
         return true;
     });
     canvas->SetChanged(false);

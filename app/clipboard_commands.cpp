@@ -65,7 +65,7 @@ bool KryCmdWindow::AddPasted(const PastedDrawing& pasted, bool takeKind, const c
         if (takeKind) {
             history.KindChanging(shapeKind);
             shapeKind = pasted.kind;
-            drawing.SetPrismValues(pasted.sets.prism);
+            drawing.SetPrismValues(PrismValues::Of(pasted.sets));
         }
         return true;
     });

@@ -20,6 +20,7 @@
 #include "scenefile/SceneKind.h"
 #include "scenefile/SceneReadDetails.h"
 #include "scenefile/SceneReadResult.h"
+#include "scenefile/SceneWriting.h"
 #include "toolkit/vFileSelect.h"
 #include "toolkit/vYNReplyDialog.h"
 
@@ -262,18 +263,27 @@ bool KryCmdWindow::MayLoseValues(const char* name) {
     return ask.AskYesNo(question.c_str()) == 1;
 }
 
-// The writer may extend the name and change the drawing kind; the display follows the kind.
-// A failure is told to the user here, with its reason in the same notice; false then.
+// The writer may extend the name and decides the kind written, which becomes the drawing's
+// (on a failure too, once the name was taken); the display follows the kind. A failure is told
+// to the user here, with its reason in the same notice; false then.
 bool KryCmdWindow::WriteDrawing() {
-    std::string reason;
-    if (!canvas->WriteSceneFile(fileName, fileFilterIndex, &reason)) {
+    const SaveResult saved =
+        WriteScene(canvas->AsShown(), fileName, KindChoice::Filter(fileFilterIndex));
+    if (!saved.name.empty()) {
+        std::snprintf(fileName, sizeof fileName, "%s", saved.name.c_str());
+    }
+    if (saved.kind) {
+        shapeKind = *saved.kind;
+    }
+    if (!saved.ok) {
         std::string notice = kUnableToSave;
-        if (!reason.empty()) {
-            notice += "\n" + std::string(fileName) + ": " + reason;
+        if (!saved.message.empty()) {
+            notice += "\n" + std::string(fileName) + ": " + saved.message;
         }
         Notify(notice.c_str());
         return false;
     }
+    canvas->SetChanged(false);
     UpdateModeDisplay();
     history.Saved(*canvas);
     recovery.Remove();

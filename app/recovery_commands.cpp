@@ -21,6 +21,7 @@
 #include "scenefile/RewriteJournal.h"
 #include "scenefile/SceneKind.h"
 #include "scenefile/SceneReadResult.h"
+#include "scenefile/SceneReading.h"
 #include "toolkit/CommandIds.h"
 #include "toolkit/vNoticeDialog.h"
 #include "toolkit/vYNReplyDialog.h"
@@ -104,13 +105,14 @@ RecoveryKeeper::State KryCmdWindow::RecoveryState(std::string& text) const {
 }
 
 bool KryCmdWindow::TakeRecovered(const RecoveryCopy& copy) {
-    const int kindBefore = shapeKind;
-    shapeKind = copy.kind;
-    if (canvas->ReadSceneText(copy.scene.data(), copy.scene.size()) != ReadOk) {
-        shapeKind = kindBefore;
+    const SceneRead read = ReadSceneBytes(copy.scene.data(), copy.scene.size(), canvas->Model(),
+                                          static_cast<ShapeKind>(copy.kind));
+    canvas->SetModel(read.drawing);
+    if (!read.Ok()) {
         canvas->ClearCanvas(0);
         return false;
     }
+    shapeKind = read.drawing.kind;
     remarksDialog->SetRemarks(canvas->remark1, canvas->remark2, canvas->remark3);
     prismDialog->SetPrismValues(copy.values);
     SetWindowTitle(RecoveredCaption(copy).c_str());

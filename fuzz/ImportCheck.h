@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "fuzz/CanvasReading.h"
 #include "fuzz/FuzzCheck.h"
 #include "interchange/CanvasOutline.h"
 #include "interchange/OutlineGeometry.h"
@@ -97,7 +98,7 @@ inline void CheckImport(bool read, Outline outline, ImportReport report,
     const std::string text = WrittenText(canvas, choices.kind);
     shapeKind = choices.kind;
     KCanvasPane again(nullptr);
-    Require(again.ReadSceneText(text.data(), text.size()) == ReadOk,
+    Require(ReadInto(again, text.data(), text.size()) == ReadOk,
             "the reader refused the import written:\n" + text);
     RequireSameDrawing(canvas, again, text);
     Require(WrittenText(again, choices.kind) == text, "written again, the text differs:\n" + text);

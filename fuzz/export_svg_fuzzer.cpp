@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "fuzz/CanvasReading.h"
 #include "fuzz/FuzzCheck.h"
 #include "interchange/SvgExport.h"
 #include "interchange/SvgImport.h"
@@ -69,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int kind : {Polygon, Prism}) {
         shapeKind = kind;
         KCanvasPane canvas(nullptr);
-        if (canvas.ReadSceneText(reinterpret_cast<const char*>(data), size) != ReadOk) {
+        if (ReadInto(canvas, reinterpret_cast<const char*>(data), size) != ReadOk) {
             continue;
         }
         const std::string document = SvgDocumentText(canvas);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "fuzz/CanvasReading.h"
 #include "fuzz/FuzzCheck.h"
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
@@ -67,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int kind : {Polygon, Prism, Lathe, Sor}) {
         shapeKind = kind;
         KCanvasPane canvas(nullptr);
-        if (canvas.ReadSceneText(reinterpret_cast<const char*>(data), size) != ReadOk) {
+        if (ReadInto(canvas, reinterpret_cast<const char*>(data), size) != ReadOk) {
             continue;
         }
         const PreviewScene scene = PreviewScene::Of(canvas, "Untitled", FilterOfKind(kind));

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "fuzz/CanvasReading.h"
 #include "fuzz/FuzzCheck.h"
 #include "model/DrawingSnapshot.h"
 #include "model/KCanvasPane.h"
@@ -19,7 +20,7 @@ namespace {
 // Reads into a fresh canvas, since the reader keeps some values of the drawing it replaces.
 int Read(KCanvasPane& canvas, const std::string& text, int kindOfName) {
     shapeKind = kindOfName;
-    const int result = canvas.ReadSceneText(text.data(), text.size());
+    const int result = ReadInto(canvas, text.data(), text.size());
     const std::string fault = DrawingFault(canvas);
     Require(fault.empty(), "read " + std::to_string(result) + " left " + fault);
     return result;

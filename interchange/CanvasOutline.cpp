@@ -1,6 +1,8 @@
 #include "interchange/CanvasOutline.h"
 
-void PutOutline(const Outline& outline, KCanvasPane& canvas) {
+#include "model/DrawingHandles.h"
+
+void PutOutline(const Outline& outline, Drawing& canvas) {
     canvas.pointCount = 0;
     canvas.setCount = 0;
     canvas.setEnds[0] = 0;
@@ -15,7 +17,7 @@ void PutOutline(const Outline& outline, KCanvasPane& canvas) {
         }
         canvas.pointCount = first + n;
         canvas.points[canvas.pointCount] = set.points[0];
-        canvas.InitBezierHandles();
+        InitBezierHandles(canvas);
         canvas.setEnds[++canvas.setCount] = ++canvas.pointCount;
         for (size_t j = 0; j < set.segments.size(); ++j) {
             const Outline::Segment& segment = set.segments[j];
@@ -28,6 +30,16 @@ void PutOutline(const Outline& outline, KCanvasPane& canvas) {
             canvas.control1[first] = set.control;
         }
     }
+
+    canvas.CheckInvariants();
+}
+
+void PutPrismValues(const Outline& outline, Drawing& drawing) {
+    outline.prism.StoreInto(drawing);
+}
+
+void PutOutline(const Outline& outline, KCanvasPane& canvas) {
+    PutOutline(outline, canvas.Model());
 }
 
 void PutPrismValues(const Outline& outline, KCanvasPane& canvas) {

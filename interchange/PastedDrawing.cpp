@@ -12,6 +12,7 @@
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
 #include "scenefile/SceneReadResult.h"
+#include "scenefile/SceneReading.h"
 
 namespace {
 
@@ -89,17 +90,15 @@ bool IsEditorFile(const std::string& text) {
     return false;
 }
 
-// Read as the file would be; the program-wide kind is the reader's to set, so it is put back.
-bool ReadEditorFile(const std::string& text, PastedDrawing& pasted) {
-    KCanvasPane scratch(nullptr);
-    const int kindBefore = shapeKind;
-    const int result = scratch.ReadSceneText(text.data(), text.size());
-    pasted.kind = shapeKind;
-    shapeKind = kindBefore;
-    if (result != ReadOk) {
+// Read as the file would be, into a new drawing, the drawing's kind standing for the one a
+// file's name would imply.
+bool ReadEditorFile(const std::string& text, ShapeKind drawingKind, PastedDrawing& pasted) {
+    SceneRead read = ReadSceneBytes(text.data(), text.size(), Drawing(), drawingKind);
+    pasted.kind = read.drawing.kind;
+    if (!read.Ok()) {
         return false;
     }
-    pasted.sets = DrawingSnapshot::Of(scratch);
+    pasted.sets = std::move(read.drawing);
     pasted.declared = true;
     return true;
 }
@@ -114,7 +113,7 @@ bool PastedDrawing::Read(const std::string& clipped, int drawingKind, int drawin
         why = "The clipboard holds no text.";
         return false;
     }
-    if (IsEditorFile(text) && ReadEditorFile(text, *this)) {
+    if (IsEditorFile(text) && ReadEditorFile(text, static_cast<ShapeKind>(drawingKind), *this)) {
         if (sets.setEnds[static_cast<size_t>(sets.setCount)] != sets.pointCount) {
             why = "The pasted drawing has a set that was never finished.";
             return false;
@@ -177,10 +176,9 @@ bool PastedDrawing::Take(Outline& outline, ImportReport& report, int target, int
     if (!prepared) {
         return false;
     }
-    KCanvasPane scratch(nullptr);
-    PutPrismValues(outline, scratch);
-    PutOutline(outline, scratch);
-    sets = DrawingSnapshot::Of(scratch);
+    sets = Drawing();
+    PutPrismValues(outline, sets);
+    PutOutline(outline, sets);
     notes = report.notes;
     return true;
 }
@@ -215,5 +213,6 @@ bool PastedDrawing::AddTo(KCanvasPane& canvas, std::string& why) const {
     }
     canvas.setCount += sets.setCount;
     canvas.pointCount = base + entries;
+    canvas.Model().CheckInvariants();
     return true;
 }

@@ -5,7 +5,7 @@
 
 #include "interchange/ImportReport.h"
 #include "interchange/Outline.h"
-#include "model/DrawingSnapshot.h"
+#include "model/Drawing.h"
 
 class KCanvasPane;
 
@@ -17,7 +17,7 @@ class KCanvasPane;
 struct PastedDrawing {
     // The outlines as finished sets in model units at their file coordinates; its prism
     // values are those of the text when it declared them.
-    DrawingSnapshot sets;
+    Drawing sets;
     // The text declared an object with a kind and prism values (POV-Ray text, the editor's
     // own); SVG declares neither.
     bool declared = false;

@@ -74,7 +74,7 @@ void CubicSet(const Point2* p, int m, Point2 control, PathText& path) {
     path.Cubic(Twice(p[m - 1]) - q, p[0] - control, p[0]);
 }
 
-void AddSet(const KCanvasPane& canvas, int first, int end, PathText& path) {
+void AddSet(const Drawing& canvas, int first, int end, PathText& path) {
     const Point2* p = canvas.points + first;
     int m = end - first - 1;
     // The previews draw nothing for a set without a second entry, nor a cubic curve for a set
@@ -134,9 +134,9 @@ void AddCurve(const SplineCurve& curve, bool closed, PathText& path) {
 // A lathe's or surface of revolution's profiles, as open paths: POV-Ray's curve of each, a
 // lathe's segments beziers as they are, a surface of revolution's (its radius is the square
 // root of a cubic) flattened to within a tenth of a model unit.
-void AddProfiles(const KCanvasPane& canvas, PathText& path) {
-    for (const WrittenSet& profile : WrittenSets(WrittenPoints(canvas, shapeKind))) {
-        if (shapeKind == Sor) {
+void AddProfiles(const Drawing& canvas, PathText& path) {
+    for (const WrittenSet& profile : WrittenSets(WrittenPoints(canvas, canvas.kind))) {
+        if (canvas.kind == Sor) {
             Polylines lines;
             FlattenOptions flatten;
             flatten.map = {ModelUnitsPerFileUnit, 0, 0, -ModelUnitsPerFileUnit, 0, 0};
@@ -154,7 +154,7 @@ void AddProfiles(const KCanvasPane& canvas, PathText& path) {
 }
 
 // POV-Ray's curve of each finished set; true for each set that has one.
-std::vector<bool> AddExactSets(const KCanvasPane& canvas, PathText& path) {
+std::vector<bool> AddExactSets(const Drawing& canvas, PathText& path) {
     std::vector<bool> curved(SetEndEntries, false);
     for (const WrittenSet& set : WrittenSets(WrittenPoints(canvas, Prism))) {
         if (set.set < 1 || set.set >= SetEndEntries) {
@@ -176,7 +176,7 @@ std::string PlainText(const char* text) {
     return plain;
 }
 
-void AddDescription(const KCanvasPane& canvas, pugi::xml_node& svg) {
+void AddDescription(const Drawing& canvas, pugi::xml_node& svg) {
     std::string text;
     for (const char* remark : {canvas.remark1, canvas.remark2, canvas.remark3}) {
         std::string plain = PlainText(remark);
@@ -221,13 +221,13 @@ void SetStroke(pugi::xml_node& node) {
 
 }  // namespace
 
-std::string SvgDocumentText(const KCanvasPane& canvas, bool exact) {
+std::string SvgDocumentText(const Drawing& canvas, bool exact) {
     int points = std::clamp(canvas.pointCount, 0, MaxPoints);
     int sets = std::clamp(canvas.setCount, 0, MaxSets);
     PathText path;
     PathText open;
     int first = 0;
-    if (IsTurnedKind(shapeKind)) {
+    if (IsTurnedKind(canvas.kind)) {
         AddProfiles(canvas, open);
         first = open.Empty() ? points : 0;
     } else {
@@ -277,4 +277,8 @@ std::string SvgDocumentText(const KCanvasPane& canvas, bool exact) {
     std::ostringstream out;
     document.save(out, "  ");
     return out.str();
+}
+
+std::string SvgDocumentText(const KCanvasPane& canvas, bool exact) {
+    return SvgDocumentText(canvas.AsShown(), exact);
 }

@@ -18,4 +18,6 @@
 // a drawing import gives back).
 // "" when a number of the document would not be finite: the curves or the frame of a drawing
 // near the largest numbers overflow.
+std::string SvgDocumentText(const Drawing& drawing, bool exact = false);
+// The same for the canvas's drawing, in the program-wide kind it is shown in.
 std::string SvgDocumentText(const KCanvasPane& canvas, bool exact = false);

@@ -1,29 +1,19 @@
 #pragma once
 
-#include <array>
+#include "model/Drawing.h"
 
-#include "model/KCanvasPane.h"
+class KCanvasPane;
 
-// The whole drawing as the user sees and saves it: points, handles, set ends, prism values and
-// remarks. Not the edit mode, the gesture state or the canvas size. The arrays are copied whole,
-// entries past the point count included, because the writer reads some of them (the control
-// point of an empty or open set); about 25 KB at capacity.
-struct DrawingSnapshot {
-    int pointCount = 0;
-    int setCount = 0;
-    std::array<Point2, MaxPoints> points{};
-    std::array<Point2, MaxPoints> control1{};
-    std::array<Point2, MaxPoints> control2{};
-    std::array<int, SetEndEntries> setEnds{};
-    std::array<std::array<char, RemarkSize>, 3> remarks{};
-    PrismValues prism{};
-    // The program-wide kind the drawing goes with, for the steps that changed it (a paste into
-    // an empty drawing takes the pasted object's kind); -1 leaves the kind as it is. Not part
-    // of the drawing: snapshots compare without it.
-    int kind = -1;
+// The whole drawing as the user sees and saves it, as an undo step or the state last saved
+// keeps it. Not the edit mode, the gesture state or the canvas size.
+struct DrawingSnapshot : Drawing {
+    // The steps that changed the program-wide kind (a paste into an empty drawing takes the
+    // pasted object's kind) carry the kind the drawing goes with in `kind`; the others leave
+    // the kind as it is. Not part of the drawing: snapshots compare without it.
+    bool withKind = false;
 
     static DrawingSnapshot Of(const KCanvasPane& canvas);
     void RestoreInto(KCanvasPane& canvas) const;
-    bool operator==(const DrawingSnapshot& other) const;
+    bool operator==(const DrawingSnapshot& other) const { return SameParts(*this, other); }
     bool operator!=(const DrawingSnapshot& other) const { return !(*this == other); }
 };

@@ -12,6 +12,7 @@
 #include "model/CanvasOptions.h"
 #include "model/CanvasView.h"
 #include "model/CurveFlattening.h"
+#include "model/Drawing.h"
 #include "model/EditState.h"
 #include "model/KStatusSink.h"
 #include "model/ModelUnits.h"
@@ -23,20 +24,25 @@ struct RuleBreak;
 struct SceneReadDetails;
 struct WrittenPointList;
 
-constexpr int MaxPoints = 500;
-constexpr int MaxSets = 99;
-constexpr int SetEndEntries = MaxSets + 1;
-constexpr int RemarkSize = 90;
-
-// The drawing canvas and the drawing model it holds: points grouped into sets, two control
-// arrays, prism values and remarks. Its member functions live in the folder of their concern:
-// model/ (model, transforms, shapes, mouse editing), render/ (drawing) and scenefile/ (files).
+// The drawing canvas and the drawing it holds, whose parts it names as fields: points grouped
+// into sets, two control arrays, prism values and remarks. Its member functions live in the folder
+// of their concern: model/ (model, transforms, shapes, mouse editing), render/ (drawing) and
+// scenefile/ (files).
 class KCanvasPane : public vCanvasPane {
 public:
     explicit KCanvasPane(KStatusSink* owner);
     KCanvasPane(const KCanvasPane&) = delete;
     KCanvasPane& operator=(const KCanvasPane&) = delete;
-    ~KCanvasPane() override;
+    ~KCanvasPane() override = default;
+
+    // The drawing the canvas shows, its kind aside: the program-wide kind is the window's.
+    Drawing& Model() { return drawing; }
+    const Drawing& Model() const { return drawing; }
+    // A copy of the drawing with the program-wide kind it is shown in: what the window writes,
+    // copies and previews.
+    Drawing AsShown() const;
+    // Puts a whole drawing in place of the canvas's.
+    void SetModel(const Drawing& replacement);
 
     void OnMouseDown(int x, int y, int button) override;
     void OnMouseUp(int x, int y, int button) override;
@@ -217,22 +223,24 @@ public:
     int ReadSceneFile(const char* fileName);
     // The same, telling what the reading found beside its result.
     int ReadSceneFile(const char* fileName, SceneReadDetails& details);
-    // Reads the bytes as ReadSceneFile reads a file holding them, the kind that the file's name
-    // would imply being the current program-wide kind; the canvas is not repainted.
-    int ReadSceneText(const char* bytes, size_t size);
     void FillDefaultHandles();
 
-    int pointCount;
-    int setCount;
+private:
+    // Declared before the names of its parts below, which are bound to it.
+    Drawing drawing;
+
+public:
+    int& pointCount;
+    int& setCount;
     double originX;
     double originY;
-    Point2* points;
-    Point2* control1;
-    Point2* control2;
-    int* setEnds;
-    char* remark1;
-    char* remark2;
-    char* remark3;
+    Point2* const points;
+    Point2* const control1;
+    Point2* const control2;
+    int* const setEnds;
+    char* const remark1;
+    char* const remark2;
+    char* const remark3;
     int pickIndex;
     int pickAux;
     int pickSet;
@@ -242,12 +250,12 @@ public:
     double anchorY;
     double scaleX;
     double scaleY;
-    double prismStart;
-    double prismEnd;
-    int splineType;
-    int sweepType;
-    int useSturm;
-    int isOpen;
+    double& prismStart;
+    double& prismEnd;
+    int& splineType;
+    int& sweepType;
+    int& useSturm;
+    int& isOpen;
     int changed;
     int buttonHeld;
     int bandFromX;

@@ -59,7 +59,7 @@ std::string FileText(double value) {
 // handles on the row it leaves from (a set's closing row and the open set's last row start no
 // segment, nor does the row before the closing one of an open lathe, whose profile ends there).
 // A surface of revolution has no handles.
-using ControlArray = Point2* KCanvasPane::*;
+using ControlArray = Point2* const KCanvasPane::*;
 
 ControlArray HandleArray(const KCanvasPane& canvas, int kind, int index, int column) {
     const int spline = kind == Polygon || kind == Sor ? LinearSpline : canvas.splineType;

@@ -32,8 +32,8 @@ bool UndoHistory::Step(Steps& from, Steps& to, DrawingSnapshot& current) {
     from.pop_back();
     std::swap(*step, current);
     // A kind travels only with the steps that changed it.
-    if (current.kind < 0) {
-        step->kind = -1;
+    if (!current.withKind) {
+        step->withKind = false;
     }
     to.push_back(std::move(step));
     return true;

@@ -26,7 +26,7 @@ struct SetLayout {
     }
 };
 
-SetLayout LayoutOf(const KCanvasPane& canvas) {
+SetLayout LayoutOf(const Drawing& canvas) {
     SetLayout layout;
     layout.points = std::clamp(canvas.pointCount, 0, MaxPoints);
     layout.sets = std::clamp(canvas.setCount, 0, MaxSets);
@@ -52,7 +52,7 @@ struct Outlines {
     int openFirst = 0;             // the points from here on form no closed outline
 };
 
-Outlines OutlinesOf(const KCanvasPane& canvas, int pointCount) {
+Outlines OutlinesOf(const Drawing& canvas, int pointCount) {
     Outlines outlines;
     Point2 first{0, 0};
     for (int i = 0; i < pointCount; ++i) {
@@ -82,7 +82,7 @@ int DeclaredCount(const SetLayout& layout, const Outlines& outlines, int spline)
 
 class ListBuilder {
 public:
-    ListBuilder(const KCanvasPane& canvas, const SetLayout& layout, WrittenPointList& list)
+    ListBuilder(const Drawing& canvas, const SetLayout& layout, WrittenPointList& list)
         : _canvas(canvas), _layout(layout), _entries(list.entries), _markers(list.markers) {}
 
     void Add(WrittenSource source, int index, WrittenRole role) {
@@ -139,7 +139,7 @@ private:
                             _layout.SetOf(index)});
     }
 
-    const KCanvasPane& _canvas;
+    const Drawing& _canvas;
     const SetLayout& _layout;
     std::vector<WrittenEntry>& _entries;
     std::vector<WrittenMarker>& _markers;
@@ -250,6 +250,10 @@ void ListProfiles(const SetLayout& layout, int kind, int spline, bool open, List
 }  // namespace
 
 WrittenPointList WrittenPoints(const KCanvasPane& canvas, int kind) {
+    return WrittenPoints(canvas.Model(), static_cast<ShapeKind>(kind));
+}
+
+WrittenPointList WrittenPoints(const Drawing& canvas, ShapeKind kind) {
     int spline = kind == Polygon || kind == Sor ? LinearSpline : canvas.splineType;
     SetLayout layout = LayoutOf(canvas);
     if (IsTurnedKind(kind)) {

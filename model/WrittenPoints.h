@@ -2,9 +2,11 @@
 
 #include <vector>
 
+#include "model/EditState.h"
 #include "model/Point2.h"
 
 class KCanvasPane;
+struct Drawing;
 
 // What an entry of a written point list is.
 enum class WrittenRole {
@@ -57,6 +59,8 @@ struct WrittenPointList {
 // repeat unless it is open; a surface of revolution's its points alone, the first and last
 // giving only the slopes at its ends. Its markers stand before every finished set but the
 // first.
+WrittenPointList WrittenPoints(const Drawing& drawing, ShapeKind kind);
+// The same for the canvas's drawing, of the kind given (a ShapeKind).
 WrittenPointList WrittenPoints(const KCanvasPane& canvas, int kind);
 
 // One set's stretch of a list, with its values as the ray tracer reads them (file units):

@@ -1,21 +1,18 @@
-#include <cmath>
-#include <cstring>
-
 #include "model/KCanvasPane.h"
 
 KCanvasPane::KCanvasPane(KStatusSink* owner)
     : vCanvasPane(PaneCanvas),
-      pointCount(0),
-      setCount(0),
+      pointCount(drawing.pointCount),
+      setCount(drawing.setCount),
       originX(150),
       originY(150),
-      points(new Point2[MaxPoints]()),
-      control1(new Point2[MaxPoints]()),
-      control2(new Point2[MaxPoints]()),
-      setEnds(new int[SetEndEntries]()),
-      remark1(new char[RemarkSize]()),
-      remark2(new char[RemarkSize]()),
-      remark3(new char[RemarkSize]()),
+      points(drawing.points),
+      control1(drawing.control1),
+      control2(drawing.control2),
+      setEnds(drawing.setEnds),
+      remark1(drawing.remark1),
+      remark2(drawing.remark2),
+      remark3(drawing.remark3),
       pickIndex(0),
       pickAux(0),
       pickSet(0),
@@ -25,30 +22,27 @@ KCanvasPane::KCanvasPane(KStatusSink* owner)
       anchorY(0),
       scaleX(1.0),
       scaleY(1.0),
-      prismStart(0.0),
-      prismEnd(0.5),
-      splineType(LinearSpline),
-      sweepType(LinearSweep),
-      useSturm(0),
-      isOpen(0),
+      prismStart(drawing.prismStart),
+      prismEnd(drawing.prismEnd),
+      splineType(drawing.splineType),
+      sweepType(drawing.sweepType),
+      useSturm(drawing.useSturm),
+      isOpen(drawing.isOpen),
       changed(0),
       buttonHeld(0),
       bandFromX(-1),
       bandFromY(-1),
       bandToX(-1),
       bandToY(-1),
-      ownerWindow(owner) {
-    std::strcpy(remark1, "//");
-    std::strcpy(remark2, "//");
-    std::strcpy(remark3, "//");
+      ownerWindow(owner) {}
+
+Drawing KCanvasPane::AsShown() const {
+    Drawing shown = drawing;
+    shown.kind = static_cast<ShapeKind>(shapeKind);
+    return shown;
 }
 
-KCanvasPane::~KCanvasPane() {
-    delete[] points;
-    delete[] control1;
-    delete[] control2;
-    delete[] setEnds;
-    delete[] remark1;
-    delete[] remark2;
-    delete[] remark3;
+void KCanvasPane::SetModel(const Drawing& replacement) {
+    drawing = replacement;
+    drawing.CheckInvariants();
 }

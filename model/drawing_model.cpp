@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "model/DrawingHandles.h"
 #include "model/KCanvasPane.h"
 #include "toolkit/Utf8Text.h"
 
@@ -167,6 +168,7 @@ void KCanvasPane::RemovePoints(int start, int count) {
         }
     }
     pointCount -= count;
+    drawing.CheckInvariants();
 }
 
 // The set's number stands where its range's end will: a number below 1 says that the point
@@ -191,21 +193,12 @@ void KCanvasPane::FindSetCentre() {
 }
 
 void KCanvasPane::InitBezierHandles() {
-    // The closing point is read at points[pointCount], which must lie inside the arrays.
-    if (pointCount >= MaxPoints) {
-        return;
-    }
-    for (int i = setEnds[setCount]; i < pointCount; ++i) {
-        DefaultHandles(points[i], points[i + 1], control1[i], control2[i]);
-    }
+    ::InitBezierHandles(drawing);
 }
 
-// Weighted sums rather than (3 * point + next) / 4: the same values, and no overflow for the
-// largest coordinates a drawing may hold.
 void KCanvasPane::DefaultHandles(const Point2& point, const Point2& next, Point2& first,
                                  Point2& second) {
-    first = {point.x * 0.75 + next.x * 0.25, point.y * 0.75 + next.y * 0.25};
-    second = {first.x * 0.5 + next.x * 0.5, first.y * 0.5 + next.y * 0.5};
+    ::DefaultHandles(point, next, first, second);
 }
 
 double KCanvasPane::FileX(double mx) {

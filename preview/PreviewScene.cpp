@@ -1,18 +1,18 @@
 #include "preview/PreviewScene.h"
 
-#include "model/DrawingSnapshot.h"
 #include "model/KCanvasPane.h"
 #include "model/ProfileRules.h"
 #include "model/WrittenPoints.h"
 #include "preview/PovrayMessages.h"
+#include "scenefile/SceneWriting.h"
 
 namespace {
 
 // Every rule the profiles break, or "" when they break none.
-std::string BrokenRules(const KCanvasPane& canvas, int kind) {
+std::string BrokenRules(const Drawing& drawing, ShapeKind kind) {
     std::string lines;
     for (const RuleBreak& broken :
-         ProfileRuleBreaks(WrittenPoints(canvas, kind), kind, canvas.splineType)) {
+         ProfileRuleBreaks(WrittenPoints(drawing, kind), kind, drawing.splineType)) {
         lines += broken.sentence + "\n";
     }
     return lines.empty() ? lines : BrokenRulesMessage + lines;
@@ -20,23 +20,27 @@ std::string BrokenRules(const KCanvasPane& canvas, int kind) {
 
 }  // namespace
 
-PreviewScene PreviewScene::Of(const KCanvasPane& canvas, const char* fileName, int kindChoice) {
+PreviewScene PreviewScene::Of(const Drawing& drawing, const char* fileName, KindChoice choice) {
     PreviewScene scene;
-    const bool writable =
-        canvas.SceneFileText(fileName, kindChoice, scene.text, scene.kind, &scene.refusal);
-    if (!writable) {
+    const ComposedScene composed = ComposeSceneFile(drawing, fileName, choice);
+    scene.kind = composed.kind;
+    scene.text = composed.text;
+    if (!composed.Writable()) {
         const std::string rules =
-            IsTurnedKind(scene.kind) ? BrokenRules(canvas, scene.kind) : std::string();
+            IsTurnedKind(composed.kind) ? BrokenRules(drawing, composed.kind) : std::string();
         scene.refusal = rules.empty() ? NotFiniteMessage : rules;
         return scene;
     }
     // Seen face on, a lathe may show holes along its rows where POV-Ray's faster solver misses
     // the surface; the careful one finds it.
-    if (IsTurnedKind(scene.kind) && canvas.useSturm == 0) {
-        KCanvasPane careful(nullptr);
-        DrawingSnapshot::Of(canvas).RestoreInto(careful);
+    if (IsTurnedKind(composed.kind) && drawing.useSturm == 0) {
+        Drawing careful = drawing;
         careful.useSturm = 1;
-        careful.SceneFileText(fileName, kindChoice, scene.text, scene.kind);
+        scene.text = ComposeSceneFile(careful, fileName, choice).text;
     }
     return scene;
+}
+
+PreviewScene PreviewScene::Of(const KCanvasPane& canvas, const char* fileName, int kindChoice) {
+    return Of(canvas.AsShown(), fileName, KindChoice::Filter(kindChoice));
 }

@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "model/EditState.h"
+#include "model/Drawing.h"
+#include "scenefile/KindChoice.h"
 
 class KCanvasPane;
 
@@ -15,8 +16,10 @@ struct PreviewScene {
     // write it: a number too large to write, or every rule its profiles break, one to a line.
     std::string refusal;
 
-    // The scene of the canvas saved under fileName with the kind choice of the file dialogs;
+    // The scene of the drawing saved under fileName with the kind choice of the file dialogs;
     // changes nothing.
+    static PreviewScene Of(const Drawing& drawing, const char* fileName, KindChoice choice);
+    // The same for the canvas's drawing in the program-wide kind, the choice a filter's index.
     static PreviewScene Of(const KCanvasPane& canvas, const char* fileName, int kindChoice);
 
     bool Writable() const { return refusal.empty(); }

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "model/KCanvasPane.h"
+#include "model/DrawingHandles.h"
 #include "scenefile/SceneKind.h"
 #include "scenefile/SceneLineReader.h"
 #include "scenefile/SceneReadResult.h"
@@ -29,12 +29,6 @@ bool IsCount(const char* line) {
     end += std::strspn(end, " \t");
     end += *end == ',' ? 1 : 0;
     return *end == '\0';
-}
-
-// The line opens a declaration of the drawing's kind.
-bool OpensDeclaration(const char* line) {
-    const std::string opening = std::string(SceneKindOf(shapeKind).name) + "{";
-    return std::strstr(line, opening.c_str()) != nullptr;
 }
 
 Point2 ToModel(const Point2& file) {
@@ -70,7 +64,7 @@ int ProfileFileReading::ReadProfile(Profile& profile) {
     for (; Is(line, UnfinishedLine) || Is(line, OpenLine); line = _in.Next()) {
         (Is(line, OpenLine) ? profile.open : profile.unfinished) = true;
     }
-    if (shapeKind == Lathe) {
+    if (_kind == Lathe) {
         for (int spline = SplineKeyword(line); spline >= 0; spline = SplineKeyword(line)) {
             _canvas.splineType = spline;
             line = _in.Next();
@@ -103,6 +97,12 @@ int ProfileFileReading::ReadValues(Profile& profile) {
     return ReadOk;
 }
 
+// The line opens a declaration of the drawing's kind.
+bool ProfileFileReading::OpensDeclaration(const char* line) const {
+    const std::string opening = std::string(SceneKindOf(_kind).name) + "{";
+    return std::strstr(line, opening.c_str()) != nullptr;
+}
+
 // Past the comments between two declarations of a union: 1 at the next declaration, 0 at the
 // union's end (or the input's), -1 at anything else.
 int ProfileFileReading::NextDeclaration() {
@@ -125,7 +125,7 @@ int ProfileFileReading::NextDeclaration() {
 // group does not start on the end of the one before, its start is taken.
 ProfileFileReading::Laid ProfileFileReading::LayOut(const Profile& profile) const {
     const std::vector<Point2>& v = profile.values;
-    const int spline = shapeKind == Lathe ? _canvas.splineType : LinearSpline;
+    const int spline = _kind == Lathe ? _canvas.splineType : LinearSpline;
     const size_t n = v.size();
     Laid laid;
     if ((spline == QuadraticSpline || spline == CubicSpline) && n > 0) {
@@ -161,7 +161,7 @@ bool ProfileFileReading::PutProfiles() {
         _canvas.isOpen = open ? 1 : 0;
         _canvas.useSturm = sturm ? 1 : 0;
     }
-    const bool keepLast = shapeKind == Lathe && !open;
+    const bool keepLast = _kind == Lathe && !open;
     _canvas.pointCount = 0;
     _canvas.setCount = 0;
     bool fits = true;
@@ -189,8 +189,7 @@ bool ProfileFileReading::PutProfile(const Laid& laid, bool unfinished, bool keep
     }
     for (int j = first; j < first + needed; ++j) {
         const Point2& next = _canvas.points[j + 1 < first + needed ? j + 1 : j];
-        KCanvasPane::DefaultHandles(_canvas.points[j], next, _canvas.control1[j],
-                                    _canvas.control2[j]);
+        DefaultHandles(_canvas.points[j], next, _canvas.control1[j], _canvas.control2[j]);
     }
     for (size_t j = 0; j < laid.first.size(); ++j) {
         _canvas.control1[first + static_cast<int>(j)] = ToModel(laid.first[j]);

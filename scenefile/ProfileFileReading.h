@@ -2,13 +2,12 @@
 
 #include <vector>
 
-#include "model/Point2.h"
+#include "model/Drawing.h"
 
-class KCanvasPane;
 class SceneLineReader;
 
-// Reads the profiles of a lathe or surface-of-revolution file into the canvas, the kind being
-// the program-wide one: one declaration a profile, several of them inside a union. It starts
+// Reads the profiles of a lathe or surface-of-revolution file into the drawing, of the kind
+// given: one declaration a profile, several of them inside a union. It starts
 // just past the line that opens the first declaration and reads the layout the writer writes,
 // line by line: "//___unfinished___" and "//___open___" where they apply, the spline (lathe),
 // the count line, one value a line with set markers and other comments passed over, "open" and
@@ -21,8 +20,8 @@ class SceneLineReader;
 // again from the last two points.
 class ProfileFileReading {
 public:
-    ProfileFileReading(KCanvasPane& canvas, SceneLineReader& in, bool inUnion)
-        : _canvas(canvas), _in(in), _inUnion(inUnion) {}
+    ProfileFileReading(Drawing& drawing, ShapeKind kind, SceneLineReader& in, bool inUnion)
+        : _canvas(drawing), _kind(kind), _in(in), _inUnion(inUnion) {}
 
     // A SceneReadResult. On a failure the profiles read whole before it stay in the drawing.
     int Read();
@@ -48,11 +47,13 @@ private:
     int ReadProfile(Profile& profile);
     int ReadValues(Profile& profile);
     int NextDeclaration();
+    bool OpensDeclaration(const char* line) const;
     Laid LayOut(const Profile& profile) const;
     bool PutProfiles();
     bool PutProfile(const Laid& laid, bool unfinished, bool keepLast);
 
-    KCanvasPane& _canvas;
+    Drawing& _canvas;
+    ShapeKind _kind;
     SceneLineReader& _in;
     bool _inUnion;
     std::vector<Profile> _profiles;

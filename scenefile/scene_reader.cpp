@@ -8,13 +8,14 @@
 #include <cstring>
 #include <vector>
 
-#include "model/KCanvasPane.h"
+#include "model/DrawingHandles.h"
 #include "scenefile/ForeignSceneText.h"
 #include "scenefile/ProfileFileReading.h"
 #include "scenefile/SceneKind.h"
 #include "scenefile/SceneLineReader.h"
 #include "scenefile/SceneReadDetails.h"
 #include "scenefile/SceneReadResult.h"
+#include "scenefile/SceneReading.h"
 #include "scenefile/SceneValues.h"
 #include "toolkit/Utf8Text.h"
 
@@ -36,10 +37,10 @@ void CopyRemark(char* remark, const char* line) {
 
 // The declaration names the kind; the file name only implies it. True for a union, whose kind
 // its first inner declaration names.
-bool TakeDeclaredKind(const char* line) {
+bool TakeDeclaredKind(const char* line, ShapeKind& kind) {
     for (const SceneKind& row : SceneKinds) {
         if (std::strstr(line, (std::string(row.name) + "{").c_str()) != nullptr) {
-            shapeKind = row.kind;
+            kind = static_cast<ShapeKind>(row.kind);
             return false;
         }
     }
@@ -60,11 +61,12 @@ bool AllZero(const Point2& a, const Point2& b) {
     return a.x == 0 && a.y == 0 && b.x == 0 && b.y == 0;
 }
 
-// One reading of a scene file into the canvas. Points stay in file units until the whole list
-// has been read; a failure leaves what was read so far, as the file commands expect.
+// One reading of a scene file into a drawing, starting from the kind the file's name implies.
+// Points stay in file units until the whole list has been read; a failure leaves what was read
+// so far, as the file commands expect.
 class SceneFileReading {
 public:
-    SceneFileReading(KCanvasPane& canvas, SceneLineReader& in) : _canvas(canvas), _in(in) {}
+    SceneFileReading(Drawing& drawing, SceneLineReader& in) : _canvas(drawing), _in(in) {}
 
     // True when the input ended where the point count or the prism header should have been:
     // a scene written in another layout, such as one holding the whole declaration on one line.
@@ -75,12 +77,12 @@ public:
             return ReadNoBrace;
         }
         StartDrawing();
-        if (IsTurnedKind(shapeKind)) {
-            const int result = ProfileFileReading(_canvas, _in, _union).Read();
+        if (IsTurnedKind(_canvas.kind)) {
+            const int result = ProfileFileReading(_canvas, _canvas.kind, _in, _union).Read();
             _endedBeforeHeader = result == ReadBadHeader && _in.AtEnd();
             return result;
         }
-        int result = shapeKind == Prism ? ReadPrismHeader() : ReadPolygonHeader();
+        int result = _canvas.kind == Prism ? ReadPrismHeader() : ReadPolygonHeader();
         if (result == ReadOk) {
             result = ReadLeadingControl();
         }
@@ -110,9 +112,9 @@ private:
             }
             line = _in.Next();
         }
-        _union = TakeDeclaredKind(line);
+        _union = TakeDeclaredKind(line, _canvas.kind);
         if (_union) {
-            TakeDeclaredKind(_in.Next());
+            TakeDeclaredKind(_in.Next(), _canvas.kind);
         }
         return true;
     }
@@ -375,14 +377,14 @@ private:
                 kept.push_back({j, _canvas.control1[j], _canvas.control2[j]});
             }
         }
-        _canvas.FillDefaultHandles();
+        FillDefaultHandles(_canvas);
         for (const Kept& k : kept) {
             _canvas.control1[k.index] = k.first;
             _canvas.control2[k.index] = k.second;
         }
     }
 
-    KCanvasPane& _canvas;
+    Drawing& _canvas;
     SceneLineReader& _in;
     int _index = 0;     // where the next point is stored: the points read so far
     int _setStart = 0;  // first index of the set being read
@@ -398,55 +400,41 @@ bool HasPrismExtension(const char* fileName) {
     return dot != nullptr && Is(dot, ".prm");
 }
 
-}  // namespace
-
-int KCanvasPane::ReadSceneFile(const char* fileName) {
-    SceneReadDetails details;
-    return ReadSceneFile(fileName, details);
+SceneRead ReadFrom(SceneLineReader& in, Drawing drawing, ShapeKind implied) {
+    SceneRead read{std::move(drawing), ReadOk, {}};
+    read.drawing.kind = implied;
+    SceneFileReading reading(read.drawing, in);
+    read.result = static_cast<SceneReadResult>(reading.Read());
+    read.details.stopLine = in.LinesRead();
+    if (read.Ok()) {
+        read.details.foreignText = ForeignSceneText::Find(in.Bytes(), read.details.stopLine).Note();
+    }
+    if (reading.EndedBeforeHeader()) {
+        read.details.hint = SceneLayoutHint;
+    }
+    read.drawing.CheckInvariants();
+    return read;
 }
 
-int KCanvasPane::ReadSceneFile(const char* fileName, SceneReadDetails& details) {
-    details = SceneReadDetails{};
-    shapeKind = HasPrismExtension(fileName) ? Prism : Polygon;
-    // A drawing read shows its own values everywhere.
-    _handedSpline.reset();
+}  // namespace
+
+SceneRead ReadScene(const char* fileName, Drawing drawing) {
+    const ShapeKind implied = HasPrismExtension(fileName) ? Prism : Polygon;
     SceneLineReader in(fileName);
     if (!in.IsOpen()) {
+        SceneRead read{std::move(drawing), ReadCannotOpen, {}};
+        read.drawing.kind = implied;
         // A file the system would open but that is not read (a named pipe, a device, a folder,
         // one too large, another user's link) says why; a missing one says enough already.
         if (access(fileName, R_OK) == 0) {
-            details.hint = in.Refusal();
+            read.details.hint = in.Refusal();
         }
-        return ReadCannotOpen;
+        return read;
     }
-    SceneFileReading reading(*this, in);
-    int result = reading.Read();
-    details.stopLine = in.LinesRead();
-    if (result == ReadOk) {
-        details.foreignText = ForeignSceneText::Find(in.Bytes(), details.stopLine).Note();
-        RedrawOutline(true);
-    }
-    if (reading.EndedBeforeHeader()) {
-        details.hint = SceneLayoutHint;
-    }
-    return result;
+    return ReadFrom(in, std::move(drawing), implied);
 }
 
-int KCanvasPane::ReadSceneText(const char* bytes, size_t size) {
+SceneRead ReadSceneBytes(const char* bytes, size_t size, Drawing drawing, ShapeKind implied) {
     SceneLineReader in(bytes, size);
-    return SceneFileReading(*this, in).Read();
-}
-
-void KCanvasPane::FillDefaultHandles() {
-    int count = std::clamp(pointCount, 0, MaxPoints);
-    for (int j = 0; j < count; ++j) {
-        Point2& first = control1[j];
-        Point2& second = control2[j];
-        if (splineType != LinearSpline && !AllZero(first, second)) {
-            continue;
-        }
-        // The last table entry has no successor; its handles then rest on the point itself.
-        const Point2& point = points[j];
-        DefaultHandles(point, j + 1 < MaxPoints ? points[j + 1] : point, first, second);
-    }
+    return ReadFrom(in, std::move(drawing), implied);
 }

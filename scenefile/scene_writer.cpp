@@ -1,5 +1,7 @@
 #include <sys/stat.h>
 
+#include <cerrno>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -11,6 +13,7 @@
 #include "model/WrittenPoints.h"
 #include "scenefile/FileReplace.h"
 #include "scenefile/SceneKind.h"
+#include "scenefile/SceneWriting.h"
 #include "toolkit/Utf8Text.h"
 
 namespace {
@@ -26,13 +29,6 @@ const char* const NotFiniteRefusal = "a coordinate or height is too large to wri
 // of each profile of an open lathe, which is written without its closing repeat.
 const char* const UnfinishedProfile = "//___unfinished___";
 const char* const OpenProfile = "//___open___";
-
-bool Refuse(std::string* reason, const char* why) {
-    if (reason != nullptr) {
-        *reason = why;
-    }
-    return false;
-}
 
 // A device, a named pipe or a socket is no drawing's file, and a name without a dot that names
 // one would otherwise become a new file beside it (/dev/full.pol). A folder's name still gets
@@ -115,13 +111,13 @@ void WriteSpline(int spline, SceneText& out) {
     }
 }
 
-void WriteRemarks(const KCanvasPane& canvas, SceneText& out) {
+void WriteRemarks(const Drawing& canvas, SceneText& out) {
     out.Remark(canvas.remark1);
     out.Remark(canvas.remark2);
     out.Remark(canvas.remark3);
 }
 
-void WriteHead(const KCanvasPane& canvas, int declaredCount, int kind, int spline, SceneText& out) {
+void WriteHead(const Drawing& canvas, int declaredCount, int kind, int spline, SceneText& out) {
     WriteRemarks(canvas, out);
     if (kind == Polygon) {
         out.Line("#declare Thing=polygon{");
@@ -175,7 +171,7 @@ void WritePointList(const WrittenPointList& list, SceneText& out) {
 // One lathe or sor per profile; several are one object as a union. A profile's set marker
 // stands before its declaration; the unfinished set, and every profile of an open lathe, say so
 // inside their own.
-void WriteProfiles(const KCanvasPane& canvas, const WrittenPointList& list, int kind, int spline,
+void WriteProfiles(const Drawing& canvas, const WrittenPointList& list, int kind, int spline,
                    SceneText& out) {
     const std::vector<WrittenSet> profiles = WrittenSets(list);
     const std::string word = SceneKindOf(kind).name;
@@ -226,7 +222,7 @@ std::string ProfileRefusal(const WrittenPointList& list, int kind, int spline) {
 
 // The whole file, or why the writer refuses it: a number in it would not be finite, or a profile
 // breaks one of the ray tracer's rules.
-std::string ComposeScene(const KCanvasPane& canvas, int kind, std::string& text) {
+std::string ComposeScene(const Drawing& canvas, ShapeKind kind, std::string& text) {
     int spline = kind == Polygon || kind == Sor ? LinearSpline : canvas.splineType;
     WrittenPointList list = WrittenPoints(canvas, kind);
     SceneText out(text);
@@ -254,28 +250,23 @@ std::string ComposeScene(const KCanvasPane& canvas, int kind, std::string& text)
 // A name already carrying one of the kinds' extensions must hold what the reader expects from
 // that extension, or the saved drawing could not be opened again. Otherwise a filter of one kind
 // chooses that kind.
-int KCanvasPane::KindToWrite(const char* fileName, int kindChoice, int currentKind) {
+ShapeKind KindToWrite(const char* fileName, KindChoice choice, ShapeKind drawingKind) {
     const int named = KindOfExtension(fileName);
     if (named >= 0) {
-        return named;
+        return static_cast<ShapeKind>(named);
     }
-    const int chosen = KindOfFilter(kindChoice);
-    return chosen >= 0 ? chosen : currentKind;
+    return choice.Kind().value_or(drawingKind);
 }
 
-bool KCanvasPane::SceneFileText(const char* fileName, int kindChoice, std::string& text, int& kind,
-                                std::string* refusal) const {
-    kind = KindToWrite(fileName, kindChoice, shapeKind);
-    text.clear();
-    const std::string why = ComposeScene(*this, kind, text);
-    if (refusal != nullptr) {
-        *refusal = why;
-    }
-    return why.empty();
+ComposedScene ComposeSceneFile(const Drawing& drawing, const char* fileName, KindChoice choice) {
+    ComposedScene scene;
+    scene.kind = KindToWrite(fileName, choice, drawing.kind);
+    scene.refusal = ComposeScene(drawing, scene.kind, scene.text);
+    return scene;
 }
 
 // A name without any "." gets the kind's extension, as long as the window's buffer has room.
-std::string KCanvasPane::NameToWrite(const char* fileName, int kindChoice) {
+std::string NameToWrite(const char* fileName, KindChoice choice, ShapeKind drawingKind) {
     if (!Named(fileName)) {
         return "";
     }
@@ -286,32 +277,73 @@ std::string KCanvasPane::NameToWrite(const char* fileName, int kindChoice) {
     if (name.size() + 4 > FileNameCapacity) {
         return "";
     }
-    return name + SceneKindOf(KindToWrite(fileName, kindChoice, shapeKind)).extension;
+    return name + SceneKindOf(KindToWrite(fileName, choice, drawingKind)).extension;
+}
+
+SaveResult WriteScene(const Drawing& drawing, const std::string& fileName, KindChoice choice) {
+    SaveResult saved;
+    const char* given = fileName.c_str();
+    if (IsSpecialFile(given)) {
+        saved.message = "not a regular file";
+        return saved;
+    }
+    const ComposedScene scene = ComposeSceneFile(drawing, given, choice);
+    saved.name = NameToWrite(given, choice, drawing.kind);
+    if (saved.name.empty()) {
+        saved.message = fileName.empty() ? "no file name"
+                        : Named(given)   ? "the name is too long to take the extension"
+                                         : "the name ends in a slash, as a folder's does";
+        return saved;
+    }
+    saved.kind = scene.kind;
+    if (!scene.Writable()) {
+        saved.message = scene.refusal;
+        return saved;
+    }
+    errno = 0;
+    saved.ok = ReplaceFileContents(saved.name.c_str(), scene.text, &saved.message);
+    saved.systemError = saved.ok ? 0 : errno;
+    return saved;
+}
+
+// The canvas's own operations over the writer: the drawing in the program-wide kind, the name
+// extended in the caller's buffer and the program-wide kind the kind written, as the file
+// commands have always found them.
+int KCanvasPane::KindToWrite(const char* fileName, int kindChoice, int currentKind) {
+    return ::KindToWrite(fileName, KindChoice::Filter(kindChoice),
+                         static_cast<ShapeKind>(currentKind));
+}
+
+bool KCanvasPane::SceneFileText(const char* fileName, int kindChoice, std::string& text, int& kind,
+                                std::string* refusal) const {
+    ComposedScene scene = ComposeSceneFile(AsShown(), fileName, KindChoice::Filter(kindChoice));
+    text = std::move(scene.text);
+    kind = scene.kind;
+    if (refusal != nullptr) {
+        *refusal = scene.refusal;
+    }
+    return scene.Writable();
+}
+
+std::string KCanvasPane::NameToWrite(const char* fileName, int kindChoice) {
+    return ::NameToWrite(fileName, KindChoice::Filter(kindChoice),
+                         static_cast<ShapeKind>(shapeKind));
 }
 
 bool KCanvasPane::WriteSceneFile(char* fileName, int kindChoice, std::string* reason) {
-    if (IsSpecialFile(fileName)) {
-        return Refuse(reason, "not a regular file");
+    const SaveResult saved = WriteScene(AsShown(), fileName, KindChoice::Filter(kindChoice));
+    if (!saved.name.empty()) {
+        // Only a name without an extension grows, and NameToWrite keeps that within the buffer.
+        std::memcpy(fileName, saved.name.c_str(), saved.name.size() + 1);
     }
-    std::string text;
-    int kind = Polygon;
-    std::string refusal;
-    const bool writable = SceneFileText(fileName, kindChoice, text, kind, &refusal);
-    const std::string name = NameToWrite(fileName, kindChoice);
-    if (name.empty()) {
-        return Refuse(reason, fileName[0] == '\0' ? "no file name"
-                              : Named(fileName)   ? "the name is too long to take the extension"
-                                                  : "the name ends in a slash, as a folder's does");
+    if (saved.kind) {
+        shapeKind = *saved.kind;
     }
-    // Only a name without an extension grows, and NameToWrite keeps that within the buffer.
-    std::memcpy(fileName, name.c_str(), name.size() + 1);
-    shapeKind = kind;
-    if (!writable) {
-        return Refuse(reason, refusal.c_str());
+    if (reason != nullptr) {
+        *reason = saved.message;
     }
-    if (!ReplaceFileContents(fileName, text, reason)) {
-        return false;
+    if (saved.ok) {
+        SetChanged(false);
     }
-    SetChanged(false);
-    return true;
+    return saved.ok;
 }

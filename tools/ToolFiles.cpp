@@ -2,7 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -12,6 +11,7 @@
 #include "scenefile/RewriteJournal.h"
 #include "scenefile/SceneReadDetails.h"
 #include "scenefile/SceneReadResult.h"
+#include "scenefile/SceneWriting.h"
 #include "tools/ToolExit.h"
 #include "tools/ToolMessages.h"
 
@@ -28,9 +28,7 @@ bool SameFile(const char* a, const char* b) {
 }
 
 // What the writer refuses before it touches a file, said in words.
-std::string WriterRefusal(const KCanvasPane& canvas, const char* path, int kindChoice) {
-    std::string text;
-    int kind = 0;
+std::string WriterRefusal(const Drawing& drawing, const char* path, KindChoice choice) {
     const size_t length = std::strlen(path);
     if (length == 0) {
         return "the name is empty";
@@ -38,12 +36,10 @@ std::string WriterRefusal(const KCanvasPane& canvas, const char* path, int kindC
     if (path[length - 1] == '/') {
         return "the name is a folder's";
     }
-    if (KCanvasPane::NameToWrite(path, kindChoice).empty()) {
+    if (NameToWrite(path, choice, drawing.kind).empty()) {
         return "the name is too long for its extension to be added";
     }
-    std::string refusal;
-    canvas.SceneFileText(path, kindChoice, text, kind, &refusal);
-    return refusal;
+    return ComposeSceneFile(drawing, path, choice).refusal;
 }
 
 }  // namespace
@@ -69,30 +65,27 @@ int ReadDrawing(KCanvasPane& canvas, const char* path) {
 }
 
 int WriteDrawing(KCanvasPane& canvas, const char* path, int kindChoice) {
-    const std::string refusal = WriterRefusal(canvas, path, kindChoice);
+    const KindChoice choice = KindChoice::Filter(kindChoice);
+    const Drawing drawing = canvas.AsShown();
+    const std::string refusal = WriterRefusal(drawing, path, choice);
     if (!refusal.empty()) {
         // The name the file would have had, its extension included.
-        const std::string named = KCanvasPane::NameToWrite(path, kindChoice);
+        const std::string named = NameToWrite(path, choice, drawing.kind);
         return ReportSaveFailure(named.empty() ? path : named, refusal);
     }
-    // The editor's buffer holds 99 characters; a longer path fits here as long as it needs no
-    // extension appended, which the writer refuses beyond 99 characters.
-    std::vector<char> name(std::snprintf(nullptr, 0, "%s", path) + 100, '\0');
-    std::snprintf(name.data(), name.size(), "%s", path);
-    const int kindBefore = shapeKind;
-    const int kind = KCanvasPane::KindToWrite(name.data(), kindChoice, kindBefore);
-    const bool losing = WritingLosesValues(canvas, kindBefore, kind);
-    errno = 0;
-    std::string reason;
-    if (!canvas.WriteSceneFile(name.data(), kindChoice, &reason)) {
-        return reason.empty() ? ReportSaveFailure(name.data(), errno)
-                              : ReportSaveFailure(name.data(), reason);
+    const ShapeKind kind = KindToWrite(path, choice, drawing.kind);
+    const bool losing = WritingLosesValues(canvas, drawing.kind, kind);
+    const SaveResult saved = WriteScene(drawing, path, choice);
+    const std::string& name = saved.name.empty() ? std::string(path) : saved.name;
+    if (!saved.ok) {
+        return saved.message.empty() ? ReportSaveFailure(name, saved.systemError)
+                                     : ReportSaveFailure(name, saved.message);
     }
     if (losing) {
-        std::fprintf(stderr, "%s: note: %s\n", name.data(),
-                     LostValuesNote(kindBefore, kind).c_str());
+        std::fprintf(stderr, "%s: note: %s\n", name.c_str(),
+                     LostValuesNote(drawing.kind, kind).c_str());
     }
-    std::printf("%s\n", name.data());
+    std::printf("%s\n", name.c_str());
     return ExitOk;
 }
 

@@ -12,6 +12,7 @@
 #include "preview/PovrayViews.h"
 #include "scenefile/FileReplace.h"
 #include "scenefile/SceneKind.h"
+#include "scenefile/SceneWriting.h"
 #include "tools/ToolArguments.h"
 #include "tools/ToolCommand.h"
 #include "tools/ToolExit.h"
@@ -30,11 +31,11 @@ struct Frame {
 
 // A lathe or a surface of revolution seen from the front: its profiles' curves and their mirror
 // images across the axis it turns about.
-Frame TurnedFrameOf(const KCanvasPane& canvas) {
+Frame TurnedFrameOf(const Drawing& canvas) {
     Polylines curves;
     FlattenOptions flatten;
     flatten.tolerance = 0.001;
-    FlattenProfiles(WrittenPoints(canvas, shapeKind), shapeKind, canvas.splineType, flatten,
+    FlattenProfiles(WrittenPoints(canvas, canvas.kind), canvas.kind, canvas.splineType, flatten,
                     curves);
     if (curves.points.empty()) {
         return Frame{};
@@ -47,12 +48,12 @@ Frame TurnedFrameOf(const KCanvasPane& canvas) {
     return frame;
 }
 
-Frame FrameOf(const KCanvasPane& canvas) {
+Frame FrameOf(const Drawing& canvas) {
     Frame frame;
     if (canvas.pointCount <= 0) {
         return frame;
     }
-    if (IsTurnedKind(shapeKind)) {
+    if (IsTurnedKind(canvas.kind)) {
         return TurnedFrameOf(canvas);
     }
     frame = {HUGE_VAL, -HUGE_VAL, HUGE_VAL, -HUGE_VAL};
@@ -64,7 +65,7 @@ Frame FrameOf(const KCanvasPane& canvas) {
     }
     // A conic prism grows from the origin with the height: its widest outline is at the
     // height farthest from zero.
-    if (shapeKind == Prism && canvas.sweepType == ConicSweep) {
+    if (canvas.kind == Prism && canvas.sweepType == ConicSweep) {
         double scale = std::max(std::fabs(canvas.prismStart), std::fabs(canvas.prismEnd));
         frame = {std::min(frame.left * scale, 0.0), std::max(frame.right * scale, 0.0),
                  std::min(frame.bottom * scale, 0.0), std::max(frame.top * scale, 0.0)};
@@ -110,17 +111,17 @@ std::string Vector(double x, double y, double z) {
 // The scene, or "" when the drawing is too large for any number of it to be finite. It holds
 // the drawing as the editor writes it, never the file it was read from: text of that file which
 // the drawing does not keep must not run with the scene.
-std::string SceneText(const KCanvasPane& canvas, const std::string& shownName,
+std::string SceneText(const Drawing& canvas, const std::string& shownName,
                       const std::string& drawing) {
     Frame frame = FrameOf(canvas);
     double centreX = frame.left / 2 + frame.right / 2;
     double centreY = frame.bottom / 2 + frame.top / 2;
     double width = std::max(frame.right - frame.left, 1e-3);
     double height = std::max(frame.top - frame.bottom, 1e-3);
-    bool prism = shapeKind == Prism;
+    bool prism = canvas.kind == Prism;
     // In front of the object, whose depth is a prism's height or a turned profile's radius.
     double depth = prism ? std::max(std::fabs(canvas.prismStart), std::fabs(canvas.prismEnd))
-                         : (IsTurnedKind(shapeKind) ? frame.right : 0);
+                         : (IsTurnedKind(canvas.kind) ? frame.right : 0);
     double distance = 10 + depth;
     double lightX = centreX - width;
     double lightY = centreY + height;
@@ -186,17 +187,16 @@ int RunScene(int argc, char** argv) {
     }
     // The ray tracer refuses a prism with an unfinished outline and closes a polygon's itself; a
     // lathe's unfinished profile is a profile like any other.
-    if (canvas.HasOpenSet() && !IsTurnedKind(shapeKind)) {
+    const Drawing shown = canvas.AsShown();
+    if (canvas.HasOpenSet() && !IsTurnedKind(shown.kind)) {
         std::fprintf(stderr, "Warning: the drawing has an unfinished set\n");
     }
-    std::string drawing;
-    int kind = shapeKind;
-    std::string refusal;
-    if (!canvas.SceneFileText(files[0], FilterOfKind(shapeKind), drawing, kind, &refusal)) {
-        std::fprintf(stderr, "%s: %s\n", files[0], refusal.c_str());
+    const ComposedScene drawing = ComposeSceneFile(shown, files[0], KindChoice::Of(shown.kind));
+    if (!drawing.Writable()) {
+        std::fprintf(stderr, "%s: %s\n", files[0], drawing.refusal.c_str());
         return ExitWriteFailed;
     }
-    std::string text = SceneText(canvas, shownName, drawing);
+    std::string text = SceneText(shown, shownName, drawing.text);
     if (text.empty()) {
         std::fprintf(stderr, "%s: the drawing is too large to show in a scene\n", files[0]);
         return ExitWriteFailed;

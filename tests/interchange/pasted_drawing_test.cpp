@@ -64,7 +64,7 @@ TEST(PastedDrawing, TheEditorsOwnTextPastesIntoTheSameDrawing) {
                 EXPECT_TRUE(pasted.declared);
                 EXPECT_EQ(pasted.kind, kind);
                 KCanvasPane target(nullptr);
-                target.SetPrismValues(pasted.sets.prism);
+                target.SetPrismValues(PrismValues::Of(pasted.sets));
                 ASSERT_TRUE(pasted.AddTo(target, why)) << why;
                 EXPECT_EQ(Written(target, kind), text) << kind << " " << spline << " " << open;
             }

@@ -10,7 +10,7 @@
 namespace {
 
 // A drawing that differs from the one before it in one thing each time.
-DrawingSnapshot Drawing(int variant) {
+DrawingSnapshot Variant(int variant) {
     KCanvasPane canvas(nullptr);
     AddFinishedSet(canvas, {{0, 0}, {30, 0}, {0, 30}});
     canvas.points[1].x += variant;
@@ -54,42 +54,42 @@ TEST(DrawingSnapshot, RestoresEveryPartOfTheDrawingAndComparesThem) {
 
 TEST(UndoHistory, StepsBackAndForthAndDropsRedoOnANewStep) {
     UndoHistory history;
-    DrawingSnapshot current = Drawing(0);
+    DrawingSnapshot current = Variant(0);
     history.Record(current, current);
     EXPECT_EQ(history.UndoSteps(), 0u) << "an action that changed nothing is no step";
 
     for (int v = 1; v <= 3; ++v) {
-        history.Record(Drawing(v - 1), Drawing(v));
+        history.Record(Variant(v - 1), Variant(v));
     }
-    current = Drawing(3);
+    current = Variant(3);
     EXPECT_TRUE(history.Undo(current));
     EXPECT_TRUE(history.Undo(current));
-    EXPECT_EQ(current, Drawing(1));
+    EXPECT_EQ(current, Variant(1));
     EXPECT_TRUE(history.Redo(current));
-    EXPECT_EQ(current, Drawing(2));
+    EXPECT_EQ(current, Variant(2));
     EXPECT_EQ(history.RedoSteps(), 1u);
 
-    history.Record(current, Drawing(9));
-    current = Drawing(9);
+    history.Record(current, Variant(9));
+    current = Variant(9);
     EXPECT_FALSE(history.Redo(current)) << "a new step drops the redo steps";
     EXPECT_TRUE(history.Undo(current));
-    EXPECT_EQ(current, Drawing(2));
+    EXPECT_EQ(current, Variant(2));
 
     history.Clear();
     EXPECT_FALSE(history.Undo(current));
-    EXPECT_EQ(current, Drawing(2));
+    EXPECT_EQ(current, Variant(2));
 }
 
 TEST(UndoHistory, KeepsTheNewestHundredStepsInBoundedMemory) {
     UndoHistory history;
     for (int v = 0; v < 150; ++v) {
-        history.Record(Drawing(v), Drawing(v + 1));
+        history.Record(Variant(v), Variant(v + 1));
     }
     EXPECT_EQ(history.UndoSteps(), UndoHistory::MaxSteps);
-    DrawingSnapshot current = Drawing(150);
+    DrawingSnapshot current = Variant(150);
     while (history.Undo(current)) {
     }
-    EXPECT_EQ(current, Drawing(50)) << "the oldest steps were dropped";
+    EXPECT_EQ(current, Variant(50)) << "the oldest steps were dropped";
     EXPECT_EQ(history.RedoSteps(), UndoHistory::MaxSteps);
     // A step is one snapshot: a full history stays under 3 MB per window.
     EXPECT_LT(sizeof(DrawingSnapshot), 26u * 1024);
@@ -98,7 +98,7 @@ TEST(UndoHistory, KeepsTheNewestHundredStepsInBoundedMemory) {
 
 TEST(UndoHistory, KnowsTheDrawingLastSaved) {
     UndoHistory history;
-    history.MarkSaved(Drawing(0));
-    EXPECT_TRUE(history.IsSaved(Drawing(0)));
-    EXPECT_FALSE(history.IsSaved(Drawing(1)));
+    history.MarkSaved(Variant(0));
+    EXPECT_TRUE(history.IsSaved(Variant(0)));
+    EXPECT_FALSE(history.IsSaved(Variant(1)));
 }
