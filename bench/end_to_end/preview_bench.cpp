@@ -9,6 +9,7 @@
 #include "model/KCanvasPane.h"
 #include "preview/ProgramSearch.h"
 #include "toolkit/platform/vImageWindowPlatform.h"
+#include "toolkit/platform/vPlatformOverride.h"
 #include "toolkit/vApp.h"
 
 // From an edit of a drawing of all 500 entries to the POV-Ray preview showing it: the first
@@ -23,8 +24,7 @@ using Clock = std::chrono::steady_clock;
 // The real image windows, with the time of the last picture each place was given.
 class TimedImageWindows : public vImageWindowPlatform {
 public:
-    explicit TimedImageWindows(vImageWindowPlatform& real) : _real(real) { Install(this); }
-    ~TimedImageWindows() override { Install(&_real); }
+    explicit TimedImageWindows(vImageWindowPlatform& real) : _real(real) {}
 
     vHandle CreateImageWindow(const char* title, const std::vector<std::string>& captions,
                               int width, int height, vImageWindowEvents* events) override {
@@ -62,6 +62,7 @@ public:
 
 private:
     vImageWindowPlatform& _real;
+    vPlatformOverride<vImageWindowPlatform> _installed{&vPlatform::imageWindows, this};
 };
 
 // Runs the event loop until the condition holds; false after ten seconds without.

@@ -9,14 +9,12 @@
 #include "toolkit/platform/qt/QtCanvasWidget.h"
 #include "toolkit/platform/qt/QtPictureReader.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
+#include "toolkit/platform/vPlatformOverride.h"
 
 namespace {
 
 class BackgroundInEditor : public AppFixture {
 protected:
-    BackgroundInEditor() { vPictureReader::Install(&reader); }
-    ~BackgroundInEditor() override { vPictureReader::Install(nullptr); }
-
     // A red picture in the working folder.
     std::string RedPicture(const char* name) {
         QImage image(8, 8, QImage::Format_RGB32);
@@ -50,6 +48,7 @@ protected:
     }
 
     QtPictureReader reader;
+    vPlatformOverride<vPictureReader> readerInstalled{&vPlatform::pictureReader, &reader};
 };
 
 // A picture dropped on a titled drawing shows at 40 % under the grid and is remembered beside

@@ -7,6 +7,7 @@
 #include "support/qt/EventWait.h"
 #include "toolkit/platform/qt/QtImageWindowPlatform.h"
 #include "toolkit/platform/qt/QtProcessRunner.h"
+#include "toolkit/platform/vPlatformOverride.h"
 
 namespace {
 
@@ -30,15 +31,6 @@ public:
 
 class PreviewInEditor : public AppFixture {
 protected:
-    PreviewInEditor() {
-        vImageWindowPlatform::Install(&pictures);
-        vProcessRunner::Install(&processes);
-    }
-    ~PreviewInEditor() override {
-        vProcessRunner::Install(nullptr);
-        vImageWindowPlatform::Install(nullptr);
-    }
-
     static std::vector<QtImageWindow*> PreviewWindows() {
         std::vector<QtImageWindow*> found;
         for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -61,6 +53,8 @@ protected:
 
     WatchedPictures pictures{&platform};
     QtProcessRunner processes;
+    vPlatformOverride<vImageWindowPlatform> picturesInstalled{&vPlatform::imageWindows, &pictures};
+    vPlatformOverride<vProcessRunner> processesInstalled{&vPlatform::processes, &processes};
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "preview/PreviewScene.h"
 #include "toolkit/platform/vImageWindowEvents.h"
 #include "toolkit/platform/vImageWindowPlatform.h"
+#include "toolkit/platform/vPlatformOverride.h"
 
 // What the preview last showed.
 class RecordingDisplay : public PreviewDisplay {
@@ -27,9 +28,6 @@ public:
 // Image windows that exist only as records.
 class FakeImageWindows : public vImageWindowPlatform {
 public:
-    FakeImageWindows() { Install(this); }
-    ~FakeImageWindows() override { Install(nullptr); }
-
     vHandle CreateImageWindow(const char*, const std::vector<std::string>&, int, int,
                               vImageWindowEvents* windowEvents) override {
         events = windowEvents;
@@ -50,6 +48,9 @@ public:
     int created = 0;
     int raised = 0;
     int destroyed = 0;
+
+private:
+    vPlatformOverride<vImageWindowPlatform> _installed{&vPlatform::imageWindows, this};
 };
 
 inline PreviewScene SceneOf(const std::string& text) {

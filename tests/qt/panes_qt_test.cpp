@@ -19,6 +19,7 @@
 #include "toolkit/platform/qt/QtSubWindow.h"
 #include "toolkit/platform/qt/QtWindowPlatform.h"
 #include "toolkit/platform/vControlHost.h"
+#include "toolkit/platform/vPlatformOverride.h"
 #include "toolkit/vApp.h"
 #include "toolkit/vCmd.h"
 #include "toolkit/vCmdWindow.h"
@@ -83,15 +84,8 @@ StatusFieldSpec statusBar[] = {
 class QtPanes : public ::testing::Test {
 protected:
     void SetUp() override {
-        vWindowPlatform::Install(&windows);
-        vControlPlatform::Install(&controls);
-        vMenuPlatform::Install(&menus);
         windows.CreateFrame("Panes", 640, 480, nullptr);
         windows.Frame()->show();
-    }
-    void TearDown() override {
-        vMenuPlatform::Install(nullptr);
-        vControlPlatform::Install(nullptr);
     }
 
     static QtCanvasWidget* CanvasOf(vWindow& window) {
@@ -106,6 +100,9 @@ protected:
     QtWindowPlatform windows;
     QtControlPlatform controls;
     QtMenuPlatform menus{&windows};
+    vPlatformOverride<vWindowPlatform> windowsInstalled{&vPlatform::windows, &windows};
+    vPlatformOverride<vControlPlatform> controlsInstalled{&vPlatform::controls, &controls};
+    vPlatformOverride<vMenuPlatform> menusInstalled{&vPlatform::menus, &menus};
     vApp app{"Panes"};
 };
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "toolkit/platform/vFrameEvents.h"
+#include "toolkit/platform/vPlatformOverride.h"
 #include "toolkit/platform/vWindowEvents.h"
 #include "toolkit/platform/vWindowPlatform.h"
 
@@ -21,9 +22,6 @@ public:
         vWindowEvents* events;
         bool destroyed = false;
     };
-
-    FakeWindowPlatform() { Install(this); }
-    ~FakeWindowPlatform() override { Install(nullptr); }
 
     bool CreateFrame(const char* caption, int width, int height, vFrameEvents* events) override {
         frameCaption = caption;
@@ -136,4 +134,5 @@ public:
 private:
     static vHandle Handle(size_t index) { return reinterpret_cast<vHandle>(index); }
     static size_t Index(vHandle handle) { return reinterpret_cast<size_t>(handle); }
+    vPlatformOverride<vWindowPlatform> _installed{&vPlatform::windows, this};
 };

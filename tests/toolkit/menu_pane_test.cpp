@@ -6,6 +6,7 @@
 #include "toolkit/CommandIds.h"
 #include "toolkit/MenuSpec.h"
 #include "toolkit/platform/vMenuPlatform.h"
+#include "toolkit/platform/vPlatformOverride.h"
 #include "toolkit/platform/vWindowPlatform.h"
 #include "toolkit/vMenuPane.h"
 
@@ -17,14 +18,6 @@ public:
     std::vector<std::string> calls;
     int made = 0;
 
-    RecordingMenus() {
-        vWindowPlatform::Install(this);
-        vMenuPlatform::Install(this);
-    }
-    ~RecordingMenus() override {
-        vMenuPlatform::Install(nullptr);
-        vWindowPlatform::Install(nullptr);
-    }
     static int N(vHandle menu) { return static_cast<int>(reinterpret_cast<intptr_t>(menu)); }
 
     vHandle CreateMenu() override { return reinterpret_cast<vHandle>(intptr_t{++made}); }
@@ -61,6 +54,10 @@ public:
         }
         return found;
     }
+
+private:
+    vPlatformOverride<vWindowPlatform> _windowsInstalled{&vPlatform::windows, this};
+    vPlatformOverride<vMenuPlatform> _menusInstalled{&vPlatform::menus, this};
 };
 
 MenuSpec Item(const char* label, int id, int state = MenuEnabled, const char* keyText = nullptr,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/platform/vPlatform.h"
 #include "toolkit/vHandle.h"
 
 class DialogTemplate;
@@ -25,9 +26,5 @@ public:
     virtual void FrameScreenRect(int& x, int& y, int& width, int& height) const = 0;
     virtual bool ClipboardHasText() const = 0;
 
-    static vControlPlatform* Current() { return _current; }
-    static void Install(vControlPlatform* platform) { _current = platform; }
-
-private:
-    static inline vControlPlatform* _current = nullptr;
+    static vControlPlatform* Current() { return vPlatform::Get().controls; }
 };

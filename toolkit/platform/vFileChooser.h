@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/platform/vPlatform.h"
 #include "toolkit/vHandle.h"
 
 // One entry of a chooser's filter list: what it is called and its patterns separated by ';'.
@@ -31,9 +32,5 @@ public:
     // Runs the chooser; on success the full path and the 0-based filter chosen, else false.
     virtual bool ChooseFile(const vFileRequest& request, std::string& path, int& filterIndex) = 0;
 
-    static vFileChooser* Current() { return _current; }
-    static void Install(vFileChooser* chooser) { _current = chooser; }
-
-private:
-    static inline vFileChooser* _current = nullptr;
+    static vFileChooser* Current() { return vPlatform::Get().fileChooser; }
 };

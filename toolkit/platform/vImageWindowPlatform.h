@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "toolkit/PixelSurface.h"
+#include "toolkit/platform/vPlatform.h"
 #include "toolkit/vHandle.h"
 
 class vImageWindowEvents;
@@ -35,9 +36,5 @@ public:
     // Closes the window for good; no event arrives from it afterwards.
     virtual void DestroyImageWindow(vHandle window) = 0;
 
-    static vImageWindowPlatform* Current() { return _current; }
-    static void Install(vImageWindowPlatform* platform) { _current = platform; }
-
-private:
-    static inline vImageWindowPlatform* _current = nullptr;
+    static vImageWindowPlatform* Current() { return vPlatform::Get().imageWindows; }
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/platform/vPlatform.h"
 #include "toolkit/vHandle.h"
 
 // Changes to items of menus made through vWindowPlatform; items are found by command id.
@@ -10,9 +11,5 @@ public:
     virtual void SetMenuItemEnabled(vHandle menu, int id, bool on) = 0;
     virtual void SetMenuItemText(vHandle menu, int id, const char* text) = 0;
 
-    static vMenuPlatform* Current() { return _current; }
-    static void Install(vMenuPlatform* platform) { _current = platform; }
-
-private:
-    static inline vMenuPlatform* _current = nullptr;
+    static vMenuPlatform* Current() { return vPlatform::Get().menus; }
 };

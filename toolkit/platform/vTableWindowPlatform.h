@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/platform/vPlatform.h"
 #include "toolkit/vHandle.h"
 
 class vTableWindowEvents;
@@ -50,9 +51,5 @@ public:
     // Closes the window for good; no event arrives from it afterwards.
     virtual void DestroyTableWindow(vHandle window) = 0;
 
-    static vTableWindowPlatform* Current() { return _current; }
-    static void Install(vTableWindowPlatform* platform) { _current = platform; }
-
-private:
-    static inline vTableWindowPlatform* _current = nullptr;
+    static vTableWindowPlatform* Current() { return vPlatform::Get().tableWindows; }
 };

@@ -1,11 +1,6 @@
 #include "toolkit/platform/vWindowPlatform.h"
 
 vWindowPlatform vWindowPlatform::_none;
-vWindowPlatform* vWindowPlatform::_current = &vWindowPlatform::_none;
-
-void vWindowPlatform::Install(vWindowPlatform* platform) {
-    _current = platform ? platform : &_none;
-}
 
 bool vWindowPlatform::CreateFrame(const char*, int, int, vFrameEvents*) {
     return true;

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "toolkit/PixelSurface.h"
+#include "toolkit/platform/vPlatform.h"
 #include "toolkit/vHandle.h"
 
 class vFrameEvents;
@@ -73,11 +74,12 @@ public:
     // Packed 0xRRGGBB colours of the desktop theme.
     virtual uint32_t SystemColor(SystemColour which);
 
-    static vWindowPlatform& Current() { return *_current; }
-    // Null puts the do-nothing platform back.
-    static void Install(vWindowPlatform* platform);
+    // The installed bundle's window platform, or the do-nothing one when it has none.
+    static vWindowPlatform& Current() {
+        vWindowPlatform* installed = vPlatform::Get().windows;
+        return installed != nullptr ? *installed : _none;
+    }
 
 private:
     static vWindowPlatform _none;
-    static vWindowPlatform* _current;
 };

@@ -22,6 +22,7 @@
 #include "toolkit/platform/qt/QtTextPlatform.h"
 #include "toolkit/platform/qt/QtWindowPlatform.h"
 #include "toolkit/platform/vDesktopSession.h"
+#include "toolkit/platform/vPlatform.h"
 
 namespace {
 
@@ -91,31 +92,23 @@ struct vDesktopSession::State {
 
 vDesktopSession::vDesktopSession(int& argc, char** argv, bool offscreen)
     : _state(new State(argc, argv, offscreen)) {
-    vWindowPlatform::Install(&_state->windows);
-    vTextPlatform::Install(&_state->text);
-    vControlPlatform::Install(&_state->controls);
-    vMenuPlatform::Install(&_state->menus);
-    vFileChooser::Install(&_state->files);
-    vProcessRunner::Install(&_state->processes);
-    vImageWindowPlatform::Install(&_state->pictures);
-    vTableWindowPlatform::Install(&_state->tables);
-    vClipboardPlatform::Install(&_state->clipboard);
-    vPictureReader::Install(&_state->pictureReader);
-    vFileWatcher::Install(&_state->fileWatcher);
+    vPlatform bundle;
+    bundle.windows = &_state->windows;
+    bundle.text = &_state->text;
+    bundle.controls = &_state->controls;
+    bundle.menus = &_state->menus;
+    bundle.fileChooser = &_state->files;
+    bundle.processes = &_state->processes;
+    bundle.imageWindows = &_state->pictures;
+    bundle.tableWindows = &_state->tables;
+    bundle.clipboard = &_state->clipboard;
+    bundle.pictureReader = &_state->pictureReader;
+    bundle.fileWatcher = &_state->fileWatcher;
+    vPlatform::Install(bundle);
 }
 
 vDesktopSession::~vDesktopSession() {
-    vFileWatcher::Install(nullptr);
-    vPictureReader::Install(nullptr);
-    vClipboardPlatform::Install(nullptr);
-    vTableWindowPlatform::Install(nullptr);
-    vImageWindowPlatform::Install(nullptr);
-    vProcessRunner::Install(nullptr);
-    vFileChooser::Install(nullptr);
-    vMenuPlatform::Install(nullptr);
-    vControlPlatform::Install(nullptr);
-    vTextPlatform::Install(nullptr);
-    vWindowPlatform::Install(nullptr);
+    vPlatform::Uninstall();
     delete _state;
 }
 
