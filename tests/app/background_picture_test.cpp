@@ -7,6 +7,7 @@
 #include "AppFixture.h"
 #include "scenefile/BackgroundSidecar.h"
 #include "toolkit/platform/qt/QtCanvasWidget.h"
+#include "toolkit/platform/qt/QtHandles.h"
 #include "toolkit/platform/qt/QtPictureReader.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
 #include "toolkit/platform/vPlatformOverride.h"
@@ -37,7 +38,7 @@ protected:
 
     // The file dragged onto the window's canvas and dropped there, as a file manager does.
     static void Drop(KryCmdWindow& window, const std::string& path) {
-        QWidget* canvas = static_cast<QtSubWindow*>(window.Handle())->Canvas();
+        QWidget* canvas = QtObjectOf(window.Handle())->Canvas();
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
         QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton,

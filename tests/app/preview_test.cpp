@@ -17,12 +17,12 @@ constexpr int KeyF5 = 0xFFC5;
 class WatchedPictures : public QtImageWindowPlatform {
 public:
     using QtImageWindowPlatform::QtImageWindowPlatform;
-    bool ShowPicture(vHandle window, int place, const char* path) override {
+    bool ShowPicture(vImageWindowHandle window, int place, const char* path) override {
         const bool shown = QtImageWindowPlatform::ShowPicture(window, place, path);
         wait.Wake();
         return shown;
     }
-    void ShowMessages(vHandle window, const char* text) override {
+    void ShowMessages(vImageWindowHandle window, const char* text) override {
         QtImageWindowPlatform::ShowMessages(window, text);
         wait.Wake();
     }

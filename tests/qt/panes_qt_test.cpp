@@ -15,6 +15,7 @@
 #include "toolkit/platform/qt/QtCanvasWidget.h"
 #include "toolkit/platform/qt/QtControlPlatform.h"
 #include "toolkit/platform/qt/QtFrame.h"
+#include "toolkit/platform/qt/QtHandles.h"
 #include "toolkit/platform/qt/QtMenuPlatform.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
 #include "toolkit/platform/qt/QtWindowPlatform.h"
@@ -89,7 +90,7 @@ protected:
     }
 
     static QtCanvasWidget* CanvasOf(vWindow& window) {
-        return static_cast<QtSubWindow*>(window.Handle())->Canvas();
+        return QtObjectOf(window.Handle())->Canvas();
     }
     static void Key(QWidget* target, int key, Qt::KeyboardModifiers modifiers,
                     const QString& text = QString()) {
@@ -156,7 +157,7 @@ TEST_F(QtPanes, OnlyTheActiveWindowsPanesShowAroundTheClientArea) {
     QApplication::processEvents();
 
     QMdiArea* mdi = windows.Frame()->MdiArea();
-    mdi->setActiveSubWindow(static_cast<QtSubWindow*>(first.Handle()));
+    mdi->setActiveSubWindow(QtObjectOf(first.Handle()));
     QApplication::processEvents();
     EXPECT_TRUE(firstBar.Active());
     EXPECT_FALSE(secondBar.Active());
@@ -167,7 +168,7 @@ TEST_F(QtPanes, OnlyTheActiveWindowsPanesShowAroundTheClientArea) {
     EXPECT_EQ(mdi->geometry().height(),
               clientHeight - firstBar.PaneHeight() - firstStatus.PaneHeight());
 
-    mdi->setActiveSubWindow(static_cast<QtSubWindow*>(second.Handle()));
+    mdi->setActiveSubWindow(QtObjectOf(second.Handle()));
     QApplication::processEvents();
     EXPECT_TRUE(secondBar.Host().PaneVisible());
     EXPECT_FALSE(firstBar.Host().PaneVisible());

@@ -111,7 +111,7 @@ public:
     bool clipboardText = false;
     std::vector<std::string> closedCalls;
 
-    vControlHost* CreateDialogHost(const DialogTemplate&, vControlSink* sink, vHandle,
+    vControlHost* CreateDialogHost(const DialogTemplate&, vControlSink* sink, vWindowHandle,
                                    bool) override {
         lastSink = sink;
         lastHost = new FakeControlHost;

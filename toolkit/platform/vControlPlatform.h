@@ -1,7 +1,7 @@
 #pragma once
 
 #include "toolkit/platform/vPlatform.h"
-#include "toolkit/vHandle.h"
+#include "toolkit/vHandles.h"
 
 class DialogTemplate;
 class vControlHost;
@@ -15,7 +15,7 @@ public:
 
     // A dialog owned by the given window, not yet shown. Null when it cannot be made.
     virtual vControlHost* CreateDialogHost(const DialogTemplate& description, vControlSink* sink,
-                                           vHandle owner, bool modal) = 0;
+                                           vWindowHandle owner, bool modal) = 0;
     // A pane stacked in the frame around the child windows' area, shown.
     virtual vControlHost* CreatePaneHost(const DialogTemplate& description, vControlSink* sink) = 0;
     // Places the child windows' area of the frame; panes take the rest.

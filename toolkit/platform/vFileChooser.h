@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "toolkit/platform/vPlatform.h"
-#include "toolkit/vHandle.h"
+#include "toolkit/vHandles.h"
 
 // One entry of a chooser's filter list: what it is called and its patterns separated by ';'.
 struct vFileFilter {
@@ -14,7 +14,7 @@ struct vFileFilter {
 
 // What a file chooser is asked.
 struct vFileRequest {
-    vHandle owner = nullptr;
+    vWindowHandle owner = nullptr;
     const char* title = "";
     std::vector<vFileFilter> filters;
     // 0-based entry of `filters` selected at the start.

@@ -11,6 +11,7 @@
 #include "toolkit/platform/qt/QtFileChooser.h"
 #include "toolkit/platform/qt/QtFileWatcher.h"
 #include "toolkit/platform/qt/QtFrame.h"
+#include "toolkit/platform/qt/QtHandles.h"
 #include "toolkit/platform/qt/QtImageWindowPlatform.h"
 #include "toolkit/platform/qt/QtMenuPlatform.h"
 #include "toolkit/platform/qt/QtNumberLocale.h"
@@ -59,8 +60,8 @@ private:
     std::map<QObject*, int> _counts;
 };
 
-QtCanvasWidget* CanvasOf(vHandle child) {
-    return child ? static_cast<QtSubWindow*>(child)->Canvas() : nullptr;
+QtCanvasWidget* CanvasOf(vWindowHandle child) {
+    return child ? QtObjectOf(child)->Canvas() : nullptr;
 }
 
 }  // namespace
@@ -112,8 +113,8 @@ vDesktopSession::~vDesktopSession() {
     delete _state;
 }
 
-void vDesktopSession::SendMouse(vHandle child, vWindowEvents::MouseAction action, int button, int x,
-                                int y, int held) {
+void vDesktopSession::SendMouse(vWindowHandle child, vWindowEvents::MouseAction action, int button,
+                                int x, int y, int held) {
     QtCanvasWidget* canvas = CanvasOf(child);
     if (!canvas) {
         return;
@@ -136,9 +137,9 @@ void vDesktopSession::ProcessEvents() {
     QCoreApplication::processEvents();
 }
 
-void vDesktopSession::ShowWhole(vHandle child) {
+void vDesktopSession::ShowWhole(vWindowHandle child) {
     QtFrame* frame = QtFrame::Instance();
-    auto* window = static_cast<QtSubWindow*>(child);
+    QtSubWindow* window = QtObjectOf(child);
     if (!frame || !window) {
         return;
     }
@@ -149,7 +150,7 @@ void vDesktopSession::ShowWhole(vHandle child) {
     QCoreApplication::processEvents();
 }
 
-int vDesktopSession::PaintCount(vHandle child) {
+int vDesktopSession::PaintCount(vWindowHandle child) {
     QtCanvasWidget* canvas = CanvasOf(child);
     return canvas ? _state->paints.Count(canvas) : 0;
 }

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "toolkit/vHandle.h"
+#include "toolkit/platform/qt/QtHandles.h"
 
 // The top-level windows a platform made over the frame, found again by their handles. Window
 // needs Forget(), after which it reports nothing. The frame deletes the windows over it when it
@@ -12,6 +12,8 @@
 template <typename Window>
 class QtMadeWindows {
 public:
+    using Handle = decltype(HandleOf(static_cast<Window*>(nullptr)));
+
     QtMadeWindows() = default;
     QtMadeWindows(const QtMadeWindows&) = delete;
     QtMadeWindows& operator=(const QtMadeWindows&) = delete;
@@ -21,22 +23,22 @@ public:
         }
     }
 
-    vHandle Add(Window* window) {
+    Handle Add(Window* window) {
         _made.emplace_back(window);
-        return window;
+        return HandleOf(window);
     }
 
     // The window a handle stands for, while it exists.
-    Window* Find(vHandle handle) const {
+    Window* Find(Handle handle) const {
         for (const QPointer<Window>& made : _made) {
-            if (made && made.data() == handle) {
+            if (made && made.data() == QtObjectOf(handle)) {
                 return made.data();
             }
         }
         return nullptr;
     }
 
-    void Raise(vHandle handle) const {
+    void Raise(Handle handle) const {
         if (Window* window = Find(handle)) {
             window->show();
             window->raise();
@@ -46,11 +48,11 @@ public:
 
     // The window reports nothing more and is hidden at once; it is deleted once the events
     // waiting for it are handled, as it may be the one whose event asked for this.
-    void Destroy(vHandle handle) {
+    void Destroy(Handle handle) {
         Window* window = Find(handle);
         _made.erase(std::remove_if(_made.begin(), _made.end(),
                                    [handle](const QPointer<Window>& made) {
-                                       return !made || made.data() == handle;
+                                       return !made || made.data() == QtObjectOf(handle);
                                    }),
                     _made.end());
         if (window != nullptr) {

@@ -1,13 +1,25 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "toolkit/platform/vClipboardPlatform.h"
 #include "toolkit/platform/vPlatformOverride.h"
 #include "toolkit/platform/vWindowPlatform.h"
+#include "toolkit/vHandles.h"
 
 namespace {
+
+// A handle of one kind never goes where another kind is expected.
+template <typename From, typename... To>
+constexpr bool ConvertsToNone() {
+    return (!std::is_convertible_v<From, To> && ...);
+}
+static_assert(ConvertsToNone<vWindowHandle, vMenuHandle, vImageWindowHandle, vTableWindowHandle>());
+static_assert(ConvertsToNone<vMenuHandle, vWindowHandle, vImageWindowHandle, vTableWindowHandle>());
+static_assert(ConvertsToNone<vImageWindowHandle, vWindowHandle, vMenuHandle, vTableWindowHandle>());
+static_assert(ConvertsToNone<vTableWindowHandle, vWindowHandle, vMenuHandle, vImageWindowHandle>());
 
 class EmptyClipboard : public vClipboardPlatform {
 public:
