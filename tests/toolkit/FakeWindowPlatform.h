@@ -39,7 +39,7 @@ public:
 
     vMenuHandle CreateMenu() override {
         menus.emplace_back();
-        return HandleOf<vMenuHandle>(menus.size());
+        return FakeHandle<vMenuHandle>(menus.size());
     }
     void AppendMenuItem(vMenuHandle menu, int id, const char* label) override {
         Menu(menu).push_back(std::to_string(id) + " " + label);
@@ -56,7 +56,7 @@ public:
     vWindowHandle CreateChild(const char* title, int width, int height, PixelSurface* surface,
                               vWindowEvents* events) override {
         children.push_back({title, width, height, surface, events});
-        return HandleOf(children.size());
+        return FakeHandle(children.size());
     }
     void DestroyChild(vWindowHandle child) override {
         children.at(Index(child) - 1).destroyed = true;
@@ -135,7 +135,7 @@ public:
 
 private:
     template <typename Handle = vWindowHandle>
-    static Handle HandleOf(size_t index) {
+    static Handle FakeHandle(size_t index) {
         return reinterpret_cast<Handle>(index);
     }
     template <typename Handle>

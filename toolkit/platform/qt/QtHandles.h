@@ -7,32 +7,33 @@ class QtImageWindow;
 class QtSubWindow;
 class QtTableWindow;
 
-// The Qt object behind each kind of handle. A handle is the object's address under an opaque
-// type of its kind, so these are the only places where the two are converted.
-inline vWindowHandle HandleOf(QtSubWindow* window) {
-    return reinterpret_cast<vWindowHandle>(window);
-}
-inline QtSubWindow* QtObjectOf(vWindowHandle handle) {
-    return reinterpret_cast<QtSubWindow*>(handle);
-}
+// The Qt object behind each kind of handle.
+template <typename Handle>
+struct QtObjectBehind;
+template <>
+struct QtObjectBehind<vWindowHandle> {
+    using Type = QtSubWindow;
+};
+template <>
+struct QtObjectBehind<vMenuHandle> {
+    using Type = QMenu;
+};
+template <>
+struct QtObjectBehind<vImageWindowHandle> {
+    using Type = QtImageWindow;
+};
+template <>
+struct QtObjectBehind<vTableWindowHandle> {
+    using Type = QtTableWindow;
+};
 
-inline vMenuHandle HandleOf(QMenu* menu) {
-    return reinterpret_cast<vMenuHandle>(menu);
+// A handle is its object's address under the opaque type of its kind; these two are the only
+// conversions between them.
+template <typename Handle>
+typename QtObjectBehind<Handle>::Type* QtObjectOf(Handle handle) {
+    return reinterpret_cast<typename QtObjectBehind<Handle>::Type*>(handle);
 }
-inline QMenu* QtObjectOf(vMenuHandle handle) {
-    return reinterpret_cast<QMenu*>(handle);
-}
-
-inline vImageWindowHandle HandleOf(QtImageWindow* window) {
-    return reinterpret_cast<vImageWindowHandle>(window);
-}
-inline QtImageWindow* QtObjectOf(vImageWindowHandle handle) {
-    return reinterpret_cast<QtImageWindow*>(handle);
-}
-
-inline vTableWindowHandle HandleOf(QtTableWindow* window) {
-    return reinterpret_cast<vTableWindowHandle>(window);
-}
-inline QtTableWindow* QtObjectOf(vTableWindowHandle handle) {
-    return reinterpret_cast<QtTableWindow*>(handle);
+template <typename Handle>
+Handle HandleOf(typename QtObjectBehind<Handle>::Type* object) {
+    return reinterpret_cast<Handle>(object);
 }

@@ -28,5 +28,5 @@ public:
 
 private:
     QtWindowPlatform* _windows;
-    QtMadeWindows<QtImageWindow> _made;
+    QtMadeWindows<vImageWindowHandle> _made;
 };

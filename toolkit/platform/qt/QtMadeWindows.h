@@ -6,13 +6,13 @@
 
 #include "toolkit/platform/qt/QtHandles.h"
 
-// The top-level windows a platform made over the frame, found again by their handles. Window
+// The top-level windows a platform made over the frame, found again by their handles. A window
 // needs Forget(), after which it reports nothing. The frame deletes the windows over it when it
 // goes; the rest go with this list.
-template <typename Window>
+template <typename Handle>
 class QtMadeWindows {
 public:
-    using Handle = decltype(HandleOf(static_cast<Window*>(nullptr)));
+    using Window = typename QtObjectBehind<Handle>::Type;
 
     QtMadeWindows() = default;
     QtMadeWindows(const QtMadeWindows&) = delete;
@@ -25,7 +25,7 @@ public:
 
     Handle Add(Window* window) {
         _made.emplace_back(window);
-        return HandleOf(window);
+        return HandleOf<Handle>(window);
     }
 
     // The window a handle stands for, while it exists.

@@ -29,5 +29,5 @@ public:
 
 private:
     QtWindowPlatform* _windows;
-    QtMadeWindows<QtTableWindow> _made;
+    QtMadeWindows<vTableWindowHandle> _made;
 };

@@ -117,7 +117,7 @@ void QtWindowPlatform::ArrangeChildren(Arrangement how) {
 vMenuHandle QtWindowPlatform::CreateMenu() {
     QMenu* menu = new QMenu();
     _menus.insert(menu);
-    return HandleOf(menu);
+    return HandleOf<vMenuHandle>(menu);
 }
 
 QMenu* QtWindowPlatform::MenuOf(vMenuHandle handle) const {
@@ -177,7 +177,7 @@ vWindowHandle QtWindowPlatform::CreateChild(const char* title, int clientWidth, 
     child->adjustSize();
     child->show();
     canvas->setFocus();
-    return HandleOf(child);
+    return HandleOf<vWindowHandle>(child);
 }
 
 // Children may be destroyed from their own close event, so the object goes later; it stops
