@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -106,13 +107,14 @@ public:
     char fileName[FileNameSize];
     // POV-Ray's own pictures of the drawing, in a window beside the editor's.
     PreviewWindow preview;
-    vMenuPane* menuPane;
-    KCanvasPane* canvas;
-    vCommandPane* commandPane;
-    vCommandPane* statusPane;
-    KryDialog* prismDialog;
-    KScalModalDialog* shapeDialog;
-    RemsDialog* remarksDialog;
+    // The window's panes and dialogs, owned by ownedMenuPane and the members after it.
+    vMenuPane* menuPane = nullptr;
+    KCanvasPane* canvas = nullptr;
+    vCommandPane* commandPane = nullptr;
+    vCommandPane* statusPane = nullptr;
+    KryDialog* prismDialog = nullptr;
+    KScalModalDialog* shapeDialog = nullptr;
+    RemsDialog* remarksDialog = nullptr;
     DrawingHistory history;
     // The drawing's recovery copy, while it has unsaved changes.
     RecoveryKeeper recovery;
@@ -247,4 +249,13 @@ private:
     // While the mode field shows a broken rule: the rule shown, and the text it replaced.
     std::string ruleShown;
     std::string modeText;
+
+    // The panes and dialogs named above; the destructor lets them go in this order.
+    std::unique_ptr<vMenuPane> ownedMenuPane;
+    std::unique_ptr<KCanvasPane> ownedCanvas;
+    std::unique_ptr<vCommandPane> ownedCommandPane;
+    std::unique_ptr<vCommandPane> ownedStatusPane;
+    std::unique_ptr<KryDialog> ownedPrismDialog;
+    std::unique_ptr<KScalModalDialog> ownedShapeDialog;
+    std::unique_ptr<RemsDialog> ownedRemarksDialog;
 };

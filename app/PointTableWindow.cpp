@@ -73,7 +73,7 @@ void PointTableWindow::Close() {
     StopTimer();
     Mark(-1);
     if (_handle != nullptr) {
-        vHandle handle = std::exchange(_handle, nullptr);
+        vTableWindowHandle handle = std::exchange(_handle, nullptr);
         if (vTableWindowPlatform* platform = vTableWindowPlatform::Current()) {
             platform->DestroyTableWindow(handle);
         }

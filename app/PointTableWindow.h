@@ -5,7 +5,7 @@
 #include "model/Drawing.h"
 #include "model/PointTable.h"
 #include "toolkit/platform/vTableWindowEvents.h"
-#include "toolkit/vHandle.h"
+#include "toolkit/vHandles.h"
 #include "toolkit/vTimer.h"
 
 class KryCmdWindow;
@@ -58,7 +58,7 @@ private:
     template <typename Edit>
     void Change(Edit edit);
 
-    vHandle _handle = nullptr;
+    vTableWindowHandle _handle = nullptr;
     KryCmdWindow* _window = nullptr;
     // What the rows show: the drawing and its kind when they were last set.
     Drawing _shown;

@@ -1,5 +1,6 @@
 // The drawing window's construction and destruction, and its status display.
 #include <cstdio>
+#include <memory>
 
 #include "app/CommandId.h"
 #include "app/KGestureCanvas.h"
@@ -50,16 +51,31 @@ int NextWindowSerial() {
     return ++serial;
 }
 
+// The owner keeps what was made; the pointer returned names it.
+template <typename Owned, typename Made>
+Made* Own(std::unique_ptr<Owned>& owner, std::unique_ptr<Made> made) {
+    Made* named = made.get();
+    owner = std::move(made);
+    return named;
+}
+
+// The name goes first, so that nothing reaches the part through it while it is destroyed.
+template <typename Owned, typename Named>
+void Release(std::unique_ptr<Owned>& owner, Named*& name) {
+    name = nullptr;
+    owner.reset();
+}
+
 }  // namespace
 
 KryCmdWindow::KryCmdWindow(const char* name, int width, int height)
     : vCmdWindow(name, width, height),
       recovery(NextWindowSerial(), [this](std::string& text) { return RecoveryState(text); }) {
-    menuPane = new vMenuPane(WindowTables::menuBar);
+    menuPane = Own(ownedMenuPane, std::make_unique<vMenuPane>(WindowTables::menuBar));
     AttachPane(menuPane);
-    commandPane = new vCommandPane(WindowTables::commandBar);
+    commandPane = Own(ownedCommandPane, std::make_unique<vCommandPane>(WindowTables::commandBar));
     AttachPane(commandPane);
-    auto* gestures = new KGestureCanvas(this, history);
+    auto* gestures = Own(ownedCanvas, std::make_unique<KGestureCanvas>(this, history));
     gestures->drawingShown = [this] { TableFollows(); };
     gestures->pointPicked = [this](int index) {
         if (PointTableWindow* table = KryApp::Table()) {
@@ -69,12 +85,13 @@ KryCmdWindow::KryCmdWindow(const char* name, int width, int height)
     gestures->SetBackdrop(&background);
     canvas = gestures;
     AttachPane(canvas);
-    statusPane = new vCommandPane(WindowTables::statusBar);
+    statusPane = Own(ownedStatusPane, std::make_unique<vCommandPane>(WindowTables::statusBar));
     AttachPane(statusPane);
-    prismDialog = new KryDialog(this, KryDialog::kTitle);
+    prismDialog = Own(ownedPrismDialog, std::make_unique<KryDialog>(this, KryDialog::kTitle));
     prismDialog->OnAccepted([this] { TakeDialogValues(); });
-    shapeDialog = new KScalModalDialog(this, KScalModalDialog::kTitle);
-    remarksDialog = new RemsDialog(this, RemsDialog::kTitle);
+    shapeDialog =
+        Own(ownedShapeDialog, std::make_unique<KScalModalDialog>(this, KScalModalDialog::kTitle));
+    remarksDialog = Own(ownedRemarksDialog, std::make_unique<RemsDialog>(this, RemsDialog::kTitle));
     fileName[0] = '\0';
     // A new window's empty drawing counts as saved: undoing everything leaves nothing to ask.
     history.Saved(*canvas);
@@ -97,13 +114,14 @@ KryCmdWindow::~KryCmdWindow() {
     if (PointTableWindow* table = KryApp::Table()) {
         table->Forget(*this);
     }
-    delete menuPane;
-    delete canvas;
-    delete commandPane;
-    delete statusPane;
-    delete prismDialog;
-    delete shapeDialog;
-    delete remarksDialog;
+    // The panes in the order they are listed, then the dialogs, before the window itself goes.
+    Release(ownedMenuPane, menuPane);
+    Release(ownedCanvas, canvas);
+    Release(ownedCommandPane, commandPane);
+    Release(ownedStatusPane, statusPane);
+    Release(ownedPrismDialog, prismDialog);
+    Release(ownedShapeDialog, shapeDialog);
+    Release(ownedRemarksDialog, remarksDialog);
 }
 
 void KryCmdWindow::UpdateModeDisplay() {

@@ -55,7 +55,7 @@ void PreviewWindow::Close() {
     _renderer.reset();
     _folder.reset();
     if (_window != nullptr) {
-        vHandle window = std::exchange(_window, nullptr);
+        vImageWindowHandle window = std::exchange(_window, nullptr);
         if (vImageWindowPlatform* platform = vImageWindowPlatform::Current()) {
             platform->DestroyImageWindow(window);
         }

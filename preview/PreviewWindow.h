@@ -7,7 +7,7 @@
 #include "preview/PreviewDisplay.h"
 #include "preview/PreviewScene.h"
 #include "toolkit/platform/vImageWindowEvents.h"
-#include "toolkit/vHandle.h"
+#include "toolkit/vHandles.h"
 #include "toolkit/vTimer.h"
 
 class PreviewFolder;
@@ -49,7 +49,7 @@ private:
     SceneSource _source;
     std::string _program;
     std::string _title;
-    vHandle _window = nullptr;
+    vImageWindowHandle _window = nullptr;
     std::unique_ptr<PreviewFolder> _folder;
     std::unique_ptr<PreviewRenderer> _renderer;
 };

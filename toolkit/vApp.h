@@ -91,7 +91,7 @@ public:
     void ShowPanesFor(vWindow* active);
 
     // Menus: the frame's own, shown when no child window with a menu is active.
-    vHandle FrameMenu() const { return _frameMenu; }
+    vMenuHandle FrameMenu() const { return _frameMenu; }
     void InstallFrameMenu();
 
     // Shared drawing objects of panes and owner-drawn controls.
@@ -127,8 +127,8 @@ private:
     int _defaultHeight;
     int _frameWidth = 0;
     int _frameHeight = 0;
-    vHandle _frameMenu = nullptr;
-    vHandle _fileMenu = nullptr;
+    vMenuHandle _frameMenu = nullptr;
+    vMenuHandle _fileMenu = nullptr;
     std::list<WindowNode> _windows;
     std::vector<vWindow*> _deferred;
     std::vector<vPane*> _panes;

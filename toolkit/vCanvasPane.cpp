@@ -11,7 +11,7 @@ vCanvasPane::~vCanvasPane() {
     }
 }
 
-void vCanvasPane::InitPane(vWindow* window, vHandle handle) {
+void vCanvasPane::InitPane(vWindow* window, vPaneHandle handle) {
     _hScroll = ScrollState();
     _vScroll = ScrollState();
     _window = window;
@@ -20,7 +20,7 @@ void vCanvasPane::InitPane(vWindow* window, vHandle handle) {
         _width = window->RequestedWidth();
         _height = window->RequestedHeight();
     }
-    _handle = handle;
+    _handle = handle.window;
     CreateCanvasDC();
     if (window) {
         window->SetRequestedSize(_width, _height);

@@ -2,7 +2,7 @@
 
 #include "toolkit/platform/vWindowEvents.h"
 #include "toolkit/vDC.h"
-#include "toolkit/vHandle.h"
+#include "toolkit/vHandles.h"
 #include "toolkit/vPane.h"
 
 class vWindow;
@@ -14,7 +14,7 @@ public:
     explicit vCanvasPane(int kind = PaneCanvas) : vPane(kind) {}
     ~vCanvasPane() override;
 
-    void InitPane(vWindow* window, vHandle handle) override;
+    void InitPane(vWindow* window, vPaneHandle handle) override;
     void ShowPane(int on) override;
 
     virtual void OnHScroll(int shown, int position) { SetHScroll(shown, position); }
@@ -82,7 +82,7 @@ public:
     void AdoptDC(vDC* context);
     vDC* CanvasDC() const { return _cpDC; }
     vWindow* Window() const { return _window; }
-    vHandle Handle() const { return _handle; }
+    vWindowHandle Handle() const { return _handle; }
     bool HasFocus() const { return _hasFocus; }
 
     // Called by the window when its client area changes size.
@@ -106,7 +106,7 @@ private:
     void ShowScroll(bool horizontal) const;
 
     vWindow* _window = nullptr;
-    vHandle _handle = nullptr;
+    vWindowHandle _handle = nullptr;
     int _height = 0;
     int _width = 0;
     bool _hasFocus = false;

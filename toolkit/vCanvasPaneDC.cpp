@@ -3,7 +3,7 @@
 #include "toolkit/vCanvasPane.h"
 #include "toolkit/vWindow.h"
 
-vCanvasPaneDC::vCanvasPaneDC(vCanvasPane* pane, PixelSurface* surface, vHandle window)
+vCanvasPaneDC::vCanvasPaneDC(vCanvasPane* pane, PixelSurface* surface, vWindowHandle window)
     : vWinDC(surface), _pane(pane), _windowHandle(window) {}
 
 void vCanvasPaneDC::SetBackground(const vColor& colour) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/vHandle.h"
+#include "toolkit/vHandles.h"
 #include "toolkit/vWinDC.h"
 
 class vCanvasPane;
@@ -10,7 +10,7 @@ class vCanvasPane;
 // it anyway once the paint is done.
 class vCanvasPaneDC : public vWinDC {
 public:
-    vCanvasPaneDC(vCanvasPane* pane, PixelSurface* surface, vHandle window);
+    vCanvasPaneDC(vCanvasPane* pane, PixelSurface* surface, vWindowHandle window);
 
     // Stores the colour, erases the canvas with it and has the pane draw anew.
     void SetBackground(const vColor& colour) override;
@@ -19,11 +19,11 @@ public:
     void ReleaseDCHandle() override;
 
     vCanvasPane* Pane() const { return _pane; }
-    vHandle WindowHandle() const { return _windowHandle; }
+    vWindowHandle WindowHandle() const { return _windowHandle; }
     bool InPaintCycle() const { return _paintDepth > 0; }
 
 private:
     vCanvasPane* _pane;
-    vHandle _windowHandle;
+    vWindowHandle _windowHandle;
     int _paintDepth = 0;
 };

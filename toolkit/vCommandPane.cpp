@@ -37,7 +37,7 @@ vCommandPane::~vCommandPane() {
     }
 }
 
-void vCommandPane::InitPane(vWindow* window, vHandle handle) {
+void vCommandPane::InitPane(vWindow* window, vPaneHandle handle) {
     (void)handle;
     _window = window;
     if (!StartTemplate(kPaneStyle, 0, 0, "")) {

@@ -19,7 +19,7 @@ public:
     explicit vCommandPane(const StatusFieldSpec* fields);
     ~vCommandPane() override;
 
-    void InitPane(vWindow* window, vHandle handle) override;
+    void InitPane(vWindow* window, vPaneHandle handle) override;
     bool PaneGetValue(int id, int& value) override;
     bool PaneGetText(int id, char* buffer, int length) override;
     void PaneSetValue(int id, int value, int aspect) override;

@@ -52,7 +52,7 @@ private:
     void NoteControl(const ControlSpec& entry);
     void Forget();
 
-    vHandle _owner;
+    vWindowHandle _owner;
     bool _modal;
     bool _displayed = false;
     int _defaultId = 0;

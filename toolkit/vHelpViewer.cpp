@@ -20,7 +20,7 @@ bool vHelpViewer::ShowContents(const char* name) {
         Notice(MissingNotice(wanted, places));
         return false;
     }
-    vHandle owner = _owner != nullptr ? _owner->Handle() : nullptr;
+    vWindowHandle owner = _owner != nullptr ? _owner->Handle() : nullptr;
     if (!vWindowPlatform::Current().ShowHelp(owner, found.c_str())) {
         Notice("The help file\n " + found + "\ncould not be shown.");
         return false;

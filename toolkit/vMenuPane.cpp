@@ -46,7 +46,7 @@ const char* vMenuPane::RecordLabel(int record) const {
     return record >= 0 && record < _recordCount ? _records[record].label : nullptr;
 }
 
-vHandle vMenuPane::RecordMenu(int record) const {
+vMenuHandle vMenuPane::RecordMenu(int record) const {
     return record >= 0 && record < _recordCount ? _records[record].menu : nullptr;
 }
 
@@ -62,8 +62,8 @@ std::string vMenuPane::ItemText(const MenuSpec& item) {
     return text;
 }
 
-void vMenuPane::InitPane(vWindow* window, vHandle handle) {
-    _menuBar = handle;
+void vMenuPane::InitPane(vWindow* window, vPaneHandle handle) {
+    _menuBar = handle.menu;
     vWindowPlatform& platform = vWindowPlatform::Current();
     const int topLevel = _recordCount;
     for (int record = 0; record < topLevel; ++record) {
@@ -82,7 +82,7 @@ void vMenuPane::Fill(int record) {
     for (int index = 0; items != nullptr && items[index].label != nullptr; ++index) {
         const MenuSpec& item = items[index];
         _records[record].nodes.push_back({index, 0});
-        vHandle menu = _records[record].menu;
+        vMenuHandle menu = _records[record].menu;
         if (item.id == IdSeparator) {
             platform.AppendMenuSeparator(menu);
         } else if (item.submenu != nullptr) {
@@ -103,7 +103,7 @@ void vMenuPane::Fill(int record) {
     }
 }
 
-void vMenuPane::ApplyState(vHandle menu, const MenuSpec& item) const {
+void vMenuPane::ApplyState(vMenuHandle menu, const MenuSpec& item) const {
     vMenuPlatform* platform = vMenuPlatform::Current();
     if (platform == nullptr) {
         return;
@@ -127,7 +127,7 @@ void vMenuPane::ForEachItem(int id, F&& f) const {
 
 bool vMenuPane::PaneGetValue(int id, int& value) {
     bool found = false;
-    ForEachItem(id, [&](vHandle, MenuSpec& item) {
+    ForEachItem(id, [&](vMenuHandle, MenuSpec& item) {
         if (!found) {
             value = (item.state & MenuChecked) != 0 ? 1 : 0;
             found = true;
@@ -145,7 +145,7 @@ void vMenuPane::PaneSetValue(int id, int value, int aspect) {
     } else {
         return;
     }
-    ForEachItem(id, [&](vHandle menu, MenuSpec& item) {
+    ForEachItem(id, [&](vMenuHandle menu, MenuSpec& item) {
         item.state = value != 0 ? (item.state | bit) : (item.state & ~bit);
         ApplyState(menu, item);
     });
@@ -153,7 +153,7 @@ void vMenuPane::PaneSetValue(int id, int value, int aspect) {
 
 void vMenuPane::PaneSetText(int id, const char* text) {
     vMenuPlatform* platform = vMenuPlatform::Current();
-    ForEachItem(id, [&](vHandle menu, MenuSpec& item) {
+    ForEachItem(id, [&](vMenuHandle menu, MenuSpec& item) {
         item.label = text;
         if (platform != nullptr) {
             // The new label goes without the key text.

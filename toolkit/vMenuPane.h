@@ -18,7 +18,7 @@ public:
     explicit vMenuPane(const MenuSpec* menuBar);
     ~vMenuPane() override;
 
-    void InitPane(vWindow* window, vHandle handle) override;
+    void InitPane(vWindow* window, vPaneHandle handle) override;
     bool PaneGetValue(int id, int& value) override;
     void PaneSetValue(int id, int value, int aspect) override;
     void PaneSetText(int id, const char* text) override;
@@ -27,7 +27,7 @@ public:
     int RecordCount() const { return _recordCount; }
     int LastTopLevel() const { return _lastTopLevel; }
     const char* RecordLabel(int record) const;
-    vHandle RecordMenu(int record) const;
+    vMenuHandle RecordMenu(int record) const;
     // The text an item shows: its label and, when it has one, its key text after two blanks and
     // a TAB, cut to 99 characters.
     static std::string ItemText(const MenuSpec& item);
@@ -41,11 +41,11 @@ private:
         const char* label = nullptr;
         MenuSpec* items = nullptr;
         std::vector<Node> nodes;
-        vHandle menu = nullptr;
+        vMenuHandle menu = nullptr;
     };
 
     void Fill(int record);
-    void ApplyState(vHandle menu, const MenuSpec& item) const;
+    void ApplyState(vMenuHandle menu, const MenuSpec& item) const;
     // Calls the function for every item with the id, in every record.
     template <typename F>
     void ForEachItem(int id, F&& f) const;
@@ -53,5 +53,5 @@ private:
     Record _records[kMaxRecords];
     int _recordCount = 0;
     int _lastTopLevel = -1;
-    vHandle _menuBar = nullptr;
+    vMenuHandle _menuBar = nullptr;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/vHandle.h"
+#include "toolkit/vPaneHandle.h"
 
 class vWindow;
 
@@ -20,7 +20,7 @@ public:
     vPane& operator=(const vPane&) = delete;
     virtual ~vPane() = default;
 
-    virtual void InitPane(vWindow* window, vHandle handle) {
+    virtual void InitPane(vWindow* window, vPaneHandle handle) {
         (void)window;
         (void)handle;
     }

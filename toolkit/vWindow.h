@@ -48,7 +48,7 @@ public:
     void SetRequestedSize(int width, int height);
     // The window's own menu bar, made empty when the window opens and filled by a menu pane.
     // The window destroys it; a menu pane destroys only the drop-downs it made.
-    vHandle Menu() const { return _menu; }
+    vMenuHandle Menu() const { return _menu; }
     vPane* MenuPane() const { return _menuPane; }
     vCanvasPane* Canvas() const { return _canvas; }
     void SetCanvas(vCanvasPane* canvas) { _canvas = canvas; }
@@ -88,7 +88,7 @@ private:
 
     int _width;
     int _height;
-    vHandle _menu = nullptr;
+    vMenuHandle _menu = nullptr;
     int _windowListIndex = -1;
     vPane* _menuPane = nullptr;
     vCanvasPane* _canvas = nullptr;

@@ -45,7 +45,7 @@ void DragSteps(benchmark::State& state, int mode, StepView view = {}) {
     vDesktopSession& desktop = Desktop();
     auto* window = static_cast<KryCmdWindow*>(
         theApp->NewAppWindow(nullptr, "Untitled", width, height, nullptr));
-    const vHandle child = window->Handle();
+    const vWindowHandle child = window->Handle();
     desktop.ShowWhole(child);
     KCanvasPane& canvas = *window->canvas;
     // A window made active by a switch from another takes its first press for the activation.

@@ -9,6 +9,7 @@
 #include "model/KCanvasPane.h"
 #include "preview/ProgramSearch.h"
 #include "toolkit/platform/vImageWindowPlatform.h"
+#include "toolkit/platform/vPlatformOverride.h"
 #include "toolkit/vApp.h"
 
 // From an edit of a drawing of all 500 entries to the POV-Ray preview showing it: the first
@@ -23,38 +24,40 @@ using Clock = std::chrono::steady_clock;
 // The real image windows, with the time of the last picture each place was given.
 class TimedImageWindows : public vImageWindowPlatform {
 public:
-    explicit TimedImageWindows(vImageWindowPlatform& real) : _real(real) { Install(this); }
-    ~TimedImageWindows() override { Install(&_real); }
+    explicit TimedImageWindows(vImageWindowPlatform& real) : _real(real) {}
 
-    vHandle CreateImageWindow(const char* title, const std::vector<std::string>& captions,
-                              int width, int height, vImageWindowEvents* events) override {
+    vImageWindowHandle CreateImageWindow(const char* title,
+                                         const std::vector<std::string>& captions, int width,
+                                         int height, vImageWindowEvents* events) override {
         return _real.CreateImageWindow(title, captions, width, height, events);
     }
-    bool ShowPicture(vHandle window, int place, const char* path) override {
+    bool ShowPicture(vImageWindowHandle window, int place, const char* path) override {
         if (*path != '\0') {
             pictured[place] = Clock::now();
         }
         return _real.ShowPicture(window, place, path);
     }
-    void ShowPixels(vHandle window, int place, const PixelSurface& pixels) override {
+    void ShowPixels(vImageWindowHandle window, int place, const PixelSurface& pixels) override {
         sketched[place] = Clock::now();
         _real.ShowPixels(window, place, pixels);
     }
-    void ShowCaption(vHandle window, int place, const char* caption) override {
+    void ShowCaption(vImageWindowHandle window, int place, const char* caption) override {
         _real.ShowCaption(window, place, caption);
     }
-    void ShowMessages(vHandle window, const char* text) override {
+    void ShowMessages(vImageWindowHandle window, const char* text) override {
         _real.ShowMessages(window, text);
     }
-    void ShowBusy(vHandle window, bool on) override {
+    void ShowBusy(vImageWindowHandle window, bool on) override {
         busy = on;
         _real.ShowBusy(window, on);
     }
-    void SetImageWindowTitle(vHandle window, const char* title) override {
+    void SetImageWindowTitle(vImageWindowHandle window, const char* title) override {
         _real.SetImageWindowTitle(window, title);
     }
-    void RaiseImageWindow(vHandle window) override { _real.RaiseImageWindow(window); }
-    void DestroyImageWindow(vHandle window) override { _real.DestroyImageWindow(window); }
+    void RaiseImageWindow(vImageWindowHandle window) override { _real.RaiseImageWindow(window); }
+    void DestroyImageWindow(vImageWindowHandle window) override {
+        _real.DestroyImageWindow(window);
+    }
 
     Clock::time_point sketched[2];
     Clock::time_point pictured[2];
@@ -62,6 +65,7 @@ public:
 
 private:
     vImageWindowPlatform& _real;
+    vPlatformOverride<vImageWindowPlatform> _installed{&vPlatform::imageWindows, this};
 };
 
 // Runs the event loop until the condition holds; false after ten seconds without.

@@ -7,16 +7,15 @@
 #include "AppFixture.h"
 #include "scenefile/BackgroundSidecar.h"
 #include "toolkit/platform/qt/QtCanvasWidget.h"
+#include "toolkit/platform/qt/QtHandles.h"
 #include "toolkit/platform/qt/QtPictureReader.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
+#include "toolkit/platform/vPlatformOverride.h"
 
 namespace {
 
 class BackgroundInEditor : public AppFixture {
 protected:
-    BackgroundInEditor() { vPictureReader::Install(&reader); }
-    ~BackgroundInEditor() override { vPictureReader::Install(nullptr); }
-
     // A red picture in the working folder.
     std::string RedPicture(const char* name) {
         QImage image(8, 8, QImage::Format_RGB32);
@@ -39,7 +38,7 @@ protected:
 
     // The file dragged onto the window's canvas and dropped there, as a file manager does.
     static void Drop(KryCmdWindow& window, const std::string& path) {
-        QWidget* canvas = static_cast<QtSubWindow*>(window.Handle())->Canvas();
+        QWidget* canvas = QtObjectOf(window.Handle())->Canvas();
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
         QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton,
@@ -50,6 +49,7 @@ protected:
     }
 
     QtPictureReader reader;
+    vPlatformOverride<vPictureReader> readerInstalled{&vPlatform::pictureReader, &reader};
 };
 
 // A picture dropped on a titled drawing shows at 40 % under the grid and is remembered beside

@@ -6,6 +6,7 @@
 #include "dialogs/KryDialog.h"
 #include "scenefile/SceneKind.h"
 #include "toolkit/platform/qt/QtClipboard.h"
+#include "toolkit/platform/vPlatformOverride.h"
 
 namespace {
 
@@ -16,9 +17,6 @@ constexpr int CtrlY = 25;
 
 class ClipboardInEditor : public AppFixture {
 protected:
-    ClipboardInEditor() { vClipboardPlatform::Install(&clipboard); }
-    ~ClipboardInEditor() override { vClipboardPlatform::Install(nullptr); }
-
     static std::string Written(const KCanvasPane& canvas, int kind) {
         std::string text;
         int written = kind;
@@ -28,6 +26,7 @@ protected:
     static void Clip(const char* text) { QGuiApplication::clipboard()->setText(text); }
 
     QtClipboard clipboard;
+    vPlatformOverride<vClipboardPlatform> clipboardInstalled{&vPlatform::clipboard, &clipboard};
 };
 
 // Copy gives the text Save would write and the SVG export; pasted into an empty polygon window

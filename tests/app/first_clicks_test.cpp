@@ -2,6 +2,7 @@
 #include "dialogs/KryDialog.h"
 #include "toolkit/platform/qt/QtCanvasWidget.h"
 #include "toolkit/platform/qt/QtFrame.h"
+#include "toolkit/platform/qt/QtHandles.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
 
 #include <QMdiArea>
@@ -14,7 +15,7 @@ namespace {
 class FirstClicks : public AppFixture {
 protected:
     static QtCanvasWidget* CanvasWidget(KryCmdWindow& window) {
-        return static_cast<QtSubWindow*>(window.Handle())->Canvas();
+        return QtObjectOf(window.Handle())->Canvas();
     }
     // The window manager activates a top-level window before the press reaches it.
     static QWindow* Activated(QWidget* widget) {
@@ -99,15 +100,14 @@ TEST_F(FirstClicks, EveryPressLandsInAWindowActivatedOtherwiseThanByIt) {
          [this](KryCmdWindow& first) {
              Choose(first, Cmd::NewPolygon);
              Settle();
-             QtFrame::Instance()->MdiArea()->setActiveSubWindow(
-                 static_cast<QtSubWindow*>(first.Handle()));
+             QtFrame::Instance()->MdiArea()->setActiveSubWindow(QtObjectOf(first.Handle()));
              return &first;
          }},
         {"New > Prism, then maximised",
          [this](KryCmdWindow& first) {
              Choose(first, Cmd::NewPrism);
              Settle();
-             static_cast<QtSubWindow*>(Newest()->Handle())->showMaximized();
+             QtObjectOf(Newest()->Handle())->showMaximized();
              return Newest();
          }},
         {"New > Prism, then Bezier and OK in Prm Values",
@@ -150,7 +150,7 @@ TEST_F(FirstClicks, ThePressThatSwitchesToAnotherWindowOnlyActivatesIt) {
         ClickCanvas(first, QPoint(90, 50));
         EXPECT_EQ(first.canvas->pointCount, 1);
 
-        auto* child = static_cast<QtSubWindow*>(second.Handle());
+        auto* child = QtObjectOf(second.Handle());
         const int caption = child->widget()->mapTo(child, QPoint(0, 0)).y() / 2;
         Click(child, QPoint(child->width() / 3, caption));
         EXPECT_EQ(vWindow::ActiveWindow(), &second);

@@ -24,6 +24,7 @@
 #include "support/TestRandom.h"
 #include "toolkit/CommandIds.h"
 #include "toolkit/platform/qt/QtCanvasWidget.h"
+#include "toolkit/platform/qt/QtHandles.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
 
 // A seeded, repeatable monkey: random mouse gestures in every edit mode, undo and redo keys,
@@ -193,7 +194,7 @@ protected:
 
     // A press, a few drags and a release, now and then with another button or none at all.
     void Gesture(KryCmdWindow& window) {
-        QtCanvasWidget* widget = static_cast<QtSubWindow*>(window.Handle())->Canvas();
+        QtCanvasWidget* widget = QtObjectOf(window.Handle())->Canvas();
         const KCanvasPane& canvas = *window.canvas;
         const Qt::MouseButton button = RandomButton();
         Log("gesture, button " + std::to_string(button) + " in mode " + std::to_string(editMode) +
@@ -233,7 +234,7 @@ protected:
         const auto& key = OneOf(keys);
         Log("key " + std::to_string(key.key) + " with " + std::to_string(key.modifiers));
         QKeyEvent press(QEvent::KeyPress, key.key, key.modifiers);
-        QCoreApplication::sendEvent(static_cast<QtSubWindow*>(window.Handle())->Canvas(), &press);
+        QCoreApplication::sendEvent(QtObjectOf(window.Handle())->Canvas(), &press);
     }
 
     // Commands, windows and dialogs -------------------------------------------------------------
@@ -306,7 +307,7 @@ protected:
     void Close(KryCmdWindow& window) {
         Log("close " + std::string(window.Name()));
         ShuffleChooser();
-        static_cast<QtSubWindow*>(window.Handle())->close();
+        QtObjectOf(window.Handle())->close();
     }
 
     // Another program puts one of the prepared files in place of the window's file; the window
@@ -325,7 +326,7 @@ protected:
         const int width = Chance(20) ? Uniform(1, 60) : Uniform(60, 800);
         const int height = Chance(20) ? Uniform(1, 60) : Uniform(60, 700);
         Log("resize to " + std::to_string(width) + "x" + std::to_string(height));
-        static_cast<QtSubWindow*>(window.Handle())->resize(width, height);
+        QtObjectOf(window.Handle())->resize(width, height);
     }
 
     // Random texts in the fields, random boxes and choices, then a random button; a dialog that

@@ -8,14 +8,12 @@
 #include "model/PointTable.h"
 #include "toolkit/platform/qt/QtTableModel.h"
 #include "toolkit/platform/qt/QtTableWindowPlatform.h"
+#include "toolkit/platform/vPlatformOverride.h"
 
 namespace {
 
 class PointTableInEditor : public AppFixture {
 protected:
-    PointTableInEditor() { vTableWindowPlatform::Install(&tables); }
-    ~PointTableInEditor() override { vTableWindowPlatform::Install(nullptr); }
-
     static QtTableWindow* Table() {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             auto* window = qobject_cast<QtTableWindow*>(widget);
@@ -41,6 +39,7 @@ protected:
     static int SelectedRow() { return Table()->View()->currentIndex().row(); }
 
     QtTableWindowPlatform tables{&platform};
+    vPlatformOverride<vTableWindowPlatform> tablesInstalled{&vPlatform::tableWindows, &tables};
 };
 
 // View > Point table shows the active window's entries; a typed value is stored and is one

@@ -7,6 +7,7 @@
 #include "support/qt/EventWait.h"
 #include "toolkit/platform/qt/QtImageWindowPlatform.h"
 #include "toolkit/platform/qt/QtProcessRunner.h"
+#include "toolkit/platform/vPlatformOverride.h"
 
 namespace {
 
@@ -16,12 +17,12 @@ constexpr int KeyF5 = 0xFFC5;
 class WatchedPictures : public QtImageWindowPlatform {
 public:
     using QtImageWindowPlatform::QtImageWindowPlatform;
-    bool ShowPicture(vHandle window, int place, const char* path) override {
+    bool ShowPicture(vImageWindowHandle window, int place, const char* path) override {
         const bool shown = QtImageWindowPlatform::ShowPicture(window, place, path);
         wait.Wake();
         return shown;
     }
-    void ShowMessages(vHandle window, const char* text) override {
+    void ShowMessages(vImageWindowHandle window, const char* text) override {
         QtImageWindowPlatform::ShowMessages(window, text);
         wait.Wake();
     }
@@ -30,15 +31,6 @@ public:
 
 class PreviewInEditor : public AppFixture {
 protected:
-    PreviewInEditor() {
-        vImageWindowPlatform::Install(&pictures);
-        vProcessRunner::Install(&processes);
-    }
-    ~PreviewInEditor() override {
-        vProcessRunner::Install(nullptr);
-        vImageWindowPlatform::Install(nullptr);
-    }
-
     static std::vector<QtImageWindow*> PreviewWindows() {
         std::vector<QtImageWindow*> found;
         for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -61,6 +53,8 @@ protected:
 
     WatchedPictures pictures{&platform};
     QtProcessRunner processes;
+    vPlatformOverride<vImageWindowPlatform> picturesInstalled{&vPlatform::imageWindows, &pictures};
+    vPlatformOverride<vProcessRunner> processesInstalled{&vPlatform::processes, &processes};
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "preview/PreviewScene.h"
 #include "scenefile/SceneKind.h"
 #include "toolkit/platform/qt/QtClipboard.h"
+#include "toolkit/platform/vPlatformOverride.h"
 
 namespace {
 
@@ -15,9 +16,6 @@ constexpr int CtrlZ = 26;
 
 class PrismValuesAtOk : public AppFixture {
 protected:
-    PrismValuesAtOk() { vClipboardPlatform::Install(&clipboard); }
-    ~PrismValuesAtOk() override { vClipboardPlatform::Install(nullptr); }
-
     // Shows the dialog, clicks the buttons with these labels and presses OK.
     void ChooseValues(KryCmdWindow& window, std::vector<const char*> labels) {
         Choose(window, Cmd::PrismValues);
@@ -40,6 +38,7 @@ protected:
     }
 
     QtClipboard clipboard;
+    vPlatformOverride<vClipboardPlatform> clipboardInstalled{&vPlatform::clipboard, &clipboard};
 };
 
 }  // namespace

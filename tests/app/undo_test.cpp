@@ -5,6 +5,7 @@
 #include "dialogs/KryDialog.h"
 #include "model/DrawingSnapshot.h"
 #include "toolkit/platform/qt/QtCanvasWidget.h"
+#include "toolkit/platform/qt/QtHandles.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
 
 namespace {
@@ -15,7 +16,7 @@ class Undo : public AppFixture {
 protected:
     void Use(KryCmdWindow& window) {
         _window = &window;
-        _widget = static_cast<QtSubWindow*>(window.Handle())->Canvas();
+        _widget = QtObjectOf(window.Handle())->Canvas();
     }
     KCanvasPane& Canvas() { return *_window->canvas; }
     DrawingSnapshot Drawing() { return DrawingSnapshot::Of(Canvas()); }

@@ -5,6 +5,7 @@
 #include "app/OptionsText.h"
 #include "app/ProgramOptions.h"
 #include "toolkit/platform/qt/QtCanvasWidget.h"
+#include "toolkit/platform/qt/QtHandles.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
 
 // The Edit and View menus beside the specified ones, their keys and the specified commands'
@@ -15,7 +16,7 @@ namespace {
 class ViewMenu : public AppFixture {
 protected:
     static QtCanvasWidget* Widget(KryCmdWindow& window) {
-        return static_cast<QtSubWindow*>(window.Handle())->Canvas();
+        return QtObjectOf(window.Handle())->Canvas();
     }
     static void Key(KryCmdWindow& window, int key, Qt::KeyboardModifiers modifiers,
                     const QString& text = "") {

@@ -16,6 +16,7 @@
 #include "toolkit/platform/qt/QtFrame.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
 #include "toolkit/platform/qt/QtWindowPlatform.h"
+#include "toolkit/platform/vPlatformOverride.h"
 #include "toolkit/vCmd.h"
 #include "toolkit/vModalDialog.h"
 
@@ -24,14 +25,8 @@
 class DialogFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        vWindowPlatform::Install(&windows);
-        vControlPlatform::Install(&controls);
         windows.CreateFrame("Vexlin", 800, 600, nullptr);
         windows.Frame()->show();
-    }
-    void TearDown() override {
-        vControlPlatform::Install(nullptr);
-        vWindowPlatform::Install(nullptr);
     }
 
     static QWidget* Widget(vDialog& dialog, int id) {
@@ -76,4 +71,6 @@ protected:
 
     QtWindowPlatform windows;
     QtControlPlatform controls;
+    vPlatformOverride<vWindowPlatform> windowsInstalled{&vPlatform::windows, &windows};
+    vPlatformOverride<vControlPlatform> controlsInstalled{&vPlatform::controls, &controls};
 };

@@ -22,6 +22,7 @@
 #include "toolkit/platform/qt/QtMenuPlatform.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
 #include "toolkit/platform/qt/QtWindowPlatform.h"
+#include "toolkit/platform/vPlatformOverride.h"
 #include "toolkit/vApp.h"
 #include "toolkit/vCmd.h"
 #include "toolkit/vCmdWindow.h"
@@ -126,9 +127,6 @@ public:
 class Scenes {
 public:
     explicit Scenes(std::string folder) : _folder(std::move(folder)) {
-        vWindowPlatform::Install(&_windows);
-        vControlPlatform::Install(&_controls);
-        vMenuPlatform::Install(&_menus);
         _windows.CreateFrame("Quorvane", 760, 520, nullptr);
         _windows.Frame()->move(0, 0);
         _windows.Frame()->show();
@@ -141,12 +139,7 @@ public:
         Pause(200);
         _app.LayoutFrame();
     }
-    ~Scenes() {
-        _app.CloseAppWindow(_window);
-        vMenuPlatform::Install(nullptr);
-        vControlPlatform::Install(nullptr);
-        vWindowPlatform::Install(nullptr);
-    }
+    ~Scenes() { _app.CloseAppWindow(_window); }
 
     // The window beside a sample dialog with every static kind, a notice and, asked from inside
     // it, a question.
@@ -234,6 +227,9 @@ private:
     QtWindowPlatform _windows;
     QtControlPlatform _controls;
     QtMenuPlatform _menus{&_windows};
+    vPlatformOverride<vWindowPlatform> _windowsInstalled{&vPlatform::windows, &_windows};
+    vPlatformOverride<vControlPlatform> _controlsInstalled{&vPlatform::controls, &_controls};
+    vPlatformOverride<vMenuPlatform> _menusInstalled{&vPlatform::menus, &_menus};
     PicturesApp _app;
     vMenuPane _menuPane{menuBar};
     vCommandPane _commandPane{commandBar};

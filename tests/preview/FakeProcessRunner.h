@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/platform/vPlatformOverride.h"
 #include "toolkit/platform/vProcessEvents.h"
 #include "toolkit/platform/vProcessRunner.h"
 
@@ -22,9 +23,6 @@ public:
         bool cancelled = false;
         bool finished = false;
     };
-
-    FakeProcessRunner() { Install(this); }
-    ~FakeProcessRunner() override { Install(nullptr); }
 
     int StartProcess(const std::string& program, const std::vector<std::string>& arguments,
                      const std::string& folder, vProcessEvents* events) override {
@@ -74,4 +72,7 @@ public:
     }
 
     std::vector<Run> runs;
+
+private:
+    vPlatformOverride<vProcessRunner> _installed{&vPlatform::processes, this};
 };

@@ -7,6 +7,7 @@
 #include "preview/PreviewScene.h"
 #include "toolkit/platform/vImageWindowEvents.h"
 #include "toolkit/platform/vImageWindowPlatform.h"
+#include "toolkit/platform/vPlatformOverride.h"
 
 // What the preview last showed.
 class RecordingDisplay : public PreviewDisplay {
@@ -27,29 +28,29 @@ public:
 // Image windows that exist only as records.
 class FakeImageWindows : public vImageWindowPlatform {
 public:
-    FakeImageWindows() { Install(this); }
-    ~FakeImageWindows() override { Install(nullptr); }
-
-    vHandle CreateImageWindow(const char*, const std::vector<std::string>&, int, int,
-                              vImageWindowEvents* windowEvents) override {
+    vImageWindowHandle CreateImageWindow(const char*, const std::vector<std::string>&, int, int,
+                                         vImageWindowEvents* windowEvents) override {
         events = windowEvents;
         ++created;
-        return this;
+        return reinterpret_cast<vImageWindowHandle>(this);
     }
-    bool ShowPicture(vHandle, int, const char*) override { return true; }
-    void ShowCaption(vHandle, int, const char*) override {}
-    void ShowPixels(vHandle, int, const PixelSurface&) override {}
-    void ShowMessages(vHandle, const char* text) override { messages = text; }
-    void ShowBusy(vHandle, bool) override {}
-    void SetImageWindowTitle(vHandle, const char*) override {}
-    void RaiseImageWindow(vHandle) override { ++raised; }
-    void DestroyImageWindow(vHandle) override { ++destroyed; }
+    bool ShowPicture(vImageWindowHandle, int, const char*) override { return true; }
+    void ShowCaption(vImageWindowHandle, int, const char*) override {}
+    void ShowPixels(vImageWindowHandle, int, const PixelSurface&) override {}
+    void ShowMessages(vImageWindowHandle, const char* text) override { messages = text; }
+    void ShowBusy(vImageWindowHandle, bool) override {}
+    void SetImageWindowTitle(vImageWindowHandle, const char*) override {}
+    void RaiseImageWindow(vImageWindowHandle) override { ++raised; }
+    void DestroyImageWindow(vImageWindowHandle) override { ++destroyed; }
 
     vImageWindowEvents* events = nullptr;
     std::string messages;
     int created = 0;
     int raised = 0;
     int destroyed = 0;
+
+private:
+    vPlatformOverride<vImageWindowPlatform> _installed{&vPlatform::imageWindows, this};
 };
 
 inline PreviewScene SceneOf(const std::string& text) {

@@ -18,6 +18,7 @@
 #include "toolkit/platform/qt/QtControlPlatform.h"
 #include "toolkit/platform/qt/QtFileChooser.h"
 #include "toolkit/platform/qt/QtOwnerDrawnItem.h"
+#include "toolkit/platform/vPlatformOverride.h"
 #include "toolkit/vFileSelect.h"
 #include "toolkit/vModalDialog.h"
 #include "toolkit/vNoticeDialog.h"
@@ -28,15 +29,6 @@ namespace {
 // Real dialogs on the offscreen platform; modal ones are answered by timers set before they run.
 class QtDialogs : public ::testing::Test {
 protected:
-    void SetUp() override {
-        vControlPlatform::Install(&controls);
-        vFileChooser::Install(&files);
-    }
-    void TearDown() override {
-        vFileChooser::Install(nullptr);
-        vControlPlatform::Install(nullptr);
-    }
-
     // Runs the steps one after another inside whatever modal loop is running then.
     static void Later(std::function<void()> step) { QTimer::singleShot(0, std::move(step)); }
     static QWidget* Modal() { return QApplication::activeModalWidget(); }
@@ -55,6 +47,8 @@ protected:
 
     QtControlPlatform controls;
     QtFileChooser files;
+    vPlatformOverride<vControlPlatform> controlsInstalled{&vPlatform::controls, &controls};
+    vPlatformOverride<vFileChooser> filesInstalled{&vPlatform::fileChooser, &files};
 };
 
 ControlSpec Entry(int kind, int id, int value, const char* label, int below = 0) {

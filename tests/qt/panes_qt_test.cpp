@@ -15,10 +15,12 @@
 #include "toolkit/platform/qt/QtCanvasWidget.h"
 #include "toolkit/platform/qt/QtControlPlatform.h"
 #include "toolkit/platform/qt/QtFrame.h"
+#include "toolkit/platform/qt/QtHandles.h"
 #include "toolkit/platform/qt/QtMenuPlatform.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
 #include "toolkit/platform/qt/QtWindowPlatform.h"
 #include "toolkit/platform/vControlHost.h"
+#include "toolkit/platform/vPlatformOverride.h"
 #include "toolkit/vApp.h"
 #include "toolkit/vCmd.h"
 #include "toolkit/vCmdWindow.h"
@@ -83,19 +85,12 @@ StatusFieldSpec statusBar[] = {
 class QtPanes : public ::testing::Test {
 protected:
     void SetUp() override {
-        vWindowPlatform::Install(&windows);
-        vControlPlatform::Install(&controls);
-        vMenuPlatform::Install(&menus);
         windows.CreateFrame("Panes", 640, 480, nullptr);
         windows.Frame()->show();
     }
-    void TearDown() override {
-        vMenuPlatform::Install(nullptr);
-        vControlPlatform::Install(nullptr);
-    }
 
     static QtCanvasWidget* CanvasOf(vWindow& window) {
-        return static_cast<QtSubWindow*>(window.Handle())->Canvas();
+        return QtObjectOf(window.Handle())->Canvas();
     }
     static void Key(QWidget* target, int key, Qt::KeyboardModifiers modifiers,
                     const QString& text = QString()) {
@@ -106,6 +101,9 @@ protected:
     QtWindowPlatform windows;
     QtControlPlatform controls;
     QtMenuPlatform menus{&windows};
+    vPlatformOverride<vWindowPlatform> windowsInstalled{&vPlatform::windows, &windows};
+    vPlatformOverride<vControlPlatform> controlsInstalled{&vPlatform::controls, &controls};
+    vPlatformOverride<vMenuPlatform> menusInstalled{&vPlatform::menus, &menus};
     vApp app{"Panes"};
 };
 
@@ -159,7 +157,7 @@ TEST_F(QtPanes, OnlyTheActiveWindowsPanesShowAroundTheClientArea) {
     QApplication::processEvents();
 
     QMdiArea* mdi = windows.Frame()->MdiArea();
-    mdi->setActiveSubWindow(static_cast<QtSubWindow*>(first.Handle()));
+    mdi->setActiveSubWindow(QtObjectOf(first.Handle()));
     QApplication::processEvents();
     EXPECT_TRUE(firstBar.Active());
     EXPECT_FALSE(secondBar.Active());
@@ -170,7 +168,7 @@ TEST_F(QtPanes, OnlyTheActiveWindowsPanesShowAroundTheClientArea) {
     EXPECT_EQ(mdi->geometry().height(),
               clientHeight - firstBar.PaneHeight() - firstStatus.PaneHeight());
 
-    mdi->setActiveSubWindow(static_cast<QtSubWindow*>(second.Handle()));
+    mdi->setActiveSubWindow(QtObjectOf(second.Handle()));
     QApplication::processEvents();
     EXPECT_TRUE(secondBar.Host().PaneVisible());
     EXPECT_FALSE(firstBar.Host().PaneVisible());

@@ -103,7 +103,7 @@ TEST(QtProcessRunner, ProgramsWriteOnlyInsideTheirFolder) {
 TEST(QtImageWindowPlatform, ShowsPicturesMessagesAndBusyAndReportsTheUserClosingIt) {
     QtImageWindowPlatform platform(nullptr);
     RecordingEvents events;
-    vHandle handle =
+    vImageWindowHandle handle =
         platform.CreateImageWindow("POV-Ray preview", {"Top view", "Side"}, 40, 30, &events);
     QtImageWindow* window = platform.WindowOf(handle);
     ASSERT_NE(window, nullptr);

@@ -7,6 +7,7 @@
 
 #include "toolkit/platform/qt/QtTextPlatform.h"
 #include "toolkit/platform/vHeadlessSession.h"
+#include "toolkit/platform/vPlatformOverride.h"
 #include "toolkit/vMemoryDC.h"
 
 namespace {
@@ -17,13 +18,11 @@ constexpr uint32_t White = 0xffffffffu;
 class QtText : public ::testing::Test {
 protected:
     QtText() : dc(80, 40) {
-        vTextPlatform::Install(&text);
         // A black page, so that the text cell shows where its opaque background went.
         dc.UseBrush(vBrush(0, 0, 0, StyleSolid, FillAlternate));
         dc.UsePen(vPen(0, 0, 0, 1, StyleSolid));
         dc.PaintRectangle(0, 0, 79, 39);
     }
-    ~QtText() override { vTextPlatform::Install(nullptr); }
 
     // The colours found in a block of pixels.
     std::set<uint32_t> Colours(int x0, int y0, int x1, int y1) const {
@@ -37,6 +36,7 @@ protected:
     }
 
     QtTextPlatform text;
+    vPlatformOverride<vTextPlatform> textInstalled{&vPlatform::text, &text};
     vMemoryDC dc;
 };
 

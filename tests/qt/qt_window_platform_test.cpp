@@ -18,6 +18,7 @@
 #include "toolkit/CommandIds.h"
 #include "toolkit/platform/qt/QtCanvasWidget.h"
 #include "toolkit/platform/qt/QtFrame.h"
+#include "toolkit/platform/qt/QtHandles.h"
 #include "toolkit/platform/qt/QtHelpWindow.h"
 #include "toolkit/platform/qt/QtLook.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
@@ -74,7 +75,7 @@ public:
 };
 
 QtSubWindow* Child(vWindow* window) {
-    return static_cast<QtSubWindow*>(window->Handle());
+    return QtObjectOf(window->Handle());
 }
 
 QtCanvasWidget* CanvasOf(vWindow* window) {

@@ -7,6 +7,7 @@
 #include "toolkit/platform/vControlHost.h"
 #include "toolkit/platform/vControlPlatform.h"
 #include "toolkit/platform/vControlSink.h"
+#include "toolkit/platform/vPlatformOverride.h"
 
 // A window that remembers what the toolkit did to each item, for tests without a display.
 class FakeControlHost : public vControlHost {
@@ -110,10 +111,7 @@ public:
     bool clipboardText = false;
     std::vector<std::string> closedCalls;
 
-    FakeControlPlatform() { Install(this); }
-    ~FakeControlPlatform() override { Install(nullptr); }
-
-    vControlHost* CreateDialogHost(const DialogTemplate&, vControlSink* sink, vHandle,
+    vControlHost* CreateDialogHost(const DialogTemplate&, vControlSink* sink, vWindowHandle,
                                    bool) override {
         lastSink = sink;
         lastHost = new FakeControlHost;
@@ -143,4 +141,7 @@ public:
         height = 600;
     }
     bool ClipboardHasText() const override { return clipboardText; }
+
+private:
+    vPlatformOverride<vControlPlatform> _installed{&vPlatform::controls, this};
 };

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "toolkit/platform/vFrameEvents.h"
+#include "toolkit/platform/vPlatformOverride.h"
 #include "toolkit/platform/vWindowEvents.h"
 #include "toolkit/platform/vWindowPlatform.h"
 
@@ -22,9 +23,6 @@ public:
         bool destroyed = false;
     };
 
-    FakeWindowPlatform() { Install(this); }
-    ~FakeWindowPlatform() override { Install(nullptr); }
-
     bool CreateFrame(const char* caption, int width, int height, vFrameEvents* events) override {
         frameCaption = caption;
         frameEvents = events;
@@ -39,34 +37,36 @@ public:
     void DestroyFrame() override { frameDestroyed = true; }
     void ArrangeChildren(Arrangement how) override { arrangements.push_back(how); }
 
-    vHandle CreateMenu() override {
+    vMenuHandle CreateMenu() override {
         menus.emplace_back();
-        return Handle(menus.size());
+        return FakeHandle<vMenuHandle>(menus.size());
     }
-    void AppendMenuItem(vHandle menu, int id, const char* label) override {
+    void AppendMenuItem(vMenuHandle menu, int id, const char* label) override {
         Menu(menu).push_back(std::to_string(id) + " " + label);
     }
-    void AppendMenuSeparator(vHandle menu) override { Menu(menu).push_back("-"); }
-    void AppendSubmenu(vHandle menu, vHandle submenu, const char* label) override {
+    void AppendMenuSeparator(vMenuHandle menu) override { Menu(menu).push_back("-"); }
+    void AppendSubmenu(vMenuHandle menu, vMenuHandle submenu, const char* label) override {
         Menu(menu).push_back(std::string(label) + " >" + std::to_string(Index(submenu)));
     }
-    void SetFrameMenu(vHandle menuBar, int windowListIndex) override {
+    void SetFrameMenu(vMenuHandle menuBar, int windowListIndex) override {
         frameMenu = menuBar;
         windowList = windowListIndex;
     }
 
-    vHandle CreateChild(const char* title, int width, int height, PixelSurface* surface,
-                        vWindowEvents* events) override {
+    vWindowHandle CreateChild(const char* title, int width, int height, PixelSurface* surface,
+                              vWindowEvents* events) override {
         children.push_back({title, width, height, surface, events});
-        return Handle(children.size());
+        return FakeHandle(children.size());
     }
-    void DestroyChild(vHandle child) override { children.at(Index(child) - 1).destroyed = true; }
-    void SetChildTitle(vHandle child, const char* title) override {
+    void DestroyChild(vWindowHandle child) override {
+        children.at(Index(child) - 1).destroyed = true;
+    }
+    void SetChildTitle(vWindowHandle child, const char* title) override {
         if (child) {
             children.at(Index(child) - 1).title = title;
         }
     }
-    void UpdateChild(vHandle) override { ++updates; }
+    void UpdateChild(vWindowHandle) override { ++updates; }
 
     int RunEventLoop() override {
         ++loopsRun;
@@ -90,23 +90,23 @@ public:
     void WarningBox(const char* caption, const char* text) override {
         warnings.push_back(std::string(caption) + ": " + text);
     }
-    bool ShowHelp(vHandle, const char* path) override {
+    bool ShowHelp(vWindowHandle, const char* path) override {
         helpShown.push_back(path);
         return helpShows;
     }
 
     // The user's side.
-    vWindowEvents& Events(vHandle child) { return *children.at(Index(child) - 1).events; }
+    vWindowEvents& Events(vWindowHandle child) { return *children.at(Index(child) - 1).events; }
     void Tick(int id) { timers.at(id).second(id); }
     // Activation moves from one child to another as the platform reports it, by a left press
     // on the child or otherwise.
-    void Activate(vHandle from, vHandle to, bool byLeftPress = false) {
+    void Activate(vWindowHandle from, vWindowHandle to, bool byLeftPress = false) {
         if (from) {
             Events(from).ChildActivated(false, false);
         }
         Events(to).ChildActivated(true, byLeftPress);
     }
-    std::vector<std::string>& Menu(vHandle menu) { return menus.at(Index(menu) - 1); }
+    std::vector<std::string>& Menu(vMenuHandle menu) { return menus.at(Index(menu) - 1); }
 
     std::string frameCaption;
     vFrameEvents* frameEvents = nullptr;
@@ -118,7 +118,7 @@ public:
     bool frameDestroyed = false;
     std::vector<Arrangement> arrangements;
     std::vector<std::vector<std::string>> menus;
-    vHandle frameMenu = nullptr;
+    vMenuHandle frameMenu = nullptr;
     int windowList = -2;
     std::vector<Child> children;
     int updates = 0;
@@ -134,6 +134,13 @@ public:
     bool helpShows = true;
 
 private:
-    static vHandle Handle(size_t index) { return reinterpret_cast<vHandle>(index); }
-    static size_t Index(vHandle handle) { return reinterpret_cast<size_t>(handle); }
+    template <typename Handle = vWindowHandle>
+    static Handle FakeHandle(size_t index) {
+        return reinterpret_cast<Handle>(index);
+    }
+    template <typename Handle>
+    static size_t Index(Handle handle) {
+        return reinterpret_cast<size_t>(handle);
+    }
+    vPlatformOverride<vWindowPlatform> _installed{&vPlatform::windows, this};
 };

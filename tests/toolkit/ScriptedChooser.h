@@ -3,6 +3,7 @@
 #include <string>
 
 #include "toolkit/platform/vFileChooser.h"
+#include "toolkit/platform/vPlatformOverride.h"
 
 // Answers every chooser with a fixed path and filter, and remembers the last request and how
 // many were made.
@@ -14,8 +15,6 @@ public:
     vFileRequest seen;
     int calls = 0;
 
-    ScriptedChooser() { Install(this); }
-    ~ScriptedChooser() override { Install(nullptr); }
     bool ChooseFile(const vFileRequest& request, std::string& chosen, int& index) override {
         seen = request;
         ++calls;
@@ -23,4 +22,7 @@ public:
         index = filter;
         return answer;
     }
+
+private:
+    vPlatformOverride<vFileChooser> _installed{&vPlatform::fileChooser, this};
 };

@@ -6,6 +6,7 @@
 #include "toolkit/CommandIds.h"
 #include "toolkit/MenuSpec.h"
 #include "toolkit/platform/vMenuPlatform.h"
+#include "toolkit/platform/vPlatformOverride.h"
 #include "toolkit/platform/vWindowPlatform.h"
 #include "toolkit/vMenuPane.h"
 
@@ -17,39 +18,31 @@ public:
     std::vector<std::string> calls;
     int made = 0;
 
-    RecordingMenus() {
-        vWindowPlatform::Install(this);
-        vMenuPlatform::Install(this);
-    }
-    ~RecordingMenus() override {
-        vMenuPlatform::Install(nullptr);
-        vWindowPlatform::Install(nullptr);
-    }
-    static int N(vHandle menu) { return static_cast<int>(reinterpret_cast<intptr_t>(menu)); }
+    static int N(vMenuHandle menu) { return static_cast<int>(reinterpret_cast<intptr_t>(menu)); }
 
-    vHandle CreateMenu() override { return reinterpret_cast<vHandle>(intptr_t{++made}); }
-    void AppendMenuItem(vHandle menu, int id, const char* label) override {
+    vMenuHandle CreateMenu() override { return reinterpret_cast<vMenuHandle>(intptr_t{++made}); }
+    void AppendMenuItem(vMenuHandle menu, int id, const char* label) override {
         calls.push_back(std::to_string(N(menu)) + " item " + std::to_string(id) + " " + label);
     }
-    void AppendMenuSeparator(vHandle menu) override {
+    void AppendMenuSeparator(vMenuHandle menu) override {
         calls.push_back(std::to_string(N(menu)) + " separator");
     }
-    void AppendSubmenu(vHandle menu, vHandle submenu, const char* label) override {
+    void AppendSubmenu(vMenuHandle menu, vMenuHandle submenu, const char* label) override {
         calls.push_back(std::to_string(N(menu)) + " popup " + std::to_string(N(submenu)) + " " +
                         label);
     }
-    void DestroyMenu(vHandle menu) override {
+    void DestroyMenu(vMenuHandle menu) override {
         calls.push_back("destroy " + std::to_string(N(menu)));
     }
-    void SetMenuItemChecked(vHandle menu, int id, bool on) override {
+    void SetMenuItemChecked(vMenuHandle menu, int id, bool on) override {
         calls.push_back(std::to_string(N(menu)) + " check " + std::to_string(id) + " " +
                         std::to_string(on));
     }
-    void SetMenuItemEnabled(vHandle menu, int id, bool on) override {
+    void SetMenuItemEnabled(vMenuHandle menu, int id, bool on) override {
         calls.push_back(std::to_string(N(menu)) + " enable " + std::to_string(id) + " " +
                         std::to_string(on));
     }
-    void SetMenuItemText(vHandle menu, int id, const char* text) override {
+    void SetMenuItemText(vMenuHandle menu, int id, const char* text) override {
         calls.push_back(std::to_string(N(menu)) + " text " + std::to_string(id) + " " + text);
     }
     std::vector<std::string> Matching(const std::string& part) const {
@@ -61,6 +54,10 @@ public:
         }
         return found;
     }
+
+private:
+    vPlatformOverride<vWindowPlatform> _windowsInstalled{&vPlatform::windows, this};
+    vPlatformOverride<vMenuPlatform> _menusInstalled{&vPlatform::menus, this};
 };
 
 MenuSpec Item(const char* label, int id, int state = MenuEnabled, const char* keyText = nullptr,
@@ -82,7 +79,7 @@ TEST(MenuPane, BuildsDropDownsSeparatorsKeyTextAndTheWindowMenu) {
     MenuSpec bar[] = {Item("&File", 0, 0, nullptr, 0, file),
                       Item("&Empty", 0, 0, nullptr, 0, empty), kEnd};
     vMenuPane pane(bar);
-    pane.InitPane(nullptr, reinterpret_cast<vHandle>(intptr_t{100}));
+    pane.InitPane(nullptr, reinterpret_cast<vMenuHandle>(intptr_t{100}));
     EXPECT_EQ(pane.RecordCount(), 4) << "File, Empty, Window and the cascade";
     EXPECT_EQ(pane.LastTopLevel(), 2);
     EXPECT_STREQ(pane.RecordLabel(2), "&Window");

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/platform/vPlatformOverride.h"
 #include "toolkit/platform/vTextPlatform.h"
 #include "toolkit/vMemoryDC.h"
 
@@ -511,8 +512,6 @@ public:
     std::vector<Call> calls;
     bool metrics = true;
 
-    FakeText() { Install(this); }
-    ~FakeText() override { Install(nullptr); }
     void DrawText(PixelSurface&, int x, int top, const char* text, const vFont&,
                   uint32_t textColour, bool opaque, uint32_t background) override {
         calls.push_back({x, top, text, textColour, opaque, background});
@@ -525,6 +524,9 @@ public:
         descent = 4;
         return metrics;
     }
+
+private:
+    vPlatformOverride<vTextPlatform> _installed{&vPlatform::text, this};
 };
 
 TEST(RasterDC, TextIsAnchoredBottomLeftInThePenColour) {

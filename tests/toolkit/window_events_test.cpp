@@ -199,7 +199,7 @@ TEST_F(WindowEvents, ActivationInstallsTheActiveWindowsMenuAndShowsItsPanes) {
     std::vector<vWindow*> shown;
     app.paneActivation = [&shown](vWindow* active) { shown.push_back(active); };
     app.Run(0, nullptr, [](int, char**) { return 1; });  // builds the frame menu
-    vHandle frameMenu = platform.frameMenu;
+    vMenuHandle frameMenu = platform.frameMenu;
     RecordingCanvas canvas;
     vWindow* plain = Open("plain", canvas);
     auto* menued = new vCmdWindow("menued", 10, 10);

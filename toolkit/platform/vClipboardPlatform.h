@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/platform/vPlatform.h"
+
 // The desktop's clipboard, holding data in several formats at once, each named by its MIME type
 // ("text/plain", "image/svg+xml"), so that every program takes the one it understands. Without
 // a platform installed there is no clipboard.
@@ -22,9 +24,5 @@ public:
     virtual bool ClipboardData(const std::vector<std::string>& mimeTypes,
                                std::string& bytes) const = 0;
 
-    static vClipboardPlatform* Current() { return _current; }
-    static void Install(vClipboardPlatform* platform) { _current = platform; }
-
-private:
-    static inline vClipboardPlatform* _current = nullptr;
+    static vClipboardPlatform* Current() { return vPlatform::Get().clipboard; }
 };

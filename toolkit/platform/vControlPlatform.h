@@ -1,6 +1,7 @@
 #pragma once
 
-#include "toolkit/vHandle.h"
+#include "toolkit/platform/vPlatform.h"
+#include "toolkit/vHandles.h"
 
 class DialogTemplate;
 class vControlHost;
@@ -14,7 +15,7 @@ public:
 
     // A dialog owned by the given window, not yet shown. Null when it cannot be made.
     virtual vControlHost* CreateDialogHost(const DialogTemplate& description, vControlSink* sink,
-                                           vHandle owner, bool modal) = 0;
+                                           vWindowHandle owner, bool modal) = 0;
     // A pane stacked in the frame around the child windows' area, shown.
     virtual vControlHost* CreatePaneHost(const DialogTemplate& description, vControlSink* sink) = 0;
     // Places the child windows' area of the frame; panes take the rest.
@@ -25,9 +26,5 @@ public:
     virtual void FrameScreenRect(int& x, int& y, int& width, int& height) const = 0;
     virtual bool ClipboardHasText() const = 0;
 
-    static vControlPlatform* Current() { return _current; }
-    static void Install(vControlPlatform* platform) { _current = platform; }
-
-private:
-    static inline vControlPlatform* _current = nullptr;
+    static vControlPlatform* Current() { return vPlatform::Get().controls; }
 };

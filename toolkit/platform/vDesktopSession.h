@@ -1,7 +1,7 @@
 #pragma once
 
 #include "toolkit/platform/vWindowEvents.h"
-#include "toolkit/vHandle.h"
+#include "toolkit/vHandles.h"
 
 // The real platform for a whole run: the windowing system's application object and every
 // platform the toolkit works through (windows, text, controls, menus, file choosers, programs
@@ -20,14 +20,14 @@ public:
     // For programs that drive the windows themselves, such as benchmarks.
     // A mouse action on a child's client area, delivered to its widget as the windowing system
     // delivers it; held is the vWindowEvents button bits.
-    void SendMouse(vHandle child, vWindowEvents::MouseAction action, int button, int x, int y,
+    void SendMouse(vWindowHandle child, vWindowEvents::MouseAction action, int button, int x, int y,
                    int held);
     // Handles the events that are waiting: repaints asked for are painted and shown.
     void ProcessEvents();
     // Gives the frame room to show the whole child, placed at the top left of the client area.
-    void ShowWhole(vHandle child);
+    void ShowWhole(vWindowHandle child);
     // How often the child's client area has been painted (shown) so far.
-    int PaintCount(vHandle child);
+    int PaintCount(vWindowHandle child);
 
 private:
     struct State;

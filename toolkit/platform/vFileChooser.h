@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/vHandle.h"
+#include "toolkit/platform/vPlatform.h"
+#include "toolkit/vHandles.h"
 
 // One entry of a chooser's filter list: what it is called and its patterns separated by ';'.
 struct vFileFilter {
@@ -13,7 +14,7 @@ struct vFileFilter {
 
 // What a file chooser is asked.
 struct vFileRequest {
-    vHandle owner = nullptr;
+    vWindowHandle owner = nullptr;
     const char* title = "";
     std::vector<vFileFilter> filters;
     // 0-based entry of `filters` selected at the start.
@@ -31,9 +32,5 @@ public:
     // Runs the chooser; on success the full path and the 0-based filter chosen, else false.
     virtual bool ChooseFile(const vFileRequest& request, std::string& path, int& filterIndex) = 0;
 
-    static vFileChooser* Current() { return _current; }
-    static void Install(vFileChooser* chooser) { _current = chooser; }
-
-private:
-    static inline vFileChooser* _current = nullptr;
+    static vFileChooser* Current() { return vPlatform::Get().fileChooser; }
 };

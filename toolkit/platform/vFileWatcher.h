@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+#include "toolkit/platform/vPlatform.h"
+
 // Tells when a file on disk changes, is replaced or goes, whoever changed it. The news comes
 // later, from the event loop, and may come more than once for one change, or for a change the
 // program made itself: a listener looks at the file again before it believes it. Without a
@@ -17,9 +19,5 @@ public:
     // Stops the watch with that number; 0 and a number already stopped are let be.
     virtual void Unwatch(int watch) = 0;
 
-    static vFileWatcher* Current() { return _current; }
-    static void Install(vFileWatcher* watcher) { _current = watcher; }
-
-private:
-    static inline vFileWatcher* _current = nullptr;
+    static vFileWatcher* Current() { return vPlatform::Get().fileWatcher; }
 };

@@ -4,7 +4,8 @@
 #include <vector>
 
 #include "toolkit/PixelSurface.h"
-#include "toolkit/vHandle.h"
+#include "toolkit/platform/vPlatform.h"
+#include "toolkit/vHandles.h"
 
 class vImageWindowEvents;
 
@@ -17,27 +18,25 @@ public:
 
     // Makes and shows the window with one picture place of width x height pixels per caption,
     // each blank at first. Null when no window can be made.
-    virtual vHandle CreateImageWindow(const char* title, const std::vector<std::string>& captions,
-                                      int width, int height, vImageWindowEvents* events) = 0;
+    virtual vImageWindowHandle CreateImageWindow(const char* title,
+                                                 const std::vector<std::string>& captions,
+                                                 int width, int height,
+                                                 vImageWindowEvents* events) = 0;
     // Shows the PNG file in the place; an empty path blanks it. False, blanking the place, when
     // the file cannot be read as an image.
-    virtual bool ShowPicture(vHandle window, int place, const char* path) = 0;
+    virtual bool ShowPicture(vImageWindowHandle window, int place, const char* path) = 0;
     // The caption under a place.
-    virtual void ShowCaption(vHandle window, int place, const char* caption) = 0;
+    virtual void ShowCaption(vImageWindowHandle window, int place, const char* caption) = 0;
     // Shows the pixels in the place, enlarged (or reduced) to its size with hard pixel edges.
-    virtual void ShowPixels(vHandle window, int place, const PixelSurface& pixels) = 0;
+    virtual void ShowPixels(vImageWindowHandle window, int place, const PixelSurface& pixels) = 0;
     // The text under the pictures; it may hold several lines.
-    virtual void ShowMessages(vHandle window, const char* text) = 0;
-    virtual void ShowBusy(vHandle window, bool busy) = 0;
-    virtual void SetImageWindowTitle(vHandle window, const char* title) = 0;
+    virtual void ShowMessages(vImageWindowHandle window, const char* text) = 0;
+    virtual void ShowBusy(vImageWindowHandle window, bool busy) = 0;
+    virtual void SetImageWindowTitle(vImageWindowHandle window, const char* title) = 0;
     // Brings the window in front of the others and gives it the focus.
-    virtual void RaiseImageWindow(vHandle window) = 0;
+    virtual void RaiseImageWindow(vImageWindowHandle window) = 0;
     // Closes the window for good; no event arrives from it afterwards.
-    virtual void DestroyImageWindow(vHandle window) = 0;
+    virtual void DestroyImageWindow(vImageWindowHandle window) = 0;
 
-    static vImageWindowPlatform* Current() { return _current; }
-    static void Install(vImageWindowPlatform* platform) { _current = platform; }
-
-private:
-    static inline vImageWindowPlatform* _current = nullptr;
+    static vImageWindowPlatform* Current() { return vPlatform::Get().imageWindows; }
 };

@@ -1,18 +1,15 @@
 #pragma once
 
-#include "toolkit/vHandle.h"
+#include "toolkit/platform/vPlatform.h"
+#include "toolkit/vHandles.h"
 
 // Changes to items of menus made through vWindowPlatform; items are found by command id.
 class vMenuPlatform {
 public:
     virtual ~vMenuPlatform() = default;
-    virtual void SetMenuItemChecked(vHandle menu, int id, bool on) = 0;
-    virtual void SetMenuItemEnabled(vHandle menu, int id, bool on) = 0;
-    virtual void SetMenuItemText(vHandle menu, int id, const char* text) = 0;
+    virtual void SetMenuItemChecked(vMenuHandle menu, int id, bool on) = 0;
+    virtual void SetMenuItemEnabled(vMenuHandle menu, int id, bool on) = 0;
+    virtual void SetMenuItemText(vMenuHandle menu, int id, const char* text) = 0;
 
-    static vMenuPlatform* Current() { return _current; }
-    static void Install(vMenuPlatform* platform) { _current = platform; }
-
-private:
-    static inline vMenuPlatform* _current = nullptr;
+    static vMenuPlatform* Current() { return vPlatform::Get().menus; }
 };

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "toolkit/PixelSurface.h"
+#include "toolkit/platform/vPlatform.h"
 
 // Reads picture files (PNG, JPEG, BMP, GIF and SVG, whatever the platform's readers take) into
 // pixel surfaces, each pixel 0xAARRGGBB with its own opacity in the top byte. Without a platform
@@ -23,9 +24,5 @@ public:
     // unreadable, damaged, too large or no picture.
     virtual bool ReadPicture(const char* path, PixelSurface& pixels, std::string& why) = 0;
 
-    static vPictureReader* Current() { return _current; }
-    static void Install(vPictureReader* reader) { _current = reader; }
-
-private:
-    static inline vPictureReader* _current = nullptr;
+    static vPictureReader* Current() { return vPlatform::Get().pictureReader; }
 };

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/platform/vPlatform.h"
 #include "toolkit/platform/vProcessResult.h"
 
 class vProcessEvents;
@@ -29,9 +30,5 @@ public:
                                       const std::vector<std::string>& arguments,
                                       const std::string& folder, int timeoutSeconds) = 0;
 
-    static vProcessRunner* Current() { return _current; }
-    static void Install(vProcessRunner* runner) { _current = runner; }
-
-private:
-    static inline vProcessRunner* _current = nullptr;
+    static vProcessRunner* Current() { return vPlatform::Get().processes; }
 };

@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/vHandle.h"
+#include "toolkit/platform/vPlatform.h"
+#include "toolkit/vHandles.h"
 
 class vTableWindowEvents;
 
@@ -34,25 +35,22 @@ public:
     virtual ~vTableWindowPlatform() = default;
 
     // Makes and shows the window, empty. Null when no window can be made.
-    virtual vHandle CreateTableWindow(const char* title, const std::vector<vTableColumn>& columns,
-                                      const std::vector<std::string>& buttons,
-                                      vTableWindowEvents* events) = 0;
-    virtual void SetTableTitle(vHandle window, const char* title) = 0;
+    virtual vTableWindowHandle CreateTableWindow(const char* title,
+                                                 const std::vector<vTableColumn>& columns,
+                                                 const std::vector<std::string>& buttons,
+                                                 vTableWindowEvents* events) = 0;
+    virtual void SetTableTitle(vTableWindowHandle window, const char* title) = 0;
     // Rows beyond the count go; new rows are empty until set.
-    virtual void SetRowCount(vHandle window, int rows) = 0;
-    virtual void SetRow(vHandle window, int row, const vTableRow& contents) = 0;
+    virtual void SetRowCount(vTableWindowHandle window, int rows) = 0;
+    virtual void SetRow(vTableWindowHandle window, int row, const vTableRow& contents) = 0;
     // Selects the row (-1 none) and scrolls it into view, reporting nothing.
-    virtual void SelectRow(vHandle window, int row) = 0;
-    virtual void ShowStatus(vHandle window, const char* text) = 0;
-    virtual void EnableButton(vHandle window, int button, bool enabled) = 0;
+    virtual void SelectRow(vTableWindowHandle window, int row) = 0;
+    virtual void ShowStatus(vTableWindowHandle window, const char* text) = 0;
+    virtual void EnableButton(vTableWindowHandle window, int button, bool enabled) = 0;
     // Brings the window in front of the others and gives it the focus.
-    virtual void RaiseTableWindow(vHandle window) = 0;
+    virtual void RaiseTableWindow(vTableWindowHandle window) = 0;
     // Closes the window for good; no event arrives from it afterwards.
-    virtual void DestroyTableWindow(vHandle window) = 0;
+    virtual void DestroyTableWindow(vTableWindowHandle window) = 0;
 
-    static vTableWindowPlatform* Current() { return _current; }
-    static void Install(vTableWindowPlatform* platform) { _current = platform; }
-
-private:
-    static inline vTableWindowPlatform* _current = nullptr;
+    static vTableWindowPlatform* Current() { return vPlatform::Get().tableWindows; }
 };

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "toolkit/PixelSurface.h"
+#include "toolkit/platform/vPlatform.h"
 #include "toolkit/vFont.h"
 
 // Text is the one thing the platform draws into a pixel surface. Without a text platform
@@ -20,9 +21,5 @@ public:
     // False when the metrics cannot be read.
     virtual bool FontMetrics(const vFont& font, int& ascent, int& descent) = 0;
 
-    static vTextPlatform* Current() { return _current; }
-    static void Install(vTextPlatform* platform) { _current = platform; }
-
-private:
-    static inline vTextPlatform* _current = nullptr;
+    static vTextPlatform* Current() { return vPlatform::Get().text; }
 };

@@ -1,11 +1,6 @@
 #include "toolkit/platform/vWindowPlatform.h"
 
 vWindowPlatform vWindowPlatform::_none;
-vWindowPlatform* vWindowPlatform::_current = &vWindowPlatform::_none;
-
-void vWindowPlatform::Install(vWindowPlatform* platform) {
-    _current = platform ? platform : &_none;
-}
 
 bool vWindowPlatform::CreateFrame(const char*, int, int, vFrameEvents*) {
     return true;
@@ -15,24 +10,24 @@ void vWindowPlatform::FrameSize(int& width, int& height) {
     width = height = 0;
 }
 
-void vWindowPlatform::AppendMenuItem(vHandle, int, const char*) {}
-void vWindowPlatform::AppendSubmenu(vHandle, vHandle, const char*) {}
-void vWindowPlatform::SetFrameMenu(vHandle, int) {}
+void vWindowPlatform::AppendMenuItem(vMenuHandle, int, const char*) {}
+void vWindowPlatform::AppendSubmenu(vMenuHandle, vMenuHandle, const char*) {}
+void vWindowPlatform::SetFrameMenu(vMenuHandle, int) {}
 
-vHandle vWindowPlatform::CreateChild(const char*, int, int, PixelSurface*, vWindowEvents*) {
+vWindowHandle vWindowPlatform::CreateChild(const char*, int, int, PixelSurface*, vWindowEvents*) {
     return nullptr;
 }
 
-void vWindowPlatform::SetChildTitle(vHandle, const char*) {}
-void vWindowPlatform::ShowChild(vHandle, bool) {}
+void vWindowPlatform::SetChildTitle(vWindowHandle, const char*) {}
+void vWindowPlatform::ShowChild(vWindowHandle, bool) {}
 
-void vWindowPlatform::ChildPlacement(vHandle, int& left, int& top, int& width, int& height) {
+void vWindowPlatform::ChildPlacement(vWindowHandle, int& left, int& top, int& width, int& height) {
     left = top = width = height = 0;
 }
 
-void vWindowPlatform::MoveChild(vHandle, int, int) {}
+void vWindowPlatform::MoveChild(vWindowHandle, int, int) {}
 
-void vWindowPlatform::SetChildScrollBar(vHandle, bool, bool, int, int) {}
+void vWindowPlatform::SetChildScrollBar(vWindowHandle, bool, bool, int, int) {}
 
 int vWindowPlatform::StartTimer(int, TimerCallback) {
     return 0;
@@ -44,7 +39,7 @@ bool vWindowPlatform::WatchDescriptor(int, TimerCallback) {
 
 void vWindowPlatform::WarningBox(const char*, const char*) {}
 
-bool vWindowPlatform::ShowHelp(vHandle, const char*) {
+bool vWindowPlatform::ShowHelp(vWindowHandle, const char*) {
     return false;
 }
 

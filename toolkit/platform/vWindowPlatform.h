@@ -3,7 +3,8 @@
 #include <cstdint>
 
 #include "toolkit/PixelSurface.h"
-#include "toolkit/vHandle.h"
+#include "toolkit/platform/vPlatform.h"
+#include "toolkit/vHandles.h"
 
 class vFrameEvents;
 class vWindowEvents;
@@ -33,28 +34,28 @@ public:
 
     // Menus. A menu bar and its drop-downs are all menus; the frame shows one menu bar at a time,
     // and the drop-down at windowListIndex (-1 none) also lists the child windows.
-    virtual vHandle CreateMenu() { return nullptr; }
-    virtual void AppendMenuItem(vHandle menu, int id, const char* label);
-    virtual void AppendMenuSeparator(vHandle menu) { (void)menu; }
-    virtual void AppendSubmenu(vHandle menu, vHandle submenu, const char* label);
-    virtual void DestroyMenu(vHandle menu) { (void)menu; }
-    virtual void SetFrameMenu(vHandle menuBar, int windowListIndex);
+    virtual vMenuHandle CreateMenu() { return nullptr; }
+    virtual void AppendMenuItem(vMenuHandle menu, int id, const char* label);
+    virtual void AppendMenuSeparator(vMenuHandle menu) { (void)menu; }
+    virtual void AppendSubmenu(vMenuHandle menu, vMenuHandle submenu, const char* label);
+    virtual void DestroyMenu(vMenuHandle menu) { (void)menu; }
+    virtual void SetFrameMenu(vMenuHandle menuBar, int windowListIndex);
 
     // Child windows. Each shows the pixel surface given at creation, which the toolkit owns and
     // draws into; the events reach the toolkit until the child is destroyed.
-    virtual vHandle CreateChild(const char* title, int clientWidth, int clientHeight,
-                                PixelSurface* surface, vWindowEvents* events);
-    virtual void DestroyChild(vHandle child) { (void)child; }
-    virtual void SetChildTitle(vHandle child, const char* title);
-    virtual void RaiseChild(vHandle child) { (void)child; }
+    virtual vWindowHandle CreateChild(const char* title, int clientWidth, int clientHeight,
+                                      PixelSurface* surface, vWindowEvents* events);
+    virtual void DestroyChild(vWindowHandle child) { (void)child; }
+    virtual void SetChildTitle(vWindowHandle child, const char* title);
+    virtual void RaiseChild(vWindowHandle child) { (void)child; }
     // Restores (true) or minimises (false) the child.
-    virtual void ShowChild(vHandle child, bool restore);
+    virtual void ShowChild(vWindowHandle child, bool restore);
     // Position relative to the client area and outer size.
-    virtual void ChildPlacement(vHandle child, int& left, int& top, int& width, int& height);
-    virtual void MoveChild(vHandle child, int left, int top);
+    virtual void ChildPlacement(vWindowHandle child, int& left, int& top, int& width, int& height);
+    virtual void MoveChild(vWindowHandle child, int left, int top);
     // The surface changed outside a paint: show it again soon.
-    virtual void UpdateChild(vHandle child) { (void)child; }
-    virtual void SetChildScrollBar(vHandle child, bool horizontal, bool visible, int shown,
+    virtual void UpdateChild(vWindowHandle child) { (void)child; }
+    virtual void SetChildScrollBar(vWindowHandle child, bool horizontal, bool visible, int shown,
                                    int position);
 
     // Event loop, timers and messages.
@@ -69,15 +70,16 @@ public:
     virtual void WarningBox(const char* caption, const char* text);
     // Shows a help document at its contents page in a help window that stays open beside the
     // program; the owner is the window that asked. False when the document cannot be shown.
-    virtual bool ShowHelp(vHandle owner, const char* path);
+    virtual bool ShowHelp(vWindowHandle owner, const char* path);
     // Packed 0xRRGGBB colours of the desktop theme.
     virtual uint32_t SystemColor(SystemColour which);
 
-    static vWindowPlatform& Current() { return *_current; }
-    // Null puts the do-nothing platform back.
-    static void Install(vWindowPlatform* platform);
+    // The installed bundle's window platform, or the do-nothing one when it has none.
+    static vWindowPlatform& Current() {
+        vWindowPlatform* installed = vPlatform::Get().windows;
+        return installed != nullptr ? *installed : _none;
+    }
 
 private:
     static vWindowPlatform _none;
-    static vWindowPlatform* _current;
 };

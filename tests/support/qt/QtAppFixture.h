@@ -10,21 +10,13 @@
 
 #include "toolkit/platform/qt/QtTextPlatform.h"
 #include "toolkit/platform/qt/QtWindowPlatform.h"
+#include "toolkit/platform/vPlatformOverride.h"
 #include "toolkit/vApp.h"
 
 // Runs an application on the real Qt platform: the steps run inside the event loop, and a
 // watchdog ends a loop that a failing test left running.
 class QtAppFixture : public ::testing::Test {
 protected:
-    QtAppFixture() {
-        vWindowPlatform::Install(&platform);
-        vTextPlatform::Install(&text);
-    }
-    ~QtAppFixture() override {
-        vTextPlatform::Install(nullptr);
-        vWindowPlatform::Install(nullptr);
-    }
-
     // With a start function, the steps run once it has returned; it gets the arguments, which
     // begin with the program's name.
     int RunWithSteps(vApp& app, std::function<void()> steps, vAppStartFunction start = nullptr,
@@ -57,6 +49,8 @@ protected:
 
     QtWindowPlatform platform;
     QtTextPlatform text;
+    vPlatformOverride<vWindowPlatform> platformInstalled{&vPlatform::windows, &platform};
+    vPlatformOverride<vTextPlatform> textInstalled{&vPlatform::text, &text};
     // How long the event loop may run before the watchdog ends it.
     int watchdogMilliseconds = 20000;
 

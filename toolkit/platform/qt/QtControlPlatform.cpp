@@ -10,7 +10,8 @@
 #include "toolkit/platform/qt/QtSubWindow.h"
 
 vControlHost* QtControlPlatform::CreateDialogHost(const DialogTemplate& description,
-                                                  vControlSink* sink, vHandle owner, bool modal) {
+                                                  vControlSink* sink, vWindowHandle owner,
+                                                  bool modal) {
     // Dialogs sit over the frame whichever child owns them.
     (void)owner;
     (void)modal;

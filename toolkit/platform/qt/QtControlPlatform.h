@@ -6,7 +6,7 @@
 class QtControlPlatform : public vControlPlatform {
 public:
     vControlHost* CreateDialogHost(const DialogTemplate& description, vControlSink* sink,
-                                   vHandle owner, bool modal) override;
+                                   vWindowHandle owner, bool modal) override;
     vControlHost* CreatePaneHost(const DialogTemplate& description, vControlSink* sink) override;
     void PlaceClientArea(int x, int y, int width, int height) override;
     void FrameClientSize(int& width, int& height) const override;

@@ -11,6 +11,7 @@
 #include "toolkit/platform/qt/QtFileChooser.h"
 #include "toolkit/platform/qt/QtFileWatcher.h"
 #include "toolkit/platform/qt/QtFrame.h"
+#include "toolkit/platform/qt/QtHandles.h"
 #include "toolkit/platform/qt/QtImageWindowPlatform.h"
 #include "toolkit/platform/qt/QtMenuPlatform.h"
 #include "toolkit/platform/qt/QtNumberLocale.h"
@@ -22,6 +23,7 @@
 #include "toolkit/platform/qt/QtTextPlatform.h"
 #include "toolkit/platform/qt/QtWindowPlatform.h"
 #include "toolkit/platform/vDesktopSession.h"
+#include "toolkit/platform/vPlatform.h"
 
 namespace {
 
@@ -58,8 +60,8 @@ private:
     std::map<QObject*, int> _counts;
 };
 
-QtCanvasWidget* CanvasOf(vHandle child) {
-    return child ? static_cast<QtSubWindow*>(child)->Canvas() : nullptr;
+QtCanvasWidget* CanvasOf(vWindowHandle child) {
+    return child ? QtObjectOf(child)->Canvas() : nullptr;
 }
 
 }  // namespace
@@ -91,36 +93,28 @@ struct vDesktopSession::State {
 
 vDesktopSession::vDesktopSession(int& argc, char** argv, bool offscreen)
     : _state(new State(argc, argv, offscreen)) {
-    vWindowPlatform::Install(&_state->windows);
-    vTextPlatform::Install(&_state->text);
-    vControlPlatform::Install(&_state->controls);
-    vMenuPlatform::Install(&_state->menus);
-    vFileChooser::Install(&_state->files);
-    vProcessRunner::Install(&_state->processes);
-    vImageWindowPlatform::Install(&_state->pictures);
-    vTableWindowPlatform::Install(&_state->tables);
-    vClipboardPlatform::Install(&_state->clipboard);
-    vPictureReader::Install(&_state->pictureReader);
-    vFileWatcher::Install(&_state->fileWatcher);
+    vPlatform bundle;
+    bundle.windows = &_state->windows;
+    bundle.text = &_state->text;
+    bundle.controls = &_state->controls;
+    bundle.menus = &_state->menus;
+    bundle.fileChooser = &_state->files;
+    bundle.processes = &_state->processes;
+    bundle.imageWindows = &_state->pictures;
+    bundle.tableWindows = &_state->tables;
+    bundle.clipboard = &_state->clipboard;
+    bundle.pictureReader = &_state->pictureReader;
+    bundle.fileWatcher = &_state->fileWatcher;
+    vPlatform::Install(bundle);
 }
 
 vDesktopSession::~vDesktopSession() {
-    vFileWatcher::Install(nullptr);
-    vPictureReader::Install(nullptr);
-    vClipboardPlatform::Install(nullptr);
-    vTableWindowPlatform::Install(nullptr);
-    vImageWindowPlatform::Install(nullptr);
-    vProcessRunner::Install(nullptr);
-    vFileChooser::Install(nullptr);
-    vMenuPlatform::Install(nullptr);
-    vControlPlatform::Install(nullptr);
-    vTextPlatform::Install(nullptr);
-    vWindowPlatform::Install(nullptr);
+    vPlatform::Uninstall();
     delete _state;
 }
 
-void vDesktopSession::SendMouse(vHandle child, vWindowEvents::MouseAction action, int button, int x,
-                                int y, int held) {
+void vDesktopSession::SendMouse(vWindowHandle child, vWindowEvents::MouseAction action, int button,
+                                int x, int y, int held) {
     QtCanvasWidget* canvas = CanvasOf(child);
     if (!canvas) {
         return;
@@ -143,9 +137,9 @@ void vDesktopSession::ProcessEvents() {
     QCoreApplication::processEvents();
 }
 
-void vDesktopSession::ShowWhole(vHandle child) {
+void vDesktopSession::ShowWhole(vWindowHandle child) {
     QtFrame* frame = QtFrame::Instance();
-    auto* window = static_cast<QtSubWindow*>(child);
+    QtSubWindow* window = QtObjectOf(child);
     if (!frame || !window) {
         return;
     }
@@ -156,7 +150,7 @@ void vDesktopSession::ShowWhole(vHandle child) {
     QCoreApplication::processEvents();
 }
 
-int vDesktopSession::PaintCount(vHandle child) {
+int vDesktopSession::PaintCount(vWindowHandle child) {
     QtCanvasWidget* canvas = CanvasOf(child);
     return canvas ? _state->paints.Count(canvas) : 0;
 }

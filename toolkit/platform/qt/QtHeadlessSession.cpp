@@ -7,6 +7,7 @@
 #include "toolkit/platform/qt/QtProcessRunner.h"
 #include "toolkit/platform/qt/QtTextPlatform.h"
 #include "toolkit/platform/vHeadlessSession.h"
+#include "toolkit/platform/vPlatformOverride.h"
 
 namespace {
 
@@ -30,8 +31,8 @@ struct vHeadlessSession::State {
     std::unique_ptr<QGuiApplication> application;
     QtTextPlatform text;
     QtProcessRunner processes;
-    vTextPlatform* previous = nullptr;
-    vProcessRunner* previousRunner = nullptr;
+    vPlatformOverride<vTextPlatform> textInstalled{&vPlatform::text, &text};
+    vPlatformOverride<vProcessRunner> processesInstalled{&vPlatform::processes, &processes};
     QtMessageHandler previousHandler = nullptr;
 };
 
@@ -43,15 +44,9 @@ vHeadlessSession::vHeadlessSession() : _state(new State) {
         _state->application = std::make_unique<QGuiApplication>(_state->argc, _state->argv);
         KeepNumbersPlain();
     }
-    _state->previous = vTextPlatform::Current();
-    vTextPlatform::Install(&_state->text);
-    _state->previousRunner = vProcessRunner::Current();
-    vProcessRunner::Install(&_state->processes);
 }
 
 vHeadlessSession::~vHeadlessSession() {
-    vTextPlatform::Install(_state->previous);
-    vProcessRunner::Install(_state->previousRunner);
     const QtMessageHandler previousHandler = _state->previousHandler;
     delete _state;
     qInstallMessageHandler(previousHandler);

@@ -11,21 +11,22 @@ class QtImageWindowPlatform : public vImageWindowPlatform {
 public:
     explicit QtImageWindowPlatform(QtWindowPlatform* windows) : _windows(windows) {}
 
-    vHandle CreateImageWindow(const char* title, const std::vector<std::string>& captions,
-                              int width, int height, vImageWindowEvents* events) override;
-    bool ShowPicture(vHandle window, int place, const char* path) override;
-    void ShowCaption(vHandle window, int place, const char* caption) override;
-    void ShowPixels(vHandle window, int place, const PixelSurface& pixels) override;
-    void ShowMessages(vHandle window, const char* text) override;
-    void ShowBusy(vHandle window, bool busy) override;
-    void SetImageWindowTitle(vHandle window, const char* title) override;
-    void RaiseImageWindow(vHandle window) override;
-    void DestroyImageWindow(vHandle window) override;
+    vImageWindowHandle CreateImageWindow(const char* title,
+                                         const std::vector<std::string>& captions, int width,
+                                         int height, vImageWindowEvents* events) override;
+    bool ShowPicture(vImageWindowHandle window, int place, const char* path) override;
+    void ShowCaption(vImageWindowHandle window, int place, const char* caption) override;
+    void ShowPixels(vImageWindowHandle window, int place, const PixelSurface& pixels) override;
+    void ShowMessages(vImageWindowHandle window, const char* text) override;
+    void ShowBusy(vImageWindowHandle window, bool busy) override;
+    void SetImageWindowTitle(vImageWindowHandle window, const char* title) override;
+    void RaiseImageWindow(vImageWindowHandle window) override;
+    void DestroyImageWindow(vImageWindowHandle window) override;
 
     // The window a handle stands for, while it exists.
-    QtImageWindow* WindowOf(vHandle window) const { return _made.Find(window); }
+    QtImageWindow* WindowOf(vImageWindowHandle window) const { return _made.Find(window); }
 
 private:
     QtWindowPlatform* _windows;
-    QtMadeWindows<QtImageWindow> _made;
+    QtMadeWindows<vImageWindowHandle> _made;
 };

@@ -6,7 +6,7 @@
 #include "toolkit/platform/qt/QtWindowPlatform.h"
 
 template <typename F>
-void QtMenuPlatform::ForItems(vHandle menu, int id, F&& f) {
+void QtMenuPlatform::ForItems(vMenuHandle menu, int id, F&& f) {
     QMenu* target = _windows->MenuOf(menu);
     if (target == nullptr) {
         return;
@@ -18,18 +18,18 @@ void QtMenuPlatform::ForItems(vHandle menu, int id, F&& f) {
     }
 }
 
-void QtMenuPlatform::SetMenuItemChecked(vHandle menu, int id, bool on) {
+void QtMenuPlatform::SetMenuItemChecked(vMenuHandle menu, int id, bool on) {
     ForItems(menu, id, [on](QAction* action) {
         action->setCheckable(on || action->isCheckable());
         action->setChecked(on);
     });
 }
 
-void QtMenuPlatform::SetMenuItemEnabled(vHandle menu, int id, bool on) {
+void QtMenuPlatform::SetMenuItemEnabled(vMenuHandle menu, int id, bool on) {
     ForItems(menu, id, [on](QAction* action) { action->setEnabled(on); });
 }
 
-void QtMenuPlatform::SetMenuItemText(vHandle menu, int id, const char* text) {
+void QtMenuPlatform::SetMenuItemText(vMenuHandle menu, int id, const char* text) {
     const QString label = QString::fromLocal8Bit(text != nullptr ? text : "");
     ForItems(menu, id, [&label](QAction* action) { action->setText(label); });
 }

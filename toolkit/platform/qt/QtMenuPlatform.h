@@ -9,13 +9,13 @@ class QtMenuPlatform : public vMenuPlatform {
 public:
     explicit QtMenuPlatform(QtWindowPlatform* windows) : _windows(windows) {}
 
-    void SetMenuItemChecked(vHandle menu, int id, bool on) override;
-    void SetMenuItemEnabled(vHandle menu, int id, bool on) override;
-    void SetMenuItemText(vHandle menu, int id, const char* text) override;
+    void SetMenuItemChecked(vMenuHandle menu, int id, bool on) override;
+    void SetMenuItemEnabled(vMenuHandle menu, int id, bool on) override;
+    void SetMenuItemText(vMenuHandle menu, int id, const char* text) override;
 
 private:
     template <typename F>
-    void ForItems(vHandle menu, int id, F&& f);
+    void ForItems(vMenuHandle menu, int id, F&& f);
 
     QtWindowPlatform* _windows;
 };

@@ -9,10 +9,9 @@
 #include "toolkit/platform/qt/QtTableModel.h"
 #include "toolkit/platform/qt/QtWindowPlatform.h"
 
-vHandle QtTableWindowPlatform::CreateTableWindow(const char* title,
-                                                 const std::vector<vTableColumn>& columns,
-                                                 const std::vector<std::string>& buttons,
-                                                 vTableWindowEvents* events) {
+vTableWindowHandle QtTableWindowPlatform::CreateTableWindow(
+    const char* title, const std::vector<vTableColumn>& columns,
+    const std::vector<std::string>& buttons, vTableWindowEvents* events) {
     QWidget* frame = _windows != nullptr ? _windows->Frame() : nullptr;
     auto* window = new QtTableWindow(frame, QString::fromUtf8(title), columns, buttons, events);
     window->setGeometry(QtPlacement::BesideFrame(frame, window->size()));
@@ -20,47 +19,47 @@ vHandle QtTableWindowPlatform::CreateTableWindow(const char* title,
     return _made.Add(window);
 }
 
-void QtTableWindowPlatform::SetTableTitle(vHandle window, const char* title) {
+void QtTableWindowPlatform::SetTableTitle(vTableWindowHandle window, const char* title) {
     if (QtTableWindow* shown = WindowOf(window)) {
         shown->setWindowTitle(QString::fromUtf8(title));
     }
 }
 
-void QtTableWindowPlatform::SetRowCount(vHandle window, int rows) {
+void QtTableWindowPlatform::SetRowCount(vTableWindowHandle window, int rows) {
     if (QtTableWindow* shown = WindowOf(window)) {
         shown->Model()->SetRowCount(rows);
     }
 }
 
-void QtTableWindowPlatform::SetRow(vHandle window, int row, const vTableRow& contents) {
+void QtTableWindowPlatform::SetRow(vTableWindowHandle window, int row, const vTableRow& contents) {
     if (QtTableWindow* shown = WindowOf(window)) {
         shown->Model()->SetRow(row, contents);
     }
 }
 
-void QtTableWindowPlatform::SelectRow(vHandle window, int row) {
+void QtTableWindowPlatform::SelectRow(vTableWindowHandle window, int row) {
     if (QtTableWindow* shown = WindowOf(window)) {
         shown->SelectRow(row);
     }
 }
 
-void QtTableWindowPlatform::ShowStatus(vHandle window, const char* text) {
+void QtTableWindowPlatform::ShowStatus(vTableWindowHandle window, const char* text) {
     if (QtTableWindow* shown = WindowOf(window)) {
         shown->Status()->setText(QString::fromUtf8(text));
     }
 }
 
-void QtTableWindowPlatform::EnableButton(vHandle window, int button, bool enabled) {
+void QtTableWindowPlatform::EnableButton(vTableWindowHandle window, int button, bool enabled) {
     QtTableWindow* shown = WindowOf(window);
     if (QPushButton* pressed = shown != nullptr ? shown->Button(button) : nullptr) {
         pressed->setEnabled(enabled);
     }
 }
 
-void QtTableWindowPlatform::RaiseTableWindow(vHandle window) {
+void QtTableWindowPlatform::RaiseTableWindow(vTableWindowHandle window) {
     _made.Raise(window);
 }
 
-void QtTableWindowPlatform::DestroyTableWindow(vHandle window) {
+void QtTableWindowPlatform::DestroyTableWindow(vTableWindowHandle window) {
     _made.Destroy(window);
 }

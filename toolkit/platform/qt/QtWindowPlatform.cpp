@@ -10,14 +10,11 @@
 
 #include "toolkit/platform/qt/QtCanvasWidget.h"
 #include "toolkit/platform/qt/QtFrame.h"
+#include "toolkit/platform/qt/QtHandles.h"
 #include "toolkit/platform/qt/QtLook.h"
 #include "toolkit/platform/qt/QtSubWindow.h"
 
 namespace {
-
-QtSubWindow* ChildOf(vHandle handle) {
-    return static_cast<QtSubWindow*>(handle);
-}
 
 QString Text(const char* text) {
     return QString::fromLocal8Bit(text ? text : "");
@@ -117,18 +114,18 @@ void QtWindowPlatform::ArrangeChildren(Arrangement how) {
     }
 }
 
-vHandle QtWindowPlatform::CreateMenu() {
+vMenuHandle QtWindowPlatform::CreateMenu() {
     QMenu* menu = new QMenu();
     _menus.insert(menu);
-    return menu;
+    return HandleOf<vMenuHandle>(menu);
 }
 
-QMenu* QtWindowPlatform::MenuOf(vHandle handle) const {
-    auto* menu = static_cast<QMenu*>(handle);
+QMenu* QtWindowPlatform::MenuOf(vMenuHandle handle) const {
+    QMenu* menu = QtObjectOf(handle);
     return _menus.count(menu) ? menu : nullptr;
 }
 
-void QtWindowPlatform::AppendMenuItem(vHandle menu, int id, const char* label) {
+void QtWindowPlatform::AppendMenuItem(vMenuHandle menu, int id, const char* label) {
     if (QMenu* target = MenuOf(menu)) {
         QAction* item = target->addAction(Text(label));
         item->setData(id);
@@ -140,13 +137,13 @@ void QtWindowPlatform::AppendMenuItem(vHandle menu, int id, const char* label) {
     }
 }
 
-void QtWindowPlatform::AppendMenuSeparator(vHandle menu) {
+void QtWindowPlatform::AppendMenuSeparator(vMenuHandle menu) {
     if (QMenu* target = MenuOf(menu)) {
         target->addSeparator();
     }
 }
 
-void QtWindowPlatform::AppendSubmenu(vHandle menu, vHandle submenu, const char* label) {
+void QtWindowPlatform::AppendSubmenu(vMenuHandle menu, vMenuHandle submenu, const char* label) {
     QMenu* target = MenuOf(menu);
     QMenu* dropDown = MenuOf(submenu);
     if (target && dropDown) {
@@ -155,21 +152,21 @@ void QtWindowPlatform::AppendSubmenu(vHandle menu, vHandle submenu, const char* 
     }
 }
 
-void QtWindowPlatform::DestroyMenu(vHandle menu) {
+void QtWindowPlatform::DestroyMenu(vMenuHandle menu) {
     if (QMenu* target = MenuOf(menu)) {
         _menus.erase(target);
         delete target;
     }
 }
 
-void QtWindowPlatform::SetFrameMenu(vHandle menuBar, int windowListIndex) {
+void QtWindowPlatform::SetFrameMenu(vMenuHandle menuBar, int windowListIndex) {
     if (_frame) {
         _frame->InstallMenuBar(MenuOf(menuBar), windowListIndex);
     }
 }
 
-vHandle QtWindowPlatform::CreateChild(const char* title, int clientWidth, int clientHeight,
-                                      PixelSurface* surface, vWindowEvents* events) {
+vWindowHandle QtWindowPlatform::CreateChild(const char* title, int clientWidth, int clientHeight,
+                                            PixelSurface* surface, vWindowEvents* events) {
     if (!_frame) {
         return nullptr;
     }
@@ -180,13 +177,13 @@ vHandle QtWindowPlatform::CreateChild(const char* title, int clientWidth, int cl
     child->adjustSize();
     child->show();
     canvas->setFocus();
-    return child;
+    return HandleOf<vWindowHandle>(child);
 }
 
 // Children may be destroyed from their own close event, so the object goes later; it stops
 // reporting at once.
-void QtWindowPlatform::DestroyChild(vHandle child) {
-    QtSubWindow* window = ChildOf(child);
+void QtWindowPlatform::DestroyChild(vWindowHandle child) {
+    QtSubWindow* window = QtObjectOf(child);
     if (!window) {
         return;
     }
@@ -199,49 +196,50 @@ void QtWindowPlatform::DestroyChild(vHandle child) {
     window->deleteLater();
 }
 
-void QtWindowPlatform::SetChildTitle(vHandle child, const char* title) {
-    if (QtSubWindow* window = ChildOf(child)) {
+void QtWindowPlatform::SetChildTitle(vWindowHandle child, const char* title) {
+    if (QtSubWindow* window = QtObjectOf(child)) {
         window->setWindowTitle(Text(title));
     }
 }
 
-void QtWindowPlatform::RaiseChild(vHandle child) {
-    QtSubWindow* window = ChildOf(child);
+void QtWindowPlatform::RaiseChild(vWindowHandle child) {
+    QtSubWindow* window = QtObjectOf(child);
     if (window && _frame) {
         _frame->MdiArea()->setActiveSubWindow(window);
         window->raise();
     }
 }
 
-void QtWindowPlatform::ShowChild(vHandle child, bool restore) {
-    if (QtSubWindow* window = ChildOf(child)) {
+void QtWindowPlatform::ShowChild(vWindowHandle child, bool restore) {
+    if (QtSubWindow* window = QtObjectOf(child)) {
         restore ? window->showNormal() : window->showMinimized();
     }
 }
 
-void QtWindowPlatform::ChildPlacement(vHandle child, int& left, int& top, int& width, int& height) {
-    QRect area = ChildOf(child) ? ChildOf(child)->geometry() : QRect();
+void QtWindowPlatform::ChildPlacement(vWindowHandle child, int& left, int& top, int& width,
+                                      int& height) {
+    QRect area = QtObjectOf(child) ? QtObjectOf(child)->geometry() : QRect();
     left = area.x();
     top = area.y();
     width = area.width();
     height = area.height();
 }
 
-void QtWindowPlatform::MoveChild(vHandle child, int left, int top) {
-    if (QtSubWindow* window = ChildOf(child)) {
+void QtWindowPlatform::MoveChild(vWindowHandle child, int left, int top) {
+    if (QtSubWindow* window = QtObjectOf(child)) {
         window->move(left, top);
     }
 }
 
-void QtWindowPlatform::UpdateChild(vHandle child) {
-    if (QtSubWindow* window = ChildOf(child)) {
+void QtWindowPlatform::UpdateChild(vWindowHandle child) {
+    if (QtSubWindow* window = QtObjectOf(child)) {
         window->Canvas()->update();
     }
 }
 
-void QtWindowPlatform::SetChildScrollBar(vHandle child, bool horizontal, bool visible, int shown,
-                                         int position) {
-    if (QtSubWindow* window = ChildOf(child)) {
+void QtWindowPlatform::SetChildScrollBar(vWindowHandle child, bool horizontal, bool visible,
+                                         int shown, int position) {
+    if (QtSubWindow* window = QtObjectOf(child)) {
         window->Canvas()->SetScrollBar(horizontal, visible, shown, position);
     }
 }
@@ -305,7 +303,7 @@ void QtWindowPlatform::WarningBox(const char* caption, const char* text) {
 
 // One help window for the program, over the frame (it goes with it); asking again brings it
 // back at the contents.
-bool QtWindowPlatform::ShowHelp(vHandle owner, const char* path) {
+bool QtWindowPlatform::ShowHelp(vWindowHandle owner, const char* path) {
     (void)owner;
     if (!_help) {
         _help = new QtHelpWindow(_frame);

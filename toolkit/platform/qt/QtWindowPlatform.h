@@ -31,23 +31,23 @@ public:
     void DestroyFrame() override;
     void ArrangeChildren(Arrangement how) override;
 
-    vHandle CreateMenu() override;
-    void AppendMenuItem(vHandle menu, int id, const char* label) override;
-    void AppendMenuSeparator(vHandle menu) override;
-    void AppendSubmenu(vHandle menu, vHandle submenu, const char* label) override;
-    void DestroyMenu(vHandle menu) override;
-    void SetFrameMenu(vHandle menuBar, int windowListIndex) override;
+    vMenuHandle CreateMenu() override;
+    void AppendMenuItem(vMenuHandle menu, int id, const char* label) override;
+    void AppendMenuSeparator(vMenuHandle menu) override;
+    void AppendSubmenu(vMenuHandle menu, vMenuHandle submenu, const char* label) override;
+    void DestroyMenu(vMenuHandle menu) override;
+    void SetFrameMenu(vMenuHandle menuBar, int windowListIndex) override;
 
-    vHandle CreateChild(const char* title, int clientWidth, int clientHeight, PixelSurface* surface,
-                        vWindowEvents* events) override;
-    void DestroyChild(vHandle child) override;
-    void SetChildTitle(vHandle child, const char* title) override;
-    void RaiseChild(vHandle child) override;
-    void ShowChild(vHandle child, bool restore) override;
-    void ChildPlacement(vHandle child, int& left, int& top, int& width, int& height) override;
-    void MoveChild(vHandle child, int left, int top) override;
-    void UpdateChild(vHandle child) override;
-    void SetChildScrollBar(vHandle child, bool horizontal, bool visible, int shown,
+    vWindowHandle CreateChild(const char* title, int clientWidth, int clientHeight,
+                              PixelSurface* surface, vWindowEvents* events) override;
+    void DestroyChild(vWindowHandle child) override;
+    void SetChildTitle(vWindowHandle child, const char* title) override;
+    void RaiseChild(vWindowHandle child) override;
+    void ShowChild(vWindowHandle child, bool restore) override;
+    void ChildPlacement(vWindowHandle child, int& left, int& top, int& width, int& height) override;
+    void MoveChild(vWindowHandle child, int left, int top) override;
+    void UpdateChild(vWindowHandle child) override;
+    void SetChildScrollBar(vWindowHandle child, bool horizontal, bool visible, int shown,
                            int position) override;
 
     int RunEventLoop() override;
@@ -56,14 +56,14 @@ public:
     void StopTimer(int id) override;
     bool WatchDescriptor(int fd, TimerCallback callback) override;
     void WarningBox(const char* caption, const char* text) override;
-    bool ShowHelp(vHandle owner, const char* path) override;
+    bool ShowHelp(vWindowHandle owner, const char* path) override;
     uint32_t SystemColor(SystemColour which) override;
 
     QtFrame* Frame() const { return _frame; }
     // The help window once help was asked for and while it exists.
     QtHelpWindow* HelpWindow() const { return _help; }
     // The menu a handle stands for, if this platform made it and it still exists.
-    QMenu* MenuOf(vHandle handle) const;
+    QMenu* MenuOf(vMenuHandle handle) const;
 
 private:
     enum class FrameShow { None, Maximised, Normal };

@@ -1,0 +1,3 @@
+#include "toolkit/platform/vPlatform.h"
+
+vPlatform vPlatform::_installed;
