@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "model/KCanvasPane.h"
-#include "toolkit/Utf8Text.h"
+#include "toolkit/util/Utf8Text.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "scenefile/SceneReadDetails.h"
 #include "scenefile/SceneReadResult.h"
 #include "scenefile/SceneValues.h"
-#include "toolkit/Utf8Text.h"
+#include "toolkit/util/Utf8Text.h"
 
 namespace {
 

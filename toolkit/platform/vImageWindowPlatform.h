@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/PixelSurface.h"
+#include "toolkit/raster/PixelSurface.h"
 #include "toolkit/vHandle.h"
 
 class vImageWindowEvents;

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "toolkit/PixelSurface.h"
+#include "toolkit/raster/PixelSurface.h"
 #include "toolkit/vFont.h"
 
 // Text is the one thing the platform draws into a pixel surface. Without a text platform

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "toolkit/PixelSurface.h"
+#include "toolkit/raster/PixelSurface.h"
 #include "toolkit/vHandle.h"
 
 class vFrameEvents;
