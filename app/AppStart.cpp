@@ -5,7 +5,7 @@
 #include "app/EditorCommandLine.h"
 #include "app/KryApp.h"
 #include "app/KryCmdWindow.h"
-#include "toolkit/ProgramPaths.h"
+#include "toolkit/util/ProgramPaths.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "app/ProgramState.h"
 #include "app/SettingsLocation.h"
-#include "toolkit/ProgramPaths.h"
+#include "toolkit/util/ProgramPaths.h"
 #include "toolkit/vArgumentList.h"
 
 namespace {

@@ -7,11 +7,11 @@
 
 #include "app/DrawingHistory.h"
 #include "app/RecoveryKeeper.h"
+#include "io/FileIdentity.h"
 #include "model/CanvasOptions.h"
 #include "model/KStatusSink.h"
 #include "preview/PreviewWindow.h"
 #include "render/BackgroundLayer.h"
-#include "scenefile/FileIdentity.h"
 #include "toolkit/vCmdWindow.h"
 
 class KCanvasPane;

@@ -2,8 +2,8 @@
 
 #include <unistd.h>
 
-#include "scenefile/FileReplace.h"
-#include "scenefile/RecoveryFolder.h"
+#include "io/FileReplace.h"
+#include "io/RecoveryFolder.h"
 
 RecoveryKeeper::RecoveryKeeper(int serial, Compose compose)
     : _serial(serial), _compose(std::move(compose)) {}

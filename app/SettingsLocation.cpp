@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "toolkit/ProgramPaths.h"
+#include "toolkit/util/ProgramPaths.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include "app/KryApp.h"
 #include "app/KryCmdWindow.h"
 #include "dialogs/BackgroundDialog.h"
+#include "io/BoundedFile.h"
 #include "model/KCanvasPane.h"
 #include "scenefile/BackgroundSidecar.h"
-#include "scenefile/BoundedFile.h"
 #include "scenefile/SceneKind.h"
 #include "toolkit/platform/vPictureReader.h"
 

@@ -5,9 +5,9 @@
 #include "app/ProgramOptions.h"
 #include "app/ProgramState.h"
 #include "app/SettingsLocation.h"
-#include "scenefile/BoundedFile.h"
-#include "scenefile/FileReplace.h"
-#include "toolkit/ProgramPaths.h"
+#include "io/BoundedFile.h"
+#include "io/FileReplace.h"
+#include "toolkit/util/ProgramPaths.h"
 
 namespace {
 

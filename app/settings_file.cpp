@@ -12,10 +12,10 @@
 #include "app/ProgramState.h"
 #include "app/SettingsLocation.h"
 #include "app/SettingsText.h"
-#include "scenefile/BoundedFile.h"
-#include "scenefile/FileReplace.h"
-#include "scenefile/SaveFailure.h"
-#include "toolkit/ProgramPaths.h"
+#include "io/BoundedFile.h"
+#include "io/FileReplace.h"
+#include "io/SaveFailure.h"
+#include "toolkit/util/ProgramPaths.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "model/KCanvasPane.h"
-#include "toolkit/PixelSurface.h"
+#include "toolkit/raster/PixelSurface.h"
 
 // The drawing the drag benchmarks work on: all 500 entries, as 50 closed sets of nine points
 // (and their closing repeats) with bezier handles, on a grid of seven columns around the origin.

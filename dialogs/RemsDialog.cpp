@@ -4,7 +4,7 @@
 #include <ctime>
 
 #include "toolkit/CommandIds.h"
-#include "toolkit/Utf8Text.h"
+#include "toolkit/util/Utf8Text.h"
 
 namespace {
 

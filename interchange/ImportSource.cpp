@@ -6,7 +6,7 @@
 
 #include "interchange/PovImport.h"
 #include "interchange/SvgImport.h"
-#include "scenefile/BoundedFile.h"
+#include "io/BoundedFile.h"
 
 namespace {
 

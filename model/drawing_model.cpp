@@ -4,7 +4,7 @@
 
 #include "model/DrawingHandles.h"
 #include "model/KCanvasPane.h"
-#include "toolkit/Utf8Text.h"
+#include "toolkit/util/Utf8Text.h"
 
 namespace {
 

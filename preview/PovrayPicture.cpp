@@ -1,10 +1,10 @@
 #include "preview/PovrayPicture.h"
 
+#include "io/BoundedFile.h"
 #include "preview/PovrayMessages.h"
 #include "preview/PovrayRestriction.h"
 #include "preview/PreviewFolder.h"
 #include "preview/ProgramSearch.h"
-#include "scenefile/BoundedFile.h"
 #include "scenefile/SceneKind.h"
 #include "toolkit/platform/vProcessRunner.h"
 

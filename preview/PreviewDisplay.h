@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "toolkit/PixelSurface.h"
+#include "toolkit/raster/PixelSurface.h"
 
 // Where the preview shows its pictures, messages and whether it is busy.
 class PreviewDisplay {

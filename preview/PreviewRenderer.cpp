@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "io/BoundedFile.h"
 #include "preview/PovrayMessages.h"
 #include "preview/PovrayPicture.h"
 #include "preview/PovrayRestriction.h"
@@ -12,7 +13,6 @@
 #include "preview/PreviewFolder.h"
 #include "preview/PreviewSketch.h"
 #include "preview/ProgramSearch.h"
-#include "scenefile/BoundedFile.h"
 #include "scenefile/SceneKind.h"
 #include "toolkit/platform/vProcessRunner.h"
 

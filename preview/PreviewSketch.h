@@ -1,7 +1,7 @@
 #pragma once
 
 #include "preview/PovrayShape.h"
-#include "toolkit/PixelSurface.h"
+#include "toolkit/raster/PixelSurface.h"
 
 // Quick pictures of the preview's two views, drawn by the editor itself in a few milliseconds
 // while POV-Ray takes its time: POV-Ray's framing, colours and lights, hard pixel edges, no

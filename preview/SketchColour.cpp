@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "toolkit/PixelSurface.h"
+#include "toolkit/raster/PixelSurface.h"
 
 const SketchColour SketchColour::Thing{0.95, 0.16, 0.02};
 const SketchColour SketchColour::Grid{0.72, 0.72, 0.79};

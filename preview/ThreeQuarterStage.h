@@ -4,7 +4,7 @@
 
 #include "model/Point2.h"
 #include "preview/Vec3.h"
-#include "toolkit/PixelSurface.h"
+#include "toolkit/raster/PixelSurface.h"
 
 // The three-quarter view's camera, lights and floor, placed by the box bounding the thing as the
 // preview's scene places them, and the sketch drawn so far: each pixel keeps how far along its

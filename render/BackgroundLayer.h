@@ -6,7 +6,7 @@
 #include "model/Affine2.h"
 #include "model/BackgroundPlacement.h"
 #include "model/CanvasBackdrop.h"
-#include "toolkit/PixelSurface.h"
+#include "toolkit/raster/PixelSurface.h"
 #include "toolkit/vMemoryDC.h"
 
 // A picture to trace, drawn under a canvas's grid at its placement, blended over the canvas's

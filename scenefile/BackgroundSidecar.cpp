@@ -8,10 +8,10 @@
 #include <iterator>
 #include <sstream>
 
+#include "io/BoundedFile.h"
+#include "io/FileReplace.h"
+#include "io/SaveFailure.h"
 #include "model/NumberText.h"
-#include "scenefile/BoundedFile.h"
-#include "scenefile/FileReplace.h"
-#include "scenefile/SaveFailure.h"
 
 namespace {
 

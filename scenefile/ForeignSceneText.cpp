@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "scenefile/SceneKind.h"
-#include "toolkit/Utf8Text.h"
+#include "toolkit/util/Utf8Text.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "scenefile/SceneLineReader.h"
 
-#include "scenefile/BoundedFile.h"
+#include "io/BoundedFile.h"
 
 // The whole file is read at once, within the limit of a drawing's file: the reading after it
 // looks at every line, those after the declaration's end included.

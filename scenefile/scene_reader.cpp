@@ -17,7 +17,7 @@
 #include "scenefile/SceneReadResult.h"
 #include "scenefile/SceneReading.h"
 #include "scenefile/SceneValues.h"
-#include "toolkit/Utf8Text.h"
+#include "toolkit/util/Utf8Text.h"
 
 namespace {
 

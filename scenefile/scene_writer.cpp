@@ -8,13 +8,13 @@
 #include <cstring>
 #include <string>
 
+#include "io/FileReplace.h"
 #include "model/KCanvasPane.h"
 #include "model/ProfileRules.h"
 #include "model/WrittenPoints.h"
-#include "scenefile/FileReplace.h"
 #include "scenefile/SceneKind.h"
 #include "scenefile/SceneWriting.h"
-#include "toolkit/Utf8Text.h"
+#include "toolkit/util/Utf8Text.h"
 
 namespace {
 

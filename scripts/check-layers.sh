@@ -3,12 +3,14 @@
 # include that breaks a rule:
 #   toolkit/             the toolkit itself and its platform interface; no program folder
 #   toolkit/platform/qt/ the one place besides tests/ and bench/ that includes Qt
+#   io/                  itself only: safe saves, bounded reads, file identity
 #   model/               itself, and the toolkit's canvas pane, value and text headers and
 #                        memory surfaces
-#   render/, scenefile/  the model, themselves, and the same toolkit headers
+#   render/              the model, itself, and the same toolkit headers
+#   scenefile/           the model, itself, io/, and the same toolkit headers
 #   dialogs/             the toolkit, and the model's plain value types (prism values, program
 #                        options, a background's placement, number text)
-#   interchange/, preview/  the model, scene files, the toolkit
+#   interchange/, preview/  the model, scene files, io/, the toolkit
 #   app/, tools/         any of the above, not each other; fuzz/ anything but Qt
 # Usage: scripts/check-layers.sh [ROOT]   (default: this repository)
 #        scripts/check-layers.sh --self-check   plants a wrong include of each kind, each in a
@@ -16,8 +18,8 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 
-folders=(app dialogs model render scenefile toolkit interchange preview tools fuzz)
-model_toolkit='toolkit/(vCanvasPane|vColor|vPen|vBrush|vFont|DrawingStyles|DrawingTypes|StandardColors|Utf8Text|PixelSurface|vMemoryDC)\.h'
+folders=(app dialogs io model render scenefile toolkit interchange preview tools fuzz)
+model_toolkit='toolkit/(vCanvasPane|vColor|vPen|vBrush|vFont|DrawingStyles|DrawingTypes|raster/StandardColors|util/Utf8Text|raster/PixelSurface|vMemoryDC)\.h'
 
 # Whether a file of that layer may include the header; Qt headers come as "<Q...>".
 allowed() {
@@ -31,14 +33,17 @@ allowed() {
     case $layer in
         qt) [[ $header == toolkit/* ]] ;;
         toolkit) [[ $header == toolkit/* && $header != toolkit/platform/qt/* ]] ;;
+        io) [[ $header == io/* ]] ;;
         model) [[ $header == model/* ]] || [[ $header =~ ^$model_toolkit$ ]] ;;
-        render | scenefile)
-            [[ $header == model/* || $header == $layer/* ]] || [[ $header =~ ^$model_toolkit$ ]] ;;
+        render)
+            [[ $header == model/* || $header == render/* ]] || [[ $header =~ ^$model_toolkit$ ]] ;;
+        scenefile)
+            [[ $header =~ ^(model|scenefile|io)/ ]] || [[ $header =~ ^$model_toolkit$ ]] ;;
         dialogs)
             [[ $header == dialogs/* || $header =~ ^model/(PrismValues|CanvasOptions|BackgroundPlacement|Affine2|Point2|NumberText)\.h$ ]] ||
                 [[ $header == toolkit/* && $header != toolkit/platform/qt/* ]] ;;
         interchange | preview)
-            [[ $header =~ ^($layer|model|scenefile)/ ]] ||
+            [[ $header =~ ^($layer|model|scenefile|io)/ ]] ||
                 [[ $header == toolkit/* && $header != toolkit/platform/qt/* ]] ;;
         app) [[ ! $header =~ ^(tools|tests|bench|fuzz|toolkit/platform/qt)/ ]] ;;
         tools) [[ ! $header =~ ^(app|tests|bench|fuzz|toolkit/platform/qt)/ ]] ;;
@@ -73,9 +78,10 @@ self_check() {
     local planted=(
         'model/planted.cpp:#include "dialogs/KryDialog.h"'
         'model/planted.cpp:#include "toolkit/vDialog.h"'
+        'io/planted.cpp:#include "model/Point2.h"'
         'toolkit/planted.cpp:#include "model/KCanvasPane.h"'
         'toolkit/planted.cpp:#include "toolkit/platform/qt/QtFrame.h"'
-        'render/planted.cpp:#include "scenefile/FileReplace.h"'
+        'render/planted.cpp:#include "io/FileReplace.h"'
         'dialogs/planted.cpp:#include "model/KCanvasPane.h"'
         'preview/planted.cpp:#include "app/KryCmdWindow.h"'
         'app/planted.cpp:  #  include <QWidget>'

@@ -7,8 +7,8 @@
 #include <cstdlib>
 
 #include "toolkit/CommandIds.h"
-#include "toolkit/ProgramPaths.h"
 #include "toolkit/platform/vWindowPlatform.h"
+#include "toolkit/util/ProgramPaths.h"
 #include "toolkit/vAppWinInfo.h"
 #include "toolkit/vArgumentList.h"
 #include "toolkit/vCmdWindow.h"

@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "toolkit/CharWidthTable.h"
-#include "toolkit/SunkenEdge.h"
 #include "toolkit/platform/vControlHost.h"
 #include "toolkit/platform/vItemPainter.h"
+#include "toolkit/raster/SunkenEdge.h"
+#include "toolkit/util/CharWidthTable.h"
 #include "toolkit/vCmdParent.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "toolkit/ProgramPaths.h"
+#include "toolkit/util/ProgramPaths.h"
 #include "toolkit/vBaseWindow.h"
 #include "toolkit/vNoticeDialog.h"
 

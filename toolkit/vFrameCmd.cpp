@@ -1,8 +1,8 @@
 #include "toolkit/vFrameCmd.h"
 
 #include "toolkit/CommandIds.h"
-#include "toolkit/SunkenEdge.h"
 #include "toolkit/platform/vControlHost.h"
+#include "toolkit/raster/SunkenEdge.h"
 #include "toolkit/vCmdParent.h"
 
 void vFrameCmd::BuildControl() {

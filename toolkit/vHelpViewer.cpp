@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "toolkit/ProgramPaths.h"
 #include "toolkit/platform/vWindowPlatform.h"
+#include "toolkit/util/ProgramPaths.h"
 #include "toolkit/vBaseWindow.h"
 #include "toolkit/vNoticeDialog.h"
 

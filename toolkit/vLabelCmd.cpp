@@ -1,8 +1,8 @@
 #include "toolkit/vLabelCmd.h"
 
-#include "toolkit/CharWidthTable.h"
 #include "toolkit/platform/vControlHost.h"
 #include "toolkit/platform/vItemPainter.h"
+#include "toolkit/util/CharWidthTable.h"
 #include "toolkit/vCmdParent.h"
 #include "toolkit/vIcon.h"
 

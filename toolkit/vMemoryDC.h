@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/PixelSurface.h"
+#include "toolkit/raster/PixelSurface.h"
 #include "toolkit/vWinDC.h"
 
 // A drawing context with a pixel surface of its own: for rendering to an image with no window,

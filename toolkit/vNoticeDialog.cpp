@@ -1,9 +1,9 @@
 #include "toolkit/vNoticeDialog.h"
 
 #include "toolkit/CommandIds.h"
-#include "toolkit/StandardIcons.h"
 #include "toolkit/platform/vControlHost.h"
 #include "toolkit/platform/vControlPlatform.h"
+#include "toolkit/raster/StandardIcons.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "toolkit/vTextCmd.h"
 
 #include "toolkit/CommandIds.h"
-#include "toolkit/TextWrapping.h"
 #include "toolkit/platform/vControlHost.h"
+#include "toolkit/util/TextWrapping.h"
 #include "toolkit/vCmdParent.h"
 
 namespace {

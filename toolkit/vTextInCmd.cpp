@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "toolkit/CommandIds.h"
-#include "toolkit/Utf8Text.h"
 #include "toolkit/platform/vControlHost.h"
 #include "toolkit/platform/vControlSink.h"
+#include "toolkit/util/Utf8Text.h"
 #include "toolkit/vCmdParent.h"
 
 void vTextInCmd::BuildControl() {

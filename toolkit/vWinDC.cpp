@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "toolkit/StandardColors.h"
 #include "toolkit/platform/vTextPlatform.h"
+#include "toolkit/raster/StandardColors.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "toolkit/PixelSurface.h"
-#include "toolkit/Rasterizer.h"
+#include "toolkit/raster/PixelSurface.h"
+#include "toolkit/raster/Rasterizer.h"
 #include "toolkit/vDC.h"
 
 // Bits of the attribute of PaintStyledText. With none set the text is drawn as PaintText draws

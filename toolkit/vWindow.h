@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "toolkit/PixelSurface.h"
 #include "toolkit/platform/vWindowEvents.h"
+#include "toolkit/raster/PixelSurface.h"
 #include "toolkit/vBaseWindow.h"
 
 class vCanvasPane;

@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "toolkit/CommandIds.h"
-#include "toolkit/StandardIcons.h"
+#include "toolkit/raster/StandardIcons.h"
 #include "toolkit/vNoticeDialog.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "scenefile/SceneKind.h"
-#include "toolkit/Utf8Text.h"
+#include "toolkit/util/Utf8Text.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "io/RewriteJournal.h"
 #include "scenefile/KindValues.h"
-#include "scenefile/RewriteJournal.h"
 #include "scenefile/SceneReadDetails.h"
 #include "scenefile/SceneReadResult.h"
 #include "scenefile/SceneWriting.h"

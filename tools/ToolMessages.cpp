@@ -6,8 +6,8 @@
 
 #include "interchange/ImportSource.h"
 #include "interchange/SceneObjectList.h"
-#include "scenefile/BoundedFile.h"
-#include "scenefile/SaveFailure.h"
+#include "io/BoundedFile.h"
+#include "io/SaveFailure.h"
 #include "scenefile/SceneReadResult.h"
 #include "tools/ToolExit.h"
 

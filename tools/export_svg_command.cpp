@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "interchange/SvgExport.h"
+#include "io/FileReplace.h"
 #include "model/KCanvasPane.h"
-#include "scenefile/FileReplace.h"
 #include "tools/ToolArguments.h"
 #include "tools/ToolCommand.h"
 #include "tools/ToolExit.h"

@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "io/BoundedFile.h"
+#include "io/FileReplace.h"
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
 #include "model/NumberText.h"
 #include "preview/PovrayPicture.h"
-#include "scenefile/BoundedFile.h"
-#include "scenefile/FileReplace.h"
 #include "scenefile/SceneReadResult.h"
 #include "toolkit/platform/vHeadlessSession.h"
 #include "toolkit/vMemoryDC.h"

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "io/FileReplace.h"
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
 #include "model/ProfileCurves.h"
 #include "preview/PovrayViews.h"
-#include "scenefile/FileReplace.h"
 #include "scenefile/SceneKind.h"
 #include "scenefile/SceneWriting.h"
 #include "tools/ToolArguments.h"

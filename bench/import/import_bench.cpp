@@ -9,8 +9,8 @@
 #include "interchange/CanvasOutline.h"
 #include "interchange/ImportSource.h"
 #include "interchange/OutlinePreparation.h"
+#include "io/FileReplace.h"
 #include "model/KCanvasPane.h"
-#include "scenefile/FileReplace.h"
 
 // What `vexlin-tool import IN OUT.prm` does with a file once it is read, on the adversarial
 // inputs: the outline read, made to fit, put on a canvas and written as a scene. Counters: the

@@ -5,8 +5,8 @@
 #include "AppFixture.h"
 #include "app/ProgramOptions.h"
 #include "interchange/ImportSource.h"
+#include "io/BoundedFile.h"
 #include "scenefile/BackgroundSidecar.h"
-#include "scenefile/BoundedFile.h"
 #include "scenefile/SceneReadDetails.h"
 #include "scenefile/SceneReadResult.h"
 

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "AppFixture.h"
-#include "toolkit/ProgramPaths.h"
+#include "toolkit/util/ProgramPaths.h"
 
 // Saves that cannot happen: the user sees the message the editor promises, and no earlier file
 // is lost or cut short.

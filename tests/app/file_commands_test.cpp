@@ -2,7 +2,7 @@
 #include "dialogs/KryDialog.h"
 #include "scenefile/SceneReadResult.h"
 #include "toolkit/CommandIds.h"
-#include "toolkit/TextWrapping.h"
+#include "toolkit/util/TextWrapping.h"
 #include "toolkit/vTextCmd.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "AppFixture.h"
 #include "dialogs/KryDialog.h"
 #include "scenefile/SceneReadResult.h"
-#include "toolkit/TextWrapping.h"
+#include "toolkit/util/TextWrapping.h"
 #include "toolkit/vTextCmd.h"
 
 namespace {

@@ -12,10 +12,10 @@
 #include "AppFixture.h"
 #include "dialogs/KryDialog.h"
 #include "dialogs/RecoveryDialog.h"
-#include "scenefile/BoundedFile.h"
+#include "io/BoundedFile.h"
+#include "io/RecoveryFolder.h"
+#include "io/RewriteJournal.h"
 #include "scenefile/RecoveryCopy.h"
-#include "scenefile/RecoveryFolder.h"
-#include "scenefile/RewriteJournal.h"
 
 // Unsaved drawings survive the editor's end: each changed window keeps a recovery copy, and the
 // next start offers the copies of editors that have gone.

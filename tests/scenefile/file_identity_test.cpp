@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "scenefile/FileIdentity.h"
+#include "io/FileIdentity.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "scenefile/FileReplace.h"
+#include "io/FileReplace.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
 
 // The one way every file of the program is saved: the old file is either kept whole or fully

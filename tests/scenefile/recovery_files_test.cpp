@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "scenefile/FileReplace.h"
+#include "io/FileReplace.h"
+#include "io/RecoveryFolder.h"
+#include "io/RewriteJournal.h"
 #include "scenefile/RecoveryCopy.h"
-#include "scenefile/RecoveryFolder.h"
-#include "scenefile/RewriteJournal.h"
 #include "support/TestRandom.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
 

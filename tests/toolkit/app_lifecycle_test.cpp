@@ -6,7 +6,7 @@
 
 #include "FakeWindowPlatform.h"
 #include "toolkit/CommandIds.h"
-#include "toolkit/ProgramPaths.h"
+#include "toolkit/util/ProgramPaths.h"
 #include "toolkit/vApp.h"
 #include "toolkit/vAppWinInfo.h"
 #include "toolkit/vCmdWindow.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/ProgramPaths.h"
+#include "toolkit/util/ProgramPaths.h"
 #include "toolkit/vArgumentList.h"
 
 namespace {

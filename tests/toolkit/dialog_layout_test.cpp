@@ -3,8 +3,8 @@
 #include <string>
 
 #include "RecordingContainer.h"
-#include "toolkit/CharWidthTable.h"
-#include "toolkit/DialogUnits.h"
+#include "toolkit/util/CharWidthTable.h"
+#include "toolkit/util/DialogUnits.h"
 #include "toolkit/vCmd.h"
 
 namespace {

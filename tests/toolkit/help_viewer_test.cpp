@@ -9,7 +9,7 @@
 
 #include "FakeControlHost.h"
 #include "FakeWindowPlatform.h"
-#include "toolkit/ProgramPaths.h"
+#include "toolkit/util/ProgramPaths.h"
 #include "toolkit/vHelpViewer.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "support/TestRandom.h"
-#include "toolkit/TextWrapping.h"
+#include "toolkit/util/TextWrapping.h"
 
 TEST(TextWrapping, BreaksOnlyLinesTooLong) {
     const struct {

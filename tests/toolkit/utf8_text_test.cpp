@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "toolkit/Utf8Text.h"
+#include "toolkit/util/Utf8Text.h"
 
 namespace {
 

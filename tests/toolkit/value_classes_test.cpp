@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "toolkit/StandardColors.h"
+#include "toolkit/raster/StandardColors.h"
 #include "toolkit/vBrush.h"
 #include "toolkit/vColor.h"
 #include "toolkit/vFont.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/PixelSurface.h"
+#include "toolkit/raster/PixelSurface.h"
 
 // Text drawing, image saving and running programs with no display, for the command-line tool:
 // while a session lives, the platform's text drawing runs on an offscreen display and is

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/PixelSurface.h"
 #include "toolkit/platform/vPlatform.h"
+#include "toolkit/raster/PixelSurface.h"
 #include "toolkit/vHandles.h"
 
 class vImageWindowEvents;

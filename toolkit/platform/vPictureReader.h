@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "toolkit/PixelSurface.h"
 #include "toolkit/platform/vPlatform.h"
+#include "toolkit/raster/PixelSurface.h"
 
 // Reads picture files (PNG, JPEG, BMP, GIF and SVG, whatever the platform's readers take) into
 // pixel surfaces, each pixel 0xAARRGGBB with its own opacity in the top byte. Without a platform

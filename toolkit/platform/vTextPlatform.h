@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "toolkit/PixelSurface.h"
 #include "toolkit/platform/vPlatform.h"
+#include "toolkit/raster/PixelSurface.h"
 #include "toolkit/vFont.h"
 
 // Text is the one thing the platform draws into a pixel surface. Without a text platform

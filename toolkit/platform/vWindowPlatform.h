@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "toolkit/PixelSurface.h"
 #include "toolkit/platform/vPlatform.h"
+#include "toolkit/raster/PixelSurface.h"
 #include "toolkit/vHandles.h"
 
 class vFrameEvents;

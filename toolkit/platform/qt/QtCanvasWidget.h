@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "toolkit/PixelSurface.h"
 #include "toolkit/platform/vWindowEvents.h"
+#include "toolkit/raster/PixelSurface.h"
 
 class QScrollBar;
 

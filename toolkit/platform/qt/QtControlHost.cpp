@@ -13,8 +13,6 @@
 #include <QTimer>
 #include <cstring>
 
-#include "toolkit/DialogUnits.h"
-#include "toolkit/Utf8Text.h"
 #include "toolkit/platform/qt/QtDialogWindow.h"
 #include "toolkit/platform/qt/QtFrame.h"
 #include "toolkit/platform/qt/QtItemPainter.h"
@@ -25,6 +23,8 @@
 #include "toolkit/platform/qt/QtSubWindow.h"
 #include "toolkit/platform/qt/QtTextEntry.h"
 #include "toolkit/platform/vControlSink.h"
+#include "toolkit/util/DialogUnits.h"
+#include "toolkit/util/Utf8Text.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/PixelSurface.h"
+#include "toolkit/raster/PixelSurface.h"
 
 class QLabel;
 class QPlainTextEdit;

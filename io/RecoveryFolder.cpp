@@ -1,4 +1,4 @@
-#include "scenefile/RecoveryFolder.h"
+#include "io/RecoveryFolder.h"
 
 #include <dirent.h>
 #include <signal.h>

@@ -1,4 +1,4 @@
-#include "scenefile/RewriteJournal.h"
+#include "io/RewriteJournal.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -10,9 +10,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "scenefile/ByteHash.h"
-#include "scenefile/DescriptorBytes.h"
-#include "scenefile/RecoveryFolder.h"
+#include "io/ByteHash.h"
+#include "io/DescriptorBytes.h"
+#include "io/RecoveryFolder.h"
 
 namespace {
 

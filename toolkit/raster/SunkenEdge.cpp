@@ -1,4 +1,4 @@
-#include "toolkit/SunkenEdge.h"
+#include "toolkit/raster/SunkenEdge.h"
 
 #include "toolkit/platform/vItemPainter.h"
 

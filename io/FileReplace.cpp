@@ -1,4 +1,4 @@
-#include "scenefile/FileReplace.h"
+#include "io/FileReplace.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -13,10 +13,10 @@
 #include <cstring>
 #include <fstream>
 
-#include "scenefile/LinkChain.h"
+#include "io/LinkChain.h"
 
-#include "scenefile/DescriptorBytes.h"
-#include "scenefile/RewriteJournal.h"
+#include "io/DescriptorBytes.h"
+#include "io/RewriteJournal.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "toolkit/Utf8Text.h"
+#include "toolkit/util/Utf8Text.h"
 
 #include <cstring>
 

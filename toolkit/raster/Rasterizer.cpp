@@ -1,4 +1,4 @@
-#include "toolkit/Rasterizer.h"
+#include "toolkit/raster/Rasterizer.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "scenefile/BoundedFile.h"
+#include "io/BoundedFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "scenefile/LinkChain.h"
+#include "io/LinkChain.h"
 
 namespace {
 

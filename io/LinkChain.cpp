@@ -1,4 +1,4 @@
-#include "scenefile/LinkChain.h"
+#include "io/LinkChain.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "toolkit/DrawingTypes.h"
-#include "toolkit/PixelSurface.h"
+#include "toolkit/raster/PixelSurface.h"
 
 // How the outline of a figure is drawn: a colour, a width and an optional dash pattern, or an
 // inversion of what is there (exclusive or with white, so drawing twice restores the pixels).

@@ -1,4 +1,4 @@
-#include "toolkit/TextWrapping.h"
+#include "toolkit/util/TextWrapping.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "scenefile/FileIdentity.h"
+#include "io/FileIdentity.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <tuple>
 
-#include "scenefile/ByteHash.h"
+#include "io/ByteHash.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "scenefile/DescriptorBytes.h"
+#include "io/DescriptorBytes.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "toolkit/StandardColors.h"
+#include "toolkit/raster/StandardColors.h"
 
 const vNamedColor StandardColors[StandardColorCount] = {
     {"Black", vColor(0, 0, 0)},           {"Red", vColor(255, 0, 0)},

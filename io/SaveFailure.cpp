@@ -1,4 +1,4 @@
-#include "scenefile/SaveFailure.h"
+#include "io/SaveFailure.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "toolkit/StandardIcons.h"
+#include "toolkit/raster/StandardIcons.h"
 
 namespace {
 

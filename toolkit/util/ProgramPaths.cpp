@@ -1,4 +1,4 @@
-#include "toolkit/ProgramPaths.h"
+#include "toolkit/util/ProgramPaths.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "toolkit/CharWidthTable.h"
+#include "toolkit/util/CharWidthTable.h"
 
 namespace {
 
