@@ -78,11 +78,14 @@ void KryCmdWindow::OpenFile(const char* name, const char* caption) {
     }
     SceneReadDetails details;
     const int result = canvas->ReadSceneFile(name, details);
+    // The kind read is the program's from now on, a failed read's too.
+    shapeKind = canvas->Model().kind;
     if (result != ReadOk) {
         const char* importHint = details.hint.empty() ? ImportHint(name) : nullptr;
         ShowFailedRead(result, importHint != nullptr ? importHint : details.hint);
         return;
     }
+    canvas->RedrawOutline(true);
     remarksDialog->SetRemarks(canvas->remark1, canvas->remark2, canvas->remark3);
     SetWindowTitle(caption != nullptr ? caption : name);
     UpdateModeDisplay();
@@ -254,7 +257,7 @@ bool KryCmdWindow::MayReplace(const char* chosen) {
 // name loses its prism values, so the user is asked first.
 bool KryCmdWindow::MayLoseValues(const char* name) {
     const int kind = KCanvasPane::KindToWrite(name, fileFilterIndex, shapeKind);
-    if (!WritingLosesValues(*canvas, shapeKind, kind)) {
+    if (!WritingLosesValues(canvas->Model(), shapeKind, kind)) {
         return true;
     }
     const std::string written = KCanvasPane::NameToWrite(name, fileFilterIndex);

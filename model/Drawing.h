@@ -55,6 +55,9 @@ struct Drawing {
     std::optional<Point2> ClosingControl(int set) const;
     void SetClosingControl(int set, std::optional<Point2> control);
 
+    // True when points were added after the last set was closed.
+    bool HasOpenSet() const { return setEnds[setCount] != pointCount; }
+
     // Asserts in debug builds what holds in every state, after a failed read too: the counts
     // within the capacities, the set ends ascending and within the points.
     void CheckInvariants() const;

@@ -92,7 +92,7 @@ public:
     // The handles of the segment from point to next: a quarter and five eighths of the way.
     static void DefaultHandles(const Point2& point, const Point2& next, Point2& first,
                                Point2& second);
-    bool HasOpenSet() const { return setEnds[setCount] != pointCount; }
+    bool HasOpenSet() const { return drawing.HasOpenSet(); }
     // The spline the canvas's curves are made with: a surface of revolution has none of its
     // own, whatever the prism values hold; a polygon's or prism's construction keeps to the
     // spline handed over, while POV-Ray's curves and the turned kinds show the drawing's own.
@@ -206,7 +206,8 @@ public:
 
     // Scene files.
     // False when the file could not be written; `reason`, when given, then says why the writer
-    // refused the drawing (empty when the system refused the file).
+    // refused the drawing (empty when the system refused the file). The kind written, on a
+    // failure too, is the model's kind afterwards; the program-wide kind is the caller's.
     bool WriteSceneFile(char* fileName, int kindChoice, std::string* reason = nullptr);
     // The kind WriteSceneFile writes under that name: the extension decides, then a choice that
     // is one kind's file filter (SceneKind), then the kind the drawing has.
@@ -220,6 +221,8 @@ public:
     // revolution's profile breaks a rule of the ray tracer. `refusal`, when given, says why.
     bool SceneFileText(const char* fileName, int kindChoice, std::string& text, int& kind,
                        std::string* refusal = nullptr) const;
+    // Replaces the model with what the reader leaves, success or failure, its kind included; the
+    // caller makes that the program-wide kind and draws the outline.
     int ReadSceneFile(const char* fileName);
     // The same, telling what the reading found beside its result.
     int ReadSceneFile(const char* fileName, SceneReadDetails& details);

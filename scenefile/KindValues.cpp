@@ -1,7 +1,7 @@
 #include "scenefile/KindValues.h"
 
+#include "model/Drawing.h"
 #include "model/EditState.h"
-#include "model/KCanvasPane.h"
 
 namespace {
 
@@ -31,8 +31,8 @@ static_assert(KindCount == Sor + 1, "one row per kind");
 
 // A lathe's or a surface of revolution's sets are profiles turned about the axis; written as a
 // polygon or a prism they become outlines, whatever values are kept.
-bool LosesTurning(const KCanvasPane& canvas, int from, int to) {
-    return IsTurnedKind(from) && !IsTurnedKind(to) && canvas.pointCount > 0;
+bool LosesTurning(const Drawing& drawing, int from, int to) {
+    return IsTurnedKind(from) && !IsTurnedKind(to) && drawing.pointCount > 0;
 }
 
 const KeptValues& Row(int kind) {
@@ -47,15 +47,15 @@ bool Lost(bool keptFrom, bool keptTo, bool plain) {
 
 }  // namespace
 
-bool WritingLosesValues(const KCanvasPane& canvas, int from, int to) {
+bool WritingLosesValues(const Drawing& drawing, int from, int to) {
     const KeptValues& a = Row(from);
     const KeptValues& b = Row(to);
-    bool plainHeights = canvas.prismStart == PlainStart && canvas.prismEnd == PlainEnd;
-    return LosesTurning(canvas, from, to) ||
-           Lost(a.spline, b.spline, canvas.splineType == LinearSpline) ||
-           Lost(a.sweep, b.sweep, canvas.sweepType == LinearSweep) ||
-           Lost(a.heights, b.heights, plainHeights) || Lost(a.open, b.open, canvas.isOpen == 0) ||
-           Lost(a.sturm, b.sturm, canvas.useSturm == 0);
+    bool plainHeights = drawing.prismStart == PlainStart && drawing.prismEnd == PlainEnd;
+    return LosesTurning(drawing, from, to) ||
+           Lost(a.spline, b.spline, drawing.splineType == LinearSpline) ||
+           Lost(a.sweep, b.sweep, drawing.sweepType == LinearSweep) ||
+           Lost(a.heights, b.heights, plainHeights) || Lost(a.open, b.open, drawing.isOpen == 0) ||
+           Lost(a.sturm, b.sturm, drawing.useSturm == 0);
 }
 
 std::string LostValuesNote(int from, int to) {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-class KCanvasPane;
+struct Drawing;
 
 // The values beyond the points that a file of each kind keeps. Writing a drawing as another
 // kind than its own (a name ending in ".pol" decides, whatever the drawing is) drops the
@@ -10,9 +10,9 @@ class KCanvasPane;
 // drawing of the written kind reads back with loses nothing. A lathe or a surface of revolution
 // written as a polygon or a prism loses its turning: its profiles become outlines.
 
-// True when writing the canvas's drawing, of kind `from`, as kind `to` drops a value that is
+// True when writing the drawing, of kind `from`, as kind `to` drops a value that is
 // not at what the written kind reads back with.
-bool WritingLosesValues(const KCanvasPane& canvas, int from, int to);
+bool WritingLosesValues(const Drawing& drawing, int from, int to);
 
 // "NAME will be saved as a polygon: its prism values are lost. Save?"
 std::string LostValuesQuestion(const std::string& name, int from, int to);

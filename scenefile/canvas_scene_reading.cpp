@@ -7,18 +7,14 @@ int KCanvasPane::ReadSceneFile(const char* fileName) {
     return ReadSceneFile(fileName, details);
 }
 
-// The canvas's own reading: the drawing as the reader leaves it, and the program-wide kind the
-// one it read, on a failure too, as the file commands have always found them.
+// The canvas's own reading: the drawing as the reader leaves it, on a failure too, with the kind
+// it read in the model. The caller makes that the program-wide kind and draws it.
 int KCanvasPane::ReadSceneFile(const char* fileName, SceneReadDetails& details) {
     // A drawing read shows its own values everywhere.
     _handedSpline.reset();
     SceneRead read = ReadScene(fileName, drawing);
     SetModel(read.drawing);
-    shapeKind = read.drawing.kind;
     details = std::move(read.details);
-    if (read.Ok()) {
-        RedrawOutline(true);
-    }
     return read.result;
 }
 

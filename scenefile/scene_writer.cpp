@@ -307,8 +307,8 @@ SaveResult WriteScene(const Drawing& drawing, const std::string& fileName, KindC
 }
 
 // The canvas's own operations over the writer: the drawing in the program-wide kind, the name
-// extended in the caller's buffer and the program-wide kind the kind written, as the file
-// commands have always found them.
+// extended in the caller's buffer and the kind written in the model, for the caller to make the
+// program-wide kind.
 int KCanvasPane::KindToWrite(const char* fileName, int kindChoice, int currentKind) {
     return ::KindToWrite(fileName, KindChoice::Filter(kindChoice),
                          static_cast<ShapeKind>(currentKind));
@@ -331,14 +331,13 @@ std::string KCanvasPane::NameToWrite(const char* fileName, int kindChoice) {
 }
 
 bool KCanvasPane::WriteSceneFile(char* fileName, int kindChoice, std::string* reason) {
-    const SaveResult saved = WriteScene(AsShown(), fileName, KindChoice::Filter(kindChoice));
+    const Drawing shown = AsShown();
+    const SaveResult saved = WriteScene(shown, fileName, KindChoice::Filter(kindChoice));
     if (!saved.name.empty()) {
         // Only a name without an extension grows, and NameToWrite keeps that within the buffer.
         std::memcpy(fileName, saved.name.c_str(), saved.name.size() + 1);
     }
-    if (saved.kind) {
-        shapeKind = *saved.kind;
-    }
+    drawing.kind = saved.kind.value_or(shown.kind);
     if (reason != nullptr) {
         *reason = saved.message;
     }

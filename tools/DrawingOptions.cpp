@@ -81,23 +81,23 @@ OptionResult DrawingOptions::TakeValue(const char* name, const char* value) {
     return OptionStatus::Unknown;
 }
 
-void DrawingOptions::ApplyTo(KCanvasPane& canvas) const {
+void DrawingOptions::ApplyTo(Drawing& drawing) const {
     auto set = [](int& field, const auto& value) {
         if (value) {
             field = static_cast<int>(*value);
         }
     };
-    set(canvas.splineType, _spline);
-    set(canvas.sweepType, _sweep);
-    set(canvas.isOpen, _open);
-    set(canvas.useSturm, _sturm);
+    set(drawing.splineType, _spline);
+    set(drawing.sweepType, _sweep);
+    set(drawing.isOpen, _open);
+    set(drawing.useSturm, _sturm);
     if (_hasStart) {
-        canvas.prismStart = _start;
+        drawing.prismStart = _start;
     }
     if (_hasEnd) {
-        canvas.prismEnd = _end;
+        drawing.prismEnd = _end;
     }
-    char* remarks[] = {canvas.remark1, canvas.remark2, canvas.remark3};
+    char* remarks[] = {drawing.remark1, drawing.remark2, drawing.remark3};
     for (int i = 0; i < 3; ++i) {
         if (_remarks[i] != nullptr) {
             CopyUtf8(remarks[i], RemarkSize, _remarks[i]);

@@ -2,8 +2,8 @@
 
 #include <optional>
 
+#include "model/Drawing.h"
 #include "model/EditState.h"
-#include "model/KCanvasPane.h"
 #include "tools/ToolArguments.h"
 
 // The options that set drawing values before a drawing is written: kind, spline, sweep,
@@ -13,7 +13,7 @@ public:
     // False when the name is not one of these options.
     static bool Knows(const char* name);
     OptionResult Take(const char* name, ToolArguments& args);
-    void ApplyTo(KCanvasPane& canvas) const;
+    void ApplyTo(Drawing& drawing) const;
     // The writer's kind choice: the file filter of the kind given (SceneKind), else 2, a filter
     // of no one kind, which writes the kind the drawing already has.
     int KindChoice() const;

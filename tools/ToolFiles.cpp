@@ -11,6 +11,7 @@
 #include "scenefile/KindValues.h"
 #include "scenefile/SceneReadDetails.h"
 #include "scenefile/SceneReadResult.h"
+#include "scenefile/SceneReading.h"
 #include "scenefile/SceneWriting.h"
 #include "tools/ToolExit.h"
 #include "tools/ToolMessages.h"
@@ -44,7 +45,7 @@ std::string WriterRefusal(const Drawing& drawing, const char* path, KindChoice c
 
 }  // namespace
 
-int ReadDrawing(KCanvasPane& canvas, const char* path) {
+int ReadDrawing(Drawing& drawing, const char* path) {
     const std::string journal = RewriteJournal::LeftFor(path);
     if (!journal.empty()) {
         std::fprintf(stderr,
@@ -53,20 +54,19 @@ int ReadDrawing(KCanvasPane& canvas, const char* path) {
                      path, journal.c_str());
         return ExitTornFile;
     }
-    SceneReadDetails details;
-    const int result = canvas.ReadSceneFile(path, details);
-    if (result != ReadOk) {
-        return ReportReadFailure(path, result, details.stopLine);
+    SceneRead read = ReadScene(path, Drawing());
+    drawing = read.drawing;
+    if (!read.Ok()) {
+        return ReportReadFailure(path, read.result, read.details.stopLine);
     }
-    if (!details.foreignText.empty()) {
-        std::fprintf(stderr, "%s: note: %s\n", path, details.foreignText.c_str());
+    if (!read.details.foreignText.empty()) {
+        std::fprintf(stderr, "%s: note: %s\n", path, read.details.foreignText.c_str());
     }
     return ReadOk;
 }
 
-int WriteDrawing(KCanvasPane& canvas, const char* path, int kindChoice) {
+int WriteDrawing(const Drawing& drawing, const char* path, int kindChoice) {
     const KindChoice choice = KindChoice::Filter(kindChoice);
-    const Drawing drawing = canvas.AsShown();
     const std::string refusal = WriterRefusal(drawing, path, choice);
     if (!refusal.empty()) {
         // The name the file would have had, its extension included.
@@ -74,7 +74,7 @@ int WriteDrawing(KCanvasPane& canvas, const char* path, int kindChoice) {
         return ReportSaveFailure(named.empty() ? path : named, refusal);
     }
     const ShapeKind kind = KindToWrite(path, choice, drawing.kind);
-    const bool losing = WritingLosesValues(canvas, drawing.kind, kind);
+    const bool losing = WritingLosesValues(drawing, drawing.kind, kind);
     const SaveResult saved = WriteScene(drawing, path, choice);
     const std::string& name = saved.name.empty() ? std::string(path) : saved.name;
     if (!saved.ok) {
@@ -100,11 +100,11 @@ bool WouldReplaceInput(const char* command, const char* input, const char* outpu
 
 int ParseAndReadDrawing(const char* command, int argc, char** argv,
                         std::vector<const char*>& positional, const OptionHandler& option,
-                        KCanvasPane& canvas) {
+                        Drawing& drawing) {
     const int parsed = ParseToolArguments(command, argc, argv, positional, option);
     if (parsed != ToolContinue) {
         return parsed;
     }
-    const int read = ReadDrawing(canvas, positional[0]);
+    const int read = ReadDrawing(drawing, positional[0]);
     return read == ReadOk ? ToolContinue : read;
 }

@@ -1,6 +1,6 @@
 #include <vector>
 
-#include "model/KCanvasPane.h"
+#include "model/Drawing.h"
 #include "tools/DrawingOptions.h"
 #include "tools/ToolArguments.h"
 #include "tools/ToolCommand.h"
@@ -10,13 +10,13 @@
 int RunConvert(int argc, char** argv) {
     DrawingOptions options;
     std::vector<const char*> files;
-    KCanvasPane canvas(nullptr);
+    Drawing drawing;
     int result = ParseAndReadDrawing(
         "convert", argc, argv, files,
-        [&](const char* name, ToolArguments& args) { return options.Take(name, args); }, canvas);
+        [&](const char* name, ToolArguments& args) { return options.Take(name, args); }, drawing);
     if (result != ToolContinue) {
         return result;
     }
-    options.ApplyTo(canvas);
-    return WriteDrawing(canvas, files[1], options.KindChoice());
+    options.ApplyTo(drawing);
+    return WriteDrawing(drawing, files[1], options.KindChoice());
 }

@@ -6,7 +6,7 @@
 
 #include "interchange/SvgExport.h"
 #include "io/FileReplace.h"
-#include "model/KCanvasPane.h"
+#include "model/Drawing.h"
 #include "tools/ToolArguments.h"
 #include "tools/ToolCommand.h"
 #include "tools/ToolExit.h"
@@ -15,7 +15,7 @@
 
 int RunExportSvg(int argc, char** argv) {
     std::vector<const char*> files;
-    KCanvasPane canvas(nullptr);
+    Drawing drawing;
     bool exact = false;
     int result = ParseAndReadDrawing(
         "export-svg", argc, argv, files,
@@ -23,7 +23,7 @@ int RunExportSvg(int argc, char** argv) {
             exact = std::strcmp(name, "exact") == 0;
             return exact ? OptionStatus::Taken : OptionStatus::Unknown;
         },
-        canvas);
+        drawing);
     if (result != ToolContinue) {
         return result;
     }
@@ -31,7 +31,7 @@ int RunExportSvg(int argc, char** argv) {
                           "the SVG document would replace the drawing it shows")) {
         return ExitUsage;
     }
-    const std::string document = SvgDocumentText(canvas, exact);
+    const std::string document = SvgDocumentText(drawing, exact);
     if (document.empty()) {
         std::fprintf(stderr,
                      "%s: The drawing reaches too far for an SVG document: its curves or its "

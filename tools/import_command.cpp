@@ -6,9 +6,11 @@
 #include "interchange/CanvasOutline.h"
 #include "interchange/ImportSource.h"
 #include "interchange/OutlinePreparation.h"
+#include "model/Drawing.h"
 #include "model/EditState.h"
-#include "model/KCanvasPane.h"
+#include "scenefile/KindChoice.h"
 #include "scenefile/SceneReadResult.h"
+#include "scenefile/SceneWriting.h"
 #include "tools/DrawingOptions.h"
 #include "tools/ToolArguments.h"
 #include "tools/ToolCommand.h"
@@ -23,9 +25,9 @@ struct ImportValues {
     bool fit = false;
 };
 
-void NameSource(KCanvasPane& canvas, const char* path) {
+void NameSource(Drawing& drawing, const char* path) {
     const char* slash = std::strrchr(path, '/');
-    std::snprintf(canvas.remark1, RemarkSize, "// imported from %s",
+    std::snprintf(drawing.remark1, RemarkSize, "// imported from %s",
                   slash != nullptr ? slash + 1 : path);
 }
 
@@ -56,16 +58,17 @@ int RunImport(int argc, char** argv) {
     if (source == SourceCannotOpen) {
         return ReportReadFailure(files[0], ReadCannotOpen, 0);
     }
-    KCanvasPane canvas(nullptr);
-    PutPrismValues(outline, canvas);
-    NameSource(canvas, files[0]);
-    options.ApplyTo(canvas);
-    int kind = KCanvasPane::KindToWrite(files[1], options.KindChoice(), outline.kind);
+    Drawing drawing;
+    PutPrismValues(outline, drawing);
+    NameSource(drawing, files[0]);
+    options.ApplyTo(drawing);
+    const KindChoice choice = KindChoice::Filter(options.KindChoice());
+    const ShapeKind kind = KindToWrite(files[1], choice, static_cast<ShapeKind>(outline.kind));
     bool prepared =
         source == SourceRead &&
         (IsTurnedKind(kind)
              ? PrepareProfiles(outline, values.fit, report)
-             : PrepareOutline(outline, kind == Polygon ? LinearSpline : canvas.splineType,
+             : PrepareOutline(outline, kind == Polygon ? LinearSpline : drawing.splineType,
                               values.fit, report));
     for (const std::string& note : report.notes) {
         std::fprintf(stderr, "note: %s\n", note.c_str());
@@ -74,15 +77,14 @@ int RunImport(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", report.error.c_str());
         return ExitImportRefused;
     }
-    PutOutline(outline, canvas);
+    PutOutline(outline, drawing);
     if (kind == Prism) {
-        canvas.splineType = outline.prism.spline;
+        drawing.splineType = outline.prism.spline;
     }
-    shapeKind = outline.kind;
-    if (WouldReplaceInput("import", files[0],
-                          KCanvasPane::NameToWrite(files[1], options.KindChoice()).c_str(),
+    drawing.kind = static_cast<ShapeKind>(outline.kind);
+    if (WouldReplaceInput("import", files[0], NameToWrite(files[1], choice, drawing.kind).c_str(),
                           "the drawing would replace the file it is imported from")) {
         return ExitUsage;
     }
-    return WriteDrawing(canvas, files[1], options.KindChoice());
+    return WriteDrawing(drawing, files[1], options.KindChoice());
 }

@@ -14,6 +14,7 @@
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
 #include "model/NumberText.h"
+#include "model/ShapeKindScope.h"
 #include "preview/PovrayPicture.h"
 #include "scenefile/SceneReadResult.h"
 #include "toolkit/platform/vHeadlessSession.h"
@@ -226,10 +227,15 @@ int RunRender(int argc, char** argv) {
     canvas.AdoptDC(dc);
     canvas.SizeChanged(width, height);
     editMode = AddPoint;
-    int result = ReadDrawing(canvas, files[0]);
+    Drawing drawing;
+    int result = ReadDrawing(drawing, files[0]);
     if (result != ReadOk) {
         return result;
     }
+    // The canvas draws in the program-wide kind, and shows a drawing read as Open does.
+    const ShapeKindScope kind(drawing.kind);
+    canvas.SetModel(drawing);
+    canvas.RedrawOutline(true);
     if (values.picture == Picture::Set && (values.set < 1 || values.set > canvas.setCount)) {
         return RefuseArgument("render", "--picture set:" + std::to_string(values.set),
                               "the drawing has no set " + std::to_string(values.set));

@@ -167,10 +167,10 @@ std::string SceneText(const Drawing& canvas, const std::string& shownName,
 
 int RunScene(int argc, char** argv) {
     std::vector<const char*> files;
-    KCanvasPane canvas(nullptr);
+    Drawing shown;
     int result = ParseAndReadDrawing(
         "scene", argc, argv, files,
-        [](const char*, ToolArguments&) { return OptionStatus::Unknown; }, canvas);
+        [](const char*, ToolArguments&) { return OptionStatus::Unknown; }, shown);
     if (result != ToolContinue) {
         return result;
     }
@@ -187,8 +187,7 @@ int RunScene(int argc, char** argv) {
     }
     // The ray tracer refuses a prism with an unfinished outline and closes a polygon's itself; a
     // lathe's unfinished profile is a profile like any other.
-    const Drawing shown = canvas.AsShown();
-    if (canvas.HasOpenSet() && !IsTurnedKind(shown.kind)) {
+    if (shown.HasOpenSet() && !IsTurnedKind(shown.kind)) {
         std::fprintf(stderr, "Warning: the drawing has an unfinished set\n");
     }
     const ComposedScene drawing = ComposeSceneFile(shown, files[0], KindChoice::Of(shown.kind));

@@ -10,7 +10,10 @@
 #include "model/KCanvasPane.h"
 #include "model/NumberText.h"
 #include "model/SeedSource.h"
+#include "model/ShapeKindScope.h"
+#include "scenefile/KindChoice.h"
 #include "scenefile/SceneReadResult.h"
+#include "scenefile/SceneWriting.h"
 #include "tools/DrawingOptions.h"
 #include "tools/ToolArguments.h"
 #include "tools/ToolCommand.h"
@@ -120,10 +123,12 @@ int RunShape(int argc, char** argv) {
     KCanvasPane canvas(nullptr);
     canvas.OnResize(static_cast<int>(shape.width), static_cast<int>(shape.height));
     if (shape.into != nullptr) {
-        int result = ReadDrawing(canvas, shape.into);
+        Drawing into;
+        int result = ReadDrawing(into, shape.into);
         if (result != ReadOk) {
             return result;
         }
+        canvas.SetModel(into);
     }
     // Each run of the tool has its own source, also where runs share a process.
     if (shape.seed >= 0) {
@@ -132,7 +137,9 @@ int RunShape(int argc, char** argv) {
         SeedSource::UseClock();
     }
     // The shape is placed for the kind it will be written as: right of the axis of a lathe.
-    shapeKind = KCanvasPane::KindToWrite(files[0], options.KindChoice(), shapeKind);
+    Drawing& drawing = canvas.Model();
+    drawing.kind = KindToWrite(files[0], KindChoice::Filter(options.KindChoice()), drawing.kind);
+    const ShapeKindScope kind(drawing.kind);
     int setsBefore = canvas.setCount;
     canvas.GenerateShape(static_cast<int>(shape.points), shape.size, static_cast<int>(shape.rotate),
                          shape.function, *shape.style);
@@ -140,6 +147,6 @@ int RunShape(int argc, char** argv) {
         std::fprintf(stderr, "Shape not added: the drawing has an unfinished set or no room\n");
         return ExitShapeRefused;
     }
-    options.ApplyTo(canvas);
-    return WriteDrawing(canvas, files[0], options.KindChoice());
+    options.ApplyTo(drawing);
+    return WriteDrawing(drawing, files[0], options.KindChoice());
 }

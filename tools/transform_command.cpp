@@ -84,7 +84,7 @@ int RunTransform(int argc, char** argv) {
     std::vector<Transform> transforms;
     DrawingOptions options;
     std::vector<const char*> files;
-    KCanvasPane canvas(nullptr);
+    Drawing drawing;
     int result = ParseAndReadDrawing(
         "transform", argc, argv, files,
         [&](const char* name, ToolArguments& args) {
@@ -93,13 +93,16 @@ int RunTransform(int argc, char** argv) {
             }
             return TakeTransform(name, args, transforms);
         },
-        canvas);
+        drawing);
     if (result != ToolContinue) {
         return result;
     }
+    // The transforms are the canvas's own.
+    KCanvasPane canvas(nullptr);
+    canvas.SetModel(drawing);
     for (const Transform& transform : transforms) {
         Apply(canvas, transform);
     }
-    options.ApplyTo(canvas);
-    return WriteDrawing(canvas, files[1], options.KindChoice());
+    options.ApplyTo(canvas.Model());
+    return WriteDrawing(canvas.Model(), files[1], options.KindChoice());
 }

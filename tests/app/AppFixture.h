@@ -22,6 +22,7 @@
 #include "app/WindowTables.h"
 #include "model/DrawingSnapshot.h"
 #include "model/KCanvasPane.h"
+#include "support/CanvasSceneFiles.h"
 #include "support/qt/ModalAnswers.h"
 #include "support/qt/QtAppFixture.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
@@ -193,7 +194,7 @@ protected:
     static DrawingSnapshot DrawingIn(const std::string& path) {
         const int kind = shapeKind;
         KCanvasPane canvas(nullptr);
-        canvas.ReadSceneFile(path.c_str());
+        OpenSceneFile(canvas, path.c_str());
         shapeKind = kind;
         return DrawingSnapshot::Of(canvas);
     }
@@ -228,7 +229,7 @@ protected:
         }
         std::vector<char> name(path.begin(), path.end());
         name.push_back('\0');
-        EXPECT_TRUE(canvas.WriteSceneFile(name.data(), kind)) << path;
+        EXPECT_TRUE(SaveSceneFile(canvas, name.data(), kind)) << path;
         shapeKind = kindBefore;
     }
 

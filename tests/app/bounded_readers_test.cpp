@@ -9,6 +9,7 @@
 #include "scenefile/BackgroundSidecar.h"
 #include "scenefile/SceneReadDetails.h"
 #include "scenefile/SceneReadResult.h"
+#include "support/CanvasSceneFiles.h"
 
 namespace {
 
@@ -76,7 +77,7 @@ TEST_F(BoundedReaders, RefuseWhatTheyCannotReadWhole) {
                 if (path == drawing) {
                     KCanvasPane canvas(nullptr);
                     SceneReadDetails details;
-                    EXPECT_EQ(canvas.ReadSceneFile(path.c_str(), details), ReadCannotOpen);
+                    EXPECT_EQ(OpenSceneFile(canvas, path.c_str(), details), ReadCannotOpen);
                     EXPECT_NE(details.hint, "");
                     Outline outline;
                     ImportReport report;

@@ -12,6 +12,7 @@
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
 #include "model/SeedSource.h"
+#include "support/CanvasSceneFiles.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
 #include "tests/support/RecordingDC.h"
 
@@ -39,7 +40,7 @@ bool ImportToFile(const std::string& source, const char* name, bool fit, const s
     char fileName[100];
     std::snprintf(fileName, sizeof fileName, "%s", out.c_str());
     int savedKind = shapeKind;
-    ok = canvas.WriteSceneFile(fileName, outline.kind);
+    ok = SaveSceneFile(canvas, fileName, outline.kind);
     shapeKind = savedKind;
     return ok;
 }
@@ -77,7 +78,7 @@ std::vector<std::string> WrittenDrawings(const TempDir& dir) {
         char name[100];
         std::snprintf(name, sizeof name, "%s",
                       dir.File("shapes" + std::to_string(spline) + ".prm").c_str());
-        EXPECT_TRUE(canvas.WriteSceneFile(name, Prism));
+        EXPECT_TRUE(SaveSceneFile(canvas, name, Prism));
         files.push_back(name);
     }
     shapeKind = savedKind;
@@ -110,13 +111,13 @@ TEST(InterchangeFilesTest, ExportedSvgImportsAsTheSameDrawing) {
         ASSERT_TRUE(ImportToFile(c.source, c.name, c.fit, dir.File("first.prm"), error))
             << c.source << ": " << error;
         KCanvasPane first(nullptr);
-        ASSERT_EQ(first.ReadSceneFile(dir.File("first.prm").c_str()), 0);
+        ASSERT_EQ(OpenSceneFile(first, dir.File("first.prm").c_str()), 0);
         PutFile(dir.File("exported.svg"), SvgDocumentText(first));
         ASSERT_TRUE(
             ImportToFile(dir.File("exported.svg"), nullptr, false, dir.File("again.prm"), error))
             << error;
         KCanvasPane again(nullptr);
-        ASSERT_EQ(again.ReadSceneFile(dir.File("again.prm").c_str()), 0);
+        ASSERT_EQ(OpenSceneFile(again, dir.File("again.prm").c_str()), 0);
         if (first.splineType == QuadraticSpline || first.splineType == CubicSpline) {
             ASSERT_EQ(again.splineType, BezierSpline) << c.source;
             auto* drawn = new RecordingDC;
@@ -175,7 +176,7 @@ TEST(InterchangeFilesTest, ImportedFilesOpenAndRenderCleanly) {
         std::string error;
         ASSERT_TRUE(ImportToFile(c.source, c.name, c.fit, dir.File("thing.prm"), error)) << error;
         KCanvasPane canvas(nullptr);
-        ASSERT_EQ(canvas.ReadSceneFile(dir.File("thing.prm").c_str()), 0) << c.source;
+        ASSERT_EQ(OpenSceneFile(canvas, dir.File("thing.prm").c_str()), 0) << c.source;
         EXPECT_EQ(canvas.setCount, c.sets) << c.source;
         PutFile(dir.File("scene.pov"),
                 "#version 3.7;\nglobal_settings { assumed_gamma 1.0 }\n#include \"thing.prm\"\n"

@@ -12,6 +12,7 @@
 #include "interchange/OutlinePreparation.h"
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
+#include "support/CanvasSceneFiles.h"
 #include "support/TestRandom.h"
 #include "tests/interchange/OutlineText.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
@@ -148,9 +149,9 @@ TEST(OutlinePreparationTest, SetsReadBackAsImported) {
         PutOutline(outline, canvas);
         char name[100];
         std::snprintf(name, sizeof name, "%s", dir.File("set.prm").c_str());
-        ASSERT_TRUE(canvas.WriteSceneFile(name, Prism));
+        ASSERT_TRUE(SaveSceneFile(canvas, name, Prism));
         KCanvasPane read(nullptr);
-        ASSERT_EQ(read.ReadSceneFile(name), 0);
+        ASSERT_EQ(OpenSceneFile(read, name), 0);
         EXPECT_EQ(read.setCount, 1);
         EXPECT_EQ(read.pointCount, c.entries);
     }

@@ -16,6 +16,7 @@
 #include "preview/PreviewRenderer.h"
 #include "preview/PreviewWindow.h"
 #include "scenefile/SceneKind.h"
+#include "support/CanvasSceneFiles.h"
 #include "tests/preview/FakeProcessRunner.h"
 #include "tests/preview/PreviewFakes.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
@@ -177,7 +178,7 @@ TEST(PreviewRenderer, HandsPovrayExactlyWhatSaveWrites) {
         TempDir saved;
         char fileName[100];
         std::snprintf(fileName, sizeof fileName, "%s", saved.File(row.name).c_str());
-        ASSERT_TRUE(canvas.WriteSceneFile(fileName, row.kindChoice));
+        ASSERT_TRUE(SaveSceneFile(canvas, fileName, row.kindChoice));
         EXPECT_EQ(FileText(drawings[0].string()), FileText(fileName));
     }
     shapeKind = Polygon;

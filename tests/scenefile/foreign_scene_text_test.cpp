@@ -7,6 +7,7 @@
 #include "scenefile/ForeignSceneText.h"
 #include "scenefile/SceneReadDetails.h"
 #include "scenefile/SceneReadResult.h"
+#include "support/CanvasSceneFiles.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
 
 // Scene text that the drawing does not keep is found wherever the reader passes over it, and
@@ -54,7 +55,7 @@ TEST(ForeignSceneText, FoundWhereverTheReaderPassesOverIt) {
         PutFile(path, c.text);
         KCanvasPane canvas(nullptr);
         SceneReadDetails details;
-        ASSERT_EQ(canvas.ReadSceneFile(path.c_str(), details), ReadOk);
+        ASSERT_EQ(OpenSceneFile(canvas, path.c_str(), details), ReadOk);
         EXPECT_EQ(canvas.pointCount, 4);
         if (c.line == 0) {
             EXPECT_EQ(details.foreignText, "");

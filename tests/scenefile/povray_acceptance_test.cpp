@@ -11,6 +11,7 @@
 #include "model/KCanvasPane.h"
 #include "model/SeedSource.h"
 #include "scenefile/SceneKind.h"
+#include "support/CanvasSceneFiles.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
 
 // Every file the writer can produce must be accepted by POV-Ray 3.7 as scene text: each kind,
@@ -107,7 +108,7 @@ std::vector<RenderCase> WriteCases(const TempDir& dir) {
             std::string base = "case" + std::to_string(cases.size());
             char name[100];
             std::snprintf(name, sizeof name, "%s", dir.File(base).c_str());
-            if (!canvas.WriteSceneFile(name, kind)) {
+            if (!SaveSceneFile(canvas, name, kind)) {
                 ADD_FAILURE() << "cannot write " << name;
                 continue;
             }
@@ -150,7 +151,7 @@ std::vector<RenderCase> WriteProfileCases(const TempDir& dir) {
                     std::string base = "profiles" + std::to_string(cases.size());
                     char name[100];
                     std::snprintf(name, sizeof name, "%s", dir.File(base).c_str());
-                    if (!canvas.WriteSceneFile(name, FilterOfKind(kind))) {
+                    if (!SaveSceneFile(canvas, name, FilterOfKind(kind))) {
                         ADD_FAILURE() << "cannot write " << c.description;
                         continue;
                     }

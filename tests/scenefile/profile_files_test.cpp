@@ -7,6 +7,7 @@
 #include "model/KCanvasPane.h"
 #include "scenefile/SceneKind.h"
 #include "scenefile/SceneReadResult.h"
+#include "support/CanvasSceneFiles.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
 
 // Lathe (.lat) and surface-of-revolution (.sor) files: the layout the writer writes, the
@@ -21,13 +22,13 @@ protected:
     std::string Write(const char* name, int kind) {
         std::snprintf(fileName, sizeof fileName, "%s", dir.File(name).c_str());
         reason.clear();
-        written = canvas.WriteSceneFile(fileName, FilterOfKind(kind), &reason);
+        written = SaveSceneFile(canvas, fileName, FilterOfKind(kind), &reason);
         return FileText(fileName);
     }
 
     int Read(const std::string& text) {
         PutFile(dir.File("r.lat"), text);
-        return canvas.ReadSceneFile(dir.File("r.lat").c_str());
+        return OpenSceneFile(canvas, dir.File("r.lat").c_str());
     }
 
     TempDir dir;

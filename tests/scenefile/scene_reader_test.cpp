@@ -8,6 +8,7 @@
 #include "model/KCanvasPane.h"
 #include "scenefile/SceneReadDetails.h"
 #include "scenefile/SceneReadResult.h"
+#include "support/CanvasSceneFiles.h"
 #include "support/PrismValuesPrint.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
 
@@ -17,7 +18,7 @@ class SceneReaderTest : public ::testing::Test {
 protected:
     int Read(const std::string& name, const std::string& text) {
         PutFile(dir.File(name), text);
-        return canvas.ReadSceneFile(dir.File(name).c_str());
+        return OpenSceneFile(canvas, dir.File(name).c_str());
     }
 
     void ExpectPoint(int i, double x, double y) {
@@ -151,7 +152,7 @@ TEST_F(SceneReaderTest, CubicReadDropsTrailingControlsAndWriteMakesThemAgain) {
     ExpectPoint(4, -75, 75);
     char name[100];
     std::snprintf(name, sizeof name, "%s", dir.File("again.prm").c_str());
-    ASSERT_TRUE(canvas.WriteSceneFile(name, 2));
+    ASSERT_TRUE(SaveSceneFile(canvas, name, 2));
     EXPECT_EQ(FileText(name), text);
 }
 
@@ -170,12 +171,12 @@ TEST_F(SceneReaderTest, WriteReadWriteIsByteIdenticalForEverySpline) {
             source.useSturm = 1;
             char first[100];
             std::snprintf(first, sizeof first, "%s", dir.File("first").c_str());
-            ASSERT_TRUE(source.WriteSceneFile(first, kind));
+            ASSERT_TRUE(SaveSceneFile(source, first, kind));
             KCanvasPane copy(nullptr);
-            ASSERT_EQ(copy.ReadSceneFile(first), ReadOk) << first;
+            ASSERT_EQ(OpenSceneFile(copy, first), ReadOk) << first;
             char second[100];
             std::snprintf(second, sizeof second, "%s", dir.File("second").c_str());
-            ASSERT_TRUE(copy.WriteSceneFile(second, kind));
+            ASSERT_TRUE(SaveSceneFile(copy, second, kind));
             EXPECT_EQ(FileText(second), FileText(first)) << "kind " << kind << " spline " << spline;
             EXPECT_EQ(copy.pointCount, source.pointCount);
             EXPECT_EQ(copy.setCount, 3);
@@ -208,13 +209,13 @@ TEST_F(SceneReaderTest, KindComesFromTheDeclarationElseFromTheExactExtension) {
         EXPECT_EQ(shapeKind, c.kind) << c.name;
     }
     shapeKind = Polygon;
-    EXPECT_EQ(canvas.ReadSceneFile(dir.File("absent.prm").c_str()), ReadCannotOpen);
+    EXPECT_EQ(OpenSceneFile(canvas, dir.File("absent.prm").c_str()), ReadCannotOpen);
     EXPECT_EQ(shapeKind, Prism);
     // Only regular files are read: a named pipe would wait for a writer for ever.
     std::string pipe = dir.File("pipe.pol");
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     for (const std::string& name : {dir.Path(), pipe, std::string("/dev/zero")}) {
-        EXPECT_EQ(canvas.ReadSceneFile(name.c_str()), ReadCannotOpen) << name;
+        EXPECT_EQ(OpenSceneFile(canvas, name.c_str()), ReadCannotOpen) << name;
     }
 }
 
@@ -346,7 +347,7 @@ TEST_F(SceneReaderTest, InputEndingBeforeTheCountIsNoDrawing) {
         PutFile(dir.File(c.name), c.text);
         SceneReadDetails details;
         details.hint = "not set";
-        EXPECT_EQ(canvas.ReadSceneFile(dir.File(c.name).c_str(), details), c.result);
+        EXPECT_EQ(OpenSceneFile(canvas, dir.File(c.name).c_str(), details), c.result);
         EXPECT_EQ(details.hint, c.hint ? SceneLayoutHint : "");
         EXPECT_EQ(canvas.pointCount, 0);
     }

@@ -12,6 +12,7 @@
 #include "scenefile/SceneKind.h"
 #include "scenefile/SceneReadDetails.h"
 #include "scenefile/SceneReadResult.h"
+#include "support/CanvasSceneFiles.h"
 #include "support/TestRandom.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
 
@@ -204,16 +205,16 @@ TEST(SceneRoundTrip, EveryWrittenDrawingReadsBackAndWritesTheSameBytes) {
             written.splineType = row.spline;
             char first[100];
             std::snprintf(first, sizeof first, "%s", dir.File(row.names[drawing % 3]).c_str());
-            ASSERT_TRUE(written.WriteSceneFile(first, row.kind));
+            ASSERT_TRUE(SaveSceneFile(written, first, row.kind));
 
             KCanvasPane read(nullptr);
             SceneReadDetails details;
-            ASSERT_EQ(read.ReadSceneFile(first, details), ReadOk) << FileText(first);
+            ASSERT_EQ(OpenSceneFile(read, first, details), ReadOk) << FileText(first);
             EXPECT_EQ(details.foreignText, "") << FileText(first);
             ExpectSameModel(written, read, row.kind, carried);
             char second[100];
             std::snprintf(second, sizeof second, "%s", dir.File("again.txt").c_str());
-            ASSERT_TRUE(read.WriteSceneFile(second, row.kind));
+            ASSERT_TRUE(SaveSceneFile(read, second, row.kind));
             ASSERT_EQ(FileText(second), FileText(first));
         }
     }
@@ -330,15 +331,15 @@ TEST(SceneRoundTrip, EveryWrittenProfileReadsBackAndWritesTheSameBytes) {
             char first[100];
             std::snprintf(first, sizeof first, "%s", dir.File("d").c_str());
             std::string refusal;
-            ASSERT_TRUE(written.WriteSceneFile(first, FilterOfKind(row.kind), &refusal)) << refusal;
+            ASSERT_TRUE(SaveSceneFile(written, first, FilterOfKind(row.kind), &refusal)) << refusal;
             KCanvasPane read(nullptr);
             SceneReadDetails details;
-            ASSERT_EQ(read.ReadSceneFile(first, details), ReadOk) << FileText(first);
+            ASSERT_EQ(OpenSceneFile(read, first, details), ReadOk) << FileText(first);
             EXPECT_EQ(details.foreignText, "") << FileText(first);
             ExpectSameProfiles(written, read, row.kind);
             char second[100];
             std::snprintf(second, sizeof second, "%s", dir.File("again.txt").c_str());
-            ASSERT_TRUE(read.WriteSceneFile(second, FilterOfKind(row.kind)));
+            ASSERT_TRUE(SaveSceneFile(read, second, FilterOfKind(row.kind)));
             ASSERT_EQ(FileText(second), FileText(first));
         }
     }

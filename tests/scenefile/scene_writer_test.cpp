@@ -8,6 +8,7 @@
 
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
+#include "support/CanvasSceneFiles.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
 
 namespace {
@@ -19,7 +20,7 @@ protected:
     // Writes the canvas under the name and returns the file's bytes ("" when nothing was written).
     std::string Write(const char* name, int kindChoice) {
         std::snprintf(fileName, sizeof fileName, "%s", dir.File(name).c_str());
-        written = canvas.WriteSceneFile(fileName, kindChoice);
+        written = SaveSceneFile(canvas, fileName, kindChoice);
         return FileText(fileName);
     }
 
@@ -206,7 +207,7 @@ TEST_F(SceneWriterTest, DotInFolderNameMeansNoExtension) {
     std::string folder = dir.File("my.drawings");
     ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
     std::snprintf(fileName, sizeof fileName, "%s/shape", folder.c_str());
-    EXPECT_TRUE(canvas.WriteSceneFile(fileName, 1));
+    EXPECT_TRUE(SaveSceneFile(canvas, fileName, 1));
     EXPECT_EQ(std::string(fileName), folder + "/shape");
 }
 
@@ -229,7 +230,7 @@ TEST_F(SceneWriterTest, NameWithoutRoomForExtensionIsRefused) {
     std::snprintf(fileName, sizeof fileName, "%s", base.c_str());
     canvas.changed = 1;
     shapeKind = Prism;
-    EXPECT_FALSE(canvas.WriteSceneFile(fileName, 0));
+    EXPECT_FALSE(SaveSceneFile(canvas, fileName, 0));
     EXPECT_EQ(std::string(fileName), base);
     EXPECT_EQ(canvas.changed, 1);
     EXPECT_EQ(shapeKind, Prism);
@@ -237,7 +238,7 @@ TEST_F(SceneWriterTest, NameWithoutRoomForExtensionIsRefused) {
 
     base.pop_back();  // 95 characters take the extension exactly
     std::snprintf(fileName, sizeof fileName, "%s", base.c_str());
-    EXPECT_TRUE(canvas.WriteSceneFile(fileName, 0));
+    EXPECT_TRUE(SaveSceneFile(canvas, fileName, 0));
     EXPECT_EQ(std::strlen(fileName), 99u);
 }
 
@@ -252,7 +253,7 @@ TEST_F(SceneWriterTest, FileThatCannotBeCreatedFails) {
     // No name, or a folder's: nothing hidden such as ".prm" is made.
     for (std::string name : {std::string(), dir.Path() + "/"}) {
         std::snprintf(fileName, sizeof fileName, "%s", name.c_str());
-        EXPECT_FALSE(canvas.WriteSceneFile(fileName, 1)) << name;
+        EXPECT_FALSE(SaveSceneFile(canvas, fileName, 1)) << name;
         EXPECT_EQ(std::string(fileName), name);
     }
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
@@ -279,7 +280,7 @@ TEST_F(SceneWriterTest, ValuesThatAreNotFiniteAreNeverWritten) {
         AddSet(spoilt, {{0, 0}, {1, 0}, {0, 1}});
         spoil(spoilt);
         spoilt.changed = 1;
-        EXPECT_FALSE(spoilt.WriteSceneFile(fileName, 1)) << (&spoil - spoilers);
+        EXPECT_FALSE(SaveSceneFile(spoilt, fileName, 1)) << (&spoil - spoilers);
         EXPECT_EQ(spoilt.changed, 1);
         EXPECT_EQ(FileText(fileName), before);
     }
@@ -298,7 +299,7 @@ TEST_F(SceneWriterTest, RemarksAreWrittenAsOneLineCommentsEach) {
     canvas.SetRemarks(full.c_str(), ("//" + full).c_str(), "");
     EXPECT_EQ(Write("c.pol", 0).rfind(CrLf({marked.c_str(), kept.c_str(), ""}), 0), 0u);
     KCanvasPane read(nullptr);
-    ASSERT_EQ(read.ReadSceneFile(fileName), 0);
+    ASSERT_EQ(OpenSceneFile(read, fileName), 0);
     EXPECT_EQ(read.remark1, marked);
 }
 
@@ -334,7 +335,7 @@ TEST_F(SceneWriterTest, RemarksAreCutBetweenCharacters) {
             const std::string file = Write("u.prm", 1);
             EXPECT_TRUE(WholeUtf8(file));
             KCanvasPane read(nullptr);
-            ASSERT_EQ(read.ReadSceneFile(fileName), 0);
+            ASSERT_EQ(OpenSceneFile(read, fileName), 0);
             // What is kept is the beginning of the text, all of it that fits but the last
             // character's bytes.
             const std::string given[] = {"// " + text, "//" + text};
@@ -359,7 +360,7 @@ TEST_F(SceneWriterTest, FailedWriteReportsFailureAndKeepsThePreviousFile) {
     canvas.changed = 1;
     {
         FileSizeLimit limit(before.size() + 10);
-        written = canvas.WriteSceneFile(fileName, 0);
+        written = SaveSceneFile(canvas, fileName, 0);
     }
     EXPECT_FALSE(written);
     EXPECT_EQ(canvas.changed, 1);
@@ -380,7 +381,7 @@ TEST_F(SceneWriterTest, ReplacingKeepsPermissionsAndLinks) {
     std::string link = dir.File("link.pol");
     ASSERT_EQ(symlink(target.c_str(), link.c_str()), 0);
     std::snprintf(fileName, sizeof fileName, "%s", link.c_str());
-    EXPECT_TRUE(canvas.WriteSceneFile(fileName, 0));
+    EXPECT_TRUE(SaveSceneFile(canvas, fileName, 0));
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(FileText(target).rfind("//\r\n", 0), 0u);
     struct stat info;

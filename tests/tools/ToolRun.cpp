@@ -52,9 +52,6 @@ private:
 }  // namespace
 
 ToolRun ToolRun::InProcess(const std::string& folder, const std::vector<std::string>& args) {
-    // FIXME: the tool still reads the program-wide kind; once the drawing keeps its kind, this
-    // reset goes.
-    shapeKind = Polygon;
     std::vector<std::string> words = {"vexlin-tool"};
     words.insert(words.end(), args.begin(), args.end());
     std::vector<char*> argv;

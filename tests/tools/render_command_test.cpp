@@ -9,6 +9,7 @@
 
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
+#include "support/CanvasSceneFiles.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
 #include "tests/tools/ToolRun.h"
 #include "toolkit/platform/vHeadlessSession.h"
@@ -60,7 +61,7 @@ protected:
         canvas.AdoptDC(dc);
         canvas.SizeChanged(width, height);
         editMode = AddPoint;
-        EXPECT_EQ(canvas.ReadSceneFile(input.c_str()), 0);
+        EXPECT_EQ(OpenSceneFile(canvas, input.c_str()), 0);
         draw(canvas);
         const PixelSurface& pixels = dc->Pixels();
         return QImage(reinterpret_cast<const uchar*>(pixels.Data()), width, height, width * 4,
