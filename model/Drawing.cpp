@@ -20,34 +20,7 @@ bool SameRemark(const char* a, const char* b) {
     return std::strncmp(a, b, RemarkSize) == 0;
 }
 
-bool SameOptional(const std::optional<Point2>& a, const std::optional<Point2>& b) {
-    return a.has_value() == b.has_value() && (!a || SameValue(*a, *b));
-}
-
-bool SameClosingControls(const Drawing& a, const Drawing& b) {
-    for (int set = 1; set <= MaxSets; ++set) {
-        if (!SameOptional(a.ClosingControl(set), b.ClosingControl(set))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
-
-std::optional<Point2> Drawing::ClosingControl(int set) const {
-    const auto found = _closingControls.find(set);
-    return found == _closingControls.end() ? std::nullopt : std::optional<Point2>(found->second);
-}
-
-void Drawing::SetClosingControl(int set, std::optional<Point2> control) {
-    assert(set >= 1 && set <= MaxSets);
-    if (control) {
-        _closingControls[set] = *control;
-    } else {
-        _closingControls.erase(set);
-    }
-}
 
 void Drawing::CheckInvariants() const {
     assert(pointCount >= 0 && pointCount <= MaxPoints);
@@ -67,9 +40,8 @@ bool SameParts(const Drawing& a, const Drawing& b) {
            SameRemark(a.remark3, b.remark3) && a.prismStart == b.prismStart &&
            a.prismEnd == b.prismEnd && a.splineType == b.splineType && a.sweepType == b.sweepType &&
            a.useSturm == b.useSturm && a.isOpen == b.isOpen &&
-           SameOptional(a.endSlope, b.endSlope) &&
            std::equal(a.nodeTypes, a.nodeTypes + MaxPoints, b.nodeTypes) && a.name == b.name &&
-           SameClosingControls(a, b);
+           a.trailingControls == b.trailingControls;
 }
 
 bool Drawing::operator==(const Drawing& other) const {

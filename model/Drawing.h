@@ -1,11 +1,11 @@
 #pragma once
 
-#include <map>
-#include <optional>
 #include <string>
+#include <vector>
 
 #include "model/EditState.h"
 #include "model/Point2.h"
+#include "model/TrailingControl.h"
 
 constexpr int MaxPoints = 500;
 constexpr int MaxSets = 99;
@@ -44,16 +44,11 @@ struct Drawing {
     // The kind of a drawing on its own (read, imported, written). A window shows its drawing
     // in the program-wide kind instead.
     ShapeKind kind = Polygon;
-    // A cubic lathe's end slope point; none: the writer works it out from the last two points.
-    std::optional<Point2> endSlope;
     NodeType nodeTypes[MaxPoints] = {};
     std::string name;
-
-    // A cubic prism's closing control point of set k (1 .. MaxSets); none: the writer works it
-    // out from the set's first point, as it always has. Kept apart from the arrays, and only
-    // for the sets that have one, so that a drawing stays small enough to keep a hundred of.
-    std::optional<Point2> ClosingControl(int set) const;
-    void SetClosingControl(int set, std::optional<Point2> control);
+    // The closing control points of cubic prism outlines and the end slope points of cubic lathe
+    // profiles that a file gave and the writer would not have worked out.
+    std::vector<TrailingControl> trailingControls;
 
     // True when points were added after the last set was closed.
     bool HasOpenSet() const { return setEnds[setCount] != pointCount; }
@@ -64,9 +59,6 @@ struct Drawing {
 
     bool operator==(const Drawing& other) const;
     bool operator!=(const Drawing& other) const { return !(*this == other); }
-
-private:
-    std::map<int, Point2> _closingControls;
 };
 
 // Every part but the kind: the drawing as an undo step or the saved state sees it, the kind

@@ -1,6 +1,7 @@
 #include "model/WrittenPoints.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
@@ -39,6 +40,22 @@ SetLayout LayoutOf(const Drawing& canvas) {
 
 Point2 FileOf(const Point2& model) {
     return {KCanvasPane::FileX(model.x), KCanvasPane::FileY(model.y)};
+}
+
+// A cubic outline's closing control line as the writer works it out, file units: its first
+// point less its control point, from the numbers as written.
+Point2 WorkedOutClosingControl(const Drawing& drawing, int first) {
+    const Point2 point = ReadBack(FileOf(drawing.points[first]));
+    const Point2 control = ReadBack(FileOf(drawing.control1[first]));
+    return {point.x - control.x, point.y - control.y};
+}
+
+// A cubic lathe profile's end slope point as the writer works it out, file units: a quarter of
+// the way back from its last point to the one before it.
+Point2 WorkedOutEndSlope(const Drawing& drawing, int last, int before) {
+    const Point2 end = ReadBack(FileOf(drawing.points[last]));
+    const Point2 previous = ReadBack(FileOf(drawing.points[before]));
+    return {end.x + (previous.x - end.x) / 4, end.y + (previous.y - end.y) / 4};
 }
 
 // The closed outlines of the point list, found as the reader finds them again: an outline ends
@@ -99,21 +116,22 @@ public:
     }
 
     // Taken from the numbers as written, so that the file read back writes it again to the
-    // digit.
-    void AddFirstLessControl(int first) {
-        Point2 point = ReadBack(FileOf(_canvas.points[first]));
-        Point2 control = ReadBack(FileOf(_canvas.control1[first]));
-        AddClosingControl({point.x - control.x, point.y - control.y},
-                          WrittenSource::FirstLessControl, first);
+    // digit, unless the file the outline came from gave another.
+    void AddFirstLessControl(int first, int end) {
+        if (AddKept(first, end, WrittenSource::FirstLessControl, first)) {
+            return;
+        }
+        AddClosingControl(WorkedOutClosingControl(_canvas, first), WrittenSource::FirstLessControl,
+                          first);
     }
 
     // A quarter of the way back from the last point to the one before it: on the chord, so
-    // its radius is never below both of theirs.
-    void AddEndSlope(int last, int before) {
-        Point2 end = ReadBack(FileOf(_canvas.points[last]));
-        Point2 previous = ReadBack(FileOf(_canvas.points[before]));
-        AddClosingControl({end.x + (previous.x - end.x) / 4, end.y + (previous.y - end.y) / 4},
-                          WrittenSource::EndSlope, last);
+    // its radius is never below both of theirs. A profile's file may have given another.
+    void AddEndSlope(int first, int last, int before) {
+        if (AddKept(first, last + 1, WrittenSource::EndSlope, last)) {
+            return;
+        }
+        AddClosingControl(WorkedOutEndSlope(_canvas, last, before), WrittenSource::EndSlope, last);
     }
 
     void Mark(int set) { _markers.push_back({static_cast<int>(_entries.size()), set}); }
@@ -129,6 +147,15 @@ public:
     }
 
 private:
+    bool AddKept(int first, int end, WrittenSource source, int index) {
+        const std::optional<Point2> kept = FindTrailingControl(
+            _canvas.trailingControls, _canvas.points + first, end - first, _canvas.control1[first]);
+        if (kept) {
+            AddClosingControl(FileOf(*kept), source, index);
+        }
+        return kept.has_value();
+    }
+
     // A closing control line worked out from the values written, in file units.
     void AddClosingControl(const Point2& file, WrittenSource source, int index) {
         _entries.push_back({file,
@@ -165,7 +192,7 @@ void ListOneControlPerOutline(const SetLayout& layout, const Outlines& outlines,
         int end = outlines.ends[j];
         list.AddPoints(first, end);
         if (cubic) {
-            list.AddFirstLessControl(first);
+            list.AddFirstLessControl(first, end);
         }
         list.MarkSetEnd(end);
         if (end < layout.points) {
@@ -205,7 +232,7 @@ void ListLatheProfile(int spline, int first, int last, ListBuilder& list) {
             list.Add(WrittenSource::Control1, first, WrittenRole::LeadingControl);
             list.AddPoints(first, last);
             if (spline == CubicSpline) {
-                list.AddEndSlope(last - 1, std::max(last - 2, first));
+                list.AddEndSlope(first, last - 1, std::max(last - 2, first));
             }
             break;
         case BezierSpline:
@@ -294,4 +321,22 @@ std::vector<WrittenSet> WrittenSets(const WrittenPointList& list) {
         sets.back().values.push_back(ReadBack(entry.file));
     }
     return sets;
+}
+
+void KeepTrailingControl(Drawing& drawing, int first, int end, const Point2& file) {
+    const bool lathe = drawing.kind == Lathe;
+    if (first < 0 || end > MaxPoints || end - first < (lathe ? 1 : 2)) {
+        return;
+    }
+    const Point2 workedOut = lathe ? WorkedOutEndSlope(drawing, end - 1, std::max(end - 2, first))
+                                   : WorkedOutClosingControl(drawing, first);
+    const Point2 given = ReadBack(file);
+    if (!std::isfinite(given.x) || !std::isfinite(given.y) ||
+        (given.x == ReadBack(workedOut.x) && given.y == ReadBack(workedOut.y))) {
+        return;
+    }
+    drawing.trailingControls.push_back(
+        {std::vector<Point2>(drawing.points + first, drawing.points + end),
+         drawing.control1[first],
+         {given.x * ModelUnitsPerFileUnit, given.y * -ModelUnitsPerFileUnit}});
 }

@@ -73,3 +73,9 @@ struct WrittenSet {
 
 // The list set by set, in its order (the entries of a set are always together).
 std::vector<WrittenSet> WrittenSets(const WrittenPointList& list);
+
+// Keeps with the drawing the trailing control line a file gave after the outline (a cubic
+// prism's) or profile (a cubic lathe's, when the drawing's kind is a lathe) points[first ..
+// end), the points already in model units, when it is not the one the writer works out: the
+// writer then writes it back as given. `file` is in file units.
+void KeepTrailingControl(Drawing& drawing, int first, int end, const Point2& file);

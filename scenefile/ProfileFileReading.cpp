@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "model/DrawingHandles.h"
+#include "model/WrittenPoints.h"
 #include "scenefile/SceneKind.h"
 #include "scenefile/SceneLineReader.h"
 #include "scenefile/SceneReadResult.h"
@@ -132,6 +133,9 @@ ProfileFileReading::Laid ProfileFileReading::LayOut(const Profile& profile) cons
         laid.hasControl = true;
         laid.control = v[0];
         const size_t end = spline == CubicSpline && n > 2 ? n - 1 : n;
+        if (end < n) {
+            laid.endSlope = v[end];
+        }
         laid.points.assign(v.begin() + 1, v.begin() + static_cast<long>(end));
     } else if (spline == BezierSpline && n >= 4) {
         const size_t groups = n / 4;
@@ -197,6 +201,9 @@ bool ProfileFileReading::PutProfile(const Laid& laid, bool unfinished, bool keep
     }
     if (laid.hasControl) {
         _canvas.control1[first] = ToModel(laid.control);
+    }
+    if (laid.endSlope) {
+        KeepTrailingControl(_canvas, first, first + n, *laid.endSlope);
     }
     _canvas.pointCount = first + needed;
     if (!unfinished) {

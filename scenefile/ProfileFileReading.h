@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "model/Drawing.h"
@@ -42,6 +43,7 @@ private:
         std::vector<Point2> second;  // handle 2
         bool hasControl = false;
         Point2 control{0, 0};
+        std::optional<Point2> endSlope;  // a cubic profile's, as the file gave it
     };
 
     int ReadProfile(Profile& profile);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/DrawingHandles.h"
+#include "model/WrittenPoints.h"
 #include "scenefile/ForeignSceneText.h"
 #include "scenefile/ProfileFileReading.h"
 #include "scenefile/SceneKind.h"
@@ -287,6 +288,7 @@ private:
         ++_index;
         if (_canvas.splineType != BezierSpline && _index - 1 != _setStart &&
             SameValue(point, _canvas.points[_setStart])) {
+            _closedFirst = _setStart;
             CloseSet(_index);
             closed = true;
         }
@@ -294,10 +296,14 @@ private:
     }
 
     bool TakeOtherLine(const char* line) {
+        Point2 value;
         if (_phase == 4) {
+            // A closing control line that does not read is passed over, as it always was.
+            if (ReadPair(line, value)) {
+                _closingControls.push_back({_closedFirst, _index, value});
+            }
             return true;
         }
-        Point2 value;
         if (!ReadPair(line, value)) {
             return false;
         }
@@ -361,6 +367,11 @@ private:
         if (_canvas.splineType < BezierSpline) {
             FillMissingHandles();
         }
+        for (const GivenControl& given : _closingControls) {
+            if (given.end <= _canvas.pointCount) {
+                KeepTrailingControl(_canvas, given.first, given.end, given.value);
+            }
+        }
     }
 
     // The default handles replace what the file did not give: a set's control point that the
@@ -384,10 +395,19 @@ private:
         }
     }
 
+    // A cubic outline's closing control line as the file gave it, file units.
+    struct GivenControl {
+        int first;
+        int end;
+        Point2 value;
+    };
+
     Drawing& _canvas;
     SceneLineReader& _in;
-    int _index = 0;     // where the next point is stored: the points read so far
-    int _setStart = 0;  // first index of the set being read
+    std::vector<GivenControl> _closingControls;
+    int _closedFirst = 0;  // first index of the outline closed last
+    int _index = 0;        // where the next point is stored: the points read so far
+    int _setStart = 0;     // first index of the set being read
     int _phase = 0;
     int _filled = 0;  // entries of the three tables the file has written
     bool _union = false;
@@ -403,6 +423,7 @@ bool HasPrismExtension(const char* fileName) {
 SceneRead ReadFrom(SceneLineReader& in, Drawing drawing, ShapeKind implied) {
     SceneRead read{std::move(drawing), ReadOk, {}};
     read.drawing.kind = implied;
+    read.drawing.trailingControls.clear();
     SceneFileReading reading(read.drawing, in);
     read.result = static_cast<SceneReadResult>(reading.Read());
     read.details.stopLine = in.LinesRead();

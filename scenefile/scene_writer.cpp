@@ -23,7 +23,7 @@ constexpr int FileNameCapacity = 99;
 
 const char* const LeadingControl = " //___control___ ";
 const char* const PlainControl = " //___control___";
-const char* const TrailingControl = " //___2control___";
+const char* const TrailingControlComment = " //___2control___";
 const char* const NotFiniteRefusal = "a coordinate or height is too large to write";
 // The first lines inside the declaration of a profile that the user has not finished yet, and
 // of each profile of an open lathe, which is written without its closing repeat.
@@ -139,7 +139,7 @@ const char* CommentOf(WrittenRole role) {
         case WrittenRole::Control:
             return PlainControl;
         case WrittenRole::ClosingControl:
-            return TrailingControl;
+            return TrailingControlComment;
         default:
             return "";
     }
@@ -265,22 +265,25 @@ ComposedScene ComposeSceneFile(const Drawing& drawing, const char* fileName, Kin
     return scene;
 }
 
-// A name without any "." gets the kind's extension, as long as the window's buffer has room.
-std::string NameToWrite(const char* fileName, KindChoice choice, ShapeKind drawingKind) {
+std::string NameToWrite(const char* fileName, KindChoice choice, ShapeKind drawingKind,
+                        NamingRule rule) {
     if (!Named(fileName)) {
         return "";
     }
     std::string name = fileName;
-    if (name.find('.') != std::string::npos) {
+    const size_t slash = name.rfind('/');
+    const size_t ownName = rule == NamingRule::Tool && slash != std::string::npos ? slash + 1 : 0;
+    if (name.find('.', ownName) != std::string::npos) {
         return name;
     }
-    if (name.size() + 4 > FileNameCapacity) {
+    if (rule == NamingRule::Window && name.size() + 4 > FileNameCapacity) {
         return "";
     }
     return name + SceneKindOf(KindToWrite(fileName, choice, drawingKind)).extension;
 }
 
-SaveResult WriteScene(const Drawing& drawing, const std::string& fileName, KindChoice choice) {
+SaveResult WriteScene(const Drawing& drawing, const std::string& fileName, KindChoice choice,
+                      NamingRule rule) {
     SaveResult saved;
     const char* given = fileName.c_str();
     if (IsSpecialFile(given)) {
@@ -288,7 +291,7 @@ SaveResult WriteScene(const Drawing& drawing, const std::string& fileName, KindC
         return saved;
     }
     const ComposedScene scene = ComposeSceneFile(drawing, given, choice);
-    saved.name = NameToWrite(given, choice, drawing.kind);
+    saved.name = NameToWrite(given, choice, drawing.kind, rule);
     if (saved.name.empty()) {
         saved.message = fileName.empty() ? "no file name"
                         : Named(given)   ? "the name is too long to take the extension"

@@ -37,7 +37,7 @@ std::string WriterRefusal(const Drawing& drawing, const char* path, KindChoice c
     if (path[length - 1] == '/') {
         return "the name is a folder's";
     }
-    if (NameToWrite(path, choice, drawing.kind).empty()) {
+    if (NameToWrite(path, choice, drawing.kind, NamingRule::Tool).empty()) {
         return "the name is too long for its extension to be added";
     }
     return ComposeSceneFile(drawing, path, choice).refusal;
@@ -70,12 +70,12 @@ int WriteDrawing(const Drawing& drawing, const char* path, int kindChoice) {
     const std::string refusal = WriterRefusal(drawing, path, choice);
     if (!refusal.empty()) {
         // The name the file would have had, its extension included.
-        const std::string named = NameToWrite(path, choice, drawing.kind);
+        const std::string named = NameToWrite(path, choice, drawing.kind, NamingRule::Tool);
         return ReportSaveFailure(named.empty() ? path : named, refusal);
     }
     const ShapeKind kind = KindToWrite(path, choice, drawing.kind);
     const bool losing = WritingLosesValues(drawing, drawing.kind, kind);
-    const SaveResult saved = WriteScene(drawing, path, choice);
+    const SaveResult saved = WriteScene(drawing, path, choice, NamingRule::Tool);
     const std::string& name = saved.name.empty() ? std::string(path) : saved.name;
     if (!saved.ok) {
         return saved.message.empty() ? ReportSaveFailure(name, saved.systemError)

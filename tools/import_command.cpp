@@ -82,7 +82,8 @@ int RunImport(int argc, char** argv) {
         drawing.splineType = outline.prism.spline;
     }
     drawing.kind = static_cast<ShapeKind>(outline.kind);
-    if (WouldReplaceInput("import", files[0], NameToWrite(files[1], choice, drawing.kind).c_str(),
+    if (WouldReplaceInput("import", files[0],
+                          NameToWrite(files[1], choice, drawing.kind, NamingRule::Tool).c_str(),
                           "the drawing would replace the file it is imported from")) {
         return ExitUsage;
     }

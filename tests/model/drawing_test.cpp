@@ -28,13 +28,10 @@ TEST(Drawing, CopiesAndComparesEveryPart) {
         [](Drawing& d) { d.isOpen = 1; },
         [](Drawing& d) { d.kind = Lathe; },
         [](Drawing& d) {
-            d.endSlope = Point2{1, 2};
+            d.trailingControls.push_back({{{1, 2}}, {0, 0}, {3, 4}});
         },
         [](Drawing& d) { d.nodeTypes[MaxPoints - 1] = NodeType::Symmetric; },
         [](Drawing& d) { d.name = "vase"; },
-        [](Drawing& d) {
-            d.SetClosingControl(MaxSets, Point2{0, 0});
-        },
     };
     for (size_t i = 0; i < changes.size(); ++i) {
         Drawing original;
@@ -58,13 +55,7 @@ TEST(Drawing, StartsEmptyWithTheCapacitiesAndNoStoredExtras) {
               static_cast<size_t>(SetEndEntries));
     EXPECT_STREQ(drawing.remark1, "//");
     EXPECT_EQ(drawing.pointCount + drawing.setCount, 0);
-    EXPECT_FALSE(drawing.endSlope.has_value());
-    Drawing changed = drawing;
-    changed.SetClosingControl(2, Point2{1, 1});
-    EXPECT_TRUE(changed.ClosingControl(2).has_value());
-    changed.SetClosingControl(2, std::nullopt);
-    EXPECT_FALSE(changed.ClosingControl(2).has_value());
-    EXPECT_EQ(changed, drawing) << "a control taken away leaves no trace";
+    EXPECT_TRUE(drawing.trailingControls.empty());
     drawing.CheckInvariants();
 }
 

@@ -275,8 +275,20 @@ TEST_F(VexlinToolTest, ConvertAppliesDrawingOptionsAndTheWritersRules) {
     EXPECT_EQ(run.out, "back.pol\n");
     EXPECT_EQ(run.err, "back.pol: note: saved as a polygon: its prism values are lost\n");
     EXPECT_NE(FileText(File("back.pol")).find("#declare Thing=polygon{"), std::string::npos);
-    run = Run({"convert", "out.prm", "same"});
-    EXPECT_EQ(run.out, "same.prm\n");
+    // A name without an extension gets one whatever its folders are called, at any length the
+    // system takes.
+    std::filesystem::create_directory(File("v1.2"));
+    const std::string longName(200, 'n');
+    const std::pair<std::string, std::string> named[] = {
+        {"same", "same.prm"},
+        {"v1.2/drawing", "v1.2/drawing.prm"},
+        {longName, longName + ".prm"},
+    };
+    for (const auto& [name, written] : named) {
+        run = Run({"convert", "out.prm", name});
+        EXPECT_EQ(run.out, written + "\n") << run.err;
+        EXPECT_TRUE(std::filesystem::exists(File(written))) << written;
+    }
 
     // A failed save names the file and the reason; a link that another user made in a folder
     // that everybody may write is not followed.
