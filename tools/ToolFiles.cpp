@@ -37,9 +37,6 @@ std::string WriterRefusal(const Drawing& drawing, const char* path, KindChoice c
     if (path[length - 1] == '/') {
         return "the name is a folder's";
     }
-    if (NameToWrite(path, choice, drawing.kind, NamingRule::Tool).empty()) {
-        return "the name is too long for its extension to be added";
-    }
     return ComposeSceneFile(drawing, path, choice).refusal;
 }
 

@@ -51,12 +51,13 @@ DRAWING OPTIONS
                            and no line break; one that does not begin with "//" is written
                            with "// " before it, so that the file stays valid scene text,
                            and then keeps at most 86 characters of its own
-  The writer's rules apply: a name without any "." gets the kind's extension (".pol", ".prm",
-  ".lat", ".sor"); a name ending in one of them is written as that kind; a name that is a
-  device or a named pipe is refused before any extension is added. A lathe or a surface
-  of revolution is written only when every profile keeps POV-Ray's rules (every radius x at
-  least 0, enough points for the spline, a sor's heights rising): otherwise exit 6 names the
-  set, the point and the rule, and nothing is written. The name written is printed.
+  The writer's rules apply: a name whose last part (after the last "/") has no "." gets the
+  kind's extension (".pol", ".prm", ".lat", ".sor"), at any length the system takes; a name
+  ending in one of them is written as that kind; a name that is a device or a named pipe is
+  refused before any extension is added. A lathe or a surface of revolution is written only
+  when every profile keeps POV-Ray's rules (every radius x at least 0, enough points for the
+  spline, a sor's heights rising): otherwise exit 6 names the set, the point and the rule,
+  and nothing is written. The name written is printed.
 )";
 
 const char* const Closing = R"(
