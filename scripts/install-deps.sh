@@ -2,8 +2,9 @@
 # Installs the Debian packages Vexlin needs, when any is missing. Arguments name sets of them,
 # or packages; with none, every set a developer uses but the fuzzers' and the formatter's:
 #   build     compilers, CMake, Qt (with its SVG picture reader), GoogleTest, pugixml
-#   test      what the tests run: POV-Ray, the fonts the editor's look is made for, a language
-#             with a decimal comma to render under, strace to kill a save at each system call
+#   test      what the tests run: POV-Ray, potrace, the fonts the editor's look is made for, a
+#             language with a decimal comma to render under, strace to kill a save at each system
+#             call
 #   pictures  a virtual X display and the tools that drive and picture the editor
 #   bench     Google Benchmark and the X libraries of the start-up comparison
 #   package   what cpack's Debian package needs
@@ -16,7 +17,7 @@ if [ "${VEXLIN_DEPS_READY:-0}" = 1 ]; then
 fi
 declare -A sets=(
     [build]="cmake ninja-build g++ qt6-base-dev libqt6svg6 libgtest-dev libgmock-dev libpugixml-dev"
-    [test]="povray fonts-dejavu-core locales strace"
+    [test]="povray potrace fonts-dejavu-core locales strace"
     [pictures]="xvfb xauth xdotool imagemagick"
     [bench]="libbenchmark-dev libx11-dev libxdamage-dev"
     [package]="dpkg-dev file"

@@ -30,3 +30,4 @@ int RunScene(int argc, char** argv);
 int RunRender(int argc, char** argv);
 int RunImport(int argc, char** argv);
 int RunExportSvg(int argc, char** argv);
+int RunTrace(int argc, char** argv);

@@ -17,4 +17,6 @@ enum ToolExit {
     ExitImportRefused = 66,
     // POV-Ray is missing or made no picture of the drawing.
     ExitRenderFailed = 67,
+    // potrace is missing, failed, or found no ink in the picture.
+    ExitTraceFailed = 68,
 };

@@ -3,15 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "interchange/CanvasOutline.h"
 #include "interchange/ImportSource.h"
-#include "interchange/OutlinePreparation.h"
-#include "model/Drawing.h"
-#include "model/EditState.h"
-#include "scenefile/KindChoice.h"
 #include "scenefile/SceneReadResult.h"
-#include "scenefile/SceneWriting.h"
 #include "tools/DrawingOptions.h"
+#include "tools/ImportedDrawing.h"
 #include "tools/ToolArguments.h"
 #include "tools/ToolCommand.h"
 #include "tools/ToolExit.h"
@@ -24,12 +19,6 @@ struct ImportValues {
     const char* name = nullptr;
     bool fit = false;
 };
-
-void NameSource(Drawing& drawing, const char* path) {
-    const char* slash = std::strrchr(path, '/');
-    std::snprintf(drawing.remark1, RemarkSize, "// imported from %s",
-                  slash != nullptr ? slash + 1 : path);
-}
 
 }  // namespace
 
@@ -58,34 +47,6 @@ int RunImport(int argc, char** argv) {
     if (source == SourceCannotOpen) {
         return ReportReadFailure(files[0], ReadCannotOpen, 0);
     }
-    Drawing drawing;
-    PutPrismValues(outline, drawing);
-    NameSource(drawing, files[0]);
-    options.ApplyTo(drawing);
-    const KindChoice choice = KindChoice::Filter(options.KindChoice());
-    const ShapeKind kind = KindToWrite(files[1], choice, static_cast<ShapeKind>(outline.kind));
-    bool prepared =
-        source == SourceRead &&
-        (IsTurnedKind(kind)
-             ? PrepareProfiles(outline, values.fit, report)
-             : PrepareOutline(outline, kind == Polygon ? LinearSpline : drawing.splineType,
-                              values.fit, report));
-    for (const std::string& note : report.notes) {
-        std::fprintf(stderr, "note: %s\n", note.c_str());
-    }
-    if (!prepared) {
-        std::fprintf(stderr, "%s\n", report.error.c_str());
-        return ExitImportRefused;
-    }
-    PutOutline(outline, drawing);
-    if (kind == Prism) {
-        drawing.splineType = outline.prism.spline;
-    }
-    drawing.kind = static_cast<ShapeKind>(outline.kind);
-    if (WouldReplaceInput("import", files[0],
-                          NameToWrite(files[1], choice, drawing.kind, NamingRule::Tool).c_str(),
-                          "the drawing would replace the file it is imported from")) {
-        return ExitUsage;
-    }
-    return WriteDrawing(drawing, files[1], options.KindChoice());
+    return WriteImportedDrawing(outline, report, source == SourceRead,
+                                {"import", files[0], files[1], values.fit}, options);
 }

@@ -117,6 +117,20 @@ leaves it out when it is too short (both said in a note). A lathe or a sor is dr
 its profiles, each an open line of POV-Ray's own curve. A drawing so large that a
 number of the document would not be finite is refused (exit 66). OUT.svg must not be
 IN.)"},
+    {"trace",
+     RunTrace,
+     {"PICTURE", "OUT"},
+     2,
+     "trace PICTURE OUT [--threshold T] [--despeckle N] [--smooth A] [--invert] [--fit]\n"
+     "[drawing options]",
+     R"(Traces the dark shapes of a picture (PNG, JPEG, BMP, GIF) into a bezier drawing, with
+the potrace program (Debian package potrace), and writes it as import writes an SVG
+document: a pixel is a model unit, 75 to a file unit, where the picture lies; --fit scales
+and centres it into the canvas. A pixel darker than T (0-256, default 128) by its
+luminance is ink, or lighter with --invert; transparent pixels never are. Specks of at
+most N pixels (default 2) are left out; A (0-1.334, default 1) rounds corners, 0 keeping
+all of them. A trace larger than a drawing holds is simplified as import simplifies.
+Without potrace, or with no ink in the picture, the exit is 68.)"},
     {nullptr, nullptr, {}, 0, nullptr, nullptr},
 };
 

@@ -2,9 +2,10 @@
 
 #include "toolkit/raster/PixelSurface.h"
 
-// Text drawing, image saving and running programs with no display, for the command-line tool:
-// while a session lives, the platform's text drawing runs on an offscreen display and is
-// installed for the drawing contexts, and its process runner is installed.
+// Text drawing, image saving, picture reading and running programs with no display, for the
+// command-line tool: while a session lives, the platform's text drawing runs on an offscreen
+// display and is installed for the drawing contexts, and its process runner and picture reader
+// are installed.
 class vHeadlessSession {
 public:
     vHeadlessSession();

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "toolkit/platform/qt/QtNumberLocale.h"
+#include "toolkit/platform/qt/QtPictureReader.h"
 #include "toolkit/platform/qt/QtProcessRunner.h"
 #include "toolkit/platform/qt/QtTextPlatform.h"
 #include "toolkit/platform/vHeadlessSession.h"
@@ -31,8 +32,10 @@ struct vHeadlessSession::State {
     std::unique_ptr<QGuiApplication> application;
     QtTextPlatform text;
     QtProcessRunner processes;
+    QtPictureReader pictures;
     vPlatformOverride<vTextPlatform> textInstalled{&vPlatform::text, &text};
     vPlatformOverride<vProcessRunner> processesInstalled{&vPlatform::processes, &processes};
+    vPlatformOverride<vPictureReader> picturesInstalled{&vPlatform::pictureReader, &pictures};
     QtMessageHandler previousHandler = nullptr;
 };
 
