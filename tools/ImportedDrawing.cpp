@@ -14,10 +14,14 @@
 
 namespace {
 
-void NameSource(Drawing& drawing, const char* path) {
-    const char* slash = std::strrchr(path, '/');
+void NameSource(Drawing& drawing, const ImportTarget& target) {
+    if (!target.sourceIsFile) {
+        std::snprintf(drawing.remark1, RemarkSize, "// text: %s", target.source);
+        return;
+    }
+    const char* slash = std::strrchr(target.source, '/');
     std::snprintf(drawing.remark1, RemarkSize, "// imported from %s",
-                  slash != nullptr ? slash + 1 : path);
+                  slash != nullptr ? slash + 1 : target.source);
 }
 
 }  // namespace
@@ -26,7 +30,7 @@ int WriteImportedDrawing(Outline& outline, ImportReport& report, bool read,
                          const ImportTarget& target, const DrawingOptions& options) {
     Drawing drawing;
     PutPrismValues(outline, drawing);
-    NameSource(drawing, target.source);
+    NameSource(drawing, target);
     options.ApplyTo(drawing);
     const KindChoice choice = KindChoice::Filter(options.KindChoice());
     const ShapeKind kind = KindToWrite(target.out, choice, static_cast<ShapeKind>(outline.kind));
@@ -47,7 +51,8 @@ int WriteImportedDrawing(Outline& outline, ImportReport& report, bool read,
         drawing.splineType = outline.prism.spline;
     }
     drawing.kind = static_cast<ShapeKind>(outline.kind);
-    if (WouldReplaceInput(target.command, target.source,
+    if (target.sourceIsFile &&
+        WouldReplaceInput(target.command, target.source,
                           NameToWrite(target.out, choice, drawing.kind, NamingRule::Tool).c_str(),
                           "the drawing would replace the file it is imported from")) {
         return ExitUsage;

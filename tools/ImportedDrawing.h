@@ -7,9 +7,10 @@
 // Where an imported outline comes from and how it is to be written.
 struct ImportTarget {
     const char* command;
-    const char* source;  // the file read, named in the drawing's first remark
+    const char* source;  // the file read, or the text outlined, named in the first remark
     const char* out;
     bool fit = false;
+    bool sourceIsFile = true;
 };
 
 // Writes an outline read from the source (a scene, an SVG document, a traced picture) as a

@@ -31,3 +31,4 @@ int RunRender(int argc, char** argv);
 int RunImport(int argc, char** argv);
 int RunExportSvg(int argc, char** argv);
 int RunTrace(int argc, char** argv);
+int RunText(int argc, char** argv);

@@ -18,5 +18,5 @@ enum ToolExit {
     // POV-Ray is missing or made no picture of the drawing.
     ExitRenderFailed = 67,
     // potrace is missing, failed, or found no ink in the picture.
-    ExitTraceFailed = 68,
+    ExitTraceFailed = 69,
 };

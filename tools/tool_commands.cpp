@@ -130,7 +130,19 @@ and centres it into the canvas. A pixel darker than T (0-256, default 128) by it
 luminance is ink, or lighter with --invert; transparent pixels never are. Specks of at
 most N pixels (default 2) are left out; A (0-1.334, default 1) rounds corners, 0 keeping
 all of them. A trace larger than a drawing holds is simplified as import simplifies.
-Without potrace, or with no ink in the picture, the exit is 68.)"},
+Without potrace, or with no ink in the picture, the exit is 69.)"},
+    {"text",
+     RunText,
+     {"TEXT", "OUT"},
+     2,
+     "text TEXT OUT [--font FAMILY] [--size H] [--spacing S] [drawing options]",
+     R"(Writes the outlines of TEXT, shaped and kerned by the system's text layout, as a bezier
+prism (or, with --kind polygon, flattened to straight sets): every contour of every letter
+is a set, so POV-Ray fills a letter and leaves its holes open. FAMILY is an installed
+font family (default DejaVu Sans); one that is not installed is refused with the three
+nearest. H is the font's size in file units (default 1), S the room added after every
+letter in file units (default 0). The first letter starts at the origin, on the baseline.
+A text needing more than 500 entries or 99 sets is refused with what it needs (exit 66).)"},
     {nullptr, nullptr, {}, 0, nullptr, nullptr},
 };
 

@@ -60,7 +60,7 @@ TEST(TraceCommand, TracesThePictureOrSaysWhyNot) {
         const char* says;
     };
     const Refusal refusals[] = {
-        {"trace blank.png out", 68, "no ink at threshold 128"},
+        {"trace blank.png out", 69, "no ink at threshold 128"},
         {"trace missing.png out", 1, "missing.png: "},
         {"trace shapes.png out --threshold 300", 64, "not a whole number from 0 to 256"},
         {"trace shapes.png out --smooth 2", 64, "not a number from 0 to 1.334"},
@@ -76,7 +76,7 @@ TEST(TraceCommand, TracesThePictureOrSaysWhyNot) {
     setenv("PATH", dir.Path().c_str(), 1);
     run = ToolRun::InProcess(dir.Path(), Words("trace shapes.png out"));
     setenv("PATH", path.c_str(), 1);
-    EXPECT_EQ(run.status, 68);
+    EXPECT_EQ(run.status, 69);
     EXPECT_NE(run.err.find("Debian package potrace"), std::string::npos) << run.err;
 }
 

@@ -4,6 +4,7 @@ class vClipboardPlatform;
 class vControlPlatform;
 class vFileChooser;
 class vFileWatcher;
+class vGlyphOutlines;
 class vImageWindowPlatform;
 class vMenuPlatform;
 class vPictureReader;
@@ -28,6 +29,7 @@ struct vPlatform {
     vClipboardPlatform* clipboard = nullptr;
     vPictureReader* pictureReader = nullptr;
     vFileWatcher* fileWatcher = nullptr;
+    vGlyphOutlines* glyphs = nullptr;
 
     static const vPlatform& Get() { return _installed; }
     static void Install(const vPlatform& bundle) { _installed = bundle; }

@@ -11,6 +11,7 @@
 #include "toolkit/platform/qt/QtFileChooser.h"
 #include "toolkit/platform/qt/QtFileWatcher.h"
 #include "toolkit/platform/qt/QtFrame.h"
+#include "toolkit/platform/qt/QtGlyphOutlines.h"
 #include "toolkit/platform/qt/QtHandles.h"
 #include "toolkit/platform/qt/QtImageWindowPlatform.h"
 #include "toolkit/platform/qt/QtMenuPlatform.h"
@@ -88,6 +89,7 @@ struct vDesktopSession::State {
     QtClipboard clipboard;
     QtPictureReader pictureReader;
     QtFileWatcher fileWatcher;
+    QtGlyphOutlines glyphs;
     PaintCounter paints;
 };
 
@@ -105,6 +107,7 @@ vDesktopSession::vDesktopSession(int& argc, char** argv, bool offscreen)
     bundle.clipboard = &_state->clipboard;
     bundle.pictureReader = &_state->pictureReader;
     bundle.fileWatcher = &_state->fileWatcher;
+    bundle.glyphs = &_state->glyphs;
     vPlatform::Install(bundle);
 }
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "toolkit/platform/qt/QtGlyphOutlines.h"
 #include "toolkit/platform/qt/QtNumberLocale.h"
 #include "toolkit/platform/qt/QtPictureReader.h"
 #include "toolkit/platform/qt/QtProcessRunner.h"
@@ -33,9 +34,11 @@ struct vHeadlessSession::State {
     QtTextPlatform text;
     QtProcessRunner processes;
     QtPictureReader pictures;
+    QtGlyphOutlines glyphs;
     vPlatformOverride<vTextPlatform> textInstalled{&vPlatform::text, &text};
     vPlatformOverride<vProcessRunner> processesInstalled{&vPlatform::processes, &processes};
     vPlatformOverride<vPictureReader> picturesInstalled{&vPlatform::pictureReader, &pictures};
+    vPlatformOverride<vGlyphOutlines> glyphsInstalled{&vPlatform::glyphs, &glyphs};
     QtMessageHandler previousHandler = nullptr;
 };
 
