@@ -30,3 +30,6 @@ int RunScene(int argc, char** argv);
 int RunRender(int argc, char** argv);
 int RunImport(int argc, char** argv);
 int RunExportSvg(int argc, char** argv);
+int RunCombine(int argc, char** argv);
+int RunOffset(int argc, char** argv);
+int RunWall(int argc, char** argv);

@@ -17,4 +17,6 @@ enum ToolExit {
     ExitImportRefused = 66,
     // POV-Ray is missing or made no picture of the drawing.
     ExitRenderFailed = 67,
+    // Combining, offsetting or walling the sets was refused: the message says why.
+    ExitOperationRefused = 68,
 };
