@@ -56,12 +56,11 @@ Rings FromPaths(const Paths& paths, const RegionGrid& grid) {
     return rings;
 }
 
-// Two sets of paths, each filled by its own rule, clipped: the result never crosses itself,
-// so that the even-odd rule and the non-zero rule fill it alike.
+// Two sets of paths, each filled by its own rule, clipped: the result never crosses itself
+// (rings may touch at a point), so that the even-odd rule and the non-zero rule fill it alike.
 Paths Clip(const Paths& subject, ClipperLib::PolyFillType subjectFill, const Paths& clip,
            ClipperLib::PolyFillType clipFill, ClipperLib::ClipType type) {
     ClipperLib::Clipper clipper;
-    clipper.StrictlySimple(true);
     clipper.AddPaths(subject, ClipperLib::ptSubject, true);
     clipper.AddPaths(clip, ClipperLib::ptClip, true);
     Paths result;

@@ -217,17 +217,17 @@ double SizeOf(const std::vector<Point2>& points) {
 }
 
 bool FormFor(const Drawing& drawing, int kind, OutlineForm& form, std::string& why) {
+    if (IsTurnedKind(kind)) {
+        why = "This works on polygons and prisms; a lathe's or sor's sets are profiles.";
+        return false;
+    }
     if (kind == Polygon || drawing.splineType == LinearSpline) {
         form = OutlineForm::Lines;
         return true;
     }
-    if (kind == Prism && drawing.splineType == BezierSpline) {
+    if (drawing.splineType == BezierSpline) {
         form = OutlineForm::Curves;
         return true;
-    }
-    if (kind != Prism) {
-        why = "This works on polygons and prisms; a lathe's or sor's sets are profiles.";
-        return false;
     }
     why = std::string("This works on linear and bezier prisms; this one has a ") +
           (drawing.splineType == QuadraticSpline ? "quadratic" : "cubic") +
