@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "model/SetOutlines.h"
@@ -20,3 +21,11 @@ OptionResult TakeSetList(ToolArguments& args, std::vector<int>& sets);
 
 // "--NAME D": a finite number.
 OptionResult TakeDistance(ToolArguments& args, double& distance);
+
+// "--NAME VALUE" with the value one of the choices (a list ended by nullptr).
+template <typename Enum>
+OptionResult TakeChoiceValue(ToolArguments& args, const char* const* choices,
+                             std::optional<Enum>& chosen) {
+    const char* value = nullptr;
+    return args.Value(value) ? TakeChoice(value, choices, chosen) : OptionStatus::MissingValue;
+}

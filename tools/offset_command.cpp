@@ -24,11 +24,7 @@ int RunOffset(int argc, char** argv) {
             by = 0;
             return TakeDistance(args, *by);
         }
-        if (option != "join") {
-            return OptionStatus::Unknown;
-        }
-        const char* value = nullptr;
-        return args.Value(value) ? TakeChoice(value, Joins, join) : OptionStatus::MissingValue;
+        return option == "join" ? TakeChoiceValue(args, Joins, join) : OptionStatus::Unknown;
     };
     return RunSetsCommand("offset", argc, argv, option, [&](const Drawing& drawing, int kind) {
         if (!by) {

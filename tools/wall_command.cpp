@@ -29,11 +29,7 @@ int RunWall(int argc, char** argv) {
             thick = true;
             return TakeDistance(args, wall.thickness);
         }
-        if (option != "lip") {
-            return OptionStatus::Unknown;
-        }
-        const char* value = nullptr;
-        return args.Value(value) ? TakeChoice(value, Lips, lip) : OptionStatus::MissingValue;
+        return option == "lip" ? TakeChoiceValue(args, Lips, lip) : OptionStatus::Unknown;
     };
     return RunSetsCommand("wall", argc, argv, option, [&](const Drawing& drawing, int kind) {
         if (!thick) {
