@@ -95,6 +95,8 @@ void KryCmdWindow::WallCommand() {
 // makes the result one undo step.
 bool KryCmdWindow::RunPreviewed(DistanceDialog& dialog, int kind,
                                 const DistanceOperation& operation) {
+    // The sets change under any gesture in progress, which must not go on with what it picked.
+    canvas->ResetGesture();
     const Drawing original = canvas->Model();
     dialog.changed = [&](const DistanceDialog& values) {
         const SetsResult result = operation(original, values);
@@ -114,6 +116,7 @@ bool KryCmdWindow::TakeSetsResult(const SetsResult& result, int kind) {
         Notify(result.message.c_str());
         return false;
     }
+    canvas->ResetGesture();
     ChangeDrawing([&](KCanvasPane& drawing) {
         if (kind != shapeKind) {
             history.KindChanging(shapeKind);

@@ -100,3 +100,22 @@ TEST_F(OutlineCommands, EachIsOneUndoStep) {
 }
 
 }  // namespace
+
+namespace {
+
+// A command while a mouse button is held is part of the gesture's step, recorded only when the
+// button is let go; the drawing counts as changed at once all the same.
+TEST_F(OutlineCommands, ACommandDuringAGestureMarksTheDrawingChanged) {
+    RunWithSettings([&](KryCmdWindow& shown) {
+        Choose(shown, Cmd::KindPolygon);
+        shown.canvas->SetModel(Squares());
+        shown.canvas->SetChanged(false);
+        shown.history.BeginStep(*shown.canvas);
+        Choose(shown, Cmd::CombineUnion);
+        EXPECT_EQ(shown.canvas->setCount, 1);
+        EXPECT_NE(shown.canvas->changed, 0);
+        shown.history.EndStep(*shown.canvas);
+    });
+}
+
+}  // namespace
