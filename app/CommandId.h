@@ -111,6 +111,14 @@ enum Id : int {
     KeepProportions = 2125,
     // Keys only: a new window of the current kind.
     NewOfKind = 2130,
+    // Edit > Combine (a submenu of four), Offset... and Wall...: the drawing's sets remade.
+    CombineMenu = 2150,
+    CombineUnion = 2151,
+    CombineDifference = 2152,
+    CombineIntersection = 2153,
+    CombineXor = 2154,
+    Offset = 2155,
+    Wall = 2156,
 };
 
 // Ids of the toolkit's reserved range that the tables carry on purpose.

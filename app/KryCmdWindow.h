@@ -4,16 +4,19 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/DrawingHistory.h"
 #include "app/RecoveryKeeper.h"
 #include "io/FileIdentity.h"
 #include "model/CanvasOptions.h"
 #include "model/KStatusSink.h"
+#include "model/SetOutlines.h"
 #include "preview/PreviewWindow.h"
 #include "render/BackgroundLayer.h"
 #include "toolkit/vCmdWindow.h"
 
+class DistanceDialog;
 class KCanvasPane;
 class KryDialog;
 class KScalModalDialog;
@@ -237,6 +240,23 @@ private:
 
     void ShowCounts();
     void Notify(const char* message);
+
+    // Edit > Combine, Offset... and Wall... (outline_commands.cpp).
+    using DistanceOperation =
+        std::function<SetsResult(const Drawing& drawing, const DistanceDialog& values)>;
+    std::vector<int> SetsToOperateOn() const;
+    void CombineUnion();
+    void CombineDifference();
+    void CombineIntersection();
+    void CombineXor();
+    void Combine(RegionOperation operation);
+    void OffsetCommand();
+    void WallCommand();
+    bool RunPreviewed(DistanceDialog& dialog, int kind, const DistanceOperation& operation);
+    bool TakeSetsResult(const SetsResult& result, int kind);
+    // What the offset and wall dialogs last took, offered again.
+    double offsetDistance = 0.1;
+    double wallThickness = 0.1;
 
     std::optional<FileIdentity> diskFile;
     // The change last offered for reading again, so that it is offered once.

@@ -60,9 +60,10 @@ const char* ModeText(int mode) {
 
 // Ids in the tables that the window leaves to the application: the menu titles, the spacers and
 // the separator, and new and exit, which the application answers.
-constexpr int passedOnIds[] = {Cmd::FileMenu, Cmd::PointsMenu, Cmd::SetsMenu, Cmd::FunctionsMenu,
-                               Cmd::TypeMenu, Cmd::HelpMenu,   Cmd::EditMenu, Cmd::ViewMenu,
-                               Cmd::Spacer,   Cmd::Separator,  Cmd::New,      Cmd::Exit};
+constexpr int passedOnIds[] = {
+    Cmd::FileMenu,  Cmd::PointsMenu, Cmd::SetsMenu, Cmd::FunctionsMenu, Cmd::TypeMenu,
+    Cmd::HelpMenu,  Cmd::EditMenu,   Cmd::ViewMenu, Cmd::CombineMenu,   Cmd::Spacer,
+    Cmd::Separator, Cmd::New,        Cmd::Exit};
 // Status fields only show text.
 constexpr int shownIds[] = {Cmd::ModeField, Cmd::KindField,    Cmd::LocationLabel, Cmd::PointsField,
                             Cmd::SetsField, Cmd::CursorXField, Cmd::CursorYField,  Cmd::ZoomField};
@@ -141,6 +142,12 @@ const KryCmdWindow::CommandHandler* KryCmdWindow::HandlerFor(int id) {
         {Cmd::BackgroundPicture, &KryCmdWindow::ChooseBackground},
         {Cmd::HideBackground, &KryCmdWindow::HideBackground},
         {Cmd::RemoveBackground, &KryCmdWindow::RemoveBackground},
+        {Cmd::CombineUnion, &KryCmdWindow::CombineUnion},
+        {Cmd::CombineDifference, &KryCmdWindow::CombineDifference},
+        {Cmd::CombineIntersection, &KryCmdWindow::CombineIntersection},
+        {Cmd::CombineXor, &KryCmdWindow::CombineXor},
+        {Cmd::Offset, &KryCmdWindow::OffsetCommand},
+        {Cmd::Wall, &KryCmdWindow::WallCommand},
     };
     for (const CommandHandler& handler : handlers) {
         if (handler.id == id) {

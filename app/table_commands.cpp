@@ -1,5 +1,7 @@
 // The point table of the drawing windows: one window beside the frame that shows the active
 // drawing window's entries.
+#include <optional>
+
 #include "app/CommandId.h"
 #include "app/KryApp.h"
 #include "app/KryCmdWindow.h"
@@ -38,10 +40,17 @@ void KryCmdWindow::ShowDrawing() {
     ShowCounts();
 }
 
+// A change made while a mouse button is held is part of the gesture's step, which is recorded
+// only when the button is let go: whether the drawing changed is seen from the drawing itself,
+// or a window could be closed without asking about it.
 bool KryCmdWindow::ChangeDrawing(const std::function<bool(KCanvasPane&)>& change) {
+    const bool inGesture = history.InStep();
+    const std::optional<Drawing> before =
+        inGesture ? std::optional<Drawing>(canvas->Model()) : std::nullopt;
     history.BeginStep(*canvas);
     const bool done = change(*canvas);
-    const bool changed = history.EndStep(*canvas);
+    const bool recorded = history.EndStep(*canvas);
+    const bool changed = recorded || (before && !SameParts(*before, canvas->Model()));
     if (changed) {
         canvas->SetChanged(true);
     }

@@ -84,6 +84,14 @@ MenuSpec helpMenu[] = {
     {},
 };
 
+MenuSpec combineMenu[] = {
+    {"&Union", Cmd::CombineUnion, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"&Difference", Cmd::CombineDifference, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"&Intersection", Cmd::CombineIntersection, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"&Exclusive or", Cmd::CombineXor, MenuEnabled, nullptr, 0, nullptr, 0},
+    {},
+};
+
 // Beside the specified menus. Their keys reach the window's key hook (the items name them but
 // carry no key code), so no specified item gets a key text or a new place.
 MenuSpec editMenu[] = {
@@ -93,6 +101,10 @@ MenuSpec editMenu[] = {
     {"&Copy as POV-Ray", Cmd::CopyAsPov, MenuEnabled, "Ctrl+C", 0, nullptr, 0},
     {"&Paste", Cmd::Paste, MenuEnabled, "Ctrl+V", 0, nullptr, 0},
     {"&Import...", Cmd::Import, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"-", Cmd::Separator, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"C&ombine", Cmd::CombineMenu, MenuEnabled, nullptr, 0, combineMenu, 0},
+    {"O&ffset...", Cmd::Offset, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"&Wall...", Cmd::Wall, MenuEnabled, nullptr, 0, nullptr, 0},
     {},
 };
 

@@ -16,7 +16,7 @@ if [ "${VEXLIN_DEPS_READY:-0}" = 1 ]; then
     exit 0
 fi
 declare -A sets=(
-    [build]="cmake ninja-build g++ qt6-base-dev libqt6svg6 libgtest-dev libgmock-dev libpugixml-dev"
+    [build]="cmake ninja-build g++ pkg-config qt6-base-dev libqt6svg6 libgtest-dev libgmock-dev libpugixml-dev libpolyclipping-dev"
     [test]="povray potrace fonts-dejavu-core locales strace"
     [pictures]="xvfb xauth xdotool imagemagick"
     [bench]="libbenchmark-dev libx11-dev libxdamage-dev"

@@ -32,3 +32,6 @@ int RunImport(int argc, char** argv);
 int RunExportSvg(int argc, char** argv);
 int RunTrace(int argc, char** argv);
 int RunText(int argc, char** argv);
+int RunCombine(int argc, char** argv);
+int RunOffset(int argc, char** argv);
+int RunWall(int argc, char** argv);

@@ -17,6 +17,8 @@ enum ToolExit {
     ExitImportRefused = 66,
     // POV-Ray is missing or made no picture of the drawing.
     ExitRenderFailed = 67,
+    // Combining, offsetting or walling the sets was refused: the message says why.
+    ExitOperationRefused = 68,
     // potrace is missing, failed, or found no ink in the picture.
     ExitTraceFailed = 69,
 };

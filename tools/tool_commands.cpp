@@ -143,6 +143,41 @@ font family (default DejaVu Sans); one that is not installed is refused with the
 nearest. H is the font's size in file units (default 1), S the room added after every
 letter in file units (default 0). The first letter starts at the origin, on the baseline.
 A text needing more than 500 entries or 99 sets is refused with what it needs (exit 66).)"},
+    {"combine",
+     RunCombine,
+     {"IN", "OUT"},
+     2,
+     "combine IN OUT --union|--difference|--intersection|--xor [--sets 1,3]",
+     R"(Combines the sets (all finished sets, or those --sets lists), each taken as POV-Ray
+fills it (even-odd), and writes the result in their place: the union, the difference
+(the lowest-numbered set less the others), the intersection or the exclusive or. The
+outlines are clipped on an integer grid of about 2 * 10^9 steps across the sets, so
+straight lines stay straight and exact to that grid. A polygon or a linear prism gets
+straight sets; a bezier prism's curves are flattened, clipped and fitted back to bezier
+segments, and the largest distance of the fitted curves from the clipped outline is
+printed. Quadratic and cubic prisms, lathes and sors are refused (exit 68), and so is
+a result beyond the drawing's 500 entries and 99 sets, with what it needs.)"},
+    {"offset",
+     RunOffset,
+     {"IN", "OUT"},
+     2,
+     "offset IN OUT --by D [--join round|miter|square] [--sets 1,3]",
+     R"(Grows the region the sets fill together (even-odd) by D file units, or shrinks it when
+D is below 0, so that holes shrink as the outline grows, and writes it in their place;
+corners are joined round (the default), mitred or squared. Parts that vanish and holes
+that close are left out, each said in a note. Lines and curves as for combine.)"},
+    {"wall",
+     RunWall,
+     {"IN", "OUT"},
+     2,
+     "wall IN OUT --thickness D [--inside|--outside] [--lip round|flat] [--sets 1,3]",
+     R"(Makes each profile of a linear or bezier lathe, as drawn without its closing line, a
+closed profile of even thickness D: the profile, the line D beside it on the inside
+(the side the profile encloses with the axis, the default) or the outside, and a round
+(the default) or flat lip at each end that does not rest on the axis. Nothing reaches
+below x = 0, and the drawing's profiles become closed. A wall that would break a lathe
+rule is refused with the rule, and a sor is refused: its heights must rise, so it cannot
+hold a closed wall.)"},
     {nullptr, nullptr, {}, 0, nullptr, nullptr},
 };
 

@@ -1,0 +1,96 @@
+#include "dialogs/DistanceDialog.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "model/NumberText.h"
+#include "toolkit/CommandIds.h"
+
+namespace {
+
+enum DistanceIds {
+    Caption = 1200,
+    DistanceField = 1201,
+    ButtonSpacer = 1202,
+    OkButton = 1203,
+    Problem = 1204,
+    // Each choice's caption, then its list.
+    FirstChoice = 1210,
+};
+
+constexpr int FieldSize = 40;
+constexpr const char* kNotANumber = "Not a number: try again.";
+constexpr const char* kNotAboveZero = "Not a number above 0: try again.";
+// Room for the message under the field, blank until it is needed.
+constexpr char kNoProblem[] = "                                          ";
+
+}  // namespace
+
+DistanceDialog::DistanceDialog(vBaseWindow* parent, const char* title, const char* caption,
+                               double distance, bool aboveZero, std::vector<Choice> choices)
+    : vModalDialog(parent, title),
+      distance(distance),
+      _aboveZero(aboveZero),
+      _choices(std::move(choices)) {
+    // kind, id, value, label, extra, attributes, enabled, insideFrame, rightOf, below, width, tip
+    _table.push_back({CtlLabel, Caption, 0, caption, nullptr, 0, 1, 0, 0, 0, 0, nullptr});
+    _table.push_back(
+        {CtlTextIn, DistanceField, 0, "", nullptr, AttrNarrow, 1, 0, 0, Caption, 0, nullptr});
+    int above = DistanceField;
+    for (size_t k = 0; k < _choices.size() && k < 2; ++k) {
+        const int id = FirstChoice + 2 * static_cast<int>(k);
+        _table.push_back(
+            {CtlLabel, id, 0, _choices[k].caption, nullptr, 0, 1, 0, 0, above, 0, nullptr});
+        _table.push_back({CtlComboBox, id + 1, 0, "", _choices[k].entries.data(), AttrMessage, 1, 0,
+                          0, id, 0, nullptr});
+        above = id + 1;
+    }
+    _table.push_back(
+        {CtlText, Problem, 0, "", kNoProblem, AttrNoBorder, 1, 0, 0, above, 0, nullptr});
+    _table.push_back(
+        {CtlText, ButtonSpacer, 0, "", "          ", AttrNoBorder, 1, 0, 0, Problem, 0, nullptr});
+    _table.push_back({CtlButton, IdCancel, IdCancel, " Cancel ", nullptr, 0, 1, 0, ButtonSpacer,
+                      Problem, 0, nullptr});
+    _table.push_back({CtlButton, OkButton, IdOk, " OK ", nullptr, AttrDefault, 1, 0, IdCancel,
+                      Problem, 0, nullptr});
+    _table.push_back({CtlEnd, 0, 0, nullptr, nullptr, 0, 0, 0, 0, 0, 0, nullptr});
+    AddControls(_table.data());
+}
+
+void DistanceDialog::OnDialogShown() {
+    char text[FieldSize];
+    std::snprintf(text, sizeof text, "%g", distance);
+    SetControlText(DistanceField, text);
+    SetControlText(Problem, kNoProblem);
+}
+
+void DistanceDialog::OnDialogCommand(int id, int value, int kind) {
+    if (id == OkButton) {
+        if (!TakeValues()) {
+            SetControlText(Problem, _aboveZero ? kNotAboveZero : kNotANumber);
+            return;
+        }
+        id = IdOk;
+    } else if (id == DistanceField || (id > FirstChoice && id < FirstChoice + 4)) {
+        if (TakeValues() && changed) {
+            changed(*this);
+        }
+        return;
+    }
+    vModalDialog::OnDialogCommand(id, value, kind);
+}
+
+bool DistanceDialog::TakeValues() {
+    for (size_t k = 0; k < _choices.size() && k < 2; ++k) {
+        const int entry = GetControlValue(FirstChoice + 2 * static_cast<int>(k) + 1);
+        chosen[k] = entry >= 0 ? entry : 0;
+    }
+    char text[FieldSize] = "";
+    GetControlText(DistanceField, text, sizeof text);
+    double typed = 0;
+    if (!ReadTypedNumber(text, typed) || !std::isfinite(typed) || (_aboveZero && !(typed > 0))) {
+        return false;
+    }
+    distance = typed;
+    return true;
+}

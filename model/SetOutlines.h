@@ -1,0 +1,72 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/CurveFitting.h"
+#include "model/Drawing.h"
+#include "model/RegionClipping.h"
+#include "model/SplineCurve.h"
+
+// What an operation on the drawing's sets made of it: the new drawing, or why there is none.
+struct SetsResult {
+    bool ok = false;
+    // Why the drawing was left as it was.
+    std::string message;
+    Drawing drawing;
+    // What the operation changed beside the asked-for result, one sentence each.
+    std::vector<std::string> notes;
+    // The largest distance, in file units, of the written curves or lines from the exact result
+    // of the operation on the flattened outlines.
+    double deviation = 0;
+
+    static SetsResult Refused(std::string why) {
+        SetsResult result;
+        result.message = std::move(why);
+        return result;
+    }
+};
+
+// How a result's outlines are written into the drawing: as lines of a linear one, or as curves
+// fitted back to bezier segments.
+enum class OutlineForm { Lines, Curves };
+
+// The sets numbered (1 .. setCount) in the list, or every finished set when it is empty;
+// false, with the reason, for a number that names none.
+bool ChosenSets(const Drawing& drawing, const std::vector<int>& asked, std::vector<int>& chosen,
+                std::string& why);
+
+// Curves are flattened within this share of the size of what they belong to.
+constexpr double FlattenShare = 1e-5;
+
+// The chosen sets flattened: each set's outlines as closed rings in file units.
+struct FlatSets {
+    std::vector<Rings> regions;
+    // The largest side of the box around the sets' values, handles included (file units).
+    double size = 0;
+};
+
+// Each chosen set as the ray tracer fills it, as the kind (Polygon or Prism) writes it, curves
+// flattened within FlattenShare of the size.
+FlatSets FlattenedSets(const Drawing& drawing, int kind, const std::vector<int>& sets);
+
+// The largest side of the box around the points, in file units; 0 for none.
+double SizeOf(const std::vector<Point2>& points);
+
+// Flattened within the tolerance (file units): each piece of the curve one polyline.
+std::vector<std::vector<Point2>> FlattenedPieces(const SplineCurve& curve, double tolerance);
+
+// The drawing with the chosen sets replaced by one set per ring, where the first of them was,
+// written in the form; curves are fitted within a small share of the size (file units) and,
+// while the result does not fit the drawing's capacity, more loosely (said in a note), lines
+// simplified alike. Refused, with what the result needs, when it does not fit at all.
+SetsResult ReplaceSets(const Drawing& drawing, const std::vector<int>& chosen, const Rings& rings,
+                       OutlineForm form, double size);
+
+// The form a result takes in a drawing of the kind, or false with the reason when this
+// drawing's spline cannot take one.
+bool FormFor(const Drawing& drawing, int kind, OutlineForm& form, std::string& why);
+
+// From file units (y up) to model units and back.
+Point2 ModelOf(const Point2& file);
+Point2 FileOf(const Point2& model);
