@@ -6,8 +6,10 @@
 #include "interchange/CanvasOutline.h"
 #include "interchange/ImportSource.h"
 #include "interchange/OutlinePreparation.h"
+#include "interchange/PovSceneImport.h"
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
+#include "scenefile/SceneKind.h"
 #include "scenefile/SceneReadResult.h"
 #include "tools/DrawingOptions.h"
 #include "tools/ToolArguments.h"
@@ -19,14 +21,134 @@
 namespace {
 
 struct ImportValues {
-    const char* name = nullptr;
+    SceneObjectChoice choice;
     bool fit = false;
+    bool list = false;
+    bool all = false;
 };
 
 void NameSource(KCanvasPane& canvas, const char* path) {
     const char* slash = std::strrchr(path, '/');
     std::snprintf(canvas.remark1, RemarkSize, "// imported from %s",
                   slash != nullptr ? slash + 1 : path);
+}
+
+OptionResult TakeOption(const char* name, ToolArguments& args, ImportValues& values,
+                        DrawingOptions& options) {
+    const char* value = nullptr;
+    long number = 0;
+    if (std::strcmp(name, "fit") == 0 || std::strcmp(name, "list") == 0 ||
+        std::strcmp(name, "all") == 0) {
+        (name[0] == 'f' ? values.fit : name[0] == 'l' ? values.list : values.all) = true;
+        return OptionResult();
+    }
+    if (std::strcmp(name, "name") == 0 || std::strcmp(name, "object") == 0) {
+        if (!args.Value(value)) {
+            return OptionStatus::MissingValue;
+        }
+        if (name[0] == 'n') {
+            values.choice.name = value;
+            return OptionResult();
+        }
+        if (!ParseWhole(value, number) || number < 1 || number >= 1 << 30) {
+            return OptionResult::BadValue("not a whole number from 1");
+        }
+        values.choice.number = static_cast<int>(number);
+        return OptionResult();
+    }
+    return options.Take(name, args);
+}
+
+void PrintNotes(const ImportReport& report) {
+    for (const std::string& note : report.notes) {
+        std::fprintf(stderr, "note: %s\n", note.c_str());
+    }
+}
+
+// Makes the outline a drawing and writes it as out; the exit code.
+int WriteOutline(Outline outline, ImportReport& report, bool read, const char* in,
+                 const char* out, const ImportValues& values, const DrawingOptions& options) {
+    KCanvasPane canvas(nullptr);
+    PutPrismValues(outline, canvas);
+    NameSource(canvas, in);
+    options.ApplyTo(canvas);
+    int kind = KCanvasPane::KindToWrite(out, options.KindChoice(), outline.kind);
+    bool prepared =
+        read && (IsTurnedKind(kind)
+                     ? PrepareProfiles(outline, values.fit, report)
+                     : PrepareOutline(outline, kind == Polygon ? LinearSpline : canvas.splineType,
+                                      values.fit, report));
+    PrintNotes(report);
+    if (!prepared) {
+        std::fprintf(stderr, "%s\n", report.error.c_str());
+        return ExitImportRefused;
+    }
+    PutOutline(outline, canvas);
+    if (kind == Prism) {
+        canvas.splineType = outline.prism.spline;
+    }
+    shapeKind = outline.kind;
+    if (WouldReplaceInput("import", in,
+                          KCanvasPane::NameToWrite(out, options.KindChoice()).c_str(),
+                          "the drawing would replace the file it is imported from")) {
+        return ExitUsage;
+    }
+    return WriteDrawing(canvas, out, options.KindChoice());
+}
+
+int ListObjects(const EvaluatedScene& scene) {
+    for (size_t i = 0; i < scene.objects.size(); ++i) {
+        std::printf("%s\n", scene.objects[i].Listing(static_cast<int>(i) + 1).c_str());
+    }
+    for (const EvaluatedScene::Unreached& unreached : scene.unreached) {
+        std::printf("-  %s  (refused: %s)\n", unreached.kind.c_str(),
+                    unreached.Message().c_str());
+    }
+    for (const std::string& note : scene.notes) {
+        std::fprintf(stderr, "note: %s\n", note.c_str());
+    }
+    if (!scene.error.empty()) {
+        std::fprintf(stderr, "%s\n", scene.error.c_str());
+    }
+    return scene.objects.empty() && !scene.error.empty() ? ExitImportRefused : ExitOk;
+}
+
+// STEM-1.EXT, STEM-2.EXT, ...: the stem is OUT without a drawing's extension.
+int WriteAll(const std::string& text, const EvaluatedScene& scene, const char* in,
+             const char* out, const ImportValues& values, const DrawingOptions& options) {
+    std::string stem = out;
+    if (KindOfExtension(out) >= 0) {
+        stem.resize(stem.size() - 4);
+    }
+    int worst = scene.objects.empty() ? ExitImportRefused : ExitOk;
+    for (size_t i = 0; i < scene.objects.size(); ++i) {
+        SceneObjectChoice choice;
+        choice.number = static_cast<int>(i) + 1;
+        Outline outline;
+        ImportReport report;
+        const bool read = TakeSceneObject(text, scene, choice, outline, report);
+        const std::string name = stem + "-" + std::to_string(i + 1);
+        const int kind = KCanvasPane::KindToWrite(name.c_str(), options.KindChoice(),
+                                                  read ? outline.kind : Polygon);
+        const std::string file = name + SceneKindOf(kind).extension;
+        const int status = WriteOutline(outline, report, read, in, file.c_str(), values, options);
+        worst = status != ExitOk ? status : worst;
+    }
+    if (scene.objects.empty()) {
+        std::fprintf(stderr, "%s\n",
+                     scene.error.empty() ? "No prism, polygon, lathe or sor object found"
+                                         : scene.error.c_str());
+    }
+    return worst;
+}
+
+void NoteOthers(const EvaluatedScene& scene, const ImportValues& values) {
+    if (values.choice.number == 0 && values.choice.name.empty() && scene.objects.size() > 1) {
+        std::fprintf(stderr,
+                     "note: the scene creates %zu objects; the first is imported (--list lists "
+                     "them, --object N or --name NAME picks another, --all imports each)\n",
+                     scene.objects.size());
+    }
 }
 
 }  // namespace
@@ -37,52 +159,37 @@ int RunImport(int argc, char** argv) {
     std::vector<const char*> files;
     const int parsed =
         ParseToolArguments("import", argc, argv, files, [&](const char* name, ToolArguments& args) {
-            if (std::strcmp(name, "fit") == 0) {
-                values.fit = true;
-                return OptionResult();
-            }
-            if (std::strcmp(name, "name") == 0) {
-                return OptionResult(args.Value(values.name) ? OptionStatus::Taken
-                                                            : OptionStatus::MissingValue);
-            }
-            return options.Take(name, args);
+            return TakeOption(name, args, values, options);
         });
     if (parsed != ToolContinue) {
         return parsed;
     }
-    Outline outline;
-    ImportReport report;
-    ImportSourceResult source = ReadOutlineSource(files[0], values.name, outline, report);
-    if (source == SourceCannotOpen) {
+    if (files.size() < 2 && !values.list) {
+        return RefuseArgument("import", "OUT", "missing");
+    }
+    std::string text;
+    std::string why;
+    if (!ReadSourceFile(files[0], text, why)) {
         return ReportReadFailure(files[0], ReadCannotOpen, 0);
     }
-    KCanvasPane canvas(nullptr);
-    PutPrismValues(outline, canvas);
-    NameSource(canvas, files[0]);
-    options.ApplyTo(canvas);
-    int kind = KCanvasPane::KindToWrite(files[1], options.KindChoice(), outline.kind);
-    bool prepared =
-        source == SourceRead &&
-        (IsTurnedKind(kind)
-             ? PrepareProfiles(outline, values.fit, report)
-             : PrepareOutline(outline, kind == Polygon ? LinearSpline : canvas.splineType,
-                              values.fit, report));
-    for (const std::string& note : report.notes) {
-        std::fprintf(stderr, "note: %s\n", note.c_str());
+    if (IsSvgText(text)) {
+        Outline outline;
+        ImportReport report;
+        const char* name = values.choice.name.empty() ? nullptr : values.choice.name.c_str();
+        const bool read = !values.list && ReadOutlineText(text, name, outline, report);
+        return values.list ? ExitOk
+                           : WriteOutline(outline, report, read, files[0], files[1], values, options);
     }
-    if (!prepared) {
-        std::fprintf(stderr, "%s\n", report.error.c_str());
-        return ExitImportRefused;
+    const EvaluatedScene scene = EvaluatePovScene(text, FolderOf(files[0]));
+    if (values.list) {
+        return ListObjects(scene);
     }
-    PutOutline(outline, canvas);
-    if (kind == Prism) {
-        canvas.splineType = outline.prism.spline;
+    if (values.all) {
+        return WriteAll(text, scene, files[0], files[1], values, options);
     }
-    shapeKind = outline.kind;
-    if (WouldReplaceInput("import", files[0],
-                          KCanvasPane::NameToWrite(files[1], options.KindChoice()).c_str(),
-                          "the drawing would replace the file it is imported from")) {
-        return ExitUsage;
-    }
-    return WriteDrawing(canvas, files[1], options.KindChoice());
+    Outline outline;
+    ImportReport report;
+    const bool read = TakeSceneObject(text, scene, values.choice, outline, report);
+    NoteOthers(scene, values);
+    return WriteOutline(outline, report, read, files[0], files[1], values, options);
 }
