@@ -18,11 +18,11 @@ std::string EvaluatedScene::Object::Place() const {
 std::string EvaluatedScene::Object::Listing(int number) const {
     static const char* const splines[] = {"linear", "quadratic", "cubic", "bezier"};
     const PrismValues& prism = outline.prism;
-    const int spline = prism.spline >= LinearSpline && prism.spline <= BezierSpline
-                           ? prism.spline
-                           : LinearSpline;
-    const char* sweep = outline.kind != Prism ? "-" : prism.sweep == ConicSweep ? "conic"
-                                                                               : "linear";
+    const int spline =
+        prism.spline >= LinearSpline && prism.spline <= BezierSpline ? prism.spline : LinearSpline;
+    const char* sweep = outline.kind != Prism       ? "-"
+                        : prism.sweep == ConicSweep ? "conic"
+                                                    : "linear";
     std::string where = "line " + std::to_string(line) + (file.empty() ? "" : " of " + file);
     std::string text = Printed("%d  %s  %s  %s  %d points  %zu sets  ", number, kind.c_str(),
                                splines[spline], sweep, Points(), outline.sets.size()) +
@@ -40,8 +40,7 @@ std::string EvaluatedScene::Unreached::Message() const {
     }
     return Printed("line %d: the %s is inside the macro %s, which the scene never invokes", line,
                    kind.c_str(), macro.c_str()) +
-           (needs.empty() ? std::string()
-                          : "; its values need the macro's parameters " + needs);
+           (needs.empty() ? std::string() : "; its values need the macro's parameters " + needs);
 }
 
 const EvaluatedScene::Name* EvaluatedScene::FindName(const std::string& name) const {

@@ -39,7 +39,7 @@ struct EvaluatedScene {
     struct Name {
         std::string name;
         int line = 0;
-        int object = -1;  // an index in objects, or -1
+        int object = -1;     // an index in objects, or -1
         bool group = false;  // declared as a CSG object or an object { } wrapper
     };
 
@@ -47,8 +47,8 @@ struct EvaluatedScene {
     std::vector<Unreached> unreached;
     std::vector<Name> names;
     std::vector<std::string> notes;
-    std::string debug;  // what the scene's #debug directives wrote
-    std::string error;  // why the evaluation stopped before the scene's end
+    std::string debug;       // what the scene's #debug directives wrote
+    std::string error;       // why the evaluation stopped before the scene's end
     bool overBound = false;  // it stopped at one of the limits
 
     const Name* FindName(const std::string& name) const;

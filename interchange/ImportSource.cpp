@@ -35,7 +35,7 @@ ImportSourceResult ReadOutlineSource(const char* path, const char* name, Outline
         return SourceCannotOpen;
     }
     return ReadOutlineText(text, name, outline, report, FolderOf(path)) ? SourceRead
-                                                                         : SourceRefused;
+                                                                        : SourceRefused;
 }
 
 bool ReadOutlineText(const std::string& text, const char* name, Outline& outline,

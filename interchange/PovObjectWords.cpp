@@ -67,6 +67,5 @@ std::string EndsInsideMessage(int line) {
 }
 
 std::string ModifiersMessage(int line, const std::string& word) {
-    return Printed("line %d: the object's modifiers (%s ...) are not imported", line,
-                   word.c_str());
+    return Printed("line %d: the object's modifiers (%s ...) are not imported", line, word.c_str());
 }

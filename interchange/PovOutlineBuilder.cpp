@@ -30,8 +30,8 @@ bool PovOutlineBuilder::MakeSets(const std::vector<Point2>& listed, const std::v
                 break;
             }
         }
-        bool closed = spline == BezierSpline ? BezierSet(listed, lines, i, set)
-                                             : PointSet(listed, i, set);
+        bool closed =
+            spline == BezierSpline ? BezierSet(listed, lines, i, set) : PointSet(listed, i, set);
         if (!_report.error.empty()) {
             return false;
         }
@@ -50,7 +50,8 @@ bool PovOutlineBuilder::MakeSets(const std::vector<Point2>& listed, const std::v
 // A lathe or a surface of revolution is one profile: the set of its points, with a lathe's
 // slope points and handles as the editor keeps them. A lathe profile that ends on its first
 // point is closed; any other is open, as is every surface of revolution's.
-bool PovOutlineBuilder::MakeProfile(const std::vector<Point2>& listed, const std::vector<int>& lines) {
+bool PovOutlineBuilder::MakeProfile(const std::vector<Point2>& listed,
+                                    const std::vector<int>& lines) {
     const int spline = _outline.kind == Lathe ? _outline.prism.spline : LinearSpline;
     _outline.prism.spline = spline;
     Outline::Set set;
@@ -90,8 +91,8 @@ bool PovOutlineBuilder::MakeProfile(const std::vector<Point2>& listed, const std
 }
 
 // Every group of four is a segment, each starting where the one before it ends.
-bool PovOutlineBuilder::BezierProfile(const std::vector<Point2>& listed, const std::vector<int>& lines,
-                   Outline::Set& set) {
+bool PovOutlineBuilder::BezierProfile(const std::vector<Point2>& listed,
+                                      const std::vector<int>& lines, Outline::Set& set) {
     if (listed.size() % 4 != 0) {
         return _report.Fail(Printed("line %d: a bezier_spline takes four points per segment",
                                     lines[listed.size() / 4 * 4]));
@@ -142,8 +143,8 @@ bool PovOutlineBuilder::PointSet(const std::vector<Point2>& listed, size_t& i, O
 }
 
 // Segments of four points up to the one that ends on the set's first point.
-bool PovOutlineBuilder::BezierSet(const std::vector<Point2>& listed, const std::vector<int>& lines, size_t& i,
-               Outline::Set& set) {
+bool PovOutlineBuilder::BezierSet(const std::vector<Point2>& listed, const std::vector<int>& lines,
+                                  size_t& i, Outline::Set& set) {
     Point2 first = listed[i];
     set.points.push_back(first);
     while (i + 4 <= listed.size()) {
@@ -163,8 +164,7 @@ bool PovOutlineBuilder::BezierSet(const std::vector<Point2>& listed, const std::
         set.points.push_back(end);
     }
     if (i < listed.size()) {
-        _report.Fail(
-            Printed("line %d: a bezier_spline takes four points per segment", lines[i]));
+        _report.Fail(Printed("line %d: a bezier_spline takes four points per segment", lines[i]));
         return false;
     }
     set.segments.push_back(Outline::Segment{});
@@ -186,4 +186,3 @@ void PovOutlineBuilder::ToModelUnits() {
         convert(set.control);
     }
 }
-

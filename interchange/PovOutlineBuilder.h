@@ -12,7 +12,8 @@
 class PovOutlineBuilder {
 public:
     // The outline's kind and prism values are those of the object already.
-    PovOutlineBuilder(Outline& outline, ImportReport& report) : _outline(outline), _report(report) {}
+    PovOutlineBuilder(Outline& outline, ImportReport& report)
+        : _outline(outline), _report(report) {}
 
     // lines: the line each point stands on. False, the reason in the report, when the points
     // do not make the outline.

@@ -12,16 +12,17 @@ EvaluatedScene EvaluatePovScene(const std::string& text, const std::string& fold
 namespace {
 
 // The object chosen, or null with the reason when the scene has none such.
-const EvaluatedScene::Object* Chosen(const EvaluatedScene& scene,
-                                     const SceneObjectChoice& choice, ImportReport& report) {
+const EvaluatedScene::Object* Chosen(const EvaluatedScene& scene, const SceneObjectChoice& choice,
+                                     ImportReport& report) {
     const auto& objects = scene.objects;
     if (choice.number > 0) {
         if (static_cast<size_t>(choice.number) <= objects.size()) {
             return &objects[static_cast<size_t>(choice.number) - 1];
         }
-        report.Fail(Printed("There is no object %d: the scene creates %zu prism, polygon, "
-                            "lathe and sor objects",
-                            choice.number, objects.size()));
+        report.Fail(
+            Printed("There is no object %d: the scene creates %zu prism, polygon, "
+                    "lathe and sor objects",
+                    choice.number, objects.size()));
         return nullptr;
     }
     if (choice.name.empty()) {
@@ -34,19 +35,19 @@ const EvaluatedScene::Object* Chosen(const EvaluatedScene& scene,
     }
     const EvaluatedScene::Name* name = scene.FindName(choice.name);
     if (name == nullptr || name->object < 0) {
-        report.Fail(name != nullptr ? Printed("line %d: %s is declared, but not as a prism, "
-                                              "polygon, lathe or sor",
-                                              name->line, choice.name.c_str())
-                                    : "No prism, polygon, lathe or sor is declared as " +
-                                          choice.name);
+        report.Fail(name != nullptr
+                        ? Printed("line %d: %s is declared, but not as a prism, "
+                                  "polygon, lathe or sor",
+                                  name->line, choice.name.c_str())
+                        : "No prism, polygon, lathe or sor is declared as " + choice.name);
         return nullptr;
     }
     const EvaluatedScene::Object& object = objects[static_cast<size_t>(name->object)];
     if (name->group) {
-        report.Note(Printed("%s is a group of objects: its first member, object %d (the %s of "
-                            "line %d), is imported",
-                            choice.name.c_str(), name->object + 1, object.kind.c_str(),
-                            object.line));
+        report.Note(
+            Printed("%s is a group of objects: its first member, object %d (the %s of "
+                    "line %d), is imported",
+                    choice.name.c_str(), name->object + 1, object.kind.c_str(), object.line));
     }
     return &object;
 }
@@ -66,9 +67,6 @@ bool FromObject(const EvaluatedScene::Object& object, Outline& outline, ImportRe
 
 bool TakeSceneObject(const std::string& text, const EvaluatedScene& scene,
                      const SceneObjectChoice& choice, Outline& outline, ImportReport& report) {
-    for (const std::string& note : scene.notes) {
-        report.Note(note);
-    }
     ImportReport choosing;
     const EvaluatedScene::Object* object = Chosen(scene, choice, choosing);
     for (const std::string& note : choosing.notes) {

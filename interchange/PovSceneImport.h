@@ -16,7 +16,8 @@ struct SceneObjectChoice {
     std::string name;
 };
 
-// The chosen object's outline, with the scene's notes. An object past the point where the
+// The chosen object's outline, with its notes (the scene's own are left to the caller: the
+// include files and directives passed over). An object past the point where the
 // evaluation stopped (other than at a limit) is read as the scene writes it, without
 // evaluation, when it can be. False, the reason in the report, when there is no such object or
 // it does not import.

@@ -90,8 +90,8 @@ bool SdlControl::InsideBranch(const PovToken& directive) {
         bool matches = false;
         return directive.text == "#else" || CaseMatches(directive, 0, matches);
     }
-    if (_blocks.empty() || _blocks.back().kind != Block::If ||
-        directive.text == "#case" || directive.text == "#range") {
+    if (_blocks.empty() || _blocks.back().kind != Block::If || directive.text == "#case" ||
+        directive.text == "#range") {
         return _in.Fail(directive.line, std::string(directive.text) + " outside its block");
     }
     const int line = _blocks.back().line;
@@ -161,9 +161,9 @@ bool SdlControl::For(const PovToken& directive) {
     double start = 0;
     const PovToken open = source.Take();
     const PovToken name = source.Take();
-    bool read = open.IsSymbol('(') && name.kind == PovToken::Word &&
-                source.Take().IsSymbol(',') && _in.expressions.Float(start) &&
-                source.Take().IsSymbol(',') && _in.expressions.Float(block.end);
+    bool read = open.IsSymbol('(') && name.kind == PovToken::Word && source.Take().IsSymbol(',') &&
+                _in.expressions.Float(start) && source.Take().IsSymbol(',') &&
+                _in.expressions.Float(block.end);
     if (read && source.Peek().IsSymbol(',')) {
         source.Take();
         read = _in.expressions.Float(block.step);
@@ -271,7 +271,8 @@ void SdlControl::LeaveFrame(const SdlFrame& frame) {
 }
 
 bool SdlControl::AllClosed() {
-    return _blocks.empty() || _in.Fail(_blocks.back().line, "the block that begins here never ends");
+    return _blocks.empty() ||
+           _in.Fail(_blocks.back().line, "the block that begins here never ends");
 }
 
 bool SdlControl::SkipToEnd(int line, const char* what) {

@@ -127,7 +127,8 @@ bool SdlDirectives::Assign(const PovToken& directive, const std::string& name,
                            const std::vector<size_t>& indices, SdlValue value) {
     const bool local = directive.text == "#local";
     if (indices.empty()) {
-        local ? _in.scopes.Local(name, std::move(value)) : _in.scopes.Declare(name, std::move(value));
+        local ? _in.scopes.Local(name, std::move(value))
+              : _in.scopes.Declare(name, std::move(value));
         return true;
     }
     SdlValue* array = _in.scopes.Find(name);
@@ -142,8 +143,8 @@ bool SdlDirectives::Assign(const PovToken& directive, const std::string& name,
         const size_t size = static_cast<size_t>(elements.dims[d]);
         if (indices[d] >= size) {
             return _in.Fail(directive.line,
-                            Printed("the index %zu is outside the array %s (0 to %zu)",
-                                    indices[d], name.c_str(), size - 1));
+                            Printed("the index %zu is outside the array %s (0 to %zu)", indices[d],
+                                    name.c_str(), size - 1));
         }
         offset = offset * size + indices[d];
     }
@@ -229,19 +230,21 @@ bool SdlDirectives::Include(const PovToken& directive) {
     return true;
 }
 
-bool SdlDirectives::ReadInclude(const PovToken& directive, const std::string& name,
-                                size_t& file) {
+bool SdlDirectives::ReadInclude(const PovToken& directive, const std::string& name, size_t& file) {
     const bool beside = !_in.folder.empty() && name.find("..") == std::string::npos &&
                         !name.empty() && name[0] != '/';
     const std::string path = _in.folder + "/" + name;
     std::string text;
-    std::string why = "it is not beside the scene; standard include files are not read";
-    if (!beside || access(path.c_str(), F_OK) != 0 ||
-        !BoundedFile::Read(path.c_str(), BoundedFile::DocumentLimit, text, why)) {
+    std::string why;
+    if (!beside || access(path.c_str(), F_OK) != 0) {
         if (_noted.insert("#include " + name).second) {
-            _in.Note(directive.line, "the include file " + name + " is not read (" + why +
-                                         "): what it declares stays undeclared");
+            _skipped += (_skipped.empty() ? "" : ", ") + name;
         }
+        return false;
+    }
+    if (!BoundedFile::Read(path.c_str(), BoundedFile::DocumentLimit, text, why)) {
+        _in.Note(directive.line, "the include file " + name + " is not read (" + why +
+                                     "): what it declares stays undeclared");
         return false;
     }
     if (!_in.source.AddFile(name, std::move(text), file, why)) {
@@ -270,7 +273,7 @@ bool SdlDirectives::Message(const PovToken& directive) {
 bool SdlDirectives::SkipUnrun(const PovToken& directive) {
     SdlSource& source = _in.source;
     const bool files = IsAny(directive, {"#fopen", "#fclose", "#read", "#write"});
-    if (_noted.insert(std::string(directive.text)).second) {
+    if (_noted.insert(files ? "files" : std::string(directive.text)).second) {
         _in.Note(directive.line,
                  std::string(directive.text) +
                      (files ? " is not run: the importer reads and writes no files for a scene"
@@ -287,4 +290,12 @@ bool SdlDirectives::SkipUnrun(const PovToken& directive) {
     }
     const PovToken& next = source.Peek();
     return !(next.IsSymbol('(') || next.IsSymbol('{')) || SkipBalanced();
+}
+
+void SdlDirectives::NoteSkipped() {
+    if (!_skipped.empty()) {
+        _in.scene.notes.insert(_in.scene.notes.begin(),
+                               "Include files not read (standard ones, or not beside the scene): " +
+                                   _skipped + "; what they declare stays undeclared");
+    }
 }

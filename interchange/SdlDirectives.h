@@ -18,6 +18,8 @@ public:
     explicit SdlDirectives(SdlInterpreter& in) : _in(in) {}
 
     bool Execute();
+    // One note for the include files passed over.
+    void NoteSkipped();
 
 private:
     bool Declare(const PovToken& directive);
@@ -37,4 +39,5 @@ private:
     SdlInterpreter& _in;
     std::unordered_map<std::string, size_t> _included;
     std::set<std::string> _noted;
+    std::string _skipped;
 };

@@ -56,18 +56,29 @@ double Compare(char op, double a, double b) {
 
 }  // namespace
 
+const PovToken& SdlExpressions::Ahead() {
+    if (_in.source.Peek(), _in.source.Depth() > _base) {
+        _in.SettleClosers();
+    }
+    return _in.source.Peek();
+}
+
 bool SdlExpressions::Expect(char symbol) {
-    if (_in.source.Peek().IsSymbol(symbol)) {
+    if (Ahead().IsSymbol(symbol)) {
         _in.source.Take();
         return true;
     }
     const PovToken& token = _in.source.Peek();
-    return _in.Fail(token.line, Printed("'%c' expected, not '%s'", symbol,
-                                        std::string(token.text).c_str()));
+    return _in.Fail(token.line,
+                    Printed("'%c' expected, not '%s'", symbol, std::string(token.text).c_str()));
 }
 
 bool SdlExpressions::Evaluate(SdlValue& value) {
-    return Additive(value);
+    const size_t base = _base;
+    _base = _in.source.Depth();
+    const bool evaluated = Additive(value);
+    _base = base;
+    return evaluated;
 }
 
 bool SdlExpressions::NeedNumeric(const SdlValue& value, int line) {
@@ -117,15 +128,14 @@ bool SdlExpressions::Starts(const PovToken& token) const {
     return token.kind == PovToken::Word &&
            (_in.scopes.Find(token.text) != nullptr || SdlFunctions::IsFunction(token.text) ||
             SdlFunctions::Constant(token.text, constant) || token.text == "array" ||
-            token.text == "defined" || token.text == "dimension_size" ||
-            token.text == "version");
+            token.text == "defined" || token.text == "dimension_size" || token.text == "version");
 }
 
 bool SdlExpressions::Full(SdlValue& value) {
     if (!Logical(value)) {
         return false;
     }
-    if (!_in.source.Peek().IsSymbol('?')) {
+    if (!Ahead().IsSymbol('?')) {
         return true;
     }
     const int line = _in.source.Take().line;
@@ -143,13 +153,12 @@ bool SdlExpressions::Logical(SdlValue& value) {
     if (!Relational(value)) {
         return false;
     }
-    while (_in.source.Peek().IsSymbol('&') || _in.source.Peek().IsSymbol('|')) {
+    while (Ahead().IsSymbol('&') || Ahead().IsSymbol('|')) {
         const PovToken op = _in.source.Take();
         SdlValue right;
         double a = 0;
         double b = 0;
-        if (!NeedFloat(value, op.line, a) || !Relational(right) ||
-            !NeedFloat(right, op.line, b)) {
+        if (!NeedFloat(value, op.line, a) || !Relational(right) || !NeedFloat(right, op.line, b)) {
             return false;
         }
         const bool ta = std::fabs(a) > Epsilon;
@@ -167,6 +176,7 @@ bool SdlExpressions::Relational(SdlValue& value) {
     for (;;) {
         SdlSource& source = _in.source;
         char op = 0;
+        Ahead();
         if (source.Peek().IsSymbol('<') || source.Peek().IsSymbol('>')) {
             op = source.Take().text[0];
             if (source.Peek().IsSymbol('=')) {
@@ -198,7 +208,7 @@ bool SdlExpressions::Additive(SdlValue& value) {
     if (!Multiplicative(value)) {
         return false;
     }
-    while (_in.source.Peek().IsSymbol('+') || _in.source.Peek().IsSymbol('-')) {
+    while (Ahead().IsSymbol('+') || Ahead().IsSymbol('-')) {
         const PovToken op = _in.source.Take();
         SdlValue right;
         if (!Multiplicative(right) || !Binary(op.text[0], value, right, op.line)) {
@@ -213,7 +223,7 @@ bool SdlExpressions::Multiplicative(SdlValue& value) {
     if (!Unary(value)) {
         return false;
     }
-    while (_in.source.Peek().IsSymbol('*') || _in.source.Peek().IsSymbol('/')) {
+    while (Ahead().IsSymbol('*') || Ahead().IsSymbol('/')) {
         const PovToken op = _in.source.Take();
         SdlValue right;
         if (!Unary(right) || !Binary(op.text[0], value, right, op.line)) {
@@ -235,8 +245,8 @@ bool SdlExpressions::Binary(char op, const SdlValue& a, SdlValue& b, int line) {
         return _in.Fail(line, Printed("'%c' takes floats and vectors, not %s", op,
                                       (a.IsNumeric() ? b : a).Describe()));
     }
-    const int size = std::max(a.kind == SdlValue::Vector ? a.size : 1,
-                              b.kind == SdlValue::Vector ? b.size : 1);
+    const int size =
+        std::max(a.kind == SdlValue::Vector ? a.size : 1, b.kind == SdlValue::Vector ? b.size : 1);
     const bool vector = a.kind == SdlValue::Vector || b.kind == SdlValue::Vector;
     const SdlValue left = vector ? a.Promoted(size) : a;
     SdlValue result = vector ? b.Promoted(size) : b;
@@ -259,6 +269,17 @@ bool SdlExpressions::Finite(SdlValue& value, int line) {
 }
 
 bool SdlExpressions::Unary(SdlValue& value) {
+    if (_nesting >= MaxNesting) {
+        return _in.FailAtBound(_in.source.Line(), "the expression nests more than " +
+                                                      std::to_string(MaxNesting) + " deep");
+    }
+    ++_nesting;
+    const bool evaluated = NestedUnary(value);
+    --_nesting;
+    return evaluated;
+}
+
+bool SdlExpressions::NestedUnary(SdlValue& value) {
     if (!_in.Settle()) {
         return false;
     }
@@ -288,7 +309,7 @@ bool SdlExpressions::Postfix(SdlValue& value) {
     if (!Primary(value)) {
         return false;
     }
-    while (_in.source.Peek().IsSymbol('.') && _in.source.Second().kind == PovToken::Word) {
+    while (Ahead().IsSymbol('.') && _in.source.Second().kind == PovToken::Word) {
         if (!Component(value)) {
             return false;
         }
@@ -304,8 +325,8 @@ bool SdlExpressions::Component(SdlValue& value) {
         return true;
     }
     if (index < 0 || !value.IsNumeric()) {
-        return _in.Fail(name.line, "." + std::string(name.text) + " is not a component of " +
-                                       value.Describe());
+        return _in.Fail(
+            name.line, "." + std::string(name.text) + " is not a component of " + value.Describe());
     }
     const SdlValue whole = value.Promoted(index + 1);
     if (value.kind == SdlValue::Vector && index >= value.size) {
@@ -369,9 +390,10 @@ bool SdlExpressions::WordValue(const PovToken& word, SdlValue& value) {
     if (word.text == "defined" || word.text == "dimension_size") {
         return Special(word, value);
     }
-    value = SdlValue::Unusable(Printed("%s is not declared, or is a value the importer does "
-                                       "not evaluate (line %d)",
-                                       std::string(word.text).c_str(), word.line));
+    value =
+        SdlValue::Unusable(Printed("%s is not declared, or is a value the importer does "
+                                   "not evaluate (line %d)",
+                                   std::string(word.text).c_str(), word.line));
     // A call of a user-defined function, or a colour's keyword and its values.
     if (_in.source.Peek().IsSymbol('(')) {
         std::vector<SdlValue> ignored;
@@ -387,7 +409,7 @@ bool SdlExpressions::Identifier(const PovToken& word, SdlValue& value) {
 }
 
 bool SdlExpressions::Subscripts(SdlValue& value) {
-    while (value.kind == SdlValue::Array && _in.source.Peek().IsSymbol('[')) {
+    while (value.kind == SdlValue::Array && Ahead().IsSymbol('[')) {
         const int line = _in.source.Take().line;
         const SdlArray& array = *value.array;
         size_t offset = 0;
@@ -401,8 +423,8 @@ bool SdlExpressions::Subscripts(SdlValue& value) {
             }
             const int i = static_cast<int>(index);
             if (index < 0 || i >= array.dims[dim]) {
-                return _in.Fail(line, Printed("the index %g is outside the array (0 to %d)",
-                                              index, array.dims[dim] - 1));
+                return _in.Fail(line, Printed("the index %g is outside the array (0 to %d)", index,
+                                              array.dims[dim] - 1));
             }
             offset = offset * static_cast<size_t>(array.dims[dim]) + static_cast<size_t>(i);
         }
@@ -426,13 +448,13 @@ bool SdlExpressions::VectorLiteral(SdlValue& value) {
             opaque = true;
             value = component;
         } else if (component.kind != SdlValue::Float) {
-            return _in.Fail(line, std::string("a vector's components are floats, not ") +
-                                      component.Describe());
+            return _in.Fail(
+                line, std::string("a vector's components are floats, not ") + component.Describe());
         } else if (count < SdlValue::MaxComponents) {
             components[count] = component.v[0];
         }
         ++count;
-        if (!_in.source.Peek().IsSymbol(',')) {
+        if (!Ahead().IsSymbol(',')) {
             break;
         }
         _in.source.Take();
@@ -463,7 +485,7 @@ bool SdlExpressions::Arguments(std::vector<SdlValue>& values) {
             return false;
         }
         values.push_back(value);
-        if (!_in.source.Peek().IsSymbol(',')) {
+        if (!Ahead().IsSymbol(',')) {
             return Expect(')');
         }
         _in.source.Take();
@@ -493,8 +515,8 @@ bool SdlExpressions::Special(const PovToken& word, SdlValue& value) {
     }
     const PovToken name = _in.source.Take();
     if (word.text == "defined") {
-        value = SdlValue::Number(_in.scopes.Find(name.text) != nullptr ||
-                                 _in.macros.Has(name.text));
+        value =
+            SdlValue::Number(_in.scopes.Find(name.text) != nullptr || _in.macros.Has(name.text));
         return Expect(')');
     }
     const SdlValue* array = _in.scopes.Find(name.text);
@@ -530,14 +552,14 @@ bool SdlExpressions::ArrayLiteral(SdlValue& value) {
         dims.push_back(static_cast<int>(size));
         elements *= static_cast<size_t>(dims.back());
     }
-    if (dims.empty()) {
-        return _in.Fail(line, "an array needs its size: array[N]");
+    if (dims.empty() || dims.size() > SdlValue::MaxComponents) {
+        return _in.Fail(line, "an array has one to five sizes: array[N][M]...");
     }
     _in.source.Count(static_cast<long>(elements / 16));
-    SdlArray array{dims, std::vector<SdlValue>(
-                             elements, SdlValue::Unusable(Printed(
-                                           "an element of the array of line %d has no value",
-                                           line)))};
+    SdlArray array{
+        dims, std::vector<SdlValue>(
+                  elements, SdlValue::Unusable(
+                                Printed("an element of the array of line %d has no value", line)))};
     value = SdlValue::Elements(std::move(array));
     if (!_in.source.Peek().IsSymbol('{')) {
         return true;

@@ -35,6 +35,7 @@ private:
     bool Additive(SdlValue& value);
     bool Multiplicative(SdlValue& value);
     bool Unary(SdlValue& value);
+    bool NestedUnary(SdlValue& value);
     bool Postfix(SdlValue& value);
     bool Primary(SdlValue& value);
     bool WordValue(const PovToken& word, SdlValue& value);
@@ -50,6 +51,16 @@ private:
     bool Binary(char op, const SdlValue& a, SdlValue& b, int line);
     bool Finite(SdlValue& value, int line);
     bool Expect(char symbol);
+    // The next token after an operand. Inside a macro invoked by the expression, the directives
+    // that only close or continue a block (#end, #else, ...) are run first, as they stand
+    // between the macro's value and the rest of the expression; in the expression's own frame
+    // any directive ends it, so that a loop's #end is never run inside its own condition.
+    const PovToken& Ahead();
+
+    // Expressions nested deeper than this stop the evaluation before the stack would run out.
+    static constexpr int MaxNesting = 256;
 
     SdlInterpreter& _in;
+    size_t _base = 0;  // the frame depth the outermost expression began in
+    int _nesting = 0;
 };

@@ -102,8 +102,8 @@ bool VectorFunction(std::string_view name, const std::vector<SdlValue>& args, Sd
         result = FromThree(AboutAxis(turned, {0, 0, 1}, b[2]));
     } else if (name == "vaxis_rotate") {
         const double length = std::sqrt(Dot(b, b));
-        result = FromThree(AboutAxis(a, {b[0] / length, b[1] / length, b[2] / length},
-                                     args[2].v[0]));
+        result =
+            FromThree(AboutAxis(a, {b[0] / length, b[1] / length, b[2] / length}, args[2].v[0]));
     } else {
         return false;
     }
@@ -158,9 +158,9 @@ struct Arity {
 };
 
 const Arity Arities[] = {
-    {"max", 1, 64},     {"min", 1, 64},  {"vlength", 1, 1}, {"vnormalize", 1, 1},
-    {"vdot", 2, 2},     {"vcross", 2, 2}, {"vrotate", 2, 2}, {"vaxis_rotate", 3, 3},
-    {"select", 3, 4},   {"strlen", 1, 1}, {"val", 1, 1},     {"str", 3, 3},
+    {"max", 1, 64},    {"min", 1, 64},   {"vlength", 1, 1}, {"vnormalize", 1, 1},
+    {"vdot", 2, 2},    {"vcross", 2, 2}, {"vrotate", 2, 2}, {"vaxis_rotate", 3, 3},
+    {"select", 3, 4},  {"strlen", 1, 1}, {"val", 1, 1},     {"str", 3, 3},
     {"concat", 1, 64},
 };
 
@@ -245,8 +245,7 @@ bool Apply(std::string_view name, const std::vector<SdlValue>& args, SdlValue& r
     }
     if (args.size() < least || args.size() > most) {
         why = std::string(name) + " takes " + std::to_string(least) +
-              (most == least ? "" : " or more") + " arguments, not " +
-              std::to_string(args.size());
+              (most == least ? "" : " or more") + " arguments, not " + std::to_string(args.size());
         return false;
     }
     for (const SdlValue& arg : args) {
@@ -279,11 +278,10 @@ bool Constant(std::string_view name, SdlValue& value) {
         int size;
     };
     static const Named constants[] = {
-        {"pi", {Pi}, 1},           {"tau", {2 * Pi}, 1},     {"true", {1}, 1},
-        {"yes", {1}, 1},           {"on", {1}, 1},           {"false", {0}, 1},
-        {"no", {0}, 1},            {"off", {0}, 1},          {"clock", {0}, 1},
-        {"x", {1, 0, 0}, 3},       {"y", {0, 1, 0}, 3},      {"z", {0, 0, 1}, 3},
-        {"t", {0, 0, 0, 1}, 4},    {"u", {1, 0}, 2},         {"v", {0, 1}, 2},
+        {"pi", {Pi}, 1},        {"tau", {2 * Pi}, 1}, {"true", {1}, 1},    {"yes", {1}, 1},
+        {"on", {1}, 1},         {"false", {0}, 1},    {"no", {0}, 1},      {"off", {0}, 1},
+        {"clock", {0}, 1},      {"x", {1, 0, 0}, 3},  {"y", {0, 1, 0}, 3}, {"z", {0, 0, 1}, 3},
+        {"t", {0, 0, 0, 1}, 4}, {"u", {1, 0}, 2},     {"v", {0, 1}, 2},
     };
     for (const Named& constant : constants) {
         if (name == constant.name) {

@@ -26,6 +26,7 @@ void SdlInterpreter::Run(const std::string& text) {
     if (walker.Walk()) {
         macros.ReportUnreached();
     }
+    directives.NoteSkipped();
 }
 
 bool SdlInterpreter::Settle() {
@@ -34,9 +35,9 @@ bool SdlInterpreter::Settle() {
             return false;
         }
         if (source.Steps() > SdlLimits::Steps) {
-            return FailAtBound(source.Line(),
-                               "the scene takes more than " + Grouped(SdlLimits::Steps) +
-                                   " evaluation steps; the import stops here");
+            return FailAtBound(source.Line(), "the scene takes more than " +
+                                                  Grouped(SdlLimits::Steps) +
+                                                  " evaluation steps; the import stops here");
         }
         const PovToken& token = source.Peek();
         if (token.kind == PovToken::Directive) {
@@ -47,6 +48,18 @@ bool SdlInterpreter::Settle() {
         } else {
             return true;
         }
+    }
+}
+
+void SdlInterpreter::SettleClosers() {
+    while (!Failed()) {
+        const PovToken& token = source.Peek();
+        if (token.kind != PovToken::Directive || token.text == "#if" || token.text == "#ifdef" ||
+            token.text == "#ifndef" || token.text == "#switch" || token.text == "#while" ||
+            token.text == "#for" || !SdlControl::Handles(token)) {
+            return;
+        }
+        control.Execute(token);
     }
 }
 

@@ -28,6 +28,9 @@ public:
     // Runs the directives and macro invocations that stand next, so that what follows is a
     // token of the scene; false once the evaluation has stopped.
     bool Settle();
+    // Runs only the directives that close or continue a block: #end, #else, #elseif, #break,
+    // #case and #range.
+    void SettleClosers();
     // Stops the evaluation with the reason, said of the line; returns false.
     bool Fail(int line, const std::string& message);
     bool FailAtBound(int line, const std::string& message);

@@ -95,7 +95,8 @@ bool SdlMacros::BindArguments(const Macro& macro, int line, Call& call) {
         }
     }
     source.Take();
-    const size_t least = macro.parameters.size() - std::min(macro.optional, macro.parameters.size());
+    const size_t least =
+        macro.parameters.size() - std::min(macro.optional, macro.parameters.size());
     if (values.size() < least || values.size() > macro.parameters.size()) {
         return _in.Fail(line, macro.name + " takes " + std::to_string(macro.parameters.size()) +
                                   " arguments, not " + std::to_string(values.size()));
@@ -141,8 +142,8 @@ void SdlMacros::NoteObjects(const Macro& macro) {
         if (!IsObjectKeyword(tokens[i]) || !tokens[i + 1].IsSymbol('{')) {
             continue;
         }
-        EvaluatedScene::Unreached unreached{std::string(tokens[i].text), tokens[i].line,
-                                            macro.name, {}};
+        EvaluatedScene::Unreached unreached{
+            std::string(tokens[i].text), tokens[i].line, macro.name, {}};
         int depth = 0;
         for (size_t j = i + 1; j < macro.end; ++j) {
             depth += tokens[j].IsSymbol('{') ? 1 : tokens[j].IsSymbol('}') ? -1 : 0;

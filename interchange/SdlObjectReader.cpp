@@ -24,8 +24,7 @@ bool SdlObjectReader::Read(const std::string& name) {
         return false;
     }
     ImportReport report;
-    if (object.error.empty() &&
-        !PovOutlineBuilder(object.outline, report).Build(_listed, _lines)) {
+    if (object.error.empty() && !PovOutlineBuilder(object.outline, report).Build(_listed, _lines)) {
         object.error = report.error;
     }
     object.notes.insert(object.notes.end(), report.notes.begin(), report.notes.end());

@@ -8,8 +8,7 @@ bool SdlSource::AddFile(const std::string& name, std::string text, size_t& index
     file->name = name;
     file->text = std::move(text);
     PovTokenizer tokenizer(file->text);
-    for (PovToken token = tokenizer.Next(); token.kind != PovToken::End;
-         token = tokenizer.Next()) {
+    for (PovToken token = tokenizer.Next(); token.kind != PovToken::End; token = tokenizer.Next()) {
         file->tokens.push_back(token);
     }
     why = tokenizer.Error();

@@ -66,8 +66,8 @@ void PrintNotes(const ImportReport& report) {
 }
 
 // Makes the outline a drawing and writes it as out; the exit code.
-int WriteOutline(Outline outline, ImportReport& report, bool read, const char* in,
-                 const char* out, const ImportValues& values, const DrawingOptions& options) {
+int WriteOutline(Outline outline, ImportReport& report, bool read, const char* in, const char* out,
+                 const ImportValues& values, const DrawingOptions& options) {
     KCanvasPane canvas(nullptr);
     PutPrismValues(outline, canvas);
     NameSource(canvas, in);
@@ -88,12 +88,17 @@ int WriteOutline(Outline outline, ImportReport& report, bool read, const char* i
         canvas.splineType = outline.prism.spline;
     }
     shapeKind = outline.kind;
-    if (WouldReplaceInput("import", in,
-                          KCanvasPane::NameToWrite(out, options.KindChoice()).c_str(),
+    if (WouldReplaceInput("import", in, KCanvasPane::NameToWrite(out, options.KindChoice()).c_str(),
                           "the drawing would replace the file it is imported from")) {
         return ExitUsage;
     }
     return WriteDrawing(canvas, out, options.KindChoice());
+}
+
+void PrintSceneNotes(const EvaluatedScene& scene) {
+    for (const std::string& note : scene.notes) {
+        std::fprintf(stderr, "note: %s\n", note.c_str());
+    }
 }
 
 int ListObjects(const EvaluatedScene& scene) {
@@ -101,12 +106,9 @@ int ListObjects(const EvaluatedScene& scene) {
         std::printf("%s\n", scene.objects[i].Listing(static_cast<int>(i) + 1).c_str());
     }
     for (const EvaluatedScene::Unreached& unreached : scene.unreached) {
-        std::printf("-  %s  (refused: %s)\n", unreached.kind.c_str(),
-                    unreached.Message().c_str());
+        std::printf("-  %s  (refused: %s)\n", unreached.kind.c_str(), unreached.Message().c_str());
     }
-    for (const std::string& note : scene.notes) {
-        std::fprintf(stderr, "note: %s\n", note.c_str());
-    }
+    PrintSceneNotes(scene);
     if (!scene.error.empty()) {
         std::fprintf(stderr, "%s\n", scene.error.c_str());
     }
@@ -114,8 +116,8 @@ int ListObjects(const EvaluatedScene& scene) {
 }
 
 // STEM-1.EXT, STEM-2.EXT, ...: the stem is OUT without a drawing's extension.
-int WriteAll(const std::string& text, const EvaluatedScene& scene, const char* in,
-             const char* out, const ImportValues& values, const DrawingOptions& options) {
+int WriteAll(const std::string& text, const EvaluatedScene& scene, const char* in, const char* out,
+             const ImportValues& values, const DrawingOptions& options) {
     std::string stem = out;
     if (KindOfExtension(out) >= 0) {
         stem.resize(stem.size() - 4);
@@ -177,13 +179,15 @@ int RunImport(int argc, char** argv) {
         ImportReport report;
         const char* name = values.choice.name.empty() ? nullptr : values.choice.name.c_str();
         const bool read = !values.list && ReadOutlineText(text, name, outline, report);
-        return values.list ? ExitOk
-                           : WriteOutline(outline, report, read, files[0], files[1], values, options);
+        return values.list
+                   ? ExitOk
+                   : WriteOutline(outline, report, read, files[0], files[1], values, options);
     }
     const EvaluatedScene scene = EvaluatePovScene(text, FolderOf(files[0]));
     if (values.list) {
         return ListObjects(scene);
     }
+    PrintSceneNotes(scene);
     if (values.all) {
         return WriteAll(text, scene, files[0], files[1], values, options);
     }

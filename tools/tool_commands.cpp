@@ -79,10 +79,10 @@ picture that is not square.)"},
      RunImport,
      {"IN", "OUT"},
      1,
-     "import IN OUT [--name NAME | --object N | --all] [--fit] [drawing options]\n"
-     "       import IN --list",
+     "import IN [OUT] [--list | --name NAME | --object N | --all] [--fit] [drawing options]",
      R"(Reads the outline of a POV-Ray scene or include file, or of an SVG document (told apart
-by the content), and writes it as a drawing with the editor's writer.
+by the content), and writes it as a drawing with the editor's writer (OUT is needed but
+with --list).
 POV-Ray: the scene is evaluated as the ray tracer parses it (identifiers, expressions,
 #if, #switch, #while, #for, macros, include files beside the scene; standard include
 files and file directives are passed over with a note) and every prism, polygon, lathe

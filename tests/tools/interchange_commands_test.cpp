@@ -85,7 +85,7 @@ TEST(InterchangeCommandsTest, ImportAndExportFromTheCommandLine) {
         {"import none.svg out.prm", 1, "", "none.svg: Unable to open file."},
         {"import . out.prm", 1, "", ".: Unable to open file. (not a regular file)"},
         {"import many.svg out.prm", 66, "", "The outline has 100 sets; a drawing holds at most 99"},
-        {"import computed.pov out.prm", 66, "", "line 3: 'R' is not supported here"},
+        {"import computed.pov out.prm", 66, "", "line 3: the count says 4 points, but only 2"},
         {"import two.pov two", 0, "two.prm", ""},
         {"info two.prm", 0, "kind: prism\nspline: linear", ""},
         {"import two.pov two --name X", 66, "", "No prism, polygon, lathe or sor is declared as X"},
