@@ -12,6 +12,9 @@
 class PovTokenizer {
 public:
     explicit PovTokenizer(const std::string& text) : _text(text) {}
+    // Goes on from a place of the text: the start of a token found before, and its line.
+    PovTokenizer(const std::string& text, size_t at, int line)
+        : _text(text), _at(at), _line(line) {}
 
     PovToken Next();
     // Why the tokens ended early; empty when the text ended.

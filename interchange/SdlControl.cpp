@@ -79,7 +79,7 @@ bool SdlControl::Branch(const PovToken& directive, bool truth) {
             return false;
         }
     }
-    _blocks.push_back({Block::If, directive.line, 0, "", 0, 1});
+    _blocks.push_back({Block::If, directive.line, {}, "", 0, 1});
     return true;
 }
 
@@ -115,7 +115,7 @@ bool SdlControl::Switch(const PovToken& directive) {
             return false;
         }
         if (matches) {
-            _blocks.push_back({Block::Switch, directive.line, 0, "", 0, 1});
+            _blocks.push_back({Block::Switch, directive.line, {}, "", 0, 1});
             return true;
         }
     }
@@ -142,7 +142,7 @@ bool SdlControl::CaseMatches(const PovToken& directive, double value, bool& matc
 }
 
 bool SdlControl::While(const PovToken& directive) {
-    const size_t at = _in.source.Frame().at;
+    const SdlPlace at = _in.source.Place();
     bool truth = false;
     if (!_in.expressions.Condition(truth)) {
         return false;
@@ -157,7 +157,7 @@ bool SdlControl::While(const PovToken& directive) {
 // #for (Identifier, Start, End [, Step])
 bool SdlControl::For(const PovToken& directive) {
     SdlSource& source = _in.source;
-    Block block{Block::For, directive.line, 0, "", 0, 1};
+    Block block{Block::For, directive.line, {}, "", 0, 1};
     double start = 0;
     const PovToken open = source.Take();
     const PovToken name = source.Take();
@@ -173,7 +173,7 @@ bool SdlControl::For(const PovToken& directive) {
                _in.Fail(directive.line, "#for takes (Identifier, Start, End, Step), Step not 0");
     }
     block.variable = std::string(name.text);
-    block.at = source.Frame().at;
+    block.at = source.Place();
     _in.scopes.Local(block.variable, SdlValue::Number(start));
     if (!ForGoesOn(block, start)) {
         return SkipToEnd(directive.line, "#for");
@@ -254,7 +254,7 @@ bool SdlControl::Break(const PovToken& directive) {
 }
 
 void SdlControl::EnterFrame(int line) {
-    _blocks.push_back({Block::Frame, line, 0, "", 0, 1});
+    _blocks.push_back({Block::Frame, line, {}, "", 0, 1});
 }
 
 void SdlControl::LeaveFrame(const SdlFrame& frame) {
@@ -275,8 +275,12 @@ bool SdlControl::AllClosed() {
            _in.Fail(_blocks.back().line, "the block that begins here never ends");
 }
 
-bool SdlControl::SkipToEnd(int line, const char* what) {
-    return SkipTo({"#end"}, line, what).kind != PovToken::End;
+bool SdlControl::SkipToEnd(int line, const char* what, size_t* endsAt) {
+    const PovToken end = SkipTo({"#end"}, line, what);
+    if (endsAt != nullptr && end.kind != PovToken::End) {
+        *endsAt = _in.source.Offset(end);
+    }
+    return end.kind != PovToken::End;
 }
 
 PovToken SdlControl::SkipTo(const std::vector<const char*>& stops, int line, const char* what) {

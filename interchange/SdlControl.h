@@ -23,7 +23,8 @@ public:
     // Checks that a frame left closed what it opened, and forgets its block.
     void LeaveFrame(const SdlFrame& frame);
     // Passes over the rest of a block up to its #end, nested blocks included (a macro's body).
-    bool SkipToEnd(int line, const char* what);
+    // endsAt, when given, is where the #end begins.
+    bool SkipToEnd(int line, const char* what, size_t* endsAt = nullptr);
     // At the scene's end: false, with the reason, when a block was left open.
     bool AllClosed();
 
@@ -32,7 +33,7 @@ private:
         enum Kind { If, Switch, While, For, Frame };
         Kind kind = If;
         int line = 0;
-        size_t at = 0;  // a loop's condition or body, in the frame it stands in
+        SdlPlace at;  // a loop's condition or body, in the frame it stands in
         std::string variable;
         double end = 0;
         double step = 1;

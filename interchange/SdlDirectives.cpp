@@ -226,7 +226,7 @@ bool SdlDirectives::Include(const PovToken& directive) {
     }
     _in.scopes.Push();
     _in.control.EnterFrame(directive.line);
-    _in.source.Enter({SdlFrame::Include, file, 0, _in.source.Tokens(file).size()});
+    _in.source.Enter(_in.source.WholeFile(SdlFrame::Include, file));
     return true;
 }
 

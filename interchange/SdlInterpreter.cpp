@@ -22,7 +22,7 @@ void SdlInterpreter::Run(const std::string& text) {
         scene.error = why;
         return;
     }
-    source.Enter({SdlFrame::Scene, file, 0, source.Tokens(file).size()});
+    source.Enter(source.WholeFile(SdlFrame::Scene, file));
     if (walker.Walk()) {
         macros.ReportUnreached();
     }
@@ -53,7 +53,7 @@ bool SdlInterpreter::Settle() {
 
 void SdlInterpreter::SettleClosers() {
     while (!Failed()) {
-        const PovToken& token = source.Peek();
+        const PovToken token = source.Peek();
         if (token.kind != PovToken::Directive || token.text == "#if" || token.text == "#ifdef" ||
             token.text == "#ifndef" || token.text == "#switch" || token.text == "#while" ||
             token.text == "#for" || !SdlControl::Handles(token)) {
@@ -82,7 +82,7 @@ void SdlInterpreter::Note(int line, const std::string& message) {
 }
 
 std::string SdlInterpreter::Where(int line) const {
-    const std::string& file = source.Depth() > 0 ? source.FileName(source.Frame().file) : "";
+    const std::string& file = source.Depth() > 0 ? source.FileName(source.FileIndex()) : "";
     return (file.empty() ? "" : file + " ") + "line " + std::to_string(line);
 }
 

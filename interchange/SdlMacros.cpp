@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "interchange/PovImport.h"
+#include "interchange/PovTokenizer.h"
 #include "interchange/SdlInterpreter.h"
 #include "interchange/SdlLimits.h"
 
@@ -21,12 +22,11 @@ bool SdlMacros::Define() {
     if (name.kind != PovToken::Word || !Parameters(macro)) {
         return _in.Failed() || _in.Fail(directive.line, "#macro takes Name(Parameters)");
     }
-    macro.file = source.Frame().file;
-    macro.begin = source.Frame().at;
-    if (!_in.control.SkipToEnd(directive.line, "#macro")) {
+    macro.file = source.FileIndex();
+    macro.begin = source.Place();
+    if (!_in.control.SkipToEnd(directive.line, "#macro", &macro.end)) {
         return false;
     }
-    macro.end = source.Frame().at - 1;
     if (_macros.count(macro.name) == 0) {
         _order.push_back(macro.name);
     }
@@ -137,28 +137,41 @@ void SdlMacros::ReportUnreached() {
 
 // Each object keyword of the body, with the parameters named between its braces.
 void SdlMacros::NoteObjects(const Macro& macro) {
-    const std::vector<PovToken>& tokens = _in.source.Tokens(macro.file);
-    for (size_t i = macro.begin; i + 1 < macro.end; ++i) {
-        if (!IsObjectKeyword(tokens[i]) || !tokens[i + 1].IsSymbol('{')) {
-            continue;
-        }
-        EvaluatedScene::Unreached unreached{
-            std::string(tokens[i].text), tokens[i].line, macro.name, {}};
-        int depth = 0;
-        for (size_t j = i + 1; j < macro.end; ++j) {
-            depth += tokens[j].IsSymbol('{') ? 1 : tokens[j].IsSymbol('}') ? -1 : 0;
-            const auto& parameters = macro.parameters;
-            const std::string word(tokens[j].text);
-            if (tokens[j].kind == PovToken::Word &&
-                std::find(parameters.begin(), parameters.end(), word) != parameters.end() &&
-                std::find(unreached.parameters.begin(), unreached.parameters.end(), word) ==
-                    unreached.parameters.end()) {
-                unreached.parameters.push_back(word);
-            }
-            if (depth == 0) {
-                break;
-            }
-        }
-        _in.scene.unreached.push_back(unreached);
+    const std::string& text = _in.source.Text(macro.file);
+    std::vector<PovToken> body;
+    PovTokenizer tokenizer(text, macro.begin.at, macro.begin.line);
+    for (PovToken token = tokenizer.Next();
+         token.kind != PovToken::End &&
+         static_cast<size_t>(token.text.data() - text.data()) < macro.end;
+         token = tokenizer.Next()) {
+        body.push_back(token);
     }
+    for (size_t i = 0; i + 1 < body.size(); ++i) {
+        if (IsObjectKeyword(body[i]) && body[i + 1].IsSymbol('{')) {
+            _in.scene.unreached.push_back({std::string(body[i].text), body[i].line, macro.name,
+                                           UsedParameters(macro, body, i + 1)});
+        }
+    }
+}
+
+// The parameters named in the braces that begin at `open`, each once, in the order they come.
+std::vector<std::string> SdlMacros::UsedParameters(const Macro& macro,
+                                                   const std::vector<PovToken>& body,
+                                                   size_t open) const {
+    std::vector<std::string> used;
+    const auto& parameters = macro.parameters;
+    int depth = 0;
+    for (size_t j = open; j < body.size(); ++j) {
+        depth += body[j].IsSymbol('{') ? 1 : body[j].IsSymbol('}') ? -1 : 0;
+        const std::string word(body[j].text);
+        if (body[j].kind == PovToken::Word &&
+            std::find(parameters.begin(), parameters.end(), word) != parameters.end() &&
+            std::find(used.begin(), used.end(), word) == used.end()) {
+            used.push_back(word);
+        }
+        if (depth == 0) {
+            break;
+        }
+    }
+    return used;
 }

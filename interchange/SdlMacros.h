@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "interchange/EvaluatedScene.h"
+#include "interchange/PovToken.h"
+#include "interchange/SdlFrame.h"
 
 class SdlInterpreter;
 
@@ -31,8 +33,8 @@ private:
         std::vector<std::string> parameters;
         size_t optional = 0;  // how many of the last parameters may be left out
         size_t file = 0;
-        size_t begin = 0;
-        size_t end = 0;
+        SdlPlace begin;
+        size_t end = 0;  // where its #end begins
         int line = 0;
         bool invoked = false;
     };
@@ -48,6 +50,8 @@ private:
     bool Parameters(Macro& macro);
     bool BindArguments(const Macro& macro, int line, Call& call);
     void NoteObjects(const Macro& macro);
+    std::vector<std::string> UsedParameters(const Macro& macro, const std::vector<PovToken>& body,
+                                            size_t open) const;
 
     SdlInterpreter& _in;
     std::unordered_map<std::string, Macro> _macros;

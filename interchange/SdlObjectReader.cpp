@@ -13,7 +13,7 @@ bool SdlObjectReader::Read(const std::string& name) {
     EvaluatedScene::Object object;
     object.kind = std::string(keyword.text);
     object.line = keyword.line;
-    object.file = source.FileName(source.Frame().file);
+    object.file = source.FileName(source.FileIndex());
     object.name = name;
     object.path = _in.walker.Path();
     object.outline.kind = KindOfWord(keyword);

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int PointsPerObject = 100;
+constexpr int PointsPerObject = 80;
 
 std::string Scene(int objects) {
     std::string scene = "#version 3.7;\n";
@@ -30,7 +30,7 @@ std::string Scene(int objects) {
         }
         scene += "}\n#macro Shape" + id + "(S, N)\n  prism { linear_spline 0, S, N + 1,\n" +
                  "    #for (I, 0, N - 1)\n      P" + id +
-                 "[I] * S + <cos(radians(I * 9)), sin(radians(I * 9))> * 0.1,\n    #end\n" +
+                 "[I] * S + <cos(radians(I * 4.5)), sin(radians(I * 4.5))> * 0.1,\n    #end\n" +
                  "    P" + id + "[0] * S + <0.1, 0>\n    pigment { rgb 1 } }\n#end\n" +
                  "union { Shape" + id + "(1 + " + id + " / 500, " +
                  std::to_string(PointsPerObject) + ") }\n";
