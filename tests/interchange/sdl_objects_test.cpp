@@ -5,8 +5,11 @@
 #include <string>
 
 #include "interchange/PovSceneImport.h"
+#include "interchange/PovImport.h"
 #include "scenefile/SceneKind.h"
+#include "tests/interchange/OutlineText.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
+#include "tests/support/TestRandom.h"
 
 // Every prism, polygon, lathe and sor a scene creates is reached, in the order the ray tracer
 // creates them, wherever it stands.
@@ -95,6 +98,54 @@ TEST(SdlObjectsTest, ObjectsArePickedByNumberOrName) {
             TakeSceneObject(c.text, EvaluatePovScene(c.text, ""), {}, outline, report);
         EXPECT_EQ(report.error.rfind(c.error, 0), 0u) << c.text << "\n" << report.error;
         EXPECT_EQ(read ? static_cast<int>(outline.sets[0].points.size()) : 0, c.points);
+    }
+}
+
+// An object of plain numbers, as people write them, with sets that return to their first point
+// or not, the count right or too large, and modifiers.
+std::string LiteralObject(TestRandom& random) {
+    static const char* const kinds[] = {"prism", "polygon", "lathe", "sor"};
+    static const char* const splines[] = {"", "linear_spline ", "quadratic_spline ",
+                                          "cubic_spline ", "bezier_spline "};
+    const std::string kind = kinds[random.Below(4)];
+    std::string points;
+    int count = 0;
+    for (int set = random.Between(1, 3); set > 0; --set) {
+        const std::string first =
+            Printed("<%d, %d>", random.Between(-9, 9), random.Between(-9, 9));
+        points += first + ", ";
+        for (int k = random.Between(2, 6); k > 0; --k, ++count) {
+            points += Printed("<%d,%d> ", random.Between(-9, 9), random.Between(0, 9));
+        }
+        points += random.Below(4) > 0 ? first + ",\n" : "";
+        count += 1 + (random.Below(4) > 0 ? 1 : 0);
+    }
+    count += random.Below(8) == 0 ? 1 : 0;
+    const bool heights = kind == "prism";
+    return kind + " { " + (kind == "polygon" || kind == "sor" ? "" : splines[random.Below(5)]) +
+           (heights ? "-1, 2.5, " : "") + std::to_string(count) + ",\n" + points +
+           (random.Below(2) > 0 ? " open pigment { rgb 1 } " : "") + "}\n";
+}
+
+// What the importer made of plain numbers before it evaluated scenes, it still makes.
+TEST(SdlObjectsTest, ObjectsOfPlainNumbersImportAsTheyDidBefore) {
+    TestRandom random(32);
+    for (int round = 0; round < 300; ++round) {
+        const std::string text = "#declare Other = sphere { 0, 1 }\n" + LiteralObject(random);
+        Outline literal;
+        ImportReport literalReport;
+        const bool read = ImportPovScene(text, nullptr, literal, literalReport);
+        Outline evaluated;
+        ImportReport report;
+        EXPECT_EQ(TakeSceneObject(text, EvaluatePovScene(text, ""), {}, evaluated, report), read)
+            << text;
+        EXPECT_EQ(report.error, literalReport.error) << text;
+        EXPECT_EQ(report.notes, literalReport.notes) << text;
+        if (read) {
+            EXPECT_EQ(DescribeSets(evaluated), DescribeSets(literal)) << text;
+            EXPECT_EQ(evaluated.kind, literal.kind);
+            EXPECT_TRUE(evaluated.prism == literal.prism) << text;
+        }
     }
 }
 
