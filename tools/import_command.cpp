@@ -178,10 +178,13 @@ int RunImport(int argc, char** argv) {
         Outline outline;
         ImportReport report;
         const char* name = values.choice.name.empty() ? nullptr : values.choice.name.c_str();
-        const bool read = !values.list && ReadOutlineText(text, name, outline, report);
-        return values.list
-                   ? ExitOk
-                   : WriteOutline(outline, report, read, files[0], files[1], values, options);
+        if (values.list) {
+            std::fprintf(stderr,
+                         "note: an SVG document is read whole: it has no objects to list\n");
+            return ExitOk;
+        }
+        const bool read = ReadOutlineText(text, name, outline, report);
+        return WriteOutline(outline, report, read, files[0], files[1], values, options);
     }
     const EvaluatedScene scene = EvaluatePovScene(text, FolderOf(files[0]));
     if (values.list) {
