@@ -421,12 +421,11 @@ bool SdlExpressions::Subscripts(SdlValue& value) {
             if (!Float(index) || !Expect(']')) {
                 return false;
             }
-            const int i = static_cast<int>(index);
-            if (index < 0 || i >= array.dims[dim]) {
+            if (index < 0 || index >= array.dims[dim]) {
                 return _in.Fail(line, Printed("the index %g is outside the array (0 to %d)", index,
                                               array.dims[dim] - 1));
             }
-            offset = offset * static_cast<size_t>(array.dims[dim]) + static_cast<size_t>(i);
+            offset = offset * static_cast<size_t>(array.dims[dim]) + static_cast<size_t>(index);
         }
         const SdlValue element = array.items[offset];
         value = element;
@@ -528,7 +527,7 @@ bool SdlExpressions::Special(const PovToken& word, SdlValue& value) {
         return _in.Fail(word.line, std::string(name.text) + " is not an array");
     }
     const auto& dims = array->array->dims;
-    const size_t d = static_cast<size_t>(std::max(dim, 1.0)) - 1;
+    const size_t d = static_cast<size_t>(std::min(std::max(dim, 1.0), 8.0)) - 1;
     value = SdlValue::Number(d < dims.size() ? dims[d] : 0);
     return true;
 }
