@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string>
 
-#include "interchange/PovSceneImport.h"
 #include "interchange/PovImport.h"
+#include "interchange/PovSceneImport.h"
 #include "scenefile/SceneKind.h"
 #include "tests/interchange/OutlineText.h"
 #include "tests/scenefile/SceneFileTestSupport.h"
@@ -111,8 +111,7 @@ std::string LiteralObject(TestRandom& random) {
     std::string points;
     int count = 0;
     for (int set = random.Between(1, 3); set > 0; --set) {
-        const std::string first =
-            Printed("<%d, %d>", random.Between(-9, 9), random.Between(-9, 9));
+        const std::string first = Printed("<%d, %d>", random.Between(-9, 9), random.Between(-9, 9));
         points += first + ", ";
         for (int k = random.Between(2, 6); k > 0; --k, ++count) {
             points += Printed("<%d,%d> ", random.Between(-9, 9), random.Between(0, 9));
