@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
 #include <string>
 
 #include "interchange/PovSceneImport.h"
@@ -114,6 +115,9 @@ TEST(SdlEvaluationTest, DirectivesChooseRepeatAndScope) {
         {"#declare A = array[3]; #declare A[1] = 7; #declare B = A; #declare A[1] = 8; "
          "#debug str(B[1] * 10 + A[1], 0, 0)",
          "78"},
+        {"#declare A = array[2] { array[2] {1, 2}, array[3] {3, 4, 5} }; #declare I = 1; "
+         "#debug str(A[I][2] * 10 + dimension_size(A, 1), 0, 0)",
+         "52"},
         {"#version 3.6; #debug str(version * 10, 0, 0) #declare S = \"two\nlines\"; "
          "#debug S",
          "36two\nlines"},
@@ -130,7 +134,7 @@ TEST(SdlEvaluationTest, DirectivesChooseRepeatAndScope) {
         EXPECT_EQ(scene.debug, c.debug) << c.text;
     }
     EXPECT_FALSE(std::filesystem::exists(dir.File("out.txt")));
-    const EvaluatedScene scene = EvaluatePovScene(cases[13].text, dir.Path());
+    const EvaluatedScene scene = EvaluatePovScene(std::end(cases)[-1].text, dir.Path());
     ASSERT_EQ(scene.notes.size(), 2u);
     EXPECT_NE(scene.notes[0].find("not beside the scene): colors.inc;"), std::string::npos);
     EXPECT_NE(scene.notes[1].find("#fopen is not run"), std::string::npos);

@@ -41,6 +41,12 @@ TEST(SdlObjectsTest, EveryObjectIsReachedInTheRayTracersOrder) {
               "values need the macro's parameters Height");
     ASSERT_EQ(scene.notes.size(), 1u);
     EXPECT_NE(scene.notes[0].find("not beside the scene): colors.inc;"), std::string::npos);
+    // An object whose values make no outline is kept with the reason; the scene goes on.
+    const EvaluatedScene refused =
+        EvaluatePovScene("prism { 0, 1, 4, <0,0>, <1,0> }\npolygon { 3, <0,0>, <1,0>, <0,1> }", "");
+    ASSERT_EQ(refused.objects.size(), 2u);
+    EXPECT_EQ(refused.objects[0].error, "line 1: the count says 4 points, but only 2 are listed");
+    EXPECT_EQ(refused.objects[1].Listing(2), "2  polygon  linear  -  3 points  1 sets  line 2");
 }
 
 TEST(SdlObjectsTest, ObjectsArePickedByNumberOrName) {
