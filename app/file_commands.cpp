@@ -1,6 +1,7 @@
 // Opening and saving drawings, and the question asked before a changed drawing goes.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <iterator>
@@ -14,7 +15,7 @@
 #include "dialogs/KryDialog.h"
 #include "dialogs/RemsDialog.h"
 #include "interchange/ImportSource.h"
-#include "interchange/SceneObjectList.h"
+#include "interchange/PovSceneImport.h"
 #include "model/KCanvasPane.h"
 #include "scenefile/KindValues.h"
 #include "scenefile/SceneKind.h"
@@ -48,7 +49,14 @@ const char* ImportHint(const char* name) {
     std::string text;
     std::string why;
     const bool read = ReadSourceFile(name, text, why);
-    return read && !ListSceneObjects(text).empty() ? SceneImportHint : nullptr;
+    if (!read) {
+        return nullptr;
+    }
+    const EvaluatedScene scene = EvaluatePovScene(text, FolderOf(name));
+    return std::any_of(scene.objects.begin(), scene.objects.end(),
+                       [](const EvaluatedScene::Object& object) { return object.error.empty(); })
+               ? SceneImportHint
+               : nullptr;
 }
 
 }  // namespace

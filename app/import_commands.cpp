@@ -9,29 +9,31 @@
 #include "dialogs/ImportChoiceDialog.h"
 #include "interchange/ImportSource.h"
 #include "interchange/PastedDrawing.h"
-#include "interchange/SceneObjectList.h"
+#include "interchange/PovSceneImport.h"
 #include "model/KCanvasPane.h"
 
 namespace {
 
 const char* const importFilters[] = {"*.pov;*.inc;*.svg", "*", nullptr};
 
-std::string ChoiceText(const SceneObject& object) {
-    const std::string which =
-        object.name.empty() ? "on line " + std::to_string(object.line) : object.name;
-    return object.kind + " " + which + ", " + std::to_string(object.points) + " points";
+std::string ChoiceText(const EvaluatedScene::Object& object) {
+    const std::string which = !object.name.empty() ? object.name
+                              : object.path.empty()
+                                  ? "on line " + std::to_string(object.line)
+                                  : "on line " + std::to_string(object.line) + " in " + object.path;
+    return object.kind + " " + which + ", " + std::to_string(object.Points()) + " points";
 }
 
-// The name of the object to import: asked for when the file holds several; "" for the first
-// one, or for the whole of an SVG document. False when the choice was cancelled.
-bool ChooseObject(vBaseWindow* owner, const std::string& path,
-                  const std::vector<SceneObject>& objects, std::string& name) {
-    name = objects.empty() ? "" : objects.front().name;
-    if (objects.size() < 2) {
+// The number of the object to import: asked for when the scene creates several; 0 for the
+// first one, or for the whole of an SVG document. False when the choice was cancelled.
+bool ChooseObject(vBaseWindow* owner, const std::string& path, const EvaluatedScene& scene,
+                  int& number) {
+    number = 0;
+    if (scene.objects.size() < 2) {
         return true;
     }
     std::vector<std::string> entries;
-    for (const SceneObject& object : objects) {
+    for (const EvaluatedScene::Object& object : scene.objects) {
         entries.push_back(ChoiceText(object));
     }
     ImportChoiceDialog dialog(
@@ -39,11 +41,8 @@ bool ChooseObject(vBaseWindow* owner, const std::string& path,
         std::filesystem::path(path).filename().string() + " holds several objects: which one?",
         entries);
     const int chosen = dialog.Choose();
-    if (chosen < 0) {
-        return false;
-    }
-    name = objects[static_cast<size_t>(chosen)].name;
-    return true;
+    number = chosen + 1;
+    return chosen >= 0;
 }
 
 }  // namespace
@@ -62,12 +61,21 @@ bool KryCmdWindow::ImportFile(const std::string& path) {
         Notify(("Unable to import " + path + ": the file cannot be read (" + why + ").").c_str());
         return false;
     }
-    std::string name;
-    if (!ChooseObject(this, path, ListSceneObjects(text), name)) {
-        return false;
-    }
     PastedDrawing imported;
-    if (!imported.Import(text, name.empty() ? nullptr : name.c_str(), why)) {
+    Outline outline;
+    ImportReport report;
+    bool read = false;
+    if (IsSvgText(text)) {
+        read = ReadOutlineText(text, nullptr, outline, report);
+    } else {
+        const EvaluatedScene scene = EvaluatePovScene(text, FolderOf(path.c_str()));
+        SceneObjectChoice choice;
+        if (!ChooseObject(this, path, scene, choice.number)) {
+            return false;
+        }
+        read = TakeSceneObject(text, scene, choice, outline, report);
+    }
+    if (!imported.Imported(outline, report, read, why)) {
         Notify(("Unable to import " + path + ": " + why).c_str());
         return false;
     }

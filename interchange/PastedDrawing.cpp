@@ -149,11 +149,15 @@ bool PastedDrawing::Read(const std::string& clipped, int drawingKind, int drawin
 }
 
 bool PastedDrawing::Import(const std::string& text, const char* name, std::string& why) {
-    *this = PastedDrawing();
     Outline outline;
     ImportReport report;
-    if (!ReadOutlineText(text, name, outline, report) ||
-        !Take(outline, report, outline.kind, outline.prism.spline)) {
+    const bool read = ReadOutlineText(text, name, outline, report);
+    return Imported(outline, report, read, why);
+}
+
+bool PastedDrawing::Imported(Outline& outline, ImportReport& report, bool read, std::string& why) {
+    *this = PastedDrawing();
+    if (!read || !Take(outline, report, outline.kind, outline.prism.spline)) {
         why = report.error;
         return false;
     }

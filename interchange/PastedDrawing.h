@@ -34,6 +34,8 @@ struct PastedDrawing {
     // as name (null: the first), or the document's outlines, made ready for the kind and spline
     // the text declares. False, with the reason, when there is nothing to import.
     bool Import(const std::string& text, const char* name, std::string& why);
+    // The same for an outline already read (read false: refused, the reason in the report).
+    bool Imported(Outline& outline, ImportReport& report, bool read, std::string& why);
     // Adds the sets after the drawing's own, as new sets. False, with the reason and the
     // drawing unchanged, when the drawing has a set left open or no room for them.
     bool AddTo(KCanvasPane& canvas, std::string& why) const;

@@ -6,61 +6,9 @@
 #include <deque>
 #include <vector>
 
+#include "interchange/PovObjectWords.h"
+#include "interchange/PovOutlineBuilder.h"
 #include "interchange/PovTokenizer.h"
-#include "model/ModelUnits.h"
-
-namespace {
-
-// The largest point count taken from a file; far beyond what any drawing can hold, it only
-// keeps a wrong count from asking for absurd amounts of memory.
-constexpr double MaxListedPoints = 1e6;
-
-bool Same(const Point2& a, const Point2& b) {
-    return a.x == b.x && a.y == b.y;
-}
-
-int SplineWord(const PovToken& token) {
-    static const char* const words[] = {"linear_spline", "quadratic_spline", "cubic_spline",
-                                        "bezier_spline"};
-    for (int spline = LinearSpline; spline <= BezierSpline; ++spline) {
-        if (token.Is(PovToken::Word, words[spline])) {
-            return spline;
-        }
-    }
-    return -1;
-}
-
-// The objects read and the kind each makes.
-struct ObjectWord {
-    const char* word;
-    int kind;
-};
-const ObjectWord ObjectWords[] = {
-    {"prism", Prism},
-    {"polygon", Polygon},
-    {"lathe", Lathe},
-    {"sor", Sor},
-};
-
-int KindOfWord(const PovToken& token) {
-    for (const ObjectWord& object : ObjectWords) {
-        if (token.Is(PovToken::Word, object.word)) {
-            return object.kind;
-        }
-    }
-    return Polygon;
-}
-
-}  // namespace
-
-bool IsObjectKeyword(const PovToken& token) {
-    for (const ObjectWord& object : ObjectWords) {
-        if (token.Is(PovToken::Word, object.word)) {
-            return true;
-        }
-    }
-    return false;
-}
 
 namespace {
 
@@ -91,11 +39,7 @@ private:
         if (!ReadHeader() || !ReadPoints(listed, lines) || !ReadModifiers()) {
             return false;
         }
-        if (IsTurnedKind(_outline.kind) ? !MakeProfile(listed, lines) : !MakeSets(listed, lines)) {
-            return false;
-        }
-        ToModelUnits();
-        return true;
+        return PovOutlineBuilder(_outline, _report).Build(listed, lines);
     }
 
     const PovToken& Peek() { return Ahead(0); }
@@ -183,8 +127,7 @@ private:
             return false;
         }
         if (count < 0 || count > MaxListedPoints || count != std::floor(count)) {
-            return _report.Fail(Printed("line %d: the point count %g is not a usable whole number",
-                                        _lastLine, count));
+            return _report.Fail(CountNotWholeMessage(_lastLine, count));
         }
         _count = static_cast<int>(count);
         return Comma();
@@ -199,7 +142,7 @@ private:
 
     bool Unsupported(const PovToken& token) {
         if (token.kind == PovToken::End) {
-            return _report.Fail(Printed("line %d: the scene ends inside the object", token.line));
+            return _report.Fail(EndsInsideMessage(token.line));
         }
         return _report.Fail(
             Printed("line %d: '%s' is not supported here: values must be number "
@@ -240,8 +183,7 @@ private:
     bool Vector(Point2& point, int listed) {
         const PovToken& token = Peek();
         if (token.IsSymbol('}') || (token.kind == PovToken::Word && TakesNoValue(token))) {
-            return _report.Fail(Printed("line %d: the count says %d points, but only %d are listed",
-                                        token.line, _count, listed));
+            return _report.Fail(CountShortMessage(token.line, _count, listed));
         }
         if (!Expect('<') || !Literal(point.x) || !Expect(',') || !Literal(point.y)) {
             return false;
@@ -253,9 +195,7 @@ private:
                 return false;
             }
             if (_outline.kind != Polygon || z != 0) {
-                return _report.Fail(Printed(
-                    "line %d: only points in the plane z = 0, written <x, y>, can be imported",
-                    line));
+                return _report.Fail(PlaneMessage(line));
             }
         }
         return Expect('>') && EndsValue() && Comma();
@@ -297,186 +237,9 @@ private:
             }
         }
         if (other.kind != PovToken::End) {
-            _report.Note(Printed("line %d: the object's modifiers (%s ...) are not imported",
-                                 other.line, std::string(other.text).c_str()));
+            _report.Note(ModifiersMessage(other.line, std::string(other.text)));
         }
         return true;
-    }
-
-    bool MakeSets(const std::vector<Point2>& listed, const std::vector<int>& lines) {
-        int spline = _outline.kind == Prism ? _outline.prism.spline : LinearSpline;
-        _outline.prism.spline = spline;
-        size_t i = 0;
-        int unclosed = 0;
-        int trailing = 0;
-        while (i < listed.size()) {
-            Outline::Set set;
-            if (spline == QuadraticSpline || spline == CubicSpline) {
-                set.hasControl = true;
-                set.control = listed[i++];
-                if (i == listed.size()) {
-                    _report.Note(
-                        Printed("line %d: a control point with no points after it is "
-                                "left out",
-                                lines[i - 1]));
-                    break;
-                }
-            }
-            bool closed = spline == BezierSpline ? BezierSet(listed, lines, i, set)
-                                                 : PointSet(listed, i, set);
-            if (!_report.error.empty()) {
-                return false;
-            }
-            unclosed += closed ? 0 : 1;
-            if (spline == CubicSpline && closed && i < listed.size()) {
-                const Point2& p = set.points.front();
-                Point2 written{p.x - set.control.x, p.y - set.control.y};
-                trailing += Same(listed[i++], written) ? 0 : 1;
-            }
-            _outline.sets.push_back(set);
-        }
-        NoteChangedSets(unclosed, trailing);
-        return true;
-    }
-
-    // A lathe or a surface of revolution is one profile: the set of its points, with a lathe's
-    // slope points and handles as the editor keeps them. A lathe profile that ends on its first
-    // point is closed; any other is open, as is every surface of revolution's.
-    bool MakeProfile(const std::vector<Point2>& listed, const std::vector<int>& lines) {
-        const int spline = _outline.kind == Lathe ? _outline.prism.spline : LinearSpline;
-        _outline.prism.spline = spline;
-        Outline::Set set;
-        size_t first = 0;
-        size_t end = listed.size();
-        if ((spline == QuadraticSpline || spline == CubicSpline) && !listed.empty()) {
-            set.hasControl = true;
-            set.control = listed[first++];
-            end -= spline == CubicSpline && end > 2 ? 1 : 0;
-        }
-        if (spline == BezierSpline) {
-            if (!BezierProfile(listed, lines, set)) {
-                return false;
-            }
-        } else {
-            set.points.assign(listed.begin() + static_cast<long>(first),
-                              listed.begin() + static_cast<long>(end));
-        }
-        const bool closed = _outline.kind == Lathe && set.points.size() >= 2 &&
-                            Same(set.points.back(), set.points.front());
-        if (closed) {
-            set.points.pop_back();
-        }
-        set.segments.resize(set.points.size());
-        if (_outline.kind == Lathe) {
-            _outline.prism.open = closed ? 0 : 1;
-        }
-        if (spline == CubicSpline && listed.size() > 2) {
-            _report.Note(
-                "cubic_spline: the end slope point is not kept, since the editor writes it a "
-                "quarter of the way back from the profile's last point to the one before it");
-        }
-        if (!set.points.empty()) {
-            _outline.sets.push_back(set);
-        }
-        return true;
-    }
-
-    // Every group of four is a segment, each starting where the one before it ends.
-    bool BezierProfile(const std::vector<Point2>& listed, const std::vector<int>& lines,
-                       Outline::Set& set) {
-        if (listed.size() % 4 != 0) {
-            return _report.Fail(Printed("line %d: a bezier_spline takes four points per segment",
-                                        lines[listed.size() / 4 * 4]));
-        }
-        for (size_t i = 0; i < listed.size(); i += 4) {
-            if (i > 0 && !Same(listed[i], listed[i - 1])) {
-                return _report.Fail(
-                    Printed("line %d: a bezier segment begins away from the end of the one "
-                            "before it",
-                            lines[i]));
-            }
-            set.points.push_back(listed[i]);
-            set.segments.push_back({true, listed[i + 1], listed[i + 2]});
-        }
-        if (!listed.empty()) {
-            set.points.push_back(listed.back());
-        }
-        return true;
-    }
-
-    void NoteChangedSets(int unclosed, int trailing) {
-        if (unclosed > 0) {
-            _report.Note(
-                Printed("Sets that did not return to their first point, closed with a "
-                        "straight line: %d",
-                        unclosed));
-        }
-        if (trailing > 0) {
-            _report.Note(
-                Printed("cubic_spline: closing control points not kept, since the editor "
-                        "writes each set's first point minus its control point: %d",
-                        trailing));
-        }
-    }
-
-    // Points up to the one that repeats the set's first point; true when that repeat was found.
-    static bool PointSet(const std::vector<Point2>& listed, size_t& i, Outline::Set& set) {
-        Point2 first = listed[i++];
-        set.points.push_back(first);
-        while (i < listed.size() && !Same(listed[i], first)) {
-            set.points.push_back(listed[i++]);
-        }
-        if (i == listed.size()) {
-            return false;
-        }
-        ++i;
-        return true;
-    }
-
-    // Segments of four points up to the one that ends on the set's first point.
-    bool BezierSet(const std::vector<Point2>& listed, const std::vector<int>& lines, size_t& i,
-                   Outline::Set& set) {
-        Point2 first = listed[i];
-        set.points.push_back(first);
-        while (i + 4 <= listed.size()) {
-            if (!Same(listed[i], set.points.back())) {
-                _report.Fail(
-                    Printed("line %d: a bezier segment begins away from the end of the "
-                            "one before it",
-                            lines[i]));
-                return false;
-            }
-            set.segments.push_back({true, listed[i + 1], listed[i + 2]});
-            const Point2& end = listed[i + 3];
-            i += 4;
-            if (Same(end, first)) {
-                return true;
-            }
-            set.points.push_back(end);
-        }
-        if (i < listed.size()) {
-            _report.Fail(
-                Printed("line %d: a bezier_spline takes four points per segment", lines[i]));
-            return false;
-        }
-        set.segments.push_back(Outline::Segment{});
-        return false;
-    }
-
-    void ToModelUnits() {
-        auto convert = [](Point2& p) {
-            p = {p.x * ModelUnitsPerFileUnit, p.y * -ModelUnitsPerFileUnit};
-        };
-        for (Outline::Set& set : _outline.sets) {
-            for (Point2& p : set.points) {
-                convert(p);
-            }
-            for (Outline::Segment& s : set.segments) {
-                convert(s.handle1);
-                convert(s.handle2);
-            }
-            convert(set.control);
-        }
     }
 
     PovTokenizer _tokenizer;

@@ -4,7 +4,7 @@
 
 #include "interchange/ImportReport.h"
 #include "interchange/Outline.h"
-#include "interchange/PovToken.h"
+#include "interchange/PovObjectWords.h"
 
 // Reads the first prism, polygon, lathe or sor object of POV-Ray scene text, or the one declared
 // (with #declare or #local) as name when name is not null, in the scene language's own syntax:
@@ -14,5 +14,3 @@
 // or a sor is one profile, one set; a lathe's is open unless it ends on its first point.
 bool ImportPovScene(const std::string& text, const char* name, Outline& outline,
                     ImportReport& report);
-// Whether the token is the keyword of an object that ImportPovScene reads.
-bool IsObjectKeyword(const PovToken& token);

@@ -118,7 +118,7 @@ void PovTokenizer::TakeNumber() {
 bool PovTokenizer::TakeString() {
     int begins = _line;
     for (Advance(); At() != '"'; Advance()) {
-        if (_at >= _text.size() || At() == '\n') {
+        if (_at >= _text.size()) {
             _error = Printed("line %d: the string that begins here never ends", begins);
             return false;
         }

@@ -78,14 +78,21 @@ picture that is not square.)"},
     {"import",
      RunImport,
      {"IN", "OUT"},
-     2,
-     "import IN OUT [--name NAME] [--fit] [drawing options]",
+     1,
+     "import IN [OUT] [--list | --name NAME | --object N | --all] [--fit] [drawing options]",
      R"(Reads the outline of a POV-Ray scene or include file, or of an SVG document (told apart
-by the content), and writes it as a drawing with the editor's writer.
-POV-Ray: the first prism, polygon, lathe or sor object, or the one declared as NAME,
-written in the scene language as people write it (comments, any layout, keywords in any
-order, "open" and "sturm"); values must be number literals, anything computed is refused
-with its line. Sub-outlines become sets; heights, spline, sweep and control points carry
+by the content), and writes it as a drawing with the editor's writer (OUT is needed but
+with --list).
+POV-Ray: the scene is evaluated as the ray tracer parses it (identifiers, expressions,
+#if, #switch, #while, #for, macros, include files beside the scene; standard include
+files and file directives are passed over with a note) and every prism, polygon, lathe
+and sor it creates is found, in the order it creates them, inside any CSG object.
+--list prints one line per object: number, kind, spline, sweep, points, sets, line and
+name or CSG path. The first object is imported, or object N (--object N), or the one
+declared as NAME (a CSG object: its first member); --all writes each as OUT-1.EXT,
+OUT-2.EXT, ... with its kind's extension. Evaluation stops, with the line, past
+1,000,000 loop rounds, 10,000,000 steps, macros 100 deep or include files 10 deep.
+Sub-outlines become sets; heights, spline, sweep and control points carry
 over. A lathe or a sor is one profile, one set: a lathe's is open unless it ends on its
 first point, and a cubic lathe's end slope point is worked out again (a note says so);
 --fit scales it about the axis into the canvas.

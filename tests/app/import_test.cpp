@@ -86,7 +86,7 @@ TEST_F(ImportInEditor, ChoosesOneOfSeveralObjectsIntoANewUntitledWindow) {
 TEST_F(ImportInEditor, ACancelOrABadFileChangesNothing) {
     RunWithSettings([&](KryCmdWindow& window) {
         Write(work + "/vase.pov", Scene());
-        Write(work + "/sum.pov", "prism { 0, 1, 3, <0,0>, <1+1,0>, <0,1> }\n");
+        Write(work + "/sum.pov", "prism { 0, 1, 3, <0,0>, <1+Q,0>, <0,1> }\n");
         Write(work + "/sphere.inc", "sphere { 0, 1 }\n");
         std::filesystem::create_directory(work + "/folder.pov");
         const struct {
@@ -95,7 +95,7 @@ TEST_F(ImportInEditor, ACancelOrABadFileChangesNothing) {
             std::string said;
         } cases[] = {
             {"vase.pov", " Cancel ", "Import"},
-            {"sum.pov", " OK ", ": line 1: '+' is not supported"},
+            {"sum.pov", " OK ", ": line 1: Q is not declared"},
             {"sphere.inc", " OK ", ": No prism, polygon, lathe or sor object found"},
             {"gone.pov", " OK ", ": the file cannot be read (No such file or directory)."},
             {"folder.pov", " OK ", ": the file cannot be read (not a regular file)."},

@@ -85,7 +85,7 @@ TEST(InterchangeCommandsTest, ImportAndExportFromTheCommandLine) {
         {"import none.svg out.prm", 1, "", "none.svg: Unable to open file."},
         {"import . out.prm", 1, "", ".: Unable to open file. (not a regular file)"},
         {"import many.svg out.prm", 66, "", "The outline has 100 sets; a drawing holds at most 99"},
-        {"import computed.pov out.prm", 66, "", "line 3: 'R' is not supported here"},
+        {"import computed.pov out.prm", 66, "", "line 3: the count says 4 points, but only 2"},
         {"import two.pov two", 0, "two.prm", ""},
         {"info two.prm", 0, "kind: prism\nspline: linear", ""},
         {"import two.pov two --name X", 66, "", "No prism, polygon, lathe or sor is declared as X"},
@@ -124,6 +124,54 @@ TEST(InterchangeCommandsTest, ImportAndExportFromTheCommandLine) {
     EXPECT_NE(FileText(dir.File("ring.svg")).find("<path fill="), std::string::npos);
     ASSERT_EQ(Tool(dir, "import ring.svg fit.prm --fit").status, 0);
     EXPECT_DOUBLE_EQ(Extent(Tool(dir, "info fit.prm --points").out), 142.49999999999997);
+}
+
+}  // namespace
+
+namespace {
+
+// Every object a scene creates is listed and reachable by number, by name or all at once.
+TEST(InterchangeCommandsTest, ImportReachesEveryObjectOfAScene) {
+    TempDir dir;
+    PutFile(dir.File("loops.pov"),
+            "#include \"colors.inc\"\n#macro Tri(S) polygon { 4, <0,0>, <S,0>, <0,S>, <0,0> } "
+            "#end\n#declare Pair = union { Tri(1) Tri(2) }\n"
+            "#for (I, 1, 2) prism { 0, I, 4, <0,0>, <I,0>, <0,1>, <0,0> } #end\n"
+            "lathe { 3, <0,0>, <1,1>, <0,2> }\n");
+    PutFile(dir.File("unused.pov"), "#macro M(W) sor { 3, <0,0>, <W,1>, <0,2> } #end\n");
+    const struct {
+        const char* arguments;
+        int status;
+        const char* out;
+        const char* err;
+    } cases[] = {
+        {"import loops.pov --list", 0,
+         "1  polygon  linear  -  3 points  1 sets  line 2  Pair > union\n"
+         "2  polygon  linear  -  3 points  1 sets  line 2  Pair > union\n"
+         "3  prism  linear  linear  3 points  1 sets  line 4\n",
+         "not beside the scene): colors.inc;"},
+        {"import loops.pov first", 0, "first.pol",
+         "the scene creates 5 objects; the first is imported"},
+        {"import loops.pov third --object 4", 0, "third.prm", ""},
+        {"info third.prm", 0, "end: 2", ""},
+        {"import loops.pov pair --name Pair", 0, "pair.pol", "its first member, object 1"},
+        {"import loops.pov all.prm --all", 0,
+         "all-1.pol\nall-2.pol\nall-3.prm\nall-4.prm\nall-5.lat", ""},
+        {"info all-2.pol --points", 0, "\n1 150 -0 ", ""},
+        {"import loops.pov none --object 6", 66, "", "There is no object 6"},
+        {"import loops.pov none --object x", 64, "", "--object x: not a whole number from 1"},
+        {"import unused.pov none", 66, "",
+         "line 1: the sor is inside the macro M, which the scene never invokes; its values need "
+         "the macro's parameters W"},
+        {"import unused.pov --list", 0, "-  sor  (refused: line 1: the sor is inside the macro M",
+         ""},
+    };
+    for (const auto& c : cases) {
+        ToolRun run = Tool(dir, c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments << "\n" << run.err;
+        EXPECT_NE(run.out.find(c.out), std::string::npos) << c.arguments << "\n" << run.out;
+        EXPECT_NE(run.err.find(c.err), std::string::npos) << c.arguments << "\n" << run.err;
+    }
 }
 
 }  // namespace
