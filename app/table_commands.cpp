@@ -38,7 +38,11 @@ void KryCmdWindow::ShowDrawing() {
     ShowCounts();
 }
 
+// What the selection chose may lie elsewhere after a change made beside Select mode.
 bool KryCmdWindow::ChangeDrawing(const std::function<bool(KCanvasPane&)>& change) {
+    if (!canvas->Selected().Empty()) {
+        canvas->ClearSelection();
+    }
     history.BeginStep(*canvas);
     const bool done = change(*canvas);
     const bool changed = history.EndStep(*canvas);
