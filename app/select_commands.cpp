@@ -120,8 +120,11 @@ void KryCmdWindow::SetNodeTypes(NodeType type) {
     if (editMode != SelectPoints) {
         return;
     }
-    const DrawingHistory::Step step(history, *canvas);
-    canvas->SetSelectedNodeType(type);
+    {
+        const DrawingHistory::Step step(history, *canvas);
+        canvas->SetSelectedNodeType(type);
+    }
+    TableFollows();
 }
 
 void KryCmdWindow::RefreshSelectItems() {
