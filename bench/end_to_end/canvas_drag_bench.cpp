@@ -74,8 +74,10 @@ void DragSteps(benchmark::State& state, int mode, StepView view = {},
     int pressY = canvas.PixelY(picked.y);
     int toX[2] = {canvas.PixelX(picked.x + 6), canvas.PixelX(picked.x)};
     int toY[2] = {canvas.PixelY(picked.y - 4), canvas.PixelY(picked.y)};
-    if (select == SelectDrag::AllChosen) {
+    if (select != SelectDrag::None) {
         shapeKind = Prism;
+    }
+    if (select == SelectDrag::AllChosen) {
         canvas.SelectAll();
     } else if (select == SelectDrag::Band) {
         pressX = pressY = 1;
