@@ -82,7 +82,7 @@ enum Id : int {
     About = 2033,
 
     // Beside the specified menus: " &Edit " and " &View ", after " Help ". Their ids keep clear
-    // of the specified ones; 2105 to 2109 and 2126 to 2129 are left for more of each.
+    // of the specified ones; 2126 to 2129 are left for more of them.
     EditMenu = 2100,
     Undo = 2101,
     Redo = 2102,
@@ -92,6 +92,12 @@ enum Id : int {
     Paste = IdPaste,
     // A POV-Ray scene or SVG file read into a window of its own.
     Import = 2104,
+    // Select mode, and the type of the chosen bezier nodes (a sub-menu of its own).
+    SelectMode = 2105,
+    NodeTypeMenu = 2106,
+    NodeCorner = 2107,
+    NodeSmooth = 2108,
+    NodeSymmetric = 2109,
     ViewMenu = 2110,
     ZoomIn = 2111,
     ZoomOut = 2112,

@@ -10,6 +10,7 @@
 #include "app/RecoveryKeeper.h"
 #include "io/FileIdentity.h"
 #include "model/CanvasOptions.h"
+#include "model/Drawing.h"
 #include "model/KStatusSink.h"
 #include "model/SetOutlines.h"
 #include "preview/PreviewWindow.h"
@@ -222,6 +223,20 @@ private:
 
     // Import (import_commands.cpp).
     void ImportCommand();
+
+    // Select mode's keys and the node types (select_commands.cpp). True when the key was one
+    // of Select mode's and the mode is on.
+    bool SelectModeKey(int key, int modifiers);
+    void SelectAllCommand();
+    void ClearSelectionCommand();
+    void DeleteSelectionCommand();
+    void NudgeSelection(int stepsX, int stepsY);
+    void CornerNodesCommand();
+    void SmoothNodesCommand();
+    void SymmetricNodesCommand();
+    void SetNodeTypes(NodeType type);
+    // The node type items are greyed outside Select mode.
+    void RefreshSelectItems();
 
     // The point table (table_commands.cpp).
     void TogglePointTable();

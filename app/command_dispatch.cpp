@@ -39,6 +39,7 @@ constexpr ModeCommand modeCommands[] = {
     {Cmd::SetFlip, FlipSet, "  Flip Set "},
     {Cmd::SetControl, ControlSet, "  CONTROL Set "},
     {Cmd::ControlView, ControlView, " Cview "},
+    {Cmd::SelectMode, SelectPoints, "  Select"},
 };
 
 // What the mode field shows for the curve view when the polygon command leaves CONTROL Set.
@@ -63,7 +64,7 @@ const char* ModeText(int mode) {
 constexpr int passedOnIds[] = {
     Cmd::FileMenu,  Cmd::PointsMenu, Cmd::SetsMenu, Cmd::FunctionsMenu, Cmd::TypeMenu,
     Cmd::HelpMenu,  Cmd::EditMenu,   Cmd::ViewMenu, Cmd::CombineMenu,   Cmd::Spacer,
-    Cmd::Separator, Cmd::New,        Cmd::Exit};
+    Cmd::Separator, Cmd::New,        Cmd::Exit,     Cmd::NodeTypeMenu};
 // Status fields only show text.
 constexpr int shownIds[] = {Cmd::ModeField, Cmd::KindField,    Cmd::LocationLabel, Cmd::PointsField,
                             Cmd::SetsField, Cmd::CursorXField, Cmd::CursorYField,  Cmd::ZoomField};
@@ -148,6 +149,9 @@ const KryCmdWindow::CommandHandler* KryCmdWindow::HandlerFor(int id) {
         {Cmd::CombineXor, &KryCmdWindow::CombineXor},
         {Cmd::Offset, &KryCmdWindow::OffsetCommand},
         {Cmd::Wall, &KryCmdWindow::WallCommand},
+        {Cmd::NodeCorner, &KryCmdWindow::CornerNodesCommand},
+        {Cmd::NodeSmooth, &KryCmdWindow::SmoothNodesCommand},
+        {Cmd::NodeSymmetric, &KryCmdWindow::SymmetricNodesCommand},
     };
     for (const CommandHandler& handler : handlers) {
         if (handler.id == id) {
@@ -180,12 +184,18 @@ bool KryCmdWindow::SelectModeFor(int id) {
 }
 
 void KryCmdWindow::SelectMode(int mode, const char* text) {
+    const bool wasSelecting = editMode == SelectPoints;
     editMode = mode;
     SetControlText(Cmd::ModeField, text);
     if (mode == ControlSet || mode == ControlView) {
         HandPrismValues();
     }
     canvas->ResetGesture();
+    RefreshSelectItems();
+    // The selection and the marks that show it belong to Select mode alone.
+    if (mode == SelectPoints || wasSelecting) {
+        canvas->ClearSelection();
+    }
 }
 
 // The mode is the program's: a window made while another is chosen shows it from the start, so

@@ -42,8 +42,12 @@ void KryCmdWindow::ShowDrawing() {
 
 // A change made while a mouse button is held is part of the gesture's step, which is recorded
 // only when the button is let go: whether the drawing changed is seen from the drawing itself,
-// or a window could be closed without asking about it.
+// or a window could be closed without asking about it. What the selection chose may lie
+// elsewhere after the change.
 bool KryCmdWindow::ChangeDrawing(const std::function<bool(KCanvasPane&)>& change) {
+    if (!canvas->Selected().Empty()) {
+        canvas->ClearSelection();
+    }
     const bool inGesture = history.InStep();
     const std::optional<Drawing> before =
         inGesture ? std::optional<Drawing>(canvas->Model()) : std::nullopt;

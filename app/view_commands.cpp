@@ -80,6 +80,7 @@ void KryCmdWindow::ApplyOptions() {
 
 void KryCmdWindow::OnWindowActivated() {
     RefreshEditItems();
+    RefreshSelectItems();
     ApplyOptions();
     RefreshBackgroundItems();
     ShowInPointTable();

@@ -41,12 +41,16 @@ constexpr WindowKey windowKeys[] = {
     {'1', Control, Cmd::ActualSize},    {'g', Plain, Cmd::SnapToGrid},
     {'G', Shifted, Cmd::SnapToGrid},    {'G', Plain, Cmd::SnapToGrid},
     {Ctrl('C'), Plain, Cmd::CopyAsPov}, {Ctrl('V'), Plain, Cmd::Paste},
-    {KeyF6, Plain, Cmd::PointTable},
+    {KeyF6, Plain, Cmd::PointTable},    {'s', Plain, Cmd::SelectMode},
+    {'S', Shifted, Cmd::SelectMode},    {'S', Plain, Cmd::SelectMode},
 };
 
 }  // namespace
 
 void KryCmdWindow::OnWindowKey(int key, int modifiers) {
+    if (SelectModeKey(key, modifiers)) {
+        return;
+    }
     for (const WindowKey& entry : windowKeys) {
         if (entry.key == key && entry.modifiers == modifiers) {
             OnWindowCommand(entry.command, entry.command, CtlMenuItem);

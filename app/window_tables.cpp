@@ -78,6 +78,14 @@ MenuSpec typeMenu[] = {
     {},
 };
 
+// Greyed outside Select mode.
+MenuSpec nodeTypeMenu[] = {
+    {"&Corner", Cmd::NodeCorner, 0, "C", 0, nullptr, 0},
+    {"S&mooth", Cmd::NodeSmooth, 0, "M", 0, nullptr, 0},
+    {"S&ymmetric", Cmd::NodeSymmetric, 0, "Y", 0, nullptr, 0},
+    {},
+};
+
 MenuSpec helpMenu[] = {
     {" Contents", Cmd::HelpContents, MenuEnabled, nullptr, 0, nullptr, 0},
     {"  About ", Cmd::About, MenuEnabled, nullptr, 0, nullptr, 0},
@@ -101,6 +109,9 @@ MenuSpec editMenu[] = {
     {"&Copy as POV-Ray", Cmd::CopyAsPov, MenuEnabled, "Ctrl+C", 0, nullptr, 0},
     {"&Paste", Cmd::Paste, MenuEnabled, "Ctrl+V", 0, nullptr, 0},
     {"&Import...", Cmd::Import, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"-", Cmd::Separator, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"&Select", Cmd::SelectMode, MenuEnabled, "S", 0, nullptr, 0},
+    {"&Node type", Cmd::NodeTypeMenu, MenuEnabled, nullptr, 0, nodeTypeMenu, 0},
     {"-", Cmd::Separator, MenuEnabled, nullptr, 0, nullptr, 0},
     {"C&ombine", Cmd::CombineMenu, MenuEnabled, nullptr, 0, combineMenu, 0},
     {"O&ffset...", Cmd::Offset, MenuEnabled, nullptr, 0, nullptr, 0},

@@ -19,6 +19,8 @@ enum EditMode {
     FlipSet = 13,
     ControlSet = 14,
     ControlView = 15,
+    // Beside the modes above: choosing points and handles, and editing what is chosen.
+    SelectPoints = 16,
 };
 
 enum ShapeKind {

@@ -18,6 +18,8 @@
 #include "model/ModelUnits.h"
 #include "model/Point2.h"
 #include "model/PrismValues.h"
+#include "model/Selection.h"
+#include "model/SelectionEditing.h"
 #include "toolkit/vCanvasPane.h"
 
 struct RuleBreak;
@@ -198,6 +200,21 @@ public:
     // pixel breaks, or null (model/profile_hover.cpp).
     const char* BrokenRuleAt(int x, int y) const;
     int PickControlHandle(int x, int y);
+
+    // Select mode (model/select_editing.cpp). The selection is the window's: choosing changes
+    // nothing in the drawing. Every change below repaints.
+    const Selection& Selected() const { return selection; }
+    void SelectAll();
+    void ClearSelection();
+    // Moves the selection by steps: a grid step each with snap on, else a pixel's worth of
+    // model units. False when nothing moved.
+    bool NudgeSelection(int stepsX, int stepsY);
+    // Removes the selected points; a set left too small goes whole, as the result's note says.
+    DeletedPoints DeleteSelection();
+    // True when a selected point's type or handles changed.
+    bool SetSelectedNodeType(NodeType type);
+    // Whether Select mode shows and edits the handles: a bezier prism's or lathe's.
+    bool HandlesInSelect() const;
 
     // Rendering.
     void DrawSetCurve(int set, int curveOnly);
@@ -386,6 +403,36 @@ private:
     // Moves entries start .. end - 1 of the three arrays; false, changing nothing, when a
     // result would not be finite.
     bool ShiftEntries(int start, int end, double dx, double dy);
+
+    // Select mode's share of the hooks and the picture (render/selection_rendering.cpp).
+    void PressSelect(int x, int y);
+    void DragSelect(int x, int y);
+    void ReleaseSelect(int x, int y);
+    // Model units to canvas pixels through the view, a pixel's centre at its half.
+    Affine2 ModelToPixels() const;
+    // After the picture of the outline: the handles as lines from their nodes, the selection
+    // and the rubber band.
+    void DrawSelectOverlay();
+    void DrawSelectHandles();
+    void DrawSelectedItems();
+    // What a left drag in Select mode does: nothing, moves the selection, or draws a band.
+    enum class SelectDrag { None, Move, Band };
+    struct SelectGesture {
+        SelectDrag drag = SelectDrag::None;
+        // Move: the grabbed item's value at the press, the press position and how far the
+        // selection has gone so far (model units).
+        Point2 grabbed{0, 0};
+        Point2 pressed{0, 0};
+        Point2 moved{0, 0};
+        // Band: its corners in pixels, and what was chosen before it when it adds.
+        int fromX = 0;
+        int fromY = 0;
+        int toX = 0;
+        int toY = 0;
+        Selection base;
+    };
+    Selection selection;
+    SelectGesture _select;
 
     CanvasBackdrop* _backdrop = nullptr;
     int _markedEntry = -1;

@@ -42,7 +42,9 @@ Drawing KCanvasPane::AsShown() const {
     return shown;
 }
 
+// What the selection chose may not exist in the drawing put in place.
 void KCanvasPane::SetModel(const Drawing& replacement) {
+    selection.Clear();
     drawing = replacement;
     drawing.CheckInvariants();
 }

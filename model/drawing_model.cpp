@@ -1,7 +1,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 
+#include "model/DrawingEntries.h"
 #include "model/DrawingHandles.h"
 #include "model/KCanvasPane.h"
 #include "toolkit/util/Utf8Text.h"
@@ -36,6 +38,8 @@ void KCanvasPane::ClearCanvas(int keepPoints) {
         setCount = 0;
         setEnds[0] = 0;
         setEnds[1] = 0;
+        std::fill(std::begin(drawing.nodeTypes), std::end(drawing.nodeTypes), NodeType::Corner);
+        selection.Clear();
         ReportStatus(0, 0);
         SetChanged(false);
     }
@@ -149,26 +153,7 @@ int KCanvasPane::FindCoincidentPoint(int index) const {
 }
 
 void KCanvasPane::RemovePoints(int start, int count) {
-    if (start < 0 || count < 1 || start > pointCount - count) {
-        return;
-    }
-    Point2 handle = control2[start];
-    for (int i = start; i < pointCount - count; ++i) {
-        points[i] = points[i + count];
-        control1[i] = control1[i + count];
-        control2[i] = control2[i + count];
-    }
-    if (start > 0) {
-        control2[start - 1] = handle;
-    }
-    // A set end inside the removed range ends where the gap closed, never before it.
-    for (int k = 1; k <= setCount; ++k) {
-        if (setEnds[k] > start) {
-            setEnds[k] = std::max(start, setEnds[k] - count);
-        }
-    }
-    pointCount -= count;
-    drawing.CheckInvariants();
+    RemoveEntries(drawing, start, count);
 }
 
 // The set's number stands where its range's end will: a number below 1 says that the point

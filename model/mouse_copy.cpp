@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "model/KCanvasPane.h"
 
 // Copy Set and Copy All: the press picks what to copy, every right release appends a copy.
@@ -40,10 +42,12 @@ bool KCanvasPane::CopyPicked(int x, int y) {
         points[pointCount] = points[i];
         control1[pointCount] = control1[i];
         control2[pointCount] = control2[i];
+        drawing.nodeTypes[pointCount] = drawing.nodeTypes[i];
         ++pointCount;
     }
     // A copy that would land beyond the largest coordinates is not made.
     if (!ShiftEntries(base, pointCount, dx, dy)) {
+        std::fill(drawing.nodeTypes + base, drawing.nodeTypes + pointCount, NodeType::Corner);
         pointCount = base;
         return false;
     }

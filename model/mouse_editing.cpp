@@ -14,6 +14,16 @@ void KCanvasPane::OnMouseDown(int x, int y, int button) {
         StartPan(x, y, button);
         return;
     }
+    // Choosing in Select mode is no change; a gesture of any other mode may move entries to
+    // other places, so what was chosen goes.
+    if (editMode == SelectPoints) {
+        buttonHeld = 1;
+        if (HasArea()) {
+            PressSelect(x, y);
+        }
+        return;
+    }
+    selection.Clear();
     SetChanged(true);
     buttonHeld = 1;
     if (HasArea()) {
@@ -137,6 +147,9 @@ void KCanvasPane::DragInMode(int x, int y) {
         case ScaleSet:
             DragScale(x, y);
             break;
+        case SelectPoints:
+            DragSelect(x, y);
+            break;
         default:
             break;
     }
@@ -153,6 +166,9 @@ void KCanvasPane::ReleaseInMode(int x, int y) {
             if (SetChosen()) {
                 controlState = 1;
             }
+            break;
+        case SelectPoints:
+            ReleaseSelect(x, y);
             break;
         default:
             if (editMode > AddPoint && editMode <= ControlView) {

@@ -1,6 +1,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "model/DrawingEntries.h"
 #include "model/KCanvasPane.h"
 
 // Presses that insert or delete points and sets.
@@ -68,8 +69,10 @@ void KCanvasPane::InsertEntryAt(int set, int index, const Point2& added) {
         points[i] = points[i - 1];
         control1[i] = control1[i - 1];
         control2[i] = control2[i - 1];
+        drawing.nodeTypes[i] = drawing.nodeTypes[i - 1];
     }
     points[index] = added;
+    drawing.nodeTypes[index] = NodeType::Corner;
     control1[index] = Midpoint(added, points[index + 1]);
     control2[index] = Midpoint(control1[index], points[index + 1]);
     control1[index - 1] = Midpoint(points[index - 1], added);
@@ -109,11 +112,7 @@ void KCanvasPane::PressDeleteSet(int x, int y) {
     if (set < 1 || set > setCount) {
         return;
     }
-    RemovePoints(setEnds[set - 1], setEnds[set] - setEnds[set - 1]);
-    for (int k = set - 1; k < setCount; ++k) {
-        setEnds[k] = setEnds[k + 1];
-    }
-    --setCount;
+    RemoveSet(drawing, set);
     RedrawOutline(true);
     ReportStatusAt(x, y);
 }

@@ -72,8 +72,9 @@ void KCanvasPane::OnRedraw(int x, int y, int, int) {
         DrawSetCurve(ChosenSet(), 0);
     } else if (x < 0) {
         DrawSetCurve(y, 0);
-    } else if (ExactCurvesShown()) {
-        // The curves in the outline's black, under the markers.
+    } else if (ExactCurvesShown() || (editMode == SelectPoints && HandlesInSelect())) {
+        // The curves in the outline's black, under the markers. Select mode shows a bezier
+        // drawing's curves, their handles being what it edits.
         Polylines lines;
         std::vector<char> curved;
         FlattenExactCurves(0, lines, curved);
@@ -81,6 +82,9 @@ void KCanvasPane::OnRedraw(int x, int y, int, int) {
         DrawOutline(y >= 0, &curved);
     } else {
         DrawOutline(y >= 0);
+    }
+    if (editMode == SelectPoints) {
+        DrawSelectOverlay();
     }
     DrawEntryMark();
 }

@@ -5,7 +5,9 @@
 #include <cstring>
 
 #include "model/DrawingHandles.h"
+#include "model/NodeHandles.h"
 #include "model/WrittenPoints.h"
+#include "scenefile/NodeComments.h"
 #include "scenefile/SceneKind.h"
 #include "scenefile/SceneLineReader.h"
 #include "scenefile/SceneReadResult.h"
@@ -91,6 +93,7 @@ int ProfileFileReading::ReadValues(Profile& profile) {
             profile.open = profile.open || Is(line, OpenLine);
         } else if (ReadPair(line, value) && profile.values.size() < MaxPoints) {
             profile.values.push_back(value);
+            profile.types.push_back(NodeTypeOfLine(line));
         } else {
             return ReadBadBody;
         }
@@ -141,6 +144,7 @@ ProfileFileReading::Laid ProfileFileReading::LayOut(const Profile& profile) cons
         const size_t groups = n / 4;
         for (size_t g = 0; g < groups; ++g) {
             laid.points.push_back(v[4 * g]);
+            laid.types.push_back(profile.types[4 * g]);
             laid.first.push_back(v[4 * g + 1]);
             laid.second.push_back(v[4 * g + 2]);
         }
@@ -168,11 +172,13 @@ bool ProfileFileReading::PutProfiles() {
     const bool keepLast = _kind == Lathe && !open;
     _canvas.pointCount = 0;
     _canvas.setCount = 0;
+    std::fill(_canvas.nodeTypes, _canvas.nodeTypes + MaxPoints, NodeType::Corner);
     bool fits = true;
     for (size_t i = 0; i < _profiles.size() && fits; ++i) {
         const bool unfinished = _profiles[i].unfinished && i + 1 == _profiles.size();
         fits = PutProfile(LayOut(_profiles[i]), unfinished, keepLast && !unfinished);
     }
+    DropLooseNodeTypes(_canvas);
     std::fill(_canvas.control1 + _canvas.pointCount, _canvas.control1 + MaxPoints, Point2{0, 0});
     std::fill(_canvas.control2 + _canvas.pointCount, _canvas.control2 + MaxPoints, Point2{0, 0});
     return fits;
@@ -194,6 +200,9 @@ bool ProfileFileReading::PutProfile(const Laid& laid, bool unfinished, bool keep
     for (int j = first; j < first + needed; ++j) {
         const Point2& next = _canvas.points[j + 1 < first + needed ? j + 1 : j];
         DefaultHandles(_canvas.points[j], next, _canvas.control1[j], _canvas.control2[j]);
+    }
+    for (size_t j = 0; j < laid.types.size(); ++j) {
+        _canvas.nodeTypes[first + static_cast<int>(j)] = laid.types[j];
     }
     for (size_t j = 0; j < laid.first.size(); ++j) {
         _canvas.control1[first + static_cast<int>(j)] = ToModel(laid.first[j]);

@@ -31,6 +31,7 @@ private:
     // One declaration's values in file units, as listed.
     struct Profile {
         std::vector<Point2> values;
+        std::vector<NodeType> types;  // the node type each value's line names
         bool unfinished = false;
         bool open = false;
         bool sturm = false;
@@ -39,8 +40,9 @@ private:
     // control point.
     struct Laid {
         std::vector<Point2> points;
-        std::vector<Point2> first;   // handle 1 of the segment from each point
-        std::vector<Point2> second;  // handle 2
+        std::vector<NodeType> types;  // of each point that starts a segment
+        std::vector<Point2> first;    // handle 1 of the segment from each point
+        std::vector<Point2> second;   // handle 2
         bool hasControl = false;
         Point2 control{0, 0};
         std::optional<Point2> endSlope;  // a cubic profile's, as the file gave it

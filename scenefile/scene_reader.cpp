@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "model/DrawingHandles.h"
+#include "model/NodeHandles.h"
 #include "model/WrittenPoints.h"
 #include "scenefile/ForeignSceneText.h"
+#include "scenefile/NodeComments.h"
 #include "scenefile/ProfileFileReading.h"
 #include "scenefile/SceneKind.h"
 #include "scenefile/SceneLineReader.h"
@@ -125,6 +127,7 @@ private:
     void StartDrawing() {
         std::fill(_canvas.points, _canvas.points + MaxPoints, Point2{0, 0});
         std::fill(_canvas.setEnds, _canvas.setEnds + SetEndEntries, 0);
+        std::fill(_canvas.nodeTypes, _canvas.nodeTypes + MaxPoints, NodeType::Corner);
         _canvas.setCount = 0;
         _canvas.splineType = LinearSpline;
         _canvas.sweepType = LinearSweep;
@@ -285,6 +288,9 @@ private:
         if (!ReadPair(line, point) || !Store(_canvas.points, _index, point)) {
             return false;
         }
+        if (_canvas.splineType == BezierSpline) {
+            _canvas.nodeTypes[_index] = NodeTypeOfLine(line);
+        }
         ++_index;
         if (_canvas.splineType != BezierSpline && _index - 1 != _setStart &&
             SameValue(point, _canvas.points[_setStart])) {
@@ -372,6 +378,7 @@ private:
                 KeepTrailingControl(_canvas, given.first, given.end, given.value);
             }
         }
+        DropLooseNodeTypes(_canvas);
     }
 
     // The default handles replace what the file did not give: a set's control point that the

@@ -10,8 +10,10 @@
 
 #include "io/FileReplace.h"
 #include "model/KCanvasPane.h"
+#include "model/NodeHandles.h"
 #include "model/ProfileRules.h"
 #include "model/WrittenPoints.h"
+#include "scenefile/NodeComments.h"
 #include "scenefile/SceneKind.h"
 #include "scenefile/SceneWriting.h"
 #include "toolkit/util/Utf8Text.h"
@@ -153,17 +155,40 @@ void WriteMarkers(const WrittenPointList& list, size_t before, SceneText& out) {
     }
 }
 
-void WriteEntries(const WrittenPointList& list, size_t first, size_t end, SceneText& out) {
+// A bezier node that is not a corner says so on the line where its segment starts, the one its
+// first handle follows; a corner says nothing, so a drawing of corners writes as it always has.
+const char* NodeComment(const Drawing& drawing, int spline, const WrittenPointList& list,
+                        size_t i) {
+    const WrittenEntry& entry = list.entries[i];
+    const bool segmentStart = spline == BezierSpline && entry.role == WrittenRole::Point &&
+                              entry.source == WrittenSource::Points &&
+                              i + 1 < list.entries.size() &&
+                              list.entries[i + 1].source == WrittenSource::Control1 &&
+                              list.entries[i + 1].index == entry.index;
+    if (!segmentStart || entry.index < 0 || entry.index >= MaxPoints) {
+        return "";
+    }
+    const NodeType type = drawing.nodeTypes[entry.index];
+    if (type == NodeType::Corner || !HasTwoHandles(drawing, entry.index)) {
+        return "";
+    }
+    return type == NodeType::Smooth ? SmoothNode : SymmetricNode;
+}
+
+void WriteEntries(const Drawing& drawing, int spline, const WrittenPointList& list, size_t first,
+                  size_t end, SceneText& out) {
     for (size_t i = first; i < end; ++i) {
-        out.FilePoint(list.entries[i].file, CommentOf(list.entries[i].role));
+        const char* node = NodeComment(drawing, spline, list, i);
+        out.FilePoint(list.entries[i].file, *node != '\0' ? node : CommentOf(list.entries[i].role));
     }
 }
 
 // Each set marker before the entry it stands before, the last ones after the last entry.
-void WritePointList(const WrittenPointList& list, SceneText& out) {
+void WritePointList(const Drawing& drawing, int spline, const WrittenPointList& list,
+                    SceneText& out) {
     for (size_t i = 0; i < list.entries.size(); ++i) {
         WriteMarkers(list, i, out);
-        WriteEntries(list, i, i + 1, out);
+        WriteEntries(drawing, spline, list, i, i + 1, out);
     }
     WriteMarkers(list, list.entries.size(), out);
 }
@@ -191,7 +216,7 @@ void WriteProfiles(const Drawing& canvas, const WrittenPointList& list, int kind
         }
         WriteSpline(spline, out);
         out.Line(std::to_string(profile.values.size()).c_str());
-        WriteEntries(list, first, first + profile.values.size(), out);
+        WriteEntries(canvas, spline, list, first, first + profile.values.size(), out);
         if (kind == Sor && canvas.isOpen == 1) {
             out.Line("open");
         }
@@ -233,7 +258,7 @@ std::string ComposeScene(const Drawing& canvas, ShapeKind kind, std::string& tex
         return out.Finite() ? refusal : NotFiniteRefusal;
     }
     WriteHead(canvas, list.declaredCount, kind, spline, out);
-    WritePointList(list, out);
+    WritePointList(canvas, spline, list, out);
     // A polygon with "open" is rejected by the ray tracer, so only prisms carry it.
     if (kind == Prism && canvas.isOpen == 1) {
         out.Line("open");

@@ -77,6 +77,11 @@ public:
         (void)x, (void)y, (void)delta, (void)sideways, (void)modifiers;
     }
 
+    // The keys held while the mouse report being handled was made (1 Shift, 4 Ctrl, as for
+    // keys); the window sets them before each mouse hook.
+    int MouseModifiers() const { return _mouseModifiers; }
+    void SetMouseModifiers(int modifiers) { _mouseModifiers = modifiers; }
+
     // Hands the pane a drawing context of the caller's making (a memory surface, a recorder);
     // the pane owns it from then on and deletes any context it had.
     void AdoptDC(vDC* context);
@@ -110,6 +115,7 @@ private:
     int _height = 0;
     int _width = 0;
     bool _hasFocus = false;
+    int _mouseModifiers = 0;
     ScrollState _hScroll;
     ScrollState _vScroll;
 };

@@ -279,6 +279,8 @@ void vWindow::ChildMouse(MouseAction action, int button, int x, int y, int held)
     if (!_canvas) {
         return;
     }
+    _canvas->SetMouseModifiers(((held & HeldShift) ? ModShift : 0) |
+                               ((held & HeldControl) ? ModControl : 0));
     switch (action) {
         case MousePress:
             if (button == 1) {

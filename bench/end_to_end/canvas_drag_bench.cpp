@@ -39,7 +39,12 @@ struct StepView {
     int extras = Nothing;
 };
 
-void DragSteps(benchmark::State& state, int mode, StepView view = {}) {
+// Select mode's drags: the press picks the first point of set 25 with every entry chosen, or
+// presses an empty corner and draws a band to and fro across about half of the drawing.
+enum class SelectDrag { None, AllChosen, Band };
+
+void DragSteps(benchmark::State& state, int mode, StepView view = {},
+               SelectDrag select = SelectDrag::None) {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
     vDesktopSession& desktop = Desktop();
@@ -64,10 +69,24 @@ void DragSteps(benchmark::State& state, int mode, StepView view = {}) {
     desktop.ProcessEvents();
 
     editMode = mode;
-    desktop.SendMouse(child, Events::MousePress, 1, canvas.PixelX(picked.x),
-                      canvas.PixelY(picked.y), Events::HeldLeft);
-    const int toX[2] = {canvas.PixelX(picked.x + 6), canvas.PixelX(picked.x)};
-    const int toY[2] = {canvas.PixelY(picked.y - 4), canvas.PixelY(picked.y)};
+    const int kindBefore = shapeKind;
+    int pressX = canvas.PixelX(picked.x);
+    int pressY = canvas.PixelY(picked.y);
+    int toX[2] = {canvas.PixelX(picked.x + 6), canvas.PixelX(picked.x)};
+    int toY[2] = {canvas.PixelY(picked.y - 4), canvas.PixelY(picked.y)};
+    if (select != SelectDrag::None) {
+        shapeKind = Prism;
+    }
+    if (select == SelectDrag::AllChosen) {
+        canvas.SelectAll();
+    } else if (select == SelectDrag::Band) {
+        pressX = pressY = 1;
+        toX[0] = width * 6 / 10;
+        toX[1] = width / 2;
+        toY[0] = height * 6 / 10;
+        toY[1] = height / 2;
+    }
+    desktop.SendMouse(child, Events::MousePress, 1, pressX, pressY, Events::HeldLeft);
     const int paintsBefore = desktop.PaintCount(child);
     int step = 0;
     for (auto _ : state) {
@@ -80,6 +99,7 @@ void DragSteps(benchmark::State& state, int mode, StepView view = {}) {
         static_cast<double>(desktop.PaintCount(child) - paintsBefore) / state.iterations();
     desktop.SendMouse(child, Events::MouseRelease, 1, toX[step], toY[step], 0);
     editMode = AddPoint;
+    shapeKind = kindBefore;
     if (view.extras & PointTable) {
         KryApp::Table()->Close();
     }
@@ -95,6 +115,14 @@ void BM_MovePointDragStepShown(benchmark::State& state) {
 }
 void BM_RotateAllDragStepShown(benchmark::State& state) {
     DragSteps(state, RotateAll, {false, LinearSpline, 1, static_cast<int>(state.range(2))});
+}
+// Select mode in a bezier prism, the handles shown: all 500 entries chosen and dragged (with
+// their handles), or a band over about half of them.
+void BM_SelectedDragStepShown(benchmark::State& state) {
+    DragSteps(state, SelectPoints, {false, BezierSpline, 1, Nothing}, SelectDrag::AllChosen);
+}
+void BM_SelectBandStepShown(benchmark::State& state) {
+    DragSteps(state, SelectPoints, {false, BezierSpline, 1, Nothing}, SelectDrag::Band);
 }
 // POV-Ray's curves of the spline (third argument) at the zoom (fourth) about the point dragged.
 void BM_MovePointExactCurvesShown(benchmark::State& state) {
@@ -116,10 +144,21 @@ void ClientSizes(benchmark::internal::Benchmark* benchmark) {
         ->ReportAggregatesOnly(true);
 }
 
+// The two sizes of the targets, the canvas alone.
+void SelectSizes(benchmark::internal::Benchmark* benchmark) {
+    benchmark->Args({600, 600, Nothing})
+        ->Args({1920, 1080, Nothing})
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(5)
+        ->ReportAggregatesOnly(true);
+}
+
 }  // namespace
 
 BENCHMARK(BM_MovePointDragStepShown)->Apply(ClientSizes);
 BENCHMARK(BM_RotateAllDragStepShown)->Apply(ClientSizes);
+BENCHMARK(BM_SelectedDragStepShown)->Apply(SelectSizes);
+BENCHMARK(BM_SelectBandStepShown)->Apply(SelectSizes);
 BENCHMARK(BM_MovePointExactCurvesShown)
     ->ArgsProduct({{600}, {600}, {QuadraticSpline, CubicSpline, BezierSpline}, {1, 4}})
     ->ArgsProduct({{1920}, {1080}, {CubicSpline, BezierSpline}, {1, 4}})

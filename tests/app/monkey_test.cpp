@@ -230,7 +230,13 @@ protected:
             Qt::KeyboardModifiers modifiers;
         } keys[] = {{Qt::Key_Z, Qt::ControlModifier},
                     {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier},
-                    {Qt::Key_Y, Qt::ControlModifier}};
+                    {Qt::Key_Y, Qt::ControlModifier},
+                    {Qt::Key_Z, Qt::ControlModifier},
+                    // Select mode's keys; elsewhere they do nothing.
+                    {Qt::Key_A, Qt::ControlModifier},
+                    {Qt::Key_Delete, Qt::NoModifier},
+                    {Qt::Key_Left, Qt::ShiftModifier},
+                    {Qt::Key_Escape, Qt::NoModifier}};
         const auto& key = OneOf(keys);
         Log("key " + std::to_string(key.key) + " with " + std::to_string(key.modifiers));
         QKeyEvent press(QEvent::KeyPress, key.key, key.modifiers);

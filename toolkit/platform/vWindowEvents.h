@@ -4,8 +4,15 @@
 class vWindowEvents {
 public:
     enum MouseAction { MousePress, MouseRelease, MouseMove };
-    // Buttons are numbered 1 left, 2 middle, 3 right; held buttons are bits.
-    enum HeldButton { HeldLeft = 1, HeldMiddle = 2, HeldRight = 4 };
+    // Buttons are numbered 1 left, 2 middle, 3 right; held buttons are bits, and so are Shift and
+    // Ctrl held with them.
+    enum HeldButton {
+        HeldLeft = 1,
+        HeldMiddle = 2,
+        HeldRight = 4,
+        HeldShift = 8,
+        HeldControl = 16
+    };
     enum ScrollCode {
         ScrollLineBack,
         ScrollLineForward,

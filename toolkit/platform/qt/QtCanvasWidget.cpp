@@ -173,7 +173,10 @@ void QtCanvasWidget::Mouse(vWindowEvents::MouseAction action, QMouseEvent* event
     if (action != vWindowEvents::MouseMove && button == 0) {
         return;
     }
-    _events->ChildMouse(action, button, at.x(), at.y(), HeldButtons(event->buttons()));
+    int held = HeldButtons(event->buttons());
+    held |= (event->modifiers() & Qt::ShiftModifier) ? vWindowEvents::HeldShift : 0;
+    held |= (event->modifiers() & Qt::ControlModifier) ? vWindowEvents::HeldControl : 0;
+    _events->ChildMouse(action, button, at.x(), at.y(), held);
 }
 
 void QtCanvasWidget::mousePressEvent(QMouseEvent* event) {

@@ -132,7 +132,10 @@ void vDesktopSession::SendMouse(vWindowHandle child, vWindowEvents::MouseAction 
     static constexpr QEvent::Type Types[] = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
                                              QEvent::MouseMove};
     const QPointF at(x, y);
-    QMouseEvent event(Types[action], at, canvas->mapToGlobal(at), pressed, buttons, Qt::NoModifier);
+    Qt::KeyboardModifiers modifiers;
+    modifiers.setFlag(Qt::ShiftModifier, held & vWindowEvents::HeldShift);
+    modifiers.setFlag(Qt::ControlModifier, held & vWindowEvents::HeldControl);
+    QMouseEvent event(Types[action], at, canvas->mapToGlobal(at), pressed, buttons, modifiers);
     QCoreApplication::sendEvent(canvas, &event);
 }
 
