@@ -92,6 +92,8 @@ enum Id : int {
     Paste = IdPaste,
     // A POV-Ray scene or SVG file read into a window of its own.
     Import = 2104,
+    // Another spline for the drawing, its curve kept exactly or within a tolerance.
+    ConvertSpline = 2109,
     ViewMenu = 2110,
     ZoomIn = 2111,
     ZoomOut = 2112,

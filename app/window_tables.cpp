@@ -93,6 +93,8 @@ MenuSpec editMenu[] = {
     {"&Copy as POV-Ray", Cmd::CopyAsPov, MenuEnabled, "Ctrl+C", 0, nullptr, 0},
     {"&Paste", Cmd::Paste, MenuEnabled, "Ctrl+V", 0, nullptr, 0},
     {"&Import...", Cmd::Import, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"-", Cmd::Separator, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"Con&vert spline...", Cmd::ConvertSpline, MenuEnabled, nullptr, 0, nullptr, 0},
     {},
 };
 

@@ -1,6 +1,7 @@
 #include "model/WrittenPoints.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
@@ -98,9 +99,17 @@ public:
         }
     }
 
-    // Taken from the numbers as written, so that the file read back writes it again to the
-    // digit.
-    void AddFirstLessControl(int first) {
+    // The closing control the set keeps for its last outline; else one taken from the numbers
+    // as written, so that the file read back writes it again to the digit.
+    void AddFirstLessControl(int first, int end) {
+        const int set = _layout.SetOf(first);
+        const std::optional<Point2> kept =
+            set > 0 && end == _layout.ends[set] ? _canvas.ClosingControl(set) : std::nullopt;
+        if (kept) {
+            _entries.push_back({FileOf(*kept), *kept, WrittenRole::ClosingControl,
+                                WrittenSource::FirstLessControl, first, set});
+            return;
+        }
         Point2 point = ReadBack(FileOf(_canvas.points[first]));
         Point2 control = ReadBack(FileOf(_canvas.control1[first]));
         AddClosingControl({point.x - control.x, point.y - control.y},
@@ -165,7 +174,7 @@ void ListOneControlPerOutline(const SetLayout& layout, const Outlines& outlines,
         int end = outlines.ends[j];
         list.AddPoints(first, end);
         if (cubic) {
-            list.AddFirstLessControl(first);
+            list.AddFirstLessControl(first, end);
         }
         list.MarkSetEnd(end);
         if (end < layout.points) {

@@ -21,7 +21,8 @@ enum class WrittenSource {
     Points,
     Control1,
     Control2,
-    // The outline's first point less its control point, taken from the values as written.
+    // The outline's first point less its control point, taken from the values as written; or
+    // the closing control its set keeps, for the outline that ends the set.
     FirstLessControl,
     // A cubic lathe profile's end slope point: a quarter of the way back from its last point to
     // the one before it, taken from the values as written.

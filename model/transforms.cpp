@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <optional>
 
 #include "model/KCanvasPane.h"
 
@@ -13,6 +15,27 @@ bool RangeInside(int start, int end, int pointCount) {
 
 bool Finite(const Point2& p) {
     return std::isfinite(p.x) && std::isfinite(p.y);
+}
+
+// The closing controls that sets beginning at start .. end - 1 keep move with their points.
+template <typename Change>
+bool ChangeClosingControls(KCanvasPane& canvas, int start, int end, Change change, bool apply) {
+    Drawing& drawing = canvas.Model();
+    for (int k = 1; k <= std::min(canvas.setCount, MaxSets); ++k) {
+        std::optional<Point2> kept = drawing.ClosingControl(k);
+        const int first = canvas.setEnds[k - 1];
+        if (!kept || first < start || first >= end) {
+            continue;
+        }
+        change(*kept);
+        if (!Finite(*kept)) {
+            return false;
+        }
+        if (apply) {
+            drawing.SetClosingControl(k, kept);
+        }
+    }
+    return true;
 }
 
 // Applies the change to the entries in all three arrays, so handles follow their points; but
@@ -32,6 +55,9 @@ bool ChangeEntries(KCanvasPane& canvas, int start, int end, Change change) {
                     array[i] = changed;
                 }
             }
+        }
+        if (!ChangeClosingControls(canvas, start, end, change, apply)) {
+            return false;
         }
     }
     return true;
@@ -107,6 +133,18 @@ void KCanvasPane::FlipSetVertical() {
 void KCanvasPane::FlipAllVertical() {
     SetChanged(true);
     ChangeEntries(*this, 0, pointCount, [](Point2& p) { p.y = -p.y; });
+}
+
+void KCanvasPane::MirrorAll(bool leftRight, const Point2& about) {
+    if (ChangeEntries(*this, 0, pointCount, [&](Point2& p) {
+            if (leftRight) {
+                p.x = about.x - (p.x - about.x);
+            } else {
+                p.y = about.y - (p.y - about.y);
+            }
+        })) {
+        SetChanged(true);
+    }
 }
 
 void KCanvasPane::CentreAll() {

@@ -6,9 +6,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
+#include <optional>
 #include <vector>
 
 #include "model/DrawingHandles.h"
+#include "model/ReadBack.h"
 #include "scenefile/ForeignSceneText.h"
 #include "scenefile/ProfileFileReading.h"
 #include "scenefile/SceneKind.h"
@@ -125,6 +128,9 @@ private:
         std::fill(_canvas.points, _canvas.points + MaxPoints, Point2{0, 0});
         std::fill(_canvas.setEnds, _canvas.setEnds + SetEndEntries, 0);
         _canvas.setCount = 0;
+        for (int k = 1; k <= MaxSets; ++k) {
+            _canvas.SetClosingControl(k, std::nullopt);
+        }
         _canvas.splineType = LinearSpline;
         _canvas.sweepType = LinearSweep;
     }
@@ -294,10 +300,14 @@ private:
     }
 
     bool TakeOtherLine(const char* line) {
+        Point2 value;
         if (_phase == 4) {
+            // A cubic set's closing control: kept when it is not the one the writer works out.
+            if (ReadPair(line, value) && _canvas.setCount > 0) {
+                _closingControls[_canvas.setCount] = value;
+            }
             return true;
         }
-        Point2 value;
         if (!ReadPair(line, value)) {
             return false;
         }
@@ -353,6 +363,7 @@ private:
     // gave turns into model units, the control point of a prism without points included.
     void FinishDrawing() {
         _canvas.pointCount = _index;
+        KeepClosingControls();
         for (int j = 0; j < _filled; ++j) {
             _canvas.points[j] = ToModel(_canvas.points[j]);
             _canvas.control1[j] = ToModel(_canvas.control1[j]);
@@ -360,6 +371,20 @@ private:
         }
         if (_canvas.splineType < BezierSpline) {
             FillMissingHandles();
+        }
+    }
+
+    // In file units still: the writer works a closing control out as the set's first point less
+    // its control point, and prints it with six digits.
+    void KeepClosingControls() {
+        for (const auto& [set, value] : _closingControls) {
+            const int first = _canvas.setEnds[set - 1];
+            const Point2& point = _canvas.points[first];
+            const Point2& control = _canvas.control1[first];
+            const Point2 worked = ReadBack(Point2{point.x - control.x, point.y - control.y});
+            if (worked.x != value.x || worked.y != value.y) {
+                _canvas.SetClosingControl(set, ToModel(value));
+            }
         }
     }
 
@@ -392,6 +417,7 @@ private:
     int _filled = 0;  // entries of the three tables the file has written
     bool _union = false;
     bool _givenControl[MaxPoints] = {};
+    std::map<int, Point2> _closingControls;  // file units, by set
     bool _endedBeforeHeader = false;
 };
 

@@ -17,4 +17,7 @@ enum ToolExit {
     ExitImportRefused = 66,
     // POV-Ray is missing or made no picture of the drawing.
     ExitRenderFailed = 67,
+    // convert --keep-shape could not keep the shape: no spline of its own, or beyond the
+    // drawing's capacity.
+    ExitConversionRefused = 68,
 };

@@ -91,6 +91,7 @@ EXIT STATUS
   66     import or export found nothing it could use (the reason is printed)
   67     render --picture povray made no picture: POV-Ray is not installed or refused the
          drawing (its messages are printed)
+  68     convert --keep-shape refused: the kind has no spline, or the drawing would not fit
 
 FILES
   vexlin-tool reads no settings. The editor, vexlin(1), keeps its own in
