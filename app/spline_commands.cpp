@@ -44,7 +44,7 @@ void KryCmdWindow::ConvertSplineCommand() {
         notes = conversion.notes;
     } else if (const std::string note = PlainConversionNote(shown, kind, dialog.spline);
                !note.empty()) {
-        notes.push_back(note + " (Keep the shape keeps it)");
+        notes.push_back(note);
     }
     // The canvas keeps the kind of its own drawing; the window's is the program-wide one.
     converted.kind = canvas->Model().kind;
