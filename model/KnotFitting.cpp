@@ -17,7 +17,7 @@ constexpr double ShortestStretch = 1e-9;
 // Samples lie this share of the tolerance from their chords at most; what they miss is added to
 // the deviation found.
 constexpr double SampleShare = 0.1;
-constexpr double MostSteps = 2000;
+constexpr double MostSteps = 256;
 
 Point2 Plus(const Point2& p, const Point2& q, double times = 1) {
     return {p.x + times * q.x, p.y + times * q.y};
@@ -27,9 +27,11 @@ bool SameWritten(const Point2& p, const Point2& q) {
     return p.x == q.x && p.y == q.y;
 }
 
-// Appends points of the segment over t0 .. t1 whose chords stay within `chord` of it: p'' is
-// linear in t, so its length over [0, 1] is largest at an end.
-void Sample(const SplineSegment& s, double t0, double t1, double chord, std::vector<Point2>& out) {
+// Appends points of the segment over t0 .. t1 whose chords stay within `chord` of it, or as
+// close as MostSteps of them come; returns how close that is. p'' is linear in t, so its
+// length over [0, 1] is largest at an end.
+double Sample(const SplineSegment& s, double t0, double t1, double chord,
+              std::vector<Point2>& out) {
     const double bend = std::max(std::hypot(2 * s.b.x, 2 * s.b.y),
                                  std::hypot(6 * s.a.x + 2 * s.b.x, 6 * s.a.y + 2 * s.b.y));
     const double span = t1 - t0;
@@ -38,6 +40,8 @@ void Sample(const SplineSegment& s, double t0, double t1, double chord, std::vec
     for (double j = out.empty() ? 0 : 1; j <= steps; ++j) {
         out.push_back(s.At(t0 + span * j / steps));
     }
+    const double step = span / steps;
+    return bend * step * step / 8;
 }
 
 // The largest distance from a point of `from` to the polyline `to`.
@@ -258,19 +262,23 @@ private:
         std::vector<Point2> source;
         for (size_t i = 0; i < deviations.size(); ++i) {
             fitted.clear();
-            Sample(target.segments[i], 0, 1, _chord, fitted);
-            SourceSamples(_knots[i].u, EndOf(i), source);
+            const double missed = std::max(Sample(target.segments[i], 0, 1, _chord, fitted),
+                                           SourceSamples(_knots[i].u, EndOf(i), source));
             deviations[i] =
-                std::max(Farthest(fitted, source), Farthest(source, fitted)) + 2 * _chord;
+                std::max(Farthest(fitted, source), Farthest(source, fitted)) + 2 * missed;
         }
     }
 
-    void SourceSamples(double from, double to, std::vector<Point2>& out) const {
+    // Returns how far the samples' chords may miss the piece.
+    double SourceSamples(double from, double to, std::vector<Point2>& out) const {
         out.clear();
+        double missed = 0;
         for (double start = std::floor(from); start < to; start += 1) {
             const SplineSegment& s = _piece.segments[static_cast<size_t>(start)];
-            Sample(s, std::max(from, start) - start, std::min(to, start + 1) - start, _chord, out);
+            missed = std::max(missed, Sample(s, std::max(from, start) - start,
+                                             std::min(to, start + 1) - start, _chord, out));
         }
+        return missed;
     }
 
     const CurvePiece& _piece;

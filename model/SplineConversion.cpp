@@ -17,8 +17,12 @@
 namespace {
 
 constexpr double DefaultShareOfSize = 0.001;
-// A fit that runs past this many points is given up: the refusal names at least this many.
-constexpr size_t MostFittedPoints = 20 * MaxPoints;
+// Six written digits hold a value to about a millionth of the drawing's size: a finer
+// tolerance is this one.
+constexpr double FinestShareOfSize = 1e-6;
+// A fit that runs past the drawing's capacity is given up: the refusal then names the entries
+// it had reached.
+constexpr size_t MostFittedPoints = MaxPoints;
 
 std::string Format(const char* format, double a, double b) {
     char text[200];
@@ -96,13 +100,17 @@ public:
     }
 
     void Run(SplineConversion& result) {
+        // Set ends as the writer takes them: ascending and within the points.
+        const int points = std::clamp(_drawing.pointCount, 0, MaxPoints);
         const int sets = std::clamp(_drawing.setCount, 0, MaxSets);
+        int first = 0;
         for (int k = 1; k <= sets; ++k) {
-            ConvertSet(k, _drawing.setEnds[k - 1], _drawing.setEnds[k]);
+            const int end = std::clamp(_drawing.setEnds[k], first, points);
+            ConvertSet(k, first, end);
+            first = end;
         }
-        const int open = _drawing.setEnds[sets];
-        if (_drawing.pointCount > open) {
-            ConvertSet(0, open, _drawing.pointCount);
+        if (points > first) {
+            ConvertSet(0, first, points);
         }
         if (!Fits(result)) {
             return;
@@ -250,12 +258,16 @@ private:
             result.refusal = "A set's curve has no length to fit a spline to.";
             return false;
         }
-        if (_gaveUp || points > static_cast<size_t>(MaxPoints) || sets > MaxSets) {
+        if (sets > MaxSets) {
+            result.refusal = "The converted drawing would need " + std::to_string(sets) +
+                             " sets; a drawing holds " + std::to_string(MaxSets) + ".";
+            return false;
+        }
+        if (_gaveUp || points > static_cast<size_t>(MaxPoints)) {
             result.refusal = "The converted drawing would need " +
                              std::string(_gaveUp ? "more than " : "") + std::to_string(points) +
-                             " entries in " + std::to_string(sets) + " sets; a drawing holds " +
-                             std::to_string(MaxPoints) + " entries in " + std::to_string(MaxSets) +
-                             " sets. A larger tolerance needs fewer.";
+                             " entries; a drawing holds " + std::to_string(MaxPoints) +
+                             ". A larger tolerance needs fewer.";
             return false;
         }
         return true;
@@ -316,6 +328,19 @@ bool HandlesOnSegments(const Drawing& drawing) {
     return true;
 }
 
+// The diagonal around the written values, in file units; 1 for a drawing without extent.
+double SizeOf(const Drawing& drawing, ShapeKind kind) {
+    const WrittenPointList list = WrittenPoints(drawing, kind);
+    Point2 low{HUGE_VAL, HUGE_VAL};
+    Point2 high{-HUGE_VAL, -HUGE_VAL};
+    for (const WrittenEntry& entry : list.entries) {
+        low = {std::min(low.x, entry.file.x), std::min(low.y, entry.file.y)};
+        high = {std::max(high.x, entry.file.x), std::max(high.y, entry.file.y)};
+    }
+    const double size = std::hypot(high.x - low.x, high.y - low.y);
+    return size > 0 && std::isfinite(size) ? size : 1;
+}
+
 }  // namespace
 
 const char* SplineName(int spline) {
@@ -324,18 +349,7 @@ const char* SplineName(int spline) {
 }
 
 double DefaultTolerance(const Drawing& drawing, ShapeKind kind) {
-    const WrittenPointList list = WrittenPoints(drawing, kind);
-    if (list.entries.empty()) {
-        return DefaultShareOfSize;
-    }
-    Point2 low{HUGE_VAL, HUGE_VAL};
-    Point2 high{-HUGE_VAL, -HUGE_VAL};
-    for (const WrittenEntry& entry : list.entries) {
-        low = {std::min(low.x, entry.file.x), std::min(low.y, entry.file.y)};
-        high = {std::max(high.x, entry.file.x), std::max(high.y, entry.file.y)};
-    }
-    const double size = std::hypot(high.x - low.x, high.y - low.y);
-    return size > 0 && std::isfinite(size) ? size * DefaultShareOfSize : DefaultShareOfSize;
+    return SizeOf(drawing, kind) * DefaultShareOfSize;
 }
 
 SplineConversion ConvertSpline(const Drawing& drawing, ShapeKind kind, int target,
@@ -356,7 +370,9 @@ SplineConversion ConvertSpline(const Drawing& drawing, ShapeKind kind, int targe
         result.exact = true;
         return result;
     }
-    const double wanted = tolerance > 0 ? tolerance : DefaultTolerance(drawing, kind);
+    const double size = SizeOf(drawing, kind);
+    const double wanted =
+        std::max(tolerance > 0 ? tolerance : size * DefaultShareOfSize, size * FinestShareOfSize);
     Converter(drawing, kind, target, wanted).Run(result);
     return result;
 }

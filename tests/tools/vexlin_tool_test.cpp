@@ -424,6 +424,8 @@ TEST_F(VexlinToolTest, ConvertKeepsTheShapeOrSaysItChanges) {
                         "--seed 1"))
                   .status,
               0);
+    ASSERT_EQ(
+        Run(Words("shape random.prm --style random --points 60 --kind prism --seed 1")).status, 0);
     const struct {
         const char* args;
         int status;
@@ -439,7 +441,7 @@ TEST_F(VexlinToolTest, ConvertKeepsTheShapeOrSaysItChanges) {
         {"b.prm dropped --spline quadratic", 0,
          "dropped.prm: note: the bezier handles are dropped: the curve changes"},
         {"star.prm same --keep-shape", 0, ""},
-        {"star.prm tight --spline quadratic --keep-shape --tolerance 1e-9", 68,
+        {"random.prm tight --spline quadratic --keep-shape --tolerance 1e-9", 68,
          "tight.prm: the shape cannot be kept: The converted drawing would need more than "},
         {"square.pol s.pol --spline cubic --keep-shape", 68,
          "s.pol: the shape cannot be kept: A polygon has no spline: it is always straight.\n"},
@@ -450,9 +452,19 @@ TEST_F(VexlinToolTest, ConvertKeepsTheShapeOrSaysItChanges) {
         EXPECT_EQ(run.status, c.status) << c.args << "\n" << run.err;
         EXPECT_NE(run.err.find(c.says), std::string::npos) << c.args << "\n" << run.err;
     }
-    // The converted cubic prism's own closing control is read back and written again.
+    // The converted cubic prism's own closing control is read back and written again, and
+    // mirrored with its set.
     EXPECT_EQ(Run({"convert", "c.prm", "again.prm"}).status, 0);
     EXPECT_EQ(FileText(File("again.prm")), FileText(File("c.prm")));
+    EXPECT_EQ(Run({"transform", "c.prm", "m.prm", "--mirror-x"}).status, 0);
+    auto closing = [this](const char* name) {
+        const std::string text = FileText(File(name));
+        const size_t end = text.find("> //___2control___");
+        const size_t start = text.rfind('<', end) + 1;
+        return text.substr(start, end - start);
+    };
+    const std::string before = closing("c.prm");
+    EXPECT_EQ(closing("m.prm"), before[0] == '-' ? before.substr(1) : "-" + before);
 }
 
 TEST_F(VexlinToolTest, TransformsOfHugeDrawingsNeverWriteInfinities) {
