@@ -17,7 +17,7 @@ constexpr double ShortestStretch = 1e-9;
 // Samples lie this share of the tolerance from their chords at most; what they miss is added to
 // the deviation found.
 constexpr double SampleShare = 0.1;
-constexpr double MostSteps = 256;
+constexpr double MostSteps = 64;
 
 Point2 Plus(const Point2& p, const Point2& q, double times = 1) {
     return {p.x + times * q.x, p.y + times * q.y};
@@ -96,6 +96,8 @@ private:
     struct Knot {
         double u;
         Point2 value;
+        // Of the stretch from this knot to the next; below 0 until measured.
+        double deviation = -1;
     };
 
     Point2 At(double u) const {
@@ -204,10 +206,22 @@ private:
             const Point2 value = KnotValue(u);
             if (Allowed(value, *i + 1)) {
                 _knots.insert(_knots.begin() + static_cast<long>(*i) + 1, {u, value});
+                Unmeasure(*i + 1);
                 halved = true;
             }
         }
         return halved;
+    }
+
+    // A stretch is shaped by at most the knot before it and the two after it: those around a
+    // new knot are measured again, the others keep their deviation.
+    void Unmeasure(size_t added) {
+        const long count = static_cast<long>(_knots.size());
+        for (long i = static_cast<long>(added) - 2; i <= static_cast<long>(added) + 1; ++i) {
+            if (_piece.closed || (i >= 0 && i < count)) {
+                _knots[static_cast<size_t>((i + count) % count)].deviation = -1;
+            }
+        }
     }
 
     // The control point before the first knot that gives the target's first stretch the piece's
@@ -253,7 +267,7 @@ private:
         return LatheCurve(_spline, list);
     }
 
-    void Measure(const SplineCurve& target, std::vector<double>& deviations) const {
+    void Measure(const SplineCurve& target, std::vector<double>& deviations) {
         deviations.assign(Stretches(), HUGE_VAL);
         if (target.segments.size() != deviations.size()) {
             return;
@@ -261,11 +275,14 @@ private:
         std::vector<Point2> fitted;
         std::vector<Point2> source;
         for (size_t i = 0; i < deviations.size(); ++i) {
-            fitted.clear();
-            const double missed = std::max(Sample(target.segments[i], 0, 1, _chord, fitted),
-                                           SourceSamples(_knots[i].u, EndOf(i), source));
-            deviations[i] =
-                std::max(Farthest(fitted, source), Farthest(source, fitted)) + 2 * missed;
+            if (_knots[i].deviation < 0) {
+                fitted.clear();
+                const double missed = std::max(Sample(target.segments[i], 0, 1, _chord, fitted),
+                                               SourceSamples(_knots[i].u, EndOf(i), source));
+                _knots[i].deviation =
+                    std::max(Farthest(fitted, source), Farthest(source, fitted)) + 2 * missed;
+            }
+            deviations[i] = _knots[i].deviation;
         }
     }
 
