@@ -254,8 +254,10 @@ private:
             points += set.points.size();
             sets += set.finished ? 1 : 0;
         }
-        if (!std::isfinite(_deviation)) {
-            result.refusal = "A set's curve has no length to fit a spline to.";
+        if (!std::isfinite(_deviation) || !AllFinite()) {
+            result.refusal =
+                "The drawing's curve is too large to convert: a value would not be "
+                "finite.";
             return false;
         }
         if (sets > MaxSets) {
@@ -269,6 +271,21 @@ private:
                              " entries; a drawing holds " + std::to_string(MaxPoints) +
                              ". A larger tolerance needs fewer.";
             return false;
+        }
+        return true;
+    }
+
+    bool AllFinite() const {
+        auto finite = [](const Point2& p) { return std::isfinite(p.x) && std::isfinite(p.y); };
+        for (const BuiltSet& set : _sets) {
+            for (const auto* values : {&set.points, &set.control1, &set.control2}) {
+                if (!std::all_of(values->begin(), values->end(), finite)) {
+                    return false;
+                }
+            }
+            if (set.closing && !finite(*set.closing)) {
+                return false;
+            }
         }
         return true;
     }

@@ -187,21 +187,24 @@ TEST(SplineConversion, KeepsPovraysCurveExactlyOrWithinTheDeviationItReports) {
 // spline of its own is refused too.
 TEST(SplineConversion, RefusesWhatTheDrawingCannotHold) {
     const Drawing big = DrawingOf({RandomOutline(3, 240, {0, 0})}, LinearSpline);
+    const Drawing huge = DrawingOf({Star(5, 1e307, 5e306, {0, 0})}, LinearSpline);
     const struct {
+        const Drawing& drawing;
         ShapeKind kind;
         int target;
         double tolerance;
         const char* says;
     } cases[] = {
-        {Prism, CubicSpline, 1e-6, "would need more than"},
-        {Prism, QuadraticSpline, 1e-4, "would need "},
-        {Polygon, BezierSpline, 0, "A polygon has no spline"},
-        {Sor, BezierSpline, 0, "no spline to convert"},
+        {big, Prism, CubicSpline, 1e-6, "would need more than"},
+        {big, Prism, QuadraticSpline, 1e-4, "would need "},
+        {big, Polygon, BezierSpline, 0, "A polygon has no spline"},
+        {big, Sor, BezierSpline, 0, "no spline to convert"},
+        {huge, Prism, CubicSpline, 0, "a value would not be finite"},
     };
     for (const auto& c : cases) {
-        const SplineConversion converted = ConvertSpline(big, c.kind, c.target, c.tolerance);
+        const SplineConversion converted = ConvertSpline(c.drawing, c.kind, c.target, c.tolerance);
         EXPECT_FALSE(converted.ok) << c.says;
         EXPECT_NE(converted.refusal.find(c.says), std::string::npos) << converted.refusal;
-        EXPECT_EQ(converted.drawing, big) << c.says;
+        EXPECT_EQ(converted.drawing, c.drawing) << c.says;
     }
 }
