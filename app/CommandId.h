@@ -98,6 +98,8 @@ enum Id : int {
     NodeCorner = 2107,
     NodeSmooth = 2108,
     NodeSymmetric = 2109,
+    // Another spline for the drawing, its curve kept exactly or within a tolerance.
+    ConvertSpline = 2157,
     ViewMenu = 2110,
     ZoomIn = 2111,
     ZoomOut = 2112,

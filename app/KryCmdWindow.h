@@ -205,6 +205,8 @@ private:
     void KeepProportionsCommand();
     void SnapCommand();
     void GridSpacingCommand();
+    // Edit > Convert spline: the dialog, then the conversion as one undo step, with its note.
+    void ConvertSplineCommand();
     void PovrayCurvesCommand();
     // One check item's option turned over, in every window.
     void ToggleOption(bool CanvasOptions::*option);

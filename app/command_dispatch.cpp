@@ -139,6 +139,7 @@ const KryCmdWindow::CommandHandler* KryCmdWindow::HandlerFor(int id) {
         {Cmd::CopyAsPov, &KryCmdWindow::CopyAsPovray},
         {Cmd::Paste, &KryCmdWindow::PasteFromClipboard},
         {Cmd::Import, &KryCmdWindow::ImportCommand},
+        {Cmd::ConvertSpline, &KryCmdWindow::ConvertSplineCommand},
         {Cmd::PointTable, &KryCmdWindow::TogglePointTable},
         {Cmd::BackgroundPicture, &KryCmdWindow::ChooseBackground},
         {Cmd::HideBackground, &KryCmdWindow::HideBackground},

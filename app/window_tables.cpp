@@ -112,6 +112,7 @@ MenuSpec editMenu[] = {
     {"-", Cmd::Separator, MenuEnabled, nullptr, 0, nullptr, 0},
     {"&Select", Cmd::SelectMode, MenuEnabled, "S", 0, nullptr, 0},
     {"&Node type", Cmd::NodeTypeMenu, MenuEnabled, nullptr, 0, nodeTypeMenu, 0},
+    {"Con&vert spline...", Cmd::ConvertSpline, MenuEnabled, nullptr, 0, nullptr, 0},
     {"-", Cmd::Separator, MenuEnabled, nullptr, 0, nullptr, 0},
     {"C&ombine", Cmd::CombineMenu, MenuEnabled, nullptr, 0, combineMenu, 0},
     {"O&ffset...", Cmd::Offset, MenuEnabled, nullptr, 0, nullptr, 0},

@@ -166,6 +166,9 @@ public:
     void ScaleRange(int start, int end, float factor, int aboutAnchor);
     void FlipSetVertical();
     void FlipAllVertical();
+    // The whole drawing mirrored left to right, or top to bottom, about a model point; nothing
+    // changes when a result would not be finite.
+    void MirrorAll(bool leftRight, const Point2& about);
     void CentreAll();
 
     // The view: zoom and pan. Every change repaints and tells the window the zoom.

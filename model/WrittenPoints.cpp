@@ -323,8 +323,8 @@ std::vector<WrittenSet> WrittenSets(const WrittenPointList& list) {
     return sets;
 }
 
-void KeepTrailingControl(Drawing& drawing, int first, int end, const Point2& file) {
-    const bool lathe = drawing.kind == Lathe;
+void KeepTrailingControl(Drawing& drawing, int first, int end, const Point2& file, bool endSlope) {
+    const bool lathe = endSlope;
     if (first < 0 || end > MaxPoints || end - first < (lathe ? 1 : 2)) {
         return;
     }

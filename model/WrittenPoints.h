@@ -21,7 +21,8 @@ enum class WrittenSource {
     Points,
     Control1,
     Control2,
-    // The outline's first point less its control point, taken from the values as written.
+    // The outline's first point less its control point, taken from the values as written; or
+    // the one a file or a conversion gave the outline, which the drawing keeps.
     FirstLessControl,
     // A cubic lathe profile's end slope point: a quarter of the way back from its last point to
     // the one before it, taken from the values as written.
@@ -74,8 +75,8 @@ struct WrittenSet {
 // The list set by set, in its order (the entries of a set are always together).
 std::vector<WrittenSet> WrittenSets(const WrittenPointList& list);
 
-// Keeps with the drawing the trailing control line a file gave after the outline (a cubic
-// prism's) or profile (a cubic lathe's, when the drawing's kind is a lathe) points[first ..
-// end), the points already in model units, when it is not the one the writer works out: the
-// writer then writes it back as given. `file` is in file units.
-void KeepTrailingControl(Drawing& drawing, int first, int end, const Point2& file);
+// Keeps with the drawing the trailing control line a file or a conversion gave after the
+// outline points[first .. end) (a cubic prism's closing control point; a cubic lathe profile's
+// end slope point when `endSlope`), the points already in model units, when it is not the one
+// the writer works out: the writer then writes it back as given. `file` is in file units.
+void KeepTrailingControl(Drawing& drawing, int first, int end, const Point2& file, bool endSlope);

@@ -109,6 +109,18 @@ void KCanvasPane::FlipAllVertical() {
     ChangeEntries(*this, 0, pointCount, [](Point2& p) { p.y = -p.y; });
 }
 
+void KCanvasPane::MirrorAll(bool leftRight, const Point2& about) {
+    if (ChangeEntries(*this, 0, pointCount, [&](Point2& p) {
+            if (leftRight) {
+                p.x = about.x - (p.x - about.x);
+            } else {
+                p.y = about.y - (p.y - about.y);
+            }
+        })) {
+        SetChanged(true);
+    }
+}
+
 void KCanvasPane::CentreAll() {
     if (pointCount < 2) {
         return;

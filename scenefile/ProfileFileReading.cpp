@@ -212,7 +212,7 @@ bool ProfileFileReading::PutProfile(const Laid& laid, bool unfinished, bool keep
         _canvas.control1[first] = ToModel(laid.control);
     }
     if (laid.endSlope) {
-        KeepTrailingControl(_canvas, first, first + n, *laid.endSlope);
+        KeepTrailingControl(_canvas, first, first + n, *laid.endSlope, true);
     }
     _canvas.pointCount = first + needed;
     if (!unfinished) {

@@ -375,7 +375,7 @@ private:
         }
         for (const GivenControl& given : _closingControls) {
             if (given.end <= _canvas.pointCount) {
-                KeepTrailingControl(_canvas, given.first, given.end, given.value);
+                KeepTrailingControl(_canvas, given.first, given.end, given.value, false);
             }
         }
         DropLooseNodeTypes(_canvas);

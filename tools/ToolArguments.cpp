@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "model/ModelUnits.h"
+#include "model/NumberText.h"
 #include "tools/ToolCommand.h"
 #include "tools/ToolExit.h"
 #include "tools/ToolHelp.h"
@@ -98,6 +100,18 @@ OptionResult TakeSize(const char* text, long maxSide, long& width, long& height)
     }
     return OptionResult::BadValue("not WIDTHxHEIGHT with sides from 1 to " +
                                   std::to_string(maxSide));
+}
+
+OptionResult TakeFilePoint(const char* text, Point2& model) {
+    const char* comma = std::strchr(text, ',');
+    double x = 0;
+    double y = 0;
+    if (comma == nullptr || !ReadNumber(std::string(text, comma).c_str(), x) ||
+        !ReadNumber(comma + 1, y)) {
+        return OptionResult::BadValue("not X,Y in file units");
+    }
+    model = {x * ModelUnitsPerFileUnit, -y * ModelUnitsPerFileUnit};
+    return OptionStatus::Taken;
 }
 
 int ChoiceIndex(const char* value, const char* const* choices) {

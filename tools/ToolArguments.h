@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "model/Point2.h"
+
 // The arguments after the subcommand name, taken one at a time.
 class ToolArguments {
 public:
@@ -57,6 +59,9 @@ bool ParseWhole(const char* text, long& value);
 
 // "WxH" with whole sides from 1 to maxSide.
 OptionResult TakeSize(const char* text, long maxSide, long& width, long& height);
+
+// "X,Y" in file units, as the model point there.
+OptionResult TakeFilePoint(const char* text, Point2& model);
 
 // The index of the value among the choices (a list ended by nullptr), or -1.
 int ChoiceIndex(const char* value, const char* const* choices);

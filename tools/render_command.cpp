@@ -45,15 +45,7 @@ struct RenderValues {
 
 // "X,Y" in file units, as the model point in the middle of the picture.
 OptionResult TakeCentre(const char* text, CanvasView& view) {
-    const char* comma = std::strchr(text, ',');
-    double x = 0;
-    double y = 0;
-    if (comma == nullptr || !ReadNumber(std::string(text, comma).c_str(), x) ||
-        !ReadNumber(comma + 1, y)) {
-        return OptionResult::BadValue("not X,Y in file units");
-    }
-    view.centre = {x * ModelUnitsPerFileUnit, -y * ModelUnitsPerFileUnit};
-    return OptionStatus::Taken;
+    return TakeFilePoint(text, view.centre);
 }
 
 OptionResult TakeZoom(const char* text, CanvasView& view) {

@@ -15,8 +15,13 @@ one line per point "I X Y C1X C1Y C2X C2Y" in model units (75 to a file unit, y 
      RunConvert,
      {"IN", "OUT"},
      2,
-     "convert IN OUT [drawing options]",
-     "Reads IN, applies the drawing options and writes OUT."},
+     "convert IN OUT [--keep-shape] [--tolerance T] [drawing options]",
+     R"(Reads IN, applies the drawing options and writes OUT. A new --spline keeps the points
+and handles, which changes the curve: a note says so. With --keep-shape the points are
+chosen anew so that POV-Ray draws the same curve (prisms and lathes): exactly for
+bezier (from any spline), else within T file units (default 0.1 % of the drawing's
+size), the largest deviation said in a note. A conversion that would need more than
+500 entries or 99 sets is refused with what it needs (exit 68).)"},
     {"shape",
      RunShape,
      {"OUT"},
@@ -34,10 +39,12 @@ a sor, the shape is placed right of the axis: its leftmost point at x = 0.1.)"},
      RunTransform,
      {"IN", "OUT"},
      2,
-     "transform IN OUT [--center] [--flip] [--rotate DEG] [--scale F] [drawing options]",
+     "transform IN OUT [--center] [--flip] [--mirror-x] [--rotate DEG] [--scale F]\n"
+     "[--about X,Y] [drawing options]",
      R"(Reads IN, applies the transforms in the order given and writes OUT: --center moves the
-drawing's mean point to the origin, --flip mirrors it top to bottom, --rotate turns it
-DEG degrees about the origin, --scale scales it by F about the origin. F must not be 0
+drawing's mean point to the origin, --flip mirrors it top to bottom, --mirror-x left to
+right, --rotate turns it DEG degrees, --scale scales it by F, about the origin or about
+the file point X,Y that --about names. Handles move with their points. F must not be 0
 and must fit single precision. A transform whose result would not be finite leaves
 the drawing as it is.)"},
     {"scene",

@@ -92,7 +92,8 @@ EXIT STATUS
   66     import or export found nothing it could use (the reason is printed)
   67     render --picture povray made no picture: POV-Ray is not installed or refused the
          drawing (its messages are printed)
-  68     combine, offset or wall refused the drawing (the reason is printed)
+  68     combine, offset, wall or convert --keep-shape refused the drawing (the reason
+         is printed)
   69     trace made no drawing: potrace is not installed or failed, or the picture has no ink
 
 FILES

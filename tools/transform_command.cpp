@@ -1,7 +1,9 @@
 #include <cfloat>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/KCanvasPane.h"
@@ -14,7 +16,7 @@
 
 namespace {
 
-enum class TransformKind { Centre, Flip, Rotate, Scale };
+enum class TransformKind { Centre, Flip, MirrorX, Rotate, Scale };
 
 struct Transform {
     TransformKind kind;
@@ -33,20 +35,39 @@ OptionResult CheckScale(double factor) {
     return OptionResult::TakenIf(static_cast<float>(factor) != 0, "too small for single precision");
 }
 
-OptionResult TakeTransform(const char* name, ToolArguments& args,
-                           std::vector<Transform>& transforms) {
+// The transforms in the order given, and the point that rotating, scaling and mirroring keep
+// in place (model units).
+struct Transforms {
+    std::vector<Transform> steps;
+    std::optional<Point2> about;
+};
+
+OptionResult TakeTransform(const char* name, ToolArguments& args, Transforms& transforms) {
     std::string_view option(name);
-    if (option == "center" || option == "flip") {
-        transforms.push_back({option == "center" ? TransformKind::Centre : TransformKind::Flip, 0});
-        return OptionStatus::Taken;
+    static const std::pair<const char*, TransformKind> plain[] = {
+        {"center", TransformKind::Centre},
+        {"flip", TransformKind::Flip},
+        {"mirror-x", TransformKind::MirrorX},
+    };
+    for (const auto& [plainName, kind] : plain) {
+        if (option == plainName) {
+            transforms.steps.push_back({kind, 0});
+            return OptionStatus::Taken;
+        }
     }
     const char* text = nullptr;
     double value = 0;
-    if (option != "rotate" && option != "scale") {
+    if (option != "rotate" && option != "scale" && option != "about") {
         return OptionStatus::Unknown;
     }
     if (!args.Value(text)) {
         return OptionStatus::MissingValue;
+    }
+    if (option == "about") {
+        Point2 about{0, 0};
+        const OptionResult result = TakeFilePoint(text, about);
+        transforms.about = about;
+        return result;
     }
     if (!ReadNumber(text, value)) {
         return OptionResult::BadValue("not a finite number");
@@ -55,25 +76,35 @@ OptionResult TakeTransform(const char* name, ToolArguments& args,
     const OptionResult result = rotate ? OptionResult() : CheckScale(value);
     if (result.Taken()) {
         // Whole turns change nothing; without them a huge angle keeps its precision.
-        transforms.push_back({rotate ? TransformKind::Rotate : TransformKind::Scale,
-                              rotate ? std::fmod(value, 360) : value});
+        transforms.steps.push_back({rotate ? TransformKind::Rotate : TransformKind::Scale,
+                                    rotate ? std::fmod(value, 360) : value});
     }
     return result;
 }
 
-void Apply(KCanvasPane& canvas, const Transform& transform) {
+void Apply(KCanvasPane& canvas, const Transform& transform, const std::optional<Point2>& about) {
+    const Point2 centre = about.value_or(Point2{0, 0});
     switch (transform.kind) {
         case TransformKind::Centre:
             canvas.CentreAll();
             break;
         case TransformKind::Flip:
-            canvas.FlipAllVertical();
+            if (about) {
+                canvas.MirrorAll(false, centre);
+            } else {
+                canvas.FlipAllVertical();
+            }
+            break;
+        case TransformKind::MirrorX:
+            canvas.MirrorAll(true, centre);
             break;
         case TransformKind::Rotate:
-            canvas.RotateRange(0, -1, transform.value, 0, 0);
+            canvas.RotateRange(0, -1, transform.value, centre.x, centre.y);
             break;
         case TransformKind::Scale:
-            canvas.ScaleRange(0, canvas.pointCount, static_cast<float>(transform.value), 0);
+            canvas.anchorX = centre.x;
+            canvas.anchorY = centre.y;
+            canvas.ScaleRange(0, canvas.pointCount, static_cast<float>(transform.value), 1);
             break;
     }
 }
@@ -81,7 +112,7 @@ void Apply(KCanvasPane& canvas, const Transform& transform) {
 }  // namespace
 
 int RunTransform(int argc, char** argv) {
-    std::vector<Transform> transforms;
+    Transforms transforms;
     DrawingOptions options;
     std::vector<const char*> files;
     Drawing drawing;
@@ -100,8 +131,8 @@ int RunTransform(int argc, char** argv) {
     // The transforms are the canvas's own.
     KCanvasPane canvas(nullptr);
     canvas.SetModel(drawing);
-    for (const Transform& transform : transforms) {
-        Apply(canvas, transform);
+    for (const Transform& transform : transforms.steps) {
+        Apply(canvas, transform, transforms.about);
     }
     options.ApplyTo(canvas.Model());
     return WriteDrawing(canvas.Model(), files[1], options.KindChoice());

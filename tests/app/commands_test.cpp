@@ -5,6 +5,8 @@
 #include "toolkit/CommandIds.h"
 #include "toolkit/platform/qt/QtHelpWindow.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QTextBrowser>
 
 namespace {
@@ -326,5 +328,52 @@ TEST_F(Commands, HelpOpensTheProgramsDocumentOrSaysWhereItLooked) {
         ASSERT_NE(help, nullptr);
         EXPECT_TRUE(help->isVisible());
         EXPECT_TRUE(help->Browser()->toPlainText().contains("A first drawing: a triangle prism"));
+    });
+}
+
+// Edit > Convert spline: the dialog's spline and its keep-shape box, the conversion one undo
+// step, the prism values dialog following it, and its note shown.
+TEST_F(Commands, ConvertSplineIsOneStepWithItsNote) {
+    const struct {
+        int kind;
+        int spline;
+        bool keepShape;
+        const char* notice;
+    } cases[] = {
+        {Cmd::KindPolygon, BezierSpline, true,
+         "Notice: Only a prism's or a lathe's spline can be converted."},
+        {Cmd::KindPrism, BezierSpline, true,
+         "Notice: Spline converted:\n- Converted to bezier exactly: POV-Ray draws the same "
+         "curve."},
+        {Cmd::KindPrism, CubicSpline, false,
+         "Notice: Spline converted:\n- the curve changes: the points are joined by a cubic "
+         "spline now"},
+    };
+    RunWithSettings([&](KryCmdWindow& window) {
+        window.canvas->GenerateShape(5, 1, 0, 0.5, ShapeStar);
+        for (const auto& c : cases) {
+            Choose(window, c.kind);
+            const Drawing before = window.canvas->Model();
+            ModalAnswers answers({[&c](QWidget* dialog) {
+                if (auto* splines = dialog->findChild<QComboBox*>()) {
+                    splines->setCurrentIndex(c.spline);
+                    emit splines->activated(c.spline);
+                    auto* keep = dialog->findChild<QCheckBox*>();
+                    if (keep->isChecked() != c.keepShape) {
+                        keep->click();
+                    }
+                }
+                ModalAnswers::ClickButton(dialog, " OK ");
+            }});
+            Choose(window, Cmd::ConvertSpline);
+            EXPECT_EQ(answers.seen.back(), c.notice);
+            if (c.kind == Cmd::KindPolygon) {
+                continue;
+            }
+            EXPECT_EQ(window.canvas->splineType, c.spline);
+            EXPECT_EQ(window.prismDialog->GetPrismValues().spline, c.spline);
+            Choose(window, Cmd::Undo);
+            EXPECT_TRUE(SameParts(window.canvas->Model(), before)) << c.notice;
+        }
     });
 }

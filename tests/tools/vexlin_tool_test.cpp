@@ -69,6 +69,10 @@ const char* const QuadraticExample =
     "<1,1>\r\n//_______SubSet^2 _________\r\n<-1.5,-0.5> //___control___\r\n<-1,-1>\r\n"
     "<-2,-1>\r\n<-1,-2>\r\n<-1,-1>\r\nopen\r\n}\r\n";
 
+const char* const BezierTriangle =
+    "#declare Thing=prism{\nbezier_spline\n0,0.5,12\n<1,1>\n<1.5,0.5>\n<2,0.5>\n<2,1>\n<2,1>\n"
+    "<2,1.5>\n<1.5,2>\n<1,2>\n<1,2>\n<0.5,2>\n<0.5,1.5>\n<1,1>\n}\n";
+
 const char* const Square = "#declare Thing=polygon{\n5\n<1,1>\n<-1,1>\n<-1,-1>\n<1,-1>\n<1,1>\n}\n";
 
 // The program is the library: the same exit code and the same bytes as a run in this process.
@@ -390,6 +394,7 @@ TEST_F(VexlinToolTest, ShapeRefusedIsAFailure) {
 TEST_F(VexlinToolTest, TransformAppliesInTheOrderGiven) {
     Put("square.pol", Square);
     Put("corner.pol", "#declare Thing=polygon{\n4\n<1,1>\n<2,1>\n<1,2>\n<1,1>\n}\n");
+    Put("bezier.prm", BezierTriangle);
     struct Case {
         const char* input;
         std::vector<std::string> transforms;
@@ -402,15 +407,76 @@ TEST_F(VexlinToolTest, TransformAppliesInTheOrderGiven) {
         {"corner.pol", {"--scale", "3", "--center"}, "<-1,-1>\r\n<2,-1>\r\n"},
         {"corner.pol", {"--rotate", "90", "--flip"}, "<-1,-1>\r\n<-1,-2>\r\n"},
         {"corner.pol", {"--flip", "--rotate", "90"}, "<1,1>\r\n<1,2>\r\n"},
+        {"corner.pol", {"--mirror-x"}, "<-1,1>\r\n<-2,1>\r\n"},
+        {"corner.pol", {"--rotate", "90", "--about", "1,1"}, "<1,1>\r\n<1,2>\r\n<0,1>\r\n"},
+        {"corner.pol", {"--scale", "2", "--about", "1,1"}, "<1,1>\r\n<3,1>\r\n<1,3>\r\n"},
+        {"corner.pol", {"--mirror-x", "--about", "1,1"}, "<1,1>\r\n<0,1>\r\n<1,2>\r\n"},
+        {"corner.pol", {"--about", "0,1.5", "--flip"}, "<1,2>\r\n<2,2>\r\n<1,1>\r\n"},
+        // Handles move with their points.
+        {"bezier.prm",
+         {"--mirror-x"},
+         "<-1,1>\r\n<-1.5,0.5> //___control___\r\n<-2,0.5> //___control___\r\n<-2,1>\r\n"},
     };
     for (const Case& c : cases) {
-        std::vector<std::string> args = {"transform", c.input, "out.pol"};
+        const std::string out = std::string("out") + std::strrchr(c.input, '.');
+        std::vector<std::string> args = {"transform", c.input, out};
         args.insert(args.end(), c.transforms.begin(), c.transforms.end());
         ToolRun run = Run(args);
         EXPECT_EQ(run.status, 0) << run.err;
-        std::string text = FileText(File("out.pol"));
+        std::string text = FileText(File(out));
         EXPECT_NE(text.find(c.firstPoints), std::string::npos) << c.transforms[0] << "\n" << text;
     }
+}
+
+// --keep-shape converts so that POV-Ray's curve stays, and says how closely; without it a new
+// spline is noted when it changes the curve.
+TEST_F(VexlinToolTest, ConvertKeepsTheShapeOrSaysItChanges) {
+    Put("square.pol", Square);
+    ASSERT_EQ(Run(Words("shape star.prm --style star --points 5 --function 0.5 --kind prism "
+                        "--seed 1"))
+                  .status,
+              0);
+    ASSERT_EQ(
+        Run(Words("shape random.prm --style random --points 60 --kind prism --seed 1")).status, 0);
+    const struct {
+        const char* args;
+        int status;
+        const char* says;
+    } cases[] = {
+        {"star.prm b --spline bezier --keep-shape", 0,
+         "b.prm: note: Converted to bezier exactly: POV-Ray draws the same curve.\n"},
+        {"star.prm c --spline cubic --keep-shape --tolerance 0.01", 0,
+         "c.prm: note: Converted to cubic: POV-Ray's curve moves by at most 0.00"},
+        {"star.prm plain --spline cubic", 0,
+         "plain.prm: note: the curve changes: the points are joined by a cubic spline now "
+         "(--keep-shape keeps it)\n"},
+        {"b.prm dropped --spline quadratic", 0,
+         "dropped.prm: note: the bezier handles are dropped: the curve changes"},
+        {"star.prm same --keep-shape", 0, ""},
+        {"random.prm tight --spline quadratic --keep-shape --tolerance 1e-9", 68,
+         "tight.prm: the shape cannot be kept: The converted drawing would need more than "},
+        {"square.pol s.pol --spline cubic --keep-shape", 68,
+         "s.pol: the shape cannot be kept: A polygon has no spline: it is always straight.\n"},
+        {"star.prm x --tolerance 0", 64, "--tolerance 0: not a number above 0"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = Run(Words(std::string("convert ") + c.args));
+        EXPECT_EQ(run.status, c.status) << c.args << "\n" << run.err;
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << c.args << "\n" << run.err;
+    }
+    // The converted cubic prism's own closing control is read back and written again, and
+    // mirrored with its set.
+    EXPECT_EQ(Run({"convert", "c.prm", "again.prm"}).status, 0);
+    EXPECT_EQ(FileText(File("again.prm")), FileText(File("c.prm")));
+    EXPECT_EQ(Run({"transform", "c.prm", "m.prm", "--mirror-x"}).status, 0);
+    auto closing = [this](const char* name) {
+        const std::string text = FileText(File(name));
+        const size_t end = text.find("> //___2control___");
+        const size_t start = text.rfind('<', end) + 1;
+        return text.substr(start, end - start);
+    };
+    const std::string before = closing("c.prm");
+    EXPECT_EQ(closing("m.prm"), before[0] == '-' ? before.substr(1) : "-" + before);
 }
 
 TEST_F(VexlinToolTest, TransformsOfHugeDrawingsNeverWriteInfinities) {
