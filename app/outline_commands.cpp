@@ -7,6 +7,7 @@
 #include "dialogs/DistanceDialog.h"
 #include "model/KCanvasPane.h"
 #include "model/ProfileWall.h"
+#include "model/SelectionEditing.h"
 #include "model/SetOperations.h"
 #include "toolkit/vYNReplyDialog.h"
 
@@ -26,10 +27,10 @@ std::vector<const char*> Entries(const char* const* list) {
 
 }  // namespace
 
-// The one place that decides which sets the outline commands work on: every finished set,
-// until the editor lets the user choose points, whose sets will be the ones to take.
+// The one place that decides which sets the outline commands work on: the sets of the points
+// and handles chosen in Select mode, or, with none chosen (an empty list), every finished set.
 std::vector<int> KryCmdWindow::SetsToOperateOn() const {
-    return {};
+    return SetsOf(canvas->Model(), canvas->Selected());
 }
 
 void KryCmdWindow::CombineUnion() {

@@ -198,3 +198,16 @@ DeletedPoints DeleteSelected(Drawing& drawing, const Selection& selection) {
     }
     return deleted;
 }
+
+std::vector<int> SetsOf(const Drawing& drawing, const Selection& selection) {
+    std::vector<int> sets;
+    for (int k = 1; k <= drawing.setCount; ++k) {
+        const auto inSet = [&](const SelectedItem& item) {
+            return item.index >= drawing.setEnds[k - 1] && item.index < drawing.setEnds[k];
+        };
+        if (std::any_of(selection.Items().begin(), selection.Items().end(), inSet)) {
+            sets.push_back(k);
+        }
+    }
+    return sets;
+}

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/Affine2.h"
 #include "model/Drawing.h"
@@ -19,6 +20,9 @@ std::optional<SelectedItem> ItemNear(const Drawing& drawing, const Affine2& toPi
 // The points inside the rectangle with corners a and b (model units), its edges included.
 Selection PointsInside(const Drawing& drawing, const Point2& a, const Point2& b);
 Selection AllPoints(const Drawing& drawing);
+
+// The finished sets (1 .. setCount, ascending) that hold a selected point or handle.
+std::vector<int> SetsOf(const Drawing& drawing, const Selection& selection);
 
 // Moves the selected items by `by`. A point takes its closing repeat with it and, with handles,
 // its two handles; a handle moved without its node keeps the node's rule by turning its

@@ -101,6 +101,9 @@ TEST(SelectionEditing, BandChoosesThePointsInsideButNoClosingRepeat) {
         EXPECT_EQ(PointsInside(drawing, c.a, c.b), expected) << c.a.x << "," << c.a.y;
     }
     EXPECT_EQ(AllPoints(drawing).Size(), 10u);
+    // The sets of what is chosen, for the commands that work on whole sets; the open set is none.
+    EXPECT_EQ(SetsOf(drawing, Of({{6, C2}, {1, P}})), (std::vector<int>{1, 2}));
+    EXPECT_EQ(SetsOf(drawing, Of({{10, P}})), std::vector<int>());
 }
 
 TEST(SelectionEditing, MovesTheSelectionWithClosingRepeatsAndHandles) {
