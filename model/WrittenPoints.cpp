@@ -324,12 +324,12 @@ std::vector<WrittenSet> WrittenSets(const WrittenPointList& list) {
 }
 
 void KeepTrailingControl(Drawing& drawing, int first, int end, const Point2& file, bool endSlope) {
-    const bool lathe = endSlope;
-    if (first < 0 || end > MaxPoints || end - first < (lathe ? 1 : 2)) {
+    if (first < 0 || end > MaxPoints || end - first < (endSlope ? 1 : 2)) {
         return;
     }
-    const Point2 workedOut = lathe ? WorkedOutEndSlope(drawing, end - 1, std::max(end - 2, first))
-                                   : WorkedOutClosingControl(drawing, first);
+    const Point2 workedOut = endSlope
+                                 ? WorkedOutEndSlope(drawing, end - 1, std::max(end - 2, first))
+                                 : WorkedOutClosingControl(drawing, first);
     const Point2 given = ReadBack(file);
     if (!std::isfinite(given.x) || !std::isfinite(given.y) ||
         (given.x == ReadBack(workedOut.x) && given.y == ReadBack(workedOut.y))) {
