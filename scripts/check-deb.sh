@@ -70,7 +70,7 @@ else
 fi
 
 # The command line tool, its completion and its manual.
-if help=$("$tool" --help) && grep -q " import IN OUT" <<<"$help" &&
+if help=$("$tool" --help) && grep -q " import IN \[OUT\]" <<<"$help" &&
     grep -q " export-svg IN OUT.svg" <<<"$help"; then
     ok "vexlin-tool --help"
 else
