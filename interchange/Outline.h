@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "model/EditState.h"
@@ -27,6 +28,10 @@ struct Outline {
         // The one control point of a quadratic or cubic set, when the source gave one.
         bool hasControl = false;
         Point2 control{0, 0};
+        // The control line the source gave after a cubic set: a prism outline's closing
+        // control point, a lathe profile's end slope point. The drawing keeps it where it
+        // differs from the one the writer works out.
+        std::optional<Point2> trailing;
 
         bool HasCurves() const;
         Segment SegmentFrom(size_t j) const { return segments.empty() ? Segment{} : segments[j]; }

@@ -27,6 +27,9 @@ void ForEachCoordinate(OutlineType& outline, Visit visit) {
         if (set.hasControl) {
             visit(set.control);
         }
+        if (set.trailing) {
+            visit(*set.trailing);
+        }
     }
 }
 

@@ -99,7 +99,15 @@ int NudgeFirstPointRepeats(Outline& outline) {
     return nudged;
 }
 
+// A trailing control line given for the points as they were belongs to no other points.
+void DropTrailingControls(Outline& outline) {
+    for (Outline::Set& set : outline.sets) {
+        set.trailing.reset();
+    }
+}
+
 void Simplify(Outline& outline, ImportReport& report) {
+    DropTrailingControls(outline);
     int needed = outline.EntryCount();
     bool curved = outline.HasCurves();
     double flattening = 0;
@@ -118,6 +126,9 @@ void Simplify(Outline& outline, ImportReport& report) {
 }
 
 void MatchSpline(Outline& outline, int spline, ImportReport& report) {
+    if (spline != outline.prism.spline) {
+        DropTrailingControls(outline);
+    }
     outline.prism.spline = spline;
     if (spline == BezierSpline || !outline.HasCurves()) {
         return;

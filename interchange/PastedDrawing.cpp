@@ -217,6 +217,8 @@ bool PastedDrawing::AddTo(KCanvasPane& canvas, std::string& why) const {
     }
     canvas.setCount += sets.setCount;
     canvas.pointCount = base + entries;
+    std::vector<TrailingControl>& kept = canvas.Model().trailingControls;
+    kept.insert(kept.end(), sets.trailingControls.begin(), sets.trailingControls.end());
     canvas.Model().CheckInvariants();
     return true;
 }

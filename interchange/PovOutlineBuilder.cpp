@@ -16,7 +16,6 @@ bool PovOutlineBuilder::MakeSets(const std::vector<Point2>& listed, const std::v
     _outline.prism.spline = spline;
     size_t i = 0;
     int unclosed = 0;
-    int trailing = 0;
     while (i < listed.size()) {
         Outline::Set set;
         if (spline == QuadraticSpline || spline == CubicSpline) {
@@ -37,13 +36,11 @@ bool PovOutlineBuilder::MakeSets(const std::vector<Point2>& listed, const std::v
         }
         unclosed += closed ? 0 : 1;
         if (spline == CubicSpline && closed && i < listed.size()) {
-            const Point2& p = set.points.front();
-            Point2 written{p.x - set.control.x, p.y - set.control.y};
-            trailing += Same(listed[i++], written) ? 0 : 1;
+            set.trailing = listed[i++];
         }
         _outline.sets.push_back(set);
     }
-    NoteChangedSets(unclosed, trailing);
+    NoteUnclosedSets(unclosed);
     return true;
 }
 
@@ -60,7 +57,9 @@ bool PovOutlineBuilder::MakeProfile(const std::vector<Point2>& listed,
     if ((spline == QuadraticSpline || spline == CubicSpline) && !listed.empty()) {
         set.hasControl = true;
         set.control = listed[first++];
-        end -= spline == CubicSpline && end > 2 ? 1 : 0;
+        if (spline == CubicSpline && end > 2) {
+            set.trailing = listed[--end];
+        }
     }
     if (spline == BezierSpline) {
         if (!BezierProfile(listed, lines, set)) {
@@ -78,11 +77,6 @@ bool PovOutlineBuilder::MakeProfile(const std::vector<Point2>& listed,
     set.segments.resize(set.points.size());
     if (_outline.kind == Lathe) {
         _outline.prism.open = closed ? 0 : 1;
-    }
-    if (spline == CubicSpline && listed.size() > 2) {
-        _report.Note(
-            "cubic_spline: the end slope point is not kept, since the editor writes it a "
-            "quarter of the way back from the profile's last point to the one before it");
     }
     if (!set.points.empty()) {
         _outline.sets.push_back(set);
@@ -113,18 +107,12 @@ bool PovOutlineBuilder::BezierProfile(const std::vector<Point2>& listed,
     return true;
 }
 
-void PovOutlineBuilder::NoteChangedSets(int unclosed, int trailing) {
+void PovOutlineBuilder::NoteUnclosedSets(int unclosed) {
     if (unclosed > 0) {
         _report.Note(
             Printed("Sets that did not return to their first point, closed with a "
                     "straight line: %d",
                     unclosed));
-    }
-    if (trailing > 0) {
-        _report.Note(
-            Printed("cubic_spline: closing control points not kept, since the editor "
-                    "writes each set's first point minus its control point: %d",
-                    trailing));
     }
 }
 
@@ -184,5 +172,8 @@ void PovOutlineBuilder::ToModelUnits() {
             convert(s.handle2);
         }
         convert(set.control);
+        if (set.trailing) {
+            convert(*set.trailing);
+        }
     }
 }

@@ -24,7 +24,7 @@ private:
     bool MakeProfile(const std::vector<Point2>& listed, const std::vector<int>& lines);
     bool BezierProfile(const std::vector<Point2>& listed, const std::vector<int>& lines,
                        Outline::Set& set);
-    void NoteChangedSets(int unclosed, int trailing);
+    void NoteUnclosedSets(int unclosed);
     static bool PointSet(const std::vector<Point2>& listed, size_t& i, Outline::Set& set);
     bool BezierSet(const std::vector<Point2>& listed, const std::vector<int>& lines, size_t& i,
                    Outline::Set& set);

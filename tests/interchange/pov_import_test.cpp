@@ -44,7 +44,7 @@ TEST(PovImportTest, HandWrittenObjectsInEverySpline) {
          "prism{cubic_spline 0,1,12 <0,-1> <0,0> <1,0> <0,1> <0,0> <0,1>\n"
          "<3,-1> <3,0> <4,0> <3,1> <3,0> <-1,0>}",
          {Prism, CubicSpline, LinearSweep, 0, 1, 0, 0, "[0,-1] 0,0 1,0 0,1 | [3,-1] 3,0 4,0 3,1",
-          1}},
+          0}},
         {nullptr,
          "prism { bezier_spline 0, 0.5, 12,\n"
          "  <0,0>, <1,0>, <2,0>, <2,2>,  <2,2>, <1,3>, <0,2>, <0,1>,  <0,1>, <0,0.5>, <0,0.5>, "
@@ -60,11 +60,11 @@ TEST(PovImportTest, HandWrittenObjectsInEverySpline) {
          "prism { 0, 1, 3 <0,0> <1,0> <0,1> }",
          {Prism, LinearSpline, LinearSweep, 0, 1, 0, 0, "0,0 1,0 0,1", 1}},
         // A lathe is one profile: closed when it ends on its first point, its slope points
-        // the set's control point and, for cubic, worked out again (a note).
+        // the set's control point and, for cubic, its end slope point kept with the set.
         {nullptr,
          "lathe { sturm cubic_spline // a vase\n 6, <0.2,0> <0.5,0>, <0.7,0.5>\n"
          "  /* rim */ <0.4,1.5> <0.5,0> <0.6,0.2> pigment { rgb 1 } }",
-         {Lathe, CubicSpline, LinearSweep, 0, 0.5, 0, 1, "[0.2,0] 0.5,0 0.7,0.5 0.4,1.5", 2}},
+         {Lathe, CubicSpline, LinearSweep, 0, 0.5, 0, 1, "[0.2,0] 0.5,0 0.7,0.5 0.4,1.5", 1}},
         {nullptr,
          "lathe { bezier_spline 8, <0,0> <1,0> <1,1> <1,1>, <1,1> <1,2> <0.5,2> <0.5,3> }",
          {Lathe, BezierSpline, LinearSweep, 0, 0.5, 1, 0, "0,0 (1,0 1,1) 1,1 (1,2 0.5,2) 0.5,3",
