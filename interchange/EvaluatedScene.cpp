@@ -51,3 +51,12 @@ const EvaluatedScene::Name* EvaluatedScene::FindName(const std::string& name) co
     }
     return nullptr;
 }
+
+const EvaluatedScene::Unreached* EvaluatedScene::FindUnreached(const std::string& name) const {
+    for (const Unreached& entry : unreached) {
+        if (!name.empty() && entry.name == name) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}

@@ -4,11 +4,20 @@
 #include <vector>
 
 #include "interchange/Outline.h"
+#include "interchange/SceneTransform.h"
 
 // What evaluating a POV-Ray scene found: every prism, polygon, lathe and sor it creates, in the
 // order the ray tracer creates them, the objects that only a macro never invoked would create,
 // and why the evaluation stopped early, if it did.
 struct EvaluatedScene {
+    // A modifier that moves, turns or scales an object: its own, or one of a CSG object or
+    // object { } wrapper it lies in.
+    struct Modifier {
+        std::string word;
+        int line = 0;
+        bool evaluated = false;  // false for a transform the importer does not evaluate
+        SceneTransform transform;
+    };
     struct Object {
         std::string kind;  // "prism", "polygon", "lathe" or "sor"
         int line = 0;      // where its keyword stands
@@ -18,6 +27,12 @@ struct EvaluatedScene {
         Outline outline;
         std::vector<std::string> notes;
         std::string error;  // why it cannot be imported; empty when it can
+        // The points as the object lists them (z 0 where not given), the line of each, and
+        // the modifiers acting on them in order; the outline is made of them once the
+        // scene's wrappers have added theirs.
+        std::vector<SceneTransform::Vec3> listed;
+        std::vector<int> lines;
+        std::vector<Modifier> modifiers;
 
         int Points() const;
         // The name, else the path it lies in, else "".
@@ -32,6 +47,7 @@ struct EvaluatedScene {
         int line = 0;
         std::string macro;
         std::vector<std::string> parameters;  // those the object's values use
+        std::string name;                     // the identifier the macro declares as it, if any
 
         std::string Message() const;
     };
@@ -52,4 +68,5 @@ struct EvaluatedScene {
     bool overBound = false;  // it stopped at one of the limits
 
     const Name* FindName(const std::string& name) const;
+    const Unreached* FindUnreached(const std::string& name) const;
 };

@@ -34,6 +34,11 @@ const EvaluatedScene::Object* Chosen(const EvaluatedScene& scene, const SceneObj
         return &objects.front();
     }
     const EvaluatedScene::Name* name = scene.FindName(choice.name);
+    const EvaluatedScene::Unreached* unreached = scene.FindUnreached(choice.name);
+    if ((name == nullptr || name->object < 0) && unreached != nullptr) {
+        report.Fail(unreached->Message());
+        return nullptr;
+    }
     if (name == nullptr || name->object < 0) {
         report.Fail(name != nullptr
                         ? Printed("line %d: %s is declared, but not as a prism, "

@@ -26,6 +26,7 @@ void SdlInterpreter::Run(const std::string& text) {
     if (walker.Walk()) {
         macros.ReportUnreached();
     }
+    objects.Finish();
     directives.NoteSkipped();
 }
 

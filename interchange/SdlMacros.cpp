@@ -148,8 +148,12 @@ void SdlMacros::NoteObjects(const Macro& macro) {
     }
     for (size_t i = 0; i + 1 < body.size(); ++i) {
         if (IsObjectKeyword(body[i]) && body[i + 1].IsSymbol('{')) {
+            const bool declared = i >= 3 && body[i - 1].IsSymbol('=') &&
+                                  body[i - 2].kind == PovToken::Word &&
+                                  (body[i - 3].text == "#declare" || body[i - 3].text == "#local");
             _in.scene.unreached.push_back({std::string(body[i].text), body[i].line, macro.name,
-                                           UsedParameters(macro, body, i + 1)});
+                                           UsedParameters(macro, body, i + 1),
+                                           declared ? std::string(body[i - 2].text) : ""});
         }
     }
 }

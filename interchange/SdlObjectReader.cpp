@@ -2,9 +2,19 @@
 
 #include <cmath>
 
+#include "interchange/ObjectPlacement.h"
 #include "interchange/PovObjectWords.h"
 #include "interchange/PovOutlineBuilder.h"
 #include "interchange/SdlInterpreter.h"
+
+bool SdlObjectReader::IsTransform(const PovToken& token) {
+    for (const char* word : {"scale", "translate", "rotate", "matrix", "transform"}) {
+        if (token.Is(PovToken::Word, word)) {
+            return true;
+        }
+    }
+    return false;
+}
 
 bool SdlObjectReader::Read(const std::string& name) {
     SdlSource& source = _in.source;
@@ -17,18 +27,79 @@ bool SdlObjectReader::Read(const std::string& name) {
     object.name = name;
     object.path = _in.walker.Path();
     object.outline.kind = KindOfWord(keyword);
-    _listed.clear();
-    _lines.clear();
     int count = 0;
     if (!Header(object, count) || !Points(object, count) || !Modifiers(object)) {
         return false;
     }
-    ImportReport report;
-    if (object.error.empty() && !PovOutlineBuilder(object.outline, report).Build(_listed, _lines)) {
-        object.error = report.error;
-    }
-    object.notes.insert(object.notes.end(), report.notes.begin(), report.notes.end());
     _in.scene.objects.push_back(std::move(object));
+    return true;
+}
+
+void SdlObjectReader::Finish() {
+    for (EvaluatedScene::Object& object : _in.scene.objects) {
+        if (!object.error.empty()) {
+            continue;
+        }
+        ImportReport report;
+        std::vector<Point2> points;
+        if (!PlaceObjectPoints(object, object.outline.prism, points, report) ||
+            !PovOutlineBuilder(object.outline, report).Build(points, object.lines)) {
+            object.error = report.error;
+        }
+        object.notes.insert(object.notes.end(), report.notes.begin(), report.notes.end());
+        object.listed = {};
+        object.lines = {};
+    }
+}
+
+bool SdlObjectReader::Modifier(const PovToken& word, EvaluatedScene::Modifier& modifier) {
+    modifier.word = std::string(word.text);
+    modifier.line = word.line;
+    if (word.text == "transform") {
+        return true;
+    }
+    if (word.text == "matrix") {
+        return Matrix(modifier);
+    }
+    SdlValue value;
+    if (!_in.Settle() || !_in.expressions.Evaluate(value) ||
+        !_in.expressions.NeedNumeric(value, word.line)) {
+        return false;
+    }
+    const SdlValue v = value.Promoted(3);
+    SceneTransform::Vec3 three{v.v[0], v.v[1], v.v[2]};
+    if (word.text == "scale") {
+        // The ray tracer scales by 1 where a scale gives 0, with a warning.
+        for (double& factor : three) {
+            factor = factor == 0 ? 1 : factor;
+        }
+        modifier.transform = SceneTransform::Scale(three);
+    } else {
+        modifier.transform = word.text == "rotate" ? SceneTransform::Rotate(three)
+                                                   : SceneTransform::Translate(three);
+    }
+    modifier.evaluated = true;
+    return true;
+}
+
+// matrix <twelve floats>.
+bool SdlObjectReader::Matrix(EvaluatedScene::Modifier& modifier) {
+    if (!_in.Settle() || !_in.source.Peek().IsSymbol('<')) {
+        return _in.Fail(modifier.line, "matrix takes twelve values in < >");
+    }
+    _in.source.Take();
+    std::array<double, 12> values{};
+    for (double& value : values) {
+        if (!Float(value)) {
+            return false;
+        }
+    }
+    if (!_in.Settle() || !_in.source.Peek().IsSymbol('>')) {
+        return _in.Fail(modifier.line, "matrix takes twelve values in < >");
+    }
+    _in.source.Take();
+    modifier.transform = SceneTransform::Matrix(values);
+    modifier.evaluated = true;
     return true;
 }
 
@@ -103,35 +174,35 @@ bool SdlObjectReader::Points(EvaluatedScene::Object& object, int count) {
         }
         const int line = token.line;
         SdlValue value;
-        Point2 point{0, 0};
+        SceneTransform::Vec3 point{0, 0, 0};
         if (!_in.expressions.Evaluate(value) || !_in.expressions.NeedNumeric(value, line)) {
             return false;
         }
         if (!Point(value, object.outline.kind, line, point, object.error)) {
             return true;
         }
-        _listed.push_back(point);
-        _lines.push_back(line);
+        object.listed.push_back(point);
+        object.lines.push_back(line);
         Comma();
     }
     return true;
 }
 
-// A point of the plane: <x, y>, or for a polygon <x, y, 0>; a float stands for every component.
-bool SdlObjectReader::Point(const SdlValue& value, int kind, int line, Point2& point,
+// A point of the plane: <x, y>, or for a polygon <x, y, z>; a float stands for every component.
+bool SdlObjectReader::Point(const SdlValue& value, int kind, int line, SceneTransform::Vec3& point,
                             std::string& refusal) {
     const int size = value.kind == SdlValue::Vector ? value.size : 2;
-    const SdlValue v = value.Promoted(2);
-    if (size > 3 || (size == 3 && (kind != Polygon || v.v[2] != 0))) {
+    const SdlValue v = value.Promoted(3);
+    if (size > 3 || (size == 3 && kind != Polygon)) {
         refusal = PlaneMessage(line);
         return false;
     }
-    point = {v.v[0], v.v[1]};
+    point = {v.v[0], v.v[1], size == 3 ? v.v[2] : 0};
     return true;
 }
 
 // What follows the points up to the object's closing brace: "open" and "sturm" are kept,
-// other modifiers passed over with a note.
+// transforms kept to be applied, other modifiers passed over with a note.
 bool SdlObjectReader::Modifiers(EvaluatedScene::Object& object) {
     int depth = 0;
     PovToken other;
@@ -147,8 +218,13 @@ bool SdlObjectReader::Modifiers(EvaluatedScene::Object& object) {
             break;
         }
         depth += token.IsSymbol('{') ? 1 : 0;
-        if (depth == 0 && !Flag(token, object.outline) && other.kind == PovToken::End &&
-            token.kind == PovToken::Word) {
+        if (depth == 0 && IsTransform(token)) {
+            object.modifiers.emplace_back();
+            if (!Modifier(token, object.modifiers.back())) {
+                return false;
+            }
+        } else if (depth == 0 && !Flag(token, object.outline) && other.kind == PovToken::End &&
+                   token.kind == PovToken::Word) {
             other = token;
         }
     }

@@ -20,18 +20,24 @@ public:
     // The object's keyword is next; name is the identifier declared as it, if any. False once
     // the evaluation has stopped.
     bool Read(const std::string& name);
+    // Makes the outlines of the objects read, once every wrapper has added its modifiers.
+    void Finish();
+    // A transform modifier (scale, translate, rotate, matrix; transform is kept unevaluated),
+    // the word taken and its value next. False once the evaluation has stopped.
+    bool Modifier(const PovToken& word, EvaluatedScene::Modifier& modifier);
+    static bool IsTransform(const PovToken& token);
 
 private:
     void Keywords(Outline& outline);
     bool Flag(const PovToken& token, Outline& outline);
     bool Header(EvaluatedScene::Object& object, int& count);
     bool Points(EvaluatedScene::Object& object, int count);
-    bool Point(const SdlValue& value, int kind, int line, Point2& point, std::string& refusal);
+    bool Point(const SdlValue& value, int kind, int line, SceneTransform::Vec3& point,
+               std::string& refusal);
+    bool Matrix(EvaluatedScene::Modifier& modifier);
     bool Modifiers(EvaluatedScene::Object& object);
     bool Float(double& value);
     void Comma();
 
     SdlInterpreter& _in;
-    std::vector<Point2> _listed;
-    std::vector<int> _lines;
 };

@@ -23,12 +23,13 @@ bool SdlSceneWalker::Walk() {
 
 bool SdlSceneWalker::DeclaredBlock(const std::string& name) {
     const size_t base = _path.size();
-    _path.push_back(name);
+    Open(name);
     const PovToken keyword = _in.source.Take();
     _in.source.Take();
-    _path.push_back(IsGroup(keyword) ? std::string(keyword.text) : "");
+    Open(IsGroup(keyword) ? std::string(keyword.text) : "");
     const bool walked = Statements(base + 1);
     _path.resize(base);
+    _firstObjects.resize(base);
     return walked;
 }
 
@@ -49,17 +50,41 @@ bool SdlSceneWalker::Statements(size_t base) {
         const PovToken taken = source.Take();
         if (opens) {
             source.Take();
-            _path.push_back(IsGroup(taken) ? std::string(taken.text) : "");
+            Open(IsGroup(taken) ? std::string(taken.text) : "");
         } else if (taken.IsSymbol('{')) {
-            _path.push_back("");
+            Open("");
+        } else if (SdlObjectReader::IsTransform(taken) && !_path.empty() && !_path.back().empty()) {
+            if (!GroupModifier(taken)) {
+                return false;
+            }
         } else if (taken.IsSymbol('}') && _path.size() > 0) {
             _path.pop_back();
+            _firstObjects.pop_back();
             if (_path.size() == base && base > 0) {
                 return true;
             }
         }
     }
     return false;
+}
+
+void SdlSceneWalker::Open(const std::string& entry) {
+    _path.push_back(entry);
+    _firstObjects.push_back(_in.scene.objects.size());
+}
+
+// A CSG object's or wrapper's modifier acts on every object created inside it, all of which
+// stand before it.
+bool SdlSceneWalker::GroupModifier(const PovToken& word) {
+    EvaluatedScene::Modifier modifier;
+    if (!_in.objects.Modifier(word, modifier)) {
+        return false;
+    }
+    auto& objects = _in.scene.objects;
+    for (size_t i = _firstObjects.back(); i < objects.size(); ++i) {
+        objects[i].modifiers.push_back(modifier);
+    }
+    return true;
 }
 
 std::string SdlSceneWalker::Path() const {

@@ -70,7 +70,9 @@ int ListObjects(const EvaluatedScene& scene) {
         std::printf("%s\n", scene.objects[i].Listing(static_cast<int>(i) + 1).c_str());
     }
     for (const EvaluatedScene::Unreached& unreached : scene.unreached) {
-        std::printf("-  %s  (refused: %s)\n", unreached.kind.c_str(), unreached.Message().c_str());
+        std::printf("-  %s%s  (refused: %s)\n", unreached.kind.c_str(),
+                    unreached.name.empty() ? "" : ("  " + unreached.name).c_str(),
+                    unreached.Message().c_str());
     }
     PrintSceneNotes(scene);
     if (!scene.error.empty()) {

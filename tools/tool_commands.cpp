@@ -99,10 +99,16 @@ name or CSG path. The first object is imported, or object N (--object N), or the
 declared as NAME (a CSG object: its first member); --all writes each as OUT-1.EXT,
 OUT-2.EXT, ... with its kind's extension. Evaluation stops, with the line, past
 1,000,000 loop rounds, 10,000,000 steps, macros 100 deep or include files 10 deep.
+Modifiers of the object and of the CSG objects around it that keep its plane are
+applied to the points: for a prism scale, translate and rotate about y (the heights
+follow), for a lathe or sor a uniform scale, turns about y and moves along it, for a
+polygon any, its plane then put into z = 0 with a note naming the matrix that gives
+the original back; others are dropped with a note. An object inside a macro that is
+never invoked is listed, and refused naming the macro and the parameters it needs.
 Sub-outlines become sets; heights, spline, sweep and control points carry
-over. A lathe or a sor is one profile, one set: a lathe's is open unless it ends on its
-first point, and a cubic lathe's end slope point is worked out again (a note says so);
---fit scales it about the axis into the canvas.
+over, and so do a cubic prism's own closing control points and a cubic lathe's own end
+slope point. A lathe or a sor is one profile, one set: a lathe's is open unless it ends on
+its first point; --fit scales it about the axis into the canvas.
 SVG: path (every command), polygon, polyline, rect, circle and ellipse elements, with
 the transforms of elements and groups. Every subpath becomes a set; curves become
 bezier handles, so the drawing is a bezier prism, or linear when all is straight.

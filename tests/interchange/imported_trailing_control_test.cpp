@@ -54,7 +54,9 @@ TEST(ImportedTrailingControl, WrittenBackAsTheSceneGaveIt) {
         std::string why;
         ASSERT_TRUE(imported.Imported(outline, report, read, why)) << c.scene << why;
         const std::string written =
-            ComposeSceneFile(imported.sets, "own", KindChoice::Of(static_cast<ShapeKind>(imported.kind))).text;
+            ComposeSceneFile(imported.sets, "own",
+                             KindChoice::Of(static_cast<ShapeKind>(imported.kind)))
+                .text;
         const std::string kind = imported.kind == Lathe ? "lathe{" : "prism{";
         EXPECT_EQ(Vectors(written, written.find(kind)), c.listed) << written;
     }
