@@ -244,10 +244,10 @@ bool PlaceObjectPoints(const EvaluatedScene::Object& object, PrismValues& prism,
             PlaceProfile(object.listed, t, points);
             break;
     }
-    const bool finite =
-        std::isfinite(prism.start) && std::isfinite(prism.end) &&
-        std::all_of(points.begin(), points.end(),
-                    [](const Point2& p) { return std::isfinite(p.x) && std::isfinite(p.y); });
+    const bool finite = std::isfinite(prism.start) && std::isfinite(prism.end) &&
+                        std::all_of(points.begin(), points.end(), [](const Point2& p) {
+                            return std::isfinite(p.x) && std::isfinite(p.y);
+                        });
     return finite || report.Fail(Printed("line %d: the object's modifiers take its values "
                                          "beyond the numbers a file can hold",
                                          object.line));

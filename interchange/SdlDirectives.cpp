@@ -103,6 +103,7 @@ bool SdlDirectives::Value(const std::string& name, int line, SdlValue& value) {
             return false;
         }
         _in.RecordName(name, line, static_cast<int>(index), false);
+        _in.walker.Declared(name, index, _in.scene.objects.size());
         return true;
     }
     if (first.text == "function") {
@@ -117,6 +118,7 @@ bool SdlDirectives::Value(const std::string& name, int line, SdlValue& value) {
         }
         const bool found = _in.scene.objects.size() > index;
         _in.RecordName(name, line, found ? static_cast<int>(index) : -1, found);
+        _in.walker.Declared(name, index, _in.scene.objects.size());
         return true;
     }
     _in.RecordName(name, line, -1, false);

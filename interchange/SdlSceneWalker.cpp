@@ -29,8 +29,12 @@ bool SdlSceneWalker::DeclaredBlock(const std::string& name) {
     Open(IsGroup(keyword) ? std::string(keyword.text) : "");
     const bool walked = Statements(base + 1);
     _path.resize(base);
-    _firstObjects.resize(base);
+    _members.resize(base);
     return walked;
+}
+
+void SdlSceneWalker::Declared(const std::string& name, size_t first, size_t end) {
+    _declared[name] = {first, end, false};
 }
 
 bool SdlSceneWalker::Statements(size_t base) {
@@ -53,13 +57,14 @@ bool SdlSceneWalker::Statements(size_t base) {
             Open(IsGroup(taken) ? std::string(taken.text) : "");
         } else if (taken.IsSymbol('{')) {
             Open("");
-        } else if (SdlObjectReader::IsTransform(taken) && !_path.empty() && !_path.back().empty()) {
+        } else if (SdlObjectReader::IsTransform(taken) && InGroup()) {
             if (!GroupModifier(taken)) {
                 return false;
             }
+        } else if (taken.kind == PovToken::Word && InGroup()) {
+            Place(std::string(taken.text));
         } else if (taken.IsSymbol('}') && _path.size() > 0) {
-            _path.pop_back();
-            _firstObjects.pop_back();
+            Close();
             if (_path.size() == base && base > 0) {
                 return true;
             }
@@ -68,20 +73,50 @@ bool SdlSceneWalker::Statements(size_t base) {
     return false;
 }
 
-void SdlSceneWalker::Open(const std::string& entry) {
-    _path.push_back(entry);
-    _firstObjects.push_back(_in.scene.objects.size());
+bool SdlSceneWalker::InGroup() const {
+    return !_path.empty() && !_path.back().empty();
 }
 
-// A CSG object's or wrapper's modifier acts on every object created inside it, all of which
-// stand before it.
+void SdlSceneWalker::Open(const std::string& entry) {
+    _path.push_back(entry);
+    _members.push_back({_in.scene.objects.size(), {}});
+}
+
+// The objects placed in the block closed are members of the block around it too.
+void SdlSceneWalker::Close() {
+    std::vector<size_t> placed = std::move(_members.back().placed);
+    _path.pop_back();
+    _members.pop_back();
+    if (!_members.empty()) {
+        _members.back().placed.insert(_members.back().placed.end(), placed.begin(), placed.end());
+    }
+}
+
+// A declared object or group placed in the scene by its name: the first placing is the one
+// whose modifiers act on the objects declared.
+void SdlSceneWalker::Place(const std::string& name) {
+    const auto found = _declared.find(name);
+    if (found == _declared.end() || found->second.placed) {
+        return;
+    }
+    found->second.placed = true;
+    for (size_t i = found->second.first; i < found->second.end; ++i) {
+        _members.back().placed.push_back(i);
+    }
+}
+
+// A CSG object's or wrapper's modifier acts on every object created or placed inside it, all of
+// which stand before it.
 bool SdlSceneWalker::GroupModifier(const PovToken& word) {
     EvaluatedScene::Modifier modifier;
     if (!_in.objects.Modifier(word, modifier)) {
         return false;
     }
     auto& objects = _in.scene.objects;
-    for (size_t i = _firstObjects.back(); i < objects.size(); ++i) {
+    for (size_t i = _members.back().first; i < objects.size(); ++i) {
+        objects[i].modifiers.push_back(modifier);
+    }
+    for (size_t i : _members.back().placed) {
         objects[i].modifiers.push_back(modifier);
     }
     return true;

@@ -33,6 +33,9 @@ TEST(ObjectPlacement, ModifiersThatKeepThePlaneAreApplied) {
         {Square("matrix <1,0,0, 0,1,0, 0,0,1, 3,0,0>"), "3,0 4,0 4,1 3,1", 0, 1, ""},
         {"object { union { " + Square("translate x") + " sphere { 0, 1 } scale 2 } rotate y*180 }",
          "-2,0 -4,0 -4,-2 -2,-2", 0, 2, ""},
+        // A declared object takes the modifiers of the first place it is put in.
+        {"#declare P = " + Square("") + "\nobject { P translate x }\nobject { P scale 3 }",
+         "1,0 2,0 2,1 1,1", 0, 1, ""},
         {Square("rotate x*90 scale 2"), "0,0 1,0 1,1 0,1", 0, 1, "(rotate ...) are not imported"},
         {Square("transform { scale 2 }"), "0,0 1,0 1,1 0,1", 0, 1, "(transform ...) are not"},
         {"union { " + Square("") + " rotate <0,0,10> }", "0,0 1,0 1,1 0,1", 0, 1, "(rotate"},
