@@ -6,6 +6,7 @@
 
 #include "interchange/PastedDrawing.h"
 #include "interchange/PovSceneImport.h"
+#include "model/KCanvasPane.h"
 #include "scenefile/SceneWriting.h"
 
 // A cubic prism's own closing control points and a cubic lathe's own end slope point survive
@@ -53,12 +54,15 @@ TEST(ImportedTrailingControl, WrittenBackAsTheSceneGaveIt) {
         PastedDrawing imported;
         std::string why;
         ASSERT_TRUE(imported.Imported(outline, report, read, why)) << c.scene << why;
-        const std::string written =
-            ComposeSceneFile(imported.sets, "own",
-                             KindChoice::Of(static_cast<ShapeKind>(imported.kind)))
-                .text;
-        const std::string kind = imported.kind == Lathe ? "lathe{" : "prism{";
-        EXPECT_EQ(Vectors(written, written.find(kind)), c.listed) << written;
+        const KindChoice kind = KindChoice::Of(static_cast<ShapeKind>(imported.kind));
+        const std::string written = ComposeSceneFile(imported.sets, "own", kind).text;
+        const std::string keyword = imported.kind == Lathe ? "lathe{" : "prism{";
+        EXPECT_EQ(Vectors(written, written.find(keyword)), c.listed) << written;
+        // Added to a drawing, as the editor's import and paste add it.
+        KCanvasPane canvas(nullptr);
+        ASSERT_TRUE(imported.AddTo(canvas, why)) << why;
+        canvas.SetPrismValues(PrismValues::Of(imported.sets));
+        EXPECT_EQ(ComposeSceneFile(canvas.Model(), "own", kind).text, written);
     }
 }
 
