@@ -1,6 +1,7 @@
 #include "interchange/PovObjectWords.h"
 
 #include "interchange/ImportReport.h"
+#include "interchange/PovTokenizer.h"
 #include "model/EditState.h"
 
 namespace {
@@ -24,6 +25,18 @@ bool IsObjectKeyword(const PovToken& token) {
         if (token.Is(PovToken::Word, object.word)) {
             return true;
         }
+    }
+    return false;
+}
+
+bool HoldsSceneObject(const std::string& text) {
+    PovTokenizer tokenizer(text);
+    PovToken before;
+    for (PovToken token = tokenizer.Next(); token.kind != PovToken::End; token = tokenizer.Next()) {
+        if (token.IsSymbol('{') && IsObjectKeyword(before)) {
+            return true;
+        }
+        before = token;
     }
     return false;
 }

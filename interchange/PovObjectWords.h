@@ -8,6 +8,9 @@
 // The words and messages of the objects the importer reads, shared by the reader of literal
 // values and the scene evaluator.
 bool IsObjectKeyword(const PovToken& token);
+// Whether the text holds a prism, polygon, lathe or sor object at all, outside comments and
+// strings, though it may not import.
+bool HoldsSceneObject(const std::string& text);
 // The ShapeKind of an object keyword.
 int KindOfWord(const PovToken& token);
 // The SplineType a word names, or -1.

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "interchange/ImportSource.h"
-#include "interchange/SceneObjectList.h"
+#include "interchange/PovObjectWords.h"
 #include "io/BoundedFile.h"
 #include "io/SaveFailure.h"
 #include "scenefile/SceneReadResult.h"

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "interchange/PovImport.h"
+#include "interchange/PovObjectWords.h"
 #include "tests/interchange/OutlineText.h"
 
 // Prisms and polygons as people write them in POV-Ray scenes.
@@ -124,6 +125,22 @@ TEST(PovImportTest, RefusesWhatItCannotTakeWithTheLine) {
         ImportReport report;
         EXPECT_FALSE(ImportPovScene(c.text, c.name, outline, report)) << c.text;
         EXPECT_EQ(report.error.rfind(c.error, 0), 0u) << c.text << "\n" << report.error;
+    }
+}
+
+// Text holds an object when an object keyword opens a block outside comments and strings.
+TEST(PovImportTest, TellsWhetherTextHoldsAnObject) {
+    const struct {
+        const char* text;
+        bool holds;
+    } cases[] = {
+        {"sphere { 0, 1 } // prism {\n\"polygon {\" /* lathe { */", false},
+        {"#declare prism_count = 2;", false},
+        {"#declare R = polygon { 3, <0,0>, <1,0>, <x,1> }", true},
+        {"object { sor{ 3, <0,0>, <1,1>, <0,2> } }", true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(HoldsSceneObject(c.text), c.holds) << c.text;
     }
 }
 
