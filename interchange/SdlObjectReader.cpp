@@ -62,9 +62,13 @@ bool SdlObjectReader::Modifier(const PovToken& word, EvaluatedScene::Modifier& m
         return Matrix(modifier);
     }
     SdlValue value;
-    if (!_in.Settle() || !_in.expressions.Evaluate(value) ||
-        !_in.expressions.NeedNumeric(value, word.line)) {
+    if (!_in.Settle() || !_in.expressions.Evaluate(value)) {
         return false;
+    }
+    // A value the importer does not model leaves the modifier unevaluated: it is dropped with
+    // a note, and the scene goes on.
+    if (!value.IsNumeric()) {
+        return true;
     }
     const SdlValue v = value.Promoted(3);
     SceneTransform::Vec3 three{v.v[0], v.v[1], v.v[2]};

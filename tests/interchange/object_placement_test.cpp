@@ -37,6 +37,7 @@ TEST(ObjectPlacement, ModifiersThatKeepThePlaneAreApplied) {
         {"#declare P = " + Square("") + "\nobject { P translate x }\nobject { P scale 3 }",
          "1,0 2,0 2,1 1,1", 0, 1, ""},
         {Square("rotate x*90 scale 2"), "0,0 1,0 1,1 0,1", 0, 1, "(rotate ...) are not imported"},
+        {Square("scale Unknown"), "0,0 1,0 1,1 0,1", 0, 1, "(scale ...) are not imported"},
         {Square("transform { scale 2 }"), "0,0 1,0 1,1 0,1", 0, 1, "(transform ...) are not"},
         {"union { " + Square("") + " rotate <0,0,10> }", "0,0 1,0 1,1 0,1", 0, 1, "(rotate"},
         {"prism { conic_sweep 1, 2, 4, <0,0>, <1,0>, <0,1>, <0,0> scale 2 }", "0,0 1,0 0,1", 2, 4,
