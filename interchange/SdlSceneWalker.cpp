@@ -117,7 +117,9 @@ bool SdlSceneWalker::GroupModifier(const PovToken& word) {
         objects[i].modifiers.push_back(modifier);
     }
     for (size_t i : _members.back().placed) {
-        objects[i].modifiers.push_back(modifier);
+        if (i < _members.back().first) {  // one declared inside the block has it already
+            objects[i].modifiers.push_back(modifier);
+        }
     }
     return true;
 }

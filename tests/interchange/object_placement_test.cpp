@@ -36,6 +36,8 @@ TEST(ObjectPlacement, ModifiersThatKeepThePlaneAreApplied) {
         // A declared object takes the modifiers of the first place it is put in.
         {"#declare P = " + Square("") + "\nobject { P translate x }\nobject { P scale 3 }",
          "1,0 2,0 2,1 1,1", 0, 1, ""},
+        {"union { #declare P = " + Square("") + " object { P } translate x }", "1,0 2,0 2,1 1,1", 0,
+         1, ""},
         {Square("rotate x*90 scale 2"), "0,0 1,0 1,1 0,1", 0, 1, "(rotate ...) are not imported"},
         {Square("scale Unknown"), "0,0 1,0 1,1 0,1", 0, 1, "(scale ...) are not imported"},
         {Square("transform { scale 2 }"), "0,0 1,0 1,1 0,1", 0, 1, "(transform ...) are not"},
