@@ -182,14 +182,13 @@ std::string WayBack(const SceneTransform& into, const Vec3& n, double d) {
     return text + offset.substr(1);
 }
 
-bool PlacePolygon(const std::vector<Vec3>& listed, const SceneTransform& t, int line,
+// The listed points are mapped where they stand: a polygon may list hundreds of thousands.
+bool PlacePolygon(std::vector<Vec3>& q, const SceneTransform& t, int line,
                   std::vector<Point2>& points, ImportReport& report) {
-    std::vector<Vec3> q;
     double extent = 1;
-    for (const Vec3& p : listed) {
-        q.push_back(t.Apply(p));
-        extent = std::max(
-            {extent, std::fabs(q.back()[0]), std::fabs(q.back()[1]), std::fabs(q.back()[2])});
+    for (Vec3& p : q) {
+        p = t.Apply(p);
+        extent = std::max({extent, std::fabs(p[0]), std::fabs(p[1]), std::fabs(p[2])});
     }
     const double tolerance = 1e-9 * extent;
     const bool flat = std::all_of(q.begin(), q.end(),
@@ -219,7 +218,7 @@ bool PlacePolygon(const std::vector<Vec3>& listed, const SceneTransform& t, int 
 
 }  // namespace
 
-bool PlaceObjectPoints(const EvaluatedScene::Object& object, PrismValues& prism,
+bool PlaceObjectPoints(EvaluatedScene::Object& object, PrismValues& prism,
                        std::vector<Point2>& points, ImportReport& report) {
     const int kind = object.outline.kind;
     SceneTransform t;

@@ -11,7 +11,7 @@
 // a conic sweep's only one that keeps the origin), for a lathe or a sor a uniform scale with
 // turns about y and moves along it, for a polygon any map, its plane then turned or moved
 // into z = 0 with a note saying what gives the original back. Other modifiers are dropped with
-// a note. The prism values take the new heights. False, the reason in the report, when the
-// points make no outline in that plane.
-bool PlaceObjectPoints(const EvaluatedScene::Object& object, PrismValues& prism,
+// a note. The prism values take the new heights; the object's listed points are used up.
+// False, the reason in the report, when the points make no outline in that plane.
+bool PlaceObjectPoints(EvaluatedScene::Object& object, PrismValues& prism,
                        std::vector<Point2>& points, ImportReport& report);

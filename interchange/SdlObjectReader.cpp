@@ -47,7 +47,6 @@ void SdlObjectReader::Finish() {
             object.error = report.error;
         }
         object.notes.insert(object.notes.end(), report.notes.begin(), report.notes.end());
-        object.listed = {};
         object.lines = {};
     }
 }
