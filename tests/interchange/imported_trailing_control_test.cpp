@@ -63,6 +63,11 @@ TEST(ImportedTrailingControl, WrittenBackAsTheSceneGaveIt) {
         ASSERT_TRUE(imported.AddTo(canvas, why)) << why;
         canvas.SetPrismValues(PrismValues::Of(imported.sets));
         EXPECT_EQ(ComposeSceneFile(canvas.Model(), "own", kind).text, written);
+        // Pasted as text, which is read as written, without evaluation.
+        PastedDrawing pasted;
+        if (pasted.Read(c.scene, Prism, LinearSpline, true, why)) {
+            EXPECT_EQ(ComposeSceneFile(pasted.sets, "own", kind).text, written) << c.scene;
+        }
     }
 }
 
