@@ -104,15 +104,15 @@ void KryCmdWindow::TracePictureCommand() {
     tracer.Stop();
     canvas->SetModel(original);
     ShowDrawing();
+    background.SetHidden(kept.hidden);
+    if (!ok && backgroundPicture != kept.name) {
+        background.SetPicture(kept.picture);
+        backgroundPicture = kept.name;
+        WriteBackgroundSidecar();
+    }
+    RefreshBackgroundItems();
+    Repaint();
     if (!ok) {
-        if (backgroundPicture != kept.name) {
-            background.SetPicture(kept.picture);
-            backgroundPicture = kept.name;
-            WriteBackgroundSidecar();
-        }
-        background.SetHidden(kept.hidden);
-        RefreshBackgroundItems();
-        Repaint();
         return;
     }
     traceValues = values;
