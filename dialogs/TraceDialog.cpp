@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "dialogs/PictureLabel.h"
 #include "model/NumberText.h"
 #include "toolkit/CommandIds.h"
 #include "toolkit/vNoticeDialog.h"
@@ -26,10 +27,6 @@ enum TraceIds {
     OkButton = 1312,
 };
 
-// The picture's name is shown in a field this wide; a longer one shows its end.
-constexpr int kNameWidth = 44;
-constexpr char kNameSpace[] = "Picture:                                    ";
-static_assert(sizeof kNameSpace - 1 == kNameWidth, "the name field's width");
 // Room for what the latest trace gave, blank until a trace reports.
 constexpr char kOutcomeSpace[] =
     "                                                                        ";
@@ -39,7 +36,8 @@ constexpr char kButtonSpace[] = "                                   ";
 ControlSpec traceTable[] = {
     // kind, id, value, label, extra, attributes, enabled, insideFrame, rightOf, below, width, tip
     {CtlLabel, MessageLabel, 0, "", nullptr, AttrMessage, 1, 0, 0, 0, 0, nullptr},
-    {CtlText, PictureText, 0, "", kNameSpace, AttrNoBorder, 1, 0, 0, MessageLabel, 0, nullptr},
+    {CtlText, PictureText, 0, "", kPictureLabelSpace, AttrNoBorder, 1, 0, 0, MessageLabel, 0,
+     nullptr},
     {CtlButton, PictureButton, 0, " Picture... ", nullptr, 0, 1, 0, PictureText, MessageLabel, 0,
      "Trace another picture: it becomes the background"},
     {CtlLabel, ThresholdLabel, 0, " Threshold  ", nullptr, 0, 1, 0, 0, PictureText, 0, nullptr},
@@ -98,10 +96,7 @@ bool TraceDialog::Choose(const std::string& pictureName, TraceValues& values) {
 }
 
 void TraceDialog::ShowName() {
-    const size_t room = kNameWidth - 9;
-    const std::string name =
-        _name.size() > room ? "..." + _name.substr(_name.size() - room + 3) : _name;
-    SetControlText(PictureText, ("Picture: " + name).c_str());
+    SetControlText(PictureText, PictureLabel(_name).c_str());
 }
 
 void TraceDialog::ShowOutcome(const std::string& text) {
