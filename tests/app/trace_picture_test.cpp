@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 
 #include "AppFixture.h"
 #include "preview/ProgramSearch.h"
@@ -55,11 +56,7 @@ protected:
     void PictureUnder(KryCmdWindow& window) {
         QImage image(60, 40, QImage::Format_RGB32);
         image.fill(Qt::white);
-        for (int y = 10; y < 30; ++y) {
-            for (int x = 5; x < 30; ++x) {
-                image.setPixel(x, y, qRgb(0, 0, 0));
-            }
-        }
+        QPainter(&image).fillRect(5, 10, 25, 20, Qt::black);
         const std::string path = work + "/bar.png";
         image.save(QString::fromStdString(path));
         ASSERT_TRUE(window.TakeBackgroundPicture(path));

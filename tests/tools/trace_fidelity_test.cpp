@@ -19,40 +19,19 @@ constexpr int Side = 800;
 // The tool writes a picture's pixels as model units: 75 to a file unit, y down.
 constexpr double PixelsPerFileUnit = 75;
 
-struct Quad {
-    double x[4];
-    double y[4];
-};
-
-bool Inside(const Quad& q, double x, double y) {
-    bool inside = false;
-    for (int i = 0, j = 3; i < 4; j = i++) {
-        if ((q.y[i] > y) != (q.y[j] > y) &&
-            x < q.x[i] + (y - q.y[i]) * (q.x[j] - q.x[i]) / (q.y[j] - q.y[i])) {
-            inside = !inside;
-        }
-    }
-    return inside;
-}
-
-// A bold N (two stems and the diagonal between them) and a ring, black on white.
+// A bold N (two stems and the diagonal between them, 400 high) and a ring, black on white.
 std::vector<bool> LetterAndRing() {
-    const Quad strokes[] = {
-        {{80, 160, 160, 80}, {200, 200, 600, 600}},
-        {{270, 350, 350, 270}, {200, 200, 600, 600}},
-        {{80, 170, 350, 260}, {200, 200, 600, 600}},
-    };
     std::vector<bool> ink(Side * Side);
     for (int y = 0; y < Side; ++y) {
         for (int x = 0; x < Side; ++x) {
             const double cx = x + 0.5;
             const double cy = y + 0.5;
+            const bool tall = cy > 200 && cy < 600;
+            const double diagonal = 125 + (cy - 200) * 180 / 400;
+            const bool letter = tall && ((cx > 80 && cx < 160) || (cx > 270 && cx < 350) ||
+                                         std::fabs(cx - diagonal) < 45);
             const double d = std::hypot(cx - 580, cy - 400);
-            bool in = d > 110 && d < 190;
-            for (const Quad& q : strokes) {
-                in = in || Inside(q, cx, cy);
-            }
-            ink[static_cast<size_t>(y * Side + x)] = in;
+            ink[static_cast<size_t>(y * Side + x)] = letter || (d > 110 && d < 190);
         }
     }
     return ink;
