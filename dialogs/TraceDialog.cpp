@@ -100,7 +100,12 @@ void TraceDialog::ShowName() {
 }
 
 void TraceDialog::ShowOutcome(const std::string& text) {
-    SetControlText(Outcome, text.c_str());
+    // A trace of the last good values does not hide what is wrong with the fields now.
+    TraceValues values;
+    std::string why;
+    if (ReadFields(values, why)) {
+        SetControlText(Outcome, text.c_str());
+    }
 }
 
 void TraceDialog::OnDialogShown() {
@@ -148,7 +153,7 @@ void TraceDialog::Changed() {
     TraceValues values;
     std::string why;
     if (!ReadFields(values, why)) {
-        ShowOutcome(why);
+        SetControlText(Outcome, why.c_str());
         return;
     }
     ShowOutcome(kTracing);

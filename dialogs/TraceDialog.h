@@ -26,7 +26,8 @@ public:
     // Runs the dialog from the values, for the picture of that name; true, with the values
     // chosen, when it was closed with OK.
     bool Choose(const std::string& pictureName, TraceValues& values);
-    // Shows what the latest trace gave, or why it gave nothing.
+    // Shows what the latest trace gave, or why it gave nothing; while a field is wrong, what is
+    // wrong with it stays shown instead.
     void ShowOutcome(const std::string& text);
 
     void OnDialogCommand(int id, int value, int kind) override;

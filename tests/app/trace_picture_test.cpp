@@ -136,6 +136,22 @@ TEST_F(TraceInEditor, AddsThePicturesInkWhereItLies) {
             EXPECT_TRUE(SameParts(window.canvas->Model(), before));
         }
 
+        // Another picture taken in the dialog is the background while it is open; Cancel puts
+        // the first one back.
+        std::filesystem::copy_file(work + "/bar.png", work + "/other.png");
+        files.path = work + "/other.png";
+        std::string during;
+        {
+            ModalAnswers answers({[&](QWidget* dialog) {
+                ModalAnswers::ClickButton(dialog, " Picture... ");
+                during = window.backgroundPicture;
+                ModalAnswers::ClickButton(dialog, " Cancel ");
+            }});
+            Choose(window, Cmd::TracePicture);
+        }
+        EXPECT_EQ(during, work + "/other.png");
+        EXPECT_EQ(window.backgroundPicture, work + "/bar.png");
+
         ModalAnswers refused;
         Choose(window, Cmd::KindLathe);
         Choose(window, Cmd::TracePicture);
