@@ -47,12 +47,11 @@ std::string Outcome(const SetsResult& result, const Drawing& before) {
     return text + (result.notes.empty() ? "." : " (notes on OK).");
 }
 
-// The background as the dialog found it, put back when it is cancelled after another picture
-// was taken.
+// The background picture as the dialog found it, kept once another is taken in the dialog and
+// put back when it is cancelled.
 struct KeptBackground {
     PixelSurface picture;
     std::string name;
-    bool hidden;
 };
 
 }  // namespace
@@ -68,7 +67,8 @@ void KryCmdWindow::TracePictureCommand() {
     if (!background.HasPicture() && !ChooseBackgroundFile(name)) {
         return;
     }
-    const KeptBackground kept{background.Picture(), backgroundPicture, background.Hidden()};
+    const bool hidden = background.Hidden();
+    std::optional<KeptBackground> kept;
     background.SetHidden(false);
     canvas->ResetGesture();
     const Drawing original = canvas->Model();
@@ -90,6 +90,9 @@ void KryCmdWindow::TracePictureCommand() {
     TraceDialog::Hooks hooks;
     hooks.changed = [&](const TraceValues& values) { tracer.TraceSoon(values); };
     hooks.choosePicture = [&](std::string& chosen) {
+        if (!kept) {
+            kept = KeptBackground{background.Picture(), backgroundPicture};
+        }
         if (!ChooseBackgroundFile(chosen)) {
             return false;
         }
@@ -104,10 +107,10 @@ void KryCmdWindow::TracePictureCommand() {
     tracer.Stop();
     canvas->SetModel(original);
     ShowDrawing();
-    background.SetHidden(kept.hidden);
-    if (!ok && backgroundPicture != kept.name) {
-        background.SetPicture(kept.picture);
-        backgroundPicture = kept.name;
+    background.SetHidden(hidden);
+    if (!ok && kept && backgroundPicture != kept->name) {
+        background.SetPicture(std::move(kept->picture));
+        backgroundPicture = kept->name;
         WriteBackgroundSidecar();
     }
     RefreshBackgroundItems();

@@ -37,7 +37,7 @@ void PictureTracer::OnTimerTick() {
     }
     std::vector<std::string> arguments;
     _folder.Empty();
-    if (!PrepareTrace(_folder, _picture, _values, arguments)) {
+    if (_picture == nullptr || !PrepareTrace(_folder, *_picture, _values, arguments)) {
         Report({"", "No temporary file could be written"});
         return;
     }

@@ -22,7 +22,10 @@ public:
     explicit PictureTracer(Done done, std::string program = "potrace");
     ~PictureTracer() override;
 
-    void SetPicture(PixelSurface picture) { _picture = std::move(picture); }
+    // The picture to trace, which must stay as it is until another is set or the tracer goes:
+    // a picture of many megapixels is not copied.
+    void SetPicture(const PixelSurface& picture) { _picture = &picture; }
+    void SetPicture(PixelSurface&&) = delete;
     // Traces the picture with the values once they have settled.
     void TraceSoon(const TraceValues& values);
     // Ends what is waiting or running: nothing reports after this.
@@ -37,7 +40,7 @@ private:
 
     Done _done;
     std::string _program;
-    PixelSurface _picture;
+    const PixelSurface* _picture = nullptr;
     PreviewFolder _folder;
     TraceValues _values;
     int _process = 0;

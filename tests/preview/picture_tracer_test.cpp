@@ -22,13 +22,14 @@ TraceValues Threshold(int threshold) {
 TEST(PictureTracer, OnlyTheLatestSettledValuesAreTraced) {
     FakeWindowPlatform timers;
     FakeProcessRunner runner;
+    const PixelSurface picture(8, 8);
     std::vector<std::pair<int, std::string>> reports;  // the threshold and the SVG traced
     PictureTracer tracer(
         [&](const TraceValues& values, const TracedPicture& traced) {
             reports.push_back({values.threshold, traced.svg});
         },
         "true");
-    tracer.SetPicture(PixelSurface(8, 8));
+    tracer.SetPicture(picture);
     tracer.TraceSoon(Threshold(10));
     tracer.TraceSoon(Threshold(20));
     ASSERT_EQ(timers.timers.size(), 1u);
