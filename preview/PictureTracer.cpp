@@ -35,6 +35,9 @@ void PictureTracer::OnTimerTick() {
         Report({"", TraceProgramMissing(_program)});
         return;
     }
+    // FIXME: the ink bitmap is made here, on the event loop's thread: a few milliseconds a
+    // megapixel, so up to a second for the largest picture read; a worker thread, or a reduced
+    // copy for the values' preview, would keep the dialog free then too.
     std::vector<std::string> arguments;
     _folder.Empty();
     if (_picture == nullptr || !PrepareTrace(_folder, *_picture, _values, arguments)) {
