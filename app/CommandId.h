@@ -127,6 +127,8 @@ enum Id : int {
     CombineXor = 2154,
     Offset = 2155,
     Wall = 2156,
+    // Edit > Trace picture...: a picture's outlines added as sets.
+    TracePicture = 2167,
 };
 
 // Ids of the toolkit's reserved range that the tables carry on purpose.

@@ -13,6 +13,7 @@
 #include "model/Drawing.h"
 #include "model/KStatusSink.h"
 #include "model/SetOutlines.h"
+#include "model/TraceValues.h"
 #include "preview/PreviewWindow.h"
 #include "render/BackgroundLayer.h"
 #include "toolkit/vCmdWindow.h"
@@ -248,6 +249,8 @@ private:
 
     // The picture to trace (background_commands.cpp).
     void ChooseBackground();
+    // Asks for a picture and takes it as the background: true with its name.
+    bool ChooseBackgroundFile(std::string& name);
     void PlaceBackground(const BackgroundPlacement& placement);
     void HideBackground();
     void RefreshBackgroundItems();
@@ -271,9 +274,13 @@ private:
     void WallCommand();
     bool RunPreviewed(DistanceDialog& dialog, int kind, const DistanceOperation& operation);
     bool TakeSetsResult(const SetsResult& result, int kind);
+    // Edit > Trace picture... (trace_commands.cpp).
+    void TracePictureCommand();
     // What the offset and wall dialogs last took, offered again.
     double offsetDistance = 0.1;
     double wallThickness = 0.1;
+    // What the trace dialog last took, offered again.
+    TraceValues traceValues;
 
     std::optional<FileIdentity> diskFile;
     // The change last offered for reading again, so that it is offered once.

@@ -112,20 +112,22 @@ void KryCmdWindow::ChooseBackground() {
         background.SetPlacement(placement);
         Repaint();
     };
-    hooks.choosePicture = [this](std::string& name) {
-        std::string chosen;
-        if (!PickOpenName("Background picture", pictureFilters, chosen) ||
-            !TakeBackgroundPicture(chosen)) {
-            return false;
-        }
-        name = backgroundPicture;
-        return true;
-    };
+    hooks.choosePicture = [this](std::string& name) { return ChooseBackgroundFile(name); };
     BackgroundDialog dialog(this, hooks);
     BackgroundPlacement placement = background.Placement();
     if (dialog.Choose(backgroundPicture, placement)) {
         PlaceBackground(placement);
     }
+}
+
+bool KryCmdWindow::ChooseBackgroundFile(std::string& name) {
+    std::string chosen;
+    if (!PickOpenName("Background picture", pictureFilters, chosen) ||
+        !TakeBackgroundPicture(chosen)) {
+        return false;
+    }
+    name = backgroundPicture;
+    return true;
 }
 
 void KryCmdWindow::PlaceBackground(const BackgroundPlacement& placement) {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "dialogs/PictureLabel.h"
 #include "dialogs/RadioChoice.h"
 #include "model/NumberText.h"
 #include "toolkit/CommandIds.h"
@@ -37,16 +38,13 @@ enum BackgroundIds {
 // Listed by quarter turns.
 constexpr int kTurnRadios[] = {Turn0, Turn90, Turn180, Turn270};
 
-// The picture's name is shown in a field this wide; a longer one shows its end.
-constexpr int kNameWidth = 44;
-constexpr char kNameSpace[] = "Picture:                                    ";
-static_assert(sizeof kNameSpace - 1 == kNameWidth, "the name field's width");
 constexpr char kButtonSpace[] = "                                   ";
 
 ControlSpec backgroundTable[] = {
     // kind, id, value, label, extra, attributes, enabled, insideFrame, rightOf, below, width, tip
     {CtlLabel, MessageLabel, 0, "", nullptr, AttrMessage, 1, 0, 0, 0, 0, nullptr},
-    {CtlText, PictureText, 0, "", kNameSpace, AttrNoBorder, 1, 0, 0, MessageLabel, 0, nullptr},
+    {CtlText, PictureText, 0, "", kPictureLabelSpace, AttrNoBorder, 1, 0, 0, MessageLabel, 0,
+     nullptr},
     {CtlButton, PictureButton, 0, " Picture... ", nullptr, 0, 1, 0, PictureText, MessageLabel, 0,
      "Trace another picture"},
     {CtlLabel, OpacityLabel, 0, " Opacity %  ", nullptr, 0, 1, 0, 0, PictureText, 0, nullptr},
@@ -112,10 +110,7 @@ bool BackgroundDialog::Choose(const std::string& pictureName, BackgroundPlacemen
 }
 
 void BackgroundDialog::ShowName() {
-    const size_t room = kNameWidth - 9;
-    const std::string name =
-        _name.size() > room ? "..." + _name.substr(_name.size() - room + 3) : _name;
-    SetControlText(PictureText, ("Picture: " + name).c_str());
+    SetControlText(PictureText, PictureLabel(_name).c_str());
 }
 
 void BackgroundDialog::OnDialogShown() {

@@ -164,3 +164,16 @@ Point2 AsWritten(const Point2& point) {
 void SnapToWrittenValues(Outline& outline) {
     ForEachCoordinate(outline, [](Point2& p) { p = AsWritten(p); });
 }
+
+void MapOutline(Outline& outline, const Affine2& map) {
+    for (Outline::Set& set : outline.sets) {
+        for (Point2& point : set.points) {
+            point = map.Apply(point);
+        }
+        for (Outline::Segment& segment : set.segments) {
+            segment.handle1 = map.Apply(segment.handle1);
+            segment.handle2 = map.Apply(segment.handle2);
+        }
+        set.control = map.Apply(set.control);
+    }
+}

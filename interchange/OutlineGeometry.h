@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "interchange/Outline.h"
+#include "model/Affine2.h"
 
 // Whole-outline geometry shared by the import steps. Coordinates are model units.
 
@@ -30,3 +31,6 @@ double FlattenCurves(Outline& outline, double tolerance, size_t budget);
 // the file will show as equal are equal here too.
 void SnapToWrittenValues(Outline& outline);
 Point2 AsWritten(const Point2& point);
+
+// Carries every point, handle and control point by the map.
+void MapOutline(Outline& outline, const Affine2& map);

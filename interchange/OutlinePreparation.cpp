@@ -106,7 +106,12 @@ void DropTrailingControls(Outline& outline) {
     }
 }
 
-void Simplify(Outline& outline, ImportReport& report) {
+// What the drawing's capacity is called in a note: the whole of it, or what is left of it.
+const char* HeldBy(int capacity, int whole) {
+    return capacity == whole ? "a drawing holds" : "the drawing has room for";
+}
+
+void Simplify(Outline& outline, int entries, ImportReport& report) {
     DropTrailingControls(outline);
     int needed = outline.EntryCount();
     bool curved = outline.HasCurves();
@@ -116,13 +121,13 @@ void Simplify(Outline& outline, ImportReport& report) {
         SnapAndTidy(outline);
         outline.prism.spline = LinearSpline;
     }
-    double tolerance = SimplifyToCapacity(outline, MaxPoints) + flattening;
+    double tolerance = SimplifyToCapacity(outline, entries) + flattening;
     DropEmptySets(outline);
     report.Note(
-        Printed("The outline needs %d entries, more than the %d a drawing holds: "
+        Printed("The outline needs %d entries, more than the %d %s: "
                 "simplified%s to %d entries, within %.3g file units of the original outline",
-                needed, MaxPoints, curved ? " into a linear outline" : "", outline.EntryCount(),
-                tolerance / ModelUnitsPerFileUnit));
+                needed, entries, HeldBy(entries, MaxPoints), curved ? " into a linear outline" : "",
+                outline.EntryCount(), tolerance / ModelUnitsPerFileUnit));
 }
 
 void MatchSpline(Outline& outline, int spline, ImportReport& report) {
@@ -181,6 +186,10 @@ bool PrepareProfiles(Outline& outline, bool fit, ImportReport& report) {
 }
 
 bool PrepareOutline(Outline& outline, int spline, bool fit, ImportReport& report) {
+    return PrepareOutline(outline, spline, fit, report, {MaxPoints, MaxSets});
+}
+
+bool PrepareOutline(Outline& outline, int spline, bool fit, ImportReport& report, Room room) {
     if (!CheckAndFit(outline, fit, FitIntoCanvas, report)) {
         return false;
     }
@@ -192,12 +201,12 @@ bool PrepareOutline(Outline& outline, int spline, bool fit, ImportReport& report
     if (outline.sets.empty()) {
         return report.Fail("Nothing to import: no closed outline with at least three points");
     }
-    if (outline.sets.size() > static_cast<size_t>(MaxSets)) {
-        return report.Fail(Printed("The outline has %zu sets; a drawing holds at most %d",
-                                   outline.sets.size(), MaxSets));
+    if (outline.sets.size() > static_cast<size_t>(room.sets)) {
+        return report.Fail(Printed("The outline has %zu sets; %s at most %d", outline.sets.size(),
+                                   HeldBy(room.sets, MaxSets), room.sets));
     }
-    if (outline.EntryCount() > MaxPoints) {
-        Simplify(outline, report);
+    if (outline.EntryCount() > room.entries) {
+        Simplify(outline, room.entries, report);
     }
     int nudged = NudgeFirstPointRepeats(outline);
     if (nudged < 0) {

@@ -16,6 +16,14 @@
 // report; false, with the reason, when the outline cannot be written.
 bool PrepareOutline(Outline& outline, int spline, bool fit, ImportReport& report);
 
+// What is left of a drawing's capacities for an outline added to it.
+struct Room {
+    int entries;
+    int sets;
+};
+// The same, the outline to fit into that room instead of a whole drawing.
+bool PrepareOutline(Outline& outline, int spline, bool fit, ImportReport& report, Room room);
+
 // Makes the imported profiles of a lathe or a surface of revolution fit the editor and its
 // files: with fit, scaled about the axis into the visible canvas; every coordinate moved to what
 // the written file gives back. Profiles are never simplified: more than the drawing's 500

@@ -9,6 +9,7 @@
 #include "interchange/OutlinePreparation.h"
 #include "interchange/PovImport.h"
 #include "interchange/SvgImport.h"
+#include "model/DrawingEntries.h"
 #include "model/EditState.h"
 #include "model/KCanvasPane.h"
 #include "scenefile/SceneReadResult.h"
@@ -206,19 +207,6 @@ bool PastedDrawing::AddTo(KCanvasPane& canvas, std::string& why) const {
               " more (it holds " + std::to_string(MaxSets) + ").";
         return false;
     }
-    const int base = canvas.pointCount;
-    for (int i = 0; i < entries; ++i) {
-        canvas.points[base + i] = sets.points[i];
-        canvas.control1[base + i] = sets.control1[i];
-        canvas.control2[base + i] = sets.control2[i];
-    }
-    for (int k = 1; k <= sets.setCount; ++k) {
-        canvas.setEnds[canvas.setCount + k] = base + sets.setEnds[k];
-    }
-    canvas.setCount += sets.setCount;
-    canvas.pointCount = base + entries;
-    std::vector<TrailingControl>& kept = canvas.Model().trailingControls;
-    kept.insert(kept.end(), sets.trailingControls.begin(), sets.trailingControls.end());
-    canvas.Model().CheckInvariants();
+    AppendSets(canvas.Model(), sets);
     return true;
 }

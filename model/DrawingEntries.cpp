@@ -53,3 +53,21 @@ void RemoveSet(Drawing& drawing, int set) {
     }
     --drawing.setCount;
 }
+
+void AppendSets(Drawing& drawing, const Drawing& added) {
+    const int base = drawing.pointCount;
+    const int entries = added.setEnds[added.setCount];
+    for (int i = 0; i < entries; ++i) {
+        drawing.points[base + i] = added.points[i];
+        drawing.control1[base + i] = added.control1[i];
+        drawing.control2[base + i] = added.control2[i];
+    }
+    for (int k = 1; k <= added.setCount; ++k) {
+        drawing.setEnds[drawing.setCount + k] = base + added.setEnds[k];
+    }
+    drawing.setCount += added.setCount;
+    drawing.pointCount = base + entries;
+    drawing.trailingControls.insert(drawing.trailingControls.end(), added.trailingControls.begin(),
+                                    added.trailingControls.end());
+    drawing.CheckInvariants();
+}

@@ -25,3 +25,7 @@ void RemoveEntries(Drawing& drawing, int start, int count);
 
 // Removes finished set `set` (1 .. setCount) whole, the set ends after it moving down.
 void RemoveSet(Drawing& drawing, int set);
+
+// Adds the finished sets of `added` after the drawing's own, with their handles and kept
+// closing controls. The caller has checked that they fit and that no set is left open.
+void AppendSets(Drawing& drawing, const Drawing& added);

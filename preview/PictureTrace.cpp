@@ -48,26 +48,28 @@ std::string InkBitmap(const PixelSurface& picture, int threshold, bool invert) {
     return bitmap;
 }
 
-TracedPicture TracePicture(const PixelSurface& picture, const TraceValues& values,
-                           const std::string& program) {
+std::string TraceProgramMissing(const std::string& program) {
+    return "Tracing a picture needs the program " + program +
+           " (Debian package potrace), which is not installed";
+}
+
+bool PrepareTrace(const PreviewFolder& folder, const PixelSurface& picture,
+                  const TraceValues& values, std::vector<std::string>& arguments) {
+    arguments = {"--svg",
+                 "--turdsize",
+                 std::to_string(values.despeckle),
+                 "--alphamax",
+                 Number(values.smooth),
+                 "--output",
+                 "ink.svg",
+                 "ink.pbm"};
+    return folder.Ready() &&
+           folder.Write("ink.pbm", InkBitmap(picture, values.threshold, values.invert));
+}
+
+TracedPicture ReadTrace(const PreviewFolder& folder, const vProcessResult& result,
+                        const std::string& program) {
     TracedPicture traced;
-    vProcessRunner* runner = vProcessRunner::Current();
-    if (runner == nullptr || !ProgramOnPath(program)) {
-        traced.message = "Tracing a picture needs the program " + program +
-                         " (Debian package potrace), which is not installed";
-        return traced;
-    }
-    PreviewFolder folder;
-    if (!folder.Ready() ||
-        !folder.Write("ink.pbm", InkBitmap(picture, values.threshold, values.invert))) {
-        traced.message = "No temporary file could be written";
-        return traced;
-    }
-    const vProcessResult result =
-        runner->RunProcess(program,
-                           {"--svg", "--turdsize", std::to_string(values.despeckle), "--alphamax",
-                            Number(values.smooth), "--output", "ink.svg", "ink.pbm"},
-                           folder.Path(), TimeoutSeconds);
     std::string why;
     if (result.outcome != vProcessResult::Exited || result.exitStatus != 0 ||
         !BoundedFile::Read(folder.File("ink.svg").c_str(), BoundedFile::DocumentLimit, traced.svg,
@@ -77,4 +79,22 @@ TracedPicture TracePicture(const PixelSurface& picture, const TraceValues& value
         traced.svg.clear();
     }
     return traced;
+}
+
+TracedPicture TracePicture(const PixelSurface& picture, const TraceValues& values,
+                           const std::string& program) {
+    TracedPicture traced;
+    vProcessRunner* runner = vProcessRunner::Current();
+    if (runner == nullptr || !ProgramOnPath(program)) {
+        traced.message = TraceProgramMissing(program);
+        return traced;
+    }
+    PreviewFolder folder;
+    std::vector<std::string> arguments;
+    if (!PrepareTrace(folder, picture, values, arguments)) {
+        traced.message = "No temporary file could be written";
+        return traced;
+    }
+    return ReadTrace(folder, runner->RunProcess(program, arguments, folder.Path(), TimeoutSeconds),
+                     program);
 }

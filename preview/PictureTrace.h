@@ -1,20 +1,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "model/TraceValues.h"
+#include "toolkit/platform/vProcessResult.h"
 #include "toolkit/raster/PixelSurface.h"
-
-// The values a picture is traced with.
-struct TraceValues {
-    // A pixel darker than this (0-255, by its luminance) is ink; transparent pixels never are.
-    int threshold = 128;
-    // Ink specks of at most this many pixels are left out.
-    int despeckle = 2;
-    // How round corners become: 0 keeps every corner, 1.334 none.
-    double smooth = 1.0;
-    // Light pixels are ink instead: a light shape on a dark ground.
-    bool invert = false;
-};
 
 // The outlines of a picture's ink, as an SVG document whose user units are the picture's
 // pixels, or why there are none.
@@ -27,6 +18,18 @@ struct TracedPicture {
 
 // The picture's ink as a bitmap in the portable bitmap format (binary), 1 for ink.
 std::string InkBitmap(const PixelSurface& picture, int threshold, bool invert);
+
+class PreviewFolder;
+
+// Why the picture cannot be traced when the program cannot be run: it names its package.
+std::string TraceProgramMissing(const std::string& program);
+// Writes the picture's ink into the folder and gives the program's arguments that trace it
+// there; false when the bitmap cannot be written.
+bool PrepareTrace(const PreviewFolder& folder, const PixelSurface& picture,
+                  const TraceValues& values, std::vector<std::string>& arguments);
+// What the program that ran in the folder left there.
+TracedPicture ReadTrace(const PreviewFolder& folder, const vProcessResult& result,
+                        const std::string& program);
 
 // Traces the picture's ink with the potrace program, run in a private folder of its own. The
 // program is a separate one (it is not linked in); without it the message names its package.

@@ -37,13 +37,14 @@ OptionResult TakeWhole(const char* text, long high, int& value) {
 
 OptionResult TakeTraceValue(const char* name, const char* text, TraceValues& values) {
     if (std::strcmp(name, "threshold") == 0) {
-        return TakeWhole(text, 256, values.threshold);
+        return TakeWhole(text, TraceValues::LargestThreshold, values.threshold);
     }
     if (std::strcmp(name, "despeckle") == 0) {
-        return TakeWhole(text, 1000000, values.despeckle);
+        return TakeWhole(text, TraceValues::LargestDespeckle, values.despeckle);
     }
     double smooth = 0;
-    const bool taken = ReadNumber(text, smooth) && smooth >= 0 && smooth <= 1.334;
+    const bool taken =
+        ReadNumber(text, smooth) && smooth >= 0 && smooth <= TraceValues::LargestSmooth;
     values.smooth = taken ? smooth : values.smooth;
     return OptionResult::TakenIf(taken, "not a number from 0 to 1.334");
 }

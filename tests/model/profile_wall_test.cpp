@@ -63,31 +63,14 @@ TEST(ProfileWall, WallsACupOnEitherSide) {
 // A bezier bowl walled inside: along its side, the wall's inner curve keeps the thickness
 // within 1 %.
 TEST(ProfileWall, BezierWallKeepsItsThickness) {
-    Drawing drawing;
-    drawing.kind = Lathe;
-    drawing.splineType = BezierSpline;
-    drawing.isOpen = 1;
-    AddSet(drawing, {{0, 0}, {1, 0.3}, {1.3, 1.6}},
-           {{0.5, 0}, {0.9, 0.1}, {1.1, 0.5}, {1.2, 1.1}, {1.3, 1.6}, {1.3, 1.6}});
+    const Drawing drawing = BezierBowl();
     const double d = 0.08;
     const SetsResult result = WallProfiles(drawing, Lathe, {}, {d, WallSide::Inside});
     ASSERT_TRUE(result.ok) << result.message;
-    // The profile as drawn, without its closing segment back to the axis.
-    std::vector<Point2> line = BezierSamples(drawing, 1, 200, false);
-    line.push_back({1.3, 1.6});
-    int measured = 0;
-    for (const Point2& q : BezierSamples(result.drawing, 1, 8)) {
-        double nearest = HUGE_VAL;
-        for (size_t i = 0; i + 1 < line.size(); ++i) {
-            nearest = std::min(nearest, DistanceToSegment(q, line[i], line[i + 1]));
-        }
-        EXPECT_LE(nearest, d * 1.01);
-        if (nearest > d / 2 && q.y > 0.3 && q.y < 1.4) {
-            EXPECT_NEAR(nearest, d, d * 0.01) << q.x << " " << q.y;
-            ++measured;
-        }
-    }
-    EXPECT_GT(measured, 10);
+    const WallDistances distances = MeasureWall(drawing, result.drawing, d, 0.3, 1.4);
+    EXPECT_LE(distances.largest, d * 1.01);
+    EXPECT_LE(distances.Stray(d), d * 0.01);
+    EXPECT_GT(distances.farSide.size(), 10u);
 }
 
 TEST(ProfileWall, RefusesWithTheReason) {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "model/Drawing.h"
 #include "model/Point2.h"
+#include "model/SegmentDistance.h"
 #include "model/SetOutlines.h"
 
 // Drawings for the outline operations, given in file units (y up).
@@ -84,4 +86,49 @@ inline std::vector<Point2> BezierSamples(const Drawing& drawing, int set, int st
         }
     }
     return samples;
+}
+
+// How far a wall lies from the open bezier profile it was made from (set 1 of each): every
+// sample's distance from the profile, and those of the samples more than half the thickness
+// from it between the heights low and high (file units), the wall's far side.
+struct WallDistances {
+    double largest = 0;
+    std::vector<double> farSide;
+
+    // The farthest the far side strays from the thickness.
+    double Stray(double thickness) const {
+        double stray = 0;
+        for (double distance : farSide) {
+            stray = std::max(stray, std::fabs(distance - thickness));
+        }
+        return stray;
+    }
+};
+inline WallDistances MeasureWall(const Drawing& profile, const Drawing& walled, double thickness,
+                                 double low, double high) {
+    std::vector<Point2> line = BezierSamples(profile, 1, 200, false);
+    line.push_back(FileOf(profile.points[profile.setEnds[1] - 2]));
+    WallDistances distances;
+    for (const Point2& q : BezierSamples(walled, 1, 8)) {
+        double nearest = HUGE_VAL;
+        for (size_t i = 0; i + 1 < line.size(); ++i) {
+            nearest = std::min(nearest, DistanceToSegment(q, line[i], line[i + 1]));
+        }
+        distances.largest = std::max(distances.largest, nearest);
+        if (nearest > thickness / 2 && q.y > low && q.y < high) {
+            distances.farSide.push_back(nearest);
+        }
+    }
+    return distances;
+}
+
+// A bowl's open bezier profile, from the axis up to its rim at (1.3, 1.6).
+inline Drawing BezierBowl() {
+    Drawing bowl;
+    bowl.kind = Lathe;
+    bowl.splineType = BezierSpline;
+    bowl.isOpen = 1;
+    AddSet(bowl, {{0, 0}, {1, 0.3}, {1.3, 1.6}},
+           {{0.5, 0}, {0.9, 0.1}, {1.1, 0.5}, {1.2, 1.1}, {1.3, 1.6}, {1.3, 1.6}});
+    return bowl;
 }

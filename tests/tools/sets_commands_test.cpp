@@ -5,6 +5,10 @@
 #include <fstream>
 #include <string>
 
+#include "scenefile/KindValues.h"
+#include "scenefile/SceneReading.h"
+#include "scenefile/SceneWriting.h"
+#include "support/OutlineDrawings.h"
 #include "tests/tools/ToolRun.h"
 
 // vexlin-tool combine, offset and wall: their options, results and refusals.
@@ -71,6 +75,25 @@ TEST_F(SetsCommands, RemakeTheSetsOrRefuse) {
         }
         EXPECT_NE(said.find(row.said), std::string::npos) << row.command << "\n" << said;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A bezier bowl walled 0.08 thick by the tool: along its side, the written wall's inner curve,
+// which POV-Ray turns as written, lies the thickness from the written bowl within 1 %.
+TEST_F(SetsCommands, WrittenWallKeepsItsThickness) {
+    ASSERT_TRUE(WriteScene(BezierBowl(), dir + "/bowl.lat", KindChoice::Of(Lathe)).ok);
+    const ToolRun run = ToolRun::InProcess(dir, Words("wall bowl.lat walled.lat --thickness 0.08"));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const SceneRead bowl = ReadScene((dir + "/bowl.lat").c_str(), Drawing());
+    const SceneRead walled = ReadScene((dir + "/walled.lat").c_str(), Drawing());
+    ASSERT_TRUE(bowl.Ok() && walled.Ok());
+    const WallDistances distances = MeasureWall(bowl.drawing, walled.drawing, 0.08, 0.3, 1.4);
+    EXPECT_LE(distances.largest, 0.08 * 1.01);
+    EXPECT_LE(distances.Stray(0.08), 0.08 * 0.01);
+    EXPECT_GT(distances.farSide.size(), 10u);
 }
 
 }  // namespace
