@@ -14,11 +14,13 @@ Outline Circle() {
     const double r = 60;
     const double k = 0.5523 * r;
     Outline outline;
-    outline.sets.push_back({{{r, 0}, {0, r}, {-r, 0}, {0, -r}},
-                            {{true, {r, k}, {k, r}},
-                             {true, {-k, r}, {-r, k}},
-                             {true, {-r, -k}, {-k, -r}},
-                             {true, {k, -r}, {r, -k}}}});
+    Outline::Set circle;
+    circle.points = {{r, 0}, {0, r}, {-r, 0}, {0, -r}};
+    circle.segments = {{true, {r, k}, {k, r}},
+                       {true, {-k, r}, {-r, k}},
+                       {true, {-r, -k}, {-k, -r}},
+                       {true, {k, -r}, {r, -k}}};
+    outline.sets.push_back(circle);
     return outline;
 }
 
