@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "model/Drawing.h"
 
 // The entries of the set an entry lies in: first .. end - 1, the last of a finished set being
@@ -25,3 +27,9 @@ void RemoveEntries(Drawing& drawing, int start, int count);
 
 // Removes finished set `set` (1 .. setCount) whole, the set ends after it moving down.
 void RemoveSet(Drawing& drawing, int set);
+
+// Applies the change to entries start .. end - 1 of the three arrays, so that handles follow
+// their points; but only when every result is finite. A change that would overflow anywhere, or
+// a range outside the points, changes nothing and gives false.
+bool ChangeEntryValues(Drawing& drawing, int start, int end,
+                       const std::function<void(Point2&)>& change);
