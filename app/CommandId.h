@@ -127,6 +127,10 @@ enum Id : int {
     CombineXor = 2154,
     Offset = 2155,
     Wall = 2156,
+    // Edit > Transform...: a typed move, turn, scale and mirror.
+    Transform = 2160,
+    // View > Guides...: the horizontal and vertical guides at typed positions.
+    Guides = 2161,
 };
 
 // Ids of the toolkit's reserved range that the tables carry on purpose.
