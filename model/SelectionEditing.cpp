@@ -219,10 +219,10 @@ Point2 CentreOf(const Drawing& drawing, const Selection& selection) {
     Point2 low{0, 0};
     Point2 high{0, 0};
     for (const SelectedItem& item : points.Items()) {
-        if (item.part != EntryPart::Point || item.index >= drawing.pointCount) {
+        if (item.index < 0 || item.index >= drawing.pointCount) {
             continue;
         }
-        const Point2& p = drawing.points[item.index];
+        const Point2& p = ValueOf(drawing, item);
         low = any ? Point2{std::min(low.x, p.x), std::min(low.y, p.y)} : p;
         high = any ? Point2{std::max(high.x, p.x), std::max(high.y, p.y)} : p;
         any = true;

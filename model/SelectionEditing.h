@@ -30,8 +30,8 @@ std::vector<int> SetsOf(const Drawing& drawing, const Selection& selection);
 // changing nothing, when a value would not be finite.
 bool MapSelected(Drawing& drawing, const Selection& selection, const Affine2& map,
                  bool withHandles);
-// The middle of the box around the selected points, or around every point when none is
-// selected (model units; the origin for an empty drawing).
+// The middle of the box around the selected points and handles, or around every point when
+// none is selected (model units; the origin for an empty drawing).
 Point2 CentreOf(const Drawing& drawing, const Selection& selection);
 
 // The selection mapped as MapSelected maps it, or with none selected every entry and handle of

@@ -170,10 +170,10 @@ bool KCanvasPane::GuideNear(int x, int y, bool& horizontal, int& index) const {
 // The guide follows the cursor; let go beyond the canvas, it goes.
 void KCanvasPane::DragGuide(int x, int y, bool released) {
     std::vector<double>& positions = _select.horizontalGuide ? guides.horizontal : guides.vertical;
-    const auto at = positions.begin() + _select.guide;
-    if (_select.guide < 0 || at >= positions.end()) {
+    if (_select.guide < 0 || static_cast<size_t>(_select.guide) >= positions.size()) {
         return;
     }
+    const auto at = positions.begin() + _select.guide;
     const bool outside = x < 0 || y < 0 || x > 2 * originX || y > 2 * originY;
     const double file = _select.horizontalGuide ? FileY(ModelY(y)) : FileX(ModelX(x));
     if (released && outside) {

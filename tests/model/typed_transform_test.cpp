@@ -118,6 +118,9 @@ TEST(TypedTransform, ChosenPointsTurnAboutTheirCentreAndRefusalsChangeNothing) {
     }
     EXPECT_EQ(CentreOf(before, square).x, 20);
     EXPECT_EQ(CentreOf(before, square).y, 20);
+    Selection handle;
+    handle.Add({0, EntryPart::Control1});
+    EXPECT_EQ(CentreOf(before, handle).x, before.control1[0].x) << "a handle alone";
     Drawing turned = before;
     ASSERT_TRUE(ApplyTypedTransform(
         turned, square, Typed({0, 0}, 90, {1, 1}, Mirror::None, Pivot::Centre, {}), true));
