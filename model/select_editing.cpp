@@ -99,14 +99,11 @@ void KCanvasPane::DragSelect(int x, int y) {
 
 Point2 KCanvasPane::SelectMoveFor(const Point2& cursor) const {
     if ((MouseModifiers() & ControlHeld) != 0) {
-        // On the canvas, where the angles are seen: the cursor's offset projected on the
-        // nearest allowed direction.
-        const double sx = ViewScaleX();
-        const double sy = ViewScaleY();
-        const Point2 seen{cursor.x * sx, cursor.y * sy};
-        const double angle = std::round(std::atan2(seen.y, seen.x) / AngleStep) * AngleStep;
-        const double along = seen.x * std::cos(angle) + seen.y * std::sin(angle);
-        return {along * std::cos(angle) / sx, along * std::sin(angle) / sy};
+        // In the drawing's own units, where the angles are those of the file: the cursor's
+        // offset projected on the nearest allowed direction.
+        const double angle = std::round(std::atan2(cursor.y, cursor.x) / AngleStep) * AngleStep;
+        const double along = cursor.x * std::cos(angle) + cursor.y * std::sin(angle);
+        return {along * std::cos(angle), along * std::sin(angle)};
     }
     if (!options.snapToGrid) {
         return MoveStep(cursor);
