@@ -129,6 +129,10 @@ enum Id : int {
     Wall = 2156,
     // Edit > Trace picture...: a picture's outlines added as sets.
     TracePicture = 2167,
+    // Edit > Transform...: a typed move, turn, scale and mirror.
+    Transform = 2160,
+    // View > Guides...: the horizontal and vertical guides at typed positions.
+    Guides = 2161,
 };
 
 // Ids of the toolkit's reserved range that the tables carry on purpose.

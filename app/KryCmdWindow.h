@@ -14,6 +14,7 @@
 #include "model/KStatusSink.h"
 #include "model/SetOutlines.h"
 #include "model/TraceValues.h"
+#include "model/TypedTransform.h"
 #include "preview/PreviewWindow.h"
 #include "render/BackgroundLayer.h"
 #include "toolkit/vCmdWindow.h"
@@ -241,6 +242,10 @@ private:
     // The node type items are greyed outside Select mode.
     void RefreshSelectItems();
 
+    // Edit > Transform... (transform_commands.cpp); the values last taken are offered again.
+    void TransformCommand();
+    TypedTransform lastTransform;
+
     // The point table (table_commands.cpp).
     void TogglePointTable();
     void TableFollows();
@@ -257,6 +262,14 @@ private:
     void RemoveBackground();
     void ReadBackgroundSidecar();
     void WriteBackgroundSidecar();
+    void RemoveBackgroundSidecar();
+
+    // The guides (guide_commands.cpp): View > Guides..., and a guide dragged in Select mode,
+    // remembered beside the drawing with its picture.
+    void GuidesCommand();
+    void GuidesMoved() override;
+    // How far and which way a Select drag went, in the zoom's field.
+    void ShowDragMeasure(double distance, double degrees) override;
 
     void ShowCounts();
     void Notify(const char* message);

@@ -151,27 +151,46 @@ void KryCmdWindow::RefreshBackgroundItems() {
     SetControlValue(Cmd::HideBackground, picture && background.Hidden() ? 1 : 0, AspectValue);
 }
 
-// The picture goes, and so does the file that remembered it.
+// The picture goes, and so does the file that remembered it; the guides are written anew.
 void KryCmdWindow::RemoveBackground() {
     background.SetPicture(PixelSurface());
     backgroundPicture.clear();
     background.SetHidden(false);
     RefreshBackgroundItems();
+    RemoveBackgroundSidecar();
+    WriteBackgroundSidecar();
+    Repaint();
+}
+
+void KryCmdWindow::RemoveBackgroundSidecar() {
     if (fileName[0] != '\0' && !BackgroundSidecar::Remove(fileName)) {
         Notify(("The file " + BackgroundSidecar::PathFor(fileName) +
                 " that remembers the background picture could not be removed.")
                    .c_str());
     }
-    Repaint();
 }
 
-// Written for a titled drawing only; an untitled one gets its file when it is first saved.
+// Written for a titled drawing only; an untitled one gets its file when it is first saved. A
+// picture the file names that could not be shown stays in it; a file left with neither a
+// picture nor a guide goes, unless it could not be read.
 void KryCmdWindow::WriteBackgroundSidecar() {
-    if (fileName[0] == '\0' || backgroundPicture.empty()) {
+    if (fileName[0] == '\0') {
         return;
     }
-    const BackgroundSidecar sidecar{backgroundPicture, background.Placement()};
+    BackgroundSidecar sidecar{backgroundPicture, background.Placement(), canvas->Guides()};
+    BackgroundSidecar kept;
     std::string why;
+    const bool readable = kept.Read(fileName, why) == BackgroundSidecar::SidecarRead;
+    if (sidecar.picture.empty() && readable) {
+        sidecar.picture = kept.picture;
+        sidecar.placement = kept.placement;
+    }
+    if (sidecar.picture.empty() && sidecar.guides.Empty()) {
+        if (readable) {
+            RemoveBackgroundSidecar();
+        }
+        return;
+    }
     if (!sidecar.Write(fileName, why)) {
         Notify(("The background picture's placement could not be saved in " +
                 BackgroundSidecar::PathFor(fileName) + ": " + why + ".")
@@ -180,7 +199,7 @@ void KryCmdWindow::WriteBackgroundSidecar() {
 }
 
 // A sidecar that cannot be used, or whose picture is gone, is told about; the drawing opens
-// all the same.
+// all the same, with the guides the sidecar keeps.
 void KryCmdWindow::ReadBackgroundSidecar() {
     BackgroundSidecar sidecar;
     std::string why;
@@ -195,7 +214,11 @@ void KryCmdWindow::ReadBackgroundSidecar() {
         case BackgroundSidecar::SidecarRead:
             break;
     }
+    canvas->SetGuides(sidecar.guides);
     PixelSurface pixels;
+    if (sidecar.picture.empty()) {
+        return;
+    }
     if (!ReadPictureFile(sidecar.picture, pixels, why)) {
         Notify(
             ("The background picture " + sidecar.picture + " of this drawing is not shown: " + why)

@@ -140,6 +140,8 @@ const KryCmdWindow::CommandHandler* KryCmdWindow::HandlerFor(int id) {
         {Cmd::Paste, &KryCmdWindow::PasteFromClipboard},
         {Cmd::Import, &KryCmdWindow::ImportCommand},
         {Cmd::ConvertSpline, &KryCmdWindow::ConvertSplineCommand},
+        {Cmd::Transform, &KryCmdWindow::TransformCommand},
+        {Cmd::Guides, &KryCmdWindow::GuidesCommand},
         {Cmd::PointTable, &KryCmdWindow::TogglePointTable},
         {Cmd::BackgroundPicture, &KryCmdWindow::ChooseBackground},
         {Cmd::HideBackground, &KryCmdWindow::HideBackground},

@@ -14,8 +14,9 @@ constexpr char kBarSpacer20[] = "                    ";
 constexpr char kBarSpacer17[] = "                 ";
 static_assert(sizeof kMenuSpacer18 == 19 && sizeof kMenuSpacer10 == 11 && sizeof kMenuSpacer7 == 8);
 static_assert(sizeof kBarSpacer20 == 21 && sizeof kBarSpacer17 == 18);
-// Room for "x0.0625" in dialog units.
-constexpr int ZoomFieldWidth = 36;
+// Room, in dialog units, for "x0.0625" and for a Select drag's distance and angle ("0.4381 at -41.5
+// deg") as well as the zoom.
+constexpr int ZoomFieldWidth = 88;
 
 MenuSpec emptyMenu[] = {{}};
 
@@ -113,6 +114,7 @@ MenuSpec editMenu[] = {
     {"&Select", Cmd::SelectMode, MenuEnabled, "S", 0, nullptr, 0},
     {"&Node type", Cmd::NodeTypeMenu, MenuEnabled, nullptr, 0, nodeTypeMenu, 0},
     {"Con&vert spline...", Cmd::ConvertSpline, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"&Transform...", Cmd::Transform, MenuEnabled, nullptr, 0, nullptr, 0},
     {"-", Cmd::Separator, MenuEnabled, nullptr, 0, nullptr, 0},
     {"C&ombine", Cmd::CombineMenu, MenuEnabled, nullptr, 0, combineMenu, 0},
     {"O&ffset...", Cmd::Offset, MenuEnabled, nullptr, 0, nullptr, 0},
@@ -130,6 +132,7 @@ MenuSpec viewMenu[] = {
     {"-", Cmd::Separator, MenuEnabled, nullptr, 0, nullptr, 0},
     {"&Snap to grid", Cmd::SnapToGrid, MenuEnabled, "G", 0, nullptr, 0},
     {"&Grid spacing...", Cmd::GridSpacing, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"G&uides...", Cmd::Guides, MenuEnabled, nullptr, 0, nullptr, 0},
     {"-", Cmd::Separator, MenuEnabled, nullptr, 0, nullptr, 0},
     {"POV-Ray &curves", Cmd::PovrayCurves, MenuEnabled, nullptr, 0, nullptr, 0},
     {"POV-Ray &preview", Cmd::PovrayPreview, MenuEnabled, "F5", 0, nullptr, 0},
@@ -177,7 +180,7 @@ const StatusFieldSpec statusBar[] = {
     {" X,Y Location  ", Cmd::LocationLabel, AttrNoBorder, 1, 0},
     {"  000000  ", Cmd::CursorXField, AttrNoBorder, 1, 0},
     {"  000000  ", Cmd::CursorYField, AttrNoBorder, 1, 0},
-    // Beside the specified fields: the zoom, empty at zoom 1.
+    // Beside the specified fields: the zoom, empty at zoom 1; a Select drag's measure.
     {"", Cmd::ZoomField, AttrNoBorder, 1, ZoomFieldWidth},
     {nullptr, 0, 0, 0, 0},
 };

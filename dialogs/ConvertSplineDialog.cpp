@@ -1,8 +1,6 @@
 #include "dialogs/ConvertSplineDialog.h"
 
-#include <cstdio>
-
-#include "model/NumberText.h"
+#include "dialogs/TypedNumberField.h"
 #include "toolkit/CommandIds.h"
 
 namespace {
@@ -18,7 +16,6 @@ enum ConvertIds {
     OkButton = 1207,
 };
 
-constexpr int FieldSize = 40;
 constexpr const char* kBadTolerance = "Not a number above 0: try again.";
 // Room for the message under the field, blank until it is needed.
 constexpr char kNoProblem[] = "                                  ";
@@ -27,6 +24,9 @@ static_assert(sizeof kNoProblem > sizeof "Not a number above 0: try again.");
 // In the order of the spline types' values.
 const char* splineNames[] = {"linear", "quadratic", "cubic", "bezier", nullptr};
 constexpr int SplineCount = 4;
+
+const TypedNumberField toleranceField(ToleranceField, Problem, kBadTolerance,
+                                      TypedNumberField::AboveZero);
 
 ControlSpec convertTable[] = {
     // kind, id, value, label, extra, attributes, enabled, insideFrame, rightOf, below, width, tip
@@ -52,35 +52,20 @@ ConvertSplineDialog::ConvertSplineDialog(vBaseWindow* parent, int spline, double
 }
 
 void ConvertSplineDialog::OnDialogShown() {
-    char text[FieldSize];
-    std::snprintf(text, sizeof text, "%.3g", tolerance);
     SetControlValue(SplineList, spline, AspectValue);
     SetControlValue(KeepBox, keepShape ? 1 : 0, AspectValue);
-    SetControlText(ToleranceField, text);
-    SetControlText(Problem, kNoProblem);
+    toleranceField.Show(*this, tolerance, "%.3g");
 }
 
 void ConvertSplineDialog::OnDialogCommand(int id, int value, int kind) {
     if (id == OkButton) {
-        if (!TakeValues()) {
-            SetControlText(Problem, kBadTolerance);
+        if (!toleranceField.Take(*this, tolerance)) {
             return;
         }
+        const int chosen = GetControlValue(SplineList);
+        spline = chosen >= 0 && chosen < SplineCount ? chosen : spline;
+        keepShape = GetControlValue(KeepBox) != 0;
         id = IdOk;
     }
     vModalDialog::OnDialogCommand(id, value, kind);
-}
-
-bool ConvertSplineDialog::TakeValues() {
-    char text[FieldSize] = "";
-    GetControlText(ToleranceField, text, sizeof text);
-    double typed = 0;
-    if (!ReadTypedNumber(text, typed) || !(typed > 0)) {
-        return false;
-    }
-    const int chosen = GetControlValue(SplineList);
-    spline = chosen >= 0 && chosen < SplineCount ? chosen : spline;
-    keepShape = GetControlValue(KeepBox) != 0;
-    tolerance = typed;
-    return true;
 }

@@ -18,7 +18,4 @@ public:
     int spline;
     bool keepShape = true;
     double tolerance;
-
-private:
-    bool TakeValues();
 };

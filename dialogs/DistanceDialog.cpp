@@ -1,9 +1,6 @@
 #include "dialogs/DistanceDialog.h"
 
-#include <cmath>
-#include <cstdio>
-
-#include "model/NumberText.h"
+#include "dialogs/TypedNumberField.h"
 #include "toolkit/CommandIds.h"
 
 namespace {
@@ -18,7 +15,6 @@ enum DistanceIds {
     FirstChoice = 1210,
 };
 
-constexpr int FieldSize = 40;
 constexpr const char* kNotANumber = "Not a number: try again.";
 constexpr const char* kNotAboveZero = "Not a number above 0: try again.";
 // Room for the message under the field, blank until it is needed.
@@ -30,7 +26,8 @@ DistanceDialog::DistanceDialog(vBaseWindow* parent, const char* title, const cha
                                double distance, bool aboveZero, std::vector<Choice> choices)
     : vModalDialog(parent, title),
       distance(distance),
-      _aboveZero(aboveZero),
+      _field(DistanceField, Problem, aboveZero ? kNotAboveZero : kNotANumber,
+             aboveZero ? TypedNumberField::AboveZero : nullptr),
       _choices(std::move(choices)) {
     // kind, id, value, label, extra, attributes, enabled, insideFrame, rightOf, below, width, tip
     _table.push_back({CtlLabel, Caption, 0, caption, nullptr, 0, 1, 0, 0, 0, 0, nullptr});
@@ -58,21 +55,21 @@ DistanceDialog::DistanceDialog(vBaseWindow* parent, const char* title, const cha
 }
 
 void DistanceDialog::OnDialogShown() {
-    char text[FieldSize];
-    std::snprintf(text, sizeof text, "%g", distance);
-    SetControlText(DistanceField, text);
-    SetControlText(Problem, kNoProblem);
+    _field.Show(*this, distance);
 }
 
 void DistanceDialog::OnDialogCommand(int id, int value, int kind) {
     if (id == OkButton) {
-        if (!TakeValues()) {
-            SetControlText(Problem, _aboveZero ? kNotAboveZero : kNotANumber);
+        TakeChoices();
+        if (!_field.Take(*this, distance)) {
             return;
         }
         id = IdOk;
     } else if (id == DistanceField || (id > FirstChoice && id < FirstChoice + 4)) {
-        if (TakeValues() && changed) {
+        const std::optional<double> typed = _field.Read(*this);
+        if (typed && changed) {
+            TakeChoices();
+            distance = *typed;
             changed(*this);
         }
         return;
@@ -80,17 +77,9 @@ void DistanceDialog::OnDialogCommand(int id, int value, int kind) {
     vModalDialog::OnDialogCommand(id, value, kind);
 }
 
-bool DistanceDialog::TakeValues() {
+void DistanceDialog::TakeChoices() {
     for (size_t k = 0; k < _choices.size() && k < 2; ++k) {
         const int entry = GetControlValue(FirstChoice + 2 * static_cast<int>(k) + 1);
         chosen[k] = entry >= 0 ? entry : 0;
     }
-    char text[FieldSize] = "";
-    GetControlText(DistanceField, text, sizeof text);
-    double typed = 0;
-    if (!ReadTypedNumber(text, typed) || !std::isfinite(typed) || (_aboveZero && !(typed > 0))) {
-        return false;
-    }
-    distance = typed;
-    return true;
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/TypedNumberField.h"
 #include "toolkit/ControlSpec.h"
 #include "toolkit/vModalDialog.h"
 
@@ -33,9 +34,9 @@ public:
     std::function<void(const DistanceDialog&)> changed;
 
 private:
-    bool TakeValues();
+    void TakeChoices();
 
-    bool _aboveZero;
+    TypedNumberField _field;
     std::vector<Choice> _choices;
     std::vector<ControlSpec> _table;
 };

@@ -1,10 +1,7 @@
 #include "dialogs/GridSpacingDialog.h"
 
-#include <cstdio>
-#include <cstdlib>
-
+#include "dialogs/TypedNumberField.h"
 #include "model/CanvasOptions.h"
-#include "model/NumberText.h"
 #include "toolkit/CommandIds.h"
 
 namespace {
@@ -17,11 +14,13 @@ enum SpacingIds {
     Problem = 1004,
 };
 
-constexpr int FieldSize = 40;
 constexpr const char* kBadSpacing = "Not a number from 0.001 to 10: try again.";
 // Room for the message under the field, blank until it is needed.
 constexpr char kNoProblem[] = "                                          ";
 static_assert(sizeof kNoProblem > sizeof "Not a number from 0.001 to 10: try again.");
+
+const TypedNumberField spacingField(SpacingField, Problem, kBadSpacing,
+                                    CanvasOptions::ValidSpacing);
 
 ControlSpec spacingTable[] = {
     // kind, id, value, label, extra, attributes, enabled, insideFrame, rightOf, below, width, tip
@@ -44,30 +43,15 @@ GridSpacingDialog::GridSpacingDialog(vBaseWindow* parent, double spacing)
 }
 
 void GridSpacingDialog::OnDialogShown() {
-    char text[FieldSize];
-    std::snprintf(text, sizeof text, "%g", spacing);
-    SetControlText(SpacingField, text);
-    SetControlText(Problem, kNoProblem);
+    spacingField.Show(*this, spacing);
 }
 
 void GridSpacingDialog::OnDialogCommand(int id, int value, int kind) {
     if (id == OkButton) {
-        if (!TakeSpacing()) {
-            SetControlText(Problem, kBadSpacing);
+        if (!spacingField.Take(*this, spacing)) {
             return;
         }
         id = IdOk;
     }
     vModalDialog::OnDialogCommand(id, value, kind);
-}
-
-bool GridSpacingDialog::TakeSpacing() {
-    char text[FieldSize] = "";
-    GetControlText(SpacingField, text, sizeof text);
-    double typed = 0;
-    if (!ReadTypedNumber(text, typed) || !CanvasOptions::ValidSpacing(typed)) {
-        return false;
-    }
-    spacing = typed;
-    return true;
 }

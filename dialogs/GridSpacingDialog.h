@@ -15,7 +15,4 @@ public:
     void OnDialogShown() override;
 
     double spacing;
-
-private:
-    bool TakeSpacing();
 };

@@ -1,6 +1,8 @@
 #include "model/DrawingEntries.h"
 
 #include <algorithm>
+#include <cmath>
+#include <initializer_list>
 
 EntrySpan SpanOf(const Drawing& drawing, int index) {
     if (index < 0 || index >= drawing.pointCount) {
@@ -70,4 +72,26 @@ void AppendSets(Drawing& drawing, const Drawing& added) {
     drawing.trailingControls.insert(drawing.trailingControls.end(), added.trailingControls.begin(),
                                     added.trailingControls.end());
     drawing.CheckInvariants();
+}
+
+bool ChangeEntryValues(Drawing& drawing, int start, int end,
+                       const std::function<void(Point2&)>& change) {
+    if (start < 0 || end > drawing.pointCount) {
+        return false;
+    }
+    for (bool apply : {false, true}) {
+        for (int i = start; i < end; ++i) {
+            for (Point2* array : {drawing.points, drawing.control1, drawing.control2}) {
+                Point2 changed = array[i];
+                change(changed);
+                if (!std::isfinite(changed.x) || !std::isfinite(changed.y)) {
+                    return false;
+                }
+                if (apply) {
+                    array[i] = changed;
+                }
+            }
+        }
+    }
+    return true;
 }

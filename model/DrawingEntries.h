@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "model/Drawing.h"
 
 // The entries of the set an entry lies in: first .. end - 1, the last of a finished set being
@@ -29,3 +31,9 @@ void RemoveSet(Drawing& drawing, int set);
 // Adds the finished sets of `added` after the drawing's own, with their handles and kept
 // closing controls. The caller has checked that they fit and that no set is left open.
 void AppendSets(Drawing& drawing, const Drawing& added);
+
+// Applies the change to entries start .. end - 1 of the three arrays, so that handles follow
+// their points; but only when every result is finite. A change that would overflow anywhere, or
+// a range outside the points, changes nothing and gives false.
+bool ChangeEntryValues(Drawing& drawing, int start, int end,
+                       const std::function<void(Point2&)>& change);

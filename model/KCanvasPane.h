@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "model/CurveFlattening.h"
 #include "model/Drawing.h"
 #include "model/EditState.h"
+#include "model/GuideLines.h"
 #include "model/KStatusSink.h"
 #include "model/ModelUnits.h"
 #include "model/Point2.h"
@@ -188,8 +190,18 @@ public:
     const CanvasOptions& Options() const { return options; }
     void SetOptions(const CanvasOptions& wanted);
     // The nearest grid intersection to a model point (the grid at the options' spacing), and
-    // to x = 0 when the point lies within the snap distance of the y axis on the canvas.
+    // to x = 0 when the point lies within the snap distance of the y axis on the canvas; on each
+    // axis a guide within the snap distance takes the place of the grid when it is nearer.
     Point2 SnapToGrid(Point2 model) const;
+    // Which points of the drawing a position may snap to, by index; none when empty.
+    using PointTargets = std::function<bool(int)>;
+    // The same, and a point of the drawing that `targets` takes, within the snap distance, wins
+    // over the grid and the guides when it is nearer.
+    Point2 SnapToPoint(Point2 model, const PointTargets& targets) const;
+
+    // The guides drawn across the canvas, which snapping takes; they belong to the window.
+    const GuideLines& Guides() const { return guides; }
+    void SetGuides(const GuideLines& wanted);
 
     // Shapes.
     void GenerateShape(int pointsWanted, double size, int rotate, double function, int style);
@@ -209,6 +221,8 @@ public:
     const Selection& Selected() const { return selection; }
     void SelectAll();
     void ClearSelection();
+    // The chosen items, those beyond the drawing's entries left out.
+    void SetSelection(const Selection& chosen);
     // Moves the selection by steps: a grid step each with snap on, else a pixel's worth of
     // model units. False when nothing moved.
     bool NudgeSelection(int stepsX, int stepsY);
@@ -290,6 +304,7 @@ public:
 private:
     CanvasView view;
     CanvasOptions options;
+    GuideLines guides;
     // The last pixel of a middle-button drag of the view; x < 0 when none is under way.
     int panFromX = -1;
     int panFromY = 0;
@@ -365,10 +380,16 @@ private:
     double PixelDistance(int x, int y, const Point2& model) const;
     // The model position a gesture places at the pixel: snapped when snapping, else cut toward
     // zero when `truncates` in the default view, else exact.
-    Point2 PlacedAt(int x, int y, bool truncates) const;
-    // A model position worked out by a gesture, as it is placed: snapped, or cut toward zero
-    // in the default view.
-    Point2 Placed(Point2 model) const;
+    Point2 PlacedAt(int x, int y, bool truncates, const PointTargets& targets = nullptr) const;
+    // A model position worked out by a gesture, as it is placed: snapped (to the points that
+    // `targets` takes too), or cut toward zero in the default view.
+    Point2 Placed(Point2 model, const PointTargets& targets = nullptr) const;
+    // The points a position placed for entry `entry` may snap to: every point but those that
+    // `moving` marks, and but the first point of the entry's own set and its closing repeat,
+    // which would end the set where it is read.
+    PointTargets OtherPoints(int entry, std::vector<bool> moving = {}) const;
+    // The guides across the canvas, over the grid (render/grid_rendering.cpp).
+    void DrawGuides();
     // A move of sets or of everything: whole grid steps when snapping, else whole model units
     // in the default view, else exact.
     Point2 MoveStep(Point2 by) const;
@@ -418,8 +439,17 @@ private:
     void DrawSelectOverlay();
     void DrawSelectHandles();
     void DrawSelectedItems();
-    // What a left drag in Select mode does: nothing, moves the selection, or draws a band.
-    enum class SelectDrag { None, Move, Band };
+    // What a left drag in Select mode does: nothing, moves the selection, draws a band or
+    // moves a guide.
+    enum class SelectDrag { None, Move, Band, Guide };
+    // The guide within the snap distance of the pixel, horizontal ones first; false when none.
+    bool GuideNear(int x, int y, bool& horizontal, int& index) const;
+    void DragGuide(int x, int y, bool released);
+    // The move of a Select drag for a cursor gone `cursor` from the press: along the nearest
+    // multiple of 15 degrees with Ctrl, snapped with snap on.
+    Point2 SelectMoveFor(const Point2& cursor) const;
+    // The points a grab of the item may snap to: none of those that move with it.
+    PointTargets MovingTargets(const SelectedItem& grabbed) const;
     struct SelectGesture {
         SelectDrag drag = SelectDrag::None;
         // Move: the grabbed item's value at the press, the press position and how far the
@@ -427,6 +457,12 @@ private:
         Point2 grabbed{0, 0};
         Point2 pressed{0, 0};
         Point2 moved{0, 0};
+        // The points that move with it, and its own set's first point, which it never snaps
+        // to.
+        PointTargets targets;
+        // Guide: which one.
+        bool horizontalGuide = true;
+        int guide = 0;
         // Band: its corners in pixels, and what was chosen before it when it adds.
         int fromX = 0;
         int fromY = 0;

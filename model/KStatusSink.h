@@ -11,4 +11,9 @@ public:
     virtual void ShowRuleBreak(const char* brief) { (void)brief; }
     // The canvas's view changed its zoom (1 is the canvas's own size).
     virtual void ShowZoom(double zoom) { (void)zoom; }
+    // While a Select drag moves points: how far and at what angle (degrees anticlockwise from
+    // the x axis) from the press, in file units.
+    virtual void ShowDragMeasure(double distance, double degrees) { (void)distance, (void)degrees; }
+    // A guide was dragged to another place, or off the canvas.
+    virtual void GuidesMoved() {}
 };

@@ -47,10 +47,6 @@ void MarkPoint(const Drawing& drawing, int index, bool withHandles, MovedValues&
     }
 }
 
-Point2 Moved(const Point2& p, const Point2& by) {
-    return {p.x + by.x, p.y + by.y};
-}
-
 bool Finite(const Point2& p) {
     return std::isfinite(p.x) && std::isfinite(p.y);
 }
@@ -109,6 +105,11 @@ Selection AllPoints(const Drawing& drawing) {
 
 bool MoveSelected(Drawing& drawing, const Selection& selection, const Point2& by,
                   bool withHandles) {
+    return MapSelected(drawing, selection, Affine2{1, 0, 0, 1, by.x, by.y}, withHandles);
+}
+
+bool MapSelected(Drawing& drawing, const Selection& selection, const Affine2& map,
+                 bool withHandles) {
     MovedValues moved;
     std::vector<SelectedItem> lonelyHandles;
     for (const SelectedItem& item : selection.Items()) {
@@ -124,7 +125,7 @@ bool MoveSelected(Drawing& drawing, const Selection& selection, const Point2& by
     }
     for (const EntryPart part : Parts) {
         for (int i = 0; i < drawing.pointCount; ++i) {
-            if (moved.Marked({i, part}) && !Finite(Moved(ValueOf(drawing, {i, part}), by))) {
+            if (moved.Marked({i, part}) && !Finite(map.Apply(ValueOf(drawing, {i, part})))) {
                 return false;
             }
         }
@@ -133,11 +134,11 @@ bool MoveSelected(Drawing& drawing, const Selection& selection, const Point2& by
         for (int i = 0; i < drawing.pointCount; ++i) {
             if (moved.Marked({i, part})) {
                 Point2& value = ValueOf(drawing, {i, part});
-                value = Moved(value, by);
+                value = map.Apply(value);
             }
         }
     }
-    // A handle moved on its own turns its partner, unless the partner moved as well.
+    // A handle mapped on its own turns its partner, unless the partner moved as well.
     for (const SelectedItem& handle : lonelyHandles) {
         const int node = NodeOfHandle(drawing, handle);
         const NodeHandles handles = HandlesOf(drawing, node);
@@ -210,4 +211,31 @@ std::vector<int> SetsOf(const Drawing& drawing, const Selection& selection) {
         }
     }
     return sets;
+}
+
+Point2 CentreOf(const Drawing& drawing, const Selection& selection) {
+    const Selection points = selection.Empty() ? AllPoints(drawing) : selection;
+    bool any = false;
+    Point2 low{0, 0};
+    Point2 high{0, 0};
+    for (const SelectedItem& item : points.Items()) {
+        if (item.index < 0 || item.index >= drawing.pointCount) {
+            continue;
+        }
+        const Point2& p = ValueOf(drawing, item);
+        low = any ? Point2{std::min(low.x, p.x), std::min(low.y, p.y)} : p;
+        high = any ? Point2{std::max(high.x, p.x), std::max(high.y, p.y)} : p;
+        any = true;
+    }
+    return {(low.x + high.x) / 2, (low.y + high.y) / 2};
+}
+
+bool ApplyTypedTransform(Drawing& drawing, const Selection& selection,
+                         const TypedTransform& transform, bool withHandles) {
+    const Affine2 map = transform.Map(CentreOf(drawing, selection));
+    if (selection.Empty()) {
+        return ChangeEntryValues(drawing, 0, drawing.pointCount,
+                                 [&](Point2& p) { p = map.Apply(p); });
+    }
+    return MapSelected(drawing, selection, map, withHandles);
 }

@@ -51,6 +51,7 @@ void KCanvasPane::ClearCanvas(int keepPoints) {
     }
     if (!OwnMapping() || options.snapToGrid) {
         DrawViewGrid();
+        DrawGuides();
         return;
     }
     UsePen(GridPen);
@@ -66,6 +67,7 @@ void KCanvasPane::ClearCanvas(int keepPoints) {
     }
     PaintText(static_cast<int>(originX - 20), static_cast<int>(originY + 16), "(0,0)");
     UsePen(BlackPen);
+    DrawGuides();
 }
 
 void KCanvasPane::ResetGesture() {

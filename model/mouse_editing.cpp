@@ -216,7 +216,7 @@ void KCanvasPane::PressAddPoint(int x, int y) {
         return;
     }
     if (pointCount < MaxPoints) {
-        points[pointCount] = PlacedAt(x, y, false);
+        points[pointCount] = PlacedAt(x, y, false, OtherPoints(pointCount));
         ++pointCount;
     }
     bandFromX = x;
@@ -241,7 +241,7 @@ void KCanvasPane::ReleaseAddPoint(int x, int y) {
     if (x == bandFromX && y == bandFromY) {
         return;
     }
-    const Point2 placed = PlacedAt(x, y, false);
+    const Point2 placed = PlacedAt(x, y, false, OtherPoints(pointCount));
     // A snapped release onto the grid point just placed would repeat it.
     const bool repeats = !OwnArithmetic() && HasOpenSet() && placed.x == points[pointCount - 1].x &&
                          placed.y == points[pointCount - 1].y;

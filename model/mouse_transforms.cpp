@@ -2,6 +2,8 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <utility>
+#include <vector>
 
 #include "model/KCanvasPane.h"
 
@@ -73,7 +75,18 @@ void KCanvasPane::DragMove(int x, int y) {
         return;
     }
     const Point2 cursor{ModelX(x) - anchorX, ModelY(y) - anchorY};
-    const Point2 to = Placed(cursor);
+    // A point moved alone snaps to the others; a set or the drawing moves by grid steps.
+    PointTargets targets;
+    if (editMode == MovePoint) {
+        std::vector<bool> moving(static_cast<size_t>(MaxPoints), false);
+        for (const int entry : {picked, CoincidentPoint()}) {
+            if (entry >= 0 && entry < MaxPoints) {
+                moving[static_cast<size_t>(entry)] = true;
+            }
+        }
+        targets = OtherPoints(picked, std::move(moving));
+    }
+    const Point2 to = Placed(cursor, targets);
     if (!std::isfinite(to.x) || !std::isfinite(to.y)) {
         return;
     }

@@ -1,6 +1,6 @@
 #include <cmath>
-#include <initializer_list>
 
+#include "model/DrawingEntries.h"
 #include "model/KCanvasPane.h"
 
 namespace {
@@ -11,30 +11,10 @@ bool RangeInside(int start, int end, int pointCount) {
     return start >= 0 && end <= pointCount;
 }
 
-bool Finite(const Point2& p) {
-    return std::isfinite(p.x) && std::isfinite(p.y);
-}
-
-// Applies the change to the entries in all three arrays, so handles follow their points; but
-// only when every result is finite. A change that would overflow anywhere changes nothing and
-// gives false.
+// The canvas's arrays are its drawing's.
 template <typename Change>
 bool ChangeEntries(KCanvasPane& canvas, int start, int end, Change change) {
-    for (bool apply : {false, true}) {
-        for (int i = start; i < end; ++i) {
-            for (Point2* array : {canvas.points, canvas.control1, canvas.control2}) {
-                Point2 changed = array[i];
-                change(changed);
-                if (!Finite(changed)) {
-                    return false;
-                }
-                if (apply) {
-                    array[i] = changed;
-                }
-            }
-        }
-    }
-    return true;
+    return ChangeEntryValues(canvas.Model(), start, end, change);
 }
 
 }  // namespace

@@ -10,6 +10,8 @@ namespace {
 const vPen FineGridPen(238, 238, 244, 1, StyleSolid);
 const vPen GridPen(220, 220, 230, 1, StyleSolid);
 const vPen BlackPen(0, 0, 0, 1, StyleSolid);
+// Guides stand apart from the grid's greys and the outline's black.
+const vPen GuidePen(0, 150, 220, 1, StyleDash);
 // Closer lines would grey the canvas over.
 constexpr double MinLineGap = 8;
 // The canvas's own lines: the model origin and a quarter of the canvas on each side of it.
@@ -62,5 +64,23 @@ void KCanvasPane::DrawViewGrid() {
         PaintLine(0, PixelY(y), right, PixelY(y));
     }
     PaintText(PixelX(0) - 20, PixelY(0) + 16, "(0,0)");
+    UsePen(BlackPen);
+}
+
+void KCanvasPane::DrawGuides() {
+    if (guides.Empty()) {
+        return;
+    }
+    const int right = TruncatePixel(2 * originX);
+    const int bottom = TruncatePixel(2 * originY);
+    UsePen(GuidePen);
+    for (const double y : guides.horizontal) {
+        const int py = PixelY(-y * ModelUnitsPerFileUnit);
+        PaintLine(0, py, right, py);
+    }
+    for (const double x : guides.vertical) {
+        const int px = PixelX(x * ModelUnitsPerFileUnit);
+        PaintLine(px, 0, px, bottom);
+    }
     UsePen(BlackPen);
 }

@@ -43,6 +43,21 @@ std::string BackgroundSidecar::PathFor(const std::string& drawing) {
 }
 
 std::string BackgroundSidecar::Text(const std::string& drawing) const {
+    std::ostringstream out;
+    out << Heading << "\n";
+    if (!picture.empty()) {
+        out << PictureText(drawing);
+    }
+    for (const double y : guides.horizontal) {
+        out << "hguide=" << ShortestText(y) << "\n";
+    }
+    for (const double x : guides.vertical) {
+        out << "vguide=" << ShortestText(x) << "\n";
+    }
+    return out.str();
+}
+
+std::string BackgroundSidecar::PictureText(const std::string& drawing) const {
     const fs::path absolute = fs::absolute(fs::path(picture)).lexically_normal();
     const fs::path folder = FolderOf(drawing);
     // Relative where the two share more than the root, so that a folder of drawings and
@@ -53,8 +68,7 @@ std::string BackgroundSidecar::Text(const std::string& drawing) const {
     const fs::path relative = near ? absolute.lexically_relative(folder) : fs::path();
     const BackgroundPlacement& p = placement;
     std::ostringstream out;
-    out << Heading << "\n"
-        << "picture=" << (relative.empty() ? absolute : relative).string() << "\n"
+    out << "picture=" << (relative.empty() ? absolute : relative).string() << "\n"
         << "opacity=" << ShortestText(p.opacity) << "\n"
         << "width=" << ShortestText(p.width) << "\n"
         << "centre=" << ShortestText(p.centreX) << "," << ShortestText(p.centreY) << "\n"
@@ -93,18 +107,22 @@ bool BackgroundSidecar::Parse(const std::string& text, const std::string& drawin
             p.quarterTurns = static_cast<int>(std::fmod(number, 4.0));
         } else if (key == "mirror" && (value == "0" || value == "1")) {
             p.mirrored = value == "1";
+        } else if ((key == "hguide" || key == "vguide") && ReadNumber(value.c_str(), number)) {
+            read.guides.Add(key == "hguide", number);
         }
         if (p.Valid()) {
             read.placement = p;
         }
     }
-    if (read.picture.empty()) {
-        why = "it names no picture";
+    if (read.picture.empty() && read.guides.Empty()) {
+        why = "it names no picture and no guide";
         return false;
     }
     const fs::path named(read.picture);
-    read.picture =
-        (named.is_absolute() ? named : FolderOf(drawing) / named).lexically_normal().string();
+    if (!read.picture.empty()) {
+        read.picture =
+            (named.is_absolute() ? named : FolderOf(drawing) / named).lexically_normal().string();
+    }
     *this = read;
     return true;
 }

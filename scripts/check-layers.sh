@@ -9,7 +9,8 @@
 #   render/              the model, itself, and the same toolkit headers
 #   scenefile/           the model, itself, io/, and the same toolkit headers
 #   dialogs/             the toolkit, and the model's plain value types (prism values, program
-#                        options, a background's placement, trace values, number text)
+#                        options, a background's placement, trace values, number text, a
+#                        typed transform, guides)
 #   interchange/, preview/  the model, scene files, io/, the toolkit
 #   app/, tools/         any of the above, not each other; fuzz/ anything but Qt
 # Usage: scripts/check-layers.sh [ROOT]   (default: this repository)
@@ -40,7 +41,7 @@ allowed() {
         scenefile)
             [[ $header =~ ^(model|scenefile|io)/ ]] || [[ $header =~ ^$model_toolkit$ ]] ;;
         dialogs)
-            [[ $header == dialogs/* || $header =~ ^model/(PrismValues|CanvasOptions|BackgroundPlacement|Affine2|Point2|NumberText|TraceValues)\.h$ ]] ||
+            [[ $header == dialogs/* || $header =~ ^model/(PrismValues|CanvasOptions|BackgroundPlacement|Affine2|Point2|NumberText|TraceValues|TypedTransform|GuideLines)\.h$ ]] ||
                 [[ $header == toolkit/* && $header != toolkit/platform/qt/* ]] ;;
         interchange | preview)
             [[ $header =~ ^($layer|model|scenefile|io)/ ]] ||

@@ -130,3 +130,57 @@ TEST_F(BackgroundInEditor, WaitsForTheFirstSaveAndRefusesWhatItCannotRead) {
 }
 
 }  // namespace
+
+namespace {
+
+// Types the guides' two lists and presses the buttons in turn.
+ModalAnswers::Answer TypeGuides(const char* horizontal, const char* vertical,
+                                std::vector<const char*> buttons) {
+    return [=](QWidget* dialog) {
+        const QList<QLineEdit*> fields = dialog->findChildren<QLineEdit*>();
+        fields[0]->setText(horizontal);
+        fields[1]->setText(vertical);
+        for (const char* button : buttons) {
+            ModalAnswers::ClickButton(dialog, button);
+        }
+    };
+}
+
+// Typed guides show on the canvas and are remembered beside the drawing, with no picture; a
+// list that will not read changes nothing; with every guide gone the file goes too.
+TEST_F(BackgroundInEditor, GuidesAreTypedAndRememberedBesideTheDrawing) {
+    RunWithSettings([&](KryCmdWindow& window) {
+        const std::string drawing = work + "/guided.pol";
+        SaveDrawing(drawing, Polygon, 1);
+        window.OpenFile(drawing.c_str());
+        const struct {
+            ModalAnswers::Answer answer;
+            size_t horizontal;
+            size_t vertical;
+            bool sidecar;
+        } steps[] = {
+            {TypeGuides("0.5, -1", "1.25", {" OK "}), 2, 1, true},
+            {TypeGuides("0.5, one", "", {" OK ", " Cancel "}), 2, 1, true},
+            {TypeGuides("", "", {" OK "}), 0, 0, false},
+        };
+        for (const auto& step : steps) {
+            window.BringToFront();
+            Settle();
+            {
+                ModalAnswers answers({step.answer});
+                Choose(window, Cmd::Guides);
+            }
+            EXPECT_EQ(window.canvas->Guides().horizontal.size(), step.horizontal);
+            EXPECT_EQ(window.canvas->Guides().vertical.size(), step.vertical);
+            EXPECT_EQ(std::filesystem::exists(drawing + ".vexlin-bg"), step.sidecar);
+            if (step.sidecar) {
+                EXPECT_EQ(Read(drawing + ".vexlin-bg").find("picture="), std::string::npos);
+                KryApp::OpenInNewWindow(drawing, drawing);
+                EXPECT_TRUE(Newest()->canvas->Guides() == window.canvas->Guides());
+            }
+        }
+        EXPECT_FALSE(window.canvas->IsChanged());
+    });
+}
+
+}  // namespace

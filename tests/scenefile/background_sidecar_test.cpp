@@ -26,7 +26,7 @@ TEST(BackgroundSidecar, ReadsBackWhatItWrote) {
          {0.4, 4.0 / 3, 1.0 / 3, 0, 1, false}},
     };
     for (const auto& c : cases) {
-        BackgroundSidecar written{c.picture, c.placement};
+        BackgroundSidecar written{c.picture, c.placement, {}};
         std::string why;
         ASSERT_TRUE(written.Write(drawing, why)) << why;
         EXPECT_NE(FileText(drawing + ".vexlin-bg").find(c.written), std::string::npos);
@@ -66,6 +66,50 @@ TEST(BackgroundSidecar, KeepsDefaultsForWhatItCannotUse) {
         EXPECT_TRUE(sidecar.placement == c.placement) << c.text;
         EXPECT_EQ(why.empty(), c.read) << c.text;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Guides are kept one a line after the picture's lines; a sidecar of guides alone is whole, one
+// without guides is written as before guides, and each direction keeps at most its capacity.
+TEST(BackgroundSidecar, KeepsGuidesWithOrWithoutAPicture) {
+    std::string many;
+    for (int k = 0; k <= GuideLines::MostPerDirection; ++k) {
+        many += "hguide=" + std::to_string(k) + "\n";
+    }
+    const struct {
+        std::string text;
+        bool read;
+        bool picture;
+        size_t horizontal;
+        size_t vertical;
+    } cases[] = {
+        {"hguide=1.5\nvguide=-2\nhguide=0\n", true, false, 2, 1},
+        {"picture=p.png\nvguide=1e-3\n", true, true, 0, 1},
+        {"hguide=nan\nvguide=x\nhguide=1e999\n", false, false, 0, 0},
+        {many, true, false, GuideLines::MostPerDirection, 0},
+    };
+    TempDir folder;
+    const std::string drawing = folder.File("vase.prm");
+    for (const auto& c : cases) {
+        BackgroundSidecar sidecar;
+        std::string why;
+        ASSERT_EQ(sidecar.Parse(c.text, drawing, why), c.read) << c.text;
+        EXPECT_EQ(sidecar.picture.empty(), !c.picture);
+        EXPECT_EQ(sidecar.guides.horizontal.size(), c.horizontal);
+        EXPECT_EQ(sidecar.guides.vertical.size(), c.vertical);
+        if (!c.read) {
+            continue;
+        }
+        ASSERT_TRUE(sidecar.Write(drawing, why)) << why;
+        BackgroundSidecar read;
+        ASSERT_EQ(read.Read(drawing, why), BackgroundSidecar::SidecarRead) << why;
+        EXPECT_TRUE(read == sidecar) << c.text;
+    }
+    const BackgroundSidecar plain{folder.File("p.png"), {}, {}};
+    EXPECT_EQ(plain.Text(drawing).find("guide"), std::string::npos);
 }
 
 }  // namespace
