@@ -10,9 +10,8 @@
 
 namespace {
 
-// Curves are fitted within this share of the drawing's size, doubled at each try while the
-// result does not fit the drawing; lines are simplified alike after a first try as they are.
-constexpr double FirstShare = 1e-4;
+// Curves are fitted within FitShare of the drawing's size, doubled at each try while the result
+// does not fit the drawing; lines are simplified alike after a first try as they are.
 constexpr int Tries = 4;
 
 struct Placed {
@@ -25,15 +24,8 @@ Placed Place(const Rings& rings, OutlineForm form, double tolerance, double size
     Placed placed;
     const Rings simplified =
         form == OutlineForm::Lines && tolerance > 0 ? SimplifiedRings(rings, tolerance) : rings;
-    FitOptions options;
-    options.tolerance = tolerance;
-    options.cornerAngle = 0.35;
-    // Longer than any chord of a flattened curve bending less sharply than a circle four times
-    // the size across: a chord of length c strays c^2 / (8 r) from a curve of radius r.
-    options.straightEdge =
-        form == OutlineForm::Lines ? 0 : std::sqrt(8 * (2 * size) * (FlattenShare * size));
     for (const Ring& ring : simplified) {
-        FittedOutline fitted = FitClosedPolyline(ring, options);
+        FittedOutline fitted = FitRing(ring, form, tolerance, size);
         placed.deviation = std::max(placed.deviation, fitted.deviation);
         placed.entries += static_cast<int>(fitted.pieces.size()) + 1;
         placed.outlines.push_back(std::move(fitted.pieces));
@@ -112,6 +104,17 @@ private:
 };
 
 }  // namespace
+
+FittedOutline FitRing(const Ring& ring, OutlineForm form, double tolerance, double size) {
+    FitOptions options;
+    options.tolerance = tolerance;
+    options.cornerAngle = 0.35;
+    // Longer than any chord of a flattened curve bending less sharply than a circle four times
+    // the size across: a chord of length c strays c^2 / (8 r) from a curve of radius r.
+    options.straightEdge =
+        form == OutlineForm::Lines ? 0 : std::sqrt(8 * (2 * size) * (FlattenShare * size));
+    return FitClosedPolyline(ring, options);
+}
 
 Point2 ModelOf(const Point2& file) {
     return {file.x * ModelUnitsPerFileUnit, -file.y * ModelUnitsPerFileUnit};
@@ -245,7 +248,7 @@ SetsResult ReplaceSets(const Drawing& drawing, const std::vector<int>& chosen, c
     Placed placed;
     int tried = 0;
     for (; tried < Tries; ++tried) {
-        const double share = FirstShare * std::exp2(tried);
+        const double share = FitShare * std::exp2(tried);
         placed =
             Place(rings, form, form == OutlineForm::Lines && tried == 0 ? 0 : share * size, size);
         if (kept + placed.entries <= MaxPoints) {

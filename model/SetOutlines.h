@@ -39,6 +39,13 @@ bool ChosenSets(const Drawing& drawing, const std::vector<int>& asked, std::vect
 // Curves are flattened within this share of the size of what they belong to.
 constexpr double FlattenShare = 1e-5;
 
+// Curves are fitted back within this share of the size of what they belong to, at first.
+constexpr double FitShare = 1e-4;
+
+// Cubic pieces through a closed ring flattened within FlattenShare of the size: fitted within
+// the tolerance as curves, or kept as its lines.
+FittedOutline FitRing(const Ring& ring, OutlineForm form, double tolerance, double size);
+
 // The chosen sets flattened: each set's outlines as closed rings in file units.
 struct FlatSets {
     std::vector<Rings> regions;
