@@ -127,6 +127,8 @@ enum Id : int {
     CombineXor = 2154,
     Offset = 2155,
     Wall = 2156,
+    // Edit > Text...: a text's outlines added to the drawing.
+    Text = 2165,
 };
 
 // Ids of the toolkit's reserved range that the tables carry on purpose.

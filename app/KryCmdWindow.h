@@ -8,6 +8,7 @@
 
 #include "app/DrawingHistory.h"
 #include "app/RecoveryKeeper.h"
+#include "dialogs/TextDialog.h"
 #include "io/FileIdentity.h"
 #include "model/CanvasOptions.h"
 #include "model/Drawing.h"
@@ -259,8 +260,8 @@ private:
     void Notify(const char* message);
 
     // Edit > Combine, Offset... and Wall... (outline_commands.cpp).
-    using DistanceOperation =
-        std::function<SetsResult(const Drawing& drawing, const DistanceDialog& values)>;
+    // The result of a dialog's values, as they stand, on the drawing given.
+    using PreviewedOperation = std::function<SetsResult(const Drawing& drawing)>;
     std::vector<int> SetsToOperateOn() const;
     void CombineUnion();
     void CombineDifference();
@@ -269,11 +270,17 @@ private:
     void Combine(RegionOperation operation);
     void OffsetCommand();
     void WallCommand();
-    bool RunPreviewed(DistanceDialog& dialog, int kind, const DistanceOperation& operation);
+    bool RunPreviewed(vModalDialog& dialog, std::function<void()>& changed, int kind,
+                      const PreviewedOperation& operation);
     bool TakeSetsResult(const SetsResult& result, int kind);
     // What the offset and wall dialogs last took, offered again.
     double offsetDistance = 0.1;
     double wallThickness = 0.1;
+    // Edit > Text... (text_commands.cpp), and what its dialog last took, offered again.
+    void TextCommand();
+    TextValues TextToOffer() const;
+    SetsResult TextResult(const Drawing& drawing, int kind, const TextValues& values) const;
+    std::optional<TextValues> lastText;
 
     std::optional<FileIdentity> diskFile;
     // The change last offered for reading again, so that it is offered once.

@@ -150,6 +150,7 @@ const KryCmdWindow::CommandHandler* KryCmdWindow::HandlerFor(int id) {
         {Cmd::CombineXor, &KryCmdWindow::CombineXor},
         {Cmd::Offset, &KryCmdWindow::OffsetCommand},
         {Cmd::Wall, &KryCmdWindow::WallCommand},
+        {Cmd::Text, &KryCmdWindow::TextCommand},
         {Cmd::NodeCorner, &KryCmdWindow::CornerNodesCommand},
         {Cmd::NodeSmooth, &KryCmdWindow::SmoothNodesCommand},
         {Cmd::NodeSymmetric, &KryCmdWindow::SymmetricNodesCommand},

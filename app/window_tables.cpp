@@ -117,6 +117,7 @@ MenuSpec editMenu[] = {
     {"C&ombine", Cmd::CombineMenu, MenuEnabled, nullptr, 0, combineMenu, 0},
     {"O&ffset...", Cmd::Offset, MenuEnabled, nullptr, 0, nullptr, 0},
     {"&Wall...", Cmd::Wall, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"&Text...", Cmd::Text, MenuEnabled, nullptr, 0, nullptr, 0},
     {},
 };
 

@@ -73,7 +73,7 @@ void DistanceDialog::OnDialogCommand(int id, int value, int kind) {
         id = IdOk;
     } else if (id == DistanceField || (id > FirstChoice && id < FirstChoice + 4)) {
         if (TakeValues() && changed) {
-            changed(*this);
+            changed();
         }
         return;
     }
