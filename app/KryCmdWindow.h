@@ -270,7 +270,7 @@ private:
     void Combine(RegionOperation operation);
     void OffsetCommand();
     void WallCommand();
-    bool RunPreviewed(vModalDialog& dialog, std::function<void()>& changed, int kind,
+    bool RunPreviewed(vModalDialog& dialog, std::function<std::string()>& changed, int kind,
                       const PreviewedOperation& operation);
     bool TakeSetsResult(const SetsResult& result, int kind);
     // What the offset and wall dialogs last took, offered again.

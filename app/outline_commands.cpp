@@ -92,10 +92,10 @@ void KryCmdWindow::WallCommand() {
 }
 
 // While the dialog is open the canvas shows the result of its values (the drawing as it was
-// where they give none); it is the drawing as it was again when the dialog closes, and OK
-// makes the result one undo step.
-bool KryCmdWindow::RunPreviewed(vModalDialog& dialog, std::function<void()>& changed, int kind,
-                                const PreviewedOperation& operation) {
+// where they give none, the dialog told why); it is the drawing as it was again when the dialog
+// closes, and OK makes the result one undo step.
+bool KryCmdWindow::RunPreviewed(vModalDialog& dialog, std::function<std::string()>& changed,
+                                int kind, const PreviewedOperation& operation) {
     // The sets change under any gesture in progress, which must not go on with what it picked.
     canvas->ResetGesture();
     const Drawing original = canvas->Model();
@@ -103,6 +103,7 @@ bool KryCmdWindow::RunPreviewed(vModalDialog& dialog, std::function<void()>& cha
         const SetsResult result = operation(original);
         canvas->SetModel(result.ok ? result.drawing : original);
         ShowDrawing();
+        return result.ok ? std::string() : result.message;
     };
     const bool ok = ClosedWithOk(dialog);
     changed = nullptr;

@@ -26,8 +26,8 @@ std::string Needs(const Outline& outline) {
 
 }  // namespace
 
-// What the dialog last held; at first a text one file unit high whose baseline starts near the
-// left of the view, a little below its middle, in the preferred family.
+// What the dialog last held; at first a text a quarter of the view high whose baseline starts
+// near the left of the view, a little below its middle, in the preferred family.
 TextValues KryCmdWindow::TextToOffer() const {
     if (lastText) {
         return *lastText;
@@ -37,7 +37,7 @@ TextValues KryCmdWindow::TextToOffer() const {
     const double halfWidth = canvas->originX / canvas->ViewScaleX();
     const double halfHeight = canvas->originY / canvas->ViewScaleY();
     const Point2& centre = canvas->View().centre;
-    values.size = std::max(1.0, std::round(halfHeight / 2 / ModelUnitsPerFileUnit));
+    values.size = std::max(0.01, std::round(halfHeight / 2 / ModelUnitsPerFileUnit * 100) / 100);
     values.x = std::round(KCanvasPane::FileX(centre.x - 0.8 * halfWidth) * 100) / 100;
     values.y = std::round(KCanvasPane::FileY(centre.y + 0.2 * halfHeight) * 100) / 100;
     return values;

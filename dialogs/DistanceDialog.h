@@ -30,7 +30,8 @@ public:
     double distance;
     // The entry chosen in each list, 0 to begin with.
     int chosen[2] = {0, 0};
-    std::function<void()> changed;
+    // Shows the values' result; what it returns (why there is none) is not shown here.
+    std::function<std::string()> changed;
 
 private:
     bool TakeValues();

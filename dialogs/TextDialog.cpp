@@ -28,7 +28,8 @@ constexpr int FieldSize = 40;
 constexpr double LargestSize = 1000;
 constexpr double LargestPlace = 1e6;
 // Room for the message under the fields, blank until it is needed.
-constexpr char kNoProblem[] = "                                                  ";
+constexpr char kNoProblem[] =
+    "                                                                                      ";
 
 struct NumberField {
     const char* caption;
@@ -100,7 +101,6 @@ void TextDialog::OnDialogShown() {
         std::snprintf(text, sizeof text, "%g", values.*Numbers[k].value);
         SetControlText(FirstNumber + 2 * k + 1, text);
     }
-    SetControlText(Problem, kNoProblem);
 }
 
 void TextDialog::OnDialogCommand(int id, int value, int kind) {
@@ -113,9 +113,11 @@ void TextDialog::OnDialogCommand(int id, int value, int kind) {
         id = IdOk;
     } else if (id == TextField || id == FontList ||
                (id > FirstNumber && id < FirstNumber + 2 * NumberCount)) {
-        if (TakeValues().empty() && changed) {
-            changed();
+        std::string said = TakeValues();
+        if (said.empty() && changed) {
+            said = changed();
         }
+        SetControlText(Problem, said.empty() ? kNoProblem : said.c_str());
         return;
     }
     vModalDialog::OnDialogCommand(id, value, kind);

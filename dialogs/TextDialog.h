@@ -19,8 +19,8 @@ struct TextValues {
 };
 
 // The modal dialog of Edit > Text...: the text, a font from the families given, and its size,
-// spacing and placement. While the values change and read well it hands them to `changed`, so
-// that the drawing window can show the text before OK. OK takes them when they read well;
+// spacing and placement. While the values change and read well it calls `changed`, so that the
+// drawing window can show the text before OK. OK takes them when they read well;
 // otherwise the dialog says under the fields what is wanted and stays open as typed.
 class TextDialog : public vModalDialog {
 public:
@@ -30,7 +30,8 @@ public:
     void OnDialogShown() override;
 
     TextValues values;
-    std::function<void()> changed;
+    // Shows the text; returns why there is none, which the dialog shows under the fields.
+    std::function<std::string()> changed;
 
 private:
     // The values as typed, or what is wanted of them ("" when they read well).
