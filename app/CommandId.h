@@ -133,6 +133,8 @@ enum Id : int {
     Transform = 2160,
     // View > Guides...: the horizontal and vertical guides at typed positions.
     Guides = 2161,
+    // Edit > Text...: a text's outlines added to the drawing.
+    Text = 2165,
 };
 
 // Ids of the toolkit's reserved range that the tables carry on purpose.

@@ -8,6 +8,7 @@
 
 #include "app/DrawingHistory.h"
 #include "app/RecoveryKeeper.h"
+#include "dialogs/TextDialog.h"
 #include "io/FileIdentity.h"
 #include "model/CanvasOptions.h"
 #include "model/Drawing.h"
@@ -275,8 +276,8 @@ private:
     void Notify(const char* message);
 
     // Edit > Combine, Offset... and Wall... (outline_commands.cpp).
-    using DistanceOperation =
-        std::function<SetsResult(const Drawing& drawing, const DistanceDialog& values)>;
+    // The result of a dialog's values, as they stand, on the drawing given.
+    using PreviewedOperation = std::function<SetsResult(const Drawing& drawing)>;
     std::vector<int> SetsToOperateOn() const;
     void CombineUnion();
     void CombineDifference();
@@ -285,7 +286,8 @@ private:
     void Combine(RegionOperation operation);
     void OffsetCommand();
     void WallCommand();
-    bool RunPreviewed(DistanceDialog& dialog, int kind, const DistanceOperation& operation);
+    bool RunPreviewed(vModalDialog& dialog, std::function<std::string()>& changed, int kind,
+                      const PreviewedOperation& operation);
     bool TakeSetsResult(const SetsResult& result, int kind);
     // Edit > Trace picture... (trace_commands.cpp).
     void TracePictureCommand();
@@ -294,6 +296,11 @@ private:
     double wallThickness = 0.1;
     // What the trace dialog last took, offered again.
     TraceValues traceValues;
+    // Edit > Text... (text_commands.cpp), and what its dialog last took, offered again.
+    void TextCommand();
+    TextValues TextToOffer() const;
+    SetsResult TextResult(const Drawing& drawing, int kind, const TextValues& values) const;
+    std::optional<TextValues> lastText;
 
     std::optional<FileIdentity> diskFile;
     // The change last offered for reading again, so that it is offered once.

@@ -153,6 +153,7 @@ const KryCmdWindow::CommandHandler* KryCmdWindow::HandlerFor(int id) {
         {Cmd::Offset, &KryCmdWindow::OffsetCommand},
         {Cmd::Wall, &KryCmdWindow::WallCommand},
         {Cmd::TracePicture, &KryCmdWindow::TracePictureCommand},
+        {Cmd::Text, &KryCmdWindow::TextCommand},
         {Cmd::NodeCorner, &KryCmdWindow::CornerNodesCommand},
         {Cmd::NodeSmooth, &KryCmdWindow::SmoothNodesCommand},
         {Cmd::NodeSymmetric, &KryCmdWindow::SymmetricNodesCommand},

@@ -60,9 +60,9 @@ void KryCmdWindow::OffsetCommand() {
                           {{"Corners:", Entries(Joins)}});
     const std::vector<int> sets = SetsToOperateOn();
     const int kind = shapeKind;
-    if (RunPreviewed(dialog, kind, [&](const Drawing& drawing, const DistanceDialog& values) {
-            return OffsetSets(drawing, kind, sets, values.distance,
-                              static_cast<OffsetJoin>(values.chosen[0]));
+    if (RunPreviewed(dialog, dialog.changed, kind, [&](const Drawing& drawing) {
+            return OffsetSets(drawing, kind, sets, dialog.distance,
+                              static_cast<OffsetJoin>(dialog.chosen[0]));
         })) {
         offsetDistance = dialog.distance;
     }
@@ -82,32 +82,34 @@ void KryCmdWindow::WallCommand() {
     DistanceDialog dialog(this, "Wall", "Thickness in file units:", wallThickness, true,
                           {{"Side:", Entries(Sides)}, {"Lip:", Entries(Lips)}});
     const std::vector<int> sets = SetsToOperateOn();
-    if (RunPreviewed(dialog, kind, [&](const Drawing& drawing, const DistanceDialog& values) {
+    if (RunPreviewed(dialog, dialog.changed, kind, [&](const Drawing& drawing) {
             return WallProfiles(drawing, kind, sets,
-                                {values.distance, static_cast<WallSide>(values.chosen[0]),
-                                 static_cast<LipShape>(values.chosen[1])});
+                                {dialog.distance, static_cast<WallSide>(dialog.chosen[0]),
+                                 static_cast<LipShape>(dialog.chosen[1])});
         })) {
         wallThickness = dialog.distance;
     }
 }
 
 // While the dialog is open the canvas shows the result of its values (the drawing as it was
-// where they give none); it is the drawing as it was again when the dialog closes, and OK
-// makes the result one undo step.
-bool KryCmdWindow::RunPreviewed(DistanceDialog& dialog, int kind,
-                                const DistanceOperation& operation) {
+// where they give none, the dialog told why); it is the drawing as it was again when the dialog
+// closes, and OK makes the result one undo step.
+bool KryCmdWindow::RunPreviewed(vModalDialog& dialog, std::function<std::string()>& changed,
+                                int kind, const PreviewedOperation& operation) {
     // The sets change under any gesture in progress, which must not go on with what it picked.
     canvas->ResetGesture();
     const Drawing original = canvas->Model();
-    dialog.changed = [&](const DistanceDialog& values) {
-        const SetsResult result = operation(original, values);
+    changed = [&] {
+        const SetsResult result = operation(original);
         canvas->SetModel(result.ok ? result.drawing : original);
         ShowDrawing();
+        return result.ok ? std::string() : result.message;
     };
     const bool ok = ClosedWithOk(dialog);
+    changed = nullptr;
     canvas->SetModel(original);
     ShowDrawing();
-    return ok && TakeSetsResult(operation(original, dialog), kind);
+    return ok && TakeSetsResult(operation(original), kind);
 }
 
 // The result becomes the drawing, as the kind; what was changed beside it, and how far fitted

@@ -120,6 +120,7 @@ MenuSpec editMenu[] = {
     {"O&ffset...", Cmd::Offset, MenuEnabled, nullptr, 0, nullptr, 0},
     {"&Wall...", Cmd::Wall, MenuEnabled, nullptr, 0, nullptr, 0},
     {"Tr&ace picture...", Cmd::TracePicture, MenuEnabled, nullptr, 0, nullptr, 0},
+    {"&Text...", Cmd::Text, MenuEnabled, nullptr, 0, nullptr, 0},
     {},
 };
 

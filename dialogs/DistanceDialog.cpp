@@ -70,7 +70,7 @@ void DistanceDialog::OnDialogCommand(int id, int value, int kind) {
         if (typed && changed) {
             TakeChoices();
             distance = *typed;
-            changed(*this);
+            changed();
         }
         return;
     }

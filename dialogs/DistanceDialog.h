@@ -9,8 +9,8 @@
 #include "toolkit/vModalDialog.h"
 
 // The modal dialog of an operation on the drawing that takes a distance in file units and up
-// to two choices, each from a drop-down list. While the values change it hands them to
-// `changed`, so that the drawing window can show their result before OK. OK takes the typed
+// to two choices, each from a drop-down list. While the values change it calls `changed`, so
+// that the drawing window can show their result before OK. OK takes the typed
 // distance when it is a number in range; otherwise the dialog says under the field what is
 // wanted and stays open with the text as typed.
 class DistanceDialog : public vModalDialog {
@@ -31,7 +31,8 @@ public:
     double distance;
     // The entry chosen in each list, 0 to begin with.
     int chosen[2] = {0, 0};
-    std::function<void(const DistanceDialog&)> changed;
+    // Shows the values' result; what it returns (why there is none) is not shown here.
+    std::function<std::string()> changed;
 
 private:
     void TakeChoices();

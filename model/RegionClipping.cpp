@@ -158,6 +158,12 @@ Rings CombineRegions(const std::vector<Rings>& regions, RegionOperation operatio
     return FromPaths(result, grid);
 }
 
+Rings NonZeroRegion(const Rings& rings, const RegionGrid& grid) {
+    return FromPaths(Clip(ToPaths(rings, grid), ClipperLib::pftNonZero, {}, ClipperLib::pftNonZero,
+                          ClipperLib::ctUnion),
+                     grid);
+}
+
 Rings OffsetRegion(const Rings& region, double by, OffsetJoin join, double arcTolerance,
                    const RegionGrid& grid) {
     return FromPaths(Offset(EvenOddRegion(region, grid), JoinOf(join), ClipperLib::etClosedPolygon,

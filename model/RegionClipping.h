@@ -33,6 +33,11 @@ struct RegionGrid {
 Rings CombineRegions(const std::vector<Rings>& regions, RegionOperation operation,
                      const RegionGrid& grid);
 
+// The region the rings fill by the non-zero rule (as a font means its glyphs' contours), as
+// rings that never cross, outer ones anticlockwise and holes clockwise: the even-odd rule fills
+// them alike.
+Rings NonZeroRegion(const Rings& rings, const RegionGrid& grid);
+
 // The region grown by `by` file units (shrunk where it is negative), corners joined as asked;
 // arcs stay within arcTolerance of true circles.
 Rings OffsetRegion(const Rings& region, double by, OffsetJoin join, double arcTolerance,

@@ -6,13 +6,13 @@
 #include "model/CurveFlattening.h"
 #include "model/DrawingHandles.h"
 #include "model/ModelUnits.h"
+#include "model/SplineConversion.h"
 #include "model/WrittenPoints.h"
 
 namespace {
 
-// Curves are fitted within this share of the drawing's size, doubled at each try while the
-// result does not fit the drawing; lines are simplified alike after a first try as they are.
-constexpr double FirstShare = 1e-4;
+// Curves are fitted within FitShare of the drawing's size, doubled at each try while the result
+// does not fit the drawing; lines are simplified alike after a first try as they are.
 constexpr int Tries = 4;
 
 struct Placed {
@@ -25,15 +25,8 @@ Placed Place(const Rings& rings, OutlineForm form, double tolerance, double size
     Placed placed;
     const Rings simplified =
         form == OutlineForm::Lines && tolerance > 0 ? SimplifiedRings(rings, tolerance) : rings;
-    FitOptions options;
-    options.tolerance = tolerance;
-    options.cornerAngle = 0.35;
-    // Longer than any chord of a flattened curve bending less sharply than a circle four times
-    // the size across: a chord of length c strays c^2 / (8 r) from a curve of radius r.
-    options.straightEdge =
-        form == OutlineForm::Lines ? 0 : std::sqrt(8 * (2 * size) * (FlattenShare * size));
     for (const Ring& ring : simplified) {
-        FittedOutline fitted = FitClosedPolyline(ring, options);
+        FittedOutline fitted = FitRing(ring, form, tolerance, size);
         placed.deviation = std::max(placed.deviation, fitted.deviation);
         placed.entries += static_cast<int>(fitted.pieces.size()) + 1;
         placed.outlines.push_back(std::move(fitted.pieces));
@@ -64,24 +57,24 @@ int SetSize(const Drawing& drawing, int set) {
 
 class DrawingBuilder {
 public:
-    DrawingBuilder(const Drawing& from, Drawing& to) : _from(from), _to(to) {
+    explicit DrawingBuilder(Drawing& to) : _to(to) {
         _to.pointCount = 0;
         _to.setCount = 0;
         _to.setEnds[0] = 0;
     }
 
-    void CopyPoints(int first, int end) {
+    void CopyPoints(const Drawing& from, int first, int end) {
         for (int i = first; i < end; ++i) {
             const int j = _to.pointCount++;
-            _to.points[j] = _from.points[i];
-            _to.control1[j] = _from.control1[i];
-            _to.control2[j] = _from.control2[i];
-            _to.nodeTypes[j] = _from.nodeTypes[i];
+            _to.points[j] = from.points[i];
+            _to.control1[j] = from.control1[i];
+            _to.control2[j] = from.control2[i];
+            _to.nodeTypes[j] = from.nodeTypes[i];
         }
     }
 
-    void CopySet(int set) {
-        CopyPoints(_from.setEnds[set - 1], _from.setEnds[set]);
+    void CopySet(const Drawing& from, int set) {
+        CopyPoints(from, from.setEnds[set - 1], from.setEnds[set]);
         _to.setEnds[++_to.setCount] = _to.pointCount;
     }
 
@@ -107,11 +100,58 @@ public:
     }
 
 private:
-    const Drawing& _from;
     Drawing& _to;
 };
 
+// The entries and sets of the drawing that stay when the chosen sets are replaced.
+void Kept(const Drawing& drawing, const std::vector<int>& chosen, int& entries, int& sets) {
+    entries = drawing.pointCount - drawing.setEnds[drawing.setCount];
+    sets = 0;
+    for (int set = 1; set <= drawing.setCount; ++set) {
+        if (!std::binary_search(chosen.begin(), chosen.end(), set)) {
+            entries += SetSize(drawing, set);
+            ++sets;
+        }
+    }
+}
+
+std::string Needs(int entries, int sets) {
+    return "The result needs " + std::to_string(entries) + " entries and " + std::to_string(sets) +
+           " sets; a drawing holds " + std::to_string(MaxPoints) + " entries and " +
+           std::to_string(MaxSets) + " sets.";
+}
+
+// The drawing with the chosen sets (none: no set) replaced by the new drawing's sets, where the
+// first chosen one was (none: after the finished sets); the caller has checked the room.
+Drawing Spliced(const Drawing& drawing, const std::vector<int>& chosen, const Drawing& added) {
+    Drawing spliced = drawing;
+    DrawingBuilder builder(spliced);
+    const int at = chosen.empty() ? drawing.setCount + 1 : chosen.front();
+    for (int set = 1; set <= drawing.setCount + 1; ++set) {
+        for (int k = 1; set == at && k <= added.setCount; ++k) {
+            builder.CopySet(added, k);
+        }
+        if (set <= drawing.setCount && !std::binary_search(chosen.begin(), chosen.end(), set)) {
+            builder.CopySet(drawing, set);
+        }
+    }
+    builder.CopyPoints(drawing, drawing.setEnds[drawing.setCount], drawing.pointCount);
+    spliced.CheckInvariants();
+    return spliced;
+}
+
 }  // namespace
+
+FittedOutline FitRing(const Ring& ring, OutlineForm form, double tolerance, double size) {
+    FitOptions options;
+    options.tolerance = tolerance;
+    options.cornerAngle = 0.35;
+    // Longer than any chord of a flattened curve bending less sharply than a circle four times
+    // the size across: a chord of length c strays c^2 / (8 r) from a curve of radius r.
+    options.straightEdge =
+        form == OutlineForm::Lines ? 0 : std::sqrt(8 * (2 * size) * (FlattenShare * size));
+    return FitClosedPolyline(ring, options);
+}
 
 Point2 ModelOf(const Point2& file) {
     return {file.x * ModelUnitsPerFileUnit, -file.y * ModelUnitsPerFileUnit};
@@ -221,31 +261,53 @@ bool FormFor(const Drawing& drawing, int kind, OutlineForm& form, std::string& w
         form = OutlineForm::Lines;
         return true;
     }
-    if (drawing.splineType == BezierSpline) {
-        form = OutlineForm::Curves;
-        return true;
+    // Other splines take the result as bezier curves converted to them.
+    form = OutlineForm::Curves;
+    return true;
+}
+
+SetsResult PlaceBezierSets(const Drawing& drawing, int kind, const std::vector<int>& chosen,
+                           const Drawing& bezier) {
+    const bool empty = drawing.pointCount == 0;
+    const int target = kind == Polygon ? LinearSpline : (empty ? BezierSpline : drawing.splineType);
+    SetsResult result;
+    Drawing sets = bezier;
+    sets.splineType = BezierSpline;
+    sets.trailingControls.clear();
+    if (target != BezierSpline) {
+        SplineConversion converted = ConvertSpline(sets, Prism, target, 0);
+        if (!converted.ok) {
+            return SetsResult::Refused(converted.refusal);
+        }
+        sets = std::move(converted.drawing);
+        result.notes = std::move(converted.notes);
+        result.deviation = converted.deviation;
     }
-    why = std::string("This works on linear and bezier prisms; this one has a ") +
-          (drawing.splineType == QuadraticSpline ? "quadratic" : "cubic") +
-          " spline: switch it to bezier or linear first.";
-    return false;
+    int entries = 0;
+    int setCount = 0;
+    Kept(drawing, chosen, entries, setCount);
+    entries += sets.pointCount;
+    setCount += sets.setCount;
+    if (entries > MaxPoints || setCount > MaxSets) {
+        return SetsResult::Refused(Needs(entries, setCount));
+    }
+    result.ok = true;
+    result.drawing = Spliced(drawing, chosen, sets);
+    if (empty && kind != Polygon) {
+        result.drawing.splineType = BezierSpline;
+    }
+    return result;
 }
 
 SetsResult ReplaceSets(const Drawing& drawing, const std::vector<int>& chosen, const Rings& rings,
                        OutlineForm form, double size) {
     int kept = 0;
     int keptSets = 0;
-    for (int set = 1; set <= drawing.setCount; ++set) {
-        if (!std::binary_search(chosen.begin(), chosen.end(), set)) {
-            kept += SetSize(drawing, set);
-            ++keptSets;
-        }
-    }
-    kept += drawing.pointCount - drawing.setEnds[drawing.setCount];
+    Kept(drawing, chosen, kept, keptSets);
     Placed placed;
     int tried = 0;
     for (; tried < Tries; ++tried) {
-        const double share = FirstShare * std::exp2(tried);
+        const double share = FitShare * std::exp2(tried);
         placed =
             Place(rings, form, form == OutlineForm::Lines && tried == 0 ? 0 : share * size, size);
         if (kept + placed.entries <= MaxPoints) {
@@ -254,34 +316,27 @@ SetsResult ReplaceSets(const Drawing& drawing, const std::vector<int>& chosen, c
     }
     const int sets = keptSets + static_cast<int>(placed.outlines.size());
     if (kept + placed.entries > MaxPoints || sets > MaxSets) {
-        return SetsResult::Refused("The result needs " + std::to_string(kept + placed.entries) +
-                                   " entries and " + std::to_string(sets) +
-                                   " sets; a drawing holds " + std::to_string(MaxPoints) +
-                                   " entries and " + std::to_string(MaxSets) + " sets.");
+        return SetsResult::Refused(Needs(kept + placed.entries, sets));
     }
     if (!AllFinite(placed)) {
         return SetsResult::Refused("The result would not be finite.");
     }
+    Drawing made;
+    DrawingBuilder builder(made);
+    for (const auto& outline : placed.outlines) {
+        builder.AddSet(outline, form);
+    }
     SetsResult result;
-    result.ok = true;
-    result.drawing = drawing;
-    result.deviation = placed.deviation;
-    if (tried > 0) {
-        result.notes.push_back("Simplified to fit the drawing's " + std::to_string(MaxPoints) +
-                               " entries.");
+    if (form == OutlineForm::Curves) {
+        result = PlaceBezierSets(drawing, Prism, chosen, made);
+    } else {
+        result.ok = true;
+        result.drawing = Spliced(drawing, chosen, made);
     }
-    DrawingBuilder builder(drawing, result.drawing);
-    for (int set = 1; set <= drawing.setCount; ++set) {
-        if (set == chosen.front()) {
-            for (const auto& outline : placed.outlines) {
-                builder.AddSet(outline, form);
-            }
-        }
-        if (!std::binary_search(chosen.begin(), chosen.end(), set)) {
-            builder.CopySet(set);
-        }
+    result.deviation += placed.deviation;
+    if (result.ok && tried > 0) {
+        result.notes.insert(result.notes.begin(), "Simplified to fit the drawing's " +
+                                                      std::to_string(MaxPoints) + " entries.");
     }
-    builder.CopyPoints(drawing.setEnds[drawing.setCount], drawing.pointCount);
-    result.drawing.CheckInvariants();
     return result;
 }

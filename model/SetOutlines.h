@@ -39,6 +39,13 @@ bool ChosenSets(const Drawing& drawing, const std::vector<int>& asked, std::vect
 // Curves are flattened within this share of the size of what they belong to.
 constexpr double FlattenShare = 1e-5;
 
+// Curves are fitted back within this share of the size of what they belong to, at first.
+constexpr double FitShare = 1e-4;
+
+// Cubic pieces through a closed ring flattened within FlattenShare of the size: fitted within
+// the tolerance as curves, or kept as its lines.
+FittedOutline FitRing(const Ring& ring, OutlineForm form, double tolerance, double size);
+
 // The chosen sets flattened: each set's outlines as closed rings in file units.
 struct FlatSets {
     std::vector<Rings> regions;
@@ -63,8 +70,16 @@ std::vector<std::vector<Point2>> FlattenedPieces(const SplineCurve& curve, doubl
 SetsResult ReplaceSets(const Drawing& drawing, const std::vector<int>& chosen, const Rings& rings,
                        OutlineForm form, double size);
 
-// The form a result takes in a drawing of the kind, or false with the reason when this
-// drawing's spline cannot take one.
+// A result made as finished bezier sets (the drawing `bezier` holds them alone, in model units)
+// put into the drawing of the kind in place of the chosen sets, or after its finished sets when
+// none is chosen: an empty drawing takes them as a bezier prism, a drawing of another spline
+// gets them converted to its own by the shape-keeping conversion, with its notes, and a polygon
+// gets them flattened. Refused, with what it needs, when the result does not fit.
+SetsResult PlaceBezierSets(const Drawing& drawing, int kind, const std::vector<int>& chosen,
+                           const Drawing& bezier);
+
+// The form a result takes in a drawing of the kind (curves for any spline but linear), or false
+// with the reason when the kind has no room for it.
 bool FormFor(const Drawing& drawing, int kind, OutlineForm& form, std::string& why);
 
 // From file units (y up) to model units and back.

@@ -6,7 +6,7 @@
 #   x11     needs an X server
 #   slow    takes tens of seconds on two cores
 set(_vexlin_label_rules
-    povray "^(PovRayAcceptanceTest|ImportCorpusPovray\\.|WalledCupPovray\\.|SdlPovrayTest|QtProcessRunner\\.ProgramsWriteOnlyInsideTheirFolder|PovRayCurvesTest|PreviewRenderer\\.PovrayRenders|RenderCommand\\.(ExactCurvesLieOnTheEdgeOfPovraysTopView|PovrayTopViewIsFramed)|VexlinToolTest\\.(Scene(RendersTheDrawing|ShowsEveryPrismFaceOn)|HiddenSceneCodeIsToldAndNeverRun)|InterchangeFilesTest\\.ImportedFilesOpenAndRender|InterchangeCommandsTest\\.ImportAndExportFromTheCommandLine|PreviewInEditor\\.F5Opens|PreviewSketch\\.CoversThePixelsPovrayCovers)"
+    povray "^(PovRayAcceptanceTest|ImportCorpusPovray\\.|WalledCupPovray\\.|TextPovray\\.|SdlPovrayTest|QtProcessRunner\\.ProgramsWriteOnlyInsideTheirFolder|PovRayCurvesTest|PreviewRenderer\\.PovrayRenders|RenderCommand\\.(ExactCurvesLieOnTheEdgeOfPovraysTopView|PovrayTopViewIsFramed)|VexlinToolTest\\.(Scene(RendersTheDrawing|ShowsEveryPrismFaceOn)|HiddenSceneCodeIsToldAndNeverRun)|InterchangeFilesTest\\.ImportedFilesOpenAndRender|InterchangeCommandsTest\\.ImportAndExportFromTheCommandLine|PreviewInEditor\\.F5Opens|PreviewSketch\\.CoversThePixelsPovrayCovers)"
     root "^(FailureInjection\\.(AFullDisk|SettingsOfAnInstalledProgram)|FileReplace\\.AnotherUserCannotSubvertASave)$"
     slow "^(PovRayAcceptanceTest\\.|Undo\\.EveryGesture|PreviewSketch\\.CoversThePixels|Monkey\\.|PovRayCurvesTest\\.PrismListMessages|RenderCommand\\.ReadsAndRendersAlikeUnderADecimalComma|SceneRoundTrip\\.EveryWritten|InterruptedSave\\.)")
 

@@ -118,7 +118,8 @@ int RunText(int argc, char** argv) {
                                              .c_str());
         return ExitImportRefused;
     }
-    Outline outline = OutlineOfGlyphs(contours);
+    GlyphOutline lettering = OutlineOfGlyphs(contours);
+    Outline& outline = lettering.outline;
     if (outline.sets.empty()) {
         std::fprintf(stderr, "text: \"%s\" has no outline to draw\n", words[0]);
         return ExitImportRefused;
@@ -131,6 +132,11 @@ int RunText(int argc, char** argv) {
         return ExitImportRefused;
     }
     ImportReport report;
+    if (lettering.united > 0) {
+        report.Note(
+            Printed("overlapping contours united in %d place%s, curves within %.3g file units",
+                    lettering.united, lettering.united == 1 ? "" : "s", lettering.deviation));
+    }
     return WriteImportedDrawing(outline, report, true, {"text", words[0], words[1], false, false},
                                 options);
 }

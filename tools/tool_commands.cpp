@@ -158,7 +158,10 @@ Without potrace, or with no ink in the picture, the exit is 69.)"},
      "text TEXT OUT [--font FAMILY] [--size H] [--spacing S] [drawing options]",
      R"(Writes the outlines of TEXT, shaped and kerned by the system's text layout, as a bezier
 prism (or, with --kind polygon, flattened to straight sets): every contour of every letter
-is a set, so POV-Ray fills a letter and leaves its holes open. FAMILY is an installed
+is a set, so POV-Ray fills a letter and leaves its holes open. Contours that overlap
+(accents, joined scripts, letters spaced tight) are united first, as the font fills them,
+their curves fitted back within a ten-thousandth of the text's size; a note says where.
+FAMILY is an installed
 font family (default DejaVu Sans); one that is not installed is refused with the three
 nearest. H is the font's size in file units (default 1), S the room added after every
 letter in file units (default 0). The first letter starts at the origin, on the baseline.

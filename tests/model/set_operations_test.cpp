@@ -168,7 +168,6 @@ TEST(SetOperations, RefusesWithTheReason) {
         RegionOperation operation;
         const char* why;
     } rows[] = {
-        {rectangles(CubicSpline), Prism, {}, RegionOperation::Union, "cubic spline"},
         {rectangles(LinearSpline), Lathe, {}, RegionOperation::Union, "profiles"},
         {rectangles(LinearSpline), Prism, {1, 5}, RegionOperation::Union, "There is no set 5"},
         {rectangles(LinearSpline), Prism, {}, RegionOperation::Intersection, "empty"},
@@ -182,6 +181,60 @@ TEST(SetOperations, RefusesWithTheReason) {
     const SetsResult gone =
         OffsetSets(rectangles(LinearSpline), Prism, {}, -0.6, OffsetJoin::Round);
     EXPECT_NE(gone.message.find("Nothing is left"), std::string::npos) << gone.message;
+}
+
+// A result made of bezier sets goes into the drawing in its spline: an empty prism becomes a
+// bezier one, other splines get the shape-keeping conversion, a polygon flattened sets; the
+// area filled stays that of the sets.
+TEST(SetOperations, PlacesBezierSetsInTheDrawingsSpline) {
+    Drawing wavy;
+    wavy.splineType = BezierSpline;
+    AddWavyOutline(wavy, {5, 5}, 2, 25);
+    const double wavyArea = FilledArea(wavy, Prism);
+    const auto holding = [](int spline, bool rectangle) {
+        Drawing drawing = LinearPrism();
+        drawing.splineType = spline;
+        if (rectangle) {
+            AddRectangle(drawing, 0, 0, 1, 1);
+        }
+        return drawing;
+    };
+    const struct {
+        Drawing drawing;
+        int kind;
+        int spline;  // of the result
+        bool note;   // the conversion tells its deviation
+    } rows[] = {
+        {holding(LinearSpline, false), Prism, BezierSpline, false},
+        {holding(BezierSpline, true), Prism, BezierSpline, false},
+        {holding(LinearSpline, true), Prism, LinearSpline, true},
+        {holding(QuadraticSpline, true), Prism, QuadraticSpline, true},
+        {holding(CubicSpline, true), Prism, CubicSpline, true},
+        {holding(LinearSpline, true), Polygon, LinearSpline, true},
+    };
+    for (const auto& row : rows) {
+        const SetsResult result = PlaceBezierSets(row.drawing, row.kind, {}, wavy);
+        ASSERT_TRUE(result.ok) << result.message;
+        EXPECT_EQ(result.drawing.splineType, row.spline);
+        EXPECT_EQ(result.drawing.setCount, row.drawing.setCount + 1);
+        EXPECT_EQ(!result.notes.empty(), row.note) << row.spline;
+        const double before = row.drawing.setCount > 0 ? FilledArea(row.drawing, row.kind) : 0;
+        EXPECT_NEAR(FilledArea(result.drawing, row.kind) - before, wavyArea, 0.01 * wavyArea)
+            << row.spline;
+    }
+    Drawing full = holding(BezierSpline, false);
+    for (int k = 0; k < 20; ++k) {
+        AddWavyOutline(full, {k * 5.0, 0}, 2, 24);
+    }
+    EXPECT_NE(PlaceBezierSets(full, Prism, {}, wavy).message.find("needs 505 entries"),
+              std::string::npos);
+    // Combined, a cubic prism's sets stay cubic.
+    Drawing cubic = holding(CubicSpline, true);
+    AddRectangle(cubic, 0.5, 0.5, 1.5, 1.5);
+    const SetsResult united = CombineSets(cubic, Prism, {}, RegionOperation::Union);
+    ASSERT_TRUE(united.ok) << united.message;
+    EXPECT_EQ(united.drawing.splineType, CubicSpline);
+    EXPECT_EQ(united.drawing.setCount, 1);
 }
 
 }  // namespace
