@@ -177,12 +177,18 @@ public:
             }
             ++_out.united;
             for (const Ring& ring : united) {
-                _out.outline.sets.push_back(curved ? Fitted(ring) : Outline::Set{ring, {}});
+                _out.outline.sets.push_back(curved ? Fitted(ring) : Straight(ring));
             }
         }
     }
 
 private:
+    static Outline::Set Straight(const Ring& ring) {
+        Outline::Set set;
+        set.points = ring;
+        return set;
+    }
+
     Outline::Set Fitted(const Ring& ring) {
         const FittedOutline fitted = FitRing(ring, OutlineForm::Curves, FitShare * _size, _size);
         _out.deviation = std::max(_out.deviation, fitted.deviation / ModelUnitsPerFileUnit);
