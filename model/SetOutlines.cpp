@@ -266,15 +266,15 @@ bool FormFor(const Drawing& drawing, int kind, OutlineForm& form, std::string& w
     return true;
 }
 
-SetsResult PlaceBezierSets(const Drawing& drawing, int kind, const std::vector<int>& chosen,
-                           const Drawing& bezier) {
+SetsResult PlaceSets(const Drawing& drawing, int kind, const std::vector<int>& chosen,
+                     const Drawing& made) {
     const bool empty = drawing.pointCount == 0;
-    const int target = kind == Polygon ? LinearSpline : (empty ? BezierSpline : drawing.splineType);
+    const int target =
+        kind == Polygon ? LinearSpline : (empty ? made.splineType : drawing.splineType);
     SetsResult result;
-    Drawing sets = bezier;
-    sets.splineType = BezierSpline;
+    Drawing sets = made;
     sets.trailingControls.clear();
-    if (target != BezierSpline) {
+    if (target != sets.splineType) {
         SplineConversion converted = ConvertSpline(sets, Prism, target, 0);
         if (!converted.ok) {
             return SetsResult::Refused(converted.refusal);
@@ -294,9 +294,16 @@ SetsResult PlaceBezierSets(const Drawing& drawing, int kind, const std::vector<i
     result.ok = true;
     result.drawing = Spliced(drawing, chosen, sets);
     if (empty && kind != Polygon) {
-        result.drawing.splineType = BezierSpline;
+        result.drawing.splineType = target;
     }
     return result;
+}
+
+SetsResult PlaceBezierSets(const Drawing& drawing, int kind, const std::vector<int>& chosen,
+                           const Drawing& bezier) {
+    Drawing sets = bezier;
+    sets.splineType = BezierSpline;
+    return PlaceSets(drawing, kind, chosen, sets);
 }
 
 SetsResult ReplaceSets(const Drawing& drawing, const std::vector<int>& chosen, const Rings& rings,

@@ -70,11 +70,16 @@ std::vector<std::vector<Point2>> FlattenedPieces(const SplineCurve& curve, doubl
 SetsResult ReplaceSets(const Drawing& drawing, const std::vector<int>& chosen, const Rings& rings,
                        OutlineForm form, double size);
 
-// A result made as finished bezier sets (the drawing `bezier` holds them alone, in model units)
-// put into the drawing of the kind in place of the chosen sets, or after its finished sets when
-// none is chosen: an empty drawing takes them as a bezier prism, a drawing of another spline
-// gets them converted to its own by the shape-keeping conversion, with its notes, and a polygon
-// gets them flattened. Refused, with what it needs, when the result does not fit.
+// Finished sets made in their own spline (the drawing `made` holds them alone, in model units,
+// with that spline) put into the drawing of the kind in place of the chosen sets, or after its
+// finished sets when none is chosen: an empty drawing takes them in their spline as a prism, a
+// drawing of another spline gets them converted to its own by the shape-keeping conversion,
+// with its notes, and a polygon gets them flattened. Refused, with what it needs, when the
+// result does not fit.
+SetsResult PlaceSets(const Drawing& drawing, int kind, const std::vector<int>& chosen,
+                     const Drawing& made);
+
+// PlaceSets for a result made as bezier sets.
 SetsResult PlaceBezierSets(const Drawing& drawing, int kind, const std::vector<int>& chosen,
                            const Drawing& bezier);
 
