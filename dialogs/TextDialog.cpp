@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
-#include "model/NumberText.h"
+#include "dialogs/TypedNumberField.h"
 #include "toolkit/CommandIds.h"
 
 namespace {
@@ -137,13 +138,13 @@ std::string TextDialog::TakeValues() {
     }
     for (int k = 0; k < NumberCount; ++k) {
         const NumberField& field = Numbers[k];
-        char number[FieldSize] = "";
-        GetControlText(FirstNumber + 2 * k + 1, number, sizeof number);
-        double read = 0;
-        if (!ReadTypedNumber(number, read) || !field.Holds(read)) {
+        const TypedNumberField typedField(FirstNumber + 2 * k + 1, Problem, field.wanted,
+                                          [&field](double number) { return field.Holds(number); });
+        const std::optional<double> read = typedField.Read(*this);
+        if (!read) {
             return field.wanted;
         }
-        typed.*field.value = read;
+        typed.*field.value = *read;
     }
     values = typed;
     return "";

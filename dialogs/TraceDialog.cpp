@@ -2,10 +2,11 @@
 
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <utility>
 
 #include "dialogs/PictureLabel.h"
-#include "model/NumberText.h"
+#include "dialogs/TypedNumberField.h"
 #include "toolkit/CommandIds.h"
 #include "toolkit/vNoticeDialog.h"
 
@@ -66,17 +67,6 @@ std::string Shown(double value) {
     return text;
 }
 
-// The field's text as a number from 0 to the largest, a whole one when asked for.
-bool ReadWithin(const char* text, double largest, bool whole, double& value) {
-    double read = 0;
-    if (!ReadTypedNumber(text, read) || read < 0 || read > largest ||
-        (whole && read != std::floor(read))) {
-        return false;
-    }
-    value = read;
-    return true;
-}
-
 }  // namespace
 
 TraceDialog::TraceDialog(vBaseWindow* parent, Hooks hooks)
@@ -121,7 +111,6 @@ void TraceDialog::OnDialogShown() {
 }
 
 bool TraceDialog::ReadFields(TraceValues& values, std::string& why) {
-    char text[64];
     double read[3] = {};
     const struct {
         int field;
@@ -136,11 +125,19 @@ bool TraceDialog::ReadFields(TraceValues& values, std::string& why) {
         {SmoothField, TraceValues::LargestSmooth, false, "Smooth is a number from 0 to 1.334."},
     };
     for (int k = 0; k < 3; ++k) {
-        GetControlText(fields[k].field, text, sizeof text);
-        if (!ReadWithin(text, fields[k].largest, fields[k].whole, read[k])) {
-            why = fields[k].refusal;
+        const auto& field = fields[k];
+        // From 0 to the largest, a whole number where asked for.
+        const auto within = [&field](double number) {
+            return number >= 0 && number <= field.largest &&
+                   (!field.whole || number == std::floor(number));
+        };
+        const std::optional<double> typed =
+            TypedNumberField(field.field, Outcome, field.refusal, within).Read(*this);
+        if (!typed) {
+            why = field.refusal;
             return false;
         }
+        read[k] = *typed;
     }
     values.threshold = static_cast<int>(read[0]);
     values.despeckle = static_cast<int>(read[1]);

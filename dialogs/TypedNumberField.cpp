@@ -22,7 +22,7 @@ std::optional<double> TypedNumberField::Read(vCmdParent& dialog) const {
     char text[FieldSize] = "";
     dialog.GetControlText(_field, text, sizeof text);
     double typed = 0;
-    if (!ReadTypedNumber(text, typed) || (_rule != nullptr && !_rule(typed))) {
+    if (!ReadTypedNumber(text, typed) || (_rule && !_rule(typed))) {
         return std::nullopt;
     }
     return typed;

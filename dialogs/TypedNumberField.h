@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <optional>
+#include <utility>
 
 class vCmdParent;
 
@@ -9,12 +11,12 @@ class vCmdParent;
 // the field's rule accepts; a field with no rule takes any finite number.
 class TypedNumberField {
 public:
-    using Rule = bool (*)(double);
+    using Rule = std::function<bool(double)>;
     // The rule of a field that takes only numbers above 0.
     static bool AboveZero(double typed) { return typed > 0; }
 
     TypedNumberField(int field, int problem, const char* wanted, Rule rule = nullptr)
-        : _field(field), _problem(problem), _wanted(wanted), _rule(rule) {}
+        : _field(field), _problem(problem), _wanted(wanted), _rule(std::move(rule)) {}
 
     // The value in the field, written with the printf format, and nothing said under it.
     void Show(vCmdParent& dialog, double value, const char* format = "%g") const;
