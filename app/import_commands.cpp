@@ -24,23 +24,41 @@ std::string ChoiceText(const EvaluatedScene::Object& object) {
     return object.kind + " " + which + ", " + std::to_string(object.Points()) + " points";
 }
 
-// The number of the object to import: asked for when the scene creates several; 0 for the
-// first one, or for the whole of an SVG document. False when the choice was cancelled.
+// An object the scene never creates, listed so that the user sees why it cannot be taken.
+std::string ChoiceText(const EvaluatedScene::Unreached& unreached) {
+    const std::string which =
+        !unreached.name.empty() ? unreached.name : "on line " + std::to_string(unreached.line);
+    return unreached.kind + " " + which + ", in the macro " + unreached.macro + " (never invoked)";
+}
+
+// The number of the object to import: asked for when the scene creates several, or creates one
+// and writes others inside macros it never invokes; 0 for the first one, or for the whole of an
+// SVG document. False when the choice was cancelled or fell on an object never created (`why`
+// says why it cannot be imported).
 bool ChooseObject(vBaseWindow* owner, const std::string& path, const EvaluatedScene& scene,
-                  int& number) {
+                  int& number, std::string& why) {
     number = 0;
-    if (scene.objects.size() < 2) {
+    why.clear();
+    if (scene.objects.empty() || scene.objects.size() + scene.unreached.size() < 2) {
         return true;
     }
     std::vector<std::string> entries;
     for (const EvaluatedScene::Object& object : scene.objects) {
         entries.push_back(ChoiceText(object));
     }
+    for (const EvaluatedScene::Unreached& unreached : scene.unreached) {
+        entries.push_back(ChoiceText(unreached));
+    }
     ImportChoiceDialog dialog(
         owner,
         std::filesystem::path(path).filename().string() + " holds several objects: which one?",
         entries);
     const int chosen = dialog.Choose();
+    const int created = static_cast<int>(scene.objects.size());
+    if (chosen >= created) {
+        why = scene.unreached[static_cast<size_t>(chosen - created)].Message() + ".";
+        return false;
+    }
     number = chosen + 1;
     return chosen >= 0;
 }
@@ -70,7 +88,10 @@ bool KryCmdWindow::ImportFile(const std::string& path) {
     } else {
         const EvaluatedScene scene = EvaluatePovScene(text, FolderOf(path.c_str()));
         SceneObjectChoice choice;
-        if (!ChooseObject(this, path, scene, choice.number)) {
+        if (!ChooseObject(this, path, scene, choice.number, why)) {
+            if (!why.empty()) {
+                Notify(("Unable to import " + path + ": " + why).c_str());
+            }
             return false;
         }
         read = TakeSceneObject(text, scene, choice, outline, report);

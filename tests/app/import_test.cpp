@@ -82,6 +82,28 @@ TEST_F(ImportInEditor, ChoosesOneOfSeveralObjectsIntoANewUntitledWindow) {
     });
 }
 
+// An object written inside a macro the scene never invokes is listed with the others; chosen,
+// it is refused by the notice that names the macro, and no window is left.
+TEST_F(ImportInEditor, AnObjectInAMacroNeverInvokedIsListedAndRefused) {
+    RunWithSettings([&](KryCmdWindow& window) {
+        Write(work + "/tiles.pov",
+              "polygon { 4, <0,0>, <2,0>, <0,2>, <0,0> }\n"
+              "#macro Tile(S) polygon { 4, <0,0>, <S,0>, <0,S>, <0,0> } #end\n");
+        files.path = work + "/tiles.pov";
+        Strings shown;
+        const int windows = app.WindowCount();
+        ModalAnswers answers({Pick(1, shown)});
+        Choose(window, Cmd::Import);
+        EXPECT_EQ(shown, (Strings{"tiles.pov holds several objects: which one?",
+                                  "polygon on line 1, 3 points",
+                                  "polygon on line 2, in the macro Tile (never invoked)"}));
+        ASSERT_EQ(answers.seen.size(), 2u);
+        EXPECT_NE(answers.seen[1].find("inside the macro Tile"), std::string::npos);
+        EXPECT_NE(answers.seen[1].find("parameters S"), std::string::npos);
+        EXPECT_EQ(app.WindowCount(), windows);
+    });
+}
+
 // A cancelled choice and a file that cannot be imported leave no window; the notice says why.
 TEST_F(ImportInEditor, ACancelOrABadFileChangesNothing) {
     RunWithSettings([&](KryCmdWindow& window) {
