@@ -11,11 +11,15 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <exception>
 #include <map>
 #include <optional>
 #include <set>
+#include <typeinfo>
 
 #include "AppFixture.h"
 #include "dialogs/KryDialog.h"
@@ -37,6 +41,19 @@ namespace {
 constexpr int kDefaultEvents = 2000;
 constexpr int kMostWindows = 5;
 
+// An exception that escapes an event handler ends the run; say which one, so that the seed's
+// log points at the fault.
+[[noreturn]] void TellTheEscapedException() {
+    try {
+        std::rethrow_exception(std::current_exception());
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "escaped exception: %s: %s\n", typeid(e).name(), e.what());
+    } catch (...) {
+        std::fprintf(stderr, "escaped exception of an unknown type\n");
+    }
+    std::abort();
+}
+
 int FromEnvironment(const char* name, int otherwise) {
     const char* value = std::getenv(name);
     return value != nullptr ? std::atoi(value) : otherwise;
@@ -55,6 +72,7 @@ protected:
         // A session ends after its events, however slow the machine: the watchdog ending one
         // early would make a seed replay another run.
         watchdogMilliseconds = 240000;
+        std::set_terminate(TellTheEscapedException);
         _answerer.setInterval(0);
         QObject::connect(&_answerer, &QTimer::timeout, [this] { AnswerDialogs(); });
         PrepareFiles();
