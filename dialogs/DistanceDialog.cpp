@@ -1,5 +1,6 @@
 #include "dialogs/DistanceDialog.h"
 
+#include "dialogs/ClosingRows.h"
 #include "dialogs/TypedNumberField.h"
 #include "toolkit/CommandIds.h"
 
@@ -42,15 +43,7 @@ DistanceDialog::DistanceDialog(vBaseWindow* parent, const char* title, const cha
                           0, id, 0, nullptr});
         above = id + 1;
     }
-    _table.push_back(
-        {CtlText, Problem, 0, "", kNoProblem, AttrNoBorder, 1, 0, 0, above, 0, nullptr});
-    _table.push_back(
-        {CtlText, ButtonSpacer, 0, "", "          ", AttrNoBorder, 1, 0, 0, Problem, 0, nullptr});
-    _table.push_back({CtlButton, IdCancel, IdCancel, " Cancel ", nullptr, 0, 1, 0, ButtonSpacer,
-                      Problem, 0, nullptr});
-    _table.push_back({CtlButton, OkButton, IdOk, " OK ", nullptr, AttrDefault, 1, 0, IdCancel,
-                      Problem, 0, nullptr});
-    _table.push_back({CtlEnd, 0, 0, nullptr, nullptr, 0, 0, 0, 0, 0, 0, nullptr});
+    AddClosingRows(_table, Problem, ButtonSpacer, OkButton, above, kNoProblem);
     AddControls(_table.data());
 }
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "dialogs/ClosingRows.h"
 #include "dialogs/TypedNumberField.h"
 #include "toolkit/CommandIds.h"
 
@@ -80,15 +81,7 @@ TextDialog::TextDialog(vBaseWindow* parent, std::vector<std::string> families,
         _table.push_back({CtlTextIn, id + 1, 0, "", nullptr, AttrNarrow, 1, 0, 0, id, 0, nullptr});
         above = id + 1;
     }
-    _table.push_back(
-        {CtlText, Problem, 0, "", kNoProblem, AttrNoBorder, 1, 0, 0, above, 0, nullptr});
-    _table.push_back(
-        {CtlText, ButtonSpacer, 0, "", "          ", AttrNoBorder, 1, 0, 0, Problem, 0, nullptr});
-    _table.push_back({CtlButton, IdCancel, IdCancel, " Cancel ", nullptr, 0, 1, 0, ButtonSpacer,
-                      Problem, 0, nullptr});
-    _table.push_back({CtlButton, OkButton, IdOk, " OK ", nullptr, AttrDefault, 1, 0, IdCancel,
-                      Problem, 0, nullptr});
-    _table.push_back({CtlEnd, 0, 0, nullptr, nullptr, 0, 0, 0, 0, 0, 0, nullptr});
+    AddClosingRows(_table, Problem, ButtonSpacer, OkButton, above, kNoProblem);
     AddControls(_table.data());
 }
 
